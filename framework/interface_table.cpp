@@ -1,0 +1,78 @@
+#include "framework/interface_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace nk {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+template <typename T> const T* FindByName(const std::vector<T>& items, std::string_view name) {
+    for (const auto& item : items)
+        if (SameName(item.name, name)) return &item;
+    return nullptr;
+}
+
+} // namespace
+
+const PropertyInfo* InterfaceTable::FindProperty(std::string_view name) const {
+    return FindByName(properties, name);
+}
+const MethodInfo* InterfaceTable::FindMethod(std::string_view name) const {
+    return FindByName(methods, name);
+}
+const EventInfo* InterfaceTable::FindEvent(std::string_view name) const {
+    return FindByName(events, name);
+}
+const EventInfo* InterfaceTable::FindEvent(int number) const {
+    for (const auto& e : events)
+        if (e.number == number) return &e;
+    return nullptr;
+}
+const ChildInfo* InterfaceTable::FindChild(std::string_view name) const {
+    return FindByName(children, name);
+}
+
+std::optional<Variant> ConvertTo(ValueType type, const Variant& v) {
+    switch (type) {
+    case ValueType::Boolean:
+        if (auto b = v.ToBoolean()) return Variant::Boolean(*b);
+        return std::nullopt;
+    case ValueType::Integer:
+        if (auto i = v.ToInteger()) return Variant::Integer(*i);
+        return std::nullopt;
+    case ValueType::Long:
+        if (auto l = v.ToLong()) return Variant::Long(*l);
+        return std::nullopt;
+    case ValueType::Color:
+        if (auto c = v.ToColor()) return Variant::Double(*c);
+        return std::nullopt;
+    case ValueType::Single:
+        if (auto s = v.ToSingle()) return Variant::Single(*s);
+        return std::nullopt;
+    case ValueType::Double:
+        if (auto d = v.ToDouble()) return Variant::Double(*d);
+        return std::nullopt;
+    case ValueType::String:
+        if (auto t = v.ToText()) return Variant::String(*t);
+        return std::nullopt;
+    case ValueType::Picture:
+        if (auto p = v.ToPicture()) return Variant::OfPicture(*p);
+        return std::nullopt;
+    case ValueType::Font:
+        if (auto f = v.ToFont()) return Variant::OfFont(*f);
+        return std::nullopt;
+    case ValueType::Variant:
+        return v;
+    }
+    return std::nullopt;
+}
+
+} // namespace nk

@@ -1,0 +1,104 @@
+// A control class's interface, declared once as a table: its properties and fields
+// (type, kind, getter, setter), methods, events (number, arguments), children,
+// design-time settings and library. The script host, form files, the property
+// browser and the library exports all read this table.
+#pragma once
+
+#include "framework/resource_library.h"
+#include "framework/values.h"
+#include "framework/variant.h"
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nk {
+
+class Control;
+class Host;
+
+// The type of a member, an argument or a parameter, as traces print it.
+enum class ValueType { Boolean, Integer, Long, Single, Double, String, Color, Picture, Font, Variant };
+
+// own: stored by the control with accessors; surface: forwarded to the surface;
+// field: a plain public field (no notification, no repaint).
+enum class MemberKind { Own, Surface, Field };
+
+struct PropertyInfo {
+    std::string_view name;
+    ValueType type;
+    MemberKind kind;
+    Variant (*get)(Control&);
+    // Assigns a value already converted to `type`; nullptr for a read-only property.
+    void (*set)(Control&, const Variant&);
+};
+
+struct ParamInfo {
+    std::string_view name;
+    ValueType type;
+};
+
+// An error that a method lets reach its caller (number 0: none).
+struct MethodResult {
+    int error = 0;
+    std::string description;
+    Variant value;
+};
+
+struct MethodInfo {
+    std::string_view name;
+    std::vector<ParamInfo> params;
+    MethodResult (*call)(Control&, std::span<const Variant> args);
+};
+
+struct EventArgInfo {
+    std::string_view name;
+    ValueType type;
+    bool byRef = true;
+};
+
+struct EventInfo {
+    int number;
+    std::string_view name;
+    std::vector<EventArgInfo> args;
+};
+
+enum class ChildKind { Shape, PictureBox, ImageZones };
+
+struct ChildInfo {
+    std::string_view name;
+    ChildKind kind;
+    int count = 1;             // elements of an ImageZones array
+    bool visible = false;      // a visible picture box is composed over the surface
+    OleColor backColor = 0;    // a picture box's background
+    OleColor fillColor = 0xFFFFFF; // a shape's design-time fill colour
+};
+
+struct InterfaceTable {
+    std::string_view className;   // "NuvelCommand"
+    std::string_view library;     // "nuvset1"
+    std::string_view typeLibrary; // "Nuvelkit3"
+    int designWidth = 0;          // pixels
+    int designHeight = 0;
+    OleColor designBackColor = kButtonFace;
+    OleColor designForeColor = kButtonText;
+    std::vector<PropertyInfo> properties; // in interface order
+    std::vector<MethodInfo> methods;
+    std::vector<EventInfo> events;
+    std::vector<ChildInfo> children;
+    const ResourceLibrary* resources = nullptr;
+    std::unique_ptr<Control> (*create)(Host&) = nullptr;
+
+    const PropertyInfo* FindProperty(std::string_view name) const;
+    const MethodInfo* FindMethod(std::string_view name) const;
+    const EventInfo* FindEvent(std::string_view name) const;
+    const EventInfo* FindEvent(int number) const;
+    const ChildInfo* FindChild(std::string_view name) const;
+};
+
+// Converts a value to a member's type, as an assignment from the container's code does.
+std::optional<Variant> ConvertTo(ValueType type, const Variant& v);
+
+} // namespace nk

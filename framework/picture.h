@@ -1,0 +1,57 @@
+// Pictures: no picture (a null reference), an empty picture (an object without an
+// image, which counts as present and draws nothing), or a picture holding an image.
+// Picture objects are shared and reference-counted; the image inside is immutable.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace nk {
+
+// Pixels are 32-bit 0xAARRGGBB; alpha is 0xFF for every opaque pixel.
+struct Image {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32; // depth of the source: 1, 4, 8, 24 or 32
+    std::vector<std::uint32_t> pixels;
+
+    Image() = default;
+    Image(int w, int h, std::uint32_t fill = 0xFF000000u);
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    std::uint32_t& At(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
+    bool IsMonochrome() const { return bitsPerPixel == 1; }
+};
+
+class PictureObject {
+public:
+    // An empty picture object: present, but without an image.
+    PictureObject() = default;
+    PictureObject(std::shared_ptr<const Image> image, std::string label)
+        : image_(std::move(image)), label_(std::move(label)) {}
+
+    const Image* image() const { return image_.get(); }
+    std::shared_ptr<const Image> shared_image() const { return image_; }
+    bool HasImage() const { return image_ != nullptr; }
+    int Width() const { return image_ ? image_->width : 0; }
+    int Height() const { return image_ ? image_->height : 0; }
+    // How the picture is named in traces and bags: "res:101", a script's name,
+    // "image:<w>x<h>" for a picture a control made itself, "" for an empty picture.
+    const std::string& label() const { return label_; }
+
+private:
+    std::shared_ptr<const Image> image_;
+    std::string label_;
+};
+
+using Picture = std::shared_ptr<const PictureObject>;
+
+inline bool IsPresent(const Picture& p) { return p != nullptr; }
+inline bool HasImage(const Picture& p) { return p && p->HasImage(); }
+Picture MakeEmptyPicture();
+Picture MakePicture(Image image, std::string label);
+// A label for a picture: "nothing", "empty", or the picture's own label.
+std::string PictureName(const Picture& p);
+
+} // namespace nk

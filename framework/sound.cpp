@@ -1,0 +1,35 @@
+#include "framework/sound.h"
+
+#include <memory>
+#include <vector>
+
+namespace nk {
+
+namespace {
+
+// One sound buffer per thread: the wave image of the sound started last.
+thread_local std::shared_ptr<const std::vector<std::uint8_t>> SoundBuffer;
+
+} // namespace
+
+void PlayResourceSound(Host& host, std::int16_t resource) {
+    auto image = host.LoadResData(resource);
+    if (!image) return;
+    SoundBuffer = std::move(image);
+    // The player shares ownership of the image, so the previous buffer is released only
+    // once the player has stopped the sound that read from it.
+    host.PlayWaveImage(SoundBuffer, resource);
+}
+
+void SoundStep(Host& host, VBool useSound, std::int32_t soundMethod, NKSoundType type) {
+    if (useSound == kFalse) return;
+    if (soundMethod != NKInternalSound) {
+        std::int32_t soundType = type;
+        const EventArg args[] = {&soundType};
+        host.RaiseEvent(kPlaySoundEvent, args);
+        return;
+    }
+    PlayResourceSound(host, type == Gettingpushed ? kPressSound : kReleaseSound);
+}
+
+} // namespace nk

@@ -1,0 +1,62 @@
+// A Canvas over an in-memory raster: the drawing surface of the kit's own host, used
+// for a control's surface and for its child picture boxes alike.
+#pragma once
+
+#include "framework/host.h"
+#include "framework/picture.h"
+
+#include <cstdint>
+
+namespace nk {
+
+class SurfaceCanvas : public Canvas {
+public:
+    // A surface of w x h pixels filled with `back` (an OLE colour).
+    SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font);
+
+    // The pixels, 0xFFRRGGBB.
+    const Image& pixels() const { return image_; }
+    Image& pixels() { return image_; }
+    int width() const { return image_.width; }
+    int height() const { return image_.height; }
+    // Changes the size, keeping the pixels where old and new overlap and filling the new
+    // part with `fill` (an OLE colour). Refuses a negative size or more than 16384 a side.
+    bool ResizeTo(int w, int h, OleColor fill);
+
+    double ScaleWidth() const override;
+    double ScaleHeight() const override;
+    OleColor ForeColor() const override { return fore_; }
+    void SetForeColor(OleColor c) override { fore_ = c; }
+    OleColor BackColor() const override { return back_; }
+    void SetBackColor(OleColor c) override { back_ = c; }
+    const Font& GetFont() const override { return font_; }
+    void SetFont(const Font& f) override { font_ = f; }
+    void SetDrawWidth(int width) override { drawWidth_ = width < 1 ? 1 : width; }
+    int DrawWidth() const { return drawWidth_; }
+
+    bool Cls() override;
+    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
+    bool Circle(double x, double y, double r, OleColor c) override;
+    bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
+    bool PaintPicture(const Picture& p, double x, double y) override;
+    bool PaintPicture(const Picture& p, double x, double y, double w, double h) override;
+    double TextWidth(std::string_view text) override;
+    double TextHeight(std::string_view text) override;
+    void SetCurrentX(double x) override { currentX_ = x; }
+    void SetCurrentY(double y) override { currentY_ = y; }
+    bool Print(std::string_view text) override;
+    Rect GetClientRect() override;
+    bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
+    void Refresh() override {}
+
+private:
+    Image image_;
+    OleColor back_;
+    OleColor fore_;
+    Font font_;
+    int drawWidth_ = 1;
+    double currentX_ = 0;
+    double currentY_ = 0;
+};
+
+} // namespace nk

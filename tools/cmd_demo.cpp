@@ -1,0 +1,9 @@
+#include "tools/commands.h"
+
+#include <CLI/CLI.hpp>
+
+namespace nk::tools {
+
+void RegisterDemo(CLI::App& app) { (void)app; }
+
+} // namespace nk::tools

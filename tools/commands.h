@@ -1,0 +1,14 @@
+// The sub-commands of `nuvelkit`. Each file tools/cmd_*.cpp registers one or more.
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace nk::tools {
+
+void RegisterDemo(CLI::App& app);      // nuvelkit demo
+void RegisterScript(CLI::App& app);    // nuvelkit script
+void RegisterResources(CLI::App& app); // nuvelkit resources export
+
+} // namespace nk::tools
