@@ -1,0 +1,108 @@
+#include "framework/about.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace nk {
+
+namespace {
+
+// Element names follow the container's rules: letter case does not matter.
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// This thread's about form, and whether it is being shown right now.
+thread_local std::unique_ptr<AboutForm> aboutForm;
+thread_local bool aboutShowing = false;
+
+// Clears the showing flag however the modal loop ends.
+struct ShowingScope {
+    ShowingScope() { aboutShowing = true; }
+    ~ShowingScope() { aboutShowing = false; }
+    ShowingScope(const ShowingScope&) = delete;
+    ShowingScope& operator=(const ShowingScope&) = delete;
+};
+
+} // namespace
+
+AboutForm::AboutForm(Host& host) : host_(&host) {}
+
+void AboutForm::Click(std::string_view element) {
+    if (SameName(element, "Command1")) {
+        unloaded_ = true;
+        host_->CloseModal(*this);
+    } else if (SameName(element, "Command2") || SameName(element, "Label1(7)")) {
+        OpenAddress(*host_, std::string(kMakerWebSite), 0);
+    } else if (SameName(element, "Label1(6)")) {
+        OpenAddress(*host_, std::string(kProductPage), 0);
+    } else if (SameName(element, "Label1(5)")) {
+        OpenAddress(*host_, std::string(kMakerMailTo), 0);
+    }
+    // Every other label, the logo and the title do nothing.
+}
+
+void AboutMe(Host& host) {
+    if (aboutShowing) return;
+    if (!aboutForm) aboutForm = std::make_unique<AboutForm>(host);
+    aboutForm->Attach(host);
+    {
+        ShowingScope showing;
+        host.ShowModal(*aboutForm);
+    }
+    // OK unloaded the form: the next AboutMe makes a new one.
+    if (aboutForm && aboutForm->Unloaded()) aboutForm.reset();
+}
+
+std::int32_t OpenAddress(Host& host, const std::string& address, std::int32_t returnFlag) {
+    const std::int32_t result = host.ShellExecute(address);
+    if (returnFlag == 1) return result;
+    if (auto message = AddressFailureMessage(result))
+        host.MessageBox(kCriticalMessage, message->title, message->text);
+    return 0;
+}
+
+std::optional<AddressMessage> AddressFailureMessage(std::int32_t result) {
+    if (result > 32) return std::nullopt;
+    const std::string access = "Address Access Error";
+    switch (result) {
+    case 2:
+        return AddressMessage{"File Access Error", "The Address was not Found."};
+    case 3:
+        return AddressMessage{access, "The Path was not Found."};
+    case 5:
+        return AddressMessage{access, "URL Access Failed: Access was denied to the Address."};
+    case 8:
+        return AddressMessage{access, "There was no more Memory or resources. Free up some "
+                                      "memory by closing some Programs."};
+    case 26:
+        return AddressMessage{access, "URL Access Failed: There was a file sharing violation."};
+    case 27:
+        return AddressMessage{access, "URL Access Failed: Program association was Incomplete."};
+    case 28:
+        return AddressMessage{
+            access, "URL Access Failed: DDE operation to associated program was Timed out."};
+    case 29:
+        return AddressMessage{access,
+                              "URL Access Failed: DDE operation to associated program failed."};
+    case 30:
+        return AddressMessage{access,
+                              "URL Access Failed: DDE operation to associated program was busy."};
+    case 31:
+        return AddressMessage{
+            access, "URL Access Failed: There was no program associated to this Address. To view "
+                    "this Internet address a associated Internet browser is needed."};
+    case 32:
+        return AddressMessage{access, "URL Access Failed: A needed program extension was not "
+                                      "found."};
+    default:
+        return AddressMessage{access, "URL Access Failed: Unknown Error - Error Code is " +
+                                          std::to_string(result)};
+    }
+}
+
+} // namespace nk
