@@ -1,10 +1,14 @@
 #include "set1/classes.h"
 
+#include "set1/screen/nuvel_screen.h"
+
 namespace nk {
 
 std::span<const InterfaceTable* const> Nuvset1Classes() {
-    static const InterfaceTable* const classes[] = {nullptr};
-    return {classes, 0};
+    static const InterfaceTable* const classes[] = {
+        &NuvelScreenInterface(),
+    };
+    return classes;
 }
 
 } // namespace nk

@@ -1,0 +1,76 @@
+// NuvelScreen: a decorative panel framed like the screen of a device, in a green, cyan or
+// blue scheme (the custom type draws no frame). Corners keep their size, edges stretch
+// between them and the scheme's colour fills the rest. It has no state beyond its look and
+// passes the host's mouse and keyboard input on to the application as events.
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nk {
+
+enum NKScreenTypes : std::int32_t {
+    NKGreenScreen = 0,
+    NKCyanScreen = 1,
+    NKBlueScreen = 2,
+    NKCustomScreen = 3,
+};
+
+// The interface of NuvelScreen (library nuvset1, type library Nuvelkit3).
+const InterfaceTable& NuvelScreenInterface();
+
+class NuvelScreen : public Control {
+public:
+    explicit NuvelScreen(Host& host);
+    const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
+
+    // Properties, in interface order.
+    std::int32_t ScreenType() const { return screenType_; }
+    void SetScreenType(std::int32_t type);
+    std::int16_t BorderStyle() const;
+    void SetBorderStyle(std::int16_t style);
+    std::int16_t MousePointer() const;
+    void SetMousePointer(std::int16_t pointer);
+    Picture MouseIcon() const;
+    void SetMouseIcon(const Picture& icon);
+
+    // Methods.
+    void AboutMe();
+    void TimerInvoke() {}
+    // Opens the named file for reading and closes it at once, reading nothing. The one
+    // method of the kit whose failure reaches its caller: the host's file error.
+    FileError LoadScreenDataFile(const std::string& gFilename);
+
+private:
+    Host& host_;
+    std::int32_t screenType_ = NKGreenScreen;
+
+public:
+    // Host notifications.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void Resize() override;
+    void Paint() override;
+    void Click() override;
+    void DblClick() override;
+    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t keyAscii) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+
+private:
+    void RaiseKeyEvent(int number, std::int16_t keyCode, std::int16_t shift);
+    void RaiseMouseEvent(int number, std::int16_t button, std::int16_t shift, float x, float y);
+
+    void Redraw();
+    void PaintPiece(int resource, double x, double y, double width, double height);
+};
+
+} // namespace nk
