@@ -1,0 +1,117 @@
+// JPEG reading through libjpeg-turbo. The library's fatal errors jump back here through
+// a custom error manager instead of ending the process; every object that lives across
+// the jump is on the heap, created before the jump point and released afterwards.
+#include "host/codec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace nk {
+namespace {
+
+struct JpegState {
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    std::jmp_buf jump{};
+    char message[JMSG_LENGTH_MAX] = {};
+    bool created = false;
+    bool truncated = false;
+    std::vector<std::uint8_t> row;
+    Image image;
+    ~JpegState() {
+        if (created) jpeg_destroy_decompress(&info);
+    }
+};
+
+[[noreturn]] void OnFatalError(j_common_ptr info) {
+    auto* state = reinterpret_cast<JpegState*>(info->client_data);
+    (*info->err->format_message)(info, state->message);
+    std::longjmp(state->jump, 1);
+}
+
+// Warnings are not printed; running out of data is remembered, since the library
+// would otherwise fill the missing rows with grey and call the picture good.
+void OnMessage(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<JpegState*>(info->client_data)->truncated = true;
+}
+
+std::uint32_t Opaque(unsigned r, unsigned g, unsigned b) {
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+} // namespace
+
+DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& source) {
+    DecodeResult result;
+    if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8) {
+        result.error = source + ": not a JPEG file (no start-of-image marker)";
+        return result;
+    }
+    auto state = std::make_unique<JpegState>();
+    JpegState* s = state.get();
+    s->info.err = jpeg_std_error(&s->errors);
+    s->errors.error_exit = OnFatalError;
+    s->errors.emit_message = OnMessage;
+    s->info.client_data = s;
+    if (setjmp(s->jump)) {
+        result.error = source + ": bad JPEG data: " + s->message;
+        return result;
+    }
+    jpeg_create_decompress(&s->info);
+    s->created = true;
+    jpeg_mem_src(&s->info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&s->info, TRUE);
+    JDIMENSION w = s->info.image_width, h = s->info.image_height;
+    if (w == 0 || h == 0) {
+        result.error = source + ": non-positive size";
+        return result;
+    }
+    if (w > static_cast<JDIMENSION>(kMaxPictureSide) ||
+        h > static_cast<JDIMENSION>(kMaxPictureSide)) {
+        result.error = source + ": size " + std::to_string(w) + " x " + std::to_string(h) +
+                       " exceeds " + std::to_string(kMaxPictureSide) + " pixels a side";
+        return result;
+    }
+    // A block of 8 x 8 pixels takes at least a few bits: a file far too small for the
+    // size it claims is refused before the pixel memory is taken.
+    if (static_cast<std::uint64_t>(data.size()) * 4096 < static_cast<std::uint64_t>(w) * h) {
+        result.error = source + ": truncated pixel data: " + std::to_string(data.size()) +
+                       " bytes cannot hold " + std::to_string(w) + " x " + std::to_string(h) +
+                       " pixels";
+        return result;
+    }
+    bool grey = s->info.jpeg_color_space == JCS_GRAYSCALE;
+    s->info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_start_decompress(&s->info);
+    int channels = s->info.output_components;
+    s->image =
+        Image(static_cast<int>(s->info.output_width), static_cast<int>(s->info.output_height));
+    s->image.bitsPerPixel = grey ? 8 : 24;
+    s->row.resize(static_cast<std::size_t>(s->info.output_width) *
+                  static_cast<std::size_t>(channels));
+    while (s->info.output_scanline < s->info.output_height) {
+        JDIMENSION y = s->info.output_scanline;
+        JSAMPROW rows[1] = {s->row.data()};
+        if (jpeg_read_scanlines(&s->info, rows, 1) != 1) break;
+        std::uint32_t* dst = s->image.pixels.data() + static_cast<std::size_t>(y) * s->image.width;
+        const std::uint8_t* src = s->row.data();
+        for (int x = 0; x < s->image.width; ++x) {
+            dst[x] = channels == 1 ? Opaque(src[x], src[x], src[x])
+                                   : Opaque(src[3 * x], src[3 * x + 1], src[3 * x + 2]);
+        }
+    }
+    if (s->truncated) {
+        result.error = source + ": truncated JPEG data: the file ends before the last row";
+        return result;
+    }
+    jpeg_finish_decompress(&s->info);
+    result.image = std::move(s->image);
+    return result;
+}
+
+} // namespace nk
