@@ -1,10 +1,14 @@
 #include "set2/classes.h"
 
+#include "set2/fill/nuvel_fill.h"
+
 namespace nk {
 
 std::span<const InterfaceTable* const> Nuvset2Classes() {
-    static const InterfaceTable* const classes[] = {nullptr};
-    return {classes, 0};
+    static const InterfaceTable* const classes[] = {
+        &NuvelFillInterface(),
+    };
+    return classes;
 }
 
 } // namespace nk

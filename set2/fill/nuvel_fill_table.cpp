@@ -1,0 +1,184 @@
+// NuvelFill's interface: `_NuvelFill` in its order, the events of `__NuvelFill`, the
+// child picture box Picture1 and the design-time settings.
+#include "resources/resource_tables.h"
+#include "set2/fill/nuvel_fill.h"
+
+namespace nk {
+
+namespace {
+
+NuvelFill& Self(Control& c) {
+    return static_cast<NuvelFill&>(c);
+}
+
+Variant ColorValue(OleColor c) {
+    return Variant::Double(c);
+}
+
+// Setters receive values already converted to the member's type; a value that still
+// does not convert is not assigned.
+template <typename Setter> void WithColor(const Variant& v, Setter set) {
+    if (auto c = v.ToColor()) set(*c);
+}
+template <typename Setter> void WithLong(const Variant& v, Setter set) {
+    if (auto l = v.ToLong()) set(*l);
+}
+template <typename Setter> void WithInteger(const Variant& v, Setter set) {
+    if (auto i = v.ToInteger()) set(*i);
+}
+template <typename Setter> void WithPicture(const Variant& v, Setter set) {
+    if (auto p = v.ToPicture()) set(*p);
+}
+
+std::vector<PropertyInfo> Properties() {
+    using enum MemberKind;
+    return {
+        {"BackColor", ValueType::Color, Surface,
+         [](Control& c) { return ColorValue(Self(c).BackColor()); },
+         [](Control& c, const Variant& v) {
+             WithColor(v, [&](OleColor x) { Self(c).SetBackColor(x); });
+         }},
+        {"ForeColor", ValueType::Color, Surface,
+         [](Control& c) { return ColorValue(Self(c).ForeColor()); },
+         [](Control& c, const Variant& v) {
+             WithColor(v, [&](OleColor x) { Self(c).SetForeColor(x); });
+         }},
+        {"Caption", ValueType::String, Own,
+         [](Control& c) { return Variant::String(Self(c).Caption()); },
+         [](Control& c, const Variant& v) {
+             if (auto t = v.ToText()) Self(c).SetCaption(*t);
+         }},
+        {"CaptionStyle", ValueType::Long, Own,
+         [](Control& c) { return Variant::Long(Self(c).CaptionStyle()); },
+         [](Control& c, const Variant& v) {
+             WithLong(v, [&](std::int32_t x) { Self(c).SetCaptionStyle(x); });
+         }},
+        {"BorderStyle", ValueType::Long, Surface,
+         [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
+         [](Control& c, const Variant& v) {
+             WithLong(v, [&](std::int32_t x) { Self(c).SetBorderStyle(x); });
+         }},
+        {"Font", ValueType::Font, Surface,
+         [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
+         [](Control& c, const Variant& v) {
+             if (auto f = v.ToFont()) Self(c).SetFont(*f);
+         }},
+        {"Enabled", ValueType::Boolean, Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
+         [](Control& c, const Variant& v) {
+             if (auto b = v.ToBoolean()) Self(c).SetEnabled(*b);
+         }},
+        {"MouseIcon", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetMouseIcon(p); });
+         }},
+        {"MousePointer", ValueType::Integer, Own,
+         [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
+         [](Control& c, const Variant& v) {
+             WithInteger(v, [&](std::int16_t x) { Self(c).SetMousePointer(x); });
+         }},
+        {"NuvelFill", ValueType::Long, Own,
+         [](Control& c) { return Variant::Long(Self(c).GetNuvelFill()); },
+         [](Control& c, const Variant& v) {
+             WithLong(v, [&](std::int32_t x) { Self(c).SetNuvelFill(x); });
+         }},
+        {"PictureBack", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureBack()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureBack(p); });
+         }},
+        {"PictureDisabled", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureDisabled(p); });
+         }},
+        {"PictureFill", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureFill()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureFill(p); });
+         }},
+        {"PictureLeftEdge", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureLeftEdge()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureLeftEdge(p); });
+         }},
+        {"PictureRightEdge", ValueType::Picture, Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureRightEdge()); },
+         [](Control& c, const Variant& v) {
+             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureRightEdge(p); });
+         }},
+        {"FillOrientation", ValueType::Long, Own,
+         [](Control& c) { return Variant::Long(Self(c).FillOrientation()); },
+         [](Control& c, const Variant& v) {
+             WithLong(v, [&](std::int32_t x) { Self(c).SetFillOrientation(x); });
+         }},
+        {"Value", ValueType::Variant, Own, [](Control& c) { return Self(c).Value(); },
+         [](Control& c, const Variant& v) { Self(c).SetValue(v); }},
+        {"PictureMode", ValueType::Long, Own,
+         [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
+         [](Control& c, const Variant& v) {
+             WithLong(v, [&](std::int32_t x) { Self(c).SetPictureMode(x); });
+         }},
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"TimerInvoke",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).TimerInvoke();
+             return MethodResult{};
+         }},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const std::vector<EventArgInfo> key = {{"KeyCode", ValueType::Integer},
+                                           {"Shift", ValueType::Integer}};
+    const std::vector<EventArgInfo> mouse = {{"Button", ValueType::Integer},
+                                             {"Shift", ValueType::Integer},
+                                             {"X", ValueType::Single},
+                                             {"Y", ValueType::Single}};
+    return {
+        {NuvelFill::kClick, "Click", {}},
+        {NuvelFill::kDblClick, "DblClick", {}},
+        {NuvelFill::kKeyDown, "KeyDown", key},
+        {NuvelFill::kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
+        {NuvelFill::kKeyUp, "KeyUp", key},
+        {NuvelFill::kMouseDown, "MouseDown", mouse},
+        {NuvelFill::kMouseMove, "MouseMove", mouse},
+        {NuvelFill::kMouseUp, "MouseUp", mouse},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelFill";
+    t.library = "nuvset2";
+    t.typeLibrary = "Nuvelkit4";
+    t.designWidth = 200; // a default-style horizontal bar
+    t.designHeight = 42;
+    t.designBackColor = 0x000000;
+    t.designForeColor = kButtonText;
+    t.properties = Properties();
+    t.methods = Methods();
+    t.events = Events();
+    // Picture1: the visible inside of the bar, black until painted.
+    t.children = {{"Picture1", ChildKind::PictureBox, 1, true, 0x000000}};
+    t.resources = &Nuvset2Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelFill>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelFillInterface() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk
