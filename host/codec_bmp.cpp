@@ -171,10 +171,6 @@ std::string ParseHeaders(Bytes d, BmpLayout& out) {
     if (out.pixelOffset < paletteAt)
         return "pixel data offset " + Num(out.pixelOffset) + " points inside the headers (" +
                Num(paletteAt) + " bytes)";
-    if (out.pixelOffset > d.size())
-        return "pixel data offset " + Num(out.pixelOffset) + " is outside the file (" +
-               Num(d.size()) + " bytes)";
-
     if (out.bits <= 8) {
         std::size_t maxColours = std::size_t{1} << out.bits;
         if (colorsUsed > maxColours)
@@ -184,6 +180,10 @@ std::string ParseHeaders(Bytes d, BmpLayout& out) {
         std::string err = ReadPalette(d, paletteAt, count, core ? 3 : 4, out);
         if (!err.empty()) return err;
     }
+
+    if (out.pixelOffset > d.size())
+        return "pixel data offset " + Num(out.pixelOffset) + " is outside the file (" +
+               Num(d.size()) + " bytes)";
 
     if (out.compression == kBiRle8 || out.compression == kBiRle4) {
         std::uint32_t sizeImage = U32(d, 34);
