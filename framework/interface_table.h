@@ -33,6 +33,7 @@ struct PropertyInfo {
     Variant (*get)(Control&);
     // Assigns a value already converted to `type`; nullptr for a read-only property.
     void (*set)(Control&, const Variant&);
+    std::string_view help = {}; // the member's help string, shown by property browsers
 };
 
 struct ParamInfo {
@@ -51,6 +52,7 @@ struct MethodInfo {
     std::string_view name;
     std::vector<ParamInfo> params;
     MethodResult (*call)(Control&, std::span<const Variant> args);
+    std::string_view help = {};
 };
 
 struct EventArgInfo {
@@ -63,6 +65,7 @@ struct EventInfo {
     int number;
     std::string_view name;
     std::vector<EventArgInfo> args;
+    std::string_view help = {};
 };
 
 enum class ChildKind { Shape, PictureBox, ImageZones };
