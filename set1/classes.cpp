@@ -1,11 +1,13 @@
 #include "set1/classes.h"
 
+#include "set1/command/nuvel_command.h"
 #include "set1/screen/nuvel_screen.h"
 
 namespace nk {
 
 std::span<const InterfaceTable* const> Nuvset1Classes() {
     static const InterfaceTable* const classes[] = {
+        &NuvelCommandClass(),
         &NuvelScreenInterface(),
     };
     return classes;

@@ -1,0 +1,752 @@
+#include "set1/command/nuvel_command.h"
+
+#include "framework/frames.h"
+#include "framework/pic_styles.h"
+#include "framework/property_bag.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace nk {
+
+namespace {
+
+// Event numbers of the NuvelCommand event interface.
+constexpr int kClickEvent = 1;
+constexpr int kDblClickEvent = 2;
+constexpr int kKeyDownEvent = 3;
+constexpr int kKeyPressEvent = 4;
+constexpr int kKeyUpEvent = 5;
+constexpr int kMouseDownEvent = 6;
+constexpr int kMouseMoveEvent = 7;
+constexpr int kMouseUpEvent = 8;
+
+constexpr std::int16_t kSpaceKey = 32;
+constexpr std::int16_t kEnterKey = 13;
+
+// Caption layouts: centred and word-wrapped from the top, or one line centred both ways.
+constexpr unsigned kMultiLineFlags = 0x91;
+constexpr unsigned kSingleLineFlags = 0xB5;
+
+constexpr int kFirstBackgroundBitmap = 101;
+constexpr int kDisabledBitmap = 601;
+
+constexpr OleColor kDefaultGlowColor = 0xC00000;
+constexpr OleColor kWhite = 0xFFFFFF;
+
+bool IsKeyThatPresses(std::int16_t keyCode) {
+    return keyCode == kSpaceKey || keyCode == kEnterKey;
+}
+
+// A 32-bit sum that fails instead of wrapping, so the assignment it feeds is skipped.
+std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
+    const std::int64_t sum = std::int64_t{a} + b;
+    if (sum < std::numeric_limits<std::int32_t>::min() ||
+        sum > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(sum);
+}
+
+// The glow overlay's fill colour, white less the glow colour, in 32-bit arithmetic; a glow
+// colour whose difference does not fit (a system colour) gives no fill colour.
+std::optional<OleColor> GlowFillColor(OleColor glow) {
+    const std::int64_t fill = std::int64_t{kWhite} - static_cast<std::int32_t>(glow);
+    if (fill < std::numeric_limits<std::int32_t>::min() ||
+        fill > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<OleColor>(static_cast<std::int32_t>(fill));
+}
+
+// One colour component of the gradient: t / dividend x brightness to the nearest integer
+// (halves to even) in 16 bits; nothing when the division or the rounding fails.
+std::optional<std::int16_t> GradientComponent(int t, float dividend, double brightness) {
+    const auto quotient = Divide(t, dividend);
+    if (!quotient) return std::nullopt;
+    return RoundToInt16(*quotient * brightness);
+}
+
+} // namespace
+
+NuvelCommand::NuvelCommand(Host& host) : host_(host) {}
+
+const InterfaceTable& NuvelCommand::Interface() const {
+    return NuvelCommandClass();
+}
+
+// ---- Public members, in interface order ----
+
+void NuvelCommand::SethWnd(std::int32_t value) {
+    hWnd_ = value;
+    host_.PropertyChanged("hWnd");
+}
+
+void NuvelCommand::SetBackPicture(std::int32_t value) {
+    backPicture_ = value;
+    host_.PropertyChanged("BackPicture");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+void NuvelCommand::SetCaption(const std::string& value) {
+    caption_ = value;
+    host_.PropertyChanged("Caption");
+    Redraw();
+}
+
+void NuvelCommand::SetShortCutKey(const std::string& value) {
+    shortCutKey_ = value;
+    host_.PropertyChanged("ShortCutKey");
+    ApplyShortCutKey(host_, shortCutKey_);
+}
+
+void NuvelCommand::SetSideIconHeight(float value) {
+    sideIconHeight_ = value;
+    host_.PropertyChanged("SideIconHeight");
+    Redraw();
+}
+
+void NuvelCommand::SetRSideIconHeight(float value) {
+    rSideIconHeight_ = value;
+    host_.PropertyChanged("RSideIconHeight");
+    Redraw();
+}
+
+void NuvelCommand::SetRSideIconWidth(float value) {
+    rSideIconWidth_ = value;
+    host_.PropertyChanged("RSideIconWidth");
+    Redraw();
+}
+
+void NuvelCommand::SetGradientRedDividend(float value) {
+    gradientRedDividend_ = value;
+    host_.PropertyChanged("GradientRedDividend");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+void NuvelCommand::SetGradientInverted(VBool value) {
+    gradientInverted_ = value;
+    host_.PropertyChanged("GradientInverted");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+void NuvelCommand::SetGradientBrightness(float value) {
+    gradientBrightness_ = value;
+    host_.PropertyChanged("GradientBrightness");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+void NuvelCommand::SetGradientGreenDividend(float value) {
+    gradientGreenDividend_ = value;
+    host_.PropertyChanged("GradientGreenDividend");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+void NuvelCommand::SetGradientBlueDividend(float value) {
+    gradientBlueDividend_ = value;
+    host_.PropertyChanged("GradientBlueDividend");
+    RegenerateGradientIfShown();
+    Redraw();
+}
+
+OleColor NuvelCommand::ForeColor() const {
+    return host_.ForeColor();
+}
+
+void NuvelCommand::SetForeColor(OleColor value) {
+    host_.SetForeColor(value);
+    host_.PropertyChanged("ForeColor");
+    Redraw();
+}
+
+std::string NuvelCommand::FontName() const {
+    return host_.GetFont().name;
+}
+
+void NuvelCommand::SetFontName(const std::string& value) {
+    Font font = host_.GetFont();
+    font.name = value;
+    ApplyFont("FontName", font);
+}
+
+float NuvelCommand::FontSize() const {
+    return static_cast<float>(host_.GetFont().size);
+}
+
+void NuvelCommand::SetFontSize(float value) {
+    Font font = host_.GetFont();
+    font.size = value;
+    ApplyFont("FontSize", font);
+}
+
+VBool NuvelCommand::FontBold() const {
+    return ToVBool(host_.GetFont().bold);
+}
+
+void NuvelCommand::SetFontBold(VBool value) {
+    Font font = host_.GetFont();
+    font.bold = value != kFalse;
+    ApplyFont("FontBold", font);
+}
+
+VBool NuvelCommand::FontItalic() const {
+    return ToVBool(host_.GetFont().italic);
+}
+
+void NuvelCommand::SetFontItalic(VBool value) {
+    Font font = host_.GetFont();
+    font.italic = value != kFalse;
+    ApplyFont("FontItalic", font);
+}
+
+VBool NuvelCommand::FontStrikethru() const {
+    return ToVBool(host_.GetFont().strikethru);
+}
+
+void NuvelCommand::SetFontStrikethru(VBool value) {
+    Font font = host_.GetFont();
+    font.strikethru = value != kFalse;
+    ApplyFont("FontStrikethru", font);
+}
+
+VBool NuvelCommand::FontUnderline() const {
+    return ToVBool(host_.GetFont().underline);
+}
+
+void NuvelCommand::SetFontUnderline(VBool value) {
+    Font font = host_.GetFont();
+    font.underline = value != kFalse;
+    ApplyFont("FontUnderline", font);
+}
+
+Font NuvelCommand::GetFont() const {
+    return host_.GetFont();
+}
+
+void NuvelCommand::SetFont(const Font& value) {
+    ApplyFont("Font", value);
+}
+
+void NuvelCommand::SetSideIcon(const Picture& value) {
+    sideIcon_ = value;
+    host_.PropertyChanged("SideIcon");
+    Redraw();
+}
+
+void NuvelCommand::SetRSideIcon(const Picture& value) {
+    rSideIcon_ = value;
+    host_.PropertyChanged("RSideIcon");
+    Redraw();
+}
+
+VBool NuvelCommand::Enabled() const {
+    return ToVBool(host_.Enabled());
+}
+
+void NuvelCommand::SetEnabled(VBool value) {
+    host_.SetEnabled(value != kFalse);
+    Redraw();
+    host_.PropertyChanged("Enabled");
+}
+
+void NuvelCommand::SetCoolButton(VBool value) {
+    // The gradient picture's size depends on CoolButton, but it follows only at the next
+    // resize, gradient change or BackPicture assignment.
+    coolButton_ = value;
+    Redraw();
+    host_.PropertyChanged("CoolButton");
+}
+
+void NuvelCommand::SetCoolGlowColor(OleColor value) {
+    coolGlowColor_ = value;
+    Redraw();
+    host_.PropertyChanged("CoolGlowColor");
+}
+
+void NuvelCommand::SetCoolUseGlow(VBool value) {
+    coolUseGlow_ = value;
+    Redraw();
+    host_.PropertyChanged("CoolUseGlow");
+}
+
+void NuvelCommand::SetPictureMode(std::int32_t value) {
+    pictureMode_ = value;
+    Redraw();
+    host_.PropertyChanged("PictureMode");
+}
+
+void NuvelCommand::SetPictureNormal(const Picture& value) {
+    pictureNormal_ = value;
+    Redraw();
+    host_.PropertyChanged("PictureNormal");
+}
+
+void NuvelCommand::SetPictureDisabled(const Picture& value) {
+    pictureDisabled_ = value;
+    Redraw();
+    host_.PropertyChanged("PictureDisabled");
+}
+
+void NuvelCommand::SetPictureGoDown(VBool value) {
+    pictureGoDown_ = value;
+    Redraw();
+    host_.PropertyChanged("PictureGoDown");
+}
+
+void NuvelCommand::AboutMe() {
+    // The about dialog is shown by the library's shared about form once it is part of the
+    // build; until then the call has no effect.
+}
+
+void NuvelCommand::TimerInvoke() {
+    // NuvelCommand has no timed behaviour.
+}
+
+// ---- Host notifications ----
+
+void NuvelCommand::InitProperties() {
+    hWnd_ = 0;
+    backPicture_ = NKSpiralRainbow;
+    caption_ = host_.AmbientDisplayName();
+    SetFont(host_.AmbientFont());
+    ShowFocus = kFalse;
+    // Empty pictures count as present, so a new disabled control shows no disabled
+    // background until a real PictureDisabled is assigned.
+    pictureDisabled_ = host_.LoadPicture();
+    pictureNormal_ = host_.LoadPicture();
+    SetGradientRedDividend(2);
+    SetGradientGreenDividend(2);
+    SetGradientBlueDividend(1);
+    SetGradientBrightness(100);
+    SetGradientInverted(kFalse);
+    SetPictureGoDown(kFalse);
+    HasShadow = kFalse;
+    sideIconHeight_ = 32;
+    rSideIconHeight_ = 32;
+    rSideIconWidth_ = 32;
+    coolButton_ = kTrue;
+    coolGlowColor_ = kDefaultGlowColor;
+    coolUseGlow_ = kTrue;
+    Redraw();
+}
+
+void NuvelCommand::ReadProperties(const PropertyBag& bag) {
+    Assign(hWnd_, ReadLong(bag, "hWnd", 0));
+    Assign(backPicture_, ReadLong(bag, "BackPicture", NKSpiralRainbow));
+    Assign(caption_, ReadString(bag, "Caption", ""));
+
+    // The surface's colour and font, assigned directly; "Font" below has the last word.
+    if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
+    if (auto name = ReadString(bag, "FontName", "Arial")) {
+        Font font = host_.GetFont();
+        font.name = *name;
+        host_.SetFont(font);
+    }
+    if (auto size = ReadSingle(bag, "FontSize", 20)) {
+        Font font = host_.GetFont();
+        font.size = *size;
+        host_.SetFont(font);
+    }
+    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
+        if (auto on = ReadBoolean(bag, key, kFalse)) {
+            Font font = host_.GetFont();
+            font.*style = *on != kFalse;
+            host_.SetFont(font);
+        }
+    };
+    readFontStyle("FontBold", &Font::bold);
+    readFontStyle("FontItalic", &Font::italic);
+    readFontStyle("FontStrikethru", &Font::strikethru);
+    readFontStyle("FontUnderline", &Font::underline);
+    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
+
+    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
+    Assign(sideIcon_, ReadPicture(bag, "SideIcon"));
+    Assign(rSideIcon_, ReadPicture(bag, "RSideIcon"));
+    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
+
+    Assign(HasShadow, ReadBoolean(bag, "HasShadow", kFalse));
+    Assign(ShadowColor, ReadColor(bag, "ShadowColor", 0));
+    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
+    Assign(pictureGoDown_, ReadBoolean(bag, "PictureGoDown", kFalse));
+    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
+    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
+    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
+    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+
+    if (auto v = ReadSingle(bag, "SideIconHeight", 32)) SetSideIconHeight(*v);
+    if (auto v = ReadSingle(bag, "RSideIconWidth", 32)) SetRSideIconWidth(*v);
+    if (auto v = ReadSingle(bag, "RSideIconHeight", 32)) SetRSideIconHeight(*v);
+
+    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
+    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
+    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
+    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
+    Assign(gradientRedDividend_, ReadSingle(bag, "GradientRedDividend", 2));
+    Assign(gradientGreenDividend_, ReadSingle(bag, "GradientGreenDividend", 2));
+    Assign(gradientBlueDividend_, ReadSingle(bag, "GradientBlueDividend", 1));
+    Assign(gradientBrightness_, ReadSingle(bag, "GradientBrightness", 100));
+    Assign(gradientInverted_, ReadBoolean(bag, "GradientInverted", kFalse));
+    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
+    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
+
+    // A width that cannot be read (not a number) also counts as narrow.
+    NarrowLayout = !(host_.ScaleWidth() > 255);
+    RegenerateGradientIfShown();
+    Redraw();
+    ApplyShortCutKey(host_, shortCutKey_);
+}
+
+void NuvelCommand::WriteProperties(PropertyBag& bag) {
+    const Font font = host_.GetFont();
+    WriteLong(bag, "hWnd", hWnd_, 0);
+    WriteLong(bag, "BackPicture", backPicture_, NKSpiralRainbow);
+    WriteString(bag, "Caption", caption_, "");
+    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
+    WriteString(bag, "FontName", font.name, "");
+    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
+    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
+    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
+    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
+    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
+    WriteFont(bag, "Font", font, host_.AmbientFont());
+    WritePicture(bag, "SideIcon", sideIcon_);
+    WritePicture(bag, "RSideIcon", rSideIcon_);
+    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
+    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
+    WriteBoolean(bag, "HasShadow", HasShadow, kFalse);
+    WriteColor(bag, "ShadowColor", ShadowColor, 0);
+    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
+    WritePicture(bag, "PictureNormal", pictureNormal_);
+    WritePicture(bag, "PictureDisabled", pictureDisabled_);
+    WriteBoolean(bag, "PictureGoDown", pictureGoDown_, kFalse);
+    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
+    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
+    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
+    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
+    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WriteSingle(bag, "SideIconHeight", sideIconHeight_, 32);
+    WriteSingle(bag, "RSideIconWidth", rSideIconWidth_, 32);
+    WriteSingle(bag, "RSideIconHeight", rSideIconHeight_, 32);
+    WriteString(bag, "ShortCutKey", shortCutKey_, "");
+    WriteSingle(bag, "GradientRedDividend", gradientRedDividend_, 2);
+    WriteSingle(bag, "GradientGreenDividend", gradientGreenDividend_, 2);
+    WriteSingle(bag, "GradientBlueDividend", gradientBlueDividend_, 1);
+    WriteSingle(bag, "GradientBrightness", gradientBrightness_, 100);
+    WriteBoolean(bag, "GradientInverted", gradientInverted_, kFalse);
+    WriteBoolean(bag, "UseSound", UseSound, kFalse);
+    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
+    Redraw();
+    ApplyShortCutKey(host_, shortCutKey_);
+}
+
+void NuvelCommand::Resize() {
+    if (Shape* glow = host_.ShapeChild("Shape2"))
+        glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
+    NarrowLayout = host_.ScaleWidth() <= 255;
+    RegenerateGradientIfShown();
+}
+
+void NuvelCommand::Paint() {
+    Redraw();
+}
+
+void NuvelCommand::Click() {
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelCommand::DblClick() {
+    host_.RaiseEvent(kDblClickEvent, {});
+}
+
+void NuvelCommand::GotFocus() {
+    HasFocus = true;
+    if (ShowFocus != kFalse) Redraw();
+}
+
+void NuvelCommand::EnterFocus() {
+    GotFocus();
+}
+
+void NuvelCommand::LostFocus() {
+    HasFocus = false;
+    if (ShowFocus != kFalse) Redraw();
+}
+
+void NuvelCommand::ExitFocus() {
+    LostFocus();
+}
+
+void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    // The key test uses the code as delivered, before the container's handler may change it.
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = true;
+        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+        Redraw();
+    }
+    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+}
+
+void NuvelCommand::KeyPress(std::int16_t keyAscii) {
+    const EventArg args[] = {&keyAscii};
+    host_.RaiseEvent(kKeyPressEvent, args);
+}
+
+void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = false;
+        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+        Redraw();
+        host_.RaiseEvent(kClickEvent, {});
+    }
+    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+}
+
+void NuvelCommand::AccessKeyPress(std::int16_t) {
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    SetGlowVisible(false);
+    Pressed = true;
+    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+    Redraw();
+    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+    if (coolButton_ != kFalse) {
+        Hovering = false;
+        host_.ReleaseCapture();
+        Redraw();
+    }
+}
+
+void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+    if (coolButton_ == kFalse) return;
+    // The inside test sees the coordinates as the container's handler left them.
+    const bool inside = IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight());
+    if (inside && Hovering) return;
+    if (inside) {
+        if (coolUseGlow_ != kFalse) {
+            if (Shape* glow = host_.ShapeChild("Shape2")) {
+                if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
+                glow->SetVisible(true);
+            }
+        }
+        Hovering = true;
+        host_.SetCapture();
+        Redraw();
+        return;
+    }
+    // Leaving with the capture held also drops a press, without a sound.
+    SetGlowVisible(false);
+    Hovering = false;
+    Pressed = false;
+    host_.ReleaseCapture();
+    Redraw();
+}
+
+void NuvelCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    Pressed = false;
+    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+    Redraw();
+    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+    if (coolButton_ != kFalse) {
+        // The glow stays until the pointer leaves after entering again.
+        Hovering = false;
+        host_.ReleaseCapture();
+        Redraw();
+    }
+}
+
+// ---- Drawing ----
+
+// Repaints the whole control from its state. It never clears the surface: where the
+// background does not reach, the surface keeps the pixels it had.
+void NuvelCommand::Redraw() {
+    const double h = host_.ScaleHeight();
+    const double cy = h / 2;
+
+    if (!host_.Enabled()) {
+        DrawDisabledLook();
+        return;
+    }
+    if (backPicture_ > NKCustomPicture || backPicture_ < NKSpiralRainbow) return;
+
+    const bool goesDown = Pressed && pictureGoDown_ != kFalse;
+    DrawBackground(goesDown ? 2 : 0);
+    if (Pressed)
+        DrawPressedForeground(cy);
+    else
+        DrawNormalForeground(cy);
+
+    if (HasFocus && ShowFocus != kFalse) {
+        const double w = host_.ScaleWidth();
+        DrawIndentFrame(host_, 3, 3, w - 4, h - 4);
+    }
+}
+
+// The disabled look: the disabled background, the caption without shadow and a raised
+// frame; no side icons and no focus frame.
+void NuvelCommand::DrawDisabledLook() {
+    if (IsPresent(pictureDisabled_)) {
+        // Only the first three modes place a picture of the user's own here.
+        if (pictureMode_ == DefaultStyle || pictureMode_ == RescaleToEdges ||
+            pictureMode_ == RescaleWhenNeeded)
+            PaintPlaced(host_, pictureDisabled_, pictureMode_, 0);
+    } else {
+        PaintPlaced(host_, host_.LoadResPicture(kDisabledBitmap), pictureMode_, 0);
+    }
+    DrawCaption(0, 0, AdjustTop);
+    DrawRaisedFrame(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
+}
+
+void NuvelCommand::DrawBackground(double shift) {
+    if (ShowsGradient()) {
+        // The generated picture is made for this control's size, so the mode does not apply;
+        // pressed, it moves by one pixel less when it covers the whole control.
+        const double at = shift == 0 ? 0 : (coolButton_ != kFalse ? 1 : 2);
+        host_.PaintPicture(GradientPicture, at, at);
+    } else if (backPicture_ == NKCustomPicture) {
+        PaintPlaced(host_, pictureNormal_, pictureMode_, shift);
+    } else {
+        PaintPlaced(host_, host_.LoadResPicture(kFirstBackgroundBitmap + backPicture_),
+                    pictureMode_, shift);
+    }
+}
+
+void NuvelCommand::DrawPressedForeground(double cy) {
+    const bool goesDown = pictureGoDown_ != kFalse;
+    if (HasShadow != kFalse) {
+        const std::int32_t d = goesDown ? 5 : 3;
+        DrawCaptionShadow(d, 3, AddLong(AdjustTop, d));
+    }
+    DrawCaption(2, 0, AddLong(AdjustTop, goesDown ? 2 : 0));
+    const double w = host_.ScaleWidth();
+    host_.PaintPicture(sideIcon_, 7, cy - sideIconHeight_ / 2 + 2);
+    host_.PaintPicture(rSideIcon_, w - 3 - rSideIconWidth_, cy - rSideIconHeight_ / 2 + 2);
+    DrawSunkenFrame(host_, 0, 0, w - 1, host_.ScaleHeight() - 1);
+}
+
+void NuvelCommand::DrawNormalForeground(double cy) {
+    if (HasShadow != kFalse) DrawCaptionShadow(3, 3, AddLong(AdjustTop, 3));
+    DrawCaption(0, 0, AdjustTop);
+    const double w = host_.ScaleWidth();
+    host_.PaintPicture(sideIcon_, 5, cy - sideIconHeight_ / 2);
+    host_.PaintPicture(rSideIcon_, w - 5 - rSideIconWidth_, cy - rSideIconHeight_ / 2);
+    DrawBorder();
+}
+
+// With CoolButton the border shows only while hovered, as a raised edge; without it the
+// control always has a raised frame.
+void NuvelCommand::DrawBorder() {
+    const double r = host_.ScaleWidth() - 1;
+    const double b = host_.ScaleHeight() - 1;
+    if (coolButton_ == kFalse)
+        DrawRaisedFrame(host_, 0, 0, r, b);
+    else if (Hovering)
+        DrawRaisedEdge(host_, 0, 0, r, b);
+}
+
+void NuvelCommand::DrawCaptionShadow(std::int32_t leftTop, std::int32_t rightBottom,
+                                     std::optional<std::int32_t> multiLineTop) {
+    const OleColor fore = host_.ForeColor();
+    host_.SetForeColor(ShadowColor);
+    DrawCaption(leftTop, rightBottom, multiLineTop);
+    host_.SetForeColor(fore);
+}
+
+// Draws the caption in the client rectangle moved by `leftTop` at its left and top and by
+// `rightBottom` at its right and bottom. A multi-line caption starts at `multiLineTop`; when
+// that top could not be computed (AdjustTop near the 32-bit limit) the moved top stays.
+void NuvelCommand::DrawCaption(std::int32_t leftTop, std::int32_t rightBottom,
+                               std::optional<std::int32_t> multiLineTop) {
+    Rect rect = host_.GetClientRect();
+    rect.left += leftTop;
+    rect.top += leftTop;
+    rect.right += rightBottom;
+    rect.bottom += rightBottom;
+    unsigned flags = kSingleLineFlags;
+    if (AllowMultiLine != kFalse) {
+        Assign(rect.top, multiLineTop);
+        flags = kMultiLineFlags;
+    }
+    host_.DrawText(caption_, rect, flags);
+}
+
+bool NuvelCommand::ShowsGradient() const {
+    return backPicture_ == NKPictureX1 || backPicture_ == NKPictureX2;
+}
+
+void NuvelCommand::RegenerateGradientIfShown() {
+    if (ShowsGradient()) GenerateGradientPicture(host_.ScaleWidth() - 2, host_.ScaleHeight() - 2);
+}
+
+// Builds the picture of BackPicture 8 (boxes, or lines on a narrow control) or 9 (two
+// mirrored families of lines) in 256 passes on the off-screen canvas Picture1, one colour
+// of the ramp per pass. The canvas starts black, so gaps between the strokes stay black.
+void NuvelCommand::GenerateGradientPicture(double w, double h) {
+    if (coolButton_ != kFalse) {
+        w += 2;
+        h += 2;
+    }
+    if (w < 1 || h < 1) return;
+    double b = gradientBrightness_ / 100.0;
+    PictureBox* canvas = host_.PictureBoxChild("Picture1");
+    if (!canvas) return;
+    canvas->Move(0, 0, w, h);
+    canvas->SetAutoRedraw(true);
+
+    const double span = NarrowLayout ? w - 3 : w - 2;
+    const double k = span / 255;
+    const double o = coolButton_ != kFalse ? 0 : 2;
+    const double y1 = o;
+    OleColor col = 0;
+    for (int i = 0; i <= 255; ++i) {
+        if (b > 1) b = 1;
+        if (!(b >= 0)) b = 0; // below 0, or not a number
+        const int t = gradientInverted_ != kFalse ? 255 - i : i;
+        const auto r = GradientComponent(t, gradientRedDividend_, b);
+        const auto g = GradientComponent(t, gradientGreenDividend_, b);
+        const auto bl = GradientComponent(t, gradientBlueDividend_, b);
+        if (r && g && bl) col = RGB(*r, *g, *bl); // a failed pass keeps the last colour
+        if (backPicture_ == NKPictureX1) {
+            canvas->Line(i - k + o, y1, i * k, h, col,
+                         NarrowLayout ? LineKind::Plain : LineKind::FilledBox);
+        } else if (backPicture_ == NKPictureX2) {
+            canvas->Line(i - 0.25 * k + o, y1, 0.25 * i * k, h, col);
+            canvas->Line(span - 0.8 * (i - k) + o, y1, span - 0.8 * i * k, h, col);
+        }
+    }
+    GradientPicture = canvas->Image();
+    canvas->Cls();
+    canvas->SetAutoRedraw(false);
+}
+
+// ---- Helpers ----
+
+void NuvelCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
+                                   float& y) {
+    const EventArg args[] = {&button, &shift, &x, &y};
+    host_.RaiseEvent(number, args);
+}
+
+void NuvelCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
+    const EventArg args[] = {&keyCode, &shift};
+    host_.RaiseEvent(number, args);
+}
+
+void NuvelCommand::ApplyFont(std::string_view property, const Font& font) {
+    host_.SetFont(font);
+    host_.PropertyChanged(property);
+    Redraw();
+}
+
+void NuvelCommand::SetGlowVisible(bool visible) {
+    if (Shape* glow = host_.ShapeChild("Shape2")) glow->SetVisible(visible);
+}
+
+} // namespace nk

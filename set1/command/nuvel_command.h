@@ -1,0 +1,192 @@
+// NuvelCommand: the gradient push button of nuvset1. Its face is a built-in background,
+// a generated gradient picture or a picture of the user's own, placed by PictureMode; over
+// it sit a centred caption with an optional shadow, a small icon at each side, a border, a
+// focus frame and, while hovered, the glow overlay that the host composes above the surface.
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+#include "framework/sound.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace nk {
+
+// The built-in backgrounds of BackPicture: 0-7 are bitmaps 101-108, 8 and 9 the two
+// generated gradient patterns, 10 the user's PictureNormal.
+enum NKBackPics : std::int32_t {
+    NKSpiralRainbow = 0,
+    NKCyanWater = 1,
+    NKBlueBubblyWater = 2,
+    NKAuroraZone = 3,
+    NKGreenWater = 4,
+    NKTriColorTemple = 5,
+    NKUnderwaterClouds = 6,
+    NKLollipopLand = 7,
+    NKPictureX1 = 8,
+    NKPictureX2 = 9,
+    NKCustomPicture = 10,
+};
+
+class NuvelCommand final : public Control {
+public:
+    explicit NuvelCommand(Host& host);
+    const InterfaceTable& Interface() const override;
+
+    // Public fields: the container writes them directly; the look changes at the next
+    // repaint and the value is saved at the next save.
+    VBool HasShadow = kFalse;
+    OleColor ShadowColor = 0;
+    VBool AllowMultiLine = kFalse;
+    std::int32_t AdjustTop = 0;
+    std::int32_t SoundMethod = NKInternalSound;
+    VBool UseSound = kFalse;
+    VBool ShowFocus = kFalse;
+
+    void AboutMe();
+
+    std::int32_t hWnd() const { return hWnd_; }
+    void SethWnd(std::int32_t value);
+    std::int32_t BackPicture() const { return backPicture_; }
+    void SetBackPicture(std::int32_t value);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    const std::string& ShortCutKey() const { return shortCutKey_; }
+    void SetShortCutKey(const std::string& value);
+    float SideIconHeight() const { return sideIconHeight_; }
+    void SetSideIconHeight(float value);
+    float RSideIconHeight() const { return rSideIconHeight_; }
+    void SetRSideIconHeight(float value);
+    float RSideIconWidth() const { return rSideIconWidth_; }
+    void SetRSideIconWidth(float value);
+    float GradientRedDividend() const { return gradientRedDividend_; }
+    void SetGradientRedDividend(float value);
+    VBool GradientInverted() const { return gradientInverted_; }
+    void SetGradientInverted(VBool value);
+    float GradientBrightness() const { return gradientBrightness_; }
+    void SetGradientBrightness(float value);
+    float GradientGreenDividend() const { return gradientGreenDividend_; }
+    void SetGradientGreenDividend(float value);
+    float GradientBlueDividend() const { return gradientBlueDividend_; }
+    void SetGradientBlueDividend(float value);
+    OleColor ForeColor() const;
+    void SetForeColor(OleColor value);
+    std::string FontName() const;
+    void SetFontName(const std::string& value);
+    float FontSize() const;
+    void SetFontSize(float value);
+    VBool FontBold() const;
+    void SetFontBold(VBool value);
+    VBool FontItalic() const;
+    void SetFontItalic(VBool value);
+    VBool FontStrikethru() const;
+    void SetFontStrikethru(VBool value);
+    VBool FontUnderline() const;
+    void SetFontUnderline(VBool value);
+    Font GetFont() const;
+    void SetFont(const Font& value);
+    const Picture& SideIcon() const { return sideIcon_; }
+    void SetSideIcon(const Picture& value);
+    const Picture& RSideIcon() const { return rSideIcon_; }
+    void SetRSideIcon(const Picture& value);
+    VBool Enabled() const;
+    void SetEnabled(VBool value);
+    VBool CoolButton() const { return coolButton_; }
+    void SetCoolButton(VBool value);
+    OleColor CoolGlowColor() const { return coolGlowColor_; }
+    void SetCoolGlowColor(OleColor value);
+    VBool CoolUseGlow() const { return coolUseGlow_; }
+    void SetCoolUseGlow(VBool value);
+    std::int32_t PictureMode() const { return pictureMode_; }
+    void SetPictureMode(std::int32_t value);
+    const Picture& PictureNormal() const { return pictureNormal_; }
+    void SetPictureNormal(const Picture& value);
+    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    void SetPictureDisabled(const Picture& value);
+    VBool PictureGoDown() const { return pictureGoDown_; }
+    void SetPictureGoDown(VBool value);
+
+    void TimerInvoke();
+
+private:
+    Host& host_;
+
+    // Stored properties.
+    std::int32_t hWnd_ = 0;
+    std::int32_t backPicture_ = 0;
+    std::string caption_;
+    std::string shortCutKey_;
+    float sideIconHeight_ = 0;
+    float rSideIconHeight_ = 0;
+    float rSideIconWidth_ = 0;
+    float gradientRedDividend_ = 0;
+    VBool gradientInverted_ = kFalse;
+    float gradientBrightness_ = 0;
+    float gradientGreenDividend_ = 0;
+    float gradientBlueDividend_ = 0;
+    Picture sideIcon_;
+    Picture rSideIcon_;
+    VBool coolButton_ = kFalse;
+    OleColor coolGlowColor_ = 0;
+    VBool coolUseGlow_ = kFalse;
+    std::int32_t pictureMode_ = 0;
+    Picture pictureNormal_;
+    Picture pictureDisabled_;
+    VBool pictureGoDown_ = kFalse;
+
+    // Interaction and layout state.
+    bool Pressed = false;
+    bool HasFocus = false;
+    bool Hovering = false;
+    bool NarrowLayout = false;
+    Picture GradientPicture;
+
+public:
+    // Host notifications.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void Resize() override;
+    void Paint() override;
+    void Click() override;
+    void DblClick() override;
+    void GotFocus() override;
+    void EnterFocus() override;
+    void LostFocus() override;
+    void ExitFocus() override;
+    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t keyAscii) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void AccessKeyPress(std::int16_t keyAscii) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+
+private:
+    void Redraw();
+    void DrawDisabledLook();
+    void DrawBackground(double shift);
+    void DrawPressedForeground(double cy);
+    void DrawNormalForeground(double cy);
+    void DrawBorder();
+    void DrawCaptionShadow(std::int32_t leftTop, std::int32_t rightBottom,
+                           std::optional<std::int32_t> multiLineTop);
+    void DrawCaption(std::int32_t leftTop, std::int32_t rightBottom,
+                     std::optional<std::int32_t> multiLineTop);
+
+    bool ShowsGradient() const;
+    void RegenerateGradientIfShown();
+    void GenerateGradientPicture(double w, double h);
+    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
+    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
+    void ApplyFont(std::string_view property, const Font& font);
+    void SetGlowVisible(bool visible);
+};
+
+// The interface table of the NuvelCommand class (library nuvset1).
+const InterfaceTable& NuvelCommandClass();
+
+} // namespace nk

@@ -1,0 +1,221 @@
+// The interface of NuvelCommand as its containers see it: the members of _NuvelCommand
+// in interface order, the events of __NuvelCommand by number, the children and the
+// design-time settings.
+#include "resources/resource_tables.h"
+#include "set1/command/nuvel_command.h"
+
+#include <memory>
+
+namespace nk {
+
+namespace {
+
+NuvelCommand& Self(Control& c) {
+    return static_cast<NuvelCommand&>(c);
+}
+
+// Setters receive values already converted to the member's type.
+VBool AsBoolean(const Variant& v) {
+    return static_cast<VBool>(v.number());
+}
+std::int32_t AsLong(const Variant& v) {
+    return static_cast<std::int32_t>(v.number());
+}
+float AsSingle(const Variant& v) {
+    return static_cast<float>(v.number());
+}
+OleColor AsColor(const Variant& v) {
+    return static_cast<OleColor>(v.number());
+}
+Variant OfColor(OleColor c) {
+    return Variant::Double(c);
+}
+
+using VT = ValueType;
+using MK = MemberKind;
+
+std::vector<PropertyInfo> Properties() {
+    return {
+        // Public fields.
+        {"HasShadow", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).HasShadow); },
+         [](Control& c, const Variant& v) { Self(c).HasShadow = AsBoolean(v); }},
+        {"ShadowColor", VT::Color, MK::Field,
+         [](Control& c) { return OfColor(Self(c).ShadowColor); },
+         [](Control& c, const Variant& v) { Self(c).ShadowColor = AsColor(v); }},
+        {"AllowMultiLine", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).AllowMultiLine); },
+         [](Control& c, const Variant& v) { Self(c).AllowMultiLine = AsBoolean(v); }},
+        {"AdjustTop", VT::Long, MK::Field,
+         [](Control& c) { return Variant::Long(Self(c).AdjustTop); },
+         [](Control& c, const Variant& v) { Self(c).AdjustTop = AsLong(v); }},
+        {"SoundMethod", VT::Long, MK::Field,
+         [](Control& c) { return Variant::Long(Self(c).SoundMethod); },
+         [](Control& c, const Variant& v) { Self(c).SoundMethod = AsLong(v); }},
+        {"UseSound", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).UseSound); },
+         [](Control& c, const Variant& v) { Self(c).UseSound = AsBoolean(v); }},
+        {"ShowFocus", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).ShowFocus); },
+         [](Control& c, const Variant& v) { Self(c).ShowFocus = AsBoolean(v); }},
+        // Properties.
+        {"hWnd", VT::Long, MK::Own, [](Control& c) { return Variant::Long(Self(c).hWnd()); },
+         [](Control& c, const Variant& v) { Self(c).SethWnd(AsLong(v)); }},
+        {"BackPicture", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).BackPicture()); },
+         [](Control& c, const Variant& v) { Self(c).SetBackPicture(AsLong(v)); }},
+        {"Caption", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).Caption()); },
+         [](Control& c, const Variant& v) { Self(c).SetCaption(v.text()); }},
+        {"ShortCutKey", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).ShortCutKey()); },
+         [](Control& c, const Variant& v) { Self(c).SetShortCutKey(v.text()); }},
+        {"SideIconHeight", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).SideIconHeight()); },
+         [](Control& c, const Variant& v) { Self(c).SetSideIconHeight(AsSingle(v)); }},
+        {"RSideIconHeight", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).RSideIconHeight()); },
+         [](Control& c, const Variant& v) { Self(c).SetRSideIconHeight(AsSingle(v)); }},
+        {"RSideIconWidth", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).RSideIconWidth()); },
+         [](Control& c, const Variant& v) { Self(c).SetRSideIconWidth(AsSingle(v)); }},
+        {"GradientRedDividend", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).GradientRedDividend()); },
+         [](Control& c, const Variant& v) { Self(c).SetGradientRedDividend(AsSingle(v)); }},
+        {"GradientInverted", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).GradientInverted()); },
+         [](Control& c, const Variant& v) { Self(c).SetGradientInverted(AsBoolean(v)); }},
+        {"GradientBrightness", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).GradientBrightness()); },
+         [](Control& c, const Variant& v) { Self(c).SetGradientBrightness(AsSingle(v)); }},
+        {"GradientGreenDividend", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).GradientGreenDividend()); },
+         [](Control& c, const Variant& v) { Self(c).SetGradientGreenDividend(AsSingle(v)); }},
+        {"GradientBlueDividend", VT::Single, MK::Own,
+         [](Control& c) { return Variant::Single(Self(c).GradientBlueDividend()); },
+         [](Control& c, const Variant& v) { Self(c).SetGradientBlueDividend(AsSingle(v)); }},
+        {"ForeColor", VT::Color, MK::Surface,
+         [](Control& c) { return OfColor(Self(c).ForeColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetForeColor(AsColor(v)); }},
+        {"FontName", VT::String, MK::Surface,
+         [](Control& c) { return Variant::String(Self(c).FontName()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontName(v.text()); }},
+        {"FontSize", VT::Single, MK::Surface,
+         [](Control& c) { return Variant::Single(Self(c).FontSize()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontSize(AsSingle(v)); }},
+        {"FontBold", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontBold()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontBold(AsBoolean(v)); }},
+        {"FontItalic", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontItalic()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontItalic(AsBoolean(v)); }},
+        {"FontStrikethru", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontStrikethru()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontStrikethru(AsBoolean(v)); }},
+        {"FontUnderline", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontUnderline()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontUnderline(AsBoolean(v)); }},
+        {"Font", VT::Font, MK::Surface,
+         [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
+         [](Control& c, const Variant& v) { Self(c).SetFont(v.font()); }},
+        {"SideIcon", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).SideIcon()); },
+         [](Control& c, const Variant& v) { Self(c).SetSideIcon(v.picture()); }},
+        {"RSideIcon", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).RSideIcon()); },
+         [](Control& c, const Variant& v) { Self(c).SetRSideIcon(v.picture()); }},
+        {"Enabled", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
+         [](Control& c, const Variant& v) { Self(c).SetEnabled(AsBoolean(v)); }},
+        {"CoolButton", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).CoolButton()); },
+         [](Control& c, const Variant& v) { Self(c).SetCoolButton(AsBoolean(v)); }},
+        {"CoolGlowColor", VT::Color, MK::Own,
+         [](Control& c) { return OfColor(Self(c).CoolGlowColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetCoolGlowColor(AsColor(v)); }},
+        {"CoolUseGlow", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).CoolUseGlow()); },
+         [](Control& c, const Variant& v) { Self(c).SetCoolUseGlow(AsBoolean(v)); }},
+        {"PictureMode", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureMode(AsLong(v)); }},
+        {"PictureNormal", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureNormal()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureNormal(v.picture()); }},
+        {"PictureDisabled", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureDisabled(v.picture()); }},
+        {"PictureGoDown", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).PictureGoDown()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureGoDown(AsBoolean(v)); }},
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"AboutMe",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).AboutMe();
+             return MethodResult{};
+         }},
+        {"TimerInvoke",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).TimerInvoke();
+             return MethodResult{};
+         }},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
+    const std::vector<EventArgInfo> mouse = {
+        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"X", VT::Single}, {"Y", VT::Single}};
+    return {
+        {1, "Click", {}},
+        {2, "DblClick", {}},
+        {3, "KeyDown", key},
+        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
+        {5, "KeyUp", key},
+        {6, "MouseDown", mouse},
+        {7, "MouseMove", mouse},
+        {8, "MouseUp", mouse},
+        {9, "PlaySound", {{"SoundType", VT::Long}}},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelCommand";
+    t.library = "nuvset1";
+    t.typeLibrary = "Nuvelkit3";
+    // The size of the built-in backgrounds, which then cover the control exactly.
+    t.designWidth = 250;
+    t.designHeight = 100;
+    t.designBackColor = 0;
+    t.designForeColor = 0;
+    t.properties = Properties();
+    t.methods = Methods();
+    t.events = Events();
+    t.children = {
+        // The glow overlay: hidden, white fill (which changes nothing when shown).
+        {.name = "Shape2", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
+        // The off-screen canvas of the gradient pictures: hidden, black background.
+        {.name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0},
+    };
+    t.resources = &Nuvset1Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelCommand>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelCommandClass() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk
