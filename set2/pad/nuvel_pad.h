@@ -1,0 +1,162 @@
+// NuvelPad, the directional pad of nuvset2. It keeps a point (XValue, YValue) in a
+// cartesian plane and moves it by exactly one unit per step, raising the step's direction
+// event and XYRefresh. Steps come from the Tweak and Force methods, from TimerInvoke while
+// a direction is held, from the four arrow hot zones Image1(0) to Image1(3), from the
+// keyboard and from the access keys u, d, l, r. The pad draws itself from built-in
+// bitmaps: one of three skins, two status lights and the held arrow.
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nk {
+
+// The pad skins.
+enum NuvlDirPadNuvels : std::int32_t {
+    NuvlMilitaryDir = 0,
+    NuvlAquaishDir = 1,
+    NuvlElectronicDir = 2,
+};
+
+class NuvelPad final : public Control {
+public:
+    // The events of `__NuvelPad`, by number.
+    enum Event : int {
+        kMouseMove = 1,
+        kMouseUp = 2,
+        kMouseDown = 3,
+        kKeyDown = 4,
+        kKeyPress = 5,
+        kKeyUp = 6,
+        kDblClick = 7,
+        kClick = 8,
+        kGoLeft = 9,
+        kGoRight = 10,
+        kGoUp = 11,
+        kGoDown = 12,
+        kXYRefresh = 13,
+    };
+
+    // The held direction; zone Image1(i) holds direction i + 1.
+    enum Direction : std::int16_t {
+        kNoDirection = 0,
+        kLeft = 1,
+        kRight = 2,
+        kUp = 3,
+        kDown = 4,
+    };
+
+    explicit NuvelPad(Host& host);
+    const InterfaceTable& Interface() const override;
+
+    // The interface `_NuvelPad`, in its order.
+    const std::string& LeftToolTip() const { return leftToolTip_; }
+    void SetLeftToolTip(const std::string& text);
+    const std::string& RightToolTip() const { return rightToolTip_; }
+    void SetRightToolTip(const std::string& text);
+    const std::string& UpToolTip() const { return upToolTip_; }
+    void SetUpToolTip(const std::string& text);
+    const std::string& DownToolTip() const { return downToolTip_; }
+    void SetDownToolTip(const std::string& text);
+    std::int32_t BorderStyle() const;
+    void SetBorderStyle(std::int32_t style);
+    Picture MouseIcon() const;
+    void SetMouseIcon(const Picture& icon);
+    void TimerInvoke();
+    std::int16_t MousePointer() const;
+    void SetMousePointer(std::int16_t pointer);
+    std::int32_t PictureMode() const { return pictureMode_; }
+    void SetPictureMode(std::int32_t mode);
+    OleColor ForeColor() const { return foreColor_; }
+    void SetForeColor(OleColor color);
+    Font GetFont() const;
+    void SetFont(const Font& font);
+    VBool Enabled() const;
+    void SetEnabled(VBool enabled);
+    std::int32_t NuvelStyle() const { return nuvelStyle_; }
+    void SetNuvelStyle(std::int32_t style);
+    std::int16_t StatusLight1() const { return statusLight1_; }
+    void SetStatusLight1(std::int16_t value);
+    std::int16_t StatusLight2() const { return statusLight2_; }
+    void SetStatusLight2(std::int16_t value);
+    void TweakLeft();
+    void TweakRight();
+    void TweakUp();
+    void TweakDown();
+    void ForceLeft();
+    void ForceDown();
+    void ForceUp();
+    void ForceRight();
+    void ForceNeutral();
+    float XValue() const { return xValue_; }
+    void SetXValue(float value);
+    float YValue() const { return yValue_; }
+    void SetYValue(float value);
+    VBool UseDirectionShortKeys() const { return useDirectionShortKeys_; }
+    void SetUseDirectionShortKeys(VBool use);
+
+    // Host notifications.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void Resize() override;
+    void Paint() override;
+    void Click() override;
+    void DblClick() override;
+    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t keyAscii) override;
+    void AccessKeyPress(std::int16_t keyAscii) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    // The hot zones Image1(0) to Image1(3).
+    void ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
+                        float y) override;
+    void ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
+                      float y) override;
+
+private:
+    // One step: move the point one unit in the direction, then raise its event. Any
+    // other direction makes no step.
+    void Step(std::int16_t direction);
+    void Force(Direction direction);
+    void RaiseXYRefresh();
+    void RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y);
+    void RaiseKey(int event, std::int16_t keyCode, std::int16_t shift);
+    void ApplyToolTips();
+    void ApplyShortKeys();
+
+    // Painting, shape and size.
+    void Redraw();
+    void ApplyStyleLayout();
+    void ApplyPadSize();
+    void PaintBitmap(int id, double x, double y);
+
+    Host& host_;
+    OleColor foreColor_ = 0;
+    std::int32_t nuvelStyle_ = 0;
+    std::int16_t statusLight1_ = 0;
+    std::int16_t statusLight2_ = 0;
+    // The status-light values that the setters last acted on (not persisted).
+    std::int16_t shownLight1_ = 0;
+    std::int16_t shownLight2_ = 0;
+    VBool useDirectionShortKeys_ = kFalse;
+    std::string leftToolTip_;
+    std::string rightToolTip_;
+    std::string upToolTip_;
+    std::string downToolTip_;
+    float xValue_ = 0;
+    float yValue_ = 0;
+    std::int32_t pictureMode_ = 0;
+    std::int16_t activeDirection_ = kNoDirection;
+};
+
+// The interface table of NuvelPad (library nuvset2, type library Nuvelkit4).
+const InterfaceTable& NuvelPadInterface();
+
+} // namespace nk
