@@ -295,6 +295,76 @@ paint::Layer Render(const ScreenPicture& picture, int w, int h, float x0, float 
     return layer;
 }
 
+// The rows of a bitmap that the control draws `ideal.height()` rows high although it has only
+// `rows` rows: the bitmap whose bilinear stretch (pixel centres aligned, as the kit's surface
+// stretches) comes closest to the ideal picture, found by least squares for each column.
+paint::Layer Precompensate(const paint::Layer& ideal, int rows) {
+    const int drawn = ideal.height();
+    // Each drawn row k blends source rows i0 and i1 with weight w of i1.
+    struct Tap {
+        int i0, i1;
+        float w;
+    };
+    std::vector<Tap> taps(static_cast<std::size_t>(drawn));
+    const double scale = static_cast<double>(rows) / drawn;
+    for (int k = 0; k < drawn; ++k) {
+        const double pos = (k + 0.5) * scale - 0.5;
+        const double base = std::floor(pos);
+        int i0 = static_cast<int>(base), i1 = i0 + 1;
+        float w = static_cast<float>(std::min(255.0, std::floor((pos - base) * 256.0)) / 256.0);
+        if (i0 < 0) {
+            i0 = i1 = 0;
+            w = 0;
+        } else if (i1 >= rows) {
+            i0 = i1 = rows - 1;
+            w = 0;
+        }
+        taps[static_cast<std::size_t>(k)] = {i0, i1, w};
+    }
+    // The normal equations are tridiagonal: diagonal d, off-diagonal e (between j and j + 1).
+    std::vector<double> d(static_cast<std::size_t>(rows)), e(static_cast<std::size_t>(rows));
+    for (const Tap& t : taps) {
+        d[static_cast<std::size_t>(t.i0)] += (1 - t.w) * (1 - t.w);
+        if (t.i1 != t.i0) {
+            d[static_cast<std::size_t>(t.i1)] += t.w * t.w;
+            e[static_cast<std::size_t>(t.i0)] += (1 - t.w) * t.w;
+        } else {
+            d[static_cast<std::size_t>(t.i0)] += 2 * (1 - t.w) * t.w + t.w * t.w;
+        }
+    }
+    paint::Layer out(ideal.width(), rows);
+    for (int x = 0; x < ideal.width(); ++x)
+        for (int channel = 0; channel < 3; ++channel) {
+            auto get = [&](const Rgb& c) { return channel == 0 ? c.r : channel == 1 ? c.g : c.b; };
+            std::vector<double> b(static_cast<std::size_t>(rows));
+            for (int k = 0; k < drawn; ++k) {
+                const Tap& t = taps[static_cast<std::size_t>(k)];
+                const double v = get(ideal.At(x, k));
+                b[static_cast<std::size_t>(t.i0)] += (1 - t.w) * v;
+                if (t.i1 != t.i0)
+                    b[static_cast<std::size_t>(t.i1)] += t.w * v;
+                else
+                    b[static_cast<std::size_t>(t.i0)] += t.w * v;
+            }
+            // Thomas algorithm.
+            std::vector<double> c(static_cast<std::size_t>(rows)),
+                y(static_cast<std::size_t>(rows));
+            for (std::size_t j = 0; j < static_cast<std::size_t>(rows); ++j) {
+                const double lower = j > 0 ? e[j - 1] : 0;
+                const double denom = d[j] - (j > 0 ? lower * c[j - 1] : 0);
+                c[j] = e[j] / denom;
+                y[j] = (b[j] - (j > 0 ? lower * y[j - 1] : 0)) / denom;
+            }
+            for (std::size_t j = static_cast<std::size_t>(rows); j-- > 0;) {
+                if (j + 1 < static_cast<std::size_t>(rows)) y[j] -= c[j] * y[j + 1];
+                Rgb& px = out.At(x, static_cast<int>(j));
+                const float v = paint::Clamp01(static_cast<float>(y[j]));
+                (channel == 0 ? px.r : channel == 1 ? px.g : px.b) = v;
+            }
+        }
+    return out;
+}
+
 void Emit(std::vector<GeneratedBitmap>& out, int id, const paint::Layer& layer) {
     out.push_back({"nuvset1", id, 24, layer.ToImage()});
 }
@@ -303,12 +373,12 @@ void GenerateScheme(const Scheme& s, std::vector<GeneratedBitmap>& out) {
     const float W = kReferenceWidth, H = kReferenceHeight;
     const ScreenPicture picture(s, W, H);
     auto corner = [&](const CornerPiece& c, bool right, bool bottom) {
-        // A corner drawn taller than its bitmap is rendered on a grid that spans the drawn
-        // height, so that the host's stretch puts every feature back where it belongs.
-        const float sy = static_cast<float>(c.drawnHeight) / static_cast<float>(c.height);
         const float x0 = right ? W - static_cast<float>(c.width) : 0;
         const float y0 = bottom ? H - static_cast<float>(c.drawnHeight) : 0;
-        Emit(out, c.id, Render(picture, c.width, c.height, x0, y0, 1.0f, sy));
+        const paint::Layer ideal = Render(picture, c.width, c.drawnHeight, x0, y0, 1, 1);
+        // A corner drawn taller than its bitmap gets the rows whose stretch looks most like
+        // the ideal picture.
+        Emit(out, c.id, c.drawnHeight == c.height ? ideal : Precompensate(ideal, c.height));
     };
     corner(s.topLeft, false, false);
     corner(s.bottomLeft, false, true);
