@@ -1,9 +1,86 @@
+// nuvelkit script [FILE]: drives one control at a time through the recording host and
+// prints every request the control makes of its host.
 #include "tools/commands.h"
+
+#include "host/script.h"
+#include "set1/classes.h"
+#include "set2/classes.h"
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <vector>
+
 namespace nk::tools {
 
-void RegisterScript(CLI::App& app) { (void)app; }
+namespace {
+
+constexpr const char* kScriptHelp =
+    R"HELP(Runs a script of commands against one control at a time and prints, one line
+each, every request the control makes of its host ("PropertyChanged Caption",
+"Line 0 0 10 10 0x00000000 BF", "RaiseEvent 1 Click()"). Each command is first
+echoed as "> <command>". Reads print nothing.
+
+Commands:
+  new <Class> [<Name>] [<w> <h>]   create a control (e.g. NuvelCommand, Nuvelkit4.NuvelPad)
+  init | read <json> | write       InitProperties / ReadProperties / WriteProperties
+  size <w> <h>                     the container resizes the control (pixels)
+  send <Notification> [<args>]     Paint, Click, KeyDown <code> <shift>, MouseMove <b> <s> <x> <y>,
+                                   a child's: send Picture1.Paint, send Image1(2).MouseUp 1 0 3 3
+  set <Member> <value>             assign a property or public field
+  get <Member>                     print "= <value>"
+  call <Method> [<args>]           call a method; an error reaching the caller prints "! Error ..."
+  on <Event> set <Arg> <value>     the container's handler changes a by-reference argument
+  on <Event> do <command>          the handler runs a command (re-entrant)
+  on <Event> clear                 remove the handlers of an event
+  ambient DisplayName <string> | ambient Font <font>
+  picture <name> <w> <h> [<colour>] | picture <name> file <string>
+  shell <n>                        the shell result of later address openings (default 42)
+  dialog <Element> ...             clicks for the next about dialog (Command1, Label1(7), ...)
+  pixel <x> <y> | extent           print a composed pixel / the size in pixels
+  png <string>                     write the control as shown to a PNG file
+  echo <anything>                  print the rest of the line
+
+Values: -12 3.5 0xC00000 &H80000014 True False "text\n" Nothing Empty
+        Font("Arial", 8.25, bold) and the names of pictures.
+Exit status: 0 at the end of the script, 2 for a line that cannot be understood or
+carried out ("error: line N: ..." on standard error), 3 when the control fails.
+
+The full reference is docs/script.md.)HELP";
+
+} // namespace
+
+void RegisterScript(CLI::App& app) {
+    auto* cmd =
+        app.add_subcommand("script", "Run a script against a control and trace its requests");
+    cmd->footer(kScriptHelp);
+    auto file = std::make_shared<std::string>("-");
+    cmd->add_option("FILE", *file, "The script (standard input when absent or -)");
+    cmd->callback([file] {
+        std::vector<const InterfaceTable*> classes;
+        for (const InterfaceTable* t : Nuvset1Classes())
+            classes.push_back(t);
+        for (const InterfaceTable* t : Nuvset2Classes())
+            classes.push_back(t);
+        int status = 0;
+        if (*file == "-") {
+            status = RunScript(std::cin, std::cout, std::cerr, classes);
+        } else {
+            std::ifstream in(*file);
+            if (!in) {
+                std::cerr << "error: cannot open the script " << *file << '\n';
+                throw CLI::RuntimeError(2);
+            }
+            ScriptOptions options;
+            options.baseDir = std::filesystem::path(*file).parent_path().string();
+            status = RunScript(in, std::cout, std::cerr, classes, options);
+        }
+        std::cout.flush();
+        if (status != 0) throw CLI::RuntimeError(status);
+    });
+}
 
 } // namespace nk::tools

@@ -1,0 +1,541 @@
+#include "host/headless_host.h"
+
+#include "framework/about.h"
+#include "host/codec.h"
+#include "host/recording_host.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <sys/stat.h>
+
+namespace nk {
+
+namespace {
+
+// A size in pixels from a double: nearest whole pixel, nothing for a negative, non-finite
+// or too large value.
+std::optional<int> PixelSize(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const double r = std::floor(v + 0.5);
+    if (r < 0 || r > kMaxExtent) return std::nullopt;
+    return static_cast<int>(r);
+}
+
+// Resizes a surface, keeping the overlap and filling what is added with `fill`.
+bool ResizeSurface(SurfaceCanvas& s, int w, int h, OleColor fill) {
+    if (w == s.width() && h == s.height()) return true;
+    return s.ResizeTo(w, h, fill);
+}
+
+// The row height Print moves down by: the text's own height, one line for an empty text.
+double PrintAdvance(Canvas& c, std::string_view text) {
+    return c.TextHeight(text.empty() ? std::string_view(" ") : text);
+}
+
+// A requested extent, or the design size when it is negative or too large.
+int ExtentOr(int requested, int design) {
+    const int v = requested < 0 || requested > kMaxExtent ? design : requested;
+    return v < 0 ? 0 : (v > kMaxExtent ? kMaxExtent : v);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The folder part of a path ("" when it has none).
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return "";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+} // namespace
+
+// ---- children ----
+
+HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font)
+    : info_(info), surface_(0, 0, info.backColor, kButtonText, font) {}
+
+bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
+    const auto w = PixelSize(width);
+    const auto h = PixelSize(height);
+    if (!w || !h || !std::isfinite(left) || !std::isfinite(top)) return false;
+    if (!ResizeSurface(surface_, *w, *h, info_.backColor)) return false;
+    left_ = left;
+    top_ = top;
+    return true;
+}
+
+bool HeadlessPictureBox::Cls() {
+    currentX_ = currentY_ = 0;
+    return surface_.Cls();
+}
+bool HeadlessPictureBox::Line(double x1, double y1, double x2, double y2, OleColor c,
+                              LineKind kind) {
+    return surface_.Line(x1, y1, x2, y2, c, kind);
+}
+bool HeadlessPictureBox::Circle(double x, double y, double r, OleColor c) {
+    return surface_.Circle(x, y, r, c);
+}
+bool HeadlessPictureBox::Arc(double x, double y, double r, OleColor c, double start, double end) {
+    return surface_.Arc(x, y, r, c, start, end);
+}
+bool HeadlessPictureBox::PaintPicture(const Picture& p, double x, double y) {
+    return surface_.PaintPicture(p, x, y);
+}
+bool HeadlessPictureBox::PaintPicture(const Picture& p, double x, double y, double w, double h) {
+    return surface_.PaintPicture(p, x, y, w, h);
+}
+void HeadlessPictureBox::SetCurrentX(double x) {
+    currentX_ = x;
+    surface_.SetCurrentX(x);
+}
+void HeadlessPictureBox::SetCurrentY(double y) {
+    currentY_ = y;
+    surface_.SetCurrentY(y);
+}
+bool HeadlessPictureBox::Print(std::string_view text) {
+    const bool ok = surface_.Print(text);
+    currentY_ += PrintAdvance(surface_, text);
+    currentX_ = 0;
+    return ok;
+}
+bool HeadlessPictureBox::DrawText(std::string_view text, const Rect& r, unsigned flags) {
+    return surface_.DrawText(text, r, flags);
+}
+
+Picture HeadlessPictureBox::Image() {
+    const auto& px = surface_.pixels();
+    return MakePicture(px, "image:" + std::to_string(px.width) + "x" + std::to_string(px.height));
+}
+
+HeadlessShape::HeadlessShape(const ChildInfo& info) : info_(info), fill_(info.fillColor) {}
+
+bool HeadlessShape::Move(double left, double top, double width, double height) {
+    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
+        return false;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+bool HeadlessZone::Move(double left, double top, double width, double height) {
+    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
+        return false;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+// ---- the host ----
+
+HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
+    : table_(table), surface_(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
+                              table.designBackColor, table.designForeColor, Font{}),
+      extentW_(surface_.width()), extentH_(surface_.height()) {
+    displayName_ = std::string(table.className) + "1";
+    for (const auto& child : table.children) {
+        switch (child.kind) {
+        case ChildKind::PictureBox:
+            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, ambientFont_));
+            break;
+        case ChildKind::Shape:
+            shapes_.push_back(std::make_unique<HeadlessShape>(child));
+            break;
+        case ChildKind::ImageZones:
+            for (int i = 0; i < child.count; ++i)
+                zones_.push_back(std::make_unique<HeadlessZone>(child, i));
+            break;
+        }
+    }
+}
+
+HeadlessHost::~HeadlessHost() = default;
+
+void HeadlessHost::QueueDialogClicks(std::span<const std::string> elements) {
+    dialogClicks_.insert(dialogClicks_.end(), elements.begin(), elements.end());
+}
+
+HeadlessPictureBox* HeadlessHost::FindPictureBox(std::string_view name) const {
+    for (const auto& b : boxes_)
+        if (b->name() == name) return b.get();
+    return nullptr;
+}
+
+HeadlessShape* HeadlessHost::FindShape(std::string_view name) const {
+    for (const auto& s : shapes_)
+        if (s->name() == name) return s.get();
+    return nullptr;
+}
+
+HeadlessZone* HeadlessHost::FindZone(std::string_view name, int index) const {
+    for (const auto& z : zones_)
+        if (z->name() == name && z->index() == index) return z.get();
+    return nullptr;
+}
+
+void HeadlessHost::Fault(const std::string& message) {
+    if (hooks_.onFault) hooks_.onFault(message);
+}
+
+bool HeadlessHost::Deliver(std::string_view what, const std::function<void(Control&)>& fn) {
+    if (!control_) return false;
+    if (nesting_ >= kMaxNesting) {
+        Fault("calls into the control nested more than " + std::to_string(kMaxNesting) +
+              " deep at " + std::string(what) + " (does a handler raise its own event?)");
+        return false;
+    }
+    ++nesting_;
+    bool ok = false;
+    try {
+        fn(*control_);
+        ok = true;
+    } catch (const std::exception& e) {
+        Fault(std::string(what) + " threw: " + e.what());
+    } catch (...) {
+        Fault(std::string(what) + " threw an exception");
+    }
+    --nesting_;
+    return ok;
+}
+
+bool HeadlessHost::ApplyExtent(int w, int h) {
+    if (w < 0 || h < 0 || w > kMaxExtent || h > kMaxExtent) return false;
+    const int border = borderStyle_ == 1 ? 2 : 0;
+    const int sw = w > border ? w - border : 0;
+    const int sh = h > border ? h - border : 0;
+    const bool changed = sw != surface_.width() || sh != surface_.height();
+    if (changed && !ResizeSurface(surface_, sw, sh, table_.designBackColor)) return false;
+    extentW_ = w;
+    extentH_ = h;
+    if (changed) Deliver("Resize", [](Control& c) { c.Resize(); });
+    return true;
+}
+
+bool HeadlessHost::SetExtent(int w, int h) {
+    return ApplyExtent(w, h);
+}
+
+bool HeadlessHost::SetWidth(double twips) {
+    const auto px = PixelSize(twips / kTwipsPerPixel);
+    if (!std::isfinite(twips) || twips < 0 || !px) return false;
+    return ApplyExtent(*px, extentH_);
+}
+
+bool HeadlessHost::SetHeight(double twips) {
+    const auto px = PixelSize(twips / kTwipsPerPixel);
+    if (!std::isfinite(twips) || twips < 0 || !px) return false;
+    return ApplyExtent(extentW_, *px);
+}
+
+void HeadlessHost::SetBorderStyle(std::int16_t style) {
+    borderStyle_ = style;
+    ApplyExtent(extentW_, extentH_);
+}
+
+bool HeadlessHost::Cls() {
+    currentX_ = currentY_ = 0;
+    return surface_.Cls();
+}
+bool HeadlessHost::Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) {
+    return surface_.Line(x1, y1, x2, y2, c, kind);
+}
+bool HeadlessHost::Circle(double x, double y, double r, OleColor c) {
+    return surface_.Circle(x, y, r, c);
+}
+bool HeadlessHost::Arc(double x, double y, double r, OleColor c, double start, double end) {
+    return surface_.Arc(x, y, r, c, start, end);
+}
+bool HeadlessHost::PaintPicture(const Picture& p, double x, double y) {
+    return surface_.PaintPicture(p, x, y);
+}
+bool HeadlessHost::PaintPicture(const Picture& p, double x, double y, double w, double h) {
+    return surface_.PaintPicture(p, x, y, w, h);
+}
+void HeadlessHost::SetCurrentX(double x) {
+    currentX_ = x;
+    surface_.SetCurrentX(x);
+}
+void HeadlessHost::SetCurrentY(double y) {
+    currentY_ = y;
+    surface_.SetCurrentY(y);
+}
+bool HeadlessHost::Print(std::string_view text) {
+    const bool ok = surface_.Print(text);
+    currentY_ += PrintAdvance(surface_, text);
+    currentX_ = 0;
+    return ok;
+}
+bool HeadlessHost::DrawText(std::string_view text, const Rect& r, unsigned flags) {
+    return surface_.DrawText(text, r, flags);
+}
+
+void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
+    if (!hooks_.onEvent) return;
+    const EventInfo* info = table_.FindEvent(number);
+    if (nesting_ >= kMaxNesting) {
+        Fault("events nested more than " + std::to_string(kMaxNesting) + " deep at event " +
+              std::to_string(number) + " (does a handler raise its own event?)");
+        return;
+    }
+    ++nesting_;
+    try {
+        hooks_.onEvent(info, number, args);
+    } catch (const std::exception& e) {
+        Fault(std::string("the handler of event ") + std::to_string(number) +
+              " threw: " + e.what());
+    } catch (...) {
+        Fault("the handler of event " + std::to_string(number) + " threw an exception");
+    }
+    --nesting_;
+}
+
+bool HeadlessHost::SetCapture() {
+    captured_ = true;
+    return true;
+}
+
+Picture HeadlessHost::LoadResPicture(int id) {
+    const std::string label = "res:" + std::to_string(id);
+    auto cached = resourceImages_.find(id);
+    if (cached == resourceImages_.end()) {
+        const ResourceEntry* entry =
+            table_.resources ? table_.resources->Find(id, ResourceKind::Bitmap) : nullptr;
+        if (!entry) return nullptr;
+        DecodeResult decoded = DecodeBmp(entry->bytes, label);
+        if (!decoded.ok()) {
+            resourceError_ = decoded.error;
+            return nullptr;
+        }
+        cached =
+            resourceImages_.emplace(id, std::make_shared<const Image>(std::move(decoded.image)))
+                .first;
+    }
+    // A fresh picture object per load, sharing the decoded image.
+    return std::make_shared<const PictureObject>(cached->second, label);
+}
+
+std::shared_ptr<const std::vector<std::uint8_t>> HeadlessHost::LoadResData(int id) {
+    const ResourceEntry* entry =
+        table_.resources ? table_.resources->Find(id, ResourceKind::Sound) : nullptr;
+    if (!entry) return nullptr;
+    return std::make_shared<const std::vector<std::uint8_t>>(entry->bytes.begin(),
+                                                             entry->bytes.end());
+}
+
+void HeadlessHost::PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
+    if (hooks_.player) {
+        hooks_.player(image, id);
+        return;
+    }
+    // The recording player: the new image replaces (and so stops) the previous one.
+    sound_ = std::move(image);
+    soundId_ = id;
+}
+
+void HeadlessHost::ShowModal(AboutForm& form) {
+    if (modal_) return; // one modal dialog at a time
+    modal_ = &form;
+    // Perform the queued clicks in order; when they run out, OK closes the dialog.
+    while (!form.Unloaded() && !dialogClicks_.empty()) {
+        const std::string element = dialogClicks_.front();
+        dialogClicks_.pop_front();
+        form.Click(element);
+    }
+    if (!form.Unloaded()) form.Click("Command1");
+    modal_ = nullptr;
+}
+
+void HeadlessHost::CloseModal(AboutForm& form) {
+    if (modal_ == &form) modal_ = nullptr;
+}
+
+int HeadlessHost::ShellExecute(const std::string& address) {
+    shellAddresses_.push_back(address);
+    return shellResult_;
+}
+
+void HeadlessHost::MessageBox(int style, const std::string& title, const std::string& text) {
+    messageBoxes_.push_back({style, title, text});
+}
+
+FileError HeadlessHost::OpenFileForRead(const std::string& name) {
+    // The name is opened exactly as given: no shell, no expansion.
+    errno = 0;
+    std::FILE* f = name.empty() ? nullptr : std::fopen(name.c_str(), "rb");
+    if (f) {
+        std::fclose(f);
+        return IsDirectory(name) ? FileError::PathFileAccess : FileError::None;
+    }
+    const int err = errno;
+    if (err == EACCES || err == EPERM || err == EISDIR) return FileError::PathFileAccess;
+    if (err == ENOTDIR) return FileError::PathNotFound;
+    const std::string folder = FolderOf(name);
+    if (!folder.empty() && !IsDirectory(folder)) return FileError::PathNotFound;
+    if (err == ENOENT || name.empty()) return FileError::FileNotFound;
+    return FileError::PathFileAccess;
+}
+
+// ---- the site ----
+
+ControlSite::ControlSite(const InterfaceTable& table) : ControlSite(table, Options{}) {}
+
+ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
+    : host_(std::make_unique<HeadlessHost>(table, options.width, options.height)) {
+    if (!options.displayName.empty()) host_->SetAmbientDisplayName(options.displayName);
+    host_->SetAmbientFont(options.ambientFont);
+    host_->hooks() = options.hooks;
+    if (options.trace) recorder_ = MakeRecordingHost(*host_, *options.trace);
+    if (!table.create) return;
+    try {
+        control_ = table.create(controlHost());
+    } catch (const std::exception& e) {
+        if (host_->hooks().onFault)
+            host_->hooks().onFault(std::string("creating ") + std::string(table.className) +
+                                   " threw: " + e.what());
+    } catch (...) {
+        if (host_->hooks().onFault)
+            host_->hooks().onFault("creating " + std::string(table.className) + " threw");
+    }
+    host_->Attach(control_.get());
+}
+
+ControlSite::~ControlSite() {
+    host_->Attach(nullptr);
+    control_.reset();
+}
+
+bool ControlSite::Deliver(std::string_view what, const std::function<void(Control&)>& fn) {
+    return host_->Deliver(what, fn);
+}
+
+bool ControlSite::InitProperties() {
+    return Deliver("InitProperties", [](Control& c) { c.InitProperties(); });
+}
+bool ControlSite::ReadProperties(const PropertyBag& bag) {
+    return Deliver("ReadProperties", [&](Control& c) { c.ReadProperties(bag); });
+}
+bool ControlSite::WriteProperties(PropertyBag& bag) {
+    return Deliver("WriteProperties", [&](Control& c) { c.WriteProperties(bag); });
+}
+bool ControlSite::Resize() {
+    return Deliver("Resize", [](Control& c) { c.Resize(); });
+}
+bool ControlSite::Paint() {
+    return Deliver("Paint", [](Control& c) { c.Paint(); });
+}
+bool ControlSite::Click() {
+    return Deliver("Click", [](Control& c) { c.Click(); });
+}
+bool ControlSite::DblClick() {
+    return Deliver("DblClick", [](Control& c) { c.DblClick(); });
+}
+bool ControlSite::GotFocus() {
+    return Deliver("GotFocus", [](Control& c) { c.GotFocus(); });
+}
+bool ControlSite::LostFocus() {
+    return Deliver("LostFocus", [](Control& c) { c.LostFocus(); });
+}
+bool ControlSite::EnterFocus() {
+    return Deliver("EnterFocus", [](Control& c) { c.EnterFocus(); });
+}
+bool ControlSite::ExitFocus() {
+    return Deliver("ExitFocus", [](Control& c) { c.ExitFocus(); });
+}
+bool ControlSite::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    return Deliver("KeyDown", [&](Control& c) { c.KeyDown(keyCode, shift); });
+}
+bool ControlSite::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    return Deliver("KeyUp", [&](Control& c) { c.KeyUp(keyCode, shift); });
+}
+bool ControlSite::KeyPress(std::int16_t keyAscii) {
+    return Deliver("KeyPress", [&](Control& c) { c.KeyPress(keyAscii); });
+}
+bool ControlSite::AccessKeyPress(std::int16_t keyAscii) {
+    return Deliver("AccessKeyPress", [&](Control& c) { c.AccessKeyPress(keyAscii); });
+}
+bool ControlSite::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    return Deliver("MouseDown", [&](Control& c) { c.MouseDown(button, shift, x, y); });
+}
+bool ControlSite::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    return Deliver("MouseMove", [&](Control& c) { c.MouseMove(button, shift, x, y); });
+}
+bool ControlSite::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    return Deliver("MouseUp", [&](Control& c) { c.MouseUp(button, shift, x, y); });
+}
+bool ControlSite::ChildPaint(ChildRef child) {
+    return Deliver("Paint", [&](Control& c) { c.ChildPaint(child); });
+}
+bool ControlSite::ChildClick(ChildRef child) {
+    return Deliver("Click", [&](Control& c) { c.ChildClick(child); });
+}
+bool ControlSite::ChildDblClick(ChildRef child) {
+    return Deliver("DblClick", [&](Control& c) { c.ChildDblClick(child); });
+}
+bool ControlSite::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
+    return Deliver("KeyDown", [&](Control& c) { c.ChildKeyDown(child, keyCode, shift); });
+}
+bool ControlSite::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
+    return Deliver("KeyUp", [&](Control& c) { c.ChildKeyUp(child, keyCode, shift); });
+}
+bool ControlSite::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
+    return Deliver("KeyPress", [&](Control& c) { c.ChildKeyPress(child, keyAscii); });
+}
+bool ControlSite::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
+                                 float y) {
+    return Deliver("MouseDown", [&](Control& c) { c.ChildMouseDown(child, button, shift, x, y); });
+}
+bool ControlSite::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
+                                 float y) {
+    return Deliver("MouseMove", [&](Control& c) { c.ChildMouseMove(child, button, shift, x, y); });
+}
+bool ControlSite::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
+                               float y) {
+    return Deliver("MouseUp", [&](Control& c) { c.ChildMouseUp(child, button, shift, x, y); });
+}
+
+bool ControlSite::Set(std::string_view member, const Variant& value) {
+    const PropertyInfo* p = table().FindProperty(member);
+    if (!p || !p->set) return false;
+    const auto converted = ConvertTo(p->type, value);
+    if (!converted) return false;
+    return Deliver(p->name, [&](Control& c) { p->set(c, *converted); });
+}
+
+std::optional<Variant> ControlSite::Get(std::string_view member) {
+    const PropertyInfo* p = table().FindProperty(member);
+    if (!p || !p->get) return std::nullopt;
+    Variant result;
+    if (!Deliver(p->name, [&](Control& c) { result = p->get(c); })) return std::nullopt;
+    return result;
+}
+
+MethodResult ControlSite::Call(std::string_view method, std::span<const Variant> args) {
+    const MethodInfo* m = table().FindMethod(method);
+    if (!m || !m->call) return {-1, "no method " + std::string(method), {}};
+    if (args.size() != m->params.size())
+        return {-1,
+                std::string(m->name) + " takes " + std::to_string(m->params.size()) + " arguments",
+                {}};
+    std::vector<Variant> converted;
+    for (size_t i = 0; i < args.size(); ++i) {
+        auto v = ConvertTo(m->params[i].type, args[i]);
+        if (!v) return {-1, "bad value for " + std::string(m->params[i].name), {}};
+        converted.push_back(std::move(*v));
+    }
+    MethodResult result;
+    if (!Deliver(m->name, [&](Control& c) { result = m->call(c, converted); }))
+        return {-1, std::string(m->name) + " did not complete", {}};
+    return result;
+}
+
+} // namespace nk

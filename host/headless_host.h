@@ -1,0 +1,389 @@
+// The headless host: runs one control of a class without a window. It keeps the control's
+// surface, its children, its extent and the container's side of the contract (ambient
+// properties, events, the player, the shell, message boxes and the modal about dialog).
+//
+// A container normally uses ControlSite, which creates the host and the control together,
+// optionally behind the recording host, and delivers notifications to the control with
+// every exception caught at the boundary.
+//
+//     nk::ControlSite site(*table, {.width = 150, .height = 40});
+//     site.InitProperties();
+//     site.MouseMove(0, 0, 10, 10);
+//     nk::Image shown = site.Compose();
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+#include "host/surface_canvas.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nk {
+
+inline constexpr int kMaxExtent = 16384;
+// The most nested calls into the control that a host lets through (a handler that raises
+// its own event again and again is stopped here instead of overflowing the stack).
+inline constexpr int kMaxNesting = 64;
+
+// A child picture box: its own surface, 0 x 0 until moved.
+class HeadlessPictureBox : public PictureBox {
+public:
+    HeadlessPictureBox(const ChildInfo& info, const Font& font);
+
+    const ChildInfo& info() const { return info_; }
+    std::string_view name() const { return info_.name; }
+    SurfaceCanvas& surface() { return surface_; }
+    const SurfaceCanvas& surface() const { return surface_; }
+    bool visible() const { return info_.visible; }
+    double left() const { return left_; }
+    double top() const { return top_; }
+    bool autoRedraw() const { return autoRedraw_; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+
+    double ScaleWidth() const override { return surface_.ScaleWidth(); }
+    double ScaleHeight() const override { return surface_.ScaleHeight(); }
+    OleColor ForeColor() const override { return surface_.ForeColor(); }
+    void SetForeColor(OleColor c) override { surface_.SetForeColor(c); }
+    OleColor BackColor() const override { return surface_.BackColor(); }
+    void SetBackColor(OleColor c) override { surface_.SetBackColor(c); }
+    const Font& GetFont() const override { return surface_.GetFont(); }
+    void SetFont(const Font& f) override { surface_.SetFont(f); }
+    void SetDrawWidth(int width) override { surface_.SetDrawWidth(width); }
+    bool Cls() override;
+    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
+    bool Circle(double x, double y, double r, OleColor c) override;
+    bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
+    bool PaintPicture(const Picture& p, double x, double y) override;
+    bool PaintPicture(const Picture& p, double x, double y, double w, double h) override;
+    double TextWidth(std::string_view text) override { return surface_.TextWidth(text); }
+    double TextHeight(std::string_view text) override { return surface_.TextHeight(text); }
+    void SetCurrentX(double x) override;
+    void SetCurrentY(double y) override;
+    bool Print(std::string_view text) override;
+    Rect GetClientRect() override { return surface_.GetClientRect(); }
+    bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
+    void Refresh() override {}
+
+    bool Move(double left, double top, double width, double height) override;
+    void SetAutoRedraw(bool on) override { autoRedraw_ = on; }
+    Picture Image() override;
+
+private:
+    const ChildInfo& info_;
+    SurfaceCanvas surface_;
+    double left_ = 0;
+    double top_ = 0;
+    bool autoRedraw_ = false;
+    double currentX_ = 0;
+    double currentY_ = 0;
+};
+
+// A child rectangle shape: hidden at first, composed over the control by merge-not-pen.
+class HeadlessShape : public Shape {
+public:
+    explicit HeadlessShape(const ChildInfo& info);
+    std::string_view name() const { return info_.name; }
+    OleColor fillColor() const { return fill_; }
+    double left() const { return left_; }
+    double top() const { return top_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+
+    bool Move(double left, double top, double width, double height) override;
+    void SetVisible(bool visible) override { visible_ = visible; }
+    bool Visible() const override { return visible_; }
+    void SetFillColor(OleColor c) override { fill_ = c; }
+
+private:
+    const ChildInfo& info_;
+    bool visible_ = false;
+    OleColor fill_;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+// A windowless image hot zone: a rectangle and a tool tip; it draws nothing.
+class HeadlessZone : public ImageZone {
+public:
+    HeadlessZone(const ChildInfo& info, int index) : info_(info), index_(index) {}
+    std::string_view name() const { return info_.name; }
+    int index() const { return index_; }
+    const std::string& toolTipText() const { return toolTip_; }
+    double left() const { return left_; }
+    double top() const { return top_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+
+    bool Move(double left, double top, double width, double height) override;
+    void SetToolTipText(const std::string& text) override { toolTip_ = text; }
+
+private:
+    const ChildInfo& info_;
+    int index_;
+    std::string toolTip_;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+// A message box the control showed, kept by the headless host.
+struct MessageBoxRecord {
+    int style = 0;
+    std::string title;
+    std::string text;
+};
+
+// What the container provides. Every hook may be left empty.
+struct ContainerHooks {
+    // The container's event handler: the event's table entry (nullptr for a number the
+    // table does not declare) and the by-reference arguments.
+    std::function<void(const EventInfo* info, int number, std::span<const EventArg> args)> onEvent;
+    // The sound player; without one the host keeps the last image it was handed.
+    std::function<void(std::shared_ptr<const std::vector<std::uint8_t>> image, int id)> player;
+    // Told when a call into the control threw or nested too deeply; the control goes on.
+    std::function<void(const std::string& message)> onFault;
+};
+
+class HeadlessHost : public Host {
+public:
+    // A surface of w x h pixels (the class's design size when w or h is negative), filled
+    // with the class's design background colour.
+    HeadlessHost(const InterfaceTable& table, int w = -1, int h = -1);
+    ~HeadlessHost() override;
+    HeadlessHost(const HeadlessHost&) = delete;
+    HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+    // The container's side.
+    const InterfaceTable& table() const { return table_; }
+    void Attach(Control* control) { control_ = control; }
+    Control* control() const { return control_; }
+    ContainerHooks& hooks() { return hooks_; }
+    void SetAmbientDisplayName(std::string name) { displayName_ = std::move(name); }
+    void SetAmbientFont(const Font& f) { ambientFont_ = f; }
+    void SetShellResult(int result) { shellResult_ = result; }
+    int shellResult() const { return shellResult_; }
+    // Clicks for the next modal dialogs ("Command1", "Label1(7)", ...), performed in order.
+    void QueueDialogClicks(std::span<const std::string> elements);
+    void ClearDialogClicks() { dialogClicks_.clear(); }
+
+    // The container gives the control an outer size in pixels; when that changes the
+    // drawing surface's size, Resize is sent. A negative size or more than 16384 pixels a
+    // side is refused (false).
+    bool SetExtent(int w, int h);
+    int ExtentWidth() const { return extentW_; }
+    int ExtentHeight() const { return extentH_; }
+
+    // Runs fn on the attached control, catching anything it throws and refusing to nest
+    // deeper than kMaxNesting; false when the call did not complete.
+    bool Deliver(std::string_view what, const std::function<void(Control&)>& fn);
+    int nesting() const { return nesting_; }
+
+    // State the compositor and the container read.
+    SurfaceCanvas& surface() { return surface_; }
+    const SurfaceCanvas& surface() const { return surface_; }
+    const Picture& maskPicture() const { return mask_; }
+    const std::string& accessKeys() const { return accessKeys_; }
+    bool captured() const { return captured_; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+    int drawWidth() const { return surface_.DrawWidth(); }
+    const std::vector<std::unique_ptr<HeadlessPictureBox>>& pictureBoxes() const { return boxes_; }
+    const std::vector<std::unique_ptr<HeadlessShape>>& shapes() const { return shapes_; }
+    const std::vector<std::unique_ptr<HeadlessZone>>& zones() const { return zones_; }
+    HeadlessPictureBox* FindPictureBox(std::string_view name) const;
+    HeadlessShape* FindShape(std::string_view name) const;
+    HeadlessZone* FindZone(std::string_view name, int index) const;
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+    const std::vector<std::string>& shellAddresses() const { return shellAddresses_; }
+    // The image last handed to the built-in player and its resource number (0: none).
+    const std::shared_ptr<const std::vector<std::uint8_t>>& lastSound() const { return sound_; }
+    int lastSoundId() const { return soundId_; }
+    bool modalShowing() const { return modal_ != nullptr; }
+    // The problem of the last resource bitmap that could not be decoded.
+    const std::string& lastResourceError() const { return resourceError_; }
+
+    // Canvas: the control's own surface.
+    double ScaleWidth() const override { return surface_.ScaleWidth(); }
+    double ScaleHeight() const override { return surface_.ScaleHeight(); }
+    OleColor ForeColor() const override { return surface_.ForeColor(); }
+    void SetForeColor(OleColor c) override { surface_.SetForeColor(c); }
+    OleColor BackColor() const override { return surface_.BackColor(); }
+    void SetBackColor(OleColor c) override { surface_.SetBackColor(c); }
+    const Font& GetFont() const override { return surface_.GetFont(); }
+    void SetFont(const Font& f) override { surface_.SetFont(f); }
+    void SetDrawWidth(int width) override { surface_.SetDrawWidth(width); }
+    bool Cls() override;
+    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
+    bool Circle(double x, double y, double r, OleColor c) override;
+    bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
+    bool PaintPicture(const Picture& p, double x, double y) override;
+    bool PaintPicture(const Picture& p, double x, double y, double w, double h) override;
+    double TextWidth(std::string_view text) override { return surface_.TextWidth(text); }
+    double TextHeight(std::string_view text) override { return surface_.TextHeight(text); }
+    void SetCurrentX(double x) override;
+    void SetCurrentY(double y) override;
+    bool Print(std::string_view text) override;
+    Rect GetClientRect() override { return surface_.GetClientRect(); }
+    bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
+    void Refresh() override {}
+
+    // Host.
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool on) override { enabled_ = on; }
+    std::int16_t BorderStyle() const override { return borderStyle_; }
+    void SetBorderStyle(std::int16_t style) override;
+    std::int16_t MousePointer() const override { return mousePointer_; }
+    void SetMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
+    Picture MouseIcon() const override { return mouseIcon_; }
+    void SetMouseIcon(const Picture& icon) override { mouseIcon_ = icon; }
+    void SetMaskPicture(const Picture& mask) override { mask_ = mask; }
+    void SetAccessKeys(const std::string& keys) override { accessKeys_ = keys; }
+    double Width() const override { return extentW_ * kTwipsPerPixel; }
+    double Height() const override { return extentH_ * kTwipsPerPixel; }
+    bool SetWidth(double twips) override;
+    bool SetHeight(double twips) override;
+    std::string AmbientDisplayName() const override { return displayName_; }
+    Font AmbientFont() const override { return ambientFont_; }
+    void PropertyChanged(std::string_view) override {}
+    void RaiseEvent(int number, std::span<const EventArg> args) override;
+    bool SetCapture() override;
+    void ReleaseCapture() override { captured_ = false; }
+    Picture LoadResPicture(int id) override;
+    std::shared_ptr<const std::vector<std::uint8_t>> LoadResData(int id) override;
+    void PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) override;
+    void ShowModal(AboutForm& form) override;
+    void CloseModal(AboutForm& form) override;
+    int ShellExecute(const std::string& address) override;
+    void MessageBox(int style, const std::string& title, const std::string& text) override;
+    FileError OpenFileForRead(const std::string& name) override;
+    PictureBox* PictureBoxChild(std::string_view name) override { return FindPictureBox(name); }
+    Shape* ShapeChild(std::string_view name) override { return FindShape(name); }
+    ImageZone* ZoneChild(std::string_view name, int index) override {
+        return FindZone(name, index);
+    }
+
+private:
+    bool ApplyExtent(int w, int h);
+    void Fault(const std::string& message);
+
+    const InterfaceTable& table_;
+    Control* control_ = nullptr;
+    ContainerHooks hooks_;
+    SurfaceCanvas surface_;
+    int extentW_ = 0;
+    int extentH_ = 0;
+    bool enabled_ = true;
+    std::int16_t borderStyle_ = 0;
+    std::int16_t mousePointer_ = 0;
+    Picture mouseIcon_;
+    Picture mask_;
+    std::string accessKeys_;
+    bool captured_ = false;
+    double currentX_ = 0;
+    double currentY_ = 0;
+    std::string displayName_;
+    Font ambientFont_;
+    int shellResult_ = 42;
+    std::deque<std::string> dialogClicks_;
+    AboutForm* modal_ = nullptr;
+    std::vector<MessageBoxRecord> messageBoxes_;
+    std::vector<std::string> shellAddresses_;
+    std::shared_ptr<const std::vector<std::uint8_t>> sound_;
+    int soundId_ = 0;
+    std::map<int, std::shared_ptr<const Image>> resourceImages_;
+    std::string resourceError_;
+    std::vector<std::unique_ptr<HeadlessPictureBox>> boxes_;
+    std::vector<std::unique_ptr<HeadlessShape>> shapes_;
+    std::vector<std::unique_ptr<HeadlessZone>> zones_;
+    int nesting_ = 0;
+};
+
+class TraceSink;
+
+// A control of a class in a headless host: the container's view of one instance. It owns
+// the host (and, when tracing, the recording host the control talks to) and the control,
+// and delivers the container's notifications with exceptions caught at the boundary.
+class ControlSite {
+public:
+    struct Options {
+        int width = -1; // pixels; the class's design size when negative
+        int height = -1;
+        std::string displayName;    // Ambient.DisplayName; "<class>1" when empty
+        Font ambientFont;           // Ambient.Font
+        TraceSink* trace = nullptr; // when set, every request prints a line here
+        ContainerHooks hooks;       // installed before the control is created
+    };
+
+    explicit ControlSite(const InterfaceTable& table);
+    ControlSite(const InterfaceTable& table, const Options& options);
+    ~ControlSite();
+    ControlSite(const ControlSite&) = delete;
+    ControlSite& operator=(const ControlSite&) = delete;
+
+    const InterfaceTable& table() const { return host_->table(); }
+    HeadlessHost& host() { return *host_; }
+    const HeadlessHost& host() const { return *host_; }
+    // The host the control talks to: the recording host when tracing, else host().
+    Host& controlHost() { return recorder_ ? *recorder_ : *host_; }
+    // nullptr when the class could not create an instance.
+    Control* control() { return control_.get(); }
+
+    // Notifications; each returns false when the control threw or there is no control.
+    bool InitProperties();
+    bool ReadProperties(const PropertyBag& bag);
+    bool WriteProperties(PropertyBag& bag);
+    bool Resize();
+    bool Paint();
+    bool Click();
+    bool DblClick();
+    bool GotFocus();
+    bool LostFocus();
+    bool EnterFocus();
+    bool ExitFocus();
+    bool KeyDown(std::int16_t keyCode, std::int16_t shift);
+    bool KeyUp(std::int16_t keyCode, std::int16_t shift);
+    bool KeyPress(std::int16_t keyAscii);
+    bool AccessKeyPress(std::int16_t keyAscii);
+    bool MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    bool MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    bool MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    // A child's notification: Paint, Click, DblClick, KeyDown, KeyUp, KeyPress, MouseDown,
+    // MouseMove, MouseUp. The child must be declared in the class's table.
+    bool ChildPaint(ChildRef child);
+    bool ChildClick(ChildRef child);
+    bool ChildDblClick(ChildRef child);
+    bool ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift);
+    bool ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift);
+    bool ChildKeyPress(ChildRef child, std::int16_t keyAscii);
+    bool ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x, float y);
+    bool ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x, float y);
+    bool ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x, float y);
+
+    // The container gives the control a new outer size in pixels (Resize when it changes).
+    bool SetSize(int w, int h) { return host_->SetExtent(w, h); }
+
+    // The public members through the interface table, converting values to the member's
+    // type. Set and Get return false / nothing for an unknown member, a read-only one or a
+    // value that does not convert; Call reports those as error -1.
+    bool Set(std::string_view member, const Variant& value);
+    std::optional<Variant> Get(std::string_view member);
+    MethodResult Call(std::string_view method, std::span<const Variant> args);
+
+private:
+    bool Deliver(std::string_view what, const std::function<void(Control&)>& fn);
+
+    std::unique_ptr<HeadlessHost> host_;
+    std::unique_ptr<Host> recorder_;
+    std::unique_ptr<Control> control_;
+};
+
+} // namespace nk
