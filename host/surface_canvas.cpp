@@ -1,23 +1,198 @@
-// Placeholder: replaced by the raster surface.
+// The raster surface: the Canvas operations on an in-memory image, with coordinates
+// rounded to whole pixels (halves away from zero) and everything clipped to the image.
 #include "host/surface_canvas.h"
+
+#include "host/raster.h"
+#include "host/text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <optional>
 
 namespace nk {
 
+namespace {
+
+constexpr int kMaxSide = 16384;
+
+int SaneSide(int v) {
+    return v < 0 || v > kMaxSide ? 0 : v;
+}
+
+std::uint32_t Pixel(OleColor c) {
+    return 0xFF000000u | ResolveColor(c);
+}
+
+// A coordinate where it meets pixels: nearest integer, halves away from zero; nothing for
+// a value that is not a number.
+std::optional<std::int64_t> ToPixel(double v) {
+    if (std::isnan(v)) return std::nullopt;
+    const double lim = static_cast<double>(raster::kCoordLimit);
+    return static_cast<std::int64_t>(std::round(std::clamp(v, -lim, lim)));
+}
+
+raster::View ViewOf(Image& image) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() < static_cast<std::size_t>(image.width) * image.height)
+        return {};
+    return {image.pixels.data(), image.width, image.height, image.width};
+}
+
+std::optional<raster::Source> SourceOf(const Picture& p) {
+    if (!HasImage(p)) return std::nullopt;
+    const Image& im = *p->image();
+    if (im.width <= 0 || im.height <= 0 ||
+        im.pixels.size() < static_cast<std::size_t>(im.width) * im.height)
+        return std::nullopt;
+    return raster::Source{im.pixels.data(), im.width, im.height, im.width};
+}
+
+} // namespace
+
 SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font)
-    : image_(w, h, 0xFF000000u | ResolveColor(back)), back_(back), fore_(fore), font_(font) {}
-bool SurfaceCanvas::ResizeTo(int, int, OleColor) { return false; }
-double SurfaceCanvas::ScaleWidth() const { return image_.width; }
-double SurfaceCanvas::ScaleHeight() const { return image_.height; }
-bool SurfaceCanvas::Cls() { return false; }
-bool SurfaceCanvas::Line(double, double, double, double, OleColor, LineKind) { return false; }
-bool SurfaceCanvas::Circle(double, double, double, OleColor) { return false; }
-bool SurfaceCanvas::Arc(double, double, double, OleColor, double, double) { return false; }
-bool SurfaceCanvas::PaintPicture(const Picture&, double, double) { return false; }
-bool SurfaceCanvas::PaintPicture(const Picture&, double, double, double, double) { return false; }
-double SurfaceCanvas::TextWidth(std::string_view) { return 0; }
-double SurfaceCanvas::TextHeight(std::string_view) { return 0; }
-bool SurfaceCanvas::Print(std::string_view) { return false; }
-Rect SurfaceCanvas::GetClientRect() { return {0, 0, image_.width, image_.height}; }
-bool SurfaceCanvas::DrawText(std::string_view, const Rect&, unsigned) { return false; }
+    : image_(SaneSide(w), SaneSide(h), Pixel(back)), back_(back), fore_(fore), font_(font) {}
+
+bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
+    if (w < 0 || h < 0 || w > kMaxSide || h > kMaxSide) return false;
+    if (w == image_.width && h == image_.height) return true;
+    try {
+        Image next(w, h, Pixel(fill));
+        next.bitsPerPixel = image_.bitsPerPixel;
+        const int cw = std::min(w, image_.width), ch = std::min(h, image_.height);
+        for (int y = 0; y < ch && cw > 0; ++y)
+            std::copy_n(image_.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image_.width, cw,
+                        next.pixels.begin() + static_cast<std::ptrdiff_t>(y) * w);
+        image_ = std::move(next);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+double SurfaceCanvas::ScaleWidth() const {
+    return image_.width;
+}
+double SurfaceCanvas::ScaleHeight() const {
+    return image_.height;
+}
+
+bool SurfaceCanvas::Cls() {
+    std::fill(image_.pixels.begin(), image_.pixels.end(), Pixel(back_));
+    currentX_ = 0;
+    currentY_ = 0;
+    return true;
+}
+
+bool SurfaceCanvas::Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) {
+    const auto ax = ToPixel(x1), ay = ToPixel(y1), bx = ToPixel(x2), by = ToPixel(y2);
+    if (!ax || !ay || !bx || !by) return false;
+    const raster::View v = ViewOf(image_);
+    const raster::Box all = v.Bounds();
+    switch (kind) {
+    case LineKind::Plain:
+        raster::DrawLine(v, all, *ax, *ay, *bx, *by, Pixel(c), drawWidth_);
+        break;
+    case LineKind::Box:
+        raster::DrawFrame(v, all, *ax, *ay, *bx, *by, Pixel(c), drawWidth_);
+        break;
+    case LineKind::FilledBox:
+        raster::FillFrame(v, all, *ax, *ay, *bx, *by, Pixel(c), drawWidth_);
+        break;
+    }
+    return true;
+}
+
+bool SurfaceCanvas::Circle(double x, double y, double r, OleColor c) {
+    const auto cx = ToPixel(x), cy = ToPixel(y);
+    if (!cx || !cy || !(r >= 0)) return false;
+    const raster::View v = ViewOf(image_);
+    raster::DrawCircle(v, v.Bounds(), *cx, *cy, r, Pixel(c), drawWidth_, nullptr);
+    return true;
+}
+
+bool SurfaceCanvas::Arc(double x, double y, double r, OleColor c, double start, double end) {
+    const auto cx = ToPixel(x), cy = ToPixel(y);
+    if (!cx || !cy || !(r >= 0) || !std::isfinite(start) || !std::isfinite(end)) return false;
+    const raster::View v = ViewOf(image_);
+    const raster::ArcRange arc{start, end};
+    raster::DrawCircle(v, v.Bounds(), *cx, *cy, r, Pixel(c), drawWidth_, &arc);
+    return true;
+}
+
+bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y) {
+    const auto src = SourceOf(p);
+    const auto px = ToPixel(x), py = ToPixel(y);
+    if (!src || !px || !py) return false;
+    const raster::View v = ViewOf(image_);
+    raster::Blit(v, v.Bounds(), *src, *px, *py);
+    return true;
+}
+
+bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y, double w, double h) {
+    const auto src = SourceOf(p);
+    const auto px = ToPixel(x), py = ToPixel(y), pw = ToPixel(w), ph = ToPixel(h);
+    if (!src || !px || !py || !pw || !ph) return false;
+    if (!(w > 0) || !(h > 0) || *pw <= 0 || *ph <= 0) return true; // nothing to draw
+    const raster::View v = ViewOf(image_);
+    if (*pw == src->width && *ph == src->height) {
+        raster::Blit(v, v.Bounds(), *src, *px, *py);
+        return true;
+    }
+    const raster::Box dst{*px, *py, *px + *pw, *py + *ph};
+    if (p->image()->IsMonochrome())
+        raster::StretchNearest(v, v.Bounds(), *src, dst);
+    else
+        raster::StretchSmooth(v, v.Bounds(), *src, dst);
+    return true;
+}
+
+text::SizedFont* SurfaceCanvas::DrawingFont() {
+    if (!drawingFont_ || !(drawingFontFor_ == font_)) {
+        drawingFont_ = text::ResolveFont(font_);
+        drawingFontFor_ = font_;
+    }
+    return drawingFont_.get();
+}
+
+double SurfaceCanvas::TextWidth(std::string_view text) {
+    const auto lock = text::TextLock();
+    text::SizedFont* f = DrawingFont();
+    return f ? text::MeasureText(*f, text).width : 0;
+}
+
+double SurfaceCanvas::TextHeight(std::string_view text) {
+    const auto lock = text::TextLock();
+    text::SizedFont* f = DrawingFont();
+    return f ? static_cast<double>(text::MeasureText(*f, text).lines) * f->metrics().height : 0;
+}
+
+bool SurfaceCanvas::Print(std::string_view text) {
+    const auto x = ToPixel(currentX_), y = ToPixel(currentY_);
+    if (!x || !y) return false;
+    const auto lock = text::TextLock();
+    text::SizedFont* f = DrawingFont();
+    if (!f) return false;
+    const raster::View v = ViewOf(image_);
+    const text::Pen pen{v, v.Bounds(), Pixel(fore_), font_.underline, font_.strikethru};
+    const int lines = text::PrintText(*f, pen, text, *x, *y, 0);
+    currentX_ = 0;
+    currentY_ += static_cast<double>(lines) * f->metrics().height;
+    return true;
+}
+
+Rect SurfaceCanvas::GetClientRect() {
+    return {0, 0, image_.width, image_.height};
+}
+
+bool SurfaceCanvas::DrawText(std::string_view text, const Rect& r, unsigned flags) {
+    const auto lock = text::TextLock();
+    text::SizedFont* f = DrawingFont();
+    if (!f) return false;
+    const raster::View v = ViewOf(image_);
+    const text::Pen pen{v, v.Bounds(), Pixel(fore_), font_.underline, font_.strikethru};
+    text::DrawTextInRect(*f, pen, text, r, flags);
+    return true;
+}
 
 } // namespace nk

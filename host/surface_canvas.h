@@ -6,8 +6,13 @@
 #include "framework/picture.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace nk {
+
+namespace text {
+class SizedFont;
+}
 
 class SurfaceCanvas : public Canvas {
 public:
@@ -35,7 +40,8 @@ public:
     int DrawWidth() const { return drawWidth_; }
 
     bool Cls() override;
-    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
+    bool Line(double x1, double y1, double x2, double y2, OleColor c,
+              LineKind kind = LineKind::Plain) override;
     bool Circle(double x, double y, double r, OleColor c) override;
     bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
     bool PaintPicture(const Picture& p, double x, double y) override;
@@ -44,12 +50,18 @@ public:
     double TextHeight(std::string_view text) override;
     void SetCurrentX(double x) override { currentX_ = x; }
     void SetCurrentY(double y) override { currentY_ = y; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
     bool Print(std::string_view text) override;
     Rect GetClientRect() override;
     bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
     void Refresh() override {}
 
 private:
+    // The surface's font as drawn, resolved again when the font changes. Use with the
+    // text lock held.
+    text::SizedFont* DrawingFont();
+
     Image image_;
     OleColor back_;
     OleColor fore_;
@@ -57,6 +69,8 @@ private:
     int drawWidth_ = 1;
     double currentX_ = 0;
     double currentY_ = 0;
+    std::shared_ptr<text::SizedFont> drawingFont_;
+    Font drawingFontFor_;
 };
 
 } // namespace nk
