@@ -10,5 +10,6 @@ namespace nk::tools {
 void RegisterDemo(CLI::App& app);      // nuvelkit demo
 void RegisterScript(CLI::App& app);    // nuvelkit script
 void RegisterResources(CLI::App& app); // nuvelkit resources export
+void RegisterGallery(CLI::App& app);   // nuvelkit gallery
 
 } // namespace nk::tools

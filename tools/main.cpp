@@ -6,6 +6,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"nuvelkit: glossy, skinned user-interface controls, and the tools to see them"};
     app.require_subcommand(1);
+    nk::tools::RegisterGallery(app);
     nk::tools::RegisterDemo(app);
     nk::tools::RegisterScript(app);
     nk::tools::RegisterResources(app);
