@@ -1,5 +1,6 @@
 #include "set1/command/nuvel_command.h"
 
+#include "framework/about.h"
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
@@ -298,8 +299,7 @@ void NuvelCommand::SetPictureGoDown(VBool value) {
 }
 
 void NuvelCommand::AboutMe() {
-    // The about dialog is shown by the library's shared about form once it is part of the
-    // build; until then the call has no effect.
+    nk::AboutMe(host_);
 }
 
 void NuvelCommand::TimerInvoke() {
