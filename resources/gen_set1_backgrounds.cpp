@@ -150,8 +150,8 @@ Layer AuroraZone() {
         Rgb low, high;
     };
     const Curtain curtains[] = {
-        {44.0f, 12.0f, 0.021f, 0.6f, 34.0f, 0.9f, Hex(0x3DFFA0), Hex(0x7A4DFF)},
-        {30.0f, 9.0f, 0.030f, 2.4f, 26.0f, 0.55f, Hex(0x2FE0D0), Hex(0xE05AD8)},
+        {34.0f, 10.0f, 0.021f, 0.6f, 30.0f, 0.9f, Hex(0x3DFFA0), Hex(0x7A4DFF)},
+        {24.0f, 8.0f, 0.030f, 2.4f, 22.0f, 0.55f, Hex(0x2FE0D0), Hex(0xE05AD8)},
     };
     l.Filter([&](Vec2 p, Rgb c) {
         for (const Curtain& cu : curtains) {
@@ -225,34 +225,44 @@ void Column(Layer& l, float x, float halfWidth) {
                  slab);
 }
 
+// The temple's three bays: narrow side bays and a wide middle one behind the caption.
+constexpr float kBayEdge = 58.0f;
+int BayOf(float x) {
+    return x < kBayEdge ? 0 : (x < kW - kBayEdge ? 1 : 2);
+}
+float BayCentre(int bay) {
+    return bay == 0 ? kBayEdge * 0.5f : (bay == 1 ? kW * 0.5f : kW - kBayEdge * 0.5f);
+}
+
 Layer TriColorTemple() {
     Layer l(kW, kH);
     const Noise n(106);
     // Three bays: ruby, gold and sapphire, each lit from its own arch.
     const Rgb bays[] = {Hex(0xB3163A), Hex(0xE9A81E), Hex(0x1B4FB8)};
     l.Shade([&](Vec2 p) {
-        const float pos = p.x / kW * 3.0f;
-        const int bay = std::min(static_cast<int>(pos), 2);
-        const float centre = (static_cast<float>(bay) + 0.5f) * kW / 3.0f;
-        const float glow = std::exp(-std::pow((p.x - centre) / 45.0f, 2.0f));
+        const int bay = BayOf(p.x);
+        const float centre = BayCentre(bay);
+        const float reach = bay == 1 ? 90.0f : 40.0f;
+        const float glow = std::exp(-std::pow((p.x - centre) / reach, 2.0f));
         const float marble = 0.9f + 0.1f * n.Fbm(p.x * 0.05f, p.y * 0.05f, 4);
         Rgb c = bays[bay] * (0.55f + 0.45f * glow) * marble;
         return c + Grey(0.25f * glow * (1.0f - p.y / kH));
     });
     // Arches of light in each bay.
     for (int bay = 0; bay < 3; ++bay) {
-        const float cx = (static_cast<float>(bay) + 0.5f) * kW / 3.0f;
+        const float cx = BayCentre(bay);
         FillSoft(
             l,
             [=](Vec2 p) {
-                const float arch = SdDisc(p, {cx, 40.0f}, 24.0f);
-                const float shaft = SdBox(p, cx - 24.0f, 40.0f, cx + 24.0f, 100.0f);
+                const float half = bay == 1 ? 44.0f : 18.0f;
+                const float arch = SdEllipse(p, {cx, 40.0f}, half, 24.0f);
+                const float shaft = SdBox(p, cx - half, 40.0f, cx + half, 100.0f);
                 return std::min(arch, shaft);
             },
-            16.0f, Grey(1.0f), 0.22f);
+            24.0f, Grey(1.0f), 0.2f);
     }
-    Column(l, kW / 3.0f, 5.5f);
-    Column(l, 2.0f * kW / 3.0f, 5.5f);
+    Column(l, kBayEdge, 5.5f);
+    Column(l, kW - kBayEdge, 5.5f);
     // Pediment and steps in pale stone.
     const Gradient stone{{0.0f, Hex(0xFBF3DD)}, {1.0f, Hex(0xB9A67E)}};
     FillShape(
@@ -281,7 +291,7 @@ Layer UnderwaterClouds() {
         Rgb c = water.At(p.y / kH);
         const float cloud = n.Fbm(p.x * 0.022f, p.y * 0.04f, 5);
         const float puff = SmoothStep(0.38f, 0.78f, cloud);
-        c = Mix(c, Hex(0xBFEFFA), puff * 0.75f);
+        c = Mix(c, Hex(0xBFEFFA), puff * (0.75f - 0.4f * CaptionWeight(p)));
         // Shafts of light slanting down from the surface.
         const float shaft = std::pow(
             0.5f + 0.5f * std::sin(p.x * 0.075f - p.y * 0.03f + 4.0f * n.At(p.x * 0.015f, 2.0f)),

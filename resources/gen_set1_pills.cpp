@@ -153,7 +153,7 @@ Layer PillLayer(int style, bool pressed) {
     });
     const Sdf pill = SdPill;
     if (!pressed) {
-        GlossBand(l, 9.0f, 1.2f, kW - 9.0f, 14.5f, 6.5f, disabled ? 0.45f : 0.82f, 0.08f, 1.8f,
+        GlossBand(l, 9.0f, 1.2f, kW - 9.0f, 14.5f, 6.5f, disabled ? 0.5f : 0.95f, 0.22f, 1.8f,
                   pill);
         FillSoft(
             l,
