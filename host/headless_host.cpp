@@ -190,8 +190,9 @@ void HeadlessHost::Fault(const std::string& message) {
 bool HeadlessHost::Deliver(std::string_view what, const std::function<void(Control&)>& fn) {
     if (!control_) return false;
     if (nesting_ >= kMaxNesting) {
-        Fault("calls into the control nested more than " + std::to_string(kMaxNesting) +
-              " deep at " + std::string(what) + " (does a handler raise its own event?)");
+        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " +
+              std::string(what) +
+              " (does an event handler call back into the control without end?)");
         return false;
     }
     ++nesting_;
@@ -200,9 +201,9 @@ bool HeadlessHost::Deliver(std::string_view what, const std::function<void(Contr
         fn(*control_);
         ok = true;
     } catch (const std::exception& e) {
-        Fault(std::string(what) + " threw: " + e.what());
+        Fault("the control threw in " + std::string(what) + ": " + e.what());
     } catch (...) {
-        Fault(std::string(what) + " threw an exception");
+        Fault("the control threw in " + std::string(what));
     }
     --nesting_;
     return ok;
@@ -282,19 +283,19 @@ bool HeadlessHost::DrawText(std::string_view text, const Rect& r, unsigned flags
 void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
     if (!hooks_.onEvent) return;
     const EventInfo* info = table_.FindEvent(number);
+    const std::string what = "event " + std::to_string(number);
     if (nesting_ >= kMaxNesting) {
-        Fault("events nested more than " + std::to_string(kMaxNesting) + " deep at event " +
-              std::to_string(number) + " (does a handler raise its own event?)");
+        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " + what +
+              " (does an event handler call back into the control without end?)");
         return;
     }
     ++nesting_;
     try {
         hooks_.onEvent(info, number, args);
     } catch (const std::exception& e) {
-        Fault(std::string("the handler of event ") + std::to_string(number) +
-              " threw: " + e.what());
+        Fault("the container's handler of " + what + " threw: " + e.what());
     } catch (...) {
-        Fault("the handler of event " + std::to_string(number) + " threw an exception");
+        Fault("the container's handler of " + what + " threw");
     }
     --nesting_;
 }
@@ -352,6 +353,8 @@ void HeadlessHost::ShowModal(AboutForm& form) {
         form.Click(element);
     }
     if (!form.Unloaded()) form.Click("Command1");
+    // Clicks left after the dialog closed were meant for it: they go with it.
+    dialogClicks_.clear();
     modal_ = nullptr;
 }
 
@@ -393,6 +396,10 @@ ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
     : host_(std::make_unique<HeadlessHost>(table, options.width, options.height)) {
     if (!options.displayName.empty()) host_->SetAmbientDisplayName(options.displayName);
     host_->SetAmbientFont(options.ambientFont);
+    // A new instance's surfaces start with the container's font.
+    host_->surface().SetFont(options.ambientFont);
+    for (const auto& box : host_->pictureBoxes())
+        box->SetFont(options.ambientFont);
     host_->hooks() = options.hooks;
     if (options.trace) recorder_ = MakeRecordingHost(*host_, *options.trace);
     if (!table.create) return;

@@ -286,7 +286,7 @@ private:
             OnEvent(info, number, args);
         };
         options.hooks.onFault = [this](const std::string& what) {
-            Stop(line_, "the control failed: " + what, kScriptControlFault);
+            Stop(line_, what, kScriptControlFault);
         };
         site_ = std::make_unique<ControlSite>(*table, options);
         site_->host().SetShellResult(shellResult_);

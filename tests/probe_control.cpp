@@ -98,7 +98,7 @@ public:
     void SetGlow(VBool on) {
         glow_ = on;
         if (Shape* s = host_.ShapeChild("Shape1")) {
-            s->SetFillColor(0xFFFFFF - 0x000040u); // OR-s every pixel with red 0x40
+            s->SetFillColor(0xFFFFFF - 0x00000Fu); // OR-s every pixel with red 0x0F
             s->SetVisible(on != kFalse);
         }
         host_.PropertyChanged("Glow");
@@ -126,10 +126,10 @@ public:
         }
         return {};
     }
-    // Sets its own outer size in pixels, as twips.
-    void Grow(std::int32_t w, std::int32_t h) {
-        host_.SetWidth(w * kTwipsPerPixel);
-        host_.SetHeight(h * kTwipsPerPixel);
+    // Sets its own outer size, in twips.
+    void Grow(double w, double h) {
+        host_.SetWidth(w);
+        host_.SetHeight(h);
     }
     void Ping() { host_.RaiseEvent(kPing, {}); }
     void TimerInvoke() {
@@ -386,6 +386,21 @@ InterfaceTable MakeTable() {
          .type = VT::Single,
          .kind = MK::Own,
          .get = [](Control& c) { return Variant::Single(P(c).lastX); },
+         .set = nullptr},
+        {.name = "WidthTwips",
+         .type = VT::Double,
+         .kind = MK::Own,
+         .get = [](Control& c) { return Variant::Double(P(c).host().Width()); },
+         .set = nullptr},
+        {.name = "DisplayName",
+         .type = VT::String,
+         .kind = MK::Own,
+         .get = [](Control& c) { return Variant::String(P(c).host().AmbientDisplayName()); },
+         .set = nullptr},
+        {.name = "AmbientFont",
+         .type = VT::Font,
+         .kind = MK::Own,
+         .get = [](Control& c) { return Variant::OfFont(P(c).host().AmbientFont()); },
          .set = nullptr},
         {.name = "Hovering",
          .type = VT::Boolean,
