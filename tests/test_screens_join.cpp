@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,9 +126,10 @@ Joints MeasureJoints(const Frame& frame, const std::vector<Picture>& pictures, i
         const int d = ChannelDifference(img.At(x0, y0), img.At(x1, y1));
         if (d > j.worst) {
             j.worst = d;
-            j.where = "(" + std::to_string(x0) + "," + std::to_string(y0) + ") piece " +
-                      std::to_string(a) + " against (" + std::to_string(x1) + "," +
-                      std::to_string(y1) + ") piece " + std::to_string(b) + " (-1: background)";
+            std::ostringstream where;
+            where << "(" << x0 << "," << y0 << ") piece " << a << " against (" << x1 << "," << y1
+                  << ") piece " << b << " (-1: background)";
+            j.where = where.str();
         }
     };
     for (int y = 0; y < H; ++y)
