@@ -20,6 +20,8 @@ struct JpegState {
     char message[JMSG_LENGTH_MAX] = {};
     bool created = false;
     bool truncated = false;
+    const std::uint8_t* data = nullptr;
+    unsigned long size = 0;
     std::vector<std::uint8_t> row;
     Image image;
     ~JpegState() {
@@ -44,47 +46,22 @@ std::uint32_t Opaque(unsigned r, unsigned g, unsigned b) {
     return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
-} // namespace
+// Runs one step of the decode; false when the library reported a fatal error. The jump
+// lands here, in a frame without C++ objects, and the steps keep their state in `s`.
+bool Guarded(JpegState* s, void (*step)(JpegState*)) {
+    if (setjmp(s->jump)) return false;
+    step(s);
+    return true;
+}
 
-DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& source) {
-    DecodeResult result;
-    if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8) {
-        result.error = source + ": not a JPEG file (no start-of-image marker)";
-        return result;
-    }
-    auto state = std::make_unique<JpegState>();
-    JpegState* s = state.get();
-    s->info.err = jpeg_std_error(&s->errors);
-    s->errors.error_exit = OnFatalError;
-    s->errors.emit_message = OnMessage;
-    s->info.client_data = s;
-    if (setjmp(s->jump)) {
-        result.error = source + ": bad JPEG data: " + s->message;
-        return result;
-    }
+void ReadHeader(JpegState* s) {
     jpeg_create_decompress(&s->info);
     s->created = true;
-    jpeg_mem_src(&s->info, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(&s->info, s->data, s->size);
     jpeg_read_header(&s->info, TRUE);
-    JDIMENSION w = s->info.image_width, h = s->info.image_height;
-    if (w == 0 || h == 0) {
-        result.error = source + ": non-positive size";
-        return result;
-    }
-    if (w > static_cast<JDIMENSION>(kMaxPictureSide) ||
-        h > static_cast<JDIMENSION>(kMaxPictureSide)) {
-        result.error = source + ": size " + std::to_string(w) + " x " + std::to_string(h) +
-                       " exceeds " + std::to_string(kMaxPictureSide) + " pixels a side";
-        return result;
-    }
-    // A block of 8 x 8 pixels takes at least a few bits: a file far too small for the
-    // size it claims is refused before the pixel memory is taken.
-    if (static_cast<std::uint64_t>(data.size()) * 4096 < static_cast<std::uint64_t>(w) * h) {
-        result.error = source + ": truncated pixel data: " + std::to_string(data.size()) +
-                       " bytes cannot hold " + std::to_string(w) + " x " + std::to_string(h) +
-                       " pixels";
-        return result;
-    }
+}
+
+void ReadPixels(JpegState* s) {
     bool grey = s->info.jpeg_color_space == JCS_GRAYSCALE;
     s->info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_start_decompress(&s->info);
@@ -94,22 +71,52 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& s
     s->image.bitsPerPixel = grey ? 8 : 24;
     s->row.resize(static_cast<std::size_t>(s->info.output_width) *
                   static_cast<std::size_t>(channels));
-    while (s->info.output_scanline < s->info.output_height) {
+    while (s->info.output_scanline < s->info.output_height && !s->truncated) {
         JDIMENSION y = s->info.output_scanline;
         JSAMPROW rows[1] = {s->row.data()};
         if (jpeg_read_scanlines(&s->info, rows, 1) != 1) break;
         std::uint32_t* dst = s->image.pixels.data() + static_cast<std::size_t>(y) * s->image.width;
         const std::uint8_t* src = s->row.data();
-        for (int x = 0; x < s->image.width; ++x) {
+        for (int x = 0; x < s->image.width; ++x)
             dst[x] = channels == 1 ? Opaque(src[x], src[x], src[x])
                                    : Opaque(src[3 * x], src[3 * x + 1], src[3 * x + 2]);
-        }
     }
-    if (s->truncated) {
-        result.error = source + ": truncated JPEG data: the file ends before the last row";
+    if (!s->truncated) jpeg_finish_decompress(&s->info);
+}
+
+} // namespace
+
+DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& source) {
+    DecodeResult result;
+    auto fail = [&](const std::string& what) {
+        result.error = source + ": " + what;
         return result;
-    }
-    jpeg_finish_decompress(&s->info);
+    };
+    if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return fail("not a JPEG file (no start-of-image marker)");
+    auto state = std::make_unique<JpegState>();
+    JpegState* s = state.get();
+    s->data = data.data();
+    s->size = static_cast<unsigned long>(data.size());
+    s->info.err = jpeg_std_error(&s->errors);
+    s->errors.error_exit = OnFatalError;
+    s->errors.emit_message = OnMessage;
+    s->info.client_data = s;
+    if (!Guarded(s, ReadHeader)) return fail(std::string("bad JPEG data: ") + s->message);
+    JDIMENSION w = s->info.image_width, h = s->info.image_height;
+    std::string size = std::to_string(w) + " x " + std::to_string(h);
+    if (w == 0 || h == 0) return fail("non-positive size " + size);
+    if (w > static_cast<JDIMENSION>(kMaxPictureSide) ||
+        h > static_cast<JDIMENSION>(kMaxPictureSide))
+        return fail("size " + size + " exceeds " + std::to_string(kMaxPictureSide) +
+                    " pixels a side");
+    // A block of 8 x 8 pixels takes at least a few bits: a file far too small for the
+    // size it claims is refused before the pixel memory is taken.
+    if (static_cast<std::uint64_t>(data.size()) * 4096 < static_cast<std::uint64_t>(w) * h)
+        return fail("truncated pixel data: " + std::to_string(data.size()) + " bytes cannot hold " +
+                    size + " pixels");
+    if (!Guarded(s, ReadPixels)) return fail(std::string("bad JPEG data: ") + s->message);
+    if (s->truncated) return fail("truncated JPEG data: the file ends before the last row");
     result.image = std::move(s->image);
     return result;
 }
