@@ -129,7 +129,7 @@ std::vector<std::int16_t> ReleaseClick() {
                      .start = 0.002,
                      .attack = 0.004,
                      .glide = 0.02});
-    return Finish(std::move(s), 0.36, 0.30);
+    return Finish(std::move(s), 0.28, 0.30);
 }
 
 } // namespace

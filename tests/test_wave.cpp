@@ -1,6 +1,7 @@
 // The wave codec: chunk parsing, PCM and MS ADPCM decoding, the MS ADPCM encoder, and the
 // refusal of damaged images. SDL's wave loader serves as an independent decoder.
 #include "host/wave.h"
+#include "resources/resource_tables.h"
 
 #include <SDL2/SDL.h>
 
@@ -338,6 +339,80 @@ TEST(WaveDecoder, AgreesWithSdlOnMsAdpcm) {
     EXPECT_EQ(spec.format, AUDIO_S16LSB);
     ASSERT_EQ(sdl.size(), ours.samples.size());
     EXPECT_EQ(sdl, ours.samples);
+}
+
+struct BuiltInSound {
+    int id;
+    std::size_t bytes;
+    std::size_t samples;
+};
+
+// The press and release sounds of nuvset1: MS ADPCM, mono, 44100 Hz, blocks of 1024 bytes,
+// exact sizes and sample counts, decoded alike by the kit and by SDL.
+TEST(BuiltInSounds, DecodeToTheirSampleCountsWithBothDecoders) {
+    for (const BuiltInSound& sound :
+         {BuiltInSound{401, 2464, 4710}, BuiltInSound{402, 3940, 7652}}) {
+        SCOPED_TRACE(sound.id);
+        const ResourceEntry* entry = Nuvset1Resources().Find(sound.id, ResourceKind::Sound);
+        ASSERT_NE(entry, nullptr);
+        const Bytes image(entry->bytes.begin(), entry->bytes.end());
+        EXPECT_EQ(image.size(), sound.bytes);
+        const auto ours = DecodeWave(image, "res:" + std::to_string(sound.id));
+        ASSERT_TRUE(ours.ok()) << ours.error;
+        EXPECT_EQ(ours.info.formatTag, kWaveFormatMsAdpcm);
+        EXPECT_EQ(ours.info.channels, 1);
+        EXPECT_EQ(ours.info.sampleRate, 44100u);
+        EXPECT_EQ(ours.info.bitsPerSample, 4);
+        EXPECT_EQ(ours.info.blockAlign, 1024);
+        EXPECT_EQ(ours.info.factSamples, sound.samples);
+        EXPECT_EQ(ours.frames(), sound.samples);
+        SDL_AudioSpec spec{};
+        std::string error;
+        const auto sdl = DecodeWithSdl(image, error, spec);
+        ASSERT_TRUE(error.empty()) << error;
+        EXPECT_EQ(spec.freq, 44100);
+        EXPECT_EQ(spec.channels, 1);
+        EXPECT_EQ(sdl.size(), sound.samples);
+        EXPECT_EQ(sdl, ours.samples);
+    }
+}
+
+// The press is a crisp click and the release a softer one: the press is louder at its start
+// and brighter (more of its energy in fast changes); both end in silence.
+TEST(BuiltInSounds, PressIsCrispAndReleaseIsSofter) {
+    auto decode = [](int id) {
+        const ResourceEntry* entry = Nuvset1Resources().Find(id, ResourceKind::Sound);
+        return entry ? DecodeWave(entry->bytes, "res") : DecodedWave{};
+    };
+    const auto press = decode(401), release = decode(402);
+    ASSERT_TRUE(press.ok() && release.ok());
+    ASSERT_GT(press.samples.size(), 441u);
+    ASSERT_GT(release.samples.size(), 441u);
+    auto energy = [](const std::vector<std::int16_t>& s, std::size_t n) {
+        double e = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            e += double(s[i]) * s[i];
+        return e;
+    };
+    auto brightness = [](const std::vector<std::int16_t>& s, std::size_t n) {
+        double diff = 0, level = 0;
+        for (std::size_t i = 1; i < n; ++i) {
+            diff += (double(s[i]) - s[i - 1]) * (double(s[i]) - s[i - 1]);
+            level += double(s[i]) * s[i];
+        }
+        return diff / std::max(level, 1.0);
+    };
+    const std::size_t first10ms = 441;
+    EXPECT_GT(energy(press.samples, first10ms), 1.2 * energy(release.samples, first10ms));
+    EXPECT_GT(brightness(press.samples, first10ms), 1.5 * brightness(release.samples, first10ms));
+    for (const auto* s : {&press.samples, &release.samples}) {
+        std::int16_t peak = 0;
+        for (auto v : *s)
+            peak = std::max<std::int16_t>(peak, static_cast<std::int16_t>(std::abs(v)));
+        EXPECT_GT(peak, 8000); // clearly audible
+        for (std::size_t i = s->size() - 64; i < s->size(); ++i)
+            EXPECT_LT(std::abs((*s)[i]), 64);
+    }
 }
 
 } // namespace
