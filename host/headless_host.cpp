@@ -146,7 +146,7 @@ HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
     for (const auto& child : table.children) {
         switch (child.kind) {
         case ChildKind::PictureBox:
-            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, ambientFont_));
+            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}));
             break;
         case ChildKind::Shape:
             shapes_.push_back(std::make_unique<HeadlessShape>(child));
@@ -396,10 +396,6 @@ ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
     : host_(std::make_unique<HeadlessHost>(table, options.width, options.height)) {
     if (!options.displayName.empty()) host_->SetAmbientDisplayName(options.displayName);
     host_->SetAmbientFont(options.ambientFont);
-    // A new instance's surfaces start with the container's font.
-    host_->surface().SetFont(options.ambientFont);
-    for (const auto& box : host_->pictureBoxes())
-        box->SetFont(options.ambientFont);
     host_->hooks() = options.hooks;
     if (options.trace) recorder_ = MakeRecordingHost(*host_, *options.trace);
     if (!table.create) return;

@@ -262,7 +262,7 @@ private:
         if (rest.size() == 1 || rest.size() == 3) {
             name = rest[0].front() == '"' ? script::Unquote(rest[0]) : rest[0];
             first = 1;
-        } else if (!rest.empty() && rest.size() != 2) {
+        } else if (rest.size() > 3 || (rest.size() == 2 && !script::ParseNumber(rest[0]))) {
             Fail("expected new <Class> [<Name>] [<w> <h>]");
         }
         int w = -1, h = -1;
