@@ -2,6 +2,7 @@
 // the hit test that turns a point of the form into the element clicked.
 #include "framework/about.h"
 #include "framework/about_layout.h"
+#include "host/surface_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,83 @@ TEST(AboutLayout, EachPointOfAnElementHitsThatElementAlone) {
     EXPECT_EQ(AboutElementAt(kAboutFormWidth, kAboutFormHeight), nullptr);
     const AboutElement& separator = Element("Line3");
     EXPECT_EQ(AboutElementAt(separator.left + 200, separator.top), nullptr);
+}
+
+// Draws the form with a plain red logo; pixels are 0xRRGGBB.
+class AboutDrawing : public ::testing::Test {
+protected:
+    AboutDrawing()
+        : canvas_(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText,
+                  Font{"Courier New", 12}) {
+        canvas_.SetForeColor(0x00123456);
+        DrawAboutForm(canvas_, MakePicture(Image(400, 120, 0xFFFF0000u), "logo"));
+    }
+    std::uint32_t At(double x, double y) const {
+        return canvas_.pixels().At(static_cast<int>(x), static_cast<int>(y)) & 0xFFFFFFu;
+    }
+    // How many pixels of an element's box have exactly the colour.
+    int Count(const AboutElement& e, std::uint32_t rgb) const {
+        return CountIf(e, [rgb](int r, int g, int b) {
+            return static_cast<std::uint32_t>((r << 16) | (g << 8) | b) == rgb;
+        });
+    }
+    // How many pixels of an element's box pass a test of their channels.
+    template <typename Test> int CountIf(const AboutElement& e, Test test) const {
+        int n = 0;
+        for (int y = static_cast<int>(e.top); y < e.top + e.height; ++y)
+            for (int x = static_cast<int>(e.left); x < e.left + e.width; ++x) {
+                const std::uint32_t p = At(x, y);
+                n += test(static_cast<int>(p >> 16), static_cast<int>((p >> 8) & 0xFF),
+                          static_cast<int>(p & 0xFF));
+            }
+        return n;
+    }
+    SurfaceCanvas canvas_;
+};
+
+TEST_F(AboutDrawing, LogoSeparatorsAndLinkBoxesShowTheirColours) {
+    const AboutElement& logo = Element("Image2");
+    EXPECT_EQ(At(logo.left, logo.top), 0xFF0000u);
+    EXPECT_EQ(At(logo.left + logo.width - 1, logo.top + logo.height - 1), 0xFF0000u);
+    const AboutElement& line1 = Element("Line1");
+    const AboutElement& line2 = Element("Line2");
+    EXPECT_EQ(At(100, line1.top), 0x808080u);
+    EXPECT_EQ(At(100, line2.top), 0xFFFFFFu);
+    EXPECT_EQ(At(kAboutFormWidth - 1, line1.top), 0x808080u);
+    for (const char* name : {"Label1(5)", "Label1(6)", "Label1(7)"}) {
+        const AboutElement& link = Element(name);
+        // Blue text: anti-aliased on white, its pixels keep full blue and lose red and green.
+        EXPECT_GT(CountIf(link, [](int r, int g, int b) { return b > 230 && r < 150 && g < 150; }),
+                  20)
+            << name;
+        EXPECT_GT(Count(link, 0xFFFFFFu), link.width * link.height / 2) << name; // on white
+    }
+    // The title label is white text on the dark banner.
+    EXPECT_GT(CountIf(Element("Label1(0)"),
+                      [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; }),
+              20);
+    // The bold captions are dark text on white.
+    EXPECT_GT(CountIf(Element("Label1(9)"),
+                      [](int r, int g, int b) { return r < 80 && g < 80 && b < 80; }),
+              20);
+}
+
+TEST_F(AboutDrawing, TheCanvasKeepsItsFontAndColour) {
+    EXPECT_EQ(canvas_.GetFont(), (Font{"Courier New", 12}));
+    EXPECT_EQ(canvas_.ForeColor(), 0x00123456u);
+}
+
+TEST_F(AboutDrawing, APressedButtonLooksPushedIn) {
+    SurfaceCanvas pressed(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});
+    DrawAboutForm(pressed, nullptr, "Command2");
+    const AboutElement& button = Element("Command2");
+    // The raised frame's light top-left corner becomes the pushed-in shadow.
+    EXPECT_EQ(At(button.left, button.top), 0xFFFFFFu);
+    EXPECT_EQ(pressed.pixels().At(static_cast<int>(button.left), static_cast<int>(button.top)) &
+                  0xFFFFFFu,
+              0x808080u);
+    // Without a logo picture the banner shows through.
+    EXPECT_NE(pressed.pixels().At(20, 20) & 0xFFFFFFu, 0xFF0000u);
 }
 
 } // namespace

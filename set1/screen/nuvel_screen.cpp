@@ -115,22 +115,26 @@ InterfaceTable MakeInterface() {
          [](Control& c) { return Variant::Long(Self(c).ScreenType()); },
          [](Control& c, const Variant& v) {
              if (auto type = v.ToLong()) Self(c).SetScreenType(*type);
-         }},
+         },
+         "The frame's colour scheme: green, cyan, blue, or custom (no frame)."},
         {"BorderStyle", ValueType::Integer, MemberKind::Surface,
          [](Control& c) { return Variant::Integer(Self(c).BorderStyle()); },
          [](Control& c, const Variant& v) {
              if (auto style = v.ToInteger()) Self(c).SetBorderStyle(*style);
-         }},
+         },
+         "0 no border, 1 a single line around the panel."},
         {"MousePointer", ValueType::Integer, MemberKind::Surface,
          [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
          [](Control& c, const Variant& v) {
              if (auto pointer = v.ToInteger()) Self(c).SetMousePointer(*pointer);
-         }},
+         },
+         "The pointer shown over the panel."},
         {"MouseIcon", ValueType::Picture, MemberKind::Surface,
          [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
          [](Control& c, const Variant& v) {
              if (auto icon = v.ToPicture()) Self(c).SetMouseIcon(*icon);
-         }},
+         },
+         "A custom pointer picture."},
     };
     t.methods = {
         {"AboutMe",
@@ -138,20 +142,23 @@ InterfaceTable MakeInterface() {
          [](Control& c, std::span<const Variant>) {
              Self(c).AboutMe();
              return MethodResult{};
-         }},
+         },
+         "Shows the about dialog."},
         {"TimerInvoke",
          {},
          [](Control& c, std::span<const Variant>) {
              Self(c).TimerInvoke();
              return MethodResult{};
-         }},
+         },
+         "The kit's timer entry point; the panel has nothing to animate."},
         {"LoadScreenDataFile",
          {{"GFilename", ValueType::String}},
          [](Control& c, std::span<const Variant> args) {
              const auto name = args.empty() ? std::optional<std::string>{} : args[0].ToText();
              if (!name) return MethodResult{13, "Type mismatch", {}};
              return FileErrorResult(Self(c).LoadScreenDataFile(*name));
-         }},
+         },
+         "Opens the named file and closes it again; a file error reaches the caller."},
     };
     const EventArgInfo keyCode{"KeyCode", ValueType::Integer};
     const EventArgInfo shift{"Shift", ValueType::Integer};
