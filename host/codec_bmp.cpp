@@ -22,6 +22,7 @@ constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kCoreHeaderSize = 12;
+constexpr std::uint64_t kMaxRlePixelsPerByte = 4096;
 
 using Bytes = std::span<const std::uint8_t>;
 
@@ -193,6 +194,14 @@ std::string ParseHeaders(Bytes d, BmpLayout& out) {
                 return Truncated("RLE data", sizeImage, out.pixelOffset, d.size());
             out.pixelEnd = out.pixelOffset + sizeImage;
         }
+        // Runs give at most 255 pixels for two bytes; line ends and jumps can skip more,
+        // but a stream claiming thousands of pixels a byte is a lie about the data, and
+        // is refused before the pixel memory is taken.
+        std::uint64_t pixels = static_cast<std::uint64_t>(out.width) * out.height;
+        std::uint64_t streamBytes = out.pixelEnd - out.pixelOffset;
+        if (pixels > streamBytes * kMaxRlePixelsPerByte)
+            return "truncated RLE data: " + Num(streamBytes) + " bytes cannot hold " +
+                   Num(out.width) + " x " + Num(out.height) + " pixels";
         return {};
     }
     std::uint64_t stride = ((static_cast<std::uint64_t>(out.width) * out.bits + 31) / 32) * 4;
