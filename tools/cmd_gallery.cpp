@@ -3,15 +3,31 @@
 #include "tools/commands.h"
 
 #include "host/codec.h"
+#include "host/surface_canvas.h"
 #include "tools/gallery.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
 
 namespace nk::tools {
+
+namespace {
+
+// The sheet resampled smoothly to `factor` of its size (a picture for the README).
+Image Scaled(Image sheet, double factor) {
+    if (factor >= 1.0) return sheet;
+    const int w = std::max(1, static_cast<int>(sheet.width * factor + 0.5));
+    const int h = std::max(1, static_cast<int>(sheet.height * factor + 0.5));
+    SurfaceCanvas canvas(w, h, 0xFFFFFF, 0, Font{});
+    canvas.PaintPicture(MakePicture(std::move(sheet), "gallery"), 0, 0, w, h);
+    return canvas.pixels();
+}
+
+} // namespace
 
 void RegisterGallery(CLI::App& app) {
     auto* cmd = app.add_subcommand(
@@ -20,9 +36,13 @@ void RegisterGallery(CLI::App& app) {
                 "tools/gallery.h.");
     auto output = std::make_shared<std::string>("gallery.png");
     cmd->add_option("-o,--output", *output, "The PNG file to write")->capture_default_str();
-    cmd->callback([output] {
+    auto scale = std::make_shared<double>(1.0);
+    cmd->add_option("--scale", *scale, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
+        ->check(CLI::Range(0.1, 1.0))
+        ->capture_default_str();
+    cmd->callback([output, scale] {
         const gallery::Sheet sheet = gallery::BuildSheet();
-        const Image image = sheet.Render();
+        const Image image = Scaled(sheet.Render(), *scale);
         const std::string error = WritePng(image, *output);
         if (!error.empty()) {
             std::cerr << "error: " << error << '\n';
