@@ -121,6 +121,7 @@ public:
         while (std::getline(in, raw)) {
             ++line_;
             if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+            if (line_ == 1 && raw.rfind("\xEF\xBB\xBF", 0) == 0) raw.erase(0, 3); // a UTF-8 mark
             const std::string_view text = Lexer(raw).Rest();
             if (text.empty() || text.front() == '#') continue;
             sink_.Line("> " + std::string(text));

@@ -180,6 +180,11 @@ TEST(ScriptRun, TheEndOfTheScriptExitsZero) {
     EXPECT_EQ(r.out, "> new NuvelProbe\n");
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(RunText("").status, kScriptDone);
+    // A file written on another system: a UTF-8 mark and carriage returns.
+    EXPECT_EQ(RunText("\xEF\xBB\xBF"
+                      "echo hi\r\necho there\r\n")
+                  .out,
+              "> echo hi\nhi\n> echo there\nthere\n");
 }
 
 TEST(ScriptRun, LinesThatCannotBeCarriedOutStopTheRunWithStatusTwo) {
