@@ -1,5 +1,7 @@
 // NuvelPad through the headless host's C++ API: the direction table of every input path,
 // single-precision steps, what an event handler sees, and the hot zones' index range.
+#include "framework/pic_styles.h"
+#include "host/compose.h"
 #include "host/headless_host.h"
 #include "set2/pad/nuvel_pad.h"
 
@@ -150,6 +152,105 @@ TEST_F(Pad, ZoneNotificationsOutsideTheArrayAreIgnored) {
     site.ChildMouseUp({"Image1", -1}, 1, 0, 0, 0);
     site.Call("TimerInvoke", {});
     EXPECT_EQ(Moves(), "Left Left ") << "the held direction stays";
+}
+
+// The pixels the pad shows: each picture at its own size and place, over what was there.
+class PadPixels : public Pad {
+protected:
+    // True when the surface shows bitmap `id` at its own size with its top-left at (x, y).
+    ::testing::AssertionResult Shows(int id, int x, int y) {
+        const Picture bitmap = site.host().LoadResPicture(id);
+        if (!HasImage(bitmap)) return ::testing::AssertionFailure() << "no bitmap " << id;
+        const Image& want = *bitmap->image();
+        const Image& surface = site.host().surface().pixels();
+        for (int j = 0; j < want.height; ++j)
+            for (int i = 0; i < want.width; ++i)
+                if (surface.At(x + i, y + j) != want.At(i, j))
+                    return ::testing::AssertionFailure()
+                           << "bitmap " << id << " differs at (" << i << ", " << j << ")";
+        return ::testing::AssertionSuccess();
+    }
+};
+
+TEST_F(PadPixels, HeldArrowsSitAtTheirPlacesOnEachSkin) {
+    struct Arrow {
+        const char* method;
+        int id, x, y;
+    };
+    const Arrow military[] = {{"ForceLeft", 131, 31, 44},
+                              {"ForceRight", 132, 87, 46},
+                              {"ForceUp", 133, 52, 26},
+                              {"ForceDown", 134, 51, 81}};
+    const Arrow aquaish[] = {{"ForceLeft", 141, 13, 43},
+                             {"ForceRight", 142, 90, 43},
+                             {"ForceUp", 143, 45, 13},
+                             {"ForceDown", 144, 45, 87}};
+    const Arrow electronic[] = {{"ForceLeft", 151, 20, 35},
+                                {"ForceRight", 152, 60, 35},
+                                {"ForceUp", 153, 32, 22},
+                                {"ForceDown", 154, 32, 63}};
+    const Arrow* styles[] = {military, aquaish, electronic};
+    for (int style = 0; style < 3; ++style) {
+        ASSERT_TRUE(site.Set("NuvelStyle", Variant::Long(style)));
+        for (int a = 0; a < 4; ++a) {
+            const Arrow& arrow = styles[style][a];
+            SCOPED_TRACE(arrow.id);
+            site.Call(arrow.method, {});
+            EXPECT_TRUE(Shows(arrow.id, arrow.x, arrow.y));
+            site.Call("ForceNeutral", {});
+            EXPECT_FALSE(Shows(arrow.id, arrow.x, arrow.y)) << "the skin shows again";
+        }
+    }
+}
+
+TEST_F(PadPixels, LightsShowTheirLitPictureOnlyForOne) {
+    ASSERT_TRUE(site.Set("NuvelStyle", Variant::Long(NuvlAquaishDir)));
+    EXPECT_TRUE(Shows(145, 113, 15));
+    EXPECT_TRUE(Shows(147, 113, 44));
+    ASSERT_TRUE(site.Set("StatusLight2", Variant::Integer(1)));
+    EXPECT_TRUE(Shows(145, 113, 15));
+    EXPECT_TRUE(Shows(148, 113, 44));
+    ASSERT_TRUE(site.Set("StatusLight1", Variant::Integer(2)));
+    EXPECT_TRUE(Shows(145, 113, 15));
+    ASSERT_TRUE(site.Set("StatusLight1", Variant::Integer(1)));
+    EXPECT_TRUE(Shows(146, 113, 15));
+}
+
+TEST_F(PadPixels, TheMaskCutsTheTopLeftCornerAndSurvivesAnUnknownStyle) {
+    const Image shown = Compose(site.host());
+    EXPECT_FALSE(ComposedPixel(shown, 0, 0)) << "the corner is see-through";
+    EXPECT_TRUE(ComposedPixel(shown, 75, 60));
+    ASSERT_TRUE(site.Set("NuvelStyle", Variant::Long(NuvlElectronicDir)));
+    const Picture mask = site.host().maskPicture();
+    ASSERT_TRUE(site.Set("NuvelStyle", Variant::Long(3)));
+    EXPECT_EQ(site.host().maskPicture(), mask);
+    const HeadlessZone* down = site.host().FindZone("Image1", 3);
+    ASSERT_NE(down, nullptr);
+    EXPECT_EQ(down->top(), 73) << "the electronic pad's down zone stays";
+}
+
+TEST_F(PadPixels, NothingIsPaintedOutsideTheTables) {
+    const Image before = site.host().surface().pixels();
+    ASSERT_TRUE(site.Set("PictureMode", Variant::Long(6)));
+    site.Call("ForceDown", {});
+    ASSERT_TRUE(site.Set("StatusLight1", Variant::Integer(1)));
+    site.Paint();
+    EXPECT_EQ(site.host().surface().pixels().pixels, before.pixels);
+    ASSERT_TRUE(site.Set("PictureMode", Variant::Long(DoubleSize)));
+    EXPECT_TRUE(Shows(134, 51, 81));
+    EXPECT_TRUE(Shows(136, 123, 41));
+}
+
+TEST_F(PadPixels, HalfSizeShowsTheUpperHalfOfTheSkinAtFullSize) {
+    ASSERT_TRUE(site.Set("PictureMode", Variant::Long(HalfSize)));
+    EXPECT_EQ(site.host().ExtentWidth(), 150);
+    EXPECT_EQ(site.host().ExtentHeight(), 60);
+    const Picture skin = site.host().LoadResPicture(130);
+    ASSERT_TRUE(HasImage(skin));
+    const Image& surface = site.host().surface().pixels();
+    for (int y : {20, 59})
+        for (int x : {30, 100})
+            EXPECT_EQ(surface.At(x, y), skin->image()->At(x, y)) << x << "," << y;
 }
 
 } // namespace
