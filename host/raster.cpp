@@ -41,9 +41,27 @@ inline std::uint32_t Over(std::uint32_t src, std::uint32_t dst) {
     return ((src | kOpaque) & m) | (dst & ~m);
 }
 
-void CopyRow(std::uint32_t* d, const std::uint32_t* s, std::size_t n) {
+// Whether every pixel of a run is opaque enough to be copied as it is (alpha 0xFF).
+inline bool AllOpaque(const std::uint32_t* s, std::size_t n) {
+    std::uint32_t all = kOpaque;
     for (std::size_t i = 0; i < n; ++i)
-        d[i] = Over(s[i], d[i]);
+        all &= s[i];
+    return (all & kOpaque) == kOpaque;
+}
+
+// Copies a run of pixels by the see-through rule. Runs whose pixels are all opaque, the
+// usual case, go through memcpy a cache-sized chunk at a time.
+void CopyRow(std::uint32_t* d, const std::uint32_t* s, std::size_t n) {
+    constexpr std::size_t kChunk = 256;
+    for (std::size_t at = 0; at < n; at += kChunk) {
+        const std::size_t len = std::min(kChunk, n - at);
+        if (AllOpaque(s + at, len)) {
+            std::memcpy(d + at, s + at, len * 4);
+            continue;
+        }
+        for (std::size_t i = at; i < at + len; ++i)
+            d[i] = Over(s[i], d[i]);
+    }
 }
 
 // Walks the Bresenham path from (x0, y0) towards (x1, y1), the end point left out, over
@@ -366,6 +384,106 @@ void VerticalBlend(std::uint32_t* dst, const std::uint32_t* a, const std::uint32
         dst[i] = Over(Lerp(a[i], b[i], w), dst[i]);
 }
 
+// Each source pixel twice: destination columns [first, first + n) of a picture stretched
+// to exactly twice its width (the double-size picture mode).
+void DoublePixels(std::uint32_t* out, const std::uint32_t* src, std::int64_t first, std::size_t n) {
+    std::size_t j = 0;
+    if (first & 1) {
+        out[j++] = src[first / 2];
+        ++first;
+    }
+    const std::uint32_t* sp = src + first / 2;
+#if defined(__SSE2__)
+    for (; j + 8 <= n; j += 8, sp += 4) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sp));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + j), _mm_unpacklo_epi32(p, p));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + j + 4), _mm_unpackhi_epi32(p, p));
+    }
+#endif
+    for (; j + 2 <= n; j += 2, ++sp)
+        out[j] = out[j + 1] = *sp;
+    if (j < n) out[j] = *sp;
+}
+
+// Horizontal bilinear samples: each destination column blends source columns i and i + 1
+// with weight w (0..256) on the second. Both columns always lie inside the row, so the
+// blend can load them as one pair.
+struct AcrossTable {
+    std::vector<std::int32_t> index;
+    std::vector<std::uint32_t> weight;
+#if defined(__SSE2__)
+    // (256 - w) x 4 for the first pixel's channels, w x 4 for the second's.
+    struct alignas(16) Weights {
+        std::int16_t lanes[8];
+    };
+    std::vector<Weights> weights;
+#endif
+    AcrossTable(std::int64_t first, std::int64_t n, std::int64_t dstSize, std::int64_t srcSize)
+        : index(static_cast<std::size_t>(n)), weight(static_cast<std::size_t>(n)) {
+        const double scale = static_cast<double>(srcSize) / static_cast<double>(dstSize);
+        for (std::int64_t i = 0; i < n; ++i) {
+            const double pos = (static_cast<double>(first + i) + 0.5) * scale - 0.5;
+            const double base = std::floor(pos);
+            std::int64_t i0 = static_cast<std::int64_t>(base);
+            std::uint32_t w =
+                std::min<std::uint32_t>(255, static_cast<std::uint32_t>((pos - base) * 256.0));
+            if (i0 < 0) {
+                i0 = 0;
+                w = 0;
+            } else if (i0 >= srcSize - 1) {
+                i0 = srcSize >= 2 ? srcSize - 2 : 0;
+                w = srcSize >= 2 ? 256 : 0;
+            }
+            index[i] = static_cast<std::int32_t>(i0);
+            weight[i] = w;
+        }
+#if defined(__SSE2__)
+        weights.resize(static_cast<std::size_t>(n));
+        for (std::int64_t i = 0; i < n; ++i) {
+            const auto w = static_cast<short>(weight[i]), iw = static_cast<short>(256 - weight[i]);
+            for (int k = 0; k < 4; ++k) {
+                weights[i].lanes[k] = iw;
+                weights[i].lanes[k + 4] = w;
+            }
+        }
+#endif
+    }
+
+#if defined(__SSE2__)
+    static __m128i Load(const Weights& w) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(w.lanes));
+    }
+#endif
+
+    void Run(const std::uint32_t* src, int srcWidth, std::uint32_t* out) const {
+        const std::size_t n = index.size();
+        std::size_t i = 0;
+#if defined(__SSE2__)
+        if (srcWidth >= 2) {
+            const __m128i zero = _mm_setzero_si128();
+            for (; i + 2 <= n; i += 2) {
+                const __m128i p0 =
+                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + index[i]));
+                const __m128i p1 =
+                    _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + index[i + 1]));
+                const __m128i m0 = _mm_mullo_epi16(_mm_unpacklo_epi8(p0, zero), Load(weights[i]));
+                const __m128i m1 =
+                    _mm_mullo_epi16(_mm_unpacklo_epi8(p1, zero), Load(weights[i + 1]));
+                const __m128i sum = _mm_srli_epi16(
+                    _mm_add_epi16(_mm_unpacklo_epi64(m0, m1), _mm_unpackhi_epi64(m0, m1)), 8);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(sum, zero));
+            }
+        }
+#else
+        (void)srcWidth;
+#endif
+        for (; i < n; ++i) {
+            const std::uint32_t w = weight[i];
+            out[i] = w ? Lerp(src[index[i]], src[index[i] + 1], w) : src[index[i]];
+        }
+    }
+};
+
 // Shrinking by more than half: each destination pixel is the average of the source
 // pixels its area covers (at least one in each direction).
 void StretchArea(const View& v, const Box& clip, const Source& s, const Box& dst) {
@@ -418,8 +536,14 @@ void FillBox(const View& v, const Box& clip, Box b, std::uint32_t color) {
     b = Intersect(Intersect(b, clip), v.Bounds());
     if (b.Empty()) return;
     const std::size_t n = static_cast<std::size_t>(b.x1 - b.x0);
-    for (std::int64_t y = b.y0; y < b.y1; ++y)
-        std::fill_n(v.Row(y) + b.x0, n, color);
+    std::uint32_t* p = v.Row(b.y0) + b.x0;
+    if (n == 1) { // a column: no call per row
+        for (std::int64_t y = b.y0; y < b.y1; ++y, p += v.stride)
+            *p = color;
+        return;
+    }
+    for (std::int64_t y = b.y0; y < b.y1; ++y, p += v.stride)
+        std::fill_n(p, n, color);
 }
 
 void DrawLine(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0, std::int64_t x1,
@@ -480,10 +604,28 @@ void DrawCircle(const View& v, const Box& clip0, std::int64_t cx, std::int64_t c
         ThinCircle(v, clip, cx, cy, r, color, onArc);
 }
 
+bool IsOpaque(const Source& s) {
+    for (int y = 0; y < s.height; ++y)
+        if (!AllOpaque(s.Row(y), static_cast<std::size_t>(s.width))) return false;
+    return true;
+}
+
 void Blit(const View& v, const Box& clip, const Source& s, std::int64_t x, std::int64_t y) {
     const Box b = Intersect(Intersect(clip, v.Bounds()), {x, y, x + s.width, y + s.height});
     if (b.Empty()) return;
     const std::size_t n = static_cast<std::size_t>(b.x1 - b.x0);
+    if (s.opaque) {
+        const std::uint32_t* from = s.Row(b.y0 - y) + (b.x0 - x);
+        std::uint32_t* to = v.Row(b.y0) + b.x0;
+        const std::size_t rows = static_cast<std::size_t>(b.y1 - b.y0);
+        if (n == static_cast<std::size_t>(v.stride) && n == static_cast<std::size_t>(s.stride)) {
+            std::memcpy(to, from, n * rows * 4); // whole rows on both sides: one block
+            return;
+        }
+        for (std::size_t row = 0; row < rows; ++row, from += s.stride, to += v.stride)
+            std::memcpy(to, from, n * 4);
+        return;
+    }
     for (std::int64_t row = b.y0; row < b.y1; ++row)
         CopyRow(v.Row(row) + b.x0, s.Row(row - y) + (b.x0 - x), n);
 }
@@ -494,30 +636,35 @@ void StretchNearest(const View& v, const Box& clip0, const Source& s, const Box&
     const std::int64_t n = clip.x1 - clip.x0;
     std::vector<std::int32_t> cols(static_cast<std::size_t>(n));
     NearestTable(clip.x0 - dst.x0, n, dst.x1 - dst.x0, s.width, cols.data());
-    std::int32_t rowIndex = 0;
-    NearestTable(clip.y0 - dst.y0, 1, dst.y1 - dst.y0, s.height, &rowIndex);
-    const std::int64_t dh = dst.y1 - dst.y0;
-    const std::int64_t den = 2 * dh, stepQ = (2 * s.height) / den, stepR = (2 * s.height) % den;
-    std::int64_t q = rowIndex, r = ((2 * (clip.y0 - dst.y0) + 1) * s.height) % den;
+    const bool doubled = dst.x1 - dst.x0 == 2 * static_cast<std::int64_t>(s.width);
+    const std::int64_t dh = dst.y1 - dst.y0, den = 2 * dh;
+    const std::int64_t stepQ = (2 * s.height) / den, stepR = (2 * s.height) % den;
+    const std::int64_t num = (2 * (clip.y0 - dst.y0) + 1) * s.height;
+    std::int64_t q = num / den, r = num % den;
 
     std::int64_t lastRow = -1;
     bool lastOpaque = false;
     for (std::int64_t y = clip.y0; y < clip.y1; ++y) {
         std::uint32_t* out = v.Row(y) + clip.x0;
         if (q == lastRow && lastOpaque) {
-            // The same source row again, and it had no see-through pixel: copy the row
-            // just written.
+            // The same source row again, without see-through pixels: copy the row just
+            // written.
             std::memcpy(out, v.Row(y - 1) + clip.x0, static_cast<std::size_t>(n) * 4);
         } else {
             const std::uint32_t* src = s.Row(q);
-            std::uint32_t all = kOpaque;
-            for (std::int64_t i = 0; i < n; ++i) {
-                const std::uint32_t p = src[cols[i]];
-                all &= p;
-                out[i] = Over(p, out[i]);
-            }
+            const bool opaque =
+                s.opaque ||
+                AllOpaque(src + cols[0], static_cast<std::size_t>(cols[n - 1] - cols[0] + 1));
+            if (opaque && doubled)
+                DoublePixels(out, src, clip.x0 - dst.x0, static_cast<std::size_t>(n));
+            else if (opaque)
+                for (std::int64_t i = 0; i < n; ++i)
+                    out[i] = src[cols[i]];
+            else
+                for (std::int64_t i = 0; i < n; ++i)
+                    out[i] = Over(src[cols[i]], out[i]);
             lastRow = q;
-            lastOpaque = (all & 0x80000000u) != 0;
+            lastOpaque = opaque;
         }
         q += stepQ;
         r += stepR;
@@ -537,21 +684,13 @@ void StretchSmooth(const View& v, const Box& clip0, const Source& s, const Box& 
         return;
     }
     const std::int64_t n = clip.x1 - clip.x0;
-    std::vector<Sample> cols(static_cast<std::size_t>(n));
-    BilinearTable(clip.x0 - dst.x0, n, dw, s.width, cols.data());
+    const AcrossTable across(clip.x0 - dst.x0, n, dw, s.width);
     // Two source rows, each resampled across once and kept while the destination rows
     // that fall between them are blended.
     std::vector<std::uint32_t> buffer(static_cast<std::size_t>(2 * n));
     std::uint32_t* rowA = buffer.data();
     std::uint32_t* rowB = buffer.data() + n;
     std::int64_t tagA = -1, tagB = -1;
-    auto across = [&](std::int64_t sy, std::uint32_t* out) {
-        const std::uint32_t* src = s.Row(sy);
-        for (std::int64_t i = 0; i < n; ++i) {
-            const Sample& c = cols[i];
-            out[i] = c.w ? Lerp(src[c.i0], src[c.i1], c.w) : src[c.i0];
-        }
-    };
     for (std::int64_t y = clip.y0; y < clip.y1; ++y) {
         Sample rs;
         BilinearTable(y - dst.y0, 1, dh, s.height, &rs);
@@ -560,7 +699,7 @@ void StretchSmooth(const View& v, const Box& clip0, const Source& s, const Box& 
                 std::swap(rowA, rowB);
                 std::swap(tagA, tagB);
             } else {
-                across(rs.i0, rowA);
+                across.Run(s.Row(rs.i0), s.width, rowA);
                 tagA = rs.i0;
             }
         }
@@ -570,7 +709,7 @@ void StretchSmooth(const View& v, const Box& clip0, const Source& s, const Box& 
             continue;
         }
         if (tagB != rs.i1) {
-            across(rs.i1, rowB);
+            across.Run(s.Row(rs.i1), s.width, rowB);
             tagB = rs.i1;
         }
         VerticalBlend(out, rowA, rowB, rs.w, static_cast<std::size_t>(n));
@@ -583,18 +722,50 @@ void BlendCoverage(const View& v, const Box& clip0, const std::uint8_t* mask, in
     const Box b = Intersect(Intersect(clip0, v.Bounds()), {x, y, x + maskWidth, y + maskHeight});
     if (b.Empty()) return;
     const std::uint32_t solid = color | kOpaque;
+    const std::int64_t n = b.x1 - b.x0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i c16 = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(solid)), zero);
+    const __m128i full = _mm_set1_epi16(256);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
+#endif
     for (std::int64_t row = b.y0; row < b.y1; ++row) {
         const std::uint8_t* m = mask + (row - y) * maskStride + (b.x0 - x);
         std::uint32_t* d = v.Row(row) + b.x0;
-        const std::int64_t n = b.x1 - b.x0;
-        for (std::int64_t i = 0; i < n; ++i) {
+        std::int64_t i = 0;
+#if defined(__SSE2__)
+        for (; i + 4 <= n; i += 4) {
+            std::uint32_t cover;
+            std::memcpy(&cover, m + i, 4);
+            if (cover == 0) continue;
+            if (cover == 0xFFFFFFFFu) {
+                d[i] = d[i + 1] = d[i + 2] = d[i + 3] = solid;
+                continue;
+            }
+            // Coverage a (0..255) as a weight of 0..256 on the colour, per channel.
+            __m128i a = _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(cover)), zero);
+            a = _mm_add_epi16(a, _mm_srli_epi16(a, 7));
+            a = _mm_unpacklo_epi16(a, a);
+            const __m128i a01 = _mm_unpacklo_epi32(a, a), a23 = _mm_unpackhi_epi32(a, a);
+            const __m128i px = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+            const __m128i lo =
+                _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(px, zero),
+                                                             _mm_sub_epi16(full, a01)),
+                                             _mm_mullo_epi16(c16, a01)),
+                               8);
+            const __m128i hi =
+                _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(px, zero),
+                                                             _mm_sub_epi16(full, a23)),
+                                             _mm_mullo_epi16(c16, a23)),
+                               8);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                             _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
+        }
+#endif
+        for (; i < n; ++i) {
             const std::uint32_t a = m[i];
             if (a == 0) continue;
-            if (a == 255) {
-                d[i] = solid;
-            } else {
-                d[i] = Lerp(d[i], solid, a + (a >> 7)) | kOpaque;
-            }
+            d[i] = a == 255 ? solid : (Lerp(d[i], solid, a + (a >> 7)) | kOpaque);
         }
     }
 }

@@ -36,12 +36,14 @@ struct View {
     Box Bounds() const { return {0, 0, width, height}; }
 };
 
-// Read-only pixels of a picture.
+// Read-only pixels of a picture. `opaque` says that every pixel is known to have alpha
+// 0xFF, which lets copies skip the see-through test.
 struct Source {
     const std::uint32_t* px = nullptr;
     int width = 0;
     int height = 0;
     int stride = 0;
+    bool opaque = false;
     const std::uint32_t* Row(std::int64_t y) const {
         return px + static_cast<std::ptrdiff_t>(y) * stride;
     }
@@ -76,6 +78,9 @@ struct ArcRange {
 // width centred on the circle.
 void DrawCircle(const View& v, const Box& clip, std::int64_t cx, std::int64_t cy, double r,
                 std::uint32_t color, int penWidth, const ArcRange* arc);
+
+// Whether every pixel of a picture has alpha 0xFF.
+bool IsOpaque(const Source& s);
 
 // Copies a picture at its own size with its top-left corner at (x, y). Pixels whose alpha
 // is below 0x80 are see-through and leave the surface as it is; the others are written

@@ -120,21 +120,34 @@ bool SurfaceCanvas::Arc(double x, double y, double r, OleColor c, double start, 
     return true;
 }
 
+bool SurfaceCanvas::IsOpaque(const std::shared_ptr<const Image>& image) {
+    for (const OpacityMemo& m : opacity_)
+        if (!m.image.owner_before(image) && !image.owner_before(m.image) && !m.image.expired())
+            return m.opaque;
+    const Image& im = *image;
+    const bool opaque = raster::IsOpaque({im.pixels.data(), im.width, im.height, im.width});
+    opacity_[opacityNext_] = {image, opaque};
+    opacityNext_ = (opacityNext_ + 1) % opacity_.size();
+    return opaque;
+}
+
 bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y) {
-    const auto src = SourceOf(p);
+    auto src = SourceOf(p);
     const auto px = ToPixel(x), py = ToPixel(y);
     if (!src || !px || !py) return false;
+    src->opaque = IsOpaque(p->shared_image());
     const raster::View v = ViewOf(image_);
     raster::Blit(v, v.Bounds(), *src, *px, *py);
     return true;
 }
 
 bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y, double w, double h) {
-    const auto src = SourceOf(p);
+    auto src = SourceOf(p);
     const auto px = ToPixel(x), py = ToPixel(y), pw = ToPixel(w), ph = ToPixel(h);
     if (!src || !px || !py || !pw || !ph) return false;
     if (!(w > 0) || !(h > 0) || *pw <= 0 || *ph <= 0) return true; // nothing to draw
     const raster::View v = ViewOf(image_);
+    src->opaque = IsOpaque(p->shared_image());
     if (*pw == src->width && *ph == src->height) {
         raster::Blit(v, v.Bounds(), *src, *px, *py);
         return true;

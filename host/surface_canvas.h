@@ -5,6 +5,7 @@
 #include "framework/host.h"
 #include "framework/picture.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -61,6 +62,9 @@ private:
     // The surface's font as drawn, resolved again when the font changes. Use with the
     // text lock held.
     text::SizedFont* DrawingFont();
+    // Whether a picture has no see-through pixel. Images inside pictures never change, so
+    // the answer for the last few painted is kept and painting them again is a plain copy.
+    bool IsOpaque(const std::shared_ptr<const Image>& image);
 
     Image image_;
     OleColor back_;
@@ -71,6 +75,12 @@ private:
     double currentY_ = 0;
     std::shared_ptr<text::SizedFont> drawingFont_;
     Font drawingFontFor_;
+    struct OpacityMemo {
+        std::weak_ptr<const Image> image;
+        bool opaque = false;
+    };
+    std::array<OpacityMemo, 4> opacity_{};
+    unsigned opacityNext_ = 0;
 };
 
 } // namespace nk

@@ -371,6 +371,14 @@ TEST(SurfacePictures, SeeThroughPixelsLeaveTheSurface) {
     c.PaintPicture(p, 0, 1, 4, 2);
     EXPECT_EQ(c.pixels().At(0, 1), 0xFF112233u);
     EXPECT_EQ(c.pixels().At(3, 2), kWhite);
+    // Painting it again, after other pictures, still leaves its see-through pixel out.
+    for (int i = 0; i < 6; ++i)
+        c.PaintPicture(MakeTestPicture(1, 1), 3, 3);
+    c.SetBackColor(0x0000FF);
+    c.Cls();
+    c.PaintPicture(p, 2, 0);
+    EXPECT_EQ(c.pixels().At(2, 0), 0xFF112233u);
+    EXPECT_EQ(c.pixels().At(3, 0), kRedPx);
 }
 
 TEST(SurfacePictures, OneBitPicturesStretchByNearestNeighbour) {
