@@ -12,6 +12,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace nk::tools {
 
@@ -40,8 +41,12 @@ void RegisterGallery(CLI::App& app) {
     cmd->add_option("--scale", *scale, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
         ->check(CLI::Range(0.1, 1.0))
         ->capture_default_str();
-    cmd->callback([output, scale] {
-        const gallery::Sheet sheet = gallery::BuildSheet();
+    auto only = std::make_shared<std::vector<std::string>>();
+    cmd->add_option("--only", *only, "Only the sections of these controls (e.g. NuvelCommand)");
+    cmd->callback([output, scale, only] {
+        const gallery::Sheet sheet = gallery::BuildSheet(*only);
+        if (!only->empty() && sheet.sections().size() < only->size())
+            std::cerr << "warning: some of the controls named by --only have no gallery rows\n";
         const Image image = Scaled(sheet.Render(), *scale);
         const std::string error = WritePng(image, *output);
         if (!error.empty()) {

@@ -4,6 +4,7 @@
 #include "host/surface_canvas.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <iostream>
 #include <tuple>
@@ -47,6 +48,13 @@ struct Entry {
 std::vector<Entry>& Registry() {
     static std::vector<Entry> entries;
     return entries;
+}
+
+bool SameTitle(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 std::uint32_t Opaque(OleColor c) {
@@ -261,8 +269,13 @@ Registration::Registration(std::string_view title, int order, AddRowsFn addRows)
     Registry().push_back({std::string(title), order, addRows});
 }
 
-Sheet BuildSheet() {
+Sheet BuildSheet(const std::vector<std::string>& only) {
     std::vector<Entry> entries = Registry();
+    if (!only.empty())
+        std::erase_if(entries, [&only](const Entry& e) {
+            return std::none_of(only.begin(), only.end(),
+                                [&e](const std::string& t) { return SameTitle(t, e.title); });
+        });
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         return std::tie(a.order, a.title) < std::tie(b.order, b.title);
     });

@@ -114,8 +114,9 @@ struct Registration {
     Registration(std::string_view title, int order, AddRowsFn addRows);
 };
 
-// Builds the sheet from every registered section.
-Sheet BuildSheet();
+// Builds the sheet from every registered section, or only from the sections whose titles
+// are listed (any letter case).
+Sheet BuildSheet(const std::vector<std::string>& only = {});
 
 // A picture of w x h pixels with a diagonal two-colour pattern (0x00BBGGRR colours), for
 // the cells that show pictures of the user's own.
