@@ -85,9 +85,9 @@ void AddValues(Section& section) {
         {"\"abc\"", Variant::String("abc")},
         {"12.5", Variant::Double(12.5)},
     }};
-    for (const auto& [label, value] : values)
-        row.AddControl(std::string("Value ") + label, NuvelFillInterface(), kBar,
-                       [value](ControlSite& site) {
+    for (const auto& entry : values)
+        row.AddControl(std::string("Value ") + entry.first, NuvelFillInterface(), kBar,
+                       [value = entry.second](ControlSite& site) {
                            Dress(site);
                            site.Set("NuvelFill", Long(NKCyanFill));
                            site.Set("Value", value);
@@ -168,13 +168,14 @@ void AddCaptions(Section& section) {
     Row& row = section.AddRow("CaptionStyle: in front (1), behind (2), none (0); a Caption");
     const std::array<std::pair<const char*, std::int32_t>, 3> styles = {
         {{"1 CaptionInFront", CaptionInFront}, {"2 CaptionInback", CaptionInback}, {"0 None", 0}}};
-    for (const auto& [label, style] : styles)
-        row.AddControl(label, NuvelFillInterface(), kBar, [style](ControlSite& site) {
-            Dress(site);
-            site.Set("NuvelFill", Long(NKYellowFill));
-            site.Set("Value", Variant::Integer(60));
-            site.Set("CaptionStyle", Long(style));
-        });
+    for (const auto& entry : styles)
+        row.AddControl(entry.first, NuvelFillInterface(), kBar,
+                       [style = entry.second](ControlSite& site) {
+                           Dress(site);
+                           site.Set("NuvelFill", Long(NKYellowFill));
+                           site.Set("Value", Variant::Integer(60));
+                           site.Set("CaptionStyle", Long(style));
+                       });
     row.AddControl("Caption \"Loading\"", NuvelFillInterface(), kBar, [](ControlSite& site) {
         Dress(site);
         site.Set("NuvelFill", Long(NKPurpleFill));
