@@ -29,7 +29,14 @@ std::uint32_t Pixel(OleColor c) {
 std::optional<std::int64_t> ToPixel(double v) {
     if (std::isnan(v)) return std::nullopt;
     const double lim = static_cast<double>(raster::kCoordLimit);
-    return static_cast<std::int64_t>(std::round(std::clamp(v, -lim, lim)));
+    v = std::clamp(v, -lim, lim);
+    std::int64_t whole = static_cast<std::int64_t>(v); // towards zero; exact below 2^52
+    const double rest = v - static_cast<double>(whole);
+    if (rest >= 0.5)
+        ++whole;
+    else if (rest <= -0.5)
+        --whole;
+    return whole;
 }
 
 raster::View ViewOf(Image& image) {

@@ -276,7 +276,7 @@ Glyph SizedFont::Render(char32_t c) {
             g.offset = static_cast<std::uint32_t>(store_.size());
             const std::uint8_t* src = fallback_->Coverage(other);
             store_.insert(store_.end(), src,
-                          src + static_cast<std::size_t>(other.width) * other.rows);
+                          src + static_cast<std::size_t>(other.stride) * other.rows);
             return g;
         }
     }
@@ -301,15 +301,16 @@ bool SizedFont::RenderFrom(FaceHandle& face, unsigned glyphIndex, Glyph& out) {
     out.width = static_cast<std::int32_t>(bm.width);
     out.rows = static_cast<std::int32_t>(bm.rows);
     out.advance = static_cast<std::int32_t>((slot->advance.x + 32) >> 6);
+    out.stride = (out.width + 3) & ~3;
     out.offset = static_cast<std::uint32_t>(store_.size());
-    store_.resize(store_.size() + static_cast<std::size_t>(out.width) * out.rows);
+    store_.resize(store_.size() + static_cast<std::size_t>(out.stride) * out.rows, 0);
     std::uint8_t* dst = store_.data() + out.offset;
     for (int y = 0; y < out.rows; ++y) {
         const int pitch = bm.pitch;
         const unsigned char* row =
             pitch >= 0 ? bm.buffer + static_cast<std::ptrdiff_t>(y) * pitch
                        : bm.buffer + static_cast<std::ptrdiff_t>(out.rows - 1 - y) * -pitch;
-        std::uint8_t* d = dst + static_cast<std::size_t>(y) * out.width;
+        std::uint8_t* d = dst + static_cast<std::size_t>(y) * out.stride;
         if (bm.pixel_mode == FT_PIXEL_MODE_GRAY) {
             std::memcpy(d, row, static_cast<std::size_t>(out.width));
         } else if (bm.pixel_mode == FT_PIXEL_MODE_MONO) {

@@ -33,6 +33,8 @@ struct Glyph {
     std::int32_t width = 0;
     std::int32_t rows = 0;
     std::int32_t advance = 0; // pixels the pen moves on
+    std::int32_t stride = 0;  // bytes per row: the width padded with empty columns to a
+                              // multiple of four, so that blending runs in whole groups
     std::uint32_t offset = 0; // of the coverage bytes in the font's store
 };
 

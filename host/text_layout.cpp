@@ -208,8 +208,8 @@ void DrawLineOfText(SizedFont& font, const Pen& pen, const Cells& cells, const L
         const Cell& cell = cells[i];
         const std::int64_t step = adv(cell, penX - x);
         if (const Glyph* g = cell.glyph; g && g->width > 0 && g->rows > 0) {
-            raster::BlendCoverage(pen.view, pen.clip, font.Coverage(*g), g->width, g->rows,
-                                  g->width, penX + g->left, baseline - g->top, pen.color);
+            raster::BlendCoverage(pen.view, pen.clip, font.Coverage(*g), g->stride, g->rows,
+                                  g->stride, penX + g->left, baseline - g->top, pen.color);
         }
         if (cell.mark)
             raster::FillBox(pen.view, pen.clip,
