@@ -1,6 +1,7 @@
 #include "set1/classes.h"
 
 #include "set1/command/nuvel_command.h"
+#include "set1/hcommand/nuvel_hcommand.h"
 #include "set1/screen/nuvel_screen.h"
 
 namespace nk {
@@ -8,6 +9,7 @@ namespace nk {
 std::span<const InterfaceTable* const> Nuvset1Classes() {
     static const InterfaceTable* const classes[] = {
         &NuvelCommandClass(),
+        &NuvelHCommandClass(),
         &NuvelScreenInterface(),
     };
     return classes;

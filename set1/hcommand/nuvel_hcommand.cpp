@@ -1,0 +1,624 @@
+#include "set1/hcommand/nuvel_hcommand.h"
+
+#include "framework/about.h"
+#include "framework/pic_styles.h"
+#include "framework/property_bag.h"
+
+namespace nk {
+
+namespace {
+
+// Event numbers of the NuvelHCommand event interface. MouseMove and MouseDown are numbered
+// the other way round from the other push buttons of the set.
+constexpr int kClickEvent = 1;
+constexpr int kDblClickEvent = 2;
+constexpr int kKeyDownEvent = 3;
+constexpr int kKeyPressEvent = 4;
+constexpr int kKeyUpEvent = 5;
+constexpr int kMouseMoveEvent = 6;
+constexpr int kMouseDownEvent = 7;
+constexpr int kMouseUpEvent = 8;
+
+constexpr std::int16_t kSpaceKey = 32;
+constexpr std::int16_t kEnterKey = 13;
+
+constexpr OleColor kDefaultFocusColor = 0xFF00;
+constexpr OleColor kDefaultGlowColor = 0xC00000;
+
+constexpr std::int32_t kCustomStyle = static_cast<std::int32_t>(NKHCommandTypes::NKCustom);
+
+// Shine phases.
+constexpr std::int16_t kShineIdle = 0;
+constexpr std::int16_t kShineRising = 1;
+constexpr std::int16_t kShineFalling = 2;
+constexpr std::int16_t kShineFinishing = 32;
+constexpr std::int16_t kShineStep = 32;
+constexpr std::int16_t kShineTop = 255;
+
+bool IsKeyThatPresses(std::int16_t keyCode) {
+    return keyCode == kSpaceKey || keyCode == kEnterKey;
+}
+
+} // namespace
+
+OleColor ShineColor(std::int32_t shineMode, std::int16_t level) {
+    switch (static_cast<NKHShineModes>(shineMode)) {
+    case NKHShineModes::NKHWhiteShine:
+        return RGB(level, level, level);
+    case NKHShineModes::NKHRedShine:
+        return RGB(level, 0, 0);
+    case NKHShineModes::NKHGreenShine:
+        return RGB(0, level, 0);
+    case NKHShineModes::NKHBlueShine:
+        return RGB(0, 0, level);
+    case NKHShineModes::NKHCyanShine:
+        return RGB(0, level, level);
+    case NKHShineModes::NKHMagentaShine:
+        return RGB(level, 0, level);
+    case NKHShineModes::NKHYellowShine:
+        return RGB(level, level, 0);
+    }
+    return 0;
+}
+
+NuvelHCommand::NuvelHCommand(Host& host) : host_(host) {}
+
+const InterfaceTable& NuvelHCommand::Interface() const {
+    return NuvelHCommandClass();
+}
+
+// ---- Public members, in interface order ----
+
+void NuvelHCommand::TimerInvoke() {
+    const double sw = host_.ScaleWidth();
+    const double sh = host_.ScaleHeight();
+    if (useAnimation_ == kFalse) return;
+
+    // The hover faces count down only where they are shown: the custom style with UseOnTop.
+    if (nuvelStyle_ == kCustomStyle && useOnTop_ != kFalse) {
+        HoverStep();
+        --HoverPhase;
+        if (HoverPhase == -2) HoverPhase = -1;
+    }
+
+    switch (ShinePhase) {
+    case kShineRising:
+        ShineLevel = static_cast<std::int16_t>(ShineLevel + kShineStep);
+        if (ShineLevel >= kShineTop) {
+            ShinePhase = kShineFalling;
+            ShineLevel = kShineTop;
+        }
+        DrawShineGlow(sw, sh);
+        break;
+    case kShineFalling:
+        ShineLevel = static_cast<std::int16_t>(ShineLevel - kShineStep);
+        if (ShineLevel < 1) {
+            ShinePhase = kShineFinishing;
+            ShineLevel = 0;
+        }
+        DrawShineGlow(sw, sh);
+        break;
+    case kShineFinishing:
+        // The repaint covers the last glow.
+        ShinePhase = kShineIdle;
+        ShineLevel = 0;
+        Redraw();
+        break;
+    default:
+        break;
+    }
+}
+
+void NuvelHCommand::AboutMe() {
+    nk::AboutMe(host_);
+}
+
+void NuvelHCommand::SetUseAnimation(VBool value) {
+    useAnimation_ = value;
+    host_.PropertyChanged("UseAnimation");
+    Redraw();
+}
+
+void NuvelHCommand::SetShortCutKey(const std::string& value) {
+    shortCutKey_ = value;
+    host_.PropertyChanged("ShortCutKey");
+    ApplyShortCutKey(host_, shortCutKey_);
+}
+
+VBool NuvelHCommand::Enabled() const {
+    return ToVBool(host_.Enabled());
+}
+
+void NuvelHCommand::SetEnabled(VBool value) {
+    host_.SetEnabled(value != kFalse);
+    Redraw();
+    host_.PropertyChanged("Enabled");
+}
+
+Font NuvelHCommand::GetFont() const {
+    return host_.GetFont();
+}
+
+void NuvelHCommand::SetFont(const Font& value) {
+    StoreFont("Font", value);
+}
+
+VBool NuvelHCommand::FontBold() const {
+    return ToVBool(host_.GetFont().bold);
+}
+
+void NuvelHCommand::SetFontBold(VBool value) {
+    Font font = host_.GetFont();
+    font.bold = value != kFalse;
+    StoreFont("FontBold", font);
+}
+
+VBool NuvelHCommand::FontItalic() const {
+    return ToVBool(host_.GetFont().italic);
+}
+
+void NuvelHCommand::SetFontItalic(VBool value) {
+    Font font = host_.GetFont();
+    font.italic = value != kFalse;
+    StoreFont("FontItalic", font);
+}
+
+VBool NuvelHCommand::FontStrikethru() const {
+    return ToVBool(host_.GetFont().strikethru);
+}
+
+void NuvelHCommand::SetFontStrikethru(VBool value) {
+    Font font = host_.GetFont();
+    font.strikethru = value != kFalse;
+    StoreFont("FontStrikethru", font);
+}
+
+VBool NuvelHCommand::FontUnderline() const {
+    return ToVBool(host_.GetFont().underline);
+}
+
+void NuvelHCommand::SetFontUnderline(VBool value) {
+    Font font = host_.GetFont();
+    font.underline = value != kFalse;
+    StoreFont("FontUnderline", font);
+}
+
+std::string NuvelHCommand::FontName() const {
+    return host_.GetFont().name;
+}
+
+void NuvelHCommand::SetFontName(const std::string& value) {
+    Font font = host_.GetFont();
+    font.name = value;
+    StoreFont("FontName", font);
+}
+
+float NuvelHCommand::FontSize() const {
+    return static_cast<float>(host_.GetFont().size);
+}
+
+void NuvelHCommand::SetFontSize(float value) {
+    Font font = host_.GetFont();
+    font.size = value;
+    StoreFont("FontSize", font);
+}
+
+void NuvelHCommand::SetShineMode(std::int32_t value) {
+    shineMode_ = value;
+    host_.PropertyChanged("ShineMode");
+    Redraw();
+}
+
+void NuvelHCommand::SetForeColor(OleColor value) {
+    foreColor_ = value;
+    host_.PropertyChanged("ForeColor");
+    Redraw();
+}
+
+void NuvelHCommand::SetLeftColor(OleColor value) {
+    leftColor_ = value;
+    host_.PropertyChanged("LeftColor");
+    Redraw();
+}
+
+void NuvelHCommand::SetRightColor(OleColor value) {
+    rightColor_ = value;
+    host_.PropertyChanged("RightColor");
+    Redraw();
+}
+
+Picture NuvelHCommand::MouseIcon() const {
+    return host_.MouseIcon();
+}
+
+void NuvelHCommand::SetMouseIcon(const Picture& value) {
+    host_.SetMouseIcon(value);
+    host_.PropertyChanged("MouseIcon");
+    Redraw();
+}
+
+std::int16_t NuvelHCommand::MousePointer() const {
+    return host_.MousePointer();
+}
+
+void NuvelHCommand::SetMousePointer(std::int16_t value) {
+    host_.SetMousePointer(value);
+    host_.PropertyChanged("MousePointer");
+    Redraw();
+}
+
+void NuvelHCommand::SetNuvelStyle(std::int32_t value) {
+    nuvelStyle_ = value;
+    host_.PropertyChanged("NuvelStyle");
+    Redraw();
+}
+
+void NuvelHCommand::SetUseOnTop(VBool value) {
+    useOnTop_ = value;
+    host_.PropertyChanged("UseOnTop");
+    Redraw();
+}
+
+void NuvelHCommand::SetCaption(const std::string& value) {
+    caption_ = value;
+    host_.PropertyChanged("Caption");
+    Redraw();
+}
+
+void NuvelHCommand::SetLeftCaption(const std::string& value) {
+    leftCaption_ = value;
+    host_.PropertyChanged("LeftCaption");
+    Redraw();
+}
+
+void NuvelHCommand::SetCoolGlowColor(OleColor value) {
+    // Kept and saved for the container's sake; nothing here draws with it.
+    coolGlowColor_ = value;
+    host_.PropertyChanged("CoolGlowColor");
+    Redraw();
+}
+
+void NuvelHCommand::SetCoolUseGlow(VBool value) {
+    coolUseGlow_ = value;
+    host_.PropertyChanged("CoolUseGlow");
+    Redraw();
+}
+
+void NuvelHCommand::SetRightCaption(const std::string& value) {
+    rightCaption_ = value;
+    host_.PropertyChanged("RightCaption");
+    Redraw();
+}
+
+void NuvelHCommand::SetFocusStyle(std::int32_t value) {
+    focusStyle_ = value;
+    host_.PropertyChanged("FocusStyle");
+    Redraw();
+}
+
+void NuvelHCommand::SetPicturePushed(const Picture& value) {
+    picturePushed_ = value;
+    HasPicturePushed = IsPresent(picturePushed_);
+    host_.PropertyChanged("PicturePushed");
+    Redraw();
+}
+
+void NuvelHCommand::SetPictureOver(const Picture& value) {
+    pictureOver_ = value;
+    HasPictureOver = IsPresent(pictureOver_);
+    host_.PropertyChanged("PictureOver");
+    Redraw();
+}
+
+void NuvelHCommand::SetPictureNormal(const Picture& value) {
+    pictureNormal_ = value;
+    HasPictureNormal = IsPresent(pictureNormal_);
+    host_.PropertyChanged("PictureNormal");
+    Redraw();
+}
+
+void NuvelHCommand::SetPictureDisabled(const Picture& value) {
+    pictureDisabled_ = value;
+    HasPictureDisabled = IsPresent(pictureDisabled_);
+    host_.PropertyChanged("PictureDisabled");
+    Redraw();
+}
+
+void NuvelHCommand::SetPictureOver2(const Picture& value) {
+    pictureOver2_ = value;
+    HasPictureOver2 = IsPresent(pictureOver2_);
+    host_.PropertyChanged("PictureOver2");
+    Redraw();
+}
+
+void NuvelHCommand::SetPictureMode(std::int32_t value) {
+    pictureMode_ = value;
+    ApplyPictureMode();
+    host_.PropertyChanged("PictureMode");
+    Redraw();
+}
+
+void NuvelHCommand::ShineEdges() {
+    // Starts the shine, or turns a running one back to rising from its current level.
+    ShinePhase = kShineRising;
+}
+
+NuvelHCommand::State NuvelHCommand::Inspect() const {
+    return {Pressed,         HasFocus,         HoverPhase,        HoverState,
+            ShinePhase,      ShineLevel,       HasPictureNormal,  HasPictureOver,
+            HasPictureOver2, HasPicturePushed, HasPictureDisabled};
+}
+
+// ---- Host notifications ----
+
+void NuvelHCommand::InitProperties() {
+    SetFont(host_.AmbientFont());
+    nuvelStyle_ = static_cast<std::int32_t>(NKHCommandTypes::NKCyanWater);
+    caption_ = host_.AmbientDisplayName();
+    ShowFocus = kFalse;
+    focusStyle_ = static_cast<std::int32_t>(NKHCommandFocusStyles::NKHClassicIndent);
+    // Empty pictures count as assigned; the just-left face stays unassigned.
+    pictureDisabled_ = host_.LoadPicture();
+    picturePushed_ = host_.LoadPicture();
+    pictureOver_ = host_.LoadPicture();
+    pictureNormal_ = host_.LoadPicture();
+    FocusColor = kDefaultFocusColor;
+    coolGlowColor_ = kDefaultGlowColor;
+    coolUseGlow_ = kTrue;
+    RecomputePictureFlags();
+    Redraw();
+}
+
+void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
+    if (auto on = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*on != kFalse);
+    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
+
+    // The separate font keys go straight to the surface, after "Font".
+    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
+        if (auto on = ReadBoolean(bag, key, kFalse)) {
+            Font font = host_.GetFont();
+            font.*style = *on != kFalse;
+            host_.SetFont(font);
+        }
+    };
+    readFontStyle("FontBold", &Font::bold);
+    readFontStyle("FontItalic", &Font::italic);
+    if (auto name = ReadString(bag, "FontName", "")) {
+        Font font = host_.GetFont();
+        font.name = *name;
+        host_.SetFont(font);
+    }
+    if (auto size = ReadSingle(bag, "FontSize", 0)) {
+        Font font = host_.GetFont();
+        font.size = *size;
+        host_.SetFont(font);
+    }
+    readFontStyle("FontStrikethru", &Font::strikethru);
+    readFontStyle("FontUnderline", &Font::underline);
+
+    Assign(foreColor_, ReadColor(bag, "ForeColor", kButtonText));
+    if (auto icon = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*icon);
+    if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
+    Assign(nuvelStyle_, ReadLong(bag, "NuvelStyle", 0));
+    Assign(caption_, ReadString(bag, "Caption", "0"));
+    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
+    Assign(focusStyle_, ReadLong(bag, "FocusStyle", 0));
+    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
+    Assign(pictureOver_, ReadPicture(bag, "PictureOver"));
+    Assign(pictureOver2_, ReadPicture(bag, "PictureOver2"));
+    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
+    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
+    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
+    // Read against True but written against False: a saved False comes back True.
+    Assign(useAnimation_, ReadBoolean(bag, "UseAnimation", kTrue));
+    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
+    Assign(shineMode_, ReadLong(bag, "ShineMode", 0));
+    Assign(useOnTop_, ReadBoolean(bag, "UseOnTop", kTrue));
+    Assign(leftCaption_, ReadString(bag, "LeftCaption", ""));
+    Assign(rightCaption_, ReadString(bag, "RightCaption", ""));
+    Assign(leftColor_, ReadColor(bag, "LeftColor", 0));
+    Assign(rightColor_, ReadColor(bag, "RightColor", 0));
+    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
+    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
+    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
+    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
+    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
+    // Written as "AllowMultiLine"; the bag matches keys whatever their letter case.
+    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiline", kFalse));
+    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+
+    RecomputePictureFlags();
+    ApplyShortCutKey(host_, shortCutKey_);
+    Redraw();
+    ApplyPictureMode();
+}
+
+void NuvelHCommand::WriteProperties(PropertyBag& bag) {
+    const Font font = host_.GetFont();
+    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
+    WriteFont(bag, "Font", font, host_.AmbientFont());
+    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
+    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
+    WriteString(bag, "FontName", font.name, "");
+    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
+    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
+    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
+    WriteColor(bag, "ForeColor", foreColor_, kButtonText);
+    WritePicture(bag, "MouseIcon", host_.MouseIcon());
+    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
+    WriteLong(bag, "NuvelStyle", nuvelStyle_, 0);
+    WriteString(bag, "Caption", caption_, "0");
+    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
+    WriteLong(bag, "FocusStyle", focusStyle_, 0);
+    WritePicture(bag, "PictureNormal", pictureNormal_);
+    WritePicture(bag, "PictureOver", pictureOver_);
+    WritePicture(bag, "PictureOver2", pictureOver2_);
+    WritePicture(bag, "PicturePushed", picturePushed_);
+    WritePicture(bag, "PictureDisabled", pictureDisabled_);
+    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
+    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
+    WriteBoolean(bag, "UseAnimation", useAnimation_, kFalse);
+    WriteLong(bag, "ShineMode", shineMode_, 0);
+    WriteBoolean(bag, "UseOnTop", useOnTop_, kTrue);
+    WriteString(bag, "ShortCutKey", shortCutKey_, "");
+    WriteString(bag, "LeftCaption", leftCaption_, "");
+    WriteString(bag, "RightCaption", rightCaption_, "");
+    WriteColor(bag, "LeftColor", leftColor_, 0);
+    WriteColor(bag, "RightColor", rightColor_, 0);
+    WriteBoolean(bag, "UseSound", UseSound, kFalse);
+    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
+    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
+    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
+    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
+    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    RecomputePictureFlags();
+    Redraw();
+}
+
+void NuvelHCommand::Click() {
+    Redraw();
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelHCommand::DblClick() {
+    Redraw();
+    host_.RaiseEvent(kDblClickEvent, {});
+}
+
+void NuvelHCommand::AccessKeyPress(std::int16_t) {
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+    Pressed = true;
+    Redraw();
+}
+
+void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    // The host's Click follows the release; the release itself raises no Click.
+    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+    Pressed = false;
+    Redraw();
+}
+
+void NuvelHCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    HoverPhase = 2;
+    HoverStep();
+    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+}
+
+void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    // The key test sees the code as the container's handler left it.
+    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = true;
+        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+        Redraw();
+    }
+}
+
+void NuvelHCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = false;
+        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+        Redraw();
+        host_.RaiseEvent(kClickEvent, {});
+    }
+}
+
+void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
+    const EventArg args[] = {&keyAscii};
+    host_.RaiseEvent(kKeyPressEvent, args);
+    Redraw();
+}
+
+void NuvelHCommand::GotFocus() {
+    HasFocus = true;
+    Redraw();
+}
+
+void NuvelHCommand::EnterFocus() {
+    HasFocus = true;
+    Redraw();
+}
+
+void NuvelHCommand::LostFocus() {
+    HasFocus = false;
+    Redraw();
+}
+
+void NuvelHCommand::ExitFocus() {
+    HasFocus = false;
+    Redraw();
+}
+
+// ---- Animation ----
+
+// One step of the hover sequence. A pointer move sets HoverPhase to 2 and comes here; each
+// tick comes here and then counts HoverPhase down. The faces for phases 0-2 are repainted;
+// phases 3 and 4 hold the over face without repainting, so a moving pointer costs nothing.
+void NuvelHCommand::HoverStep() {
+    if (HoverPhase == 3 && HoverState == 1) {
+        HoverPhase = 4;
+        HoverState = 2;
+    }
+    if (HoverPhase == 2 && HoverState == 1) HoverPhase = 4;
+    if (HoverPhase == 0 || HoverPhase == 1 || HoverPhase == 2) Redraw();
+    if (HoverPhase == 0 && HoverState == 1) HoverState = 0;
+    if (HoverPhase == 3 && HoverState == 1) {
+        HoverPhase = 4;
+        HoverState = 2;
+    }
+    if (HoverPhase == 2 && HoverState == 0) {
+        HoverPhase = 4;
+        HoverState = 1;
+    }
+    if (HoverPhase == 1 && HoverState == 2) HoverState = 0;
+}
+
+// The shine's glow, drawn straight over what the surface shows: two edge lines and the two
+// end arcs, two pixels wide, in the shine colour at the current level.
+void NuvelHCommand::DrawShineGlow(double sw, double sh) {
+    const double h = sh / 2;
+    const OleColor g = ShineColor(shineMode_, ShineLevel);
+    host_.SetDrawWidth(2);
+    host_.Line(h, 1, sw - h, 1, g);
+    host_.Line(h, sh - 1, sw - h, sh - 1, g);
+    LeftArc(h, h, h - 1, g);
+    RightArc(sw - h, h, h - 1, g);
+    host_.SetDrawWidth(1);
+}
+
+// ---- Helpers ----
+
+// Each flag says whether its picture property holds a picture object; an empty one counts.
+void NuvelHCommand::RecomputePictureFlags() {
+    HasPictureNormal = IsPresent(pictureNormal_);
+    HasPictureOver = IsPresent(pictureOver_);
+    HasPictureOver2 = IsPresent(pictureOver2_);
+    HasPicturePushed = IsPresent(picturePushed_);
+    HasPictureDisabled = IsPresent(pictureDisabled_);
+}
+
+void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {
+    host_.SetFont(font);
+    host_.PropertyChanged(property);
+    Redraw();
+}
+
+void NuvelHCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
+                                    float& y) {
+    const EventArg args[] = {&button, &shift, &x, &y};
+    host_.RaiseEvent(number, args);
+}
+
+void NuvelHCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
+    const EventArg args[] = {&keyCode, &shift};
+    host_.RaiseEvent(number, args);
+}
+
+} // namespace nk

@@ -1,0 +1,236 @@
+// NuvelHCommand: the wide pill-shaped push button of nuvset1. Its face is one of eight
+// built-in skins or one of five pictures of the user's own, stretched over the control; over
+// it sit a centred, a left and a right caption, each in its own colour, and an optional focus
+// outline in one of four styles. In the custom style a sequence of hover faces (over, just
+// left, normal) follows the pointer, and ShineEdges starts a glow that runs round the edge;
+// both advance one step each time the container calls TimerInvoke.
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+#include "framework/sound.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace nk {
+
+// The skins of NuvelStyle: 0-7 are the built-in faces 550-557 (pressed 560-567), 8 the
+// user's pictures. The property holds any integer; values outside 0-8 paint no face.
+enum class NKHCommandTypes : std::int32_t {
+    NKCyanWater = 0,
+    NKBlueWater = 1,
+    NKTriColor = 2,
+    NKCrystaline = 3,
+    NKClouds = 4,
+    NKOldMarble = 5,
+    NKTintMarble = 6,
+    NKSpectrum = 7,
+    NKCustom = 8,
+};
+
+// The focus outlines of FocusStyle; other values draw no outline.
+enum class NKHCommandFocusStyles : std::int32_t {
+    NKHClassicIndent = 0,
+    NKHColorOutline = 1,
+    NKHBoldColorOutline = 2,
+    NKHRoundIndent = 3,
+};
+
+// The colours of the edge shine; other values shine in black.
+enum class NKHShineModes : std::int32_t {
+    NKHWhiteShine = 0,
+    NKHRedShine = 1,
+    NKHGreenShine = 2,
+    NKHBlueShine = 3,
+    NKHCyanShine = 4,
+    NKHMagentaShine = 5,
+    NKHYellowShine = 6,
+};
+
+// The colour of the shine at level `level` (0-255) for a ShineMode.
+OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
+
+class NuvelHCommand final : public Control {
+public:
+    explicit NuvelHCommand(Host& host);
+    const InterfaceTable& Interface() const override;
+
+    // Public fields: the container writes them directly; the look changes at the next
+    // repaint and the value is saved at the next save.
+    VBool ShowFocus = kFalse;
+    OleColor FocusColor = 0;
+    VBool UseSound = kFalse;
+    std::int32_t SoundMethod = NKInternalSound;
+    VBool AllowMultiLine = kFalse;
+    std::int32_t AdjustTop = 0;
+
+    void TimerInvoke();
+    void AboutMe();
+
+    VBool UseAnimation() const { return useAnimation_; }
+    void SetUseAnimation(VBool value);
+    const std::string& ShortCutKey() const { return shortCutKey_; }
+    void SetShortCutKey(const std::string& value);
+    VBool Enabled() const;
+    void SetEnabled(VBool value);
+    Font GetFont() const;
+    void SetFont(const Font& value);
+    VBool FontBold() const;
+    void SetFontBold(VBool value);
+    VBool FontItalic() const;
+    void SetFontItalic(VBool value);
+    VBool FontStrikethru() const;
+    void SetFontStrikethru(VBool value);
+    VBool FontUnderline() const;
+    void SetFontUnderline(VBool value);
+    std::string FontName() const;
+    void SetFontName(const std::string& value);
+    float FontSize() const;
+    void SetFontSize(float value);
+    std::int32_t ShineMode() const { return shineMode_; }
+    void SetShineMode(std::int32_t value);
+    OleColor ForeColor() const { return foreColor_; }
+    void SetForeColor(OleColor value);
+    OleColor LeftColor() const { return leftColor_; }
+    void SetLeftColor(OleColor value);
+    OleColor RightColor() const { return rightColor_; }
+    void SetRightColor(OleColor value);
+    Picture MouseIcon() const;
+    void SetMouseIcon(const Picture& value);
+    std::int16_t MousePointer() const;
+    void SetMousePointer(std::int16_t value);
+    std::int32_t NuvelStyle() const { return nuvelStyle_; }
+    void SetNuvelStyle(std::int32_t value);
+    VBool UseOnTop() const { return useOnTop_; }
+    void SetUseOnTop(VBool value);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& value);
+    const std::string& LeftCaption() const { return leftCaption_; }
+    void SetLeftCaption(const std::string& value);
+    OleColor CoolGlowColor() const { return coolGlowColor_; }
+    void SetCoolGlowColor(OleColor value);
+    VBool CoolUseGlow() const { return coolUseGlow_; }
+    void SetCoolUseGlow(VBool value);
+    const std::string& RightCaption() const { return rightCaption_; }
+    void SetRightCaption(const std::string& value);
+    std::int32_t FocusStyle() const { return focusStyle_; }
+    void SetFocusStyle(std::int32_t value);
+    const Picture& PicturePushed() const { return picturePushed_; }
+    void SetPicturePushed(const Picture& value);
+    const Picture& PictureOver() const { return pictureOver_; }
+    void SetPictureOver(const Picture& value);
+    const Picture& PictureNormal() const { return pictureNormal_; }
+    void SetPictureNormal(const Picture& value);
+    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    void SetPictureDisabled(const Picture& value);
+    const Picture& PictureOver2() const { return pictureOver2_; }
+    void SetPictureOver2(const Picture& value);
+    std::int32_t PictureMode() const { return pictureMode_; }
+    void SetPictureMode(std::int32_t value);
+
+    void ShineEdges();
+
+    // The interaction and animation state, for containers and tests that inspect it.
+    struct State {
+        bool pressed;
+        bool hasFocus;
+        std::int16_t hoverPhase;
+        std::int16_t hoverState;
+        std::int16_t shinePhase;
+        std::int16_t shineLevel;
+        bool hasPictureNormal, hasPictureOver, hasPictureOver2, hasPicturePushed,
+            hasPictureDisabled;
+    };
+    State Inspect() const;
+
+private:
+    Host& host_;
+
+    // Stored properties.
+    VBool useAnimation_ = kFalse;
+    std::string shortCutKey_;
+    std::int32_t shineMode_ = 0;
+    OleColor foreColor_ = 0;
+    OleColor leftColor_ = 0;
+    OleColor rightColor_ = 0;
+    std::int32_t nuvelStyle_ = 0;
+    VBool useOnTop_ = kFalse;
+    std::string caption_;
+    std::string leftCaption_;
+    OleColor coolGlowColor_ = 0;
+    VBool coolUseGlow_ = kFalse;
+    std::string rightCaption_;
+    std::int32_t focusStyle_ = 0;
+    Picture picturePushed_;
+    Picture pictureOver_;
+    Picture pictureNormal_;
+    Picture pictureDisabled_;
+    Picture pictureOver2_;
+    std::int32_t pictureMode_ = 0;
+
+    // Interaction and animation state.
+    bool Pressed = false;
+    bool HasFocus = false;
+    std::int16_t HoverPhase = 0; // -1 idle, up to 5
+    std::int16_t HoverState = 0; // 0, 1 or 2
+    std::int16_t ShinePhase = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
+    std::int16_t ShineLevel = 0; // 0-255
+    bool PictureModeBusy = false;
+    bool HasPictureNormal = false;
+    bool HasPictureOver = false;
+    bool HasPictureOver2 = false;
+    bool HasPicturePushed = false;
+    bool HasPictureDisabled = false;
+
+public:
+    // Host notifications.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void Resize() override;
+    void Paint() override;
+    void Click() override;
+    void DblClick() override;
+    void AccessKeyPress(std::int16_t keyAscii) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t keyAscii) override;
+    void GotFocus() override;
+    void EnterFocus() override;
+    void LostFocus() override;
+    void ExitFocus() override;
+
+private:
+    // Animation.
+    void HoverStep();
+    void DrawShineGlow(double sw, double sh);
+
+    // Drawing.
+    void Redraw();
+    void DrawFace(bool enabled, double sw, double sh);
+    std::optional<Picture> CustomFace() const;
+    void DrawCaptions();
+    void DrawFocusOutline(double sw, double sh);
+    void DrawFixedFocusOutline();
+    void DrawScaledFocusOutline(double sw, double sh);
+    void LeftArc(double x, double y, double r, OleColor c);
+    void RightArc(double x, double y, double r, OleColor c);
+    void ApplyPictureMode();
+
+    // Helpers.
+    void RecomputePictureFlags();
+    void StoreFont(std::string_view property, const Font& font);
+    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
+    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
+};
+
+// The interface table of the NuvelHCommand class (library nuvset1).
+const InterfaceTable& NuvelHCommandClass();
+
+} // namespace nk

@@ -1,0 +1,221 @@
+// The interface of NuvelHCommand as its containers see it: the members of _NuvelHCommand
+// in interface order, the events of __NuvelHCommand by number, the child and the design-time
+// settings.
+#include "resources/resource_tables.h"
+#include "set1/hcommand/nuvel_hcommand.h"
+
+#include <memory>
+
+namespace nk {
+
+namespace {
+
+NuvelHCommand& Self(Control& c) {
+    return static_cast<NuvelHCommand&>(c);
+}
+
+// Setters receive values already converted to the member's type.
+VBool AsBoolean(const Variant& v) {
+    return static_cast<VBool>(v.number());
+}
+std::int16_t AsInteger(const Variant& v) {
+    return static_cast<std::int16_t>(v.number());
+}
+std::int32_t AsLong(const Variant& v) {
+    return static_cast<std::int32_t>(v.number());
+}
+float AsSingle(const Variant& v) {
+    return static_cast<float>(v.number());
+}
+OleColor AsColor(const Variant& v) {
+    return static_cast<OleColor>(v.number());
+}
+Variant OfColor(OleColor c) {
+    return Variant::Double(c);
+}
+
+using VT = ValueType;
+using MK = MemberKind;
+
+std::vector<PropertyInfo> Properties() {
+    return {
+        {"ShowFocus", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).ShowFocus); },
+         [](Control& c, const Variant& v) { Self(c).ShowFocus = AsBoolean(v); }},
+        {"FocusColor", VT::Color, MK::Field, [](Control& c) { return OfColor(Self(c).FocusColor); },
+         [](Control& c, const Variant& v) { Self(c).FocusColor = AsColor(v); }},
+        {"UseSound", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).UseSound); },
+         [](Control& c, const Variant& v) { Self(c).UseSound = AsBoolean(v); }},
+        {"SoundMethod", VT::Long, MK::Field,
+         [](Control& c) { return Variant::Long(Self(c).SoundMethod); },
+         [](Control& c, const Variant& v) { Self(c).SoundMethod = AsLong(v); }},
+        {"AllowMultiLine", VT::Boolean, MK::Field,
+         [](Control& c) { return Variant::Boolean(Self(c).AllowMultiLine); },
+         [](Control& c, const Variant& v) { Self(c).AllowMultiLine = AsBoolean(v); }},
+        {"AdjustTop", VT::Long, MK::Field,
+         [](Control& c) { return Variant::Long(Self(c).AdjustTop); },
+         [](Control& c, const Variant& v) { Self(c).AdjustTop = AsLong(v); }},
+        {"UseAnimation", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).UseAnimation()); },
+         [](Control& c, const Variant& v) { Self(c).SetUseAnimation(AsBoolean(v)); }},
+        {"ShortCutKey", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).ShortCutKey()); },
+         [](Control& c, const Variant& v) { Self(c).SetShortCutKey(v.text()); }},
+        {"Enabled", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
+         [](Control& c, const Variant& v) { Self(c).SetEnabled(AsBoolean(v)); }},
+        {"Font", VT::Font, MK::Surface,
+         [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
+         [](Control& c, const Variant& v) { Self(c).SetFont(v.font()); }},
+        {"FontBold", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontBold()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontBold(AsBoolean(v)); }},
+        {"FontItalic", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontItalic()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontItalic(AsBoolean(v)); }},
+        {"FontStrikethru", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontStrikethru()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontStrikethru(AsBoolean(v)); }},
+        {"FontUnderline", VT::Boolean, MK::Surface,
+         [](Control& c) { return Variant::Boolean(Self(c).FontUnderline()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontUnderline(AsBoolean(v)); }},
+        {"FontName", VT::String, MK::Surface,
+         [](Control& c) { return Variant::String(Self(c).FontName()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontName(v.text()); }},
+        {"FontSize", VT::Single, MK::Surface,
+         [](Control& c) { return Variant::Single(Self(c).FontSize()); },
+         [](Control& c, const Variant& v) { Self(c).SetFontSize(AsSingle(v)); }},
+        {"ShineMode", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).ShineMode()); },
+         [](Control& c, const Variant& v) { Self(c).SetShineMode(AsLong(v)); }},
+        {"ForeColor", VT::Color, MK::Own, [](Control& c) { return OfColor(Self(c).ForeColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetForeColor(AsColor(v)); }},
+        {"LeftColor", VT::Color, MK::Own, [](Control& c) { return OfColor(Self(c).LeftColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetLeftColor(AsColor(v)); }},
+        {"RightColor", VT::Color, MK::Own, [](Control& c) { return OfColor(Self(c).RightColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetRightColor(AsColor(v)); }},
+        {"MouseIcon", VT::Picture, MK::Surface,
+         [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
+         [](Control& c, const Variant& v) { Self(c).SetMouseIcon(v.picture()); }},
+        {"MousePointer", VT::Integer, MK::Surface,
+         [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
+         [](Control& c, const Variant& v) { Self(c).SetMousePointer(AsInteger(v)); }},
+        {"NuvelStyle", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).NuvelStyle()); },
+         [](Control& c, const Variant& v) { Self(c).SetNuvelStyle(AsLong(v)); }},
+        {"UseOnTop", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).UseOnTop()); },
+         [](Control& c, const Variant& v) { Self(c).SetUseOnTop(AsBoolean(v)); }},
+        {"Caption", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).Caption()); },
+         [](Control& c, const Variant& v) { Self(c).SetCaption(v.text()); }},
+        {"LeftCaption", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).LeftCaption()); },
+         [](Control& c, const Variant& v) { Self(c).SetLeftCaption(v.text()); }},
+        {"CoolGlowColor", VT::Color, MK::Own,
+         [](Control& c) { return OfColor(Self(c).CoolGlowColor()); },
+         [](Control& c, const Variant& v) { Self(c).SetCoolGlowColor(AsColor(v)); }},
+        {"CoolUseGlow", VT::Boolean, MK::Own,
+         [](Control& c) { return Variant::Boolean(Self(c).CoolUseGlow()); },
+         [](Control& c, const Variant& v) { Self(c).SetCoolUseGlow(AsBoolean(v)); }},
+        {"RightCaption", VT::String, MK::Own,
+         [](Control& c) { return Variant::String(Self(c).RightCaption()); },
+         [](Control& c, const Variant& v) { Self(c).SetRightCaption(v.text()); }},
+        {"FocusStyle", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).FocusStyle()); },
+         [](Control& c, const Variant& v) { Self(c).SetFocusStyle(AsLong(v)); }},
+        {"PicturePushed", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PicturePushed()); },
+         [](Control& c, const Variant& v) { Self(c).SetPicturePushed(v.picture()); }},
+        {"PictureOver", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureOver()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureOver(v.picture()); }},
+        {"PictureNormal", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureNormal()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureNormal(v.picture()); }},
+        {"PictureDisabled", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureDisabled(v.picture()); }},
+        {"PictureOver2", VT::Picture, MK::Own,
+         [](Control& c) { return Variant::OfPicture(Self(c).PictureOver2()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureOver2(v.picture()); }},
+        {"PictureMode", VT::Long, MK::Own,
+         [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
+         [](Control& c, const Variant& v) { Self(c).SetPictureMode(AsLong(v)); }},
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"TimerInvoke",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).TimerInvoke();
+             return MethodResult{};
+         }},
+        {"AboutMe",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).AboutMe();
+             return MethodResult{};
+         }},
+        {"ShineEdges",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).ShineEdges();
+             return MethodResult{};
+         }},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
+    const std::vector<EventArgInfo> mouse = {
+        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"x", VT::Single}, {"y", VT::Single}};
+    return {
+        {1, "Click", {}},
+        {2, "DblClick", {}},
+        {3, "KeyDown", key},
+        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
+        {5, "KeyUp", key},
+        {6, "MouseMove", mouse},
+        {7, "MouseDown", mouse},
+        {8, "MouseUp", mouse},
+        {9, "PlaySound", {{"SoundType", VT::Long}}},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelHCommand";
+    t.library = "nuvset1";
+    t.typeLibrary = "Nuvelkit3";
+    // The natural size of the pill faces and of the mask.
+    t.designWidth = 175;
+    t.designHeight = 32;
+    t.properties = Properties();
+    t.methods = Methods();
+    t.events = Events();
+    t.children = {
+        // The off-screen canvas on which the mask is stretched: hidden, white.
+        {.name = "Picture1",
+         .kind = ChildKind::PictureBox,
+         .visible = false,
+         .backColor = 0xFFFFFF},
+    };
+    t.resources = &Nuvset1Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelHCommand>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelHCommandClass() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk
