@@ -142,15 +142,21 @@ struct MessageBoxRecord {
     std::string text;
 };
 
+// The container's event handler: the event's table entry (nullptr for a number the table
+// does not declare), its number and the by-reference arguments.
+using EventHandler =
+    std::function<void(const EventInfo* info, int number, std::span<const EventArg> args)>;
+// A sound player: starts the wave image of resource `id`, stopping any sound playing.
+using SoundPlayer =
+    std::function<void(std::shared_ptr<const std::vector<std::uint8_t>> image, int id)>;
+
 // What the container provides. Every hook may be left empty.
 struct ContainerHooks {
-    // The container's event handler: the event's table entry (nullptr for a number the
-    // table does not declare) and the by-reference arguments.
-    std::function<void(const EventInfo* info, int number, std::span<const EventArg> args)> onEvent;
-    // The sound player; without one the host keeps the last image it was handed.
-    std::function<void(std::shared_ptr<const std::vector<std::uint8_t>> image, int id)> player;
+    EventHandler onEvent = {};
+    // Without a player the host keeps the last image it was handed.
+    SoundPlayer player = {};
     // Told when a call into the control threw or nested too deeply; the control goes on.
-    std::function<void(const std::string& message)> onFault;
+    std::function<void(const std::string& message)> onFault = {};
 };
 
 class HeadlessHost : public Host {
@@ -317,10 +323,10 @@ public:
     struct Options {
         int width = -1; // pixels; the class's design size when negative
         int height = -1;
-        std::string displayName;    // Ambient.DisplayName; "<class>1" when empty
-        Font ambientFont;           // Ambient.Font
-        TraceSink* trace = nullptr; // when set, every request prints a line here
-        ContainerHooks hooks;       // installed before the control is created
+        std::string displayName = {}; // Ambient.DisplayName; "<class>1" when empty
+        Font ambientFont = {};        // Ambient.Font
+        TraceSink* trace = nullptr;   // when set, every request prints a line here
+        ContainerHooks hooks = {};    // installed before the control is created
     };
 
     explicit ControlSite(const InterfaceTable& table);
