@@ -14,43 +14,47 @@
 namespace nk {
 namespace {
 
-std::string Program() { return std::string(NK_BINARY_DIR) + "/bin/nuvelkit"; }
+std::string Program() {
+    return std::string(NK_BINARY_DIR) + "/bin/nuvelkit";
+}
 
-// Runs the program with `args`, returning its exit status and what it printed.
-int RunProgram(const std::string &args, std::string &printed) {
-  const std::string log = ::testing::TempDir() + "nk_gallery_test.log";
-  const int status =
-      std::system((Program() + " " + args + " >" + log + " 2>&1").c_str());
-  std::ifstream in(log);
-  std::ostringstream text;
-  text << in.rdbuf();
-  printed = text.str();
-  std::remove(log.c_str());
-  return status;
+// Runs the program with `args`, returning its exit status and what it printed (through a
+// log file of the test's own, since tests may run side by side).
+int RunProgram(const std::string& args, std::string& printed) {
+    const std::string log = ::testing::TempDir() + "nk_gallery_" +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                            ".log";
+    const int status = std::system((Program() + " " + args + " >" + log + " 2>&1").c_str());
+    std::ifstream in(log);
+    std::ostringstream text;
+    text << in.rdbuf();
+    printed = text.str();
+    std::remove(log.c_str());
+    return status;
 }
 
 TEST(Gallery, DrawsEveryCellAndWritesTheSheet) {
-  const std::string file = ::testing::TempDir() + "nk_gallery_test.png";
-  std::remove(file.c_str());
-  std::string printed;
-  ASSERT_EQ(RunProgram("gallery -o " + file, printed), 0) << printed;
-  EXPECT_NE(printed.find("wrote " + file), std::string::npos) << printed;
-  // A cell that failed is reported on its own line and counted in a warning.
-  EXPECT_EQ(printed.find("warning"), std::string::npos) << printed;
-  EXPECT_EQ(printed.find("gallery: "), std::string::npos) << printed;
+    const std::string file = ::testing::TempDir() + "nk_gallery_sheet.png";
+    std::remove(file.c_str());
+    std::string printed;
+    ASSERT_EQ(RunProgram("gallery -o " + file, printed), 0) << printed;
+    EXPECT_NE(printed.find("wrote " + file), std::string::npos) << printed;
+    // A cell that failed is reported on its own line and counted in a warning.
+    EXPECT_EQ(printed.find("warning"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find("gallery: "), std::string::npos) << printed;
 
-  const DecodeResult sheet = LoadPictureFile(file);
-  ASSERT_TRUE(sheet.ok()) << sheet.error;
-  EXPECT_EQ(sheet.image.width, 1400);
-  EXPECT_GT(sheet.image.height, 500);
-  std::remove(file.c_str());
+    const DecodeResult sheet = LoadPictureFile(file);
+    ASSERT_TRUE(sheet.ok()) << sheet.error;
+    EXPECT_EQ(sheet.image.width, 1400);
+    EXPECT_GT(sheet.image.height, 500);
+    std::remove(file.c_str());
 }
 
 TEST(Gallery, NamesTheFileItCannotWrite) {
-  std::string printed;
-  const std::string file = ::testing::TempDir() + "no-such-folder/sheet.png";
-  EXPECT_NE(RunProgram("gallery -o " + file, printed), 0);
-  EXPECT_NE(printed.find("error: " + file), std::string::npos) << printed;
+    std::string printed;
+    const std::string file = ::testing::TempDir() + "no-such-folder/sheet.png";
+    EXPECT_NE(RunProgram("gallery -o " + file, printed), 0);
+    EXPECT_NE(printed.find("error: " + file), std::string::npos) << printed;
 }
 
 } // namespace

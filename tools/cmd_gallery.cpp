@@ -9,6 +9,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -44,6 +47,14 @@ void RegisterGallery(CLI::App& app) {
     auto only = std::make_shared<std::vector<std::string>>();
     cmd->add_option("--only", *only, "Only the sections of these controls (e.g. NuvelCommand)");
     cmd->callback([output, scale, only] {
+        // A file that cannot be written is reported before the sheet is drawn.
+        if (std::FILE* probe = std::fopen(output->c_str(), "ab")) {
+            std::fclose(probe);
+        } else {
+            std::cerr << "error: " << *output
+                      << ": cannot open for writing: " << std::strerror(errno) << '\n';
+            throw CLI::RuntimeError(1);
+        }
         const gallery::Sheet sheet = gallery::BuildSheet(*only);
         if (!only->empty() && sheet.sections().size() < only->size())
             std::cerr << "warning: some of the controls named by --only have no gallery rows\n";
