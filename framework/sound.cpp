@@ -1,6 +1,7 @@
 #include "framework/sound.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace nk {
@@ -15,9 +16,9 @@ thread_local std::shared_ptr<const std::vector<std::uint8_t>> SoundBuffer;
 void PlayResourceSound(Host& host, std::int16_t resource) {
     auto image = host.LoadResData(resource);
     if (!image) return;
-    SoundBuffer = std::move(image);
-    // The player shares ownership of the image, so the previous buffer is released only
-    // once the player has stopped the sound that read from it.
+    // The previous image is let go only after the new sound has started, which stops the
+    // sound that read from it; the player shares ownership of what it plays as well.
+    const auto previous = std::exchange(SoundBuffer, std::move(image));
     host.PlayWaveImage(SoundBuffer, resource);
 }
 

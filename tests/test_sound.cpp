@@ -22,6 +22,7 @@ struct RecordingPlayerHost {
     RecordingPlayerHost() : host(NuvelScreenInterface(), 40, 30) {
         host.hooks().player = [this](Bytes image, int id) {
             played.push_back(id);
+            previousAliveAtStart.push_back(!lastImage.expired());
             lastImage = image;
         };
         host.hooks().onEvent = [this](const EventInfo*, int number,
@@ -36,6 +37,7 @@ struct RecordingPlayerHost {
     std::vector<int> played;
     std::vector<std::int32_t> events;
     std::weak_ptr<const std::vector<std::uint8_t>> lastImage;
+    std::vector<bool> previousAliveAtStart; // was the last image still held when the next came
 };
 
 TEST(SoundStep, EachUseSoundAndSoundMethodCombination) {
@@ -84,6 +86,8 @@ TEST(PlayResourceSound, TheBufferKeepsTheLastImageAliveUntilTheNextSound) {
     PlayResourceSound(r.host, 402);
     EXPECT_TRUE(press.expired());
     EXPECT_FALSE(r.lastImage.expired());
+    // The press image was released only after the release sound had been started.
+    EXPECT_EQ(r.previousAliveAtStart, (std::vector<bool>{false, true}));
 }
 
 TEST(PlayResourceSound, EachThreadHasABufferOfItsOwn) {

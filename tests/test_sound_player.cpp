@@ -3,6 +3,7 @@
 // silence, and how long the player keeps an image.
 #include "host/sdl_player.h"
 #include "host/wave.h"
+#include "resources/resource_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace nk {
@@ -51,6 +53,19 @@ TEST_F(SoundPlayerTest, ASoundQueuesAllOfItsSamples) {
     EXPECT_EQ(player.lastError(), "");
     EXPECT_EQ(player.QueuedBytes(), QueueBytesFor(player, 4710));
     EXPECT_EQ(player.currentId(), 401);
+}
+
+TEST_F(SoundPlayerTest, TheBuiltInSoundsQueueTheirWholeLength) {
+    SdlPlayer player({.start = false});
+    for (const auto& [id, frames] : {std::pair{401, 4710u}, std::pair{402, 7652u}}) {
+        const ResourceEntry* entry = Nuvset1Resources().Find(id, ResourceKind::Sound);
+        ASSERT_NE(entry, nullptr) << id;
+        player.Play(std::make_shared<const std::vector<std::uint8_t>>(entry->bytes.begin(),
+                                                                      entry->bytes.end()),
+                    id);
+        EXPECT_EQ(player.lastError(), "") << id;
+        EXPECT_EQ(player.QueuedBytes(), QueueBytesFor(player, frames)) << id;
+    }
 }
 
 TEST_F(SoundPlayerTest, ANewSoundStopsTheOnePlaying) {
