@@ -1,5 +1,6 @@
 #include "set1/classes.h"
 
+#include "set1/check/nuvel_check.h"
 #include "set1/command/nuvel_command.h"
 #include "set1/hcommand/nuvel_hcommand.h"
 #include "set1/screen/nuvel_screen.h"
@@ -9,6 +10,7 @@ namespace nk {
 std::span<const InterfaceTable* const> Nuvset1Classes() {
     static const InterfaceTable* const classes[] = {
         &NuvelCommandClass(),
+        &NuvelCheckClass(),
         &NuvelHCommandClass(),
         &NuvelScreenInterface(),
     };

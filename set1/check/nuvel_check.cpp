@@ -1,0 +1,492 @@
+#include "set1/check/nuvel_check.h"
+
+#include "framework/about.h"
+#include "framework/frames.h"
+#include "framework/glow.h"
+#include "framework/pic_styles.h"
+#include "framework/property_bag.h"
+
+namespace nk {
+
+namespace {
+
+// Event numbers of the NuvelCheck event interface.
+constexpr int kClickEvent = 1;
+constexpr int kDblClickEvent = 2;
+constexpr int kKeyDownEvent = 3;
+constexpr int kKeyPressEvent = 4;
+constexpr int kKeyUpEvent = 5;
+constexpr int kMouseDownEvent = 6;
+constexpr int kMouseMoveEvent = 7;
+constexpr int kMouseUpEvent = 8;
+
+constexpr std::int16_t kSpaceKey = 32;
+constexpr std::int16_t kEnterKey = 13;
+
+// The built-in glyphs of the classic look, 24 x 24 pixels each.
+constexpr int kUncheckedGlyph = 201;
+constexpr int kCheckedGlyph = 202;
+constexpr int kPressedGlyph = 203;
+constexpr int kDisabledGlyph = 204;
+constexpr double kGlyphHalf = 12;
+
+// The caption starts right of the glyph and stops short of the right edge.
+constexpr std::int32_t kCaptionLeft = 30;
+constexpr std::int32_t kCaptionRightMargin = 2;
+// Word-wrapped lines from the top of the rectangle; or one line centred vertically. Both
+// left aligned, with the tab-stop bit, and the single-line layout with the word-break bit.
+constexpr unsigned kMultiLineFlags = dt::kWordBreak | dt::kTabStop;                   // 0x90
+constexpr unsigned kSingleLineFlags = dt::kVCenter | dt::kWordBreak | dt::kSingleLine // 0xB4
+                                      | dt::kTabStop;
+
+// The focus marks around the glyph: a circle of radius 11 about its centre, or a box along
+// its edges.
+constexpr double kFocusCircleX = 12;
+constexpr double kFocusCircleRadius = 11;
+constexpr double kFocusBoxRight = 24;
+
+constexpr OleColor kBlack = 0x000000;
+constexpr OleColor kWhite = 0xFFFFFF;
+constexpr OleColor kDefaultFocusColor = 0x00FF00;
+constexpr OleColor kDefaultGlowColor = 0xC00000;
+
+bool IsKeyThatPresses(std::int16_t keyCode) {
+    return keyCode == kSpaceKey || keyCode == kEnterKey;
+}
+
+} // namespace
+
+static_assert(kMultiLineFlags == 0x90 && kSingleLineFlags == 0xB4);
+
+NuvelCheck::NuvelCheck(Host& host) : host_(host) {}
+
+const InterfaceTable& NuvelCheck::Interface() const {
+    return NuvelCheckClass();
+}
+
+// ---- Properties, in interface order ----
+
+Font NuvelCheck::GetFont() const {
+    return host_.GetFont();
+}
+
+void NuvelCheck::SetFont(const Font& value) {
+    host_.SetFont(value);
+    host_.PropertyChanged("Font");
+    Redraw();
+}
+
+void NuvelCheck::SetCaption(const std::string& value) {
+    caption_ = value;
+    host_.PropertyChanged("Caption");
+    Redraw();
+}
+
+void NuvelCheck::SetValue(std::int32_t value) {
+    // Setting from code plays no sound and raises no event.
+    value_ = value;
+    host_.PropertyChanged("Value");
+    Redraw();
+}
+
+OleColor NuvelCheck::BackColor() const {
+    return host_.BackColor();
+}
+
+void NuvelCheck::SetBackColor(OleColor value) {
+    host_.SetBackColor(value);
+    host_.PropertyChanged("BackColor");
+    Redraw();
+}
+
+OleColor NuvelCheck::ForeColor() const {
+    return host_.ForeColor();
+}
+
+void NuvelCheck::SetForeColor(OleColor value) {
+    host_.SetForeColor(value);
+    host_.PropertyChanged("ForeColor");
+}
+
+VBool NuvelCheck::Enabled() const {
+    return ToVBool(host_.Enabled());
+}
+
+void NuvelCheck::SetEnabled(VBool value) {
+    host_.SetEnabled(value != kFalse);
+    Redraw();
+    host_.PropertyChanged("Enabled");
+}
+
+void NuvelCheck::SetPictureUncheck(const Picture& value) {
+    pictureUncheck_ = value;
+    HasPictureUncheck = IsPresent(pictureUncheck_);
+    Redraw();
+    host_.PropertyChanged("PictureUncheck");
+}
+
+void NuvelCheck::SetPictureCheck(const Picture& value) {
+    pictureCheck_ = value;
+    HasPictureCheck = IsPresent(pictureCheck_);
+    Redraw();
+    host_.PropertyChanged("PictureCheck");
+}
+
+void NuvelCheck::SetPicturePushed(const Picture& value) {
+    picturePushed_ = value;
+    HasPicturePushed = IsPresent(picturePushed_);
+    Redraw();
+    host_.PropertyChanged("PicturePushed");
+}
+
+void NuvelCheck::SetPictureDisabled(const Picture& value) {
+    pictureDisabled_ = value;
+    HasPictureDisabled = IsPresent(pictureDisabled_);
+    Redraw();
+    host_.PropertyChanged("PictureDisabled");
+}
+
+void NuvelCheck::SetNuvelCheckType(std::int32_t value) {
+    nuvelCheckType_ = value;
+    Redraw();
+    host_.PropertyChanged("NuvelCheckType");
+}
+
+void NuvelCheck::SetFocusType(std::int32_t value) {
+    focusType_ = value;
+    Redraw();
+    host_.PropertyChanged("FocusType");
+}
+
+void NuvelCheck::SetCoolButton(VBool value) {
+    coolButton_ = value;
+    host_.PropertyChanged("CoolButton");
+    Redraw();
+}
+
+void NuvelCheck::SetCoolUseGlow(VBool value) {
+    coolUseGlow_ = value;
+    host_.PropertyChanged("CoolUseGlow");
+    Redraw();
+}
+
+void NuvelCheck::SetCoolGlowColor(OleColor value) {
+    coolGlowColor_ = value;
+    host_.PropertyChanged("CoolGlowColor");
+    Redraw();
+}
+
+// ---- Methods ----
+
+void NuvelCheck::AboutMe() {
+    nk::AboutMe(host_);
+}
+
+void NuvelCheck::TimerInvoke() {
+    // The check box has nothing to animate.
+}
+
+// ---- Host notifications ----
+
+void NuvelCheck::InitProperties() {
+    host_.SetFont(host_.AmbientFont());
+    caption_ = host_.AmbientDisplayName();
+    value_ = NKUnChecked;
+    ShowFocus = kFalse;
+    picturePushed_ = host_.LoadPicture();
+    pictureCheck_ = host_.LoadPicture();
+    pictureUncheck_ = host_.LoadPicture();
+    FocusColor = kDefaultFocusColor;
+    nuvelCheckType_ = NKClassic;
+    // The three empty pictures count as present; PictureDisabled stays absent, so a disabled
+    // new control shows the built-in disabled glyph.
+    WorkOutPicturePresence();
+    coolGlowColor_ = kDefaultGlowColor;
+    coolUseGlow_ = kTrue;
+    // On at placement, though a bag without the key loads it off (its stored default).
+    coolButton_ = kTrue;
+    Redraw();
+}
+
+void NuvelCheck::ReadProperties(const PropertyBag& bag) {
+    // Every value goes straight into storage or onto the surface: one repaint at the end.
+    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) host_.SetFont(*font);
+    Assign(caption_, ReadString(bag, "Caption", ""));
+    Assign(value_, ReadLong(bag, "Value", NKUnChecked));
+    if (auto back = ReadColor(bag, "BackColor", kBlack)) host_.SetBackColor(*back);
+    if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
+    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
+    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
+    Assign(pictureCheck_, ReadPicture(bag, "PictureCheck"));
+    Assign(pictureUncheck_, ReadPicture(bag, "PictureUncheck"));
+    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
+    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
+    Assign(nuvelCheckType_, ReadLong(bag, "NuvelCheckType", NKClassic));
+    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
+    Assign(focusType_, ReadLong(bag, "FocusType", NKChkNormalCircle));
+    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
+    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
+    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
+    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
+    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
+    // Saved as "AllowMultiline"; the bag matches keys without regard to letter case.
+    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
+    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+    WorkOutPicturePresence();
+    Redraw();
+}
+
+void NuvelCheck::WriteProperties(PropertyBag& bag) {
+    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
+    WriteString(bag, "Caption", caption_, "");
+    WriteLong(bag, "Value", value_, NKUnChecked);
+    WriteColor(bag, "BackColor", host_.BackColor(), kBlack);
+    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
+    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
+    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
+    WritePicture(bag, "PictureCheck", pictureCheck_);
+    WritePicture(bag, "PictureUncheck", pictureUncheck_);
+    WritePicture(bag, "PicturePushed", picturePushed_);
+    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
+    WriteLong(bag, "NuvelCheckType", nuvelCheckType_, NKClassic);
+    // This key's write default is the integer 0, which stands for "no picture": an absent
+    // picture is not stored, and any picture object, an empty one included, is stored so that
+    // it comes back at the next load.
+    if (IsPresent(pictureDisabled_))
+        WriteProperty(bag, "PictureDisabled", Variant::OfPicture(pictureDisabled_),
+                      Variant::Integer(0));
+    WriteLong(bag, "FocusType", focusType_, NKChkNormalCircle);
+    WriteBoolean(bag, "UseSound", UseSound, kFalse);
+    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
+    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
+    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
+    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
+    WriteBoolean(bag, "AllowMultiline", AllowMultiLine, kFalse);
+    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WorkOutPicturePresence();
+    Redraw();
+}
+
+void NuvelCheck::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    // A press ends the hover look but keeps the capture: only a move seen outside ends it.
+    Pressed = true;
+    Hovering = false;
+    SetGlowVisible(false);
+    host_.Refresh();
+    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+    Redraw();
+    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+}
+
+void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+    // The hover test sees the coordinates as the container's handler left them.
+    if (coolButton_ != kFalse) TrackHover(x, y);
+}
+
+void NuvelCheck::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    // Wherever the pointer is: a press dragged out and released still toggles. The release
+    // sound comes before the toggle, so a PlaySound handler still reads the old Value.
+    Pressed = false;
+    Hovering = false;
+    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+    Toggle();
+    host_.PropertyChanged("Value");
+    Redraw();
+    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+}
+
+void NuvelCheck::Click() {
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelCheck::AccessKeyPress(std::int16_t) {
+    host_.RaiseEvent(kClickEvent, {});
+}
+
+void NuvelCheck::DblClick() {
+    // The second press and release toggle through their own notifications.
+    host_.RaiseEvent(kDblClickEvent, {});
+}
+
+void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    // Each repeat of a held key presses again; only the key up toggles.
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = true;
+        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
+        Redraw();
+    }
+    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+}
+
+void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    // The toggle comes before the release sound, so a PlaySound handler reads the new Value.
+    // A keyboard toggle raises no Click.
+    if (IsKeyThatPresses(keyCode)) {
+        Pressed = false;
+        Toggle();
+        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
+        host_.PropertyChanged("Value");
+        Redraw();
+    }
+    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+}
+
+void NuvelCheck::KeyPress(std::int16_t keyAscii) {
+    const EventArg args[] = {&keyAscii};
+    host_.RaiseEvent(kKeyPressEvent, args);
+}
+
+void NuvelCheck::EnterFocus() {
+    HasFocus = true;
+    Redraw();
+}
+
+void NuvelCheck::GotFocus() {
+    HasFocus = true;
+    Redraw();
+}
+
+void NuvelCheck::ExitFocus() {
+    HasFocus = false;
+    Redraw();
+}
+
+void NuvelCheck::LostFocus() {
+    HasFocus = false;
+    Redraw();
+}
+
+void NuvelCheck::Resize() {
+    if (Shape* glow = host_.ShapeChild("Shape1"))
+        glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
+    Redraw();
+}
+
+void NuvelCheck::Paint() {
+    Redraw();
+}
+
+// ---- Drawing ----
+
+// Repaints the whole control: clears it, then draws the caption, the glyph, the focus mark
+// and the hover edge. The glow overlay is the host's to compose; Redraw leaves it alone.
+void NuvelCheck::Redraw() {
+    host_.Cls();
+
+    const double centreY = host_.ScaleHeight() / 2;
+    const double glyphTop = centreY - kGlyphHalf;
+    Rect captionRect = host_.GetClientRect();
+    captionRect.left = kCaptionLeft;
+    captionRect.right -= kCaptionRightMargin;
+
+    DrawCaption(captionRect);
+
+    // At its own size, so on a control lower than 24 pixels it reaches past the edges.
+    if (const Picture glyph = ChooseGlyph()) host_.PaintPicture(glyph, 0, glyphTop);
+
+    if (HasFocus && ShowFocus != kFalse) DrawFocusMark(centreY);
+
+    if (Hovering && coolButton_ != kFalse)
+        DrawRaisedEdge(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
+}
+
+// The caption in the surface's font and ForeColor; an ampersand underlines the character
+// after it and two draw one.
+void NuvelCheck::DrawCaption(Rect rect) {
+    unsigned flags = kSingleLineFlags;
+    if (AllowMultiLine != kFalse) {
+        rect.top = AdjustTop;
+        flags = kMultiLineFlags;
+    }
+    host_.DrawText(caption_, rect, flags);
+}
+
+// The glyph for the current state, or no picture when the state shows none.
+Picture NuvelCheck::ChooseGlyph() {
+    if (!host_.Enabled()) {
+        // Either look: the user's disabled picture when there is one, else the built-in one.
+        if (HasPictureDisabled) return pictureDisabled_;
+        return host_.LoadResPicture(kDisabledGlyph);
+    }
+    if (nuvelCheckType_ == NKClassic) {
+        if (Pressed) return host_.LoadResPicture(kPressedGlyph);
+        return host_.LoadResPicture(value_ == NKUnChecked ? kUncheckedGlyph : kCheckedGlyph);
+    }
+    if (nuvelCheckType_ == NKCustom) {
+        if (Pressed) {
+            // Without a pushed picture the unchecked one stands in, whatever Value holds.
+            if (HasPicturePushed) return picturePushed_;
+            if (HasPictureUncheck) return pictureUncheck_;
+            return nullptr;
+        }
+        if (value_ == NKUnChecked) return HasPictureUncheck ? pictureUncheck_ : nullptr;
+        return HasPictureCheck ? pictureCheck_ : nullptr;
+    }
+    // Any other look draws no glyph.
+    return nullptr;
+}
+
+void NuvelCheck::DrawFocusMark(double centreY) {
+    if (focusType_ == NKChkNormalCircle) {
+        host_.Circle(kFocusCircleX, centreY, kFocusCircleRadius, FocusColor);
+    } else if (focusType_ == NKChkNormalSquare) {
+        host_.Line(0, centreY - kGlyphHalf, kFocusBoxRight, centreY + kGlyphHalf, FocusColor,
+                   LineKind::Box);
+    }
+}
+
+// ---- Helpers ----
+
+void NuvelCheck::WorkOutPicturePresence() {
+    HasPictureUncheck = IsPresent(pictureUncheck_);
+    HasPictureCheck = IsPresent(pictureCheck_);
+    HasPicturePushed = IsPresent(picturePushed_);
+    HasPictureDisabled = IsPresent(pictureDisabled_);
+}
+
+// Unchecked becomes checked; any other value, not only checked, becomes unchecked.
+void NuvelCheck::Toggle() {
+    value_ = value_ == NKUnChecked ? NKChecked : NKUnChecked;
+}
+
+// Hover tracking by capture. Every move seen outside ends the hover look and releases the
+// capture, hovering or not; the first move inside takes the capture so that the move that
+// leaves is reported too.
+void NuvelCheck::TrackHover(float x, float y) {
+    if (!IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight())) {
+        Hovering = false;
+        host_.ReleaseCapture();
+        Redraw();
+        SetGlowVisible(false);
+        return;
+    }
+    if (Hovering) return;
+    Hovering = true;
+    host_.SetCapture();
+    Redraw();
+    if (coolUseGlow_ != kFalse) {
+        if (Shape* glow = host_.ShapeChild("Shape1")) {
+            glow->SetVisible(false);
+            if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
+            glow->SetVisible(true);
+        }
+    }
+}
+
+void NuvelCheck::SetGlowVisible(bool visible) {
+    if (Shape* glow = host_.ShapeChild("Shape1")) glow->SetVisible(visible);
+}
+
+void NuvelCheck::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
+                                 float& y) {
+    const EventArg args[] = {&button, &shift, &x, &y};
+    host_.RaiseEvent(number, args);
+}
+
+void NuvelCheck::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
+    const EventArg args[] = {&keyCode, &shift};
+    host_.RaiseEvent(number, args);
+}
+
+} // namespace nk
