@@ -125,17 +125,15 @@ struct Brush {
     int lo = 0; // offset of the first row and column
     std::vector<std::int64_t> left, right;
     explicit Brush(int width) : lo(-(width - 1) / 2), left(width), right(width) {
-        const double c = (width - 1) / 2.0, r2 = width * width / 4.0;
+        // Row ky covers the columns kx with (kx - c)^2 + (ky - c)^2 <= (width / 2)^2.
+        const double c = (width - 1) / 2.0, r2 = width * static_cast<double>(width) / 4.0;
         for (int ky = 0; ky < width; ++ky) {
             const double dy = ky - c;
-            int first = width, last = -1;
-            for (int kx = 0; kx < width; ++kx) {
-                const double dx = kx - c;
-                if (dx * dx + dy * dy <= r2) {
-                    first = std::min(first, kx);
-                    last = std::max(last, kx);
-                }
-            }
+            const double half = std::sqrt(std::max(0.0, r2 - dy * dy));
+            std::int64_t first = static_cast<std::int64_t>(std::ceil(c - half - 1e-9));
+            std::int64_t last = static_cast<std::int64_t>(std::floor(c + half + 1e-9));
+            first = std::clamp<std::int64_t>(first, 0, width - 1);
+            last = std::clamp<std::int64_t>(last, first, width - 1);
             left[ky] = first + lo;
             right[ky] = last + lo;
         }
@@ -164,6 +162,13 @@ void ThickLine(const View& v, const Box& clip, std::int64_t x0, std::int64_t y0,
         if (minX[row] > maxX[row]) continue;
         FillBox(v, clip, {minX[row], clip.y0 + row, maxX[row] + 1, clip.y0 + row + 1}, color);
     }
+}
+
+// The widest pen drawn; wider requests draw at this width.
+constexpr int kMaxPen = 32767;
+
+int Pen(int width) {
+    return std::clamp(width, 1, kMaxPen);
 }
 
 // Pen offsets for rectangles, the same as the brush's: a pen of w pixels covers the
@@ -550,6 +555,7 @@ void DrawLine(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0,
               std::int64_t y1, std::uint32_t color, int penWidth) {
     const Box clip = Intersect(clip0, v.Bounds());
     if (clip.Empty() || (x0 == x1 && y0 == y1)) return;
+    penWidth = Pen(penWidth);
     if (penWidth > 1) {
         ThickLine(v, clip, x0, y0, x1, y1, color, penWidth);
         return;
@@ -572,7 +578,7 @@ void DrawFrame(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0
     const Box clip = Intersect(clip0, v.Bounds());
     if (clip.Empty()) return;
     const Box r = OrderedBox(x0, y0, x1, y1);
-    const PenBand pen(std::max(penWidth, 1));
+    const PenBand pen(Pen(penWidth));
     const Box outer{r.x0 - pen.lo, r.y0 - pen.lo, r.x1 + pen.hi + 1, r.y1 + pen.hi + 1};
     const Box inner{r.x0 + pen.hi + 1, r.y0 + pen.hi + 1, r.x1 - pen.lo, r.y1 - pen.lo};
     if (inner.Empty()) {
@@ -588,7 +594,7 @@ void DrawFrame(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0
 void FillFrame(const View& v, const Box& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
                std::int64_t y1, std::uint32_t color, int penWidth) {
     const Box r = OrderedBox(x0, y0, x1, y1);
-    const PenBand pen(std::max(penWidth, 1));
+    const PenBand pen(Pen(penWidth));
     FillBox(v, clip, {r.x0 - pen.lo, r.y0 - pen.lo, r.x1 + pen.hi + 1, r.y1 + pen.hi + 1}, color);
 }
 
@@ -598,6 +604,7 @@ void DrawCircle(const View& v, const Box& clip0, std::int64_t cx, std::int64_t c
     if (clip.Empty() || !(r >= 0)) return;
     r = std::min(r, static_cast<double>(4 * kCoordLimit));
     const ArcTest onArc(arc);
+    penWidth = Pen(penWidth);
     if (penWidth > 1)
         RingCircle(v, clip, cx, cy, r, color, penWidth, onArc);
     else

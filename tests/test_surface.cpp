@@ -168,6 +168,13 @@ TEST(SurfaceLine, AWiderPenIsCentredOnThePath) {
         EXPECT_GE(n, 5) << x;
         EXPECT_LE(n, 8) << x;
     }
+
+    // An absurd pen is drawn at the widest width, quickly, covering everything near it.
+    SurfaceCanvas huge = White(20, 20);
+    huge.SetDrawWidth(1 << 30);
+    EXPECT_TRUE(huge.Line(0, 5, 10, 5, kRed));
+    EXPECT_TRUE(huge.Circle(10, 10, 3, kRed));
+    EXPECT_EQ(CountSet(huge), 400);
 }
 
 TEST(SurfaceFrames, CornersOfTheLinePatternTakeTheDarkColour) {
