@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -64,9 +65,9 @@ void RegisterGallery(CLI::App& app) {
             std::cerr << "error: " << error << '\n';
             throw CLI::RuntimeError(1);
         }
-        std::cout << "wrote " << *output << " (" << image.width << " x " << image.height
-                  << " pixels, " << sheet.CellCount() << " cells in " << sheet.sections().size()
-                  << " sections)\n";
+        std::cout << "wrote " << std::filesystem::absolute(*output).lexically_normal().string()
+                  << " (" << image.width << " x " << image.height << " pixels, "
+                  << sheet.CellCount() << " cells in " << sheet.sections().size() << " sections)\n";
         if (const int failed = sheet.FailedCount())
             std::cerr << "warning: " << failed << " cells could not be drawn\n";
     });
