@@ -251,6 +251,9 @@ Image Sheet::Render() const {
             LayOutRow(row, measurer, width_, y, layout);
         y += kSectionGap;
     }
+    if (y + kMargin > kMaxExtent)
+        std::cerr << "gallery: the sheet is cut off at " << kMaxExtent << " pixels; "
+                  << y + kMargin - kMaxExtent << " pixels of rows are left out\n";
     layout.height = std::min(y + kMargin, kMaxExtent);
     layout.width = std::min(layout.width, kMaxExtent);
 
