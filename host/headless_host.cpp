@@ -157,6 +157,9 @@ HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
             break;
         }
     }
+    // A class can be shaped from its creation on (a round button is round before any
+    // property is applied); this is a design-time setting, not a request of the control.
+    if (table.designMask != 0) mask_ = LoadResPicture(table.designMask);
 }
 
 HeadlessHost::~HeadlessHost() = default;
@@ -346,6 +349,11 @@ void HeadlessHost::PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>
 void HeadlessHost::ShowModal(AboutForm& form) {
     if (modal_) return; // one modal dialog at a time
     modal_ = &form;
+    if (hooks_.runDialog) {
+        hooks_.runDialog(form);
+        modal_ = nullptr;
+        return;
+    }
     // Perform the queued clicks in order; when they run out, OK closes the dialog.
     while (!form.Unloaded() && !dialogClicks_.empty()) {
         const std::string element = dialogClicks_.front();
@@ -364,11 +372,12 @@ void HeadlessHost::CloseModal(AboutForm& form) {
 
 int HeadlessHost::ShellExecute(const std::string& address) {
     shellAddresses_.push_back(address);
-    return shellResult_;
+    return hooks_.shell ? hooks_.shell(address) : shellResult_;
 }
 
 void HeadlessHost::MessageBox(int style, const std::string& title, const std::string& text) {
     messageBoxes_.push_back({style, title, text});
+    if (hooks_.messageBox) hooks_.messageBox(style, title, text);
 }
 
 FileError HeadlessHost::OpenFileForRead(const std::string& name) {

@@ -157,6 +157,15 @@ struct ContainerHooks {
     SoundPlayer player = {};
     // Told when a call into the control threw or nested too deeply; the control goes on.
     std::function<void(const std::string& message)> onFault = {};
+    // Runs a modal about dialog until it is closed (a windowed host's loop); without one
+    // the host performs the queued dialog clicks and then clicks OK.
+    std::function<void(AboutForm& form)> runDialog = {};
+    // Opens an address and gives the shell's result; without one the host answers with
+    // the shell result it was given (42 unless set).
+    std::function<int(const std::string& address)> shell = {};
+    // Shows a message box; the host records every message box either way.
+    std::function<void(int style, const std::string& title, const std::string& text)> messageBox =
+        {};
 };
 
 class HeadlessHost : public Host {

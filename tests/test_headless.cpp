@@ -1,5 +1,6 @@
 // The headless host and the compositor through the probe control: extent rules,
 // resources, the player, file errors, the modal dialog, the boundary and composition.
+#include "framework/about.h"
 #include "host/compose.h"
 #include "host/headless_host.h"
 #include "host/recording_host.h"
@@ -282,6 +283,31 @@ TEST(HeadlessDialog, QueuedClicksRunInOrderThenOkClosesTheDialog) {
     // A second dialog with nothing queued closes at once.
     EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
     EXPECT_EQ(host.shellAddresses().size(), 2u);
+}
+
+TEST(HeadlessDialog, AContainerCanRunTheDialogTheShellAndMessageBoxesItself) {
+    std::vector<std::string> seen;
+    ControlSite::Options o;
+    o.hooks.runDialog = [&](AboutForm& form) {
+        seen.push_back("dialog");
+        form.Click("Command2");
+        form.Click("Command1");
+    };
+    o.hooks.shell = [&](const std::string& address) {
+        seen.push_back(address);
+        return 5;
+    };
+    o.hooks.messageBox = [&](int style, const std::string& title, const std::string&) {
+        seen.push_back(std::to_string(style) + " " + title);
+    };
+    ControlSite site(probe::ProbeClass(), o);
+    const std::string queued[] = {"Label1(6)"};
+    site.host().QueueDialogClicks(queued); // the container's own loop ignores the queue
+    EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"dialog", "https://www.quillon.example/",
+                                              "16 Address Access Error"}));
+    EXPECT_FALSE(site.host().modalShowing());
+    EXPECT_EQ(site.host().messageBoxes().size(), 1u);
 }
 
 TEST(HeadlessRecording, AMutedSinkPrintsNothingAndReadsNeverPrint) {
