@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,8 @@ Image Gradient(int w, int h, int bits) {
                           static_cast<std::uint32_t>(y * 2 & 0xFF) << 8 |
                           static_cast<std::uint32_t>((x ^ y) & 0xFF);
     if (bits == 1)
-        for (auto& p : im.pixels) p = (p & 0x80) ? 0xFFFFFFFFu : 0xFF000000u;
+        for (auto& p : im.pixels)
+            p = (p & 0x80) ? 0xFFFFFFFFu : 0xFF000000u;
     im.bitsPerPixel = bits;
     return im;
 }
@@ -184,7 +186,8 @@ struct CairoSurface {
     cairo_surface_t* surface;
     cairo_t* cr;
     CairoSurface(int w, int h)
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), cr(cairo_create(surface)) {
+        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
+          cr(cairo_create(surface)) {
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_paint(cr);
     }
@@ -227,14 +230,11 @@ void BM_CairoFrameLines(benchmark::State& state) {
         double x0, y0, x1, y1;
         nk::OleColor c;
     };
-    const Seg segs[] = {{l, t, l, b - 1, nk::k3DHighlight},
-                        {l + 1, t + 1, l + 1, b - 2, nk::k3DLight},
-                        {l, t, r - 1, t, nk::k3DHighlight},
-                        {l + 1, t + 1, r - 2, t + 1, nk::k3DLight},
-                        {r, b, l, b, nk::k3DDarkShadow},
-                        {r - 1, b - 1, l + 1, b - 1, nk::kButtonShadow},
-                        {r, b, r, t, nk::k3DDarkShadow},
-                        {r - 1, b - 1, r - 1, t + 1, nk::kButtonShadow}};
+    const Seg segs[] = {
+        {l, t, l, b - 1, nk::k3DHighlight}, {l + 1, t + 1, l + 1, b - 2, nk::k3DLight},
+        {l, t, r - 1, t, nk::k3DHighlight}, {l + 1, t + 1, r - 2, t + 1, nk::k3DLight},
+        {r, b, l, b, nk::k3DDarkShadow},    {r - 1, b - 1, l + 1, b - 1, nk::kButtonShadow},
+        {r, b, r, t, nk::k3DDarkShadow},    {r - 1, b - 1, r - 1, t + 1, nk::kButtonShadow}};
     for (auto _ : state) {
         for (const Seg& g : segs) {
             SetColour(s.cr, g.c);
@@ -291,14 +291,22 @@ public:
     // CPU time per iteration: on a shared machine the wall clock also counts the time
     // other processes held the core, which would blur the ratios.
     std::map<std::string, double> ns;
+    // With repetitions, the median of each benchmark; without, its single run.
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
+            if (r.error_occurred) continue;
+            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+            if (!median && r.run_type != Run::RT_Iteration) continue;
             const double perUnit = benchmark::GetTimeUnitMultiplier(r.time_unit);
-            ns[r.benchmark_name()] = r.GetAdjustedCPUTime() / perUnit * 1e9;
+            const std::string name = r.run_name.function_name;
+            if (median || !medians_.count(name)) ns[name] = r.GetAdjustedCPUTime() / perUnit * 1e9;
+            if (median) medians_.insert(name);
         }
         ConsoleReporter::ReportRuns(runs);
     }
+
+private:
+    std::set<std::string> medians_;
 };
 
 struct Target {
@@ -350,6 +358,20 @@ void PrintTable(const std::map<std::string, double>& ns) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Five repetitions and their medians unless the command line says otherwise: the
+    // machine may be shared, and the median shrugs off a disturbed repetition.
+    std::vector<char*> args(argv, argv + argc);
+    std::string reps = "--benchmark_repetitions=5",
+                only = "--benchmark_report_aggregates_only=true",
+                minTime = "--benchmark_min_time=0.2";
+    bool chosen = false;
+    for (int i = 1; i < argc; ++i)
+        chosen = chosen || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
+    if (!chosen) {
+        args.insert(args.begin() + 1, {reps.data(), only.data(), minTime.data()});
+    }
+    argc = static_cast<int>(args.size());
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     Collector collector;
