@@ -33,11 +33,13 @@ constexpr double kGlyphHalf = 12;
 // The caption starts right of the glyph and stops short of the right edge.
 constexpr std::int32_t kCaptionLeft = 30;
 constexpr std::int32_t kCaptionRightMargin = 2;
-// Word-wrapped lines from the top of the rectangle; or one line centred vertically. Both
-// left aligned, with the tab-stop bit, and the single-line layout with the word-break bit.
-constexpr unsigned kMultiLineFlags = dt::kWordBreak | dt::kTabStop;                   // 0x90
-constexpr unsigned kSingleLineFlags = dt::kVCenter | dt::kWordBreak | dt::kSingleLine // 0xB4
-                                      | dt::kTabStop;
+// One line centred vertically (0xB4), or lines wrapped at word boundaries from the top of the
+// rectangle (0x90); both left aligned and with the tab-stop bit, the single line with the
+// word-break bit as well.
+constexpr unsigned kSingleLineFlags =
+    dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
+constexpr unsigned kMultiLineFlags = dt::kWordBreak | dt::kTabStop;
+static_assert(kSingleLineFlags == 0xB4 && kMultiLineFlags == 0x90);
 
 // The focus marks around the glyph: a circle of radius 11 about its centre, or a box along
 // its edges.
@@ -55,8 +57,6 @@ bool IsKeyThatPresses(std::int16_t keyCode) {
 }
 
 } // namespace
-
-static_assert(kMultiLineFlags == 0x90 && kSingleLineFlags == 0xB4);
 
 NuvelCheck::NuvelCheck(Host& host) : host_(host) {}
 
