@@ -318,6 +318,31 @@ TEST(CommandPersistence, NewButtonSavedAndLoadedKeepsItsInitialValues) {
     }
 }
 
+TEST(CommandResize, RebuildsTheGradientForTheNewSizeWithoutRepainting) {
+    std::ostringstream out;
+    TraceSink sink(out);
+    Button b(257, 20, &sink);
+    b.Set("BackPicture", Variant::Long(NKPictureX2));
+    out.str("");
+    ASSERT_TRUE(b.site().SetSize(120, 30));
+    std::string trace = out.str();
+    EXPECT_EQ(trace.find("Shape2.Move 0 0 120 30\nPicture1.Move 0 0 120 30\n"), 0u) << trace;
+    EXPECT_EQ(trace.find("PaintPicture"), std::string::npos) << trace;
+    // 120 is narrow: the span is 117 and k = 117 / 255, so the mirrored line of the last
+    // pass runs from 117 - 0.8 (255 - k) to 117 - 0.8 x 255 k = 23.4.
+    EXPECT_NE(trace.find("Picture1.Line -86.6329 0 23.4 30 "), std::string::npos) << trace;
+
+    // A CoolButton change repaints with the old picture; the next resize rebuilds it
+    // 2 pixels smaller, drawn 2 pixels in.
+    b.Set("CoolButton", Variant::Boolean(kFalse));
+    out.str("");
+    ASSERT_TRUE(b.site().SetSize(121, 30));
+    trace = out.str();
+    EXPECT_NE(trace.find("Picture1.Move 0 0 119 28\n"), std::string::npos) << trace;
+    ASSERT_TRUE(b.site().Paint());
+    EXPECT_NE(out.str().find("PaintPicture image:119x28 0 0\n"), std::string::npos);
+}
+
 // Numbers at the edges of their types: the steps that cannot be computed are skipped.
 TEST(CommandEdges, AdjustTopAtTheLimitKeepsTheMovedTop) {
     std::ostringstream out;

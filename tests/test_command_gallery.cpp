@@ -11,8 +11,16 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace nk {
 namespace {
+
+// A name in the temporary folder that no other test run, of this or another build, uses.
+std::string TempName(const std::string& what) {
+    return ::testing::TempDir() + "nk_gallery_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + what;
+}
 
 std::string Program() {
     return std::string(NK_BINARY_DIR) + "/bin/nuvelkit";
@@ -21,9 +29,7 @@ std::string Program() {
 // Runs the program with `args`, returning its exit status and what it printed (through a
 // log file of the test's own, since tests may run side by side).
 int RunProgram(const std::string& args, std::string& printed) {
-    const std::string log = ::testing::TempDir() + "nk_gallery_" +
-                            ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                            ".log";
+    const std::string log = TempName(".log");
     const int status = std::system((Program() + " " + args + " >" + log + " 2>&1").c_str());
     std::ifstream in(log);
     std::ostringstream text;
@@ -34,7 +40,7 @@ int RunProgram(const std::string& args, std::string& printed) {
 }
 
 TEST(Gallery, DrawsEveryCellAndWritesTheSheet) {
-    const std::string file = ::testing::TempDir() + "nk_gallery_sheet.png";
+    const std::string file = TempName(".png");
     std::remove(file.c_str());
     std::string printed;
     ASSERT_EQ(RunProgram("gallery -o " + file, printed), 0) << printed;
@@ -52,7 +58,7 @@ TEST(Gallery, DrawsEveryCellAndWritesTheSheet) {
 
 TEST(Gallery, NamesTheFileItCannotWrite) {
     std::string printed;
-    const std::string file = ::testing::TempDir() + "no-such-folder/sheet.png";
+    const std::string file = TempName("/no-such-folder/sheet.png");
     EXPECT_NE(RunProgram("gallery -o " + file, printed), 0);
     EXPECT_NE(printed.find("error: " + file), std::string::npos) << printed;
 }
