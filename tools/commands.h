@@ -11,5 +11,6 @@ void RegisterDemo(CLI::App& app);      // nuvelkit demo
 void RegisterScript(CLI::App& app);    // nuvelkit script
 void RegisterResources(CLI::App& app); // nuvelkit resources export
 void RegisterGallery(CLI::App& app);   // nuvelkit gallery
+void RegisterRegistration(CLI::App& app); // nuvelkit register, unregister, classes
 
 } // namespace nk::tools

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     nk::tools::RegisterDemo(app);
     nk::tools::RegisterScript(app);
     nk::tools::RegisterResources(app);
+    nk::tools::RegisterRegistration(app);
     CLI11_PARSE(app, argc, argv);
     return 0;
 }
