@@ -87,6 +87,7 @@ struct InterfaceTable {
     int designHeight = 0;
     OleColor designBackColor = kButtonFace;
     OleColor designForeColor = kButtonText;
+    int designMask = 0; // a bitmap of the class's library that shapes a new instance; 0: none
     std::vector<PropertyInfo> properties; // in interface order
     std::vector<MethodInfo> methods;
     std::vector<EventInfo> events;

@@ -4,6 +4,7 @@
 #include "set1/command/nuvel_command.h"
 #include "set1/hcommand/nuvel_hcommand.h"
 #include "set1/screen/nuvel_screen.h"
+#include "set1/sphere/nuvel_sphere.h"
 
 namespace nk {
 
@@ -13,6 +14,7 @@ std::span<const InterfaceTable* const> Nuvset1Classes() {
         &NuvelCheckClass(),
         &NuvelHCommandClass(),
         &NuvelScreenInterface(),
+        &NuvelSphereClass(),
     };
     return classes;
 }

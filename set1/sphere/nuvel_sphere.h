@@ -1,0 +1,181 @@
+// NuvelSphere: the round push button of nuvset1. Its face is a picture stretched over the
+// whole control and cut round by a one-bit mask: one of ten built-in sphere skins (with a
+// pressed skin each) or, in the custom look, pictures of the user's own for the normal,
+// pressed, disabled and two roll-over states. In its middle it can show a small icon or a
+// short text. The roll-over sequence of the custom look advances each time the container
+// calls TimerInvoke.
+#pragma once
+
+#include "framework/control.h"
+#include "framework/host.h"
+#include "framework/interface_table.h"
+#include "framework/sound.h"
+
+#include <cstdint>
+#include <string>
+
+namespace nk {
+
+// SphereType: 0-9 the built-in skins (faces 300-309, pressed 400-409), 10 the user's
+// pictures. Any integer is stored; a type without a skin paints no face.
+enum NvlSphereTypeEnum : std::int32_t {
+    NvlSphereRings = 0,
+    NvlSphereGasGiant1 = 1,
+    NvlSphereGasGiant2 = 2,
+    NvlSphereRainbow = 3,
+    NvlSphereRainFlux = 4,
+    NvlSpherePixelix = 5,
+    NvlSphereVortex = 6,
+    NvlSphereCables = 7,
+    NvlSphereClouds = 8,
+    NvlSphereBlue = 9,
+    nvlSphereCustom = 10,
+};
+
+enum NvlSphrContentTypeEnum : std::int32_t { NvlCntNone = 0, NvlCntIcon = 1, NvlCntLetter = 2 };
+
+enum NvlSphrIconSize : std::int32_t {
+    NvlSphrIconUnknown = 0,
+    NvlSphrIcon32 = 1,
+    NvlSphrIcon24 = 2,
+    NvlSphrIcon16 = 3,
+};
+
+class NuvelSphere final : public Control {
+public:
+    explicit NuvelSphere(Host& host);
+    const InterfaceTable& Interface() const override;
+
+    // Properties, in interface order.
+    VBool Enabled() const;
+    void SetEnabled(VBool value);
+    Picture MouseIcon() const;
+    void SetMouseIcon(const Picture& value);
+    std::int16_t MousePointer() const;
+    void SetMousePointer(std::int16_t value);
+    std::int32_t SphereType() const { return sphereType_; }
+    void SetSphereType(std::int32_t value);
+    std::int32_t ContentType() const { return contentType_; }
+    void SetContentType(std::int32_t value);
+    const Picture& ContentIcon() const { return contentIcon_; }
+    void SetContentIcon(const Picture& value);
+    const std::string& ContentLetter() const { return contentLetter_; }
+    void SetContentLetter(const std::string& value);
+    Font GetFont() const;
+    void SetFont(const Font& value);
+    OleColor ForeColor() const;
+    void SetForeColor(OleColor value);
+    std::int32_t IconSize() const { return iconSize_; }
+    void SetIconSize(std::int32_t value);
+    const Picture& PictureNormal() const { return pictureNormal_; }
+    void SetPictureNormal(const Picture& value);
+    const Picture& PictureOver() const { return pictureOver_; }
+    void SetPictureOver(const Picture& value);
+    const Picture& PictureOver2() const { return pictureOver2_; }
+    void SetPictureOver2(const Picture& value);
+    const Picture& PicturePushed() const { return picturePushed_; }
+    void SetPicturePushed(const Picture& value);
+    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    void SetPictureDisabled(const Picture& value);
+    std::int32_t PictureMode() const { return pictureMode_; }
+    void SetPictureMode(std::int32_t value);
+    VBool UseAnimation() const { return useAnimation_; }
+    void SetUseAnimation(VBool value);
+    VBool UseOnTop() const { return useOnTop_; }
+    void SetUseOnTop(VBool value);
+    const std::string& ShortCutKey() const { return shortCutKey_; }
+    void SetShortCutKey(const std::string& value);
+    OleColor CoolGlowColor() const { return coolGlowColor_; }
+    void SetCoolGlowColor(OleColor value);
+    VBool CoolUseGlow() const { return coolUseGlow_; }
+    void SetCoolUseGlow(VBool value);
+
+    // Public fields: written directly by the container; no notification, no repaint.
+    OleColor FocusColor = 0;
+    VBool ShowFocus = kFalse;
+    VBool UseSound = kFalse;
+    std::int32_t SoundMethod = NKInternalSound;
+
+    // Methods.
+    void AboutMe();
+    void TimerInvoke();
+
+    // The roll-over state, for containers and tests that inspect it.
+    std::int16_t InspectHoverPhase() const { return HoverPhase; }
+    std::int16_t InspectHoverState() const { return HoverState; }
+
+private:
+    Host& host_;
+
+    // Stored properties.
+    std::int32_t sphereType_ = 0;
+    std::int32_t contentType_ = 0;
+    Picture contentIcon_;
+    std::string contentLetter_;
+    std::int32_t iconSize_ = 0;
+    Picture pictureNormal_;
+    Picture pictureOver_;
+    Picture pictureOver2_;
+    Picture picturePushed_;
+    Picture pictureDisabled_;
+    std::int32_t pictureMode_ = 0;
+    VBool useAnimation_ = kFalse;
+    VBool useOnTop_ = kFalse;
+    std::string shortCutKey_;
+    OleColor coolGlowColor_ = 0;
+    VBool coolUseGlow_ = kFalse;
+
+    // Interaction and roll-over state.
+    bool Pressed = false;
+    bool HasFocus = false;
+    std::int16_t HoverPhase = 0;
+    std::int16_t HoverState = 0;
+    bool PictureModeBusy = false;
+    bool HasPictureNormal = false;
+    bool HasPictureOver = false;
+    bool HasPictureOver2 = false;
+    bool HasPicturePushed = false;
+    bool HasPictureDisabled = false;
+
+public:
+    // Host notifications.
+    void InitProperties() override;
+    void ReadProperties(const PropertyBag& bag) override;
+    void WriteProperties(PropertyBag& bag) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void Click() override;
+    void AccessKeyPress(std::int16_t keyAscii) override;
+    void DblClick() override;
+    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t keyAscii) override;
+    void EnterFocus() override;
+    void GotFocus() override;
+    void ExitFocus() override;
+    void LostFocus() override;
+    void Resize() override;
+    void Paint() override;
+
+private:
+    // Drawing and animation.
+    void Redraw();
+    void DrawFace(double w, double h);
+    Picture CustomFace() const;
+    void DrawContent(double w, double h);
+    void DrawFocusRing(double w, double h);
+    void HoverStep();
+    void ApplyPictureMode();
+    void ForceSize(double twips);
+
+    // Helpers.
+    void WorkOutPresence();
+    void RaiseMouse(int number, std::int16_t button, std::int16_t shift, float x, float y);
+    void RaiseKey(int number, std::int16_t keyCode, std::int16_t shift);
+};
+
+// The interface table of the NuvelSphere class (library nuvset1).
+const InterfaceTable& NuvelSphereClass();
+
+} // namespace nk
