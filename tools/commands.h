@@ -12,5 +12,7 @@ void RegisterScript(CLI::App& app);    // nuvelkit script
 void RegisterResources(CLI::App& app); // nuvelkit resources export
 void RegisterGallery(CLI::App& app);   // nuvelkit gallery
 void RegisterRegistration(CLI::App& app); // nuvelkit register, unregister, classes
+void RegisterRender(CLI::App& app);    // nuvelkit render
+void RegisterRun(CLI::App& app);       // nuvelkit run
 
 } // namespace nk::tools

@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
     nk::tools::RegisterScript(app);
     nk::tools::RegisterResources(app);
     nk::tools::RegisterRegistration(app);
+    nk::tools::RegisterRender(app);
+    nk::tools::RegisterRun(app);
     CLI11_PARSE(app, argc, argv);
     return 0;
 }

@@ -1,0 +1,194 @@
+// The form model: controls at their places, handlers by name, the timer step, composition.
+#include "host/form.h"
+
+#include "host/compose.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace nk {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// FormControl
+
+ControlSite::Options FormControl::SiteOptions(FormControl& self, const std::string& name, int w,
+                                              int h) {
+    ControlSite::Options options;
+    options.width = w;
+    options.height = h;
+    options.displayName = name;
+    options.hooks = self.form_.hooks_;
+    options.hooks.onEvent = [&self](const EventInfo* info, int number,
+                                    std::span<const EventArg> args) {
+        self.Dispatch(info, number, args);
+    };
+    return options;
+}
+
+FormControl::FormControl(Form& form, const InterfaceTable& table, std::string name, int left,
+                         int top, int width, int height, int tabIndex)
+    : form_(form), name_(std::move(name)), left_(left), top_(top), tabIndex_(tabIndex),
+      site_(table, SiteOptions(*this, name_, width, height)) {}
+
+bool FormControl::On(std::string_view event, FormHandler handler) {
+    const EventInfo* info = table().FindEvent(event);
+    if (!info || !handler) return false;
+    handlers_.emplace_back(std::string(info->name), std::move(handler));
+    return true;
+}
+
+void FormControl::Dispatch(const EventInfo* info, int number, std::span<const EventArg> args) {
+    if (form_.observer_) form_.observer_(*this, info, number, args);
+    if (!info) return;
+    // A handler may attach further handlers: walk by index over the handlers present now.
+    const size_t count = handlers_.size();
+    for (size_t i = 0; i < count && i < handlers_.size(); ++i) {
+        if (!SameName(handlers_[i].first, info->name)) continue;
+        const FormHandler handler = handlers_[i].second; // kept alive while it runs
+        handler(*this, args);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Form
+
+Form::Form(std::span<const InterfaceTable* const> classes, FormSettings settings)
+    : classes_(classes.begin(), classes.end()), settings_(std::move(settings)) {}
+
+const InterfaceTable* Form::FindClass(std::string_view name) const {
+    for (const InterfaceTable* t : classes_) {
+        if (SameName(t->className, name)) return t;
+        const std::string progId = std::string(t->typeLibrary) + "." + std::string(t->className);
+        if (SameName(progId, name)) return t;
+    }
+    return nullptr;
+}
+
+FormControl* Form::Find(std::string_view name) const {
+    for (const auto& c : controls_)
+        if (SameName(c->name(), name)) return c.get();
+    return nullptr;
+}
+
+FormControl* Form::Place(const InterfaceTable& table, std::string name, int left, int top, int w,
+                         int h, int tabIndex, std::string* error) {
+    auto fail = [&](std::string message) -> FormControl* {
+        if (error) *error = std::move(message);
+        return nullptr;
+    };
+    if (name.empty()) return fail("a control needs a name");
+    if (Find(name)) return fail("there is already a control named " + name);
+    if (w > kMaxExtent || h > kMaxExtent)
+        return fail("the size " + std::to_string(w) + " x " + std::to_string(h) + " of " + name +
+                    " is beyond " + std::to_string(kMaxExtent) + " pixels");
+    auto control =
+        std::make_unique<FormControl>(*this, table, std::move(name), left, top, w, h, tabIndex);
+    if (!control->site().control())
+        return fail("the class " + std::string(table.className) + " made no instance");
+    controls_.push_back(std::move(control));
+    return controls_.back().get();
+}
+
+FormControl* Form::Add(std::string_view className, std::string name, int left, int top, int w,
+                       int h, std::string* error) {
+    const InterfaceTable* table = FindClass(className);
+    if (!table) {
+        if (error) *error = "unknown control class " + std::string(className);
+        return nullptr;
+    }
+    int next = 0;
+    for (const auto& c : controls_)
+        next = std::max(next, c->tabIndex() + 1);
+    FormControl* c = Place(*table, std::move(name), left, top, w, h, next, error);
+    if (!c) return nullptr;
+    c->site().InitProperties();
+    c->site().Resize();
+    c->site().Paint();
+    return c;
+}
+
+FormControl* Form::AddLoaded(const InterfaceTable& table, std::string name, int left, int top,
+                             int w, int h, int tabIndex, const PropertyBag& bag,
+                             std::string* error) {
+    FormControl* c = Place(table, std::move(name), left, top, w, h, tabIndex, error);
+    if (!c) return nullptr;
+    c->site().ReadProperties(bag);
+    c->site().Resize();
+    c->site().Paint();
+    return c;
+}
+
+std::vector<FormControl*> Form::TabOrder() const {
+    std::vector<FormControl*> order;
+    for (const auto& c : controls_)
+        order.push_back(c.get());
+    std::stable_sort(order.begin(), order.end(), [](const FormControl* a, const FormControl* b) {
+        return a->tabIndex() < b->tabIndex();
+    });
+    return order;
+}
+
+bool Form::On(std::string_view control, std::string_view event, FormHandler handler) {
+    FormControl* c = Find(control);
+    return c && c->On(event, std::move(handler));
+}
+
+void Form::SetHooks(const ContainerHooks& hooks) {
+    hooks_ = hooks;
+    hooks_.onEvent = {};
+    for (const auto& c : controls_)
+        ApplyHooks(*c);
+}
+
+void Form::ApplyHooks(FormControl& control) const {
+    ContainerHooks& target = control.host().hooks();
+    EventHandler keep = std::move(target.onEvent);
+    target = hooks_;
+    target.onEvent = std::move(keep);
+}
+
+void Form::Tick() {
+    // Index loop: a handler run by a step may add controls.
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        FormControl& c = *controls_[i];
+        if (c.table().FindMethod("TimerInvoke")) c.Call("TimerInvoke");
+    }
+}
+
+void Form::PaintAll() {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        controls_[i]->site().Paint();
+}
+
+Image Form::Compose() const {
+    const int w = std::max(settings_.width, 0);
+    const int h = std::max(settings_.height, 0);
+    Image out(w, h, 0xFF000000u | ResolveColor(settings_.backColor));
+    for (const auto& c : controls_) {
+        const Image shown = nk::Compose(c->host());
+        for (int y = 0; y < shown.height; ++y) {
+            const int fy = c->top() + y;
+            if (fy < 0 || fy >= h) continue;
+            for (int x = 0; x < shown.width; ++x) {
+                const int fx = c->left() + x;
+                if (fx < 0 || fx >= w) continue;
+                const std::uint32_t px = shown.At(x, y);
+                if ((px >> 24) != 0) out.At(fx, fy) = px;
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace nk

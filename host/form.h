@@ -1,0 +1,187 @@
+// The form model: a form's settings and the controls placed on it, each in its own headless
+// host (ControlSite), with the container's side that a running application needs: event
+// handlers attached by name, the form's timer step, the composed picture of the whole form,
+// and form files (load and save).
+//
+//     std::string error;
+//     auto form = nk::Form::Load("demo.nkform", classes, error);
+//     if (!form) { std::cerr << error << '\n'; return 1; }
+//     form->On("Check1", "Click", [&](nk::FormControl& c, auto) { ... });
+//     form->Tick();                 // the form's timer: TimerInvoke of every control
+//     nk::Image shown = form->Compose();
+//
+// A form file is JSON (see docs/forms.md): `format` and `version`, the form's settings, one
+// entry per control (class, name, position and size in twips, tab index and the bag its
+// WriteProperties filled, keys in the order written) and a table of the pictures, each
+// embedded once as base64 PNG and referred to from the bags by id.
+#pragma once
+
+#include "framework/interface_table.h"
+#include "framework/picture.h"
+#include "host/headless_host.h"
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nk {
+
+inline constexpr std::string_view kFormFormat = "nuvelkit-form";
+inline constexpr int kFormVersion = 1;
+inline constexpr int kDefaultTimerInterval = 50; // milliseconds
+
+struct FormSettings {
+    std::string caption = "Form1";
+    int width = 480; // inner size in pixels (twips in the file)
+    int height = 360;
+    OleColor backColor = kButtonFace;
+    int timerInterval = kDefaultTimerInterval; // milliseconds; 0: no timer
+};
+
+class Form;
+class FormControl;
+
+// An application's handler of one event of one control: the control that raised it and the
+// event's by-reference arguments (the handler may change them).
+using FormHandler = std::function<void(FormControl& sender, std::span<const EventArg> args)>;
+// Sees every event of every control (info is nullptr for a number the class does not declare).
+using FormEventObserver = std::function<void(FormControl& sender, const EventInfo* info, int number,
+                                             std::span<const EventArg> args)>;
+
+// One control on a form: its name, place (pixels, relative to the form), tab index and its
+// site (the host and the control instance).
+class FormControl {
+public:
+    FormControl(Form& form, const InterfaceTable& table, std::string name, int left, int top,
+                int width, int height, int tabIndex);
+    FormControl(const FormControl&) = delete;
+    FormControl& operator=(const FormControl&) = delete;
+
+    const std::string& name() const { return name_; }
+    const InterfaceTable& table() const { return site_.table(); }
+    ControlSite& site() { return site_; }
+    const ControlSite& site() const { return site_; }
+    HeadlessHost& host() { return site_.host(); }
+    const HeadlessHost& host() const { return site_.host(); }
+    Form& form() { return form_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return site_.host().ExtentWidth(); }
+    int height() const { return site_.host().ExtentHeight(); }
+    int tabIndex() const { return tabIndex_; }
+    void SetTabIndex(int index) { tabIndex_ = index; }
+    void Move(int left, int top) {
+        left_ = left;
+        top_ = top;
+    }
+    // A new size in pixels; Resize reaches the control when it changes. False when refused.
+    bool SetSize(int width, int height) { return site_.SetSize(width, height); }
+
+    // The public members by name (ControlSite::Set, Get, Call).
+    bool Set(std::string_view member, const Variant& value) { return site_.Set(member, value); }
+    std::optional<Variant> Get(std::string_view member) { return site_.Get(member); }
+    MethodResult Call(std::string_view method, std::span<const Variant> args = {}) {
+        return site_.Call(method, args);
+    }
+
+    // Attaches a handler to an event by its name (any letter case); false for an event the
+    // class does not have. Several handlers of one event run in the order attached.
+    bool On(std::string_view event, FormHandler handler);
+
+private:
+    void Dispatch(const EventInfo* info, int number, std::span<const EventArg> args);
+    static ControlSite::Options SiteOptions(FormControl& self, const std::string& name, int w,
+                                            int h);
+
+    Form& form_;
+    std::string name_;
+    int left_;
+    int top_;
+    int tabIndex_;
+    std::vector<std::pair<std::string, FormHandler>> handlers_;
+    ControlSite site_;
+};
+
+class Form {
+public:
+    // `classes` are the control classes the form may hold (kept by reference: they must
+    // outlive the form).
+    explicit Form(std::span<const InterfaceTable* const> classes, FormSettings settings = {});
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    FormSettings& settings() { return settings_; }
+    const FormSettings& settings() const { return settings_; }
+    std::span<const InterfaceTable* const> classes() const { return classes_; }
+    // A class by its name ("NuvelCommand") or program identifier ("Nuvelkit3.NuvelCommand").
+    const InterfaceTable* FindClass(std::string_view name) const;
+
+    // Places a new control (InitProperties, Resize, Paint), at the class's design size when
+    // w or h is negative; the tab index is the next free one. nullptr for an unknown class, an
+    // empty or duplicate name, or a size the host refuses; `error` then says why.
+    FormControl* Add(std::string_view className, std::string name, int left, int top, int w = -1,
+                     int h = -1, std::string* error = nullptr);
+    // Places a control from its saved bag (ReadProperties, Resize, Paint) with a tab index.
+    FormControl* AddLoaded(const InterfaceTable& table, std::string name, int left, int top, int w,
+                           int h, int tabIndex, const PropertyBag& bag,
+                           std::string* error = nullptr);
+    FormControl* Find(std::string_view name) const;
+    // The controls in z-order: later ones lie on top.
+    const std::vector<std::unique_ptr<FormControl>>& controls() const { return controls_; }
+    // The controls in tab order (tab index, then z-order).
+    std::vector<FormControl*> TabOrder() const;
+
+    // Attaches a handler to a control's event by names; false when either is unknown.
+    bool On(std::string_view control, std::string_view event, FormHandler handler);
+    void SetObserver(FormEventObserver observer) { observer_ = std::move(observer); }
+    const FormEventObserver& observer() const { return observer_; }
+
+    // The container's services (player, shell, message boxes, the modal dialog's loop) for
+    // every control, now and later. The event hook is the form's own and is kept.
+    void SetHooks(const ContainerHooks& hooks);
+    const ContainerHooks& hooks() const { return hooks_; }
+
+    // One step of the form's timer: TimerInvoke of every control that has it, in z-order.
+    void Tick();
+    // Sends Paint to every control.
+    void PaintAll();
+
+    // The whole form as shown: the background, then every control composed at its place.
+    Image Compose() const;
+
+    // The form file as text (ends with a newline).
+    // Saving asks every control for its bag (WriteProperties), which a control may answer
+    // with a repaint: not a const operation.
+    std::string ToJson();
+    // Saves through a temporary file in the same folder, flushed and renamed over `path`;
+    // returns an error message naming the file ("" on success). On failure the previous
+    // file is left as it was.
+    std::string Save(const std::string& path);
+
+    // Builds a form from the text of a form file; `source` names it in messages. nullptr on
+    // failure, with `error` naming the source, the place (line and column, or a JSON path)
+    // and the problem.
+    static std::unique_ptr<Form> FromJson(const std::string& text, const std::string& source,
+                                          std::span<const InterfaceTable* const> classes,
+                                          std::string& error);
+    static std::unique_ptr<Form> Load(const std::string& path,
+                                      std::span<const InterfaceTable* const> classes,
+                                      std::string& error);
+
+private:
+    friend class FormControl;
+    FormControl* Place(const InterfaceTable& table, std::string name, int left, int top, int w,
+                       int h, int tabIndex, std::string* error);
+    void ApplyHooks(FormControl& control) const;
+
+    std::vector<const InterfaceTable*> classes_;
+    FormSettings settings_;
+    std::vector<std::unique_ptr<FormControl>> controls_;
+    ContainerHooks hooks_;
+    FormEventObserver observer_;
+};
+
+} // namespace nk

@@ -1,0 +1,510 @@
+// Form files: the form model as JSON, written atomically and read with every damage reported
+// by file, place and problem.
+#include "host/codec.h"
+#include "host/form.h"
+#include "host/json_bag.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace nk {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// ---------------------------------------------------------------------------------------
+// base64
+
+constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string Base64Encode(const std::vector<std::uint8_t>& bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const std::uint32_t b0 = bytes[i];
+        const std::uint32_t b1 = i + 1 < bytes.size() ? bytes[i + 1] : 0;
+        const std::uint32_t b2 = i + 2 < bytes.size() ? bytes[i + 2] : 0;
+        const std::uint32_t v = (b0 << 16) | (b1 << 8) | b2;
+        out += kAlphabet[(v >> 18) & 63];
+        out += kAlphabet[(v >> 12) & 63];
+        out += i + 1 < bytes.size() ? kAlphabet[(v >> 6) & 63] : '=';
+        out += i + 2 < bytes.size() ? kAlphabet[v & 63] : '=';
+    }
+    return out;
+}
+
+int Base64Value(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+    if (c >= '0' && c <= '9') return c - '0' + 52;
+    if (c == '+') return 62;
+    if (c == '/') return 63;
+    return -1;
+}
+
+// Strict: length a multiple of 4, padding only at the end.
+std::optional<std::vector<std::uint8_t>> Base64Decode(const std::string& text) {
+    if (text.size() % 4 != 0) return std::nullopt;
+    std::vector<std::uint8_t> out;
+    out.reserve(text.size() / 4 * 3);
+    for (size_t i = 0; i < text.size(); i += 4) {
+        const bool last = i + 4 == text.size();
+        int v[4];
+        int pad = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char c = text[i + k];
+            if (c == '=' && last && k >= 2) {
+                ++pad;
+                v[k] = 0;
+                continue;
+            }
+            if (pad > 0) return std::nullopt;
+            v[k] = Base64Value(c);
+            if (v[k] < 0) return std::nullopt;
+        }
+        const std::uint32_t n = (v[0] << 18) | (v[1] << 12) | (v[2] << 6) | v[3];
+        out.push_back(static_cast<std::uint8_t>(n >> 16));
+        if (pad < 2) out.push_back(static_cast<std::uint8_t>(n >> 8));
+        if (pad < 1) out.push_back(static_cast<std::uint8_t>(n));
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------
+// Writing
+
+int ToTwips(int pixels) {
+    return pixels * static_cast<int>(kTwipsPerPixel);
+}
+
+// The picture table being built while the bags are written: each picture once.
+class PictureTable {
+public:
+    std::string IdOf(const Picture& p) {
+        if (auto it = byObject_.find(p.get()); it != byObject_.end()) return it->second;
+        const Image& image = *p->image();
+        std::string png = Base64Encode(EncodePng(image));
+        // Two objects with the same pixels, depth and label are one picture of the file.
+        const std::string key = std::to_string(image.bitsPerPixel) + ":" + p->label() + ":" + png;
+        std::string id;
+        if (auto it = byContent_.find(key); it != byContent_.end()) {
+            id = it->second;
+        } else {
+            id = "pic" + std::to_string(entries_.size() + 1);
+            Json entry;
+            entry["id"] = id;
+            entry["label"] = p->label();
+            entry["bits"] = image.bitsPerPixel;
+            entry["png"] = std::move(png);
+            entries_.push_back(std::move(entry));
+            byContent_.emplace(key, id);
+        }
+        byObject_.emplace(p.get(), id);
+        return id;
+    }
+    Json ToJson() const { return Json(entries_); }
+
+private:
+    std::map<const PictureObject*, std::string> byObject_;
+    std::map<std::string, std::string> byContent_;
+    std::vector<Json> entries_;
+};
+
+Json FontToJson(const Font& f) {
+    Json j;
+    j["name"] = f.name;
+    j["size"] = f.size;
+    j["bold"] = f.bold;
+    j["italic"] = f.italic;
+    j["underline"] = f.underline;
+    j["strikethru"] = f.strikethru;
+    return j;
+}
+
+Json ValueToJson(const Variant& v, PictureTable& pictures) {
+    switch (v.kind()) {
+    case VariantKind::Empty:
+        return nullptr;
+    case VariantKind::Boolean:
+        if (v.number() == 0) return false;
+        if (v.number() == -1) return true;
+        return Json{{"boolean", static_cast<int>(v.number())}};
+    case VariantKind::Integer:
+    case VariantKind::Long:
+        return static_cast<std::int64_t>(v.number());
+    case VariantKind::Single:
+    case VariantKind::Double:
+        if (!std::isfinite(v.number())) return Json{{"double", std::to_string(v.number())}};
+        return v.number();
+    case VariantKind::String:
+        return v.text();
+    case VariantKind::Picture: {
+        const Picture& p = v.picture();
+        if (!p) return Json{{"picture", nullptr}};
+        if (!p->HasImage()) return Json{{"picture", ""}};
+        return Json{{"picture", pictures.IdOf(p)}};
+    }
+    case VariantKind::Font:
+        return Json{{"font", FontToJson(v.font())}};
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+// A problem at a place of the file.
+struct FormFileError : std::runtime_error {
+    FormFileError(std::string place, const std::string& problem)
+        : std::runtime_error(problem), where(std::move(place)) {}
+    std::string where;
+};
+
+[[noreturn]] void Fail(const std::string& path, const std::string& problem) {
+    throw FormFileError(path.empty() ? "/" : path, problem);
+}
+
+const Json& Member(const Json& obj, const std::string& path, const char* key) {
+    auto it = obj.find(key);
+    if (it == obj.end()) Fail(path, std::string("the field \"") + key + "\" is missing");
+    return *it;
+}
+
+std::string TypeName(const Json& j) {
+    return j.type_name();
+}
+
+std::int64_t IntegerAt(const Json& j, const std::string& path, std::int64_t lo, std::int64_t hi) {
+    if (!j.is_number_integer())
+        Fail(path, "expected a whole number, found " + (j.is_number() ? j.dump() : TypeName(j)));
+    const std::int64_t v =
+        j.is_number_unsigned() && j.get<std::uint64_t>() > static_cast<std::uint64_t>(INT64_MAX)
+            ? INT64_MAX
+            : j.get<std::int64_t>();
+    if (v < lo || v > hi)
+        Fail(path, "the value " + j.dump() + " is outside " + std::to_string(lo) + " to " +
+                       std::to_string(hi));
+    return v;
+}
+
+std::string StringAt(const Json& j, const std::string& path) {
+    if (!j.is_string()) Fail(path, "expected a string, found " + TypeName(j));
+    return j.get<std::string>();
+}
+
+bool BoolAt(const Json& j, const std::string& path) {
+    if (!j.is_boolean()) Fail(path, "expected true or false, found " + TypeName(j));
+    return j.get<bool>();
+}
+
+int PixelsAt(const Json& obj, const std::string& path, const char* key, bool size) {
+    const std::string here = path + "/" + key;
+    const Json& j = Member(obj, path, key);
+    const std::int64_t limit = static_cast<std::int64_t>(kMaxExtent) * 15;
+    const std::int64_t twips = IntegerAt(j, here, size ? 0 : -limit, limit);
+    return static_cast<int>(std::llround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+using PictureIds = std::map<std::string, Picture>;
+
+PictureIds ReadPictures(const Json& root, const std::string& source) {
+    PictureIds ids;
+    auto it = root.find("pictures");
+    if (it == root.end()) return ids;
+    if (!it->is_array()) Fail("/pictures", "expected an array, found " + TypeName(*it));
+    for (size_t i = 0; i < it->size(); ++i) {
+        const std::string path = "/pictures/" + std::to_string(i);
+        const Json& e = (*it)[i];
+        if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
+        const std::string id = StringAt(Member(e, path, "id"), path + "/id");
+        if (id.empty()) Fail(path + "/id", "a picture id may not be empty");
+        if (ids.count(id)) Fail(path + "/id", "the picture id \"" + id + "\" is used twice");
+        const std::string label = e.contains("label") ? StringAt(e["label"], path + "/label") : id;
+        const int bits =
+            e.contains("bits") ? static_cast<int>(IntegerAt(e["bits"], path + "/bits", 1, 32)) : 32;
+        const auto bytes = Base64Decode(StringAt(Member(e, path, "png"), path + "/png"));
+        if (!bytes) Fail(path + "/png", "not valid base64");
+        DecodeResult decoded = DecodePng(*bytes, source + " picture " + id);
+        if (!decoded.ok()) Fail(path + "/png", decoded.error);
+        decoded.image.bitsPerPixel = bits;
+        ids.emplace(id, MakePicture(std::move(decoded.image), label));
+    }
+    return ids;
+}
+
+Font FontAt(const Json& j, const std::string& path) {
+    if (!j.is_object()) Fail(path, "expected a font object, found " + TypeName(j));
+    Font f;
+    if (j.contains("name")) f.name = StringAt(j["name"], path + "/name");
+    if (j.contains("size")) {
+        if (!j["size"].is_number()) Fail(path + "/size", "expected a number");
+        f.size = j["size"].get<double>();
+        if (!(f.size > 0 && f.size < 2048)) Fail(path + "/size", "a font size must be above 0");
+    }
+    if (j.contains("bold")) f.bold = BoolAt(j["bold"], path + "/bold");
+    if (j.contains("italic")) f.italic = BoolAt(j["italic"], path + "/italic");
+    if (j.contains("underline")) f.underline = BoolAt(j["underline"], path + "/underline");
+    if (j.contains("strikethru")) f.strikethru = BoolAt(j["strikethru"], path + "/strikethru");
+    return f;
+}
+
+Variant ValueAt(const Json& j, const std::string& path, const PictureIds& pictures) {
+    if (j.is_null()) return Variant();
+    if (j.is_boolean()) return Variant::Boolean(j.get<bool>() ? kTrue : kFalse);
+    if (j.is_number_integer()) {
+        const std::int64_t v = IntegerAt(j, path, INT32_MIN, UINT32_MAX);
+        if (v > INT32_MAX) return Variant::Double(static_cast<double>(v));
+        return Variant::Long(static_cast<std::int32_t>(v));
+    }
+    if (j.is_number()) return Variant::Double(j.get<double>());
+    if (j.is_string()) return Variant::String(j.get<std::string>());
+    if (j.is_object() && j.size() == 1) {
+        if (j.contains("picture")) {
+            const Json& p = j["picture"];
+            if (p.is_null()) return Variant::OfPicture(nullptr);
+            const std::string id = StringAt(p, path + "/picture");
+            if (id.empty()) return Variant::OfPicture(MakeEmptyPicture());
+            auto it = pictures.find(id);
+            if (it == pictures.end())
+                Fail(path + "/picture", "no picture with the id \"" + id + "\" in /pictures");
+            return Variant::OfPicture(it->second);
+        }
+        if (j.contains("font")) return Variant::OfFont(FontAt(j["font"], path + "/font"));
+        if (j.contains("boolean"))
+            return Variant::Boolean(
+                static_cast<VBool>(IntegerAt(j["boolean"], path + "/boolean", -32768, 32767)));
+        if (j.contains("double")) {
+            const std::string text = StringAt(j["double"], path + "/double");
+            char* end = nullptr;
+            const double d = std::strtod(text.c_str(), &end);
+            if (text.empty() || *end) Fail(path + "/double", "not a number: " + text);
+            return Variant::Double(d);
+        }
+    }
+    Fail(path, "a bag value is null, true, false, a number, a string, {\"picture\": id}, "
+               "{\"font\": {...}}; found " +
+                   j.dump());
+}
+
+void ReadSettings(const Json& root, FormSettings& s) {
+    auto it = root.find("form");
+    if (it == root.end()) return;
+    const Json& f = *it;
+    if (!f.is_object()) Fail("/form", "expected an object, found " + TypeName(f));
+    if (f.contains("caption")) s.caption = StringAt(f["caption"], "/form/caption");
+    if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true);
+    if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true);
+    if (f.contains("backColor"))
+        s.backColor =
+            static_cast<OleColor>(IntegerAt(f["backColor"], "/form/backColor", 0, UINT32_MAX));
+    if (f.contains("timerInterval"))
+        s.timerInterval =
+            static_cast<int>(IntegerAt(f["timerInterval"], "/form/timerInterval", 0, 3600000));
+}
+
+void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures) {
+    if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
+    const std::string cls = StringAt(Member(e, path, "class"), path + "/class");
+    const InterfaceTable* table = form.FindClass(cls);
+    if (!table) Fail(path + "/class", "unknown control class \"" + cls + "\"");
+    const std::string name = StringAt(Member(e, path, "name"), path + "/name");
+    const int left = PixelsAt(e, path, "left", false);
+    const int top = PixelsAt(e, path, "top", false);
+    const int w = PixelsAt(e, path, "width", true);
+    const int h = PixelsAt(e, path, "height", true);
+    const int tab = e.contains("tabIndex")
+                        ? static_cast<int>(IntegerAt(e["tabIndex"], path + "/tabIndex", 0, 1000000))
+                        : static_cast<int>(form.controls().size());
+    JsonBag bag;
+    if (e.contains("bag")) {
+        const Json& b = e["bag"];
+        if (!b.is_object()) Fail(path + "/bag", "expected an object, found " + TypeName(b));
+        for (const auto& [key, value] : b.items())
+            bag.Store(key, ValueAt(value, path + "/bag/" + key, pictures));
+    }
+    std::string error;
+    if (!form.AddLoaded(*table, name, left, top, w, h, tab, bag, &error))
+        Fail(path + "/name", error);
+}
+
+std::string LineColumn(const std::string& text, size_t byte) {
+    size_t line = 1, column = 1;
+    for (size_t i = 0; i < byte && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// nlohmann's messages start with "[json.exception.parse_error.101] parse error at ...: ".
+std::string ParseProblem(const std::string& what) {
+    const size_t colon = what.rfind(": ");
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+
+std::string Form::ToJson() {
+    PictureTable pictures;
+    Json controls = Json::array();
+    for (const auto& c : controls_) {
+        JsonBag bag;
+        c->site().WriteProperties(bag);
+        Json jbag = Json::object();
+        for (const auto& [key, value] : bag.entries())
+            jbag[key] = ValueToJson(value, pictures);
+        Json e;
+        e["class"] = std::string(c->table().className);
+        e["name"] = c->name();
+        e["left"] = ToTwips(c->left());
+        e["top"] = ToTwips(c->top());
+        e["width"] = ToTwips(c->width());
+        e["height"] = ToTwips(c->height());
+        e["tabIndex"] = c->tabIndex();
+        e["bag"] = std::move(jbag);
+        controls.push_back(std::move(e));
+    }
+    Json root;
+    root["format"] = std::string(kFormFormat);
+    root["version"] = kFormVersion;
+    Json f;
+    f["caption"] = settings_.caption;
+    f["width"] = ToTwips(settings_.width);
+    f["height"] = ToTwips(settings_.height);
+    f["backColor"] = settings_.backColor;
+    f["timerInterval"] = settings_.timerInterval;
+    root["form"] = std::move(f);
+    root["controls"] = std::move(controls);
+    root["pictures"] = pictures.ToJson();
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string Form::Save(const std::string& path) {
+    std::string text;
+    try {
+        text = ToJson();
+    } catch (const std::exception& e) {
+        return path + ": cannot write the form: " + e.what();
+    }
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string pattern = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return path + ": cannot create a temporary file in " + dir.string() + ": " +
+               std::strerror(errno);
+    auto failWith = [&](const std::string& what) {
+        const std::string message = path + ": " + what + ": " + std::strerror(errno);
+        ::close(fd);
+        ::unlink(pattern.c_str());
+        return message;
+    };
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return failWith("cannot write the temporary file");
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0) return failWith("cannot flush the temporary file");
+    // mkstemp creates the file private to its owner; a form file is an ordinary document.
+    ::fchmod(fd, 0644);
+    if (::close(fd) != 0) {
+        const std::string message =
+            path + ": cannot close the temporary file: " + std::strerror(errno);
+        ::unlink(pattern.c_str());
+        return message;
+    }
+    if (std::rename(pattern.c_str(), path.c_str()) != 0) {
+        const std::string message = path + ": cannot replace the file: " + std::strerror(errno);
+        ::unlink(pattern.c_str());
+        return message;
+    }
+    return {};
+}
+
+std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
+                                     std::span<const InterfaceTable* const> classes,
+                                     std::string& error) {
+    Json root;
+    try {
+        root = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        error = source + ": " + LineColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " +
+                ParseProblem(e.what());
+        return nullptr;
+    }
+    try {
+        if (!root.is_object()) Fail("/", "a form file is a JSON object, found " + TypeName(root));
+        const std::string format = StringAt(Member(root, "", "format"), "/format");
+        if (format != kFormFormat)
+            Fail("/format",
+                 "expected \"" + std::string(kFormFormat) + "\", found \"" + format + "\"");
+        const std::int64_t version =
+            IntegerAt(Member(root, "", "version"), "/version", 1, INT32_MAX);
+        if (version > kFormVersion)
+            Fail("/version", "version " + std::to_string(version) +
+                                 " is newer than this program reads (" +
+                                 std::to_string(kFormVersion) + ")");
+        auto form = std::make_unique<Form>(classes);
+        ReadSettings(root, form->settings_);
+        const PictureIds pictures = ReadPictures(root, source);
+        if (root.contains("controls")) {
+            const Json& list = root["controls"];
+            if (!list.is_array()) Fail("/controls", "expected an array, found " + TypeName(list));
+            for (size_t i = 0; i < list.size(); ++i)
+                ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures);
+        }
+        return form;
+    } catch (const FormFileError& e) {
+        error = source + ": " + e.where + ": " + e.what();
+    } catch (const std::exception& e) {
+        error = source + ": " + e.what();
+    }
+    return nullptr;
+}
+
+std::unique_ptr<Form> Form::Load(const std::string& path,
+                                 std::span<const InterfaceTable* const> classes,
+                                 std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = path + ": is a folder, not a form file";
+        return nullptr;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = path + ": cannot open the form file: " + std::strerror(errno);
+        return nullptr;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        error = path + ": cannot read the form file";
+        return nullptr;
+    }
+    return FromJson(text.str(), path, classes, error);
+}
+
+} // namespace nk

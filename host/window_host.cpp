@@ -1,0 +1,299 @@
+// The windowed host's SDL side: the form's window, its frame loop and timer, the player,
+// the modal about dialog and message boxes.
+#include "host/window_host.h"
+
+#include "framework/about.h"
+#include "framework/about_layout.h"
+#include "host/sdl_player.h"
+#include "host/shell.h"
+#include "host/surface_canvas.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace nk {
+
+namespace {
+
+SDL_Window* AsWindow(void* w) {
+    return static_cast<SDL_Window*>(w);
+}
+
+// Copies an image (0xAARRGGBB) onto a window's surface and shows it.
+void Show(SDL_Window* window, const Image& image) {
+    if (!window || image.width <= 0 || image.height <= 0) return;
+    SDL_Surface* target = SDL_GetWindowSurface(window);
+    if (!target) return;
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(image.pixels.data()), image.width, image.height, 32,
+        image.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!source) return;
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(window);
+}
+
+int ButtonFromSdl(std::uint8_t button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return kLeftButton;
+    case SDL_BUTTON_RIGHT:
+        return kRightButton;
+    case SDL_BUTTON_MIDDLE:
+        return kMiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int ButtonsFromSdlState(std::uint32_t state) {
+    int buttons = 0;
+    if (state & SDL_BUTTON_LMASK) buttons |= kLeftButton;
+    if (state & SDL_BUTTON_RMASK) buttons |= kRightButton;
+    if (state & SDL_BUTTON_MMASK) buttons |= kMiddleButton;
+    return buttons;
+}
+
+} // namespace
+
+int VkFromSdl(std::int32_t key) {
+    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+    if (key >= SDLK_F1 && key <= SDLK_F12) return 112 + (key - SDLK_F1);
+    switch (key) {
+    case SDLK_BACKSPACE:
+        return vk::kBack;
+    case SDLK_TAB:
+        return vk::kTab;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return vk::kReturn;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+        return vk::kShift;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+        return vk::kControl;
+    case SDLK_LALT:
+    case SDLK_RALT:
+        return vk::kMenu;
+    case SDLK_ESCAPE:
+        return vk::kEscape;
+    case SDLK_SPACE:
+        return vk::kSpace;
+    case SDLK_PAGEUP:
+        return 33;
+    case SDLK_PAGEDOWN:
+        return 34;
+    case SDLK_END:
+        return 35;
+    case SDLK_HOME:
+        return 36;
+    case SDLK_LEFT:
+        return vk::kLeft;
+    case SDLK_UP:
+        return vk::kUp;
+    case SDLK_RIGHT:
+        return vk::kRight;
+    case SDLK_DOWN:
+        return vk::kDown;
+    case SDLK_INSERT:
+        return 45;
+    case SDLK_DELETE:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+int ShiftFromSdl(std::uint32_t mod) {
+    int shift = 0;
+    if (mod & KMOD_SHIFT) shift |= kShiftMask;
+    if (mod & KMOD_CTRL) shift |= kCtrlMask;
+    if (mod & KMOD_ALT) shift |= kAltMask;
+    return shift;
+}
+
+WindowHost::WindowHost(Form& form, Options options)
+    : form_(form), options_(options), input_(form),
+      player_(std::make_unique<SdlPlayer>(SdlPlayer::Options{options.startSound})) {
+    ContainerHooks hooks;
+    hooks.player = [this](std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
+        player_->Play(std::move(image), id);
+    };
+    hooks.shell = [](const std::string& address) { return OpenWithDesktop(address); };
+    hooks.messageBox = [](int, const std::string& title, const std::string& text) {
+        // Style 16 is the critical-error icon with an OK button.
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+    };
+    hooks.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
+    form_.SetHooks(hooks);
+
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error_ = std::string("cannot start SDL video: ") + SDL_GetError();
+        return;
+    }
+    videoInitialised_ = true;
+    const FormSettings& s = form_.settings();
+    window_ = SDL_CreateWindow(s.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               std::max(s.width, 1), std::max(s.height, 1), 0);
+    if (!window_) error_ = std::string("cannot open the form's window: ") + SDL_GetError();
+}
+
+WindowHost::~WindowHost() {
+    // The hooks point at this host: the form outlives it without them.
+    form_.SetHooks({});
+    if (window_) SDL_DestroyWindow(AsWindow(window_));
+    if (videoInitialised_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::uint32_t WindowHost::windowId() const {
+    return window_ ? SDL_GetWindowID(AsWindow(window_)) : 0;
+}
+
+bool WindowHost::HandleEvent(const SDL_Event& e) {
+    const std::uint32_t id = windowId();
+    switch (e.type) {
+    case SDL_QUIT:
+        return false;
+    case SDL_WINDOWEVENT:
+        if (e.window.windowID == id && e.window.event == SDL_WINDOWEVENT_CLOSE) return false;
+        if (e.window.windowID == id && e.window.event == SDL_WINDOWEVENT_EXPOSED) Present();
+        return true;
+    case SDL_MOUSEBUTTONDOWN: {
+        const int button = ButtonFromSdl(e.button.button);
+        if (button == 0 || e.button.windowID != id) return true;
+        const int clicks = e.button.clicks >= 2 && e.button.clicks % 2 == 0 ? 2 : 1;
+        input_.MouseDown(button, ShiftFromSdl(SDL_GetModState()), e.button.x, e.button.y, clicks);
+        return true;
+    }
+    case SDL_MOUSEBUTTONUP: {
+        const int button = ButtonFromSdl(e.button.button);
+        if (button == 0 || e.button.windowID != id) return true;
+        input_.MouseUp(button, ShiftFromSdl(SDL_GetModState()), e.button.x, e.button.y);
+        return true;
+    }
+    case SDL_MOUSEMOTION:
+        if (e.motion.windowID != id) return true;
+        input_.MouseMove(ButtonsFromSdlState(e.motion.state), ShiftFromSdl(SDL_GetModState()),
+                         e.motion.x, e.motion.y);
+        return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const int code = VkFromSdl(e.key.keysym.sym);
+        if (code == 0) return true;
+        const int shift = ShiftFromSdl(e.key.keysym.mod);
+        if (e.type == SDL_KEYDOWN)
+            input_.KeyDown(code, shift);
+        else
+            input_.KeyUp(code, shift);
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+void WindowHost::Frame(std::uint64_t nowMs) {
+    const int interval = form_.settings().timerInterval;
+    if (!started_) {
+        started_ = true;
+        lastTick_ = nowMs;
+    } else if (interval > 0) {
+        // A late frame catches up a few steps, not an unbounded backlog.
+        int steps = 0;
+        while (nowMs - lastTick_ >= static_cast<std::uint64_t>(interval) && steps < 4) {
+            form_.Tick();
+            lastTick_ += static_cast<std::uint64_t>(interval);
+            ++steps;
+        }
+        if (steps == 4) lastTick_ = nowMs;
+    }
+    Present();
+}
+
+void WindowHost::Present() {
+    shown_ = form_.Compose();
+    Show(AsWindow(window_), shown_);
+}
+
+int WindowHost::Run() {
+    if (!ok()) return 0;
+    int frames = 0;
+    bool running = true;
+    while (running) {
+        const std::uint64_t start = SDL_GetTicks64();
+        SDL_Event e;
+        while (running && SDL_PollEvent(&e))
+            running = HandleEvent(e);
+        if (!running) break;
+        Frame(SDL_GetTicks64());
+        ++frames;
+        if (options_.frames >= 0 && frames >= options_.frames) break;
+        const std::uint64_t spent = SDL_GetTicks64() - start;
+        if (spent < 16) SDL_Delay(static_cast<std::uint32_t>(16 - spent));
+    }
+    return frames;
+}
+
+Picture WindowHost::AboutLogo() {
+    for (const auto& c : form_.controls())
+        if (c->table().library == "nuvset1") return c->host().LoadResPicture(900);
+    return nullptr;
+}
+
+// The about dialog as a modal window of its own: the main window takes no input while it is
+// shown. Closing it counts as OK.
+void WindowHost::RunAboutDialog(AboutForm& about) {
+    SDL_Window* dialog =
+        SDL_CreateWindow(std::string(kAboutTitle).c_str(), SDL_WINDOWPOS_CENTERED,
+                         SDL_WINDOWPOS_CENTERED, kAboutFormWidth, kAboutFormHeight, 0);
+    if (!dialog) {
+        about.Click("Command1");
+        return;
+    }
+    const std::uint32_t id = SDL_GetWindowID(dialog);
+    const Picture logo = AboutLogo();
+    std::string pressed;
+    bool quit = false;
+    auto draw = [&] {
+        SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});
+        DrawAboutForm(canvas, logo, pressed);
+        Show(dialog, canvas.pixels());
+    };
+    draw();
+    while (!about.Unloaded()) {
+        SDL_Event e;
+        if (!SDL_WaitEventTimeout(&e, 100)) continue;
+        if (e.type == SDL_QUIT) {
+            quit = true;
+            about.Click("Command1");
+        } else if (e.type == SDL_WINDOWEVENT && e.window.windowID == id) {
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) about.Click("Command1");
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
+        } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.windowID == id &&
+                   e.button.button == SDL_BUTTON_LEFT) {
+            const AboutElement* el = AboutElementAt(e.button.x, e.button.y);
+            pressed = el ? std::string(el->name) : std::string();
+            draw();
+        } else if (e.type == SDL_MOUSEBUTTONUP && e.button.windowID == id &&
+                   e.button.button == SDL_BUTTON_LEFT) {
+            const AboutElement* el = AboutElementAt(e.button.x, e.button.y);
+            const std::string released = el ? std::string(el->name) : std::string();
+            const bool click = !pressed.empty() && released == pressed;
+            pressed.clear();
+            draw();
+            if (click) about.Click(released);
+        }
+    }
+    SDL_DestroyWindow(dialog);
+    if (quit) { // the application was asked to end while the dialog was up
+        SDL_Event e{};
+        e.type = SDL_QUIT;
+        SDL_PushEvent(&e);
+    }
+}
+
+} // namespace nk

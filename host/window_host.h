@@ -1,0 +1,165 @@
+// The windowed host: a form in a real SDL2 window. FormInput turns the container's input
+// (pointer and keys, in the form's pixels) into the controls' notifications by the kit's
+// input rules; WindowHost owns the window, the frame loop, the form's timer, the SDL audio
+// player, the modal about dialog and real message boxes.
+//
+// Input rules: the control under the pointer is the topmost one whose composed pixel there
+// is not see-through (masks); a disabled control takes no input. Inside a hot zone the
+// zone's notifications go to the control instead, and so do those inside a visible child
+// picture box. A control holding the capture gets every mouse notification, relative to
+// itself. A press keeps the notifications of that button on its target until release; a
+// release over it gives Click; the second press of a double click gives DblClick and, at
+// release, MouseUp. A press gives focus; Tab and Shift+Tab move it in tab order; Alt+key
+// sends AccessKeyPress to the control whose access keys hold the key and focuses it. Keys
+// go to the focused control as VK codes with the Shift state bits 1 Shift, 2 Ctrl, 4 Alt.
+#pragma once
+
+#include "host/form.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+union SDL_Event;
+
+namespace nk {
+
+// VK codes of the keys the dispatcher itself looks at.
+namespace vk {
+inline constexpr int kBack = 8;
+inline constexpr int kTab = 9;
+inline constexpr int kReturn = 13;
+inline constexpr int kShift = 16;
+inline constexpr int kControl = 17;
+inline constexpr int kMenu = 18; // Alt
+inline constexpr int kEscape = 27;
+inline constexpr int kSpace = 32;
+inline constexpr int kLeft = 37;
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
+} // namespace vk
+
+// Shift state bits of key and mouse notifications; mouse buttons.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// What the pointer is over: a control itself, or one of its children (a hot zone element or
+// a visible picture box), with the point relative to that target.
+struct InputTarget {
+    FormControl* control = nullptr;
+    std::string child; // empty: the control itself
+    int index = -1;    // the zone's element, -1 for a picture box
+    float x = 0;
+    float y = 0;
+    bool SameAs(const InputTarget& o) const {
+        return control == o.control && child == o.child && index == o.index;
+    }
+};
+
+class FormInput {
+public:
+    explicit FormInput(Form& form) : form_(form) {}
+
+    // The target under a point of the form (no control: target.control is nullptr).
+    InputTarget HitTest(double x, double y) const;
+
+    // Pointer input in form pixels. `clicks` is 2 for the second press of a double click.
+    void MouseDown(int button, int shift, double x, double y, int clicks = 1);
+    void MouseMove(int buttons, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+    // Keys as VK codes. KeyDown also types the key's character (KeyPress) when it has one.
+    void KeyDown(int keyCode, int shift);
+    void KeyUp(int keyCode, int shift);
+
+    FormControl* focused() const { return focused_; }
+    // Moves the focus (LostFocus, ExitFocus to the old control; EnterFocus, GotFocus to the
+    // new one). A disabled control cannot take it; false then.
+    bool Focus(FormControl* control);
+    // Tab / Shift+Tab: the next (previous) enabled control in tab order.
+    void MoveFocus(bool backwards);
+
+    // Forgets every reference to the form's controls (after the form changed its list).
+    void Reset();
+
+private:
+    bool Usable(const FormControl* c) const;
+    InputTarget Relative(FormControl& c, double x, double y) const;
+    void SendMouse(const InputTarget& t, int kind, int button, int shift);
+    bool AccessKey(int keyCode, int shift);
+
+    Form& form_;
+    FormControl* focused_ = nullptr;
+    std::optional<InputTarget> pressed_;   // the target of the button held down
+    std::optional<InputTarget> lastClick_; // the target of the last click (double clicks)
+    int pressedButton_ = 0;
+    bool pressedDouble_ = false;
+};
+
+// The character a key types with a Shift state, 0 for none (letters, digits, Space, Enter,
+// Backspace, Escape).
+int KeyAscii(int keyCode, int shift);
+// The VK code of an SDL key code; 0 for a key the kit does not name.
+int VkFromSdl(std::int32_t sdlKey);
+// The Shift state bits of an SDL key modifier state.
+int ShiftFromSdl(std::uint32_t sdlMod);
+
+class SdlPlayer;
+
+class WindowHost {
+public:
+    struct Options {
+        int frames = -1;        // stop after this many frames; -1: until the window closes
+        bool startSound = true; // start the SDL audio device (off: samples stay queued)
+    };
+
+    // Opens the form's window (SDL video and audio are initialised here; tests use the dummy
+    // or offscreen drivers). ok() says whether the window opened; error() why not.
+    WindowHost(Form& form, Options options);
+    explicit WindowHost(Form& form) : WindowHost(form, Options{}) {}
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    bool ok() const { return window_ != nullptr; }
+    const std::string& error() const { return error_; }
+    // The SDL identifier of the form's window (0 when none opened).
+    std::uint32_t windowId() const;
+    Form& form() { return form_; }
+    FormInput& input() { return input_; }
+    SdlPlayer& player() { return *player_; }
+
+    // Handles one SDL event (the window's input, closing). Returns false when the window
+    // is to close.
+    bool HandleEvent(const SDL_Event& event);
+    // Steps the form's timer for every interval passed since the last step (at most a few
+    // at once), then composes and shows one frame. `nowMs` is a millisecond clock.
+    void Frame(std::uint64_t nowMs);
+    // The frame last shown.
+    const Image& shown() const { return shown_; }
+    // Runs until the window closes (or the frame limit); returns the number of frames shown.
+    int Run();
+
+private:
+    void Present();
+    void RunAboutDialog(AboutForm& form);
+    Picture AboutLogo();
+
+    Form& form_;
+    Options options_;
+    FormInput input_;
+    std::unique_ptr<SdlPlayer> player_;
+    void* window_ = nullptr; // SDL_Window
+    std::string error_;
+    Image shown_;
+    std::uint64_t lastTick_ = 0;
+    bool started_ = false;
+    bool videoInitialised_ = false;
+};
+
+} // namespace nk
