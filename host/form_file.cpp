@@ -454,6 +454,10 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
         error = source + ": " + LineColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " +
                 ParseProblem(e.what());
         return nullptr;
+    } catch (const Json::exception& e) {
+        // A number too large for a double, for one.
+        error = source + ": " + ParseProblem(e.what());
+        return nullptr;
     }
     try {
         if (!root.is_object()) Fail("/", "a form file is a JSON object, found " + TypeName(root));

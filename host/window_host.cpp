@@ -196,6 +196,42 @@ bool WindowHost::HandleEvent(const SDL_Event& e) {
     }
 }
 
+void WindowHost::PostMouseButton(bool down, int sdlButton, int x, int y, int clicks) {
+    SDL_Event e{};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.windowID = windowId();
+    e.button.button = static_cast<std::uint8_t>(sdlButton);
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = static_cast<std::uint8_t>(clicks);
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+}
+
+void WindowHost::PostKey(bool down, std::int32_t sdlKey, std::uint16_t sdlMod) {
+    SDL_Event e{};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.windowID = windowId();
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sdlKey;
+    e.key.keysym.mod = sdlMod;
+    SDL_PushEvent(&e);
+}
+
+void WindowHost::PostQuit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+bool WindowHost::Pump() {
+    bool open = true;
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+        open = HandleEvent(e) && open;
+    return open;
+}
+
 void WindowHost::Frame(std::uint64_t nowMs) {
     const int interval = form_.settings().timerInterval;
     if (!started_) {

@@ -140,6 +140,14 @@ public:
     // Steps the form's timer for every interval passed since the last step (at most a few
     // at once), then composes and shows one frame. `nowMs` is a millisecond clock.
     void Frame(std::uint64_t nowMs);
+    // Posts input to SDL's own queue, addressed to the form's window (an application's
+    // scripted input, and the tests'): a button press or release (SDL button 1 left, 2
+    // middle, 3 right), a key (SDL key code and modifier state) or a request to quit.
+    void PostMouseButton(bool down, int sdlButton, int x, int y, int clicks = 1);
+    void PostKey(bool down, std::int32_t sdlKey, std::uint16_t sdlMod = 0);
+    void PostQuit();
+    // Handles every event waiting in SDL's queue; false when the window is to close.
+    bool Pump();
     // The frame last shown.
     const Image& shown() const { return shown_; }
     // Runs until the window closes (or the frame limit); returns the number of frames shown.

@@ -7,7 +7,6 @@
 #include "set1/classes.h"
 #include "set2/classes.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -312,8 +311,8 @@ TEST_F(SpyForm, AnAccessKeyFocusesItsControlAndSendsAccessKeyPress) {
 
 TEST_F(SpyForm, AHotZoneTakesTheMouseInsideItRelativeToItself) {
     Click(33, 4);
-    EXPECT_EQ(Take(), (Lines{"A.EnterFocus", "A.GotFocus", "Image1(0).MouseDown 3 4",
-                             "Image1(0).MouseUp 3 4", "Image1(0).Click"}));
+    EXPECT_EQ(Take(), (Lines{"A.EnterFocus", "A.GotFocus", "A.Image1(0).MouseDown 3 4",
+                             "A.Image1(0).MouseUp 3 4", "A.Image1(0).Click"}));
     // Next to the zone, the control itself.
     Click(29, 4);
     EXPECT_EQ(Take(), (Lines{"A.MouseDown 1 0 29 4", "A.MouseUp 1 0 29 4", "A.Click"}));
@@ -382,10 +381,10 @@ TEST(WindowInput, TheAccessKeyOfAButtonClicksIt) {
     EXPECT_EQ(seen.events, (Lines{"Command1.Click"}));
 }
 
-TEST(WindowInput, APillButtonsCornerIsNotClickable) {
+TEST(WindowInput, ARoundButtonsCornerIsNotClickable) {
     const auto classes = AllClasses();
     Form form(classes, {.width = 400, .height = 200});
-    FormControl* pill = form.Add("NuvelHCommand", "HCommand1", 0, 0);
+    FormControl* pill = form.Add("NuvelSphere", "Sphere1", 0, 0);
     ASSERT_NE(pill, nullptr);
     ASSERT_TRUE(HasImage(pill->host().maskPicture()));
     Seen seen;
@@ -397,7 +396,8 @@ TEST(WindowInput, APillButtonsCornerIsNotClickable) {
     const double cx = pill->width() / 2.0, cy = pill->height() / 2.0;
     input.MouseDown(kLeftButton, 0, cx, cy);
     input.MouseUp(kLeftButton, 0, cx, cy);
-    EXPECT_EQ(seen.events.back(), "HCommand1.Click");
+    ASSERT_FALSE(seen.events.empty());
+    EXPECT_EQ(seen.events.back(), "Sphere1.Click");
 }
 
 TEST(WindowInput, ThePadsHotZonesMoveItsPoint) {
@@ -420,7 +420,12 @@ TEST(WindowInput, ThePadsHotZonesMoveItsPoint) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The window under SDL's dummy drivers.
+// The window under SDL's dummy drivers. SDL's key codes and modifiers by value.
+
+constexpr std::int32_t kSdlScancodeBit = 1 << 30;
+constexpr std::int32_t kSdlTab = '\t';
+constexpr std::int32_t kSdlRight = kSdlScancodeBit | 79;
+constexpr std::uint16_t kSdlLeftShift = 0x0001;
 
 class DummyWindow : public ::testing::Test {
 protected:
@@ -460,57 +465,37 @@ TEST_F(DummyWindow, SdlEventsBecomeNotifications) {
     WindowHost window(form, {.frames = 1, .startSound = false});
     ASSERT_TRUE(window.ok()) << window.error();
     Log().clear();
-    // Route the events through SDL's own queue, addressed to the form's window.
-    SDL_PumpEvents();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    const std::uint32_t windowId = window.windowId();
-    ASSERT_NE(windowId, 0u);
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.windowID = windowId;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.clicks = 1;
-    e.button.x = 15;
-    e.button.y = 12;
-    SDL_PushEvent(&e);
-    e.type = SDL_MOUSEBUTTONUP;
-    SDL_PushEvent(&e);
-    SDL_Event k{};
-    k.type = SDL_KEYDOWN;
-    k.key.windowID = windowId;
-    k.key.keysym.sym = SDLK_TAB;
-    SDL_PushEvent(&k);
-    k.key.keysym.sym = SDLK_RIGHT;
-    k.key.keysym.mod = KMOD_LSHIFT;
-    SDL_PushEvent(&k);
-    SDL_Event got;
-    bool open = true;
-    while (SDL_PollEvent(&got))
-        open = window.HandleEvent(got) && open;
-    EXPECT_TRUE(open);
+    // The events go through SDL's own queue and its translation.
+    window.Pump();
+    Log().clear();
+    ASSERT_NE(window.windowId(), 0u);
+    window.PostMouseButton(true, 1, 15, 12);
+    window.PostMouseButton(false, 1, 15, 12);
+    window.PostKey(true, kSdlTab);
+    window.PostKey(true, kSdlRight, kSdlLeftShift);
+    EXPECT_TRUE(window.Pump());
     EXPECT_EQ(Take(), (Lines{"A.EnterFocus", "A.GotFocus", "A.MouseDown 1 0 5 2",
                              "A.MouseUp 1 0 5 2", "A.Click", "A.LostFocus", "A.ExitFocus",
                              "B.EnterFocus", "B.GotFocus", "B.KeyDown 39 1"}));
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    EXPECT_FALSE(window.HandleEvent(quit));
+    window.PostQuit();
+    EXPECT_FALSE(window.Pump());
 }
 
 TEST(WindowKeys, SdlKeysMapOntoVkCodesAndShiftBits) {
-    EXPECT_EQ(VkFromSdl(SDLK_a), 65);
-    EXPECT_EQ(VkFromSdl(SDLK_z), 90);
-    EXPECT_EQ(VkFromSdl(SDLK_5), 53);
-    EXPECT_EQ(VkFromSdl(SDLK_SPACE), 32);
-    EXPECT_EQ(VkFromSdl(SDLK_RETURN), 13);
-    EXPECT_EQ(VkFromSdl(SDLK_LEFT), 37);
-    EXPECT_EQ(VkFromSdl(SDLK_UP), 38);
-    EXPECT_EQ(VkFromSdl(SDLK_RIGHT), 39);
-    EXPECT_EQ(VkFromSdl(SDLK_DOWN), 40);
-    EXPECT_EQ(VkFromSdl(SDLK_F1), 112);
-    EXPECT_EQ(VkFromSdl(SDLK_CAPSLOCK), 0);
-    EXPECT_EQ(ShiftFromSdl(KMOD_RSHIFT), 1);
-    EXPECT_EQ(ShiftFromSdl(KMOD_LCTRL | KMOD_RALT), 6);
-    EXPECT_EQ(ShiftFromSdl(KMOD_NUM), 0);
+    EXPECT_EQ(VkFromSdl('a'), 65);
+    EXPECT_EQ(VkFromSdl('z'), 90);
+    EXPECT_EQ(VkFromSdl('5'), 53);
+    EXPECT_EQ(VkFromSdl(' '), 32);
+    EXPECT_EQ(VkFromSdl('\r'), 13);
+    EXPECT_EQ(VkFromSdl(kSdlScancodeBit | 80), 37); // left
+    EXPECT_EQ(VkFromSdl(kSdlScancodeBit | 82), 38); // up
+    EXPECT_EQ(VkFromSdl(kSdlRight), 39);
+    EXPECT_EQ(VkFromSdl(kSdlScancodeBit | 81), 40);  // down
+    EXPECT_EQ(VkFromSdl(kSdlScancodeBit | 58), 112); // F1
+    EXPECT_EQ(VkFromSdl(kSdlScancodeBit | 57), 0);   // caps lock
+    EXPECT_EQ(ShiftFromSdl(0x0002), 1);              // right shift
+    EXPECT_EQ(ShiftFromSdl(0x0040 | 0x0200), 6);     // left ctrl, right alt
+    EXPECT_EQ(ShiftFromSdl(0x1000), 0);              // num lock
 }
 
 } // namespace
