@@ -1,0 +1,38 @@
+# The installed kit: the two control libraries, the framework and host libraries a container
+# links, their headers, a CMake package (find_package(Nuvelkit CONFIG), targets Nuvelkit::*)
+# and a pkg-config file (nuvelkit).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(NK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Nuvelkit)
+
+foreach(lib nuvset1 nuvset2)
+  set_target_properties(${lib} PROPERTIES EXPORT_NAME ${lib})
+endforeach()
+set_target_properties(nk_framework PROPERTIES EXPORT_NAME framework)
+set_target_properties(nk_host PROPERTIES EXPORT_NAME host)
+# Inside the build the headers come from the source tree; installed, from include/nuvelkit.
+foreach(t nk_framework nk_host)
+  set_property(TARGET ${t} PROPERTY INTERFACE_INCLUDE_DIRECTORIES
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit>)
+endforeach()
+
+install(TARGETS nuvset1 nuvset2 nk_framework nk_host nk_warnings EXPORT NuvelkitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS nuvelkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/host
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h")
+install(EXPORT NuvelkitTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
+
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/NuvelkitConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake INSTALL_DESTINATION ${NK_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/NuvelkitConfigVersion.cmake
+  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake
+  ${PROJECT_BINARY_DIR}/NuvelkitConfigVersion.cmake DESTINATION ${NK_CMAKE_DIR})
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/nuvelkit.pc.in ${PROJECT_BINARY_DIR}/nuvelkit.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/nuvelkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
