@@ -251,7 +251,8 @@ Font FontAt(const Json& j, const std::string& path) {
     if (j.contains("size")) {
         if (!j["size"].is_number()) Fail(path + "/size", "expected a number");
         f.size = j["size"].get<double>();
-        if (!(f.size > 0 && f.size < 2048)) Fail(path + "/size", "a font size must be above 0");
+        if (!(f.size >= 0 && f.size <= 16384))
+            Fail(path + "/size", "a font size is 0 to 16384 points");
     }
     if (j.contains("bold")) f.bold = BoolAt(j["bold"], path + "/bold");
     if (j.contains("italic")) f.italic = BoolAt(j["italic"], path + "/italic");
