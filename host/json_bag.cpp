@@ -69,11 +69,11 @@ template <typename T> Variant FromWhole(T v) {
     return Variant::Double(static_cast<double>(v));
 }
 
-std::string FontValue(const Json& spec, const std::string& key, Variant& out) {
-    if (!spec.is_object()) return "key " + Quoted(key) + ": \"font\" must hold an object";
+std::string FontValue(const Json& fields, const std::string& key, Variant& out) {
+    if (!fields.is_object()) return "key " + Quoted(key) + ": \"font\" must hold an object";
     Font font;
     bool haveName = false, haveSize = false;
-    for (const auto& item : spec.items()) {
+    for (const auto& item : fields.items()) {
         const std::string& field = item.key();
         const Json& value = item.value();
         auto flag = [&](bool& target) -> std::string {
