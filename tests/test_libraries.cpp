@@ -35,7 +35,7 @@ std::unique_ptr<LoadedLibrary> Open(std::string_view name) {
     return lib;
 }
 
-std::string Run(const std::string& command) {
+std::string Capture(const std::string& command) {
     std::string out;
     std::FILE* p = ::popen(command.c_str(), "r");
     if (p == nullptr) return out;
@@ -264,7 +264,7 @@ TEST(Libraries, OpeningSomethingElseNamesTheProblem) {
     EXPECT_FALSE(LoadedLibrary::Open("/nonexistent/libnuvset1.so", error));
     EXPECT_NE(error.find("/nonexistent/libnuvset1.so"), std::string::npos) << error;
     // A shared library without the exports is refused by name of the missing export.
-    std::string libc = Run("ldd /bin/sh | awk '/libc.so/ {print $3}'");
+    std::string libc = Capture("ldd /bin/sh | awk '/libc.so/ {print $3}'");
     while (!libc.empty() && (libc.back() == '\n' || libc.back() == ' '))
         libc.pop_back();
     ASSERT_FALSE(libc.empty());
@@ -281,19 +281,19 @@ TEST(Libraries, SymbolTablesShowTheExportsAndNothingOfTheOtherLibrary) {
         SCOPED_TRACE(self);
         fs::path file = LibraryFile(self);
         std::string defined =
-            Run("nm -D --defined-only --format=just-symbols '" + file.string() + "'");
+            Capture("nm -D --defined-only --format=just-symbols '" + file.string() + "'");
         ASSERT_FALSE(defined.empty()) << "nm gave nothing for " << file;
         std::set<std::string> names;
         std::istringstream in(defined);
         for (std::string line; std::getline(in, line);)
             if (!line.empty()) names.insert(line);
         EXPECT_EQ(names, exports);
-        std::string needed = Run("readelf -d '" + file.string() + "'");
+        std::string needed = Capture("readelf -d '" + file.string() + "'");
         EXPECT_NE(needed.find("NEEDED"), std::string::npos);
         EXPECT_EQ(needed.find(other), std::string::npos) << needed;
         // No symbol of either table, local or dynamic, names the other library.
         std::string all =
-            Run("nm -C '" + file.string() + "' 2>/dev/null; nm -D -C '" + file.string() + "'");
+            Capture("nm -C '" + file.string() + "' 2>/dev/null; nm -D -C '" + file.string() + "'");
         std::string otherTitle = std::string("Nuvset") + other.back();
         EXPECT_EQ(all.find(other), std::string::npos);
         EXPECT_EQ(all.find(otherTitle + "Resources"), std::string::npos);
