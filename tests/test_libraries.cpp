@@ -294,7 +294,7 @@ TEST(Libraries, SymbolTablesShowTheExportsAndNothingOfTheOtherLibrary) {
         // No symbol of either table, local or dynamic, names the other library.
         std::string all =
             Capture("nm -C '" + file.string() + "' 2>/dev/null; nm -D -C '" + file.string() + "'");
-        std::string otherTitle = std::string("Nuvset") + other.back();
+        std::string otherTitle = std::string("Nuvset") + std::string(other).back();
         EXPECT_EQ(all.find(other), std::string::npos);
         EXPECT_EQ(all.find(otherTitle + "Resources"), std::string::npos);
         EXPECT_EQ(all.find(otherTitle + "Classes"), std::string::npos);
