@@ -28,7 +28,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/host
 install(EXPORT NuvelkitTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/NuvelkitConfig.cmake.in
-  ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake INSTALL_DESTINATION ${NK_CMAKE_DIR})
+  ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake INSTALL_DESTINATION ${NK_CMAKE_DIR}
+  PATH_VARS CMAKE_INSTALL_LIBDIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/NuvelkitConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake
