@@ -35,5 +35,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/NuvelkitConfigVersion.cma
 install(FILES ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake
   ${PROJECT_BINARY_DIR}/NuvelkitConfigVersion.cmake DESTINATION ${NK_CMAKE_DIR})
 
+# The pkg-config file finds the prefix from its own place, so the tree can be installed anywhere.
+file(RELATIVE_PATH NK_PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/nuvelkit.pc.in ${PROJECT_BINARY_DIR}/nuvelkit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/nuvelkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
