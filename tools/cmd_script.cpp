@@ -2,6 +2,7 @@
 // prints every request the control makes of its host.
 #include "tools/commands.h"
 
+#include "host/library_loader.h"
 #include "host/script.h"
 #include "set1/classes.h"
 #include "set2/classes.h"
@@ -60,11 +61,18 @@ void RegisterScript(CLI::App& app) {
     auto file = std::make_shared<std::string>("-");
     cmd->add_option("FILE", *file, "The script (standard input when absent or -)");
     cmd->callback([file] {
-        std::vector<const InterfaceTable*> classes;
-        for (const InterfaceTable* t : Nuvset1Classes())
-            classes.push_back(t);
-        for (const InterfaceTable* t : Nuvset2Classes())
-            classes.push_back(t);
+        // The classes come from the libraries' class objects, loaded as a container loads
+        // them; the program's own copies stand in only when a library cannot be found.
+        std::string loadError;
+        KitLibraries kit = OpenKitLibraries(loadError);
+        std::vector<const InterfaceTable*> classes = kit.Tables();
+        if (kit.libraries.size() != Libraries().size()) {
+            classes.clear();
+            for (const InterfaceTable* t : Nuvset1Classes())
+                classes.push_back(t);
+            for (const InterfaceTable* t : Nuvset2Classes())
+                classes.push_back(t);
+        }
         int status = 0;
         if (*file == "-") {
             status = RunScript(std::cin, std::cout, std::cerr, classes);
