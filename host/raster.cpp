@@ -16,7 +16,8 @@ namespace {
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { // b > 0
+// Quotients rounded down and up, for a positive divisor.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
     if ((a % b) != 0 && a < 0) --q;
     return q;
@@ -24,7 +25,7 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { // b > 0
 
 std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
     return -FloorDiv(-a, b);
-} // b > 0
+}
 
 // Linear blend of two pixels, channel by channel: w in 0..256 is the weight of b.
 inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t w) {

@@ -398,6 +398,23 @@ TEST(SurfacePictures, OneBitPicturesStretchByNearestNeighbour) {
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x)
             EXPECT_EQ(c.pixels().At(x, y), ((x < 3) == (y < 3)) ? kBlack : kWhite) << x << "," << y;
+
+    // Exactly twice the size, starting half a source pixel off the surface: each source
+    // pixel covers two by two, and a see-through pixel stays see-through in both rows.
+    Image bits(5, 3, 0xFFFFFFFFu);
+    for (int x = 0; x < 5; ++x)
+        bits.At(x, x % 3) = 0xFF000000u;
+    bits.At(4, 2) = 0x00000000u;
+    bits.bitsPerPixel = 1;
+    const Picture q = MakePicture(bits, "mono2");
+    SurfaceCanvas d(12, 8, 0x0000FF, 0, Font{});
+    d.PaintPicture(q, -3, 1, 10, 6);
+    for (int y = 1; y < 7; ++y)
+        for (int x = 0; x < 7; ++x) {
+            const std::uint32_t src = bits.At((x + 3) / 2, (y - 1) / 2);
+            EXPECT_EQ(d.pixels().At(x, y), src == 0 ? kRedPx : src) << x << "," << y;
+        }
+    EXPECT_EQ(d.pixels().At(7, 3), kRedPx);
 }
 
 TEST(SurfacePictures, ColourPicturesStretchSmoothly) {
