@@ -129,6 +129,9 @@ void AddModes(Section& section) {
     }
     row.AddControl("disabled", NuvelSphereClass(), Size(32, 32), [](ControlSite& site) {
         Double(site);
+        // A new sphere's PictureDisabled is an empty picture, which paints nothing: clear it
+        // so that the built-in disabled face shows.
+        site.Set("PictureDisabled", Variant::OfPicture(nullptr));
         site.Set("Enabled", Variant::Boolean(kFalse));
     });
 }
