@@ -67,7 +67,7 @@ case "$cmd" in
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF
     build build-asan
-    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$JOBS")
     echo "== fuzzing"
     CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNK_FUZZ=ON \
