@@ -324,16 +324,16 @@ private:
     }
 
     // "Picture1", "Image1(2)": a child declared by the class.
-    ChildRef Child(std::string_view spec) {
+    ChildRef Child(std::string_view written) {
         const InterfaceTable& table = Site().table();
-        std::string_view name = spec;
+        std::string_view name = written;
         int index = -1;
-        if (const auto open = spec.find('('); open != std::string_view::npos) {
-            if (spec.back() != ')') Fail("bad child " + std::string(spec));
-            name = spec.substr(0, open);
-            const auto n = script::ParseNumber(spec.substr(open + 1, spec.size() - open - 2));
+        if (const auto open = written.find('('); open != std::string_view::npos) {
+            if (written.back() != ')') Fail("bad child " + std::string(written));
+            name = written.substr(0, open);
+            const auto n = script::ParseNumber(written.substr(open + 1, written.size() - open - 2));
             const auto i = n && !n->hex ? n->value.ToLong() : std::nullopt;
-            if (!i) Fail("bad index in " + std::string(spec));
+            if (!i) Fail("bad index in " + std::string(written));
             index = *i;
         }
         const ChildInfo* info = table.FindChild(name);
@@ -350,12 +350,12 @@ private:
 
     void Send(Lexer& lx) {
         ControlSite& site = Site();
-        const std::string spec = Need(lx, "notification");
+        const std::string designation = Need(lx, "notification");
         std::optional<ChildRef> child;
-        std::string_view noteName = spec;
-        if (const auto dot = spec.rfind('.'); dot != std::string::npos) {
-            child = Child(std::string_view(spec).substr(0, dot));
-            noteName = std::string_view(spec).substr(dot + 1);
+        std::string_view noteName = designation;
+        if (const auto dot = designation.rfind('.'); dot != std::string::npos) {
+            child = Child(std::string_view(designation).substr(0, dot));
+            noteName = std::string_view(designation).substr(dot + 1);
         }
         const NoteInfo* note = FindNote(noteName);
         if (!note) Fail("unknown notification " + std::string(noteName));

@@ -197,10 +197,10 @@ private:
         const float diffuse = std::max(0.0f, paint::Dot(n, kLight));
         Rgb c = albedo * (0.42f + 0.72f * diffuse);
         const Vec3 half = paint::Normalize(kLight + Vec3{0, 0, 1});
-        const float spec = std::pow(std::max(0.0f, paint::Dot(n, half)), 60.0f);
+        const float specular = std::pow(std::max(0.0f, paint::Dot(n, half)), 60.0f);
         const float sky = paint::Clamp01(0.5f - 0.9f * n.y);
         const float tilt = 1.0f - n.z;
-        c = c + Rgb{1, 1, 1} * (gloss * (0.85f * spec + 0.55f * tilt * sky * sky));
+        c = c + Rgb{1, 1, 1} * (gloss * (0.85f * specular + 0.55f * tilt * sky * sky));
         c = c * (1.0f - 0.45f * tilt * paint::Clamp01(0.4f + 0.8f * n.y));
         return c;
     }
@@ -237,8 +237,8 @@ private:
                 Rgb lens =
                     paint::Mix(d.glow * 0.85f, paint::Mix(d.glow, Rgb{1, 1, 1}, 0.6f), core * core);
                 const Vec3 half = paint::Normalize(kLight + Vec3{0, 0, 1});
-                const float spec = std::pow(std::max(0.0f, paint::Dot(n, half)), 30.0f);
-                lens = lens + Rgb{1, 1, 1} * (0.9f * spec);
+                const float specular = std::pow(std::max(0.0f, paint::Dot(n, half)), 30.0f);
+                lens = lens + Rgb{1, 1, 1} * (0.9f * specular);
                 lens = lens * (0.8f + 0.2f * std::max(0.0f, paint::Dot(n, kLight)));
                 c = paint::Mix(c, lens, inside);
             }

@@ -26,10 +26,10 @@ Rgb ShadeSurface(const Surface& s, Vec3 n) {
     const float diffuse = std::max(0.0f, paint::Dot(n, kLight));
     Rgb c = s.albedo * (0.42f + 0.72f * diffuse);
     const Vec3 half = paint::Normalize(kLight + Vec3{0, 0, 1});
-    const float spec = std::pow(std::max(0.0f, paint::Dot(n, half)), 50.0f);
+    const float specular = std::pow(std::max(0.0f, paint::Dot(n, half)), 50.0f);
     const float sky = paint::Clamp01(0.5f - 0.9f * n.y);
     const float tilt = 1.0f - n.z;
-    c = c + Rgb{1, 1, 1} * (s.gloss * (0.85f * spec + 0.5f * tilt * sky * sky));
+    c = c + Rgb{1, 1, 1} * (s.gloss * (0.85f * specular + 0.5f * tilt * sky * sky));
     c = c * (1.0f - 0.4f * tilt * paint::Clamp01(0.4f + 0.8f * n.y));
     return c + s.emission;
 }

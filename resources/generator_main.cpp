@@ -27,16 +27,16 @@ using nk::resgen::ResourceSpec;
 // resource, with its role.
 void ReportMissing(const std::vector<const ResourceSpec*>& missing, bool allowed) {
     if (!allowed) {
-        for (const ResourceSpec* spec : missing)
-            std::cerr << "nk_resgen: missing: " << nk::resgen::ResourcePath(*spec) << " ("
-                      << spec->role << ")\n";
+        for (const ResourceSpec* listed : missing)
+            std::cerr << "nk_resgen: missing: " << nk::resgen::ResourcePath(*listed) << " ("
+                      << listed->role << ")\n";
         return;
     }
     std::map<std::string_view, std::string> byLibrary;
-    for (const ResourceSpec* spec : missing) {
-        std::string& ids = byLibrary[spec->library];
+    for (const ResourceSpec* listed : missing) {
+        std::string& ids = byLibrary[listed->library];
         ids += ' ';
-        ids += std::to_string(spec->id);
+        ids += std::to_string(listed->id);
     }
     for (const auto& [library, ids] : byLibrary)
         std::cout << "nk_resgen: " << library << ": not generated yet:" << ids << "\n";
@@ -64,9 +64,9 @@ bool WriteLibrary(const std::filesystem::path& dir, std::string_view library,
         return false;
     }
     for (const nk::resgen::PackedResource& r : pack.resources()) {
-        if (r.spec->library != library) continue;
+        if (r.listed->library != library) continue;
         const std::string_view bytes(reinterpret_cast<const char*>(r.bytes.data()), r.bytes.size());
-        if (!WriteBytes(dir / nk::resgen::ResourcePath(*r.spec), bytes, error)) return false;
+        if (!WriteBytes(dir / nk::resgen::ResourcePath(*r.listed), bytes, error)) return false;
     }
     return WriteBytes(dir / (std::string(library) + "_table.cpp"),
                       nk::resgen::TableSource(library, function, pack), error);

@@ -495,9 +495,9 @@ Rgb Lit(Rgb albedo, Vec3 normal, const Light& light) {
     const Vec3 l = Normalize(light.direction);
     const float diff = std::max(0.0f, Dot(n, l));
     const Vec3 h = Normalize(l + Vec3{0, 0, 1});
-    const float spec = std::pow(std::max(0.0f, Dot(n, h)), light.shininess);
+    const float specular = std::pow(std::max(0.0f, Dot(n, h)), light.shininess);
     const Rgb base = albedo * (light.ambient + light.diffuse * diff);
-    return base + light.colour * (light.specular * spec);
+    return base + light.colour * (light.specular * specular);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -191,33 +191,33 @@ const ResourceSpec* FindResourceSpec(std::string_view library, int id, ResourceK
     return nullptr;
 }
 
-std::string ResourcePath(const ResourceSpec& spec) {
-    return std::string(spec.library) + "/" + std::to_string(spec.id) +
-           (spec.kind == ResourceKind::Sound ? ".wav" : ".bmp");
+std::string ResourcePath(const ResourceSpec& listed) {
+    return std::string(listed.library) + "/" + std::to_string(listed.id) +
+           (listed.kind == ResourceKind::Sound ? ".wav" : ".bmp");
 }
 
-static std::string Name(const ResourceSpec& spec) {
-    return ResourcePath(spec) + " (" + std::string(spec.role) + ")";
+static std::string Name(const ResourceSpec& listed) {
+    return ResourcePath(listed) + " (" + std::string(listed.role) + ")";
 }
 
-std::string CheckBitmap(const ResourceSpec& spec, int width, int height, int depth) {
+std::string CheckBitmap(const ResourceSpec& listed, int width, int height, int depth) {
     std::string problems;
-    if (width != spec.width || height != spec.height)
+    if (width != listed.width || height != listed.height)
         problems += " size " + std::to_string(width) + " x " + std::to_string(height) +
-                    ", expected " + std::to_string(spec.width) + " x " +
-                    std::to_string(spec.height) + ";";
-    if (depth != spec.depth)
+                    ", expected " + std::to_string(listed.width) + " x " +
+                    std::to_string(listed.height) + ";";
+    if (depth != listed.depth)
         problems += " depth " + std::to_string(depth) + " bits, expected " +
-                    std::to_string(spec.depth) + ";";
+                    std::to_string(listed.depth) + ";";
     if (problems.empty()) return {};
     problems.pop_back();
-    return Name(spec) + ":" + problems;
+    return Name(listed) + ":" + problems;
 }
 
-std::string CheckSound(const ResourceSpec& spec, std::size_t bytes) {
-    if (bytes == static_cast<std::size_t>(spec.bytes)) return {};
-    return Name(spec) + ": " + std::to_string(bytes) + " bytes, expected " +
-           std::to_string(spec.bytes);
+std::string CheckSound(const ResourceSpec& listed, std::size_t bytes) {
+    if (bytes == static_cast<std::size_t>(listed.bytes)) return {};
+    return Name(listed) + ": " + std::to_string(bytes) + " bytes, expected " +
+           std::to_string(listed.bytes);
 }
 
 } // namespace nk::resgen

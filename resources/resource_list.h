@@ -29,12 +29,12 @@ std::span<const ResourceSpec> ResourceList();
 const ResourceSpec* FindResourceSpec(std::string_view library, int id, ResourceKind kind);
 
 // "nuvset1/101.bmp", "nuvset1/401.wav": where a resource lives in an export folder.
-std::string ResourcePath(const ResourceSpec& spec);
+std::string ResourcePath(const ResourceSpec& listed);
 
 // Compares a bitmap's measured size and depth with its entry; returns a message naming the
 // resource and what differs, empty when everything matches.
-std::string CheckBitmap(const ResourceSpec& spec, int width, int height, int depth);
+std::string CheckBitmap(const ResourceSpec& listed, int width, int height, int depth);
 // Compares a wave image's size with its entry, as CheckBitmap does.
-std::string CheckSound(const ResourceSpec& spec, std::size_t bytes);
+std::string CheckSound(const ResourceSpec& listed, std::size_t bytes);
 
 } // namespace nk::resgen

@@ -13,42 +13,42 @@ std::string KindName(ResourceKind kind) {
     return kind == ResourceKind::Sound ? "sound" : "bitmap";
 }
 
-std::string SymbolOf(const ResourceSpec& spec) {
-    return std::string("k") + (spec.kind == ResourceKind::Sound ? "Sound" : "Bitmap") +
-           std::to_string(spec.id);
+std::string SymbolOf(const ResourceSpec& listed) {
+    return std::string("k") + (listed.kind == ResourceKind::Sound ? "Sound" : "Bitmap") +
+           std::to_string(listed.id);
 }
 
 } // namespace
 
 const ResourceSpec* ResourcePack::Claim(std::string_view library, int id, ResourceKind kind) {
-    const ResourceSpec* spec = FindResourceSpec(library, id, kind);
-    if (spec == nullptr) {
+    const ResourceSpec* listed = FindResourceSpec(library, id, kind);
+    if (listed == nullptr) {
         errors_.push_back(std::string(library) + ": " + KindName(kind) + " " + std::to_string(id) +
                           " is not in the resource list");
         return nullptr;
     }
-    if (!seen_.insert(spec).second) {
-        errors_.push_back(ResourcePath(*spec) + ": generated twice");
+    if (!seen_.insert(listed).second) {
+        errors_.push_back(ResourcePath(*listed) + ": generated twice");
         return nullptr;
     }
-    return spec;
+    return listed;
 }
 
 void ResourcePack::AddBitmap(const GeneratedBitmap& bmp) {
-    const ResourceSpec* spec = Claim(bmp.library, bmp.id, ResourceKind::Bitmap);
-    if (spec == nullptr) return;
+    const ResourceSpec* listed = Claim(bmp.library, bmp.id, ResourceKind::Bitmap);
+    if (listed == nullptr) return;
     const Image& img = bmp.image;
-    const std::string path = ResourcePath(*spec);
+    const std::string path = ResourcePath(*listed);
     if (img.width <= 0 || img.height <= 0 ||
         img.pixels.size() != static_cast<size_t>(img.width) * img.height) {
         errors_.push_back(path + ": the drawing has no pixels or a wrong pixel count");
         return;
     }
-    if (std::string e = CheckBitmap(*spec, img.width, img.height, bmp.bitsPerPixel); !e.empty()) {
+    if (std::string e = CheckBitmap(*listed, img.width, img.height, bmp.bitsPerPixel); !e.empty()) {
         errors_.push_back(e);
         return;
     }
-    PackedResource out{spec, EncodeBmp(img, bmp.bitsPerPixel)};
+    PackedResource out{listed, EncodeBmp(img, bmp.bitsPerPixel)};
     // Check what was written, not what was asked for.
     const DecodeResult back = DecodeBmp(out.bytes, path);
     if (!back.ok()) {
@@ -56,7 +56,7 @@ void ResourcePack::AddBitmap(const GeneratedBitmap& bmp) {
         return;
     }
     if (std::string e =
-            CheckBitmap(*spec, back.image.width, back.image.height, back.image.bitsPerPixel);
+            CheckBitmap(*listed, back.image.width, back.image.height, back.image.bitsPerPixel);
         !e.empty()) {
         errors_.push_back(e + " (as written)");
         return;
@@ -65,27 +65,27 @@ void ResourcePack::AddBitmap(const GeneratedBitmap& bmp) {
 }
 
 void ResourcePack::AddSound(const GeneratedSound& snd) {
-    const ResourceSpec* spec = Claim("nuvset1", snd.id, ResourceKind::Sound);
-    if (spec == nullptr) return;
-    const std::string path = ResourcePath(*spec);
+    const ResourceSpec* listed = Claim("nuvset1", snd.id, ResourceKind::Sound);
+    if (listed == nullptr) return;
+    const std::string path = ResourcePath(*listed);
     if (snd.wave.size() < 12 || !std::equal(snd.wave.begin(), snd.wave.begin() + 4, "RIFF") ||
         !std::equal(snd.wave.begin() + 8, snd.wave.begin() + 12, "WAVE")) {
         errors_.push_back(path + ": not a RIFF wave image");
         return;
     }
-    if (std::string e = CheckSound(*spec, snd.wave.size()); !e.empty()) {
+    if (std::string e = CheckSound(*listed, snd.wave.size()); !e.empty()) {
         errors_.push_back(e);
         return;
     }
-    resources_.push_back({spec, snd.wave});
+    resources_.push_back({listed, snd.wave});
 }
 
 std::vector<const ResourceSpec*> ResourcePack::Missing() const {
     std::vector<const ResourceSpec*> missing;
-    for (const ResourceSpec& spec : ResourceList()) {
+    for (const ResourceSpec& listed : ResourceList()) {
         const bool found = std::any_of(resources_.begin(), resources_.end(),
-                                       [&](const PackedResource& r) { return r.spec == &spec; });
-        if (!found) missing.push_back(&spec);
+                                       [&](const PackedResource& r) { return r.listed == &listed; });
+        if (!found) missing.push_back(&listed);
     }
     return missing;
 }
@@ -113,16 +113,16 @@ std::string TableSource(std::string_view library, const std::string& function,
                         const ResourcePack& pack) {
     std::vector<const PackedResource*> entries;
     for (const PackedResource& r : pack.resources())
-        if (r.spec->library == library) entries.push_back(&r);
+        if (r.listed->library == library) entries.push_back(&r);
     std::sort(entries.begin(), entries.end(), [](const auto* a, const auto* b) {
-        return std::pair(a->spec->id, a->spec->kind) < std::pair(b->spec->id, b->spec->kind);
+        return std::pair(a->listed->id, a->listed->kind) < std::pair(b->listed->id, b->listed->kind);
     });
     const std::string lib(library);
     std::string src = "// Generated by nk_resgen: the embedded resources of " + lib +
                       ". Do not edit.\n#include \"resources/resource_tables.h\"\n\n"
                       "#include <cstdint>\n\nnamespace nk {\n\nnamespace {\n\n";
     for (const PackedResource* r : entries) {
-        src += "// " + std::string(r->spec->role) + "\nconst char " + SymbolOf(*r->spec) +
+        src += "// " + std::string(r->listed->role) + "\nconst char " + SymbolOf(*r->listed) +
                "[] =\n    \"" + CppStringLiteral(r->bytes) + "\";\n\n";
     }
     if (!entries.empty())
@@ -134,9 +134,9 @@ std::string TableSource(std::string_view library, const std::string& function,
     } else {
         src += "    static const ResourceEntry entries[] = {\n";
         for (const PackedResource* r : entries) {
-            const std::string name = SymbolOf(*r->spec);
-            src += "        {" + std::to_string(r->spec->id) + ", ResourceKind::" +
-                   (r->spec->kind == ResourceKind::Sound ? "Sound" : "Bitmap") + ", {Bytes(" +
+            const std::string name = SymbolOf(*r->listed);
+            src += "        {" + std::to_string(r->listed->id) + ", ResourceKind::" +
+                   (r->listed->kind == ResourceKind::Sound ? "Sound" : "Bitmap") + ", {Bytes(" +
                    name + "), sizeof(" + name + ") - 1}},\n";
         }
         src += "    };\n    static const ResourceLibrary lib{\"" + lib + "\", entries};\n";

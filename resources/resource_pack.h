@@ -17,7 +17,7 @@
 namespace nk::resgen {
 
 struct PackedResource {
-    const ResourceSpec* spec = nullptr;
+    const ResourceSpec* listed = nullptr;
     std::vector<std::uint8_t> bytes; // the file: a BMP or a RIFF wave image
 };
 

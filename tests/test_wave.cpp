@@ -102,14 +102,14 @@ Bytes AdpcmFormat(std::uint16_t channels, std::uint16_t blockAlign) {
 
 // SDL's decoding of an image, as 16-bit samples; empty with `error` set when SDL refuses it.
 std::vector<std::int16_t> DecodeWithSdl(const Bytes& image, std::string& error,
-                                        SDL_AudioSpec& spec) {
+                                        SDL_AudioSpec& audio) {
     // The last block of a short sound is shorter than the block size; SDL's default drops
     // such a block, so it is asked to decode every whole sample frame instead.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "dropframe");
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) {
+    if (!SDL_LoadWAV_RW(rw, 1, &audio, &buffer, &length)) {
         error = SDL_GetError();
         return {};
     }
@@ -326,17 +326,17 @@ TEST(WaveDecoder, TrailingBytesAndLargeFactCounts) {
 }
 
 TEST(WaveDecoder, AgreesWithSdlOnMsAdpcm) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     std::string error;
     const auto tone = Tone(7000);
     const Bytes image = EncodeMsAdpcmWave(tone);
     const auto ours = DecodeWave(image, "tone");
     ASSERT_TRUE(ours.ok()) << ours.error;
-    const auto sdl = DecodeWithSdl(image, error, spec);
+    const auto sdl = DecodeWithSdl(image, error, audio);
     ASSERT_TRUE(error.empty()) << error;
-    EXPECT_EQ(spec.freq, 44100);
-    EXPECT_EQ(spec.channels, 1);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    EXPECT_EQ(audio.freq, 44100);
+    EXPECT_EQ(audio.channels, 1);
+    EXPECT_EQ(audio.format, AUDIO_S16LSB);
     ASSERT_EQ(sdl.size(), ours.samples.size());
     EXPECT_EQ(sdl, ours.samples);
 }
@@ -366,12 +366,12 @@ TEST(BuiltInSounds, DecodeToTheirSampleCountsWithBothDecoders) {
         EXPECT_EQ(ours.info.blockAlign, 1024);
         EXPECT_EQ(ours.info.factSamples, sound.samples);
         EXPECT_EQ(ours.frames(), sound.samples);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec audio{};
         std::string error;
-        const auto sdl = DecodeWithSdl(image, error, spec);
+        const auto sdl = DecodeWithSdl(image, error, audio);
         ASSERT_TRUE(error.empty()) << error;
-        EXPECT_EQ(spec.freq, 44100);
-        EXPECT_EQ(spec.channels, 1);
+        EXPECT_EQ(audio.freq, 44100);
+        EXPECT_EQ(audio.channels, 1);
         EXPECT_EQ(sdl.size(), sound.samples);
         EXPECT_EQ(sdl, ours.samples);
     }
