@@ -1,6 +1,7 @@
 // The interface of NuvelCheck as its containers see it: the members of _NuvelCheck in
 // interface order, the events of __NuvelCheck by number, the glow overlay child and the
 // design-time settings.
+#include "framework/member_values.h"
 #include "resources/resource_tables.h"
 #include "set1/check/nuvel_check.h"
 
@@ -15,18 +16,6 @@ NuvelCheck& Self(Control& c) {
 }
 
 // Setters receive values already converted to the member's type.
-VBool AsBoolean(const Variant& v) {
-    return static_cast<VBool>(v.number());
-}
-std::int32_t AsLong(const Variant& v) {
-    return static_cast<std::int32_t>(v.number());
-}
-OleColor AsColor(const Variant& v) {
-    return static_cast<OleColor>(v.number());
-}
-Variant OfColor(OleColor c) {
-    return Variant::Double(c);
-}
 
 using VT = ValueType;
 using MK = MemberKind;

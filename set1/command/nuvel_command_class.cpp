@@ -1,6 +1,7 @@
 // The interface of NuvelCommand as its containers see it: the members of _NuvelCommand
 // in interface order, the events of __NuvelCommand by number, the children and the
 // design-time settings.
+#include "framework/member_values.h"
 #include "resources/resource_tables.h"
 #include "set1/command/nuvel_command.h"
 
@@ -15,21 +16,6 @@ NuvelCommand& Self(Control& c) {
 }
 
 // Setters receive values already converted to the member's type.
-VBool AsBoolean(const Variant& v) {
-    return static_cast<VBool>(v.number());
-}
-std::int32_t AsLong(const Variant& v) {
-    return static_cast<std::int32_t>(v.number());
-}
-float AsSingle(const Variant& v) {
-    return static_cast<float>(v.number());
-}
-OleColor AsColor(const Variant& v) {
-    return static_cast<OleColor>(v.number());
-}
-Variant OfColor(OleColor c) {
-    return Variant::Double(c);
-}
 
 using VT = ValueType;
 using MK = MemberKind;

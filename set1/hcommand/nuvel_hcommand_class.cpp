@@ -1,6 +1,7 @@
 // The interface of NuvelHCommand as its containers see it: the members of _NuvelHCommand
 // in interface order, the events of __NuvelHCommand by number, the child and the design-time
 // settings.
+#include "framework/member_values.h"
 #include "resources/resource_tables.h"
 #include "set1/hcommand/nuvel_hcommand.h"
 
@@ -15,24 +16,6 @@ NuvelHCommand& Self(Control& c) {
 }
 
 // Setters receive values already converted to the member's type.
-VBool AsBoolean(const Variant& v) {
-    return static_cast<VBool>(v.number());
-}
-std::int16_t AsInteger(const Variant& v) {
-    return static_cast<std::int16_t>(v.number());
-}
-std::int32_t AsLong(const Variant& v) {
-    return static_cast<std::int32_t>(v.number());
-}
-float AsSingle(const Variant& v) {
-    return static_cast<float>(v.number());
-}
-OleColor AsColor(const Variant& v) {
-    return static_cast<OleColor>(v.number());
-}
-Variant OfColor(OleColor c) {
-    return Variant::Double(c);
-}
 
 using VT = ValueType;
 using MK = MemberKind;
