@@ -22,5 +22,8 @@ function(nk_control_library name dir resources)
   set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/exports.map)
   target_link_options(${name} PRIVATE
-    -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/exports.map -Wl,--no-undefined)
+    -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/exports.map
+    # Sanitized builds leave the runtime to the executable, so only plain builds can insist
+    # that the library resolves every symbol itself.
+    $<$<NOT:$<OR:$<BOOL:${NK_SANITIZE}>,$<BOOL:${NK_FUZZ}>>>:-Wl,--no-undefined>)
 endfunction()
