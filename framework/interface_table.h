@@ -8,6 +8,7 @@
 #include "framework/values.h"
 #include "framework/variant.h"
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -26,6 +27,18 @@ enum class ValueType { Boolean, Integer, Long, Single, Double, String, Color, Pi
 // field: a plain public field (no notification, no repaint).
 enum class MemberKind { Own, Surface, Field };
 
+// An enumeration that members take, with its members' names and values in declaration order.
+// Tools list it: the script host, form files, property browsers and the typed API.
+struct EnumMember {
+    std::string_view name;
+    std::int32_t value;
+};
+
+struct EnumInfo {
+    std::string_view name; // "NKPicStyles"
+    std::span<const EnumMember> members;
+};
+
 struct PropertyInfo {
     std::string_view name;
     ValueType type;
@@ -34,6 +47,7 @@ struct PropertyInfo {
     // Assigns a value already converted to `type`; nullptr for a read-only property.
     void (*set)(Control&, const Variant&);
     std::string_view help = {}; // the member's help string, shown by property browsers
+    const EnumInfo* enumeration = nullptr; // the enumeration the property takes, if any
 };
 
 struct ParamInfo {
