@@ -11,6 +11,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
+#include <harfbuzz/hb-ft.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
@@ -37,6 +38,15 @@ struct Library {
     Library& operator=(const Library&) = delete;
 };
 
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace
+
 // Where a font name and style lead: a face file, and the styles to make up because the
 // family has no such face.
 struct FaceChoice {
@@ -46,14 +56,21 @@ struct FaceChoice {
     bool oblique = false;
 };
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-} // namespace
+// fontconfig's sorted list for a family and style: each face with the characters it has.
+struct FallbackList {
+    struct Entry {
+        FaceChoice choice;
+        FcCharSet* charset = nullptr; // a reference of the list's own
+    };
+    std::vector<Entry> entries;
+    FallbackList() = default;
+    FallbackList(const FallbackList&) = delete;
+    FallbackList& operator=(const FallbackList&) = delete;
+    ~FallbackList() {
+        for (const Entry& e : entries)
+            FcCharSetDestroy(e.charset);
+    }
+};
 
 struct FaceHandle {
     std::shared_ptr<Library> library; // outlives the face
@@ -72,17 +89,45 @@ public:
     std::shared_ptr<SizedFont> Resolve(const Font& font) {
         const int px = PixelSize(font.size);
         const std::optional<FaceChoice> choice = Choose(font.name, font.bold, font.italic);
-        if (choice) {
-            if (auto f = Sized(*choice, px)) return f;
+        std::shared_ptr<SizedFont> f = choice ? Sized(*choice, px) : nullptr;
+        if (f) {
+            if (!f->hasFallbacks()) f->SetFallbacks(Sorted(font.name, font.bold, font.italic));
+            return f;
         }
-        return Fallback(px);
+        f = Fallback(px);
+        if (f && !f->hasFallbacks()) f->SetFallbacks(Sorted(kLastResort, false, false));
+        return f;
     }
 
     // DejaVu Sans at a pixel size: the face of last resort.
     std::shared_ptr<SizedFont> Fallback(int px) {
-        if (auto choice = Choose("DejaVu Sans", false, false))
+        if (auto choice = Choose(kLastResort, false, false))
             if (auto f = Sized(*choice, px)) return f;
-        return Sized({"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 0, false, false}, px);
+        return Sized(LastResortFile(), px);
+    }
+
+    // A face of a fallback list at a pixel size, kept apart from the fonts captions
+    // resolve to so that fallback fonts never look further themselves.
+    std::shared_ptr<SizedFont> FallbackSized(const FaceChoice& choice, int px) {
+        const SizeKey key{choice.file, choice.index, px, choice.embolden, choice.oblique};
+        if (auto it = fallbackSized_.find(key); it != fallbackSized_.end()) return it->second;
+        auto face = Face(choice.file, choice.index);
+        std::shared_ptr<SizedFont> font;
+        if (face) {
+            font = std::make_shared<SizedFont>(face, px, choice.embolden, choice.oblique, true);
+            if (!font->ok()) font = nullptr;
+        }
+        fallbackSized_.emplace(key, font);
+        return font;
+    }
+
+    // The list fontconfig sorts for a family and style, cached by both.
+    std::shared_ptr<const FallbackList> Sorted(const std::string& name, bool bold, bool italic) {
+        const NameKey key{Lower(name), bold, italic};
+        if (auto it = sorted_.find(key); it != sorted_.end()) return it->second;
+        auto list = Sort(name, bold, italic);
+        sorted_.emplace(key, list);
+        return list;
     }
 
 private:
@@ -95,6 +140,77 @@ private:
     std::map<NameKey, std::optional<FaceChoice>> names_;
     std::map<std::pair<std::string, int>, std::shared_ptr<FaceHandle>> faces_;
     std::map<SizeKey, std::shared_ptr<SizedFont>> sized_;
+    std::map<SizeKey, std::shared_ptr<SizedFont>> fallbackSized_;
+    std::map<NameKey, std::shared_ptr<const FallbackList>> sorted_;
+
+    static constexpr const char* kLastResort = "DejaVu Sans";
+    static FaceChoice LastResortFile() {
+        return {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 0, false, false};
+    }
+
+    bool Ready() {
+        if (!fcTried_) {
+            fcTried_ = true;
+            fcReady_ = FcInit() == FcTrue;
+        }
+        return fcReady_;
+    }
+
+    // The pattern fontconfig matches and sorts for a family and style.
+    static FcPattern* Pattern(const std::string& name, bool bold, bool italic) {
+        FcPattern* pattern = FcPatternCreate();
+        if (!pattern) return nullptr;
+        if (!name.empty())
+            FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+        FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+        FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+        FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern); // adds the language of the environment
+        return pattern;
+    }
+
+    // The face file of a matched or sorted pattern and the styles to make up for it.
+    static std::optional<FaceChoice> ChoiceOf(FcPattern* font, bool bold, bool italic) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || !file)
+            return std::nullopt;
+        FaceChoice c;
+        c.file = reinterpret_cast<const char*>(file);
+        int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+        FcBool embolden = FcFalse;
+        if (FcPatternGetInteger(font, FC_INDEX, 0, &index) == FcResultMatch) c.index = index;
+        FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+        FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+        FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
+        c.embolden = bold && (embolden == FcTrue || weight < FC_WEIGHT_DEMIBOLD);
+        c.oblique = italic && slant == FC_SLANT_ROMAN;
+        return c;
+    }
+
+    std::shared_ptr<const FallbackList> Sort(const std::string& name, bool bold, bool italic) {
+        auto list = std::make_shared<FallbackList>();
+        if (!Ready()) return list;
+        FcPattern* pattern = Pattern(name, bold, italic);
+        if (!pattern) return list;
+        FcResult result = FcResultNoMatch;
+        FcFontSet* set = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result);
+        FcPatternDestroy(pattern);
+        if (!set) return list;
+        for (int i = 0; i < set->nfont; ++i) {
+            FcPattern* font = set->fonts[i];
+            FcBool scalable = FcFalse;
+            FcCharSet* charset = nullptr;
+            if (FcPatternGetBool(font, FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable)
+                continue; // bitmap faces are not drawn
+            if (FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) != FcResultMatch || !charset)
+                continue;
+            if (auto choice = ChoiceOf(font, bold, italic))
+                list->entries.push_back({*choice, FcCharSetCopy(charset)});
+        }
+        FcFontSetDestroy(set);
+        return list;
+    }
 
     std::optional<FaceChoice> Choose(const std::string& name, bool bold, bool italic) {
         const NameKey key{Lower(name), bold, italic};
@@ -105,39 +221,14 @@ private:
     }
 
     std::optional<FaceChoice> Match(const std::string& name, bool bold, bool italic) {
-        if (!fcTried_) {
-            fcTried_ = true;
-            fcReady_ = FcInit() == FcTrue;
-        }
-        if (!fcReady_) return std::nullopt;
-        FcPattern* pattern = FcPatternCreate();
+        if (!Ready()) return std::nullopt;
+        FcPattern* pattern = Pattern(name, bold, italic);
         if (!pattern) return std::nullopt;
-        if (!name.empty())
-            FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-        FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-        FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-        FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
         FcPattern* match = FcFontMatch(nullptr, pattern, &result);
         FcPatternDestroy(pattern);
         if (!match) return std::nullopt;
-        std::optional<FaceChoice> choice;
-        FcChar8* file = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
-            FaceChoice c;
-            c.file = reinterpret_cast<const char*>(file);
-            int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
-            FcBool embolden = FcFalse;
-            if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) c.index = index;
-            FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-            FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-            FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
-            c.embolden = bold && (embolden == FcTrue || weight < FC_WEIGHT_DEMIBOLD);
-            c.oblique = italic && slant == FC_SLANT_ROMAN;
-            choice = c;
-        }
+        std::optional<FaceChoice> choice = ChoiceOf(match, bold, italic);
         FcPatternDestroy(match);
         return choice;
     }
@@ -207,8 +298,10 @@ std::shared_ptr<SizedFont> ResolveFont(const Font& font) {
     return TheEngine().Resolve(font);
 }
 
-SizedFont::SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embolden, bool oblique)
-    : face_(std::move(face)), pixelSize_(pixelSize), embolden_(embolden), oblique_(oblique) {
+SizedFont::SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embolden, bool oblique,
+                     bool fallbackOnly)
+    : face_(std::move(face)), pixelSize_(pixelSize), embolden_(embolden), oblique_(oblique),
+      fallbackOnly_(fallbackOnly) {
     FT_Face f = face_->face;
     if (!f || FT_Set_Pixel_Sizes(f, 0, static_cast<FT_UInt>(pixelSize)) != 0) return;
     Metrics m;
@@ -236,7 +329,12 @@ SizedFont::SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embol
         m.underlineThickness = std::max(1, pixelSize / 14);
         m.underlineTop = 1;
     }
-    if (embolden_) m.underlineThickness = std::max(m.underlineThickness, pixelSize / 12);
+    if (embolden_) {
+        m.underlineThickness = std::max(m.underlineThickness, pixelSize / 12);
+        // What FreeType's synthetic bold adds to an advance.
+        const FT_Pos strength = FT_MulFix(f->units_per_EM, f->size->metrics.y_scale) / 24;
+        emboldenAdvance_ = static_cast<int>((strength + 32) >> 6);
+    }
     m.height = m.ascent + m.descent;
     // Keep the underline inside the line so that clipping to the line keeps it.
     m.underlineTop = std::clamp(m.underlineTop, 0, std::max(0, m.descent - m.underlineThickness));
@@ -246,6 +344,66 @@ SizedFont::SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embol
 }
 
 SizedFont::~SizedFont() = default;
+
+void SizedFont::SetFallbacks(std::shared_ptr<const FallbackList> list) {
+    fallbacks_ = std::move(list);
+    opened_.assign(fallbacks_ ? fallbacks_->entries.size() : 0, nullptr);
+}
+
+bool SizedFont::Has(char32_t c) const {
+    return ok_ && FT_Get_Char_Index(face_->face, c) != 0;
+}
+
+SizedFont& SizedFont::FontFor(char32_t c) {
+    if (Has(c)) return *this;
+    SizedFont* other = FallbackFor(c);
+    return other ? *other : *this;
+}
+
+SizedFont* SizedFont::FallbackFor(char32_t c) {
+    if (fallbackOnly_ || !ok_) return nullptr;
+    if (auto it = fallbackFor_.find(c); it != fallbackFor_.end()) return it->second;
+    SizedFont* found = nullptr;
+    const auto usable = [&](const std::shared_ptr<SizedFont>& f) {
+        return f && f->face_ != face_ && f->Has(c);
+    };
+    if (fallbacks_ && !fallbacks_->entries.empty()) {
+        for (std::size_t i = 0; i < fallbacks_->entries.size() && !found; ++i) {
+            const FallbackList::Entry& e = fallbacks_->entries[i];
+            if (!FcCharSetHasChar(e.charset, c)) continue;
+            if (!opened_[i]) opened_[i] = TheEngine().FallbackSized(e.choice, pixelSize_);
+            if (usable(opened_[i])) found = opened_[i].get();
+        }
+    } else {
+        // Without fontconfig the face of last resort is the one fallback.
+        if (opened_.empty())
+            opened_.push_back(TheEngine().FallbackSized(
+                {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"}, pixelSize_));
+        if (usable(opened_[0])) found = opened_[0].get();
+    }
+    fallbackFor_.emplace(c, found);
+    return found;
+}
+
+const Glyph& SizedFont::GetGlyphAt(unsigned glyphIndex) {
+    if (auto it = byIndex_.find(glyphIndex); it != byIndex_.end()) return it->second;
+    Glyph g;
+    if (!ok_ || !RenderFrom(*face_, glyphIndex, g)) g = Glyph{};
+    return byIndex_.emplace(glyphIndex, g).first->second;
+}
+
+hb_font_t* SizedFont::Shaper() {
+    if (!ok_) return nullptr;
+    // Several sizes share one face, and HarfBuzz asks the face for advances as it shapes.
+    if (FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelSize_)) != 0) return nullptr;
+    if (!shaper_) {
+        hb_font_t* font = hb_ft_font_create_referenced(face_->face);
+        if (!font) return nullptr;
+        hb_ft_font_set_load_flags(font, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP);
+        shaper_ = {font, &hb_font_destroy};
+    }
+    return shaper_.get();
+}
 
 const Glyph& SizedFont::LoadFlat(char32_t c) {
     flat_[c] = Render(c);
@@ -264,17 +422,12 @@ Glyph SizedFont::Render(char32_t c) {
     if (!ok_ || !f) return g;
     FT_UInt index = FT_Get_Char_Index(f, c);
     if (index == 0 && c >= 0x20) {
-        // A character this face lacks: take it from the fallback face when that has it.
-        if (!fallbackTried_) {
-            fallbackTried_ = true;
-            auto fb = TheEngine().Fallback(pixelSize_);
-            if (fb && fb.get() != this && fb->face_ != face_) fallback_ = fb;
-        }
-        if (fallback_ && FT_Get_Char_Index(fallback_->face_->face, c) != 0) {
-            const Glyph& other = fallback_->GetGlyph(c);
+        // A character this face lacks: take it from the first fallback face that has it.
+        if (SizedFont* fallback = FallbackFor(c)) {
+            const Glyph& other = fallback->GetGlyph(c);
             g = other;
             g.offset = static_cast<std::uint32_t>(store_.size());
-            const std::uint8_t* src = fallback_->Coverage(other);
+            const std::uint8_t* src = fallback->Coverage(other);
             store_.insert(store_.end(), src,
                           src + static_cast<std::size_t>(other.stride) * other.rows);
             return g;

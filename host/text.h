@@ -4,9 +4,12 @@
 //
 // Font sizes are points at 96 dots per inch. A surface font resolves to a face file by
 // its name and styles ("Arial" finds Liberation Sans); DejaVu Sans stands in when nothing
-// else loads and supplies the characters the chosen face lacks. The faces, their sizes
-// and their glyphs are shared by the whole process and guarded by one lock: hold
-// TextLock() while using a SizedFont.
+// else loads. A character the chosen face lacks comes from the first face of fontconfig's
+// sorted list for the font's family, style and language that has it. Runs in scripts
+// that join or reorder their letters, and combining marks, are shaped by HarfBuzz;
+// right-to-left text is put in display order by the bidirectional algorithm (FriBidi).
+// The faces, their sizes and their glyphs are shared by the whole process and guarded by
+// one lock: hold TextLock() while using a SizedFont.
 #pragma once
 
 #include "framework/font.h"
@@ -22,6 +25,8 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+struct hb_font_t;
 
 namespace nk::text {
 
@@ -51,14 +56,17 @@ struct Metrics {
     int strikeThickness = 1;
 };
 
-struct FaceHandle; // a FreeType face, private to the text engine
+struct FaceHandle;   // a FreeType face, private to the text engine
+struct FallbackList; // the faces to take missing characters from, private to the engine
 
 // A face at one pixel size, with its synthetic styles and its glyph cache: a flat table
 // for the first 256 characters and a map for the rest. Glyph references stay valid for
 // the life of the font; coverage pointers until the next GetGlyph.
 class SizedFont {
 public:
-    SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embolden, bool oblique);
+    // A fallback-only font never looks further for the characters it lacks.
+    SizedFont(std::shared_ptr<FaceHandle> face, int pixelSize, bool embolden, bool oblique,
+              bool fallbackOnly = false);
     ~SizedFont();
     SizedFont(const SizedFont&) = delete;
     SizedFont& operator=(const SizedFont&) = delete;
@@ -76,20 +84,42 @@ public:
     }
     const std::uint8_t* Coverage(const Glyph& g) const { return store_.data() + g.offset; }
 
+    // Whether the face itself has the character.
+    bool Has(char32_t c) const;
+    // The font whose face draws a character: this one when its face has it, else the
+    // first of the fallback list that has it, else this one (its missing-glyph box).
+    SizedFont& FontFor(char32_t c);
+    // The glyph of a glyph index of the face, rendered on first use.
+    const Glyph& GetGlyphAt(unsigned glyphIndex);
+    // HarfBuzz's font over this face at this size, ready to shape; nullptr when HarfBuzz
+    // cannot take the face.
+    hb_font_t* Shaper();
+    // The pixels synthetic bold adds to each advance.
+    int emboldenAdvance() const { return emboldenAdvance_; }
+
+    bool hasFallbacks() const { return fallbacks_ != nullptr; }
+    void SetFallbacks(std::shared_ptr<const FallbackList> list);
+
 private:
     static constexpr char32_t kFlat = 256;
     const Glyph& LoadFlat(char32_t c);
     const Glyph& LoadOther(char32_t c);
     Glyph Render(char32_t c);
     bool RenderFrom(FaceHandle& face, unsigned glyphIndex, Glyph& out);
+    SizedFont* FallbackFor(char32_t c);
 
     std::shared_ptr<FaceHandle> face_;
-    std::shared_ptr<SizedFont> fallback_;
-    bool fallbackTried_ = false;
+    std::shared_ptr<const FallbackList> fallbacks_;
+    std::vector<std::shared_ptr<SizedFont>> opened_;       // by place in the fallback list
+    std::unordered_map<char32_t, SizedFont*> fallbackFor_; // nullptr: no face has it
+    std::unordered_map<unsigned, Glyph> byIndex_;
+    std::unique_ptr<hb_font_t, void (*)(hb_font_t*)> shaper_{nullptr, nullptr};
     int pixelSize_;
     bool embolden_;
     bool oblique_;
+    bool fallbackOnly_;
     bool ok_ = false;
+    int emboldenAdvance_ = 0;
     Metrics metrics_;
     std::array<Glyph, kFlat> flat_{};
     std::bitset<kFlat> flatLoaded_;

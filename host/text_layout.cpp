@@ -3,6 +3,7 @@
 #include "host/text.h"
 
 #include "framework/host.h"
+#include "host/text_cells.h"
 
 #include <algorithm>
 #include <array>
@@ -12,57 +13,16 @@ namespace nk::text {
 
 namespace {
 
-// A short-lived array that lives on the stack for short texts and on the heap for long
-// ones, so that drawing a caption allocates nothing.
-template <class T, std::size_t N> class Scratch {
-public:
-    explicit Scratch(std::size_t capacity) {
-        if (capacity > N) {
-            heap_.resize(capacity);
-            data_ = heap_.data();
-        }
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    void push_back(const T& v) {
-        if (data_ == local_.data()) {
-            if (size_ < N) {
-                data_[size_++] = v;
-                return;
-            }
-            heap_.assign(local_.begin(), local_.end());
-        } else if (size_ < heap_.size()) {
-            data_[size_++] = v;
-            return;
-        }
-        heap_.resize(size_);
-        heap_.push_back(v);
-        data_ = heap_.data();
-        ++size_;
-    }
-    T& operator[](std::size_t i) { return data_[i]; }
-    const T& operator[](std::size_t i) const { return data_[i]; }
-    std::size_t size() const { return size_; }
-
-private:
-    std::array<T, N> local_{};
-    std::vector<T> heap_;
-    T* data_ = local_.data();
-    std::size_t size_ = 0;
-};
-
-struct Cell {
-    const Glyph* glyph = nullptr; // nullptr for tabs, line ends and other control characters
-    char32_t c = 0;
-    bool mark = false; // an access key: underlined
-};
+using detail::Cell;
+using detail::Cells;
+using detail::Scratch;
+using detail::Shaped;
 
 struct LineSpan {
     std::size_t begin = 0, end = 0;
     std::int64_t width = 0;
 };
 
-using Cells = Scratch<Cell, 96>;
 using Lines = Scratch<LineSpan, 16>;
 
 struct Options {
@@ -73,9 +33,11 @@ struct Options {
     int tabChars = 8;
 };
 
-// Decodes the text into cells, resolving glyphs and access-key marks.
-void Decode(SizedFont& font, std::string_view text, const Options& o, Cells& cells) {
+// Decodes the text into cells, resolving glyphs and access-key marks. Returns whether any
+// character lies beyond the Latin letters, where shaping and right-to-left runs begin.
+bool Decode(SizedFont& font, std::string_view text, const Options& o, Cells& cells) {
     bool markNext = false;
+    bool beyondLatin = false;
     for (std::size_t i = 0; i < text.size();) {
         const char32_t c = NextChar(text, i);
         if (o.prefix && c == U'&' && !markNext) {
@@ -91,8 +53,10 @@ void Decode(SizedFont& font, std::string_view text, const Options& o, Cells& cel
         cell.mark = markNext;
         markNext = false;
         if (c >= 0x20 && c != 0x7F) cell.glyph = &font.GetGlyph(c);
+        beyondLatin = beyondLatin || c >= 0x300;
         cells.push_back(cell);
     }
+    return beyondLatin;
 }
 
 class Advancer {
@@ -103,6 +67,7 @@ public:
     // How far the pen moves over a cell, `x` columns from the start of its line.
     std::int64_t operator()(const Cell& cell, std::int64_t x) const {
         if (cell.glyph) return cell.glyph->advance;
+        if (cell.advance >= 0) return cell.advance; // drawn by shaped glyphs
         if (cell.c != U'\t') return 0;
         if (!expand_) return space_;
         if (tab_ <= 0) return 0;
@@ -198,6 +163,27 @@ void BreakLines(const Cells& cells, const Options& o, std::int64_t maxWidth, con
     add(begin, cells.size());
 }
 
+void Blend(const Pen& pen, const SizedFont& font, const Glyph& g, std::int64_t x,
+           std::int64_t baseline, std::int64_t rise = 0) {
+    if (g.width <= 0 || g.rows <= 0) return;
+    raster::BlendCoverage(pen.view, pen.clip, font.Coverage(g), g.stride, g.rows, g.stride,
+                          x + g.left, baseline - rise - g.top, pen.color);
+}
+
+// The underline and strikethru of the pen across a whole line.
+void DrawRules(SizedFont& font, const Pen& pen, std::int64_t x, std::int64_t width,
+               std::int64_t baseline) {
+    const Metrics& m = font.metrics();
+    const std::int64_t underY = baseline + m.underlineTop;
+    if (pen.underline)
+        raster::FillBox(pen.view, pen.clip, {x, underY, x + width, underY + m.underlineThickness},
+                        pen.color);
+    if (pen.strikethru) {
+        const std::int64_t y = baseline - m.strikeTop;
+        raster::FillBox(pen.view, pen.clip, {x, y, x + width, y + m.strikeThickness}, pen.color);
+    }
+}
+
 void DrawLineOfText(SizedFont& font, const Pen& pen, const Cells& cells, const LineSpan& line,
                     const Advancer& adv, std::int64_t x, std::int64_t top) {
     const Metrics& m = font.metrics();
@@ -207,23 +193,63 @@ void DrawLineOfText(SizedFont& font, const Pen& pen, const Cells& cells, const L
     for (std::size_t i = line.begin; i < line.end; ++i) {
         const Cell& cell = cells[i];
         const std::int64_t step = adv(cell, penX - x);
-        if (const Glyph* g = cell.glyph; g && g->width > 0 && g->rows > 0) {
-            raster::BlendCoverage(pen.view, pen.clip, font.Coverage(*g), g->stride, g->rows,
-                                  g->stride, penX + g->left, baseline - g->top, pen.color);
-        }
+        if (cell.glyph) Blend(pen, font, *cell.glyph, penX, baseline);
         if (cell.mark)
             raster::FillBox(pen.view, pen.clip,
                             {penX, underY, penX + step, underY + m.underlineThickness}, pen.color);
         penX += step;
     }
-    if (pen.underline)
-        raster::FillBox(pen.view, pen.clip,
-                        {x, underY, x + line.width, underY + m.underlineThickness}, pen.color);
-    if (pen.strikethru) {
-        const std::int64_t y = baseline - m.strikeTop;
-        raster::FillBox(pen.view, pen.clip, {x, y, x + line.width, y + m.strikeThickness},
-                        pen.color);
+    DrawRules(font, pen, x, line.width, baseline);
+}
+
+// A line with shaped runs or right-to-left runs: the cells go in display order, and an
+// access key's underline goes under the cluster that draws the marked character.
+void DrawDisplayLine(SizedFont& font, const Pen& pen, const Cells& cells, const Shaped& shaped,
+                     const LineSpan& line, const Advancer& adv, std::int64_t x, std::int64_t top) {
+    const Metrics& m = font.metrics();
+    const std::int64_t baseline = top + m.ascent;
+    const std::size_t n = line.end - line.begin;
+    Scratch<std::uint32_t, 96> order(n);
+    if (shaped.reorder) {
+        detail::DisplayOrder(cells, line.begin, line.end, order);
+    } else {
+        for (std::size_t i = line.begin; i < line.end; ++i)
+            order.push_back(static_cast<std::uint32_t>(i));
     }
+    Scratch<std::int64_t, 96> at(n), width(n); // by place in the line
+    for (std::size_t i = 0; i < n; ++i)
+        at.push_back(0), width.push_back(0);
+    std::int64_t penX = x;
+    for (std::size_t k = 0; k < n; ++k) {
+        const Cell& cell = cells[order[k]];
+        const std::int64_t step = adv(cell, penX - x);
+        at[order[k] - line.begin] = penX;
+        width[order[k] - line.begin] = step;
+        if (cell.glyph) {
+            Blend(pen, font, *cell.glyph, penX, baseline);
+        } else {
+            std::int64_t glyphX = penX;
+            for (std::uint32_t g = cell.first; g < cell.first + cell.count; ++g) {
+                const detail::Piece& p = shaped.pieces[g];
+                Blend(pen, *p.font, *p.glyph, glyphX + p.dx, baseline, p.dy);
+                glyphX += p.advance;
+            }
+        }
+        penX += step;
+    }
+    const std::int64_t underY = baseline + m.underlineTop;
+    for (std::size_t i = line.begin; i < line.end; ++i) {
+        if (!cells[i].mark) continue;
+        std::size_t drawn = i;
+        if (cells[i].advance >= 0 && cells[i].count == 0) drawn = cells[i].leader;
+        if (drawn < line.begin || drawn >= line.end) continue;
+        const std::int64_t left = at[drawn - line.begin];
+        raster::FillBox(
+            pen.view, pen.clip,
+            {left, underY, left + width[drawn - line.begin], underY + m.underlineThickness},
+            pen.color);
+    }
+    DrawRules(font, pen, x, line.width, baseline);
 }
 
 } // namespace
@@ -251,7 +277,8 @@ Extent MeasureText(SizedFont& font, std::string_view text) {
     Options o;
     o.expandTabs = true;
     Cells cells(text.size());
-    Decode(font, text, o, cells);
+    Shaped shaped;
+    if (Decode(font, text, o, cells)) detail::Shape(font, cells, o.singleLine, shaped);
     const Advancer adv(font, o);
     Lines lines(0);
     BreakLines(cells, o, 0, adv, lines);
@@ -269,14 +296,21 @@ int PrintText(SizedFont& font, const Pen& pen, std::string_view text, std::int64
     Options o;
     o.expandTabs = true;
     Cells cells(text.size());
-    Decode(font, text, o, cells);
+    Shaped shaped;
+    const bool display =
+        Decode(font, text, o, cells) && detail::Shape(font, cells, o.singleLine, shaped);
     const Advancer adv(font, o);
     Lines lines(0);
     BreakLines(cells, o, 0, adv, lines);
     const int h = font.metrics().height;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        DrawLineOfText(font, pen, cells, lines[i], adv, i == 0 ? x : nextLineX,
-                       y + static_cast<std::int64_t>(i) * h);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::int64_t left = i == 0 ? x : nextLineX;
+        const std::int64_t top = y + static_cast<std::int64_t>(i) * h;
+        if (display)
+            DrawDisplayLine(font, pen, cells, shaped, lines[i], adv, left, top);
+        else
+            DrawLineOfText(font, pen, cells, lines[i], adv, left, top);
+    }
     return static_cast<int>(lines.size());
 }
 
@@ -292,7 +326,9 @@ void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect&
     if (f.clip) pen.clip = raster::Intersect(pen.clip, {r.left, r.top, r.right, r.bottom});
 
     Cells cells(text.size());
-    Decode(font, text, o, cells);
+    Shaped shaped;
+    const bool display =
+        Decode(font, text, o, cells) && detail::Shape(font, cells, o.singleLine, shaped);
     const Advancer adv(font, o);
     Lines lines(0);
     const std::int64_t rectWidth = static_cast<std::int64_t>(r.right) - r.left;
@@ -313,7 +349,10 @@ void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect&
         else if (f.right)
             x = r.right - line.width;
         const std::int64_t y = top + static_cast<std::int64_t>(i) * h;
-        if (!f.clip || (y < pen.clip.y1 && y + h > pen.clip.y0))
+        if (f.clip && (y >= pen.clip.y1 || y + h <= pen.clip.y0)) continue;
+        if (display)
+            DrawDisplayLine(font, pen, cells, shaped, line, adv, x, y);
+        else
             DrawLineOfText(font, pen, cells, line, adv, x, y);
     }
 }
