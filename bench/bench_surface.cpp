@@ -327,6 +327,12 @@ void PrintTable(const std::map<std::string, double>& ns) {
         {"8 frame lines", "BM_SurfaceFrameLines", "BM_CairoFrameLines", "cairo stroke", 0.15},
         {"2 arcs, radius 14", "BM_SurfaceArcs", "BM_CairoArcs", "cairo arc", 0.25},
         {"cached caption", "BM_SurfaceCaption", "BM_CairoShowGlyphs", "cairo_show_glyphs", 0.6},
+        {"Chinese caption", "BM_SurfaceCaptionChinese", "BM_CairoShapedChinese", "hb + cairo text",
+         0.8},
+        {"Arabic caption", "BM_SurfaceCaptionArabic", "BM_CairoShapedArabic", "hb + cairo text",
+         0.8},
+        {"Arabic, 9 in turn", "BM_SurfaceCaptionArabicInTurn", "BM_CairoShapedArabicInTurn",
+         "hb + cairo text", 0.8},
         {"own-size blit (info)", "BM_SurfaceBlit", "BM_PixmanBlit", "pixman SRC", 0},
         {"own-size blit (info)", "BM_SurfaceBlit", "BM_CairoBlit", "cairo paint", 0},
     };

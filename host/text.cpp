@@ -1,6 +1,8 @@
 // Fonts and the glyph cache.
 #include "host/text.h"
 
+#include "host/text_cells.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -392,14 +394,23 @@ const Glyph& SizedFont::GetGlyphAt(unsigned glyphIndex) {
     return byIndex_.emplace(glyphIndex, g).first->second;
 }
 
+detail::ShapeCache& SizedFont::shapeCache() {
+    if (!shapeCache_) shapeCache_ = std::make_unique<detail::ShapeCache>();
+    return *shapeCache_;
+}
+
 hb_font_t* SizedFont::Shaper() {
     if (!ok_) return nullptr;
-    // Several sizes share one face, and HarfBuzz asks the face for advances as it shapes.
-    if (FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelSize_)) != 0) return nullptr;
     if (!shaper_) {
-        hb_font_t* font = hb_ft_font_create_referenced(face_->face);
+        // HarfBuzz reads the face's tables through FreeType once and then places glyphs
+        // from them on its own, in 26.6 pixels at this size.
+        hb_face_t* face = hb_ft_face_create_referenced(face_->face);
+        hb_font_t* font = hb_font_create(face);
+        hb_face_destroy(face);
         if (!font) return nullptr;
-        hb_ft_font_set_load_flags(font, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP);
+        hb_font_set_scale(font, pixelSize_ * 64, pixelSize_ * 64);
+        hb_font_set_ppem(font, static_cast<unsigned>(pixelSize_),
+                         static_cast<unsigned>(pixelSize_));
         shaper_ = {font, &hb_font_destroy};
     }
     return shaper_.get();

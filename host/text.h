@@ -30,6 +30,10 @@ struct hb_font_t;
 
 namespace nk::text {
 
+namespace detail {
+struct ShapeCache;
+}
+
 // One rendered glyph: 8-bit coverage, `width` x `rows`, placed relative to the pen on the
 // baseline.
 struct Glyph {
@@ -97,6 +101,9 @@ public:
     // The pixels synthetic bold adds to each advance.
     int emboldenAdvance() const { return emboldenAdvance_; }
 
+    // What this font shaped lately.
+    detail::ShapeCache& shapeCache();
+
     bool hasFallbacks() const { return fallbacks_ != nullptr; }
     void SetFallbacks(std::shared_ptr<const FallbackList> list);
 
@@ -114,6 +121,7 @@ private:
     std::unordered_map<char32_t, SizedFont*> fallbackFor_; // nullptr: no face has it
     std::unordered_map<unsigned, Glyph> byIndex_;
     std::unique_ptr<hb_font_t, void (*)(hb_font_t*)> shaper_{nullptr, nullptr};
+    std::unique_ptr<detail::ShapeCache> shapeCache_;
     int pixelSize_;
     bool embolden_;
     bool oblique_;

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+struct hb_buffer_t;
+
 namespace nk::text::detail {
 
 // A short-lived array that lives on the stack for short texts and on the heap for long
@@ -79,8 +81,29 @@ struct Piece {
 using Cells = Scratch<Cell, 96>;
 
 struct Shaped {
-    std::vector<Piece> pieces;
-    bool reorder = false; // some cell runs right to left
+    const std::vector<Piece>* pieces = nullptr; // valid until the font shapes again
+    bool reorder = false;                       // some cell runs right to left
+};
+
+// The last few texts a font shaped, so that drawing the same caption again costs no
+// shaping: what shaping set in each cell, and the glyphs.
+struct ShapeCache {
+    struct Entry {
+        std::vector<std::uint32_t> chars;
+        bool singleLine = false;
+        bool special = false; // false: every character draws on its own left to right
+        bool reorder = false;
+        std::vector<Cell> cells;
+        std::vector<Piece> pieces;
+    };
+    static constexpr std::size_t kEntries = 8;
+    static constexpr std::size_t kLongest = 4096; // longer texts are shaped each time
+    std::vector<Entry> entries;                   // the most recent first
+    Entry spare;                                  // the last text too long to keep
+    // Room the bidirectional algorithm works in, kept from text to text.
+    std::vector<std::uint32_t> types, brackets;
+    std::vector<std::int8_t> levels;
+    std::unique_ptr<hb_buffer_t, void (*)(hb_buffer_t*)> buffer{nullptr, nullptr};
 };
 
 // Shapes the runs of the cells that need it and sets their bidirectional levels, taking

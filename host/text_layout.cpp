@@ -230,7 +230,7 @@ void DrawDisplayLine(SizedFont& font, const Pen& pen, const Cells& cells, const 
         } else {
             std::int64_t glyphX = penX;
             for (std::uint32_t g = cell.first; g < cell.first + cell.count; ++g) {
-                const detail::Piece& p = shaped.pieces[g];
+                const detail::Piece& p = (*shaped.pieces)[g];
                 Blend(pen, *p.font, *p.glyph, glyphX + p.dx, baseline, p.dy);
                 glyphX += p.advance;
             }

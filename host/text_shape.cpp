@@ -78,31 +78,64 @@ bool LineEnd(char32_t c) {
 
 // Sets the levels of one paragraph; a paragraph takes its direction from its first
 // strong character.
-void LevelParagraph(const std::vector<FriBidiChar>& chars, std::size_t begin, std::size_t end,
-                    Cells& cells) {
+static_assert(sizeof(FriBidiChar) == sizeof(std::uint32_t) &&
+              sizeof(FriBidiCharType) == sizeof(std::uint32_t) &&
+              sizeof(FriBidiBracketType) == sizeof(std::uint32_t) &&
+              sizeof(FriBidiLevel) == sizeof(std::int8_t));
+
+void LevelParagraph(const std::vector<std::uint32_t>& chars, std::size_t begin, std::size_t end,
+                    ShapeCache& room, Cells& cells) {
     const auto len = static_cast<FriBidiStrIndex>(end - begin);
     if (len <= 0) return;
-    std::vector<FriBidiCharType> types(end - begin);
-    std::vector<FriBidiBracketType> brackets(end - begin);
-    std::vector<FriBidiLevel> levels(end - begin, 0);
-    fribidi_get_bidi_types(chars.data() + begin, len, types.data());
-    fribidi_get_bracket_types(chars.data() + begin, len, types.data(), brackets.data());
+    room.types.resize(end - begin);
+    room.brackets.resize(end - begin);
+    room.levels.assign(end - begin, 0);
+    auto* types = reinterpret_cast<FriBidiCharType*>(room.types.data());
+    auto* brackets = reinterpret_cast<FriBidiBracketType*>(room.brackets.data());
+    fribidi_get_bidi_types(chars.data() + begin, len, types);
+    fribidi_get_bracket_types(chars.data() + begin, len, types, brackets);
     FriBidiParType direction = FRIBIDI_PAR_ON;
-    if (fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), len, &direction,
-                                            levels.data()) == 0)
+    if (fribidi_get_par_embedding_levels_ex(types, brackets, len, &direction,
+                                            reinterpret_cast<FriBidiLevel*>(room.levels.data())) ==
+        0)
         return; // out of memory: left to right
     for (std::size_t i = begin; i < end; ++i)
-        cells[i].level = static_cast<std::uint8_t>(std::max<int>(0, levels[i - begin]));
+        cells[i].level = static_cast<std::uint8_t>(std::max<int>(0, room.levels[i - begin]));
 }
 
-bool Level(const std::vector<FriBidiChar>& chars, bool singleLine, Cells& cells) {
+// Whether the bidirectional algorithm can only put a character at level one when every
+// strong character around it runs right to left: no left-to-right letters, numbers,
+// explicit embeddings or paragraph ends (a paragraph of neutrals alone runs left to right).
+bool RightToLeftOrNeutral(char32_t c) {
+    switch (fribidi_get_bidi_type(c)) {
+    case FRIBIDI_TYPE_RTL:
+    case FRIBIDI_TYPE_AL:
+    case FRIBIDI_TYPE_WS:
+    case FRIBIDI_TYPE_ON:
+    case FRIBIDI_TYPE_CS:
+    case FRIBIDI_TYPE_NSM:
+    case FRIBIDI_TYPE_SS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Level(const std::vector<std::uint32_t>& chars, bool singleLine, ShapeCache& room,
+           Cells& cells) {
+    if (std::all_of(chars.begin(), chars.end(), RightToLeftOrNeutral)) {
+        // Right-to-left letters with only neutrals between them: all at level one.
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i].level = 1;
+        return true;
+    }
     std::size_t begin = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (singleLine || !LineEnd(cells[i].c)) continue;
-        LevelParagraph(chars, begin, i, cells);
+        LevelParagraph(chars, begin, i, room, cells);
         begin = i + 1;
     }
-    LevelParagraph(chars, begin, cells.size(), cells);
+    LevelParagraph(chars, begin, cells.size(), room, cells);
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (cells[i].level & 1) return true;
     return false;
@@ -118,15 +151,10 @@ struct RunKey {
 
 class Shaper {
 public:
-    Shaper(SizedFont& font, Cells& cells, Shaped& out)
-        : font_(font), cells_(cells), out_(out), unicode_(hb_unicode_funcs_get_default()),
-          buffer_(hb_buffer_create(), &hb_buffer_destroy) {
-        chars_.reserve(cells.size());
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            chars_.push_back(cells[i].c);
-    }
-
-    const std::vector<FriBidiChar>& chars() const { return chars_; }
+    Shaper(SizedFont& font, Cells& cells, const std::vector<std::uint32_t>& chars,
+           hb_buffer_t* buffer, std::vector<Piece>& out)
+        : font_(font), cells_(cells), chars_(chars), out_(out),
+          unicode_(hb_unicode_funcs_get_default()), buffer_(buffer) {}
 
     // Splits the cells into runs of one font, script and level and shapes the runs that
     // need it. Control characters end runs and are never shaped.
@@ -164,10 +192,10 @@ public:
 private:
     SizedFont& font_;
     Cells& cells_;
-    Shaped& out_;
+    const std::vector<std::uint32_t>& chars_;
+    std::vector<Piece>& out_;
     hb_unicode_funcs_t* unicode_;
-    std::unique_ptr<hb_buffer_t, void (*)(hb_buffer_t*)> buffer_;
-    std::vector<FriBidiChar> chars_;
+    hb_buffer_t* buffer_;
 
     hb_script_t FirstScript() const {
         for (std::size_t i = 0; i < cells_.size(); ++i) {
@@ -195,8 +223,8 @@ private:
 
     void ShapeRun(std::size_t begin, std::size_t end, const RunKey& key) {
         hb_font_t* font = key.font->Shaper();
-        hb_buffer_t* buf = buffer_.get();
-        if (!font || !hb_buffer_allocation_successful(buf)) return;
+        hb_buffer_t* buf = buffer_;
+        if (!font || !buf || !hb_buffer_allocation_successful(buf)) return;
         hb_buffer_clear_contents(buf);
         hb_buffer_add_utf32(buf, chars_.data(), static_cast<int>(chars_.size()),
                             static_cast<unsigned>(begin), static_cast<int>(end - begin));
@@ -221,7 +249,7 @@ private:
             Cell& cell = cells_[at];
             // A cluster's glyphs come one after another; one that came apart is dropped.
             if (at != last && cell.count > 0) continue;
-            if (cell.count == 0) cell.first = static_cast<std::uint32_t>(out_.pieces.size());
+            if (cell.count == 0) cell.first = static_cast<std::uint32_t>(out_.size());
             Piece p;
             p.glyph = &key.font->GetGlyphAt(info[k].codepoint);
             p.font = key.font;
@@ -229,7 +257,7 @@ private:
             p.dy = Pixels(pos[k].y_offset);
             p.advance = Pixels(pos[k].x_advance);
             if (p.advance != 0) p.advance += key.font->emboldenAdvance();
-            out_.pieces.push_back(p);
+            out_.push_back(p);
             cell.advance += p.advance;
             ++cell.count;
             last = at;
@@ -253,20 +281,87 @@ private:
     }
 };
 
-} // namespace
+using Entry = ShapeCache::Entry;
 
-bool Shape(SizedFont& font, Cells& cells, bool singleLine, Shaped& out) {
+bool SameText(const Entry& e, const Cells& cells, bool singleLine) {
+    if (e.singleLine != singleLine || e.chars.size() != cells.size()) return false;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (e.chars[i] != cells[i].c) return false;
+    return true;
+}
+
+// The cached entry for the text, moved to the front; nullptr when there is none.
+const Entry* Find(ShapeCache& cache, const Cells& cells, bool singleLine) {
+    for (std::size_t i = 0; i < cache.entries.size(); ++i) {
+        if (!SameText(cache.entries[i], cells, singleLine)) continue;
+        std::rotate(cache.entries.begin(), cache.entries.begin() + static_cast<std::ptrdiff_t>(i),
+                    cache.entries.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        return &cache.entries.front();
+    }
+    return nullptr;
+}
+
+bool Apply(const Entry& e, Cells& cells, Shaped& out) {
+    if (!e.special) return false;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        Cell& cell = cells[i];
+        const Cell& shaped = e.cells[i];
+        cell.glyph = shaped.glyph;
+        cell.level = shaped.level;
+        cell.count = shaped.count;
+        cell.advance = shaped.advance;
+        cell.first = shaped.first;
+        cell.leader = shaped.leader;
+    }
+    out.pieces = &e.pieces;
+    out.reorder = e.reorder;
+    return true;
+}
+
+// The entry to shape a text into: a new one at the front while there is room, else the
+// least recently used one, emptied and moved to the front; long texts go to the spare.
+Entry& Slot(ShapeCache& cache, std::size_t length) {
+    Entry* e = &cache.spare;
+    if (length <= ShapeCache::kLongest) {
+        if (cache.entries.size() < ShapeCache::kEntries) cache.entries.emplace_back();
+        std::rotate(cache.entries.begin(), cache.entries.end() - 1, cache.entries.end());
+        e = &cache.entries.front();
+    }
+    e->chars.clear();
+    e->cells.clear();
+    e->pieces.clear();
+    e->reorder = false;
+    return *e;
+}
+
+// Shapes and levels the cells afresh into an entry.
+void Fresh(SizedFont& font, Cells& cells, bool singleLine, ShapeCache& cache, Entry& e) {
+    e.singleLine = singleLine;
     hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
     bool rtl = false, shaped = false;
     for (std::size_t i = 0; i < cells.size(); ++i) {
+        e.chars.push_back(cells[i].c);
         rtl = rtl || RightToLeft(cells[i].c);
         shaped = shaped || NeedsShaping(unicode, cells[i].c);
     }
-    if (!rtl && !shaped) return false;
-    Shaper shaper(font, cells, out);
-    if (rtl) out.reorder = Level(shaper.chars(), singleLine, cells);
-    shaper.Run();
-    return true;
+    e.special = rtl || shaped;
+    if (!e.special) return;
+    if (!cache.buffer) cache.buffer = {hb_buffer_create(), &hb_buffer_destroy};
+    if (rtl) e.reorder = Level(e.chars, singleLine, cache, cells);
+    Shaper(font, cells, e.chars, cache.buffer.get(), e.pieces).Run();
+    e.cells.assign(&cells[0], &cells[0] + cells.size());
+}
+
+} // namespace
+
+bool Shape(SizedFont& font, Cells& cells, bool singleLine, Shaped& out) {
+    ShapeCache& cache = font.shapeCache();
+    if (const Entry* hit = Find(cache, cells, singleLine)) return Apply(*hit, cells, out);
+    Entry& e = Slot(cache, cells.size());
+    Fresh(font, cells, singleLine, cache, e);
+    out.pieces = &e.pieces;
+    out.reorder = e.reorder;
+    return e.special;
 }
 
 void DisplayOrder(const Cells& cells, std::size_t begin, std::size_t end,

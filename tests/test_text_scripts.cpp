@@ -117,10 +117,12 @@ TEST(TextShaping, ShapedRunsDifferFromTheirCharactersOneByOne) {
     const std::vector<Case> cases = {
         // "salam": seen, lam, alef, meem, joined; on their own from the left: meem, alef,
         // lam, seen.
-        {"Arabic letters join", "\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85",
+        {"Arabic letters join",
+         "\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85",
          {"\xD9\x85", "\xD8\xA7", "\xD9\x84", "\xD8\xB3"}},
         // "ki": the vowel sign i comes after ka but is drawn before it.
-        {"a Devanagari vowel sign moves", "\xE0\xA4\x95\xE0\xA4\xBF",
+        {"a Devanagari vowel sign moves",
+         "\xE0\xA4\x95\xE0\xA4\xBF",
          {"\xE0\xA4\x95", "\xE0\xA4\xBF"}},
     };
     for (const Case& c : cases) {
@@ -130,8 +132,8 @@ TEST(TextShaping, ShapedRunsDifferFromTheirCharactersOneByOne) {
         EXPECT_FALSE(Same(shaped, DrawnInPieces(c.pieces)));
     }
     // Joined forms are narrower than the letters on their own.
-    EXPECT_LT(Width(cases[0].text), Width("\xD9\x85") + Width("\xD8\xA7") +
-                                        Width("\xD9\x84") + Width("\xD8\xB3"));
+    EXPECT_LT(Width(cases[0].text),
+              Width("\xD9\x85") + Width("\xD8\xA7") + Width("\xD9\x84") + Width("\xD8\xB3"));
 }
 
 TEST(TextShaping, CombiningMarksSitOnTheirBase) {
@@ -231,6 +233,55 @@ TEST(TextBidi, TheAccessKeyUnderlineStaysUnderTheMarkedCharacter) {
     ASSERT_TRUE(arabic.any());
     EXPECT_GT(arabic.left, Width(fath) / 2);
     EXPECT_LE(arabic.right, Width(fath));
+}
+
+TEST(TextBidi, EachLineIsAParagraphOfItsOwn) {
+    const std::string shalom = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";
+    const int h = static_cast<int>(Blank(1, 1).TextHeight("A"));
+    struct Case {
+        const char* what;
+        std::string first, second;
+    };
+    // A line of neutrals alone runs left to right, whatever the line before it did.
+    const std::vector<Case> cases = {
+        {"neutrals after Hebrew", shalom, "(!"},
+        {"Latin after Hebrew", shalom, "ab (c)"},
+        {"Hebrew after Latin", "ab (c)", shalom + " (!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SurfaceCanvas apart = Blank();
+        apart.DrawText(c.first, {0, 0, 240, 80}, kPlain);
+        apart.DrawText(c.second, {0, h, 240, 80}, kPlain);
+        EXPECT_TRUE(Same(Drawn(c.first + "\n" + c.second), apart));
+    }
+}
+
+TEST(TextShaping, ACaptionDrawnAgainLooksTheSame) {
+    // Shaped captions are kept for drawing again; many others in between push them out.
+    const std::string arabic = "\xD9\x81\xD8\xAA\xD8\xAD", hebrew = "\xD7\x90\xD7\x91";
+    std::vector<std::string> texts;
+    for (int i = 0; i < 12; ++i)
+        texts.push_back((i % 2 ? arabic : hebrew) + std::string(static_cast<std::size_t>(i), ' ') +
+                        "&" + arabic);
+    const auto draw = [](const std::string& t) {
+        SurfaceCanvas c = Blank();
+        c.DrawText(t, {0, 0, 240, 80}, 0);
+        return c;
+    };
+    std::vector<SurfaceCanvas> first;
+    for (const std::string& t : texts)
+        first.push_back(draw(t));
+    // After the eleven others (pushed out and shaped anew), then again at once (kept).
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t k = 1; k < texts.size(); ++k)
+            draw(texts[(i + k) % texts.size()]);
+        EXPECT_TRUE(Same(draw(texts[i]), first[i])) << i;
+        EXPECT_TRUE(Same(draw(texts[i]), first[i])) << i;
+    }
+    // The same characters with and without line ends are shaped apart.
+    EXPECT_FALSE(
+        Same(Drawn(hebrew + "\n" + arabic, 0), Drawn(hebrew + "\n" + arabic, dt::kSingleLine)));
 }
 
 } // namespace
