@@ -63,7 +63,7 @@ void AddScriptRows(Section& section) {
         hcommands.AddControl(c.label, NuvelHCommandClass(), Size(140, 32), [&c](ControlSite& site) {
             Captioned(site, c.text, Font{"Arial", 9, true}, 0xFFFFFF);
         });
-        checks.AddControl(c.label, NuvelCheckClass(), Size(140, 30), [&c](ControlSite& site) {
+        checks.AddControl(c.label, NuvelCheckClass(), Size(140, 31), [&c](ControlSite& site) {
             Captioned(site, c.text, Font{"Arial", 10}, 0xFFFFFF);
         });
     }
