@@ -284,5 +284,45 @@ TEST(TextShaping, ACaptionDrawnAgainLooksTheSame) {
         Same(Drawn(hebrew + "\n" + arabic, 0), Drawn(hebrew + "\n" + arabic, dt::kSingleLine)));
 }
 
+TEST(TextShaping, OddTextStaysInsideItsRectangle) {
+    const std::string alef = "\xD7\x90", arabic = "\xD9\x81\xD8\xAA\xD8\xAD";
+    const std::string acute = "\xCC\x81", zwj = "\xE2\x80\x8D", rlo = "\xE2\x80\xAE",
+                      rli = "\xE2\x81\xA7", pdf = "\xE2\x80\xAC";
+    std::string longArabic, veryLong;
+    for (int i = 0; i < 60; ++i)
+        longArabic += arabic + " ";
+    for (int i = 0; i < 1100; ++i)
+        veryLong += alef + arabic + "a ";
+    const std::vector<std::string> texts = {
+        acute + acute + "x",         // marks with nothing before them
+        "\t" + acute + "\n" + acute, // marks after a tab and a line end
+        zwj + zwj,
+        rlo + "abc",                  // an override never closed
+        pdf + pdf + alef + rli + "a", // closings with no openings, an open isolate
+        arabic + "&",                 // an ampersand with nothing after it
+        "&" + acute + alef,           // an access key on a lone mark
+        alef + "\r\n" + arabic + "\r" + "x\tq",
+        longArabic,
+        veryLong,
+        "\xF4\x8F\xBF\xBD" + alef + "\xFF" + arabic, // no font has it, a stray byte
+    };
+    const Rect r{20, 10, 120, 50};
+    const unsigned flagSets[] = {0u, dt::kWordBreak, dt::kWordBreak | dt::kCenter,
+                                 dt::kSingleLine | dt::kVCenter | dt::kRight, dt::kExpandTabs};
+    for (const std::string& t : texts)
+        for (unsigned flags : flagSets) {
+            SCOPED_TRACE(testing::Message() << "flags " << flags << ", " << t.size() << " bytes");
+            SurfaceCanvas c = Blank();
+            EXPECT_TRUE(c.DrawText(t, r, flags));
+            const Ink ink = InkOf(c);
+            if (!ink.any()) continue;
+            EXPECT_GE(ink.left, r.left);
+            EXPECT_LT(ink.right, r.right);
+            EXPECT_GE(ink.top, r.top);
+            EXPECT_LT(ink.bottom, r.bottom);
+            EXPECT_GE(c.TextWidth(t), 0);
+        }
+}
+
 } // namespace
 } // namespace nk
