@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -16,8 +17,15 @@
 namespace nk {
 
 enum NKChkType : std::int32_t { NKClassic = 0, NKCustom = 1 };
+inline constexpr EnumMember kCheckTypeMembers[] = {{"NKClassic", 0}, {"NKCustom", 1}};
+inline constexpr EnumInfo kCheckTypeEnum = {"NKChkType", kCheckTypeMembers};
 enum NKChkFocusType : std::int32_t { NKChkNormalCircle = 0, NKChkNormalSquare = 1 };
+inline constexpr EnumMember kCheckFocusTypeMembers[] = {{"NKChkNormalCircle", 0},
+                                                        {"NKChkNormalSquare", 1}};
+inline constexpr EnumInfo kCheckFocusTypeEnum = {"NKChkFocusType", kCheckFocusTypeMembers};
 enum NKBiState : std::int32_t { NKUnChecked = 0, NKChecked = 1 };
+inline constexpr EnumMember kBiStateMembers[] = {{"NKUnChecked", 0}, {"NKChecked", 1}};
+inline constexpr EnumInfo kBiStateEnum = {"NKBiState", kBiStateMembers};
 
 class NuvelCheck final : public Control {
 public:

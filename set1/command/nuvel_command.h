@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -30,6 +31,12 @@ enum NKBackPics : std::int32_t {
     NKPictureX2 = 9,
     NKCustomPicture = 10,
 };
+inline constexpr EnumMember kBackPicsMembers[] = {
+    {"NKSpiralRainbow", 0},    {"NKCyanWater", 1},     {"NKBlueBubblyWater", 2},
+    {"NKAuroraZone", 3},       {"NKGreenWater", 4},    {"NKTriColorTemple", 5},
+    {"NKUnderwaterClouds", 6}, {"NKLollipopLand", 7},  {"NKPictureX1", 8},
+    {"NKPictureX2", 9},        {"NKCustomPicture", 10}};
+inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 
 class NuvelCommand final : public Control {
 public:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -19,6 +20,9 @@ enum NKScreenTypes : std::int32_t {
     NKBlueScreen = 2,
     NKCustomScreen = 3,
 };
+inline constexpr EnumMember kScreenTypesMembers[] = {
+    {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
+inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
 // The interface of NuvelScreen (library nuvset1, type library Nuvelkit3).
 const InterfaceTable& NuvelScreenInterface();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -26,12 +27,22 @@ enum NKNuvelFillType : std::int32_t {
     NKRainbow2Fill = 7,
     NKCustomPicture = 8,
 };
+inline constexpr EnumMember kFillTypeMembers[] = {
+    {"NKGreenFill", 0},   {"NKYellowFill", 1},   {"NKPurpleFill", 2},
+    {"NKRedFill", 3},     {"NKCyanFill", 4},     {"NKBlueFill", 5},
+    {"NKRainbowFill", 6}, {"NKRainbow2Fill", 7}, {"NKCustomPicture", 8}};
+inline constexpr EnumInfo kFillTypeEnum = {"NKNuvelFillType", kFillTypeMembers};
 
 enum NKOrientation : std::int32_t { NKHorizontal = 0, NKVertical = 1 };
+inline constexpr EnumMember kOrientationMembers[] = {{"NKHorizontal", 0}, {"NKVertical", 1}};
+inline constexpr EnumInfo kOrientationEnum = {"NKOrientation", kOrientationMembers};
 
 // Where the text goes. Its first member is called `None` in the type library; the
 // name is taken by the border style enumeration there, so it reads `NoCaption` here.
 enum NKFillCaptionStyle : std::int32_t { NoCaption = 0, CaptionInFront = 1, CaptionInback = 2 };
+inline constexpr EnumMember kFillCaptionStyleMembers[] = {
+    {"None", 0}, {"CaptionInFront", 1}, {"CaptionInback", 2}};
+inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCaptionStyleMembers};
 
 class NuvelFill final : public Control {
 public:

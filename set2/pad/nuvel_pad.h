@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -21,6 +22,9 @@ enum NuvlDirPadNuvels : std::int32_t {
     NuvlAquaishDir = 1,
     NuvlElectronicDir = 2,
 };
+inline constexpr EnumMember kPadNuvelsMembers[] = {
+    {"NuvlMilitaryDir", 0}, {"NuvlAquaishDir", 1}, {"NuvlElectronicDir", 2}};
+inline constexpr EnumInfo kPadNuvelsEnum = {"NuvlDirPadNuvels", kPadNuvelsMembers};
 
 class NuvelPad final : public Control {
 public:
