@@ -162,19 +162,18 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
-    const std::vector<EventArgInfo> mouse = {
-        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"x", VT::Single}, {"y", VT::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
     return {
-        {1, "Click", {}},
-        {2, "DblClick", {}},
-        {3, "KeyDown", key},
-        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
-        {5, "KeyUp", key},
-        {6, "MouseDown", mouse},
-        {7, "MouseMove", mouse},
-        {8, "MouseUp", mouse},
-        {9, "PlaySound", {{"SoundType", VT::Long, true, &kSoundTypeEnum}}},
+        {Number(NuvelCheck::Event::Click), "Click", {}},
+        {Number(NuvelCheck::Event::DblClick), "DblClick", {}},
+        {Number(NuvelCheck::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelCheck::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelCheck::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelCheck::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelCheck::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelCheck::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelCheck::Event::PlaySound), "PlaySound", SoundArgs()},
     };
 }
 

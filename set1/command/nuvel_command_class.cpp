@@ -203,19 +203,18 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
-    const std::vector<EventArgInfo> mouse = {
-        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"X", VT::Single}, {"Y", VT::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs();
     return {
-        {1, "Click", {}},
-        {2, "DblClick", {}},
-        {3, "KeyDown", key},
-        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
-        {5, "KeyUp", key},
-        {6, "MouseDown", mouse},
-        {7, "MouseMove", mouse},
-        {8, "MouseUp", mouse},
-        {9, "PlaySound", {{"SoundType", VT::Long, true, &kSoundTypeEnum}}},
+        {Number(NuvelCommand::Event::Click), "Click", {}},
+        {Number(NuvelCommand::Event::DblClick), "DblClick", {}},
+        {Number(NuvelCommand::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelCommand::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelCommand::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelCommand::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelCommand::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelCommand::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelCommand::Event::PlaySound), "PlaySound", SoundArgs()},
     };
 }
 

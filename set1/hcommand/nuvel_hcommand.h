@@ -8,6 +8,7 @@
 
 #include "framework/control.h"
 #include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -71,6 +72,20 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 
 class NuvelHCommand final : public Control {
 public:
+    // The events of the class's event interface, by number. MouseMove and MouseDown are
+    // numbered the other way round from the other push buttons of the set.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseMove = 6,
+        MouseDown = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelHCommand(Host& host);
     const InterfaceTable& Interface() const override;
 

@@ -201,19 +201,18 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
-    const std::vector<EventArgInfo> mouse = {
-        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"x", VT::Single}, {"y", VT::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
     return {
-        {1, "Click", {}},
-        {2, "DblClick", {}},
-        {3, "KeyDown", key},
-        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
-        {5, "KeyUp", key},
-        {6, "MouseMove", mouse},
-        {7, "MouseDown", mouse},
-        {8, "MouseUp", mouse},
-        {9, "PlaySound", {{"SoundType", VT::Long, true, &kSoundTypeEnum}}},
+        {Number(NuvelHCommand::Event::Click), "Click", {}},
+        {Number(NuvelHCommand::Event::DblClick), "DblClick", {}},
+        {Number(NuvelHCommand::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelHCommand::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelHCommand::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelHCommand::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelHCommand::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelHCommand::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelHCommand::Event::PlaySound), "PlaySound", SoundArgs()},
     };
 }
 

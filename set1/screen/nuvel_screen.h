@@ -6,6 +6,7 @@
 
 #include "framework/control.h"
 #include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -29,6 +30,19 @@ const InterfaceTable& NuvelScreenInterface();
 
 class NuvelScreen : public Control {
 public:
+    // The events of the class's event interface, by number: double click and click come
+    // first, in that order.
+    enum class Event : int {
+        DblClick = 1,
+        Click = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+    };
+
     explicit NuvelScreen(Host& host);
     const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
 

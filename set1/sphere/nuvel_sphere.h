@@ -8,6 +8,7 @@
 
 #include "framework/control.h"
 #include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -57,6 +58,19 @@ inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconS
 
 class NuvelSphere final : public Control {
 public:
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelSphere(Host& host);
     const InterfaceTable& Interface() const override;
 

@@ -148,19 +148,18 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", VT::Integer}, {"Shift", VT::Integer}};
-    const std::vector<EventArgInfo> mouse = {
-        {"Button", VT::Integer}, {"Shift", VT::Integer}, {"x", VT::Single}, {"y", VT::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
     return {
-        {1, "Click", {}},
-        {2, "DblClick", {}},
-        {3, "KeyDown", key},
-        {4, "KeyPress", {{"KeyAscii", VT::Integer}}},
-        {5, "KeyUp", key},
-        {6, "MouseDown", mouse},
-        {7, "MouseMove", mouse},
-        {8, "MouseUp", mouse},
-        {9, "PlaySound", {{"SoundType", VT::Long, true, &kSoundTypeEnum}}},
+        {Number(NuvelSphere::Event::Click), "Click", {}},
+        {Number(NuvelSphere::Event::DblClick), "DblClick", {}},
+        {Number(NuvelSphere::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelSphere::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelSphere::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelSphere::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelSphere::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelSphere::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelSphere::Event::PlaySound), "PlaySound", SoundArgs()},
     };
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/control.h"
 #include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -46,16 +47,16 @@ inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCa
 
 class NuvelFill final : public Control {
 public:
-    // The events of `__NuvelFill`, by number.
-    enum Event : int {
-        kClick = 1,
-        kDblClick = 2,
-        kKeyDown = 3,
-        kKeyPress = 4,
-        kKeyUp = 5,
-        kMouseDown = 6,
-        kMouseMove = 7,
-        kMouseUp = 8,
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
     };
 
     explicit NuvelFill(Host& host);

@@ -162,21 +162,17 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", ValueType::Integer},
-                                           {"Shift", ValueType::Integer}};
-    const std::vector<EventArgInfo> mouse = {{"Button", ValueType::Integer},
-                                             {"Shift", ValueType::Integer},
-                                             {"X", ValueType::Single},
-                                             {"Y", ValueType::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs();
     return {
-        {NuvelFill::kClick, "Click", {}},
-        {NuvelFill::kDblClick, "DblClick", {}},
-        {NuvelFill::kKeyDown, "KeyDown", key},
-        {NuvelFill::kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
-        {NuvelFill::kKeyUp, "KeyUp", key},
-        {NuvelFill::kMouseDown, "MouseDown", mouse},
-        {NuvelFill::kMouseMove, "MouseMove", mouse},
-        {NuvelFill::kMouseUp, "MouseUp", mouse},
+        {Number(NuvelFill::Event::Click), "Click", {}},
+        {Number(NuvelFill::Event::DblClick), "DblClick", {}},
+        {Number(NuvelFill::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelFill::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelFill::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelFill::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelFill::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelFill::Event::MouseUp), "MouseUp", mouse},
     };
 }
 

@@ -164,26 +164,25 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> mouse = {{"Button", ValueType::Integer},
-                                             {"Shift", ValueType::Integer},
-                                             {"X", ValueType::Single},
-                                             {"Y", ValueType::Single}};
-    const std::vector<EventArgInfo> key = {{"KeyCode", ValueType::Integer},
-                                           {"Shift", ValueType::Integer}};
+    const auto mouse = MouseArgs();
+    const auto key = KeyArgs();
     return {
-        {NuvelPad::kMouseMove, "MouseMove", mouse},
-        {NuvelPad::kMouseUp, "MouseUp", mouse},
-        {NuvelPad::kMouseDown, "MouseDown", mouse},
-        {NuvelPad::kKeyDown, "KeyDown", key},
-        {NuvelPad::kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
-        {NuvelPad::kKeyUp, "KeyUp", key},
-        {NuvelPad::kDblClick, "DblClick", {}},
-        {NuvelPad::kClick, "Click", {}},
-        {NuvelPad::kGoLeft, "GoLeft", {}, "Occurs when the control goes leftward."},
-        {NuvelPad::kGoRight, "GoRight", {}, "Occurs when the control goes rightward."},
-        {NuvelPad::kGoUp, "GoUp", {}, "Returns/sets when the control goes upward."},
-        {NuvelPad::kGoDown, "GoDown", {}, "Occurs when the control goes downward."},
-        {NuvelPad::kXYRefresh,
+        {Number(NuvelPad::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelPad::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelPad::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelPad::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelPad::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelPad::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelPad::Event::DblClick), "DblClick", {}},
+        {Number(NuvelPad::Event::Click), "Click", {}},
+        {Number(NuvelPad::Event::GoLeft), "GoLeft", {}, "Occurs when the control goes leftward."},
+        {Number(NuvelPad::Event::GoRight),
+         "GoRight",
+         {},
+         "Occurs when the control goes rightward."},
+        {Number(NuvelPad::Event::GoUp), "GoUp", {}, "Returns/sets when the control goes upward."},
+        {Number(NuvelPad::Event::GoDown), "GoDown", {}, "Occurs when the control goes downward."},
+        {Number(NuvelPad::Event::XYRefresh),
          "XYRefresh",
          {},
          "Occurs when the X or Y values from the cartesian plane changes."},
