@@ -1,6 +1,7 @@
 // The interface of NuvelCommand as its containers see it: the members of _NuvelCommand
 // in interface order, the events of __NuvelCommand by number, the children and the
 // design-time settings.
+#include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
 #include "framework/sound.h"
@@ -25,162 +26,112 @@ using MK = MemberKind;
 std::vector<PropertyInfo> Properties() {
     return {
         // Public fields.
-        PropertyInfo{"HasShadow", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).HasShadow); },
-                     [](Control& c, const Variant& v) { Self(c).HasShadow = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelCommand::HasShadow>("HasShadow")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"ShadowColor", VT::Color, MK::Field,
-                     [](Control& c) { return OfColor(Self(c).ShadowColor); },
-                     [](Control& c, const Variant& v) { Self(c).ShadowColor = AsColor(v); }}
+        FieldRow<ValueType::Color, &NuvelCommand::ShadowColor>("ShadowColor")
             .Saved(Variant::Double(0)),
-        PropertyInfo{"AllowMultiLine", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).AllowMultiLine); },
-                     [](Control& c, const Variant& v) { Self(c).AllowMultiLine = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelCommand::AllowMultiLine>("AllowMultiLine")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"AdjustTop", VT::Long, MK::Field,
-                     [](Control& c) { return Variant::Long(Self(c).AdjustTop); },
-                     [](Control& c, const Variant& v) { Self(c).AdjustTop = AsLong(v); }}
-            .Saved(Variant::Long(0)),
-        PropertyInfo{"SoundMethod", VT::Long, MK::Field,
-                     [](Control& c) { return Variant::Long(Self(c).SoundMethod); },
-                     [](Control& c, const Variant& v) { Self(c).SoundMethod = AsLong(v); }}
+        FieldRow<ValueType::Long, &NuvelCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
+        FieldRow<ValueType::Long, &NuvelCommand::SoundMethod>("SoundMethod")
             .Takes(kSoundMethodEnum)
             .Saved(Variant::Long(NKInternalSound)),
-        PropertyInfo{"UseSound", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseSound); },
-                     [](Control& c, const Variant& v) { Self(c).UseSound = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelCommand::UseSound>("UseSound")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"ShowFocus", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).ShowFocus); },
-                     [](Control& c, const Variant& v) { Self(c).ShowFocus = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelCommand::ShowFocus>("ShowFocus")
             .Saved(Variant::Boolean(kFalse)),
         // Properties.
-        PropertyInfo{"hWnd", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).hWnd()); },
-                     [](Control& c, const Variant& v) { Self(c).SethWnd(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::hWnd, &NuvelCommand::SethWnd>(
+            "hWnd")
             .Saved(Variant::Long(0)),
-        PropertyInfo{"BackPicture", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).BackPicture()); },
-                     [](Control& c, const Variant& v) { Self(c).SetBackPicture(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::BackPicture,
+                    &NuvelCommand::SetBackPicture>("BackPicture")
             .Takes(kBackPicsEnum)
             .Saved(Variant::Long(NKSpiralRainbow)),
-        PropertyInfo{"Caption", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).Caption()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCaption(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::Caption,
+                    &NuvelCommand::SetCaption>("Caption")
             .Saved(Variant::String("")),
-        PropertyInfo{"ShortCutKey", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).ShortCutKey()); },
-                     [](Control& c, const Variant& v) { Self(c).SetShortCutKey(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::ShortCutKey,
+                    &NuvelCommand::SetShortCutKey>("ShortCutKey")
             .Saved(Variant::String("")),
-        PropertyInfo{"SideIconHeight", VT::Single, MK::Own,
-                     [](Control& c) { return Variant::Single(Self(c).SideIconHeight()); },
-                     [](Control& c, const Variant& v) { Self(c).SetSideIconHeight(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::SideIconHeight,
+                    &NuvelCommand::SetSideIconHeight>("SideIconHeight")
             .Saved(Variant::Single(32)),
-        PropertyInfo{"RSideIconHeight", VT::Single, MK::Own,
-                     [](Control& c) { return Variant::Single(Self(c).RSideIconHeight()); },
-                     [](Control& c, const Variant& v) { Self(c).SetRSideIconHeight(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconHeight,
+                    &NuvelCommand::SetRSideIconHeight>("RSideIconHeight")
             .Saved(Variant::Single(32)),
-        PropertyInfo{"RSideIconWidth", VT::Single, MK::Own,
-                     [](Control& c) { return Variant::Single(Self(c).RSideIconWidth()); },
-                     [](Control& c, const Variant& v) { Self(c).SetRSideIconWidth(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconWidth,
+                    &NuvelCommand::SetRSideIconWidth>("RSideIconWidth")
             .Saved(Variant::Single(32)),
-        PropertyInfo{
-            "GradientRedDividend", VT::Single, MK::Own,
-            [](Control& c) { return Variant::Single(Self(c).GradientRedDividend()); },
-            [](Control& c, const Variant& v) { Self(c).SetGradientRedDividend(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientRedDividend,
+                    &NuvelCommand::SetGradientRedDividend>("GradientRedDividend")
             .Saved(Variant::Single(2)),
-        PropertyInfo{
-            "GradientInverted", VT::Boolean, MK::Own,
-            [](Control& c) { return Variant::Boolean(Self(c).GradientInverted()); },
-            [](Control& c, const Variant& v) { Self(c).SetGradientInverted(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::GradientInverted,
+                    &NuvelCommand::SetGradientInverted>("GradientInverted")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{
-            "GradientBrightness", VT::Single, MK::Own,
-            [](Control& c) { return Variant::Single(Self(c).GradientBrightness()); },
-            [](Control& c, const Variant& v) { Self(c).SetGradientBrightness(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBrightness,
+                    &NuvelCommand::SetGradientBrightness>("GradientBrightness")
             .Saved(Variant::Single(100)),
-        PropertyInfo{
-            "GradientGreenDividend", VT::Single, MK::Own,
-            [](Control& c) { return Variant::Single(Self(c).GradientGreenDividend()); },
-            [](Control& c, const Variant& v) { Self(c).SetGradientGreenDividend(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientGreenDividend,
+                    &NuvelCommand::SetGradientGreenDividend>("GradientGreenDividend")
             .Saved(Variant::Single(2)),
-        PropertyInfo{
-            "GradientBlueDividend", VT::Single, MK::Own,
-            [](Control& c) { return Variant::Single(Self(c).GradientBlueDividend()); },
-            [](Control& c, const Variant& v) { Self(c).SetGradientBlueDividend(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBlueDividend,
+                    &NuvelCommand::SetGradientBlueDividend>("GradientBlueDividend")
             .Saved(Variant::Single(1)),
-        PropertyInfo{"ForeColor", VT::Color, MK::Surface,
-                     [](Control& c) { return OfColor(Self(c).ForeColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetForeColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCommand::ForeColor,
+                    &NuvelCommand::SetForeColor>("ForeColor")
             .Saved(Variant::Double(0xFFFFFF)),
-        PropertyInfo{"FontName", VT::String, MK::Surface,
-                     [](Control& c) { return Variant::String(Self(c).FontName()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontName(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Surface, &NuvelCommand::FontName,
+                    &NuvelCommand::SetFontName>("FontName")
             .Saved(Variant::String("Arial"), Variant::String("")),
-        PropertyInfo{"FontSize", VT::Single, MK::Surface,
-                     [](Control& c) { return Variant::Single(Self(c).FontSize()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontSize(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelCommand::FontSize,
+                    &NuvelCommand::SetFontSize>("FontSize")
             .Saved(Variant::Single(20), Variant::Single(0)),
-        PropertyInfo{"FontBold", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontBold()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontBold(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontBold,
+                    &NuvelCommand::SetFontBold>("FontBold")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontItalic", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontItalic()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontItalic(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontItalic,
+                    &NuvelCommand::SetFontItalic>("FontItalic")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontStrikethru", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontStrikethru()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontStrikethru(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontStrikethru,
+                    &NuvelCommand::SetFontStrikethru>("FontStrikethru")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontUnderline", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontUnderline()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontUnderline(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontUnderline,
+                    &NuvelCommand::SetFontUnderline>("FontUnderline")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"Font", VT::Font, MK::Surface,
-                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFont(v.font()); }}
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelCommand::GetFont,
+                    &NuvelCommand::SetFont>("Font")
             .Saved(std::nullopt),
-        PropertyInfo{"SideIcon", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).SideIcon()); },
-                     [](Control& c, const Variant& v) { Self(c).SetSideIcon(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::SideIcon,
+                    &NuvelCommand::SetSideIcon>("SideIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"RSideIcon", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).RSideIcon()); },
-                     [](Control& c, const Variant& v) { Self(c).SetRSideIcon(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::RSideIcon,
+                    &NuvelCommand::SetRSideIcon>("RSideIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"Enabled", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetEnabled(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::Enabled,
+                    &NuvelCommand::SetEnabled>("Enabled")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"CoolButton", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).CoolButton()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolButton(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolButton,
+                    &NuvelCommand::SetCoolButton>("CoolButton")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"CoolGlowColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).CoolGlowColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolGlowColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelCommand::CoolGlowColor,
+                    &NuvelCommand::SetCoolGlowColor>("CoolGlowColor")
             .Saved(Variant::Double(0xC00000)),
-        PropertyInfo{"CoolUseGlow", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).CoolUseGlow()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolUseGlow(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolUseGlow,
+                    &NuvelCommand::SetCoolUseGlow>("CoolUseGlow")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"PictureMode", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureMode(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::PictureMode,
+                    &NuvelCommand::SetPictureMode>("PictureMode")
             .Takes(kPicStylesEnum)
             .Saved(Variant::Long(DefaultStyle)),
-        PropertyInfo{"PictureNormal", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureNormal()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureNormal(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureNormal,
+                    &NuvelCommand::SetPictureNormal>("PictureNormal")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureDisabled", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureDisabled(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureDisabled,
+                    &NuvelCommand::SetPictureDisabled>("PictureDisabled")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureGoDown", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).PictureGoDown()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureGoDown(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::PictureGoDown,
+                    &NuvelCommand::SetPictureGoDown>("PictureGoDown")
             .Saved(Variant::Boolean(kFalse)),
     };
 }

@@ -1,6 +1,7 @@
 // The interface of NuvelHCommand as its containers see it: the members of _NuvelHCommand
 // in interface order, the events of __NuvelHCommand by number, the child and the design-time
 // settings.
+#include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
 #include "framework/sound.h"
@@ -24,154 +25,111 @@ using MK = MemberKind;
 
 std::vector<PropertyInfo> Properties() {
     return {
-        PropertyInfo{"ShowFocus", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).ShowFocus); },
-                     [](Control& c, const Variant& v) { Self(c).ShowFocus = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelHCommand::ShowFocus>("ShowFocus")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FocusColor", VT::Color, MK::Field,
-                     [](Control& c) { return OfColor(Self(c).FocusColor); },
-                     [](Control& c, const Variant& v) { Self(c).FocusColor = AsColor(v); }}
+        FieldRow<ValueType::Color, &NuvelHCommand::FocusColor>("FocusColor")
             .Saved(Variant::Double(0xFF00)),
-        PropertyInfo{"UseSound", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseSound); },
-                     [](Control& c, const Variant& v) { Self(c).UseSound = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelHCommand::UseSound>("UseSound")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"SoundMethod", VT::Long, MK::Field,
-                     [](Control& c) { return Variant::Long(Self(c).SoundMethod); },
-                     [](Control& c, const Variant& v) { Self(c).SoundMethod = AsLong(v); }}
+        FieldRow<ValueType::Long, &NuvelHCommand::SoundMethod>("SoundMethod")
             .Takes(kSoundMethodEnum)
             .Saved(Variant::Long(NKInternalSound)),
-        PropertyInfo{"AllowMultiLine", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).AllowMultiLine); },
-                     [](Control& c, const Variant& v) { Self(c).AllowMultiLine = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelHCommand::AllowMultiLine>("AllowMultiLine")
             .ReadAs("AllowMultiline")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"AdjustTop", VT::Long, MK::Field,
-                     [](Control& c) { return Variant::Long(Self(c).AdjustTop); },
-                     [](Control& c, const Variant& v) { Self(c).AdjustTop = AsLong(v); }}
-            .Saved(Variant::Long(0)),
-        PropertyInfo{"UseAnimation", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseAnimation()); },
-                     [](Control& c, const Variant& v) { Self(c).SetUseAnimation(AsBoolean(v)); }}
+        FieldRow<ValueType::Long, &NuvelHCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelHCommand::UseAnimation,
+                    &NuvelHCommand::SetUseAnimation>("UseAnimation")
             .Saved(Variant::Boolean(kTrue), Variant::Boolean(kFalse)),
-        PropertyInfo{"ShortCutKey", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).ShortCutKey()); },
-                     [](Control& c, const Variant& v) { Self(c).SetShortCutKey(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::ShortCutKey,
+                    &NuvelHCommand::SetShortCutKey>("ShortCutKey")
             .Saved(Variant::String("")),
-        PropertyInfo{"Enabled", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetEnabled(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelHCommand::Enabled,
+                    &NuvelHCommand::SetEnabled>("Enabled")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"Font", VT::Font, MK::Surface,
-                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFont(v.font()); }}
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelHCommand::GetFont,
+                    &NuvelHCommand::SetFont>("Font")
             .Saved(std::nullopt),
-        PropertyInfo{"FontBold", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontBold()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontBold(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelHCommand::FontBold,
+                    &NuvelHCommand::SetFontBold>("FontBold")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontItalic", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontItalic()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontItalic(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelHCommand::FontItalic,
+                    &NuvelHCommand::SetFontItalic>("FontItalic")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontStrikethru", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontStrikethru()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontStrikethru(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelHCommand::FontStrikethru,
+                    &NuvelHCommand::SetFontStrikethru>("FontStrikethru")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontUnderline", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).FontUnderline()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontUnderline(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelHCommand::FontUnderline,
+                    &NuvelHCommand::SetFontUnderline>("FontUnderline")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"FontName", VT::String, MK::Surface,
-                     [](Control& c) { return Variant::String(Self(c).FontName()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontName(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Surface, &NuvelHCommand::FontName,
+                    &NuvelHCommand::SetFontName>("FontName")
             .Saved(Variant::String("")),
-        PropertyInfo{"FontSize", VT::Single, MK::Surface,
-                     [](Control& c) { return Variant::Single(Self(c).FontSize()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFontSize(AsSingle(v)); }}
+        AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelHCommand::FontSize,
+                    &NuvelHCommand::SetFontSize>("FontSize")
             .Saved(Variant::Single(0)),
-        PropertyInfo{"ShineMode", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).ShineMode()); },
-                     [](Control& c, const Variant& v) { Self(c).SetShineMode(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::ShineMode,
+                    &NuvelHCommand::SetShineMode>("ShineMode")
             .Takes(kHShineModesEnum)
             .Saved(Variant::Long(0)),
-        PropertyInfo{"ForeColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).ForeColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetForeColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::ForeColor,
+                    &NuvelHCommand::SetForeColor>("ForeColor")
             .Saved(Variant::Double(kButtonText)),
-        PropertyInfo{"LeftColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).LeftColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetLeftColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::LeftColor,
+                    &NuvelHCommand::SetLeftColor>("LeftColor")
             .Saved(Variant::Double(0)),
-        PropertyInfo{"RightColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).RightColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetRightColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::RightColor,
+                    &NuvelHCommand::SetRightColor>("RightColor")
             .Saved(Variant::Double(0)),
-        PropertyInfo{"MouseIcon", VT::Picture, MK::Surface,
-                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-                     [](Control& c, const Variant& v) { Self(c).SetMouseIcon(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelHCommand::MouseIcon,
+                    &NuvelHCommand::SetMouseIcon>("MouseIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"MousePointer", VT::Integer, MK::Surface,
-                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-                     [](Control& c, const Variant& v) { Self(c).SetMousePointer(AsInteger(v)); }}
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelHCommand::MousePointer,
+                    &NuvelHCommand::SetMousePointer>("MousePointer")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"NuvelStyle", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).NuvelStyle()); },
-                     [](Control& c, const Variant& v) { Self(c).SetNuvelStyle(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::NuvelStyle,
+                    &NuvelHCommand::SetNuvelStyle>("NuvelStyle")
             .Takes(kHCommandTypesEnum)
             .Saved(Variant::Long(0)),
-        PropertyInfo{"UseOnTop", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseOnTop()); },
-                     [](Control& c, const Variant& v) { Self(c).SetUseOnTop(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelHCommand::UseOnTop,
+                    &NuvelHCommand::SetUseOnTop>("UseOnTop")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"Caption", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).Caption()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCaption(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::Caption,
+                    &NuvelHCommand::SetCaption>("Caption")
             .Saved(Variant::String("0")),
-        PropertyInfo{"LeftCaption", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).LeftCaption()); },
-                     [](Control& c, const Variant& v) { Self(c).SetLeftCaption(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::LeftCaption,
+                    &NuvelHCommand::SetLeftCaption>("LeftCaption")
             .Saved(Variant::String("")),
-        PropertyInfo{"CoolGlowColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).CoolGlowColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolGlowColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::CoolGlowColor,
+                    &NuvelHCommand::SetCoolGlowColor>("CoolGlowColor")
             .Saved(Variant::Double(0xC00000)),
-        PropertyInfo{"CoolUseGlow", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).CoolUseGlow()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolUseGlow(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelHCommand::CoolUseGlow,
+                    &NuvelHCommand::SetCoolUseGlow>("CoolUseGlow")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"RightCaption", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).RightCaption()); },
-                     [](Control& c, const Variant& v) { Self(c).SetRightCaption(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::RightCaption,
+                    &NuvelHCommand::SetRightCaption>("RightCaption")
             .Saved(Variant::String("")),
-        PropertyInfo{"FocusStyle", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).FocusStyle()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFocusStyle(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::FocusStyle,
+                    &NuvelHCommand::SetFocusStyle>("FocusStyle")
             .Takes(kHCommandFocusStylesEnum)
             .Saved(Variant::Long(0)),
-        PropertyInfo{"PicturePushed", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PicturePushed()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPicturePushed(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelHCommand::PicturePushed,
+                    &NuvelHCommand::SetPicturePushed>("PicturePushed")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureOver", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureOver()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureOver(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelHCommand::PictureOver,
+                    &NuvelHCommand::SetPictureOver>("PictureOver")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureNormal", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureNormal()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureNormal(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelHCommand::PictureNormal,
+                    &NuvelHCommand::SetPictureNormal>("PictureNormal")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureDisabled", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureDisabled(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelHCommand::PictureDisabled,
+                    &NuvelHCommand::SetPictureDisabled>("PictureDisabled")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureOver2", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureOver2()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureOver2(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelHCommand::PictureOver2,
+                    &NuvelHCommand::SetPictureOver2>("PictureOver2")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureMode", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureMode(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::PictureMode,
+                    &NuvelHCommand::SetPictureMode>("PictureMode")
             .Takes(kPicStylesEnum)
             .Saved(Variant::Long(DefaultStyle)),
     };

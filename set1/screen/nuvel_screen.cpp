@@ -1,6 +1,7 @@
 #include "set1/screen/nuvel_screen.h"
 
 #include "framework/about.h"
+#include "framework/member_rows.h"
 #include "framework/property_bag.h"
 #include "resources/resource_tables.h"
 
@@ -99,34 +100,21 @@ InterfaceTable MakeInterface() {
     t.designBackColor = kButtonFace;
     t.designForeColor = kButtonText;
     t.properties = {
-        PropertyInfo{"ScreenType", ValueType::Long, MemberKind::Own,
-                     [](Control& c) { return Variant::Long(Self(c).ScreenType()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto type = v.ToLong()) Self(c).SetScreenType(*type);
-                     },
-                     "The frame's colour scheme: green, cyan, blue, or custom (no frame)."}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelScreen::ScreenType,
+                    &NuvelScreen::SetScreenType>(
+            "ScreenType", "The frame's colour scheme: green, cyan, blue, or custom (no frame).")
             .Takes(kScreenTypesEnum)
             .Saved(Variant::Long(NKGreenScreen)),
-        PropertyInfo{"BorderStyle", ValueType::Integer, MemberKind::Surface,
-                     [](Control& c) { return Variant::Integer(Self(c).BorderStyle()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto style = v.ToInteger()) Self(c).SetBorderStyle(*style);
-                     },
-                     "0 no border, 1 a single line around the panel."}
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelScreen::BorderStyle,
+                    &NuvelScreen::SetBorderStyle>("BorderStyle",
+                                                  "0 no border, 1 a single line around the panel.")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"MousePointer", ValueType::Integer, MemberKind::Surface,
-                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto pointer = v.ToInteger()) Self(c).SetMousePointer(*pointer);
-                     },
-                     "The pointer shown over the panel."}
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelScreen::MousePointer,
+                    &NuvelScreen::SetMousePointer>("MousePointer",
+                                                   "The pointer shown over the panel.")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"MouseIcon", ValueType::Picture, MemberKind::Surface,
-                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto icon = v.ToPicture()) Self(c).SetMouseIcon(*icon);
-                     },
-                     "A custom pointer picture."}
+        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelScreen::MouseIcon,
+                    &NuvelScreen::SetMouseIcon>("MouseIcon", "A custom pointer picture.")
             .Saved(Variant::OfPicture(nullptr)),
     };
     t.methods = {

@@ -1,6 +1,7 @@
 // The interface of NuvelSphere as its containers see it: the members of _NuvelSphere in
 // interface order, the events of __NuvelSphere by number, the child and the design-time
 // settings.
+#include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
 #include "framework/sound.h"
@@ -22,109 +23,80 @@ using MK = MemberKind;
 
 std::vector<PropertyInfo> Properties() {
     return {
-        PropertyInfo{"Enabled", VT::Boolean, MK::Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetEnabled(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelSphere::Enabled,
+                    &NuvelSphere::SetEnabled>("Enabled")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"MouseIcon", VT::Picture, MK::Surface,
-                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-                     [](Control& c, const Variant& v) { Self(c).SetMouseIcon(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelSphere::MouseIcon,
+                    &NuvelSphere::SetMouseIcon>("MouseIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"MousePointer", VT::Integer, MK::Surface,
-                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-                     [](Control& c, const Variant& v) { Self(c).SetMousePointer(AsInteger(v)); }}
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelSphere::MousePointer,
+                    &NuvelSphere::SetMousePointer>("MousePointer")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"SphereType", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).SphereType()); },
-                     [](Control& c, const Variant& v) { Self(c).SetSphereType(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::SphereType,
+                    &NuvelSphere::SetSphereType>("SphereType")
             .Takes(kSphereTypeEnum)
             .Saved(Variant::Long(NvlSphereRings)),
-        PropertyInfo{"ContentType", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).ContentType()); },
-                     [](Control& c, const Variant& v) { Self(c).SetContentType(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::ContentType,
+                    &NuvelSphere::SetContentType>("ContentType")
             .Takes(kSphereContentTypeEnum)
             .Saved(Variant::Long(NvlCntNone)),
-        PropertyInfo{"ContentIcon", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).ContentIcon()); },
-                     [](Control& c, const Variant& v) { Self(c).SetContentIcon(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::ContentIcon,
+                    &NuvelSphere::SetContentIcon>("ContentIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"ContentLetter", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).ContentLetter()); },
-                     [](Control& c, const Variant& v) { Self(c).SetContentLetter(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelSphere::ContentLetter,
+                    &NuvelSphere::SetContentLetter>("ContentLetter")
             .Saved(Variant::String("0")),
-        PropertyInfo{"Font", VT::Font, MK::Surface,
-                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-                     [](Control& c, const Variant& v) { Self(c).SetFont(v.font()); }}
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelSphere::GetFont,
+                    &NuvelSphere::SetFont>("Font")
             .Saved(std::nullopt),
-        PropertyInfo{"ForeColor", VT::Color, MK::Surface,
-                     [](Control& c) { return OfColor(Self(c).ForeColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetForeColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelSphere::ForeColor,
+                    &NuvelSphere::SetForeColor>("ForeColor")
             .Saved(Variant::Double(kButtonText)),
-        PropertyInfo{"IconSize", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).IconSize()); },
-                     [](Control& c, const Variant& v) { Self(c).SetIconSize(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::IconSize,
+                    &NuvelSphere::SetIconSize>("IconSize")
             .Takes(kSphereIconSizeEnum)
             .Saved(Variant::Long(NvlSphrIconUnknown)),
-        PropertyInfo{"PictureNormal", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureNormal()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureNormal(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::PictureNormal,
+                    &NuvelSphere::SetPictureNormal>("PictureNormal")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureOver", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureOver()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureOver(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::PictureOver,
+                    &NuvelSphere::SetPictureOver>("PictureOver")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureOver2", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureOver2()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureOver2(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::PictureOver2,
+                    &NuvelSphere::SetPictureOver2>("PictureOver2")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PicturePushed", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PicturePushed()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPicturePushed(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::PicturePushed,
+                    &NuvelSphere::SetPicturePushed>("PicturePushed")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureDisabled", VT::Picture, MK::Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureDisabled(v.picture()); }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::PictureDisabled,
+                    &NuvelSphere::SetPictureDisabled>("PictureDisabled")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureMode", VT::Long, MK::Own,
-                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-                     [](Control& c, const Variant& v) { Self(c).SetPictureMode(AsLong(v)); }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::PictureMode,
+                    &NuvelSphere::SetPictureMode>("PictureMode")
             .Takes(kPicStylesEnum)
             .Saved(Variant::Long(DefaultStyle)),
-        PropertyInfo{"UseAnimation", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseAnimation()); },
-                     [](Control& c, const Variant& v) { Self(c).SetUseAnimation(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelSphere::UseAnimation,
+                    &NuvelSphere::SetUseAnimation>("UseAnimation")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"UseOnTop", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseOnTop()); },
-                     [](Control& c, const Variant& v) { Self(c).SetUseOnTop(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelSphere::UseOnTop,
+                    &NuvelSphere::SetUseOnTop>("UseOnTop")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"ShortCutKey", VT::String, MK::Own,
-                     [](Control& c) { return Variant::String(Self(c).ShortCutKey()); },
-                     [](Control& c, const Variant& v) { Self(c).SetShortCutKey(v.text()); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelSphere::ShortCutKey,
+                    &NuvelSphere::SetShortCutKey>("ShortCutKey")
             .Saved(Variant::String("")),
-        PropertyInfo{"CoolGlowColor", VT::Color, MK::Own,
-                     [](Control& c) { return OfColor(Self(c).CoolGlowColor()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolGlowColor(AsColor(v)); }}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelSphere::CoolGlowColor,
+                    &NuvelSphere::SetCoolGlowColor>("CoolGlowColor")
             .Saved(Variant::Double(0xC00000)),
-        PropertyInfo{"CoolUseGlow", VT::Boolean, MK::Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).CoolUseGlow()); },
-                     [](Control& c, const Variant& v) { Self(c).SetCoolUseGlow(AsBoolean(v)); }}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelSphere::CoolUseGlow,
+                    &NuvelSphere::SetCoolUseGlow>("CoolUseGlow")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"FocusColor", VT::Color, MK::Field,
-                     [](Control& c) { return OfColor(Self(c).FocusColor); },
-                     [](Control& c, const Variant& v) { Self(c).FocusColor = AsColor(v); }}
+        FieldRow<ValueType::Color, &NuvelSphere::FocusColor>("FocusColor")
             .Saved(Variant::Double(0xFFFFFF)),
-        PropertyInfo{"ShowFocus", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).ShowFocus); },
-                     [](Control& c, const Variant& v) { Self(c).ShowFocus = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelSphere::ShowFocus>("ShowFocus")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"UseSound", VT::Boolean, MK::Field,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseSound); },
-                     [](Control& c, const Variant& v) { Self(c).UseSound = AsBoolean(v); }}
+        FieldRow<ValueType::Boolean, &NuvelSphere::UseSound>("UseSound")
             .Saved(Variant::Boolean(kFalse)),
-        PropertyInfo{"SoundMethod", VT::Long, MK::Field,
-                     [](Control& c) { return Variant::Long(Self(c).SoundMethod); },
-                     [](Control& c, const Variant& v) { Self(c).SoundMethod = AsLong(v); }}
+        FieldRow<ValueType::Long, &NuvelSphere::SoundMethod>("SoundMethod")
             .Takes(kSoundMethodEnum)
             .Saved(Variant::Long(NKInternalSound)),
     };

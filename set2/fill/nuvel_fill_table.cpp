@@ -1,5 +1,6 @@
 // NuvelFill's interface: `_NuvelFill` in its order, the events of `__NuvelFill`, the
 // child picture box Picture1 and the design-time settings.
+#include "framework/member_rows.h"
 #include "framework/pic_styles.h"
 #include "resources/resource_tables.h"
 #include "set2/fill/nuvel_fill.h"
@@ -46,11 +47,8 @@ std::vector<PropertyInfo> Properties() {
                          WithColor(v, [&](OleColor x) { Self(c).SetForeColor(x); });
                      }}
             .Saved(Variant::Double(0xFFFFFF)),
-        PropertyInfo{"Caption", ValueType::String, Own,
-                     [](Control& c) { return Variant::String(Self(c).Caption()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto t = v.ToText()) Self(c).SetCaption(*t);
-                     }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelFill::Caption,
+                    &NuvelFill::SetCaption>("Caption")
             .Saved(Variant::String("")),
         PropertyInfo{"CaptionStyle", ValueType::Long, Own,
                      [](Control& c) { return Variant::Long(Self(c).CaptionStyle()); },
@@ -66,17 +64,11 @@ std::vector<PropertyInfo> Properties() {
                      }}
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"Font", ValueType::Font, Surface,
-                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto f = v.ToFont()) Self(c).SetFont(*f);
-                     }}
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelFill::GetFont, &NuvelFill::SetFont>(
+            "Font")
             .Saved(std::nullopt),
-        PropertyInfo{"Enabled", ValueType::Boolean, Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto b = v.ToBoolean()) Self(c).SetEnabled(*b);
-                     }}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelFill::Enabled,
+                    &NuvelFill::SetEnabled>("Enabled")
             .Saved(Variant::Boolean(kTrue)),
         PropertyInfo{"MouseIcon", ValueType::Picture, Own,
                      [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },

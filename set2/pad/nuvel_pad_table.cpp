@@ -1,5 +1,6 @@
 // NuvelPad's interface: `_NuvelPad` in its order with its help strings, the events of
 // `__NuvelPad`, the hot zones Image1(0) to Image1(3) and the design-time settings.
+#include "framework/member_rows.h"
 #include "framework/pic_styles.h"
 #include "resources/resource_tables.h"
 #include "set2/pad/nuvel_pad.h"
@@ -14,124 +15,76 @@ NuvelPad& Self(Control& c) {
 
 // Setters receive values already converted to the member's type; one that still does
 // not convert is not assigned.
-void SetString(Control& c, const Variant& v, void (NuvelPad::*set)(const std::string&)) {
-    if (auto t = v.ToText()) (Self(c).*set)(*t);
-}
-void SetLong(Control& c, const Variant& v, void (NuvelPad::*set)(std::int32_t)) {
-    if (auto l = v.ToLong()) (Self(c).*set)(*l);
-}
-void SetInteger(Control& c, const Variant& v, void (NuvelPad::*set)(std::int16_t)) {
-    if (auto i = v.ToInteger()) (Self(c).*set)(*i);
-}
-void SetSingle(Control& c, const Variant& v, void (NuvelPad::*set)(float)) {
-    if (auto s = v.ToSingle()) (Self(c).*set)(*s);
-}
-void SetBoolean(Control& c, const Variant& v, void (NuvelPad::*set)(VBool)) {
-    if (auto b = v.ToBoolean()) (Self(c).*set)(*b);
-}
 
 std::vector<PropertyInfo> Properties() {
     using enum MemberKind;
     return {
-        PropertyInfo{
-            "LeftToolTip", ValueType::String, Own,
-            [](Control& c) { return Variant::String(Self(c).LeftToolTip()); },
-            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetLeftToolTip); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::LeftToolTip,
+                    &NuvelPad::SetLeftToolTip>("LeftToolTip")
             .Saved(Variant::String("Left")),
-        PropertyInfo{
-            "RightToolTip", ValueType::String, Own,
-            [](Control& c) { return Variant::String(Self(c).RightToolTip()); },
-            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetRightToolTip); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::RightToolTip,
+                    &NuvelPad::SetRightToolTip>("RightToolTip")
             .Saved(Variant::String("Right")),
-        PropertyInfo{"UpToolTip", ValueType::String, Own,
-                     [](Control& c) { return Variant::String(Self(c).UpToolTip()); },
-                     [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetUpToolTip); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::UpToolTip,
+                    &NuvelPad::SetUpToolTip>("UpToolTip")
             .Saved(Variant::String("Up")),
-        PropertyInfo{
-            "DownToolTip", ValueType::String, Own,
-            [](Control& c) { return Variant::String(Self(c).DownToolTip()); },
-            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetDownToolTip); }}
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::DownToolTip,
+                    &NuvelPad::SetDownToolTip>("DownToolTip")
             .Saved(Variant::String("Down")),
-        PropertyInfo{"BorderStyle", ValueType::Long, Surface,
-                     [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
-                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetBorderStyle); },
-                     "Returns/sets the border style for an object."}
+        AccessorRow<ValueType::Long, MemberKind::Surface, &NuvelPad::BorderStyle,
+                    &NuvelPad::SetBorderStyle>("BorderStyle",
+                                               "Returns/sets the border style for an object.")
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"MouseIcon", ValueType::Picture, Surface,
-                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto p = v.ToPicture()) Self(c).SetMouseIcon(*p);
-                     },
-                     "Sets a custom mouse icon."}
+        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelPad::MouseIcon,
+                    &NuvelPad::SetMouseIcon>("MouseIcon", "Sets a custom mouse icon.")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{
-            "MousePointer", ValueType::Integer, Surface,
-            [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetMousePointer); },
-            "Returns/sets the type of mouse pointer displayed when over part of an object."}
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelPad::MousePointer,
+                    &NuvelPad::SetMousePointer>(
+            "MousePointer",
+            "Returns/sets the type of mouse pointer displayed when over part of an object.")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"PictureMode", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetPictureMode); },
-                     "Returns/sets the behavior of the pictures."}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::PictureMode,
+                    &NuvelPad::SetPictureMode>("PictureMode",
+                                               "Returns/sets the behavior of the pictures.")
             .Takes(kPicStyles2Enum)
             .Saved(Variant::Long(DefaultStyle)),
-        PropertyInfo{
-            "ForeColor", ValueType::Color, Own,
-            [](Control& c) { return Variant::Double(Self(c).ForeColor()); },
-            [](Control& c, const Variant& v) {
-                if (auto color = v.ToColor()) Self(c).SetForeColor(*color);
-            },
-            "Returns/sets the foreground color used to display text and graphics in an object."}
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelPad::ForeColor,
+                    &NuvelPad::SetForeColor>(
+            "ForeColor",
+            "Returns/sets the foreground color used to display text and graphics in an object.")
             .Saved(Variant::Double(0)),
-        PropertyInfo{"Font", ValueType::Font, Surface,
-                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-                     [](Control& c, const Variant& v) {
-                         if (auto f = v.ToFont()) Self(c).SetFont(*f);
-                     },
-                     "Returns a Font object."}
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelPad::GetFont, &NuvelPad::SetFont>(
+            "Font", "Returns a Font object.")
             .Saved(std::nullopt),
-        PropertyInfo{"Enabled", ValueType::Boolean, Surface,
-                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-                     [](Control& c, const Variant& v) { SetBoolean(c, v, &NuvelPad::SetEnabled); },
-                     "Returns/sets a value that determines whether an object can respond to "
-                     "user-generated events."}
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelPad::Enabled,
+                    &NuvelPad::SetEnabled>(
+            "Enabled", "Returns/sets a value that determines whether an object can respond to "
+                       "user-generated events.")
             .Saved(Variant::Boolean(kTrue)),
-        PropertyInfo{"NuvelStyle", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).NuvelStyle()); },
-                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetNuvelStyle); },
-                     "Returns/sets the style apearance of the control."}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::NuvelStyle,
+                    &NuvelPad::SetNuvelStyle>("NuvelStyle",
+                                              "Returns/sets the style apearance of the control.")
             .Takes(kPadNuvelsEnum)
             .Saved(Variant::Long(NuvlMilitaryDir)),
-        PropertyInfo{
-            "StatusLight1", ValueType::Integer, Own,
-            [](Control& c) { return Variant::Integer(Self(c).StatusLight1()); },
-            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight1); },
-            "Returns/sets the first status light"}
+        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelPad::StatusLight1,
+                    &NuvelPad::SetStatusLight1>("StatusLight1",
+                                                "Returns/sets the first status light")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{
-            "StatusLight2", ValueType::Integer, Own,
-            [](Control& c) { return Variant::Integer(Self(c).StatusLight2()); },
-            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight2); },
-            "Returns/sets the second status light"}
+        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelPad::StatusLight2,
+                    &NuvelPad::SetStatusLight2>("StatusLight2",
+                                                "Returns/sets the second status light")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"XValue", ValueType::Single, Own,
-                     [](Control& c) { return Variant::Single(Self(c).XValue()); },
-                     [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetXValue); },
-                     "returns/sets the X value in the cartesian plane."}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelPad::XValue, &NuvelPad::SetXValue>(
+            "XValue", "returns/sets the X value in the cartesian plane.")
             .Saved(Variant::Single(0)),
-        PropertyInfo{"YValue", ValueType::Single, Own,
-                     [](Control& c) { return Variant::Single(Self(c).YValue()); },
-                     [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetYValue); },
-                     "Returns/sets the Y value in the cartesian plane."}
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelPad::YValue, &NuvelPad::SetYValue>(
+            "YValue", "Returns/sets the Y value in the cartesian plane.")
             .Saved(Variant::Single(0)),
-        PropertyInfo{"UseDirectionShortKeys", ValueType::Boolean, Own,
-                     [](Control& c) { return Variant::Boolean(Self(c).UseDirectionShortKeys()); },
-                     [](Control& c, const Variant& v) {
-                         SetBoolean(c, v, &NuvelPad::SetUseDirectionShortKeys);
-                     },
-                     "Makes the control use the u, d, l, r shortcut keys for easy access."}
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelPad::UseDirectionShortKeys,
+                    &NuvelPad::SetUseDirectionShortKeys>(
+            "UseDirectionShortKeys",
+            "Makes the control use the u, d, l, r shortcut keys for easy access.")
             .Saved(Variant::Boolean(kFalse)),
     };
 }
