@@ -48,7 +48,7 @@ bool IsKeyThatPresses(std::int16_t keyCode) {
 NuvelCheck::NuvelCheck(Host& host) : host_(host) {}
 
 const InterfaceTable& NuvelCheck::Interface() const {
-    return NuvelCheckClass();
+    return NuvelCheckInterface();
 }
 
 // ---- Properties, in interface order ----

@@ -157,6 +157,6 @@ private:
 };
 
 // The interface table of the NuvelCheck class (library nuvset1).
-const InterfaceTable& NuvelCheckClass();
+const InterfaceTable& NuvelCheckInterface();
 
 } // namespace nk

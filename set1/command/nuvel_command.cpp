@@ -59,7 +59,7 @@ std::optional<std::int16_t> GradientComponent(int t, float dividend, double brig
 NuvelCommand::NuvelCommand(Host& host) : host_(host) {}
 
 const InterfaceTable& NuvelCommand::Interface() const {
-    return NuvelCommandClass();
+    return NuvelCommandInterface();
 }
 
 // ---- Public members, in interface order ----

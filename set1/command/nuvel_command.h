@@ -208,6 +208,6 @@ private:
 };
 
 // The interface table of the NuvelCommand class (library nuvset1).
-const InterfaceTable& NuvelCommandClass();
+const InterfaceTable& NuvelCommandInterface();
 
 } // namespace nk

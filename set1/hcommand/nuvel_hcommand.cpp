@@ -50,7 +50,7 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level) {
 NuvelHCommand::NuvelHCommand(Host& host) : host_(host) {}
 
 const InterfaceTable& NuvelHCommand::Interface() const {
-    return NuvelHCommandClass();
+    return NuvelHCommandInterface();
 }
 
 // ---- Public members, in interface order ----

@@ -262,6 +262,6 @@ private:
 };
 
 // The interface table of the NuvelHCommand class (library nuvset1).
-const InterfaceTable& NuvelHCommandClass();
+const InterfaceTable& NuvelHCommandInterface();
 
 } // namespace nk

@@ -38,7 +38,7 @@ bool IsBuiltInType(std::int32_t type) {
 NuvelSphere::NuvelSphere(Host& host) : host_(host) {}
 
 const InterfaceTable& NuvelSphere::Interface() const {
-    return NuvelSphereClass();
+    return NuvelSphereInterface();
 }
 
 // ---- Properties, in interface order ----

@@ -204,6 +204,6 @@ private:
 };
 
 // The interface table of the NuvelSphere class (library nuvset1).
-const InterfaceTable& NuvelSphereClass();
+const InterfaceTable& NuvelSphereInterface();
 
 } // namespace nk

@@ -1,5 +1,5 @@
 // NuvelFill's properties, persistence and events. Layout and painting are in
-// nuvel_fill_draw.cpp, the interface table in nuvel_fill_table.cpp.
+// nuvel_fill_draw.cpp, the interface table in nuvel_fill_members.cpp.
 #include "set2/fill/nuvel_fill.h"
 
 #include "framework/pic_styles.h"

@@ -1,6 +1,6 @@
 // NuvelPad's properties, public methods and persistence. Input and motion are in
 // nuvel_pad_input.cpp, painting, shape and size in nuvel_pad_draw.cpp, the interface
-// table in nuvel_pad_table.cpp.
+// table in nuvel_pad_members.cpp.
 #include "set2/pad/nuvel_pad.h"
 
 #include "framework/pic_styles.h"

@@ -201,7 +201,7 @@ InterfaceTable MakeTable() {
 
 } // namespace
 
-const InterfaceTable& NuvelHCommandClass() {
+const InterfaceTable& NuvelHCommandInterface() {
     static const InterfaceTable table = MakeTable();
     return table;
 }

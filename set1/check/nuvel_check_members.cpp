@@ -178,7 +178,7 @@ InterfaceTable MakeTable() {
 
 } // namespace
 
-const InterfaceTable& NuvelCheckClass() {
+const InterfaceTable& NuvelCheckInterface() {
     static const InterfaceTable table = MakeTable();
     return table;
 }

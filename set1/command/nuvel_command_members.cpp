@@ -197,7 +197,7 @@ InterfaceTable MakeTable() {
 
 } // namespace
 
-const InterfaceTable& NuvelCommandClass() {
+const InterfaceTable& NuvelCommandInterface() {
     static const InterfaceTable table = MakeTable();
     return table;
 }

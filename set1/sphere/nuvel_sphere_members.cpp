@@ -164,7 +164,7 @@ InterfaceTable MakeTable() {
 
 } // namespace
 
-const InterfaceTable& NuvelSphereClass() {
+const InterfaceTable& NuvelSphereInterface() {
     static const InterfaceTable table = MakeTable();
     return table;
 }
