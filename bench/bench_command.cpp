@@ -30,7 +30,7 @@ std::unique_ptr<nk::ControlSite> MakeButton(int w, int h) {
     o.width = w;
     o.height = h;
     o.displayName = "Command1";
-    auto site = std::make_unique<nk::ControlSite>(nk::NuvelCommandClass(), o);
+    auto site = std::make_unique<nk::ControlSite>(nk::NuvelCommandInterface(), o);
     site->InitProperties();
     site->Resize();
     site->Set("CoolButton", nk::Variant::Boolean(nk::kFalse));

@@ -10,11 +10,8 @@ namespace nk {
 
 std::span<const InterfaceTable* const> Nuvset1Classes() {
     static const InterfaceTable* const classes[] = {
-        &NuvelCommandClass(),
-        &NuvelCheckClass(),
-        &NuvelHCommandClass(),
-        &NuvelScreenInterface(),
-        &NuvelSphereClass(),
+        &NuvelCommandInterface(), &NuvelCheckInterface(),  &NuvelHCommandInterface(),
+        &NuvelScreenInterface(),  &NuvelSphereInterface(),
     };
     return classes;
 }

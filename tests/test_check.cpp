@@ -24,7 +24,7 @@ constexpr OleColor kDarkShadow = 0x404040; // 3-D dark shadow
 // A NuvelCheck placed as a container places it: InitProperties, Resize, Paint.
 class CheckBox {
 public:
-    explicit CheckBox(int w = 120, int h = 30) : site_(NuvelCheckClass(), Options(w, h)) {
+    explicit CheckBox(int w = 120, int h = 30) : site_(NuvelCheckInterface(), Options(w, h)) {
         site_.InitProperties();
         site_.Resize();
         site_.Paint();
@@ -255,7 +255,7 @@ TEST(CheckFocus, CircleAndBoxAroundTheGlyphInFocusColor) {
 
 // Every member, read back after a save and a load, as a container's form file would.
 void ExpectSameMembers(ControlSite& saved, ControlSite& loaded) {
-    for (const PropertyInfo& p : NuvelCheckClass().properties) {
+    for (const PropertyInfo& p : NuvelCheckInterface().properties) {
         auto want = saved.Get(p.name);
         auto got = loaded.Get(p.name);
         ASSERT_TRUE(want && got) << "member " << std::string(p.name)
@@ -304,7 +304,7 @@ TEST(CheckPersistence, EveryMemberSurvivesASaveAndALoad) {
     JsonBag bag;
     ASSERT_TRUE(a.site().WriteProperties(bag));
 
-    ControlSite loaded(NuvelCheckClass(), DesignSize());
+    ControlSite loaded(NuvelCheckInterface(), DesignSize());
     ASSERT_TRUE(loaded.ReadProperties(bag));
     ExpectSameMembers(a.site(), loaded);
     // The pictures come back as the same objects, the disabled one included.
@@ -315,7 +315,7 @@ TEST(CheckPersistence, NewControlSavedAndLoadedKeepsItsInitialValues) {
     CheckBox a;
     JsonBag bag;
     ASSERT_TRUE(a.site().WriteProperties(bag));
-    ControlSite loaded(NuvelCheckClass(), DesignSize());
+    ControlSite loaded(NuvelCheckInterface(), DesignSize());
     ASSERT_TRUE(loaded.ReadProperties(bag));
     ExpectSameMembers(a.site(), loaded);
 }

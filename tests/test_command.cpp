@@ -32,7 +32,7 @@ Picture Solid(int w, int h, OleColor c) {
 class Button {
 public:
     explicit Button(int w = 250, int h = 100, TraceSink* trace = nullptr)
-        : site_(NuvelCommandClass(), Options(w, h, trace)) {
+        : site_(NuvelCommandInterface(), Options(w, h, trace)) {
         site_.InitProperties();
         site_.Resize();
         site_.Paint();
@@ -287,9 +287,9 @@ TEST(CommandPersistence, SaveAndLoadGiveBackEveryMember) {
     ControlSite::Options o;
     o.width = 250;
     o.height = 100;
-    ControlSite loaded(NuvelCommandClass(), o);
+    ControlSite loaded(NuvelCommandInterface(), o);
     ASSERT_TRUE(loaded.ReadProperties(bag));
-    for (const PropertyInfo& p : NuvelCommandClass().properties) {
+    for (const PropertyInfo& p : NuvelCommandInterface().properties) {
         auto want = a.site().Get(p.name);
         auto got = loaded.Get(p.name);
         ASSERT_TRUE(want && got) << p.name;
@@ -305,9 +305,9 @@ TEST(CommandPersistence, NewButtonSavedAndLoadedKeepsItsInitialValues) {
     Button a;
     JsonBag bag;
     ASSERT_TRUE(a.site().WriteProperties(bag));
-    ControlSite loaded(NuvelCommandClass());
+    ControlSite loaded(NuvelCommandInterface());
     ASSERT_TRUE(loaded.ReadProperties(bag));
-    for (const PropertyInfo& p : NuvelCommandClass().properties) {
+    for (const PropertyInfo& p : NuvelCommandInterface().properties) {
         auto want = a.site().Get(p.name);
         auto got = loaded.Get(p.name);
         ASSERT_TRUE(want && got) << p.name;

@@ -25,7 +25,7 @@ Picture Solid(int w, int h, OleColor c, std::string name) {
 // A NuvelHCommand placed as a container places it: InitProperties, Resize, Paint.
 class HButton {
 public:
-    explicit HButton(int w = 175, int h = 32) : site_(NuvelHCommandClass(), Options(w, h)) {
+    explicit HButton(int w = 175, int h = 32) : site_(NuvelHCommandInterface(), Options(w, h)) {
         site_.InitProperties();
         site_.Resize();
         site_.Paint();
@@ -388,7 +388,7 @@ TEST(HCommandModelTest, SaveAndLoadRoundTripKeepsEveryMember) {
     JsonBag bag;
     ASSERT_TRUE(a.site().WriteProperties(bag));
 
-    ControlSite b(NuvelHCommandClass());
+    ControlSite b(NuvelHCommandInterface());
     ASSERT_TRUE(b.ReadProperties(bag));
     for (const auto& [name, value] : values) {
         const auto got = b.Get(name);
@@ -419,7 +419,7 @@ TEST(HCommandModelTest, DefaultsAreNotStoredAndReadBackByTheirReadDefaults) {
         EXPECT_NE(key, "CoolGlowColor");
         EXPECT_NE(key, "CoolUseGlow");
     }
-    ControlSite b(NuvelHCommandClass());
+    ControlSite b(NuvelHCommandInterface());
     ASSERT_TRUE(b.ReadProperties(bag));
     EXPECT_EQ(b.Get("Caption")->text(), "0");
     EXPECT_EQ(b.Get("UseAnimation")->number(), kTrue);
@@ -441,7 +441,7 @@ public:
 };
 
 TEST(HCommandModelTest, KeysAreReadAndWrittenInTheirOrdersAndSpellings) {
-    ControlSite site(NuvelHCommandClass());
+    ControlSite site(NuvelHCommandInterface());
     KeyLogBag bag;
     ASSERT_TRUE(site.ReadProperties(bag));
     const std::vector<std::string> readOrder = {
@@ -498,7 +498,7 @@ TEST(HCommandModelTest, KeysAreReadAndWrittenInTheirOrdersAndSpellings) {
 }
 
 TEST(HCommandModelTest, WrongKindsInTheBagAreSkipped) {
-    ControlSite b(NuvelHCommandClass());
+    ControlSite b(NuvelHCommandInterface());
     JsonBag bag;
     std::string error;
     ASSERT_TRUE(bag.Parse(R"({"NuvelStyle":"many","Caption":{"font":{"name":"Arial","size":9,)"

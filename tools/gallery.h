@@ -12,7 +12,7 @@
 //     namespace {
 //     void AddRows(nk::gallery::Section& section) {
 //         auto& row = section.AddRow("Backgrounds");
-//         row.AddControl("Cyan water", nk::NuvelCommandClass(), {}, [](nk::ControlSite& site) {
+//         row.AddControl("Cyan water", nk::NuvelCommandInterface(), {}, [](nk::ControlSite& site) {
 //             site.Set("BackPicture", nk::Variant::Long(1));
 //         });
 //     }

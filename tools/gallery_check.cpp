@@ -86,56 +86,56 @@ void UseCustomPictures(ControlSite& site) {
 
 void AddClassic(Section& section) {
     Row& row = section.AddRow("Classic look (NKClassic): the built-in glyphs 201-204");
-    row.AddControl("unchecked", NuvelCheckClass(), kCell,
+    row.AddControl("unchecked", NuvelCheckInterface(), kCell,
                    [](ControlSite& site) { Dress(site, "Unchecked"); });
-    row.AddControl("checked (Value 1)", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("checked (Value 1)", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Checked");
         site.Set("Value", Long(NKChecked));
     });
-    row.AddControl("Value 5 draws checked", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("Value 5 draws checked", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Value 5");
         site.Set("Value", Long(5));
     });
-    row.AddControl("pressed", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("pressed", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Pressed");
         site.MouseDown(1, 0, 10, 10);
     });
-    row.AddControl("disabled", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("disabled", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Disabled");
         site.Set("Enabled", Bool(false));
     });
-    row.AddControl("as placed: the container's font", NuvelCheckClass(), kCell);
+    row.AddControl("as placed: the container's font", NuvelCheckInterface(), kCell);
 }
 
 void AddCustom(Section& section) {
     Row& row = section.AddRow("Custom look (NKCustom): pictures of the user's own");
-    row.AddControl("PictureUncheck", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("PictureUncheck", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Unchecked");
         UseCustomPictures(site);
     });
-    row.AddControl("PictureCheck", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("PictureCheck", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Checked");
         UseCustomPictures(site);
         site.Set("Value", Long(NKChecked));
     });
-    row.AddControl("PicturePushed", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("PicturePushed", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Pressed");
         UseCustomPictures(site);
         site.MouseDown(1, 0, 10, 10);
     });
-    row.AddControl("pressed, no PicturePushed", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("pressed, no PicturePushed", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Unchecked shown");
         UseCustomPictures(site);
         site.Set("PicturePushed", Variant::OfPicture(nullptr));
         site.Set("Value", Long(NKChecked));
         site.MouseDown(1, 0, 10, 10);
     });
-    row.AddControl("disabled: built-in 204", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("disabled: built-in 204", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Disabled");
         UseCustomPictures(site);
         site.Set("Enabled", Bool(false));
     });
-    row.AddControl("new pictures are empty", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("new pictures are empty", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "No glyph");
         site.Set("NuvelCheckType", Long(NKCustom));
     });
@@ -143,26 +143,26 @@ void AddCustom(Section& section) {
 
 void AddHoverAndFocus(Section& section) {
     Row& row = section.AddRow("Hover (CoolButton) and focus (ShowFocus)");
-    row.AddControl("hovered, with the glow", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("hovered, with the glow", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Hovered");
         site.MouseMove(0, 0, 40, 10);
     });
-    row.AddControl("hovered, green glow", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("hovered, green glow", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Green glow");
         site.Set("CoolGlowColor", Color(0x008000));
         site.MouseMove(0, 0, 40, 10);
     });
-    row.AddControl("hovered, CoolUseGlow off", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("hovered, CoolUseGlow off", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Edge only");
         site.Set("CoolUseGlow", Bool(false));
         site.MouseMove(0, 0, 40, 10);
     });
-    row.AddControl("focus: NKChkNormalCircle", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("focus: NKChkNormalCircle", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Circle");
         site.Set("ShowFocus", Bool(true));
         site.GotFocus();
     });
-    row.AddControl("focus: NKChkNormalSquare", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("focus: NKChkNormalSquare", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Square");
         site.Set("ShowFocus", Bool(true));
         site.Set("FocusType", Long(NKChkNormalSquare));
@@ -173,21 +173,21 @@ void AddHoverAndFocus(Section& section) {
 
 void AddCaptions(Section& section) {
     Row& row = section.AddRow("Captions");
-    row.AddControl("AllowMultiLine, AdjustTop 4", NuvelCheckClass(), kTall, [](ControlSite& site) {
+    row.AddControl("AllowMultiLine, AdjustTop 4", NuvelCheckInterface(), kTall, [](ControlSite& site) {
         Dress(site, "A longer caption that wraps over several lines");
         site.Set("AllowMultiLine", Bool(true));
         site.Set("AdjustTop", Long(4));
         site.Paint();
     });
-    row.AddControl("one line, clipped", NuvelCheckClass(), kCell,
+    row.AddControl("one line, clipped", NuvelCheckInterface(), kCell,
                    [](ControlSite& site) { Dress(site, "A longer caption that does not fit"); });
-    row.AddControl("access key, colours", NuvelCheckClass(), kCell, [](ControlSite& site) {
+    row.AddControl("access key, colours", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "&Remember me");
         site.Set("BackColor", Color(0x503010));
         site.Set("ForeColor", Color(0x80E0FF));
         site.Paint();
     });
-    row.AddControl("10 pixels high", NuvelCheckClass(), Size(150, 10),
+    row.AddControl("10 pixels high", NuvelCheckInterface(), Size(150, 10),
                    [](ControlSite& site) { Dress(site, "Low"); });
 }
 

@@ -79,7 +79,7 @@ void AddBackgrounds(Section& section) {
         "NKGreenWater",    "NKTriColorTemple", "NKUnderwaterClouds", "NKLollipopLand"};
     Row& row = section.AddRow("BackPicture 0-7: the built-in backgrounds");
     for (int i = 0; i < static_cast<int>(kNames.size()); ++i)
-        row.AddControl(std::to_string(i) + " " + kNames[i], NuvelCommandClass(), kDesignSize,
+        row.AddControl(std::to_string(i) + " " + kNames[i], NuvelCommandInterface(), kDesignSize,
                        [i](ControlSite& site) {
                            Dress(site, kNames[i] + 2);
                            site.Set("BackPicture", Long(i));
@@ -97,24 +97,24 @@ void AddGeneratedPictures(Section& section) {
         };
     };
     const auto none = [](ControlSite&) {};
-    row.AddControl("8 NKPictureX1", NuvelCommandClass(), kDesignSize, gradient(8, none));
-    row.AddControl("9 NKPictureX2", NuvelCommandClass(), kDesignSize, gradient(9, none));
-    row.AddControl("X1, wide: filled boxes", NuvelCommandClass(), Size(300, 100),
+    row.AddControl("8 NKPictureX1", NuvelCommandInterface(), kDesignSize, gradient(8, none));
+    row.AddControl("9 NKPictureX2", NuvelCommandInterface(), kDesignSize, gradient(9, none));
+    row.AddControl("X1, wide: filled boxes", NuvelCommandInterface(), Size(300, 100),
                    gradient(8, none));
     row.AddControl(
-        "X1 inverted", NuvelCommandClass(), kDesignSize,
+        "X1 inverted", NuvelCommandInterface(), kDesignSize,
         gradient(8, [](ControlSite& site) { site.Set("GradientInverted", Bool(true)); }));
-    row.AddControl("X2, dividends 1 / 3 / 4", NuvelCommandClass(), kDesignSize,
+    row.AddControl("X2, dividends 1 / 3 / 4", NuvelCommandInterface(), kDesignSize,
                    gradient(9, [](ControlSite& site) {
                        site.Set("GradientRedDividend", Variant::Single(1));
                        site.Set("GradientGreenDividend", Variant::Single(3));
                        site.Set("GradientBlueDividend", Variant::Single(4));
                    }));
-    row.AddControl("X1, brightness 50", NuvelCommandClass(), kDesignSize,
+    row.AddControl("X1, brightness 50", NuvelCommandInterface(), kDesignSize,
                    gradient(8, [](ControlSite& site) {
                        site.Set("GradientBrightness", Variant::Single(50));
                    }));
-    row.AddControl("10 NKCustomPicture", NuvelCommandClass(), kDesignSize, [](ControlSite& site) {
+    row.AddControl("10 NKCustomPicture", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
         Dress(site, "Custom picture");
         site.Set("PictureNormal",
                  Pic(gallery::PatternImage(250, 100, 0x804020, 0xC07030), "stripes"));
@@ -128,13 +128,13 @@ void AddPictureModes(Section& section) {
                                                           "DoubleSize",        "OneAndHalfSize"};
     Row& row = section.AddRow("PictureMode, on a 300 x 120 button (NKAuroraZone)");
     for (int mode = 0; mode < static_cast<int>(kModes.size()); ++mode)
-        row.AddControl(std::to_string(mode) + " " + kModes[mode], NuvelCommandClass(), kWide,
+        row.AddControl(std::to_string(mode) + " " + kModes[mode], NuvelCommandInterface(), kWide,
                        [mode](ControlSite& site) {
                            Dress(site, kModes[mode]);
                            site.Set("BackPicture", Long(NKAuroraZone));
                            site.Set("PictureMode", Long(mode));
                        });
-    row.AddControl("RescaleWhenNeeded, 200 x 80", NuvelCommandClass(), Size(200, 80),
+    row.AddControl("RescaleWhenNeeded, 200 x 80", NuvelCommandInterface(), Size(200, 80),
                    [](ControlSite& site) {
                        Dress(site, "Smaller");
                        site.Set("BackPicture", Long(NKAuroraZone));
@@ -151,41 +151,41 @@ void AddStates(Section& section) {
             act(site);
         };
     };
-    row.AddControl("normal (CoolButton: no border)", NuvelCommandClass(), kDesignSize,
+    row.AddControl("normal (CoolButton: no border)", NuvelCommandInterface(), kDesignSize,
                    state("Normal", [](ControlSite&) {}));
-    row.AddControl("hovered, with the glow", NuvelCommandClass(), kDesignSize,
+    row.AddControl("hovered, with the glow", NuvelCommandInterface(), kDesignSize,
                    state("Hovered", [](ControlSite& site) { site.MouseMove(0, 0, 40, 40); }));
-    row.AddControl("pressed", NuvelCommandClass(), kDesignSize,
+    row.AddControl("pressed", NuvelCommandInterface(), kDesignSize,
                    state("Pressed", [](ControlSite& site) {
                        site.MouseMove(0, 0, 40, 40);
                        site.MouseDown(1, 0, 40, 40);
                    }));
-    row.AddControl("pressed, PictureGoDown", NuvelCommandClass(), kDesignSize,
+    row.AddControl("pressed, PictureGoDown", NuvelCommandInterface(), kDesignSize,
                    state("Pressed", [](ControlSite& site) {
                        site.Set("PictureGoDown", Bool(true));
                        site.MouseDown(1, 0, 40, 40);
                    }));
-    row.AddControl("focused, ShowFocus", NuvelCommandClass(), kDesignSize,
+    row.AddControl("focused, ShowFocus", NuvelCommandInterface(), kDesignSize,
                    state("Focused", [](ControlSite& site) {
                        site.Set("ShowFocus", Bool(true));
                        site.GotFocus();
                    }));
     row.AddControl(
-        "CoolButton off: raised frame", NuvelCommandClass(), kDesignSize,
+        "CoolButton off: raised frame", NuvelCommandInterface(), kDesignSize,
         state("Classic", [](ControlSite& site) { site.Set("CoolButton", Bool(false)); }));
-    row.AddControl("green glow (CoolGlowColor)", NuvelCommandClass(), kDesignSize,
+    row.AddControl("green glow (CoolGlowColor)", NuvelCommandInterface(), kDesignSize,
                    state("Green glow", [](ControlSite& site) {
                        site.Set("CoolGlowColor", Color(0x00A000));
                        site.MouseMove(0, 0, 40, 40);
                    }));
-    row.AddControl("disabled, new (empty PictureDisabled)", NuvelCommandClass(), kDesignSize,
+    row.AddControl("disabled, new (empty PictureDisabled)", NuvelCommandInterface(), kDesignSize,
                    state("Disabled", [](ControlSite& site) { site.Set("Enabled", Bool(false)); }));
-    row.AddControl("disabled, bitmap 601", NuvelCommandClass(), kDesignSize,
+    row.AddControl("disabled, bitmap 601", NuvelCommandInterface(), kDesignSize,
                    state("Disabled", [](ControlSite& site) {
                        site.Set("PictureDisabled", Variant::OfPicture(nullptr));
                        site.Set("Enabled", Bool(false));
                    }));
-    row.AddControl("disabled, own PictureDisabled", NuvelCommandClass(), kDesignSize,
+    row.AddControl("disabled, own PictureDisabled", NuvelCommandInterface(), kDesignSize,
                    state("Disabled", [](ControlSite& site) {
                        site.Set("PictureDisabled",
                                 Pic(gallery::PatternImage(250, 100, 0x909090, 0xA8A8A8), "gray"));
@@ -195,20 +195,20 @@ void AddStates(Section& section) {
 
 void AddCaptions(Section& section) {
     Row& row = section.AddRow("Caption: shadow, side icons, several lines, fonts");
-    row.AddControl("HasShadow", NuvelCommandClass(), kDesignSize, [](ControlSite& site) {
+    row.AddControl("HasShadow", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
         Dress(site, "With a shadow");
         site.Set("BackPicture", Long(NKGreenWater));
         site.Set("HasShadow", Bool(true));
         site.Set("ShadowColor", Color(0x202020));
         site.Paint();
     });
-    row.AddControl("SideIcon and RSideIcon", NuvelCommandClass(), kDesignSize,
+    row.AddControl("SideIcon and RSideIcon", NuvelCommandInterface(), kDesignSize,
                    [](ControlSite& site) {
                        Dress(site, "Icons");
                        site.Set("BackPicture", Long(NKBlueBubblyWater));
                        WithIcons(site);
                    });
-    row.AddControl("shadow and icons, pressed", NuvelCommandClass(), kDesignSize,
+    row.AddControl("shadow and icons, pressed", NuvelCommandInterface(), kDesignSize,
                    [](ControlSite& site) {
                        Dress(site, "Pressed");
                        site.Set("BackPicture", Long(NKBlueBubblyWater));
@@ -216,7 +216,7 @@ void AddCaptions(Section& section) {
                        site.Set("HasShadow", Bool(true));
                        site.MouseDown(1, 0, 40, 40);
                    });
-    row.AddControl("AllowMultiLine, AdjustTop 20", NuvelCommandClass(), kDesignSize,
+    row.AddControl("AllowMultiLine, AdjustTop 20", NuvelCommandInterface(), kDesignSize,
                    [](ControlSite& site) {
                        Dress(site, "A longer caption that wraps onto a second line");
                        site.Set("BackPicture", Long(NKUnderwaterClouds));
@@ -225,13 +225,13 @@ void AddCaptions(Section& section) {
                        site.Paint();
                    });
     row.AddControl(
-        "italic, underlined, access key", NuvelCommandClass(), kDesignSize, [](ControlSite& site) {
+        "italic, underlined, access key", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
             Dress(site, "&Save changes");
             site.Set("Font", Variant::OfFont(Font{"Times New Roman", 14, false, true, true}));
             site.Set("BackPicture", Long(NKLollipopLand));
             site.Set("ShortCutKey", Variant::String("s"));
         });
-    row.AddControl("as placed: the container's font, black", NuvelCommandClass(), kDesignSize);
+    row.AddControl("as placed: the container's font, black", NuvelCommandInterface(), kDesignSize);
 }
 
 void AddCommandRows(Section& section) {

@@ -62,9 +62,9 @@ void AddSkins(Section& section) {
             Dress(site, kSkins[i] + 2);
             site.Set("NuvelStyle", Long(i));
         };
-        rest.AddControl(std::to_string(i) + " " + kSkins[i], NuvelHCommandClass(), kNatural,
+        rest.AddControl(std::to_string(i) + " " + kSkins[i], NuvelHCommandInterface(), kNatural,
                         dressed);
-        pressed.AddControl(std::to_string(i) + " pressed", NuvelHCommandClass(), kNatural,
+        pressed.AddControl(std::to_string(i) + " pressed", NuvelHCommandInterface(), kNatural,
                            [dressed](ControlSite& site) {
                                dressed(site);
                                site.MouseDown(1, 0, 80, 16);
@@ -91,26 +91,26 @@ void Ticks(ControlSite& site, int n) {
 
 void AddCustomFaces(Section& section) {
     Row& row = section.AddRow("NuvelStyle 8 (NKCustom) with UseOnTop: the hover sequence");
-    row.AddControl("at rest: PictureNormal", NuvelHCommandClass(), kNatural,
+    row.AddControl("at rest: PictureNormal", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) { CustomFaces(site, "Normal"); });
-    row.AddControl("pointer over: PictureOver", NuvelHCommandClass(), kNatural,
+    row.AddControl("pointer over: PictureOver", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        CustomFaces(site, "Over");
                        site.MouseMove(0, 0, 80, 16);
                    });
-    row.AddControl("just left, 5 ticks: PictureOver2", NuvelHCommandClass(), kNatural,
+    row.AddControl("just left, 5 ticks: PictureOver2", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        CustomFaces(site, "Just left");
                        site.MouseMove(0, 0, 80, 16);
                        Ticks(site, 5);
                    });
-    row.AddControl("6 ticks: PictureNormal again", NuvelHCommandClass(), kNatural,
+    row.AddControl("6 ticks: PictureNormal again", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        CustomFaces(site, "Back to normal");
                        site.MouseMove(0, 0, 80, 16);
                        Ticks(site, 6);
                    });
-    row.AddControl("pressed: PicturePushed", NuvelHCommandClass(), kNatural, [](ControlSite& site) {
+    row.AddControl("pressed: PicturePushed", NuvelHCommandInterface(), kNatural, [](ControlSite& site) {
         CustomFaces(site, "Pushed");
         site.MouseDown(1, 0, 80, 16);
     });
@@ -118,7 +118,7 @@ void AddCustomFaces(Section& section) {
 
 void AddCaptions(Section& section) {
     Row& row = section.AddRow("Caption, LeftCaption and RightCaption, each in its own colour");
-    row.AddControl("three captions", NuvelHCommandClass(), kNatural, [](ControlSite& site) {
+    row.AddControl("three captions", NuvelHCommandInterface(), kNatural, [](ControlSite& site) {
         Dress(site, "Centre");
         site.Set("NuvelStyle", Long(static_cast<std::int32_t>(NKHCommandTypes::NKClouds)));
         site.Set("LeftCaption", Text("<<"));
@@ -128,7 +128,7 @@ void AddCaptions(Section& section) {
         site.Set("ForeColor", Color(0x800000));
     });
     row.AddControl(
-        "AllowMultiLine, AdjustTop 2", NuvelHCommandClass(), Size(175, 32), [](ControlSite& site) {
+        "AllowMultiLine, AdjustTop 2", NuvelHCommandInterface(), Size(175, 32), [](ControlSite& site) {
             Dress(site, "A caption that wraps onto two lines", 0x000000);
             site.Set("NuvelStyle", Long(static_cast<std::int32_t>(NKHCommandTypes::NKCrystaline)));
             site.Set("Font", Variant::OfFont(Font{"Arial", 7}));
@@ -136,7 +136,7 @@ void AddCaptions(Section& section) {
             site.Set("AdjustTop", Long(2));
             site.Paint();
         });
-    row.AddControl("as placed: the container's name", NuvelHCommandClass(), kNatural);
+    row.AddControl("as placed: the container's name", NuvelHCommandInterface(), kNatural);
 }
 
 constexpr std::array<const char*, 4> kFocusStyles = {"NKHClassicIndent", "NKHColorOutline",
@@ -159,9 +159,9 @@ void AddFocusStyles(Section& section) {
     Row& fixed = section.AddRow("FocusStyle 0-3 with ShowFocus, DefaultStyle (fixed places)");
     Row& scaled = section.AddRow("The same in RescaleToEdges, 240 x 40 (scaled to the surface)");
     for (int i = 0; i < static_cast<int>(kFocusStyles.size()); ++i) {
-        fixed.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandClass(), kNatural,
+        fixed.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandInterface(), kNatural,
                          [i](ControlSite& site) { Focused(site, i, DefaultStyle, 175, 32); });
-        scaled.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandClass(),
+        scaled.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandInterface(),
                           Size(240, 40),
                           [i](ControlSite& site) { Focused(site, i, RescaleToEdges, 240, 40); });
     }
@@ -179,13 +179,13 @@ void AddShine(Section& section) {
             Ticks(site, ticks);
         };
     };
-    row.AddControl("white, 2 ticks (level 64)", NuvelHCommandClass(), kNatural, shine(0, 2));
-    row.AddControl("white, 5 ticks (level 160)", NuvelHCommandClass(), kNatural, shine(0, 5));
-    row.AddControl("white, 8 ticks (level 255)", NuvelHCommandClass(), kNatural, shine(0, 8));
-    row.AddControl("yellow, 8 ticks", NuvelHCommandClass(), kNatural, shine(6, 8));
-    row.AddControl("magenta, 12 ticks (falling, 127)", NuvelHCommandClass(), kNatural,
+    row.AddControl("white, 2 ticks (level 64)", NuvelHCommandInterface(), kNatural, shine(0, 2));
+    row.AddControl("white, 5 ticks (level 160)", NuvelHCommandInterface(), kNatural, shine(0, 5));
+    row.AddControl("white, 8 ticks (level 255)", NuvelHCommandInterface(), kNatural, shine(0, 8));
+    row.AddControl("yellow, 8 ticks", NuvelHCommandInterface(), kNatural, shine(6, 8));
+    row.AddControl("magenta, 12 ticks (falling, 127)", NuvelHCommandInterface(), kNatural,
                    shine(5, 12));
-    row.AddControl("17 ticks: finished", NuvelHCommandClass(), kNatural, shine(0, 17));
+    row.AddControl("17 ticks: finished", NuvelHCommandInterface(), kNatural, shine(0, 17));
 }
 
 void AddSizeModes(Section& section) {
@@ -194,7 +194,7 @@ void AddSizeModes(Section& section) {
                                                           "DoubleSize",        "OneAndHalfSize"};
     Row& row = section.AddRow("PictureMode: the size and the mask (then sized to 260 x 48)");
     for (int mode = 0; mode < static_cast<int>(kModes.size()); ++mode)
-        row.AddControl(std::to_string(mode) + " " + kModes[mode], NuvelHCommandClass(),
+        row.AddControl(std::to_string(mode) + " " + kModes[mode], NuvelHCommandInterface(),
                        Size(260, 48), [mode](ControlSite& site) {
                            site.Set("Font", Variant::OfFont(Font{"Arial", 8, true}));
                            site.Set("ForeColor", Color(0xFFFFFF));
@@ -210,24 +210,24 @@ void AddSizeModes(Section& section) {
 
 void AddDisabled(Section& section) {
     Row& row = section.AddRow("Disabled");
-    row.AddControl("new: empty PictureDisabled", NuvelHCommandClass(), kNatural,
+    row.AddControl("new: empty PictureDisabled", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        Dress(site, "Disabled", 0x808080);
                        site.Set("Enabled", Bool(false));
                    });
-    row.AddControl("no PictureDisabled: bitmap 602", NuvelHCommandClass(), kNatural,
+    row.AddControl("no PictureDisabled: bitmap 602", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        Dress(site, "Disabled", 0x808080);
                        site.Set("PictureDisabled", Variant::OfPicture(nullptr));
                        site.Set("Enabled", Bool(false));
                    });
-    row.AddControl("own PictureDisabled", NuvelHCommandClass(), kNatural, [](ControlSite& site) {
+    row.AddControl("own PictureDisabled", NuvelHCommandInterface(), kNatural, [](ControlSite& site) {
         Dress(site, "Disabled", 0x404040);
         site.Set("PictureDisabled",
                  Pic(gallery::PatternImage(175, 32, 0x909090, 0xA8A8A8), "gray"));
         site.Set("Enabled", Bool(false));
     });
-    row.AddControl("disabled, shining (5 ticks)", NuvelHCommandClass(), kNatural,
+    row.AddControl("disabled, shining (5 ticks)", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        Dress(site, "Disabled", 0x808080);
                        site.Set("PictureDisabled", Variant::OfPicture(nullptr));

@@ -41,11 +41,11 @@ void AddLooks(Section& section) {
     auto& rest = section.AddRow("The ten built-in looks at rest");
     auto& pressed = section.AddRow("... and pressed");
     for (int type = 0; type < static_cast<int>(kLooks.size()); ++type) {
-        rest.AddControl(kLooks[type], NuvelSphereClass(), {}, [type](ControlSite& site) {
+        rest.AddControl(kLooks[type], NuvelSphereInterface(), {}, [type](ControlSite& site) {
             Double(site);
             site.Set("SphereType", Variant::Long(type));
         });
-        pressed.AddControl(kLooks[type], NuvelSphereClass(), {}, [type](ControlSite& site) {
+        pressed.AddControl(kLooks[type], NuvelSphereInterface(), {}, [type](ControlSite& site) {
             Double(site);
             site.Set("SphereType", Variant::Long(type));
             site.MouseDown(1, 0, 32, 32);
@@ -66,18 +66,18 @@ void AddCustom(Section& section) {
         site.Set("PicturePushed", Pattern("pushed", 0x402000, 0x604020));
         site.Paint();
     };
-    row.AddControl("normal", NuvelSphereClass(), {}, custom);
-    row.AddControl("over (moving)", NuvelSphereClass(), {}, [custom](ControlSite& site) {
+    row.AddControl("normal", NuvelSphereInterface(), {}, custom);
+    row.AddControl("over (moving)", NuvelSphereInterface(), {}, [custom](ControlSite& site) {
         custom(site);
         site.MouseMove(0, 0, 30, 30);
     });
-    row.AddControl("over 2 (just left)", NuvelSphereClass(), {}, [custom](ControlSite& site) {
+    row.AddControl("over 2 (just left)", NuvelSphereInterface(), {}, [custom](ControlSite& site) {
         custom(site);
         site.MouseMove(0, 0, 30, 30);
         for (int tick = 0; tick < 5; ++tick)
             site.Call("TimerInvoke", {});
     });
-    row.AddControl("pushed", NuvelSphereClass(), {}, [custom](ControlSite& site) {
+    row.AddControl("pushed", NuvelSphereInterface(), {}, [custom](ControlSite& site) {
         custom(site);
         site.MouseDown(1, 0, 30, 30);
     });
@@ -88,7 +88,7 @@ void AddContents(Section& section) {
     const Variant icon = Pattern("icon", 0x0000C0, 0xFFFFFF);
     const char* sizes[] = {"icon, natural size", "icon 32", "icon 24", "icon 16"};
     for (int size = 0; size < 4; ++size) {
-        row.AddControl(sizes[size], NuvelSphereClass(), {}, [size, icon](ControlSite& site) {
+        row.AddControl(sizes[size], NuvelSphereInterface(), {}, [size, icon](ControlSite& site) {
             Double(site);
             site.Set("SphereType", Variant::Long(NvlSphereBlue));
             site.Set("ContentIcon", icon);
@@ -96,7 +96,7 @@ void AddContents(Section& section) {
             site.Set("ContentType", Variant::Long(NvlCntIcon));
         });
     }
-    row.AddControl("letter \"N\"", NuvelSphereClass(), {}, [](ControlSite& site) {
+    row.AddControl("letter \"N\"", NuvelSphereInterface(), {}, [](ControlSite& site) {
         Double(site);
         site.Set("SphereType", Variant::Long(NvlSphereClouds));
         site.Set("Font", Variant::OfFont(Font{"Arial", 20, true}));
@@ -104,7 +104,7 @@ void AddContents(Section& section) {
         site.Set("ContentLetter", Variant::String("N"));
         site.Set("ContentType", Variant::Long(NvlCntLetter));
     });
-    row.AddControl("focus ring", NuvelSphereClass(), {}, [](ControlSite& site) {
+    row.AddControl("focus ring", NuvelSphereInterface(), {}, [](ControlSite& site) {
         Double(site);
         site.Set("SphereType", Variant::Long(NvlSphereRainbow));
         site.Set("ShowFocus", Variant::Boolean(kTrue));
@@ -119,7 +119,7 @@ void AddModes(Section& section) {
         "DefaultStyle", "RescaleToEdges 96 x 48", "RescaleWhenNeeded 48 x 48", "HalfSize",
         "DoubleSize",   "OneAndHalfSize"};
     for (int mode = 0; mode < 6; ++mode) {
-        row.AddControl(modes[mode], NuvelSphereClass(), {}, [mode](ControlSite& site) {
+        row.AddControl(modes[mode], NuvelSphereInterface(), {}, [mode](ControlSite& site) {
             site.Set("SphereType", Variant::Long(NvlSphereGasGiant1));
             site.Set("PictureMode", Variant::Long(mode));
             if (mode == RescaleToEdges) site.SetSize(96, 48);
@@ -127,7 +127,7 @@ void AddModes(Section& section) {
             site.Paint();
         });
     }
-    row.AddControl("disabled", NuvelSphereClass(), Size(32, 32), [](ControlSite& site) {
+    row.AddControl("disabled", NuvelSphereInterface(), Size(32, 32), [](ControlSite& site) {
         Double(site);
         // A new sphere's PictureDisabled is an empty picture, which paints nothing: clear it
         // so that the built-in disabled face shows.

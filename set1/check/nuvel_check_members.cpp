@@ -1,0 +1,186 @@
+// The interface of NuvelCheck as its containers see it: the members of _NuvelCheck in
+// interface order, the events of __NuvelCheck by number, the glow overlay child and the
+// design-time settings.
+#include "framework/member_rows.h"
+#include "framework/member_values.h"
+#include "framework/sound.h"
+#include "resources/resource_tables.h"
+#include "set1/check/nuvel_check.h"
+
+#include <memory>
+
+namespace nk {
+
+namespace {
+
+NuvelCheck& Self(Control& c) {
+    return static_cast<NuvelCheck&>(c);
+}
+
+// Setters receive values already converted to the member's type.
+
+using VT = ValueType;
+using MK = MemberKind;
+
+std::vector<PropertyInfo> Fields() {
+    return {
+        FieldRow<ValueType::Boolean, &NuvelCheck::AllowMultiLine>(
+            "AllowMultiLine", "Wraps the caption over several lines, starting at AdjustTop.")
+            .SavedAs("AllowMultiline")
+            .ReadAs("AllowMultiLine")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Long, &NuvelCheck::AdjustTop>(
+            "AdjustTop", "Top of a several-line caption, in pixels.")
+            .Saved(Variant::Long(0)),
+        FieldRow<ValueType::Boolean, &NuvelCheck::ShowFocus>(
+            "ShowFocus", "Draws the focus mark around the glyph while the control has the focus.")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Boolean, &NuvelCheck::UseSound>("UseSound", "Press and release sounds.")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Long, &NuvelCheck::SoundMethod>(
+            "SoundMethod", "0 plays the built-in sounds; any other value raises PlaySound instead.")
+            .Takes(kSoundMethodEnum)
+            .Saved(Variant::Long(NKInternalSound)),
+        FieldRow<ValueType::Color, &NuvelCheck::FocusColor>("FocusColor",
+                                                            "Colour of the focus mark.")
+            .Saved(Variant::Double(0x00FF00)),
+    };
+}
+
+std::vector<PropertyInfo> Properties() {
+    return {
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelCheck::GetFont,
+                    &NuvelCheck::SetFont>("Font", "The caption's font.")
+            .Saved(std::nullopt),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCheck::Caption,
+                    &NuvelCheck::SetCaption>(
+            "Caption",
+            "The text right of the glyph; & underlines the next character, && draws one.")
+            .Saved(Variant::String("")),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCheck::Value, &NuvelCheck::SetValue>(
+            "Value", "The default member: 0 unchecked, any other value checked.")
+            .Takes(kBiStateEnum)
+            .Saved(Variant::Long(NKUnChecked)),
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCheck::BackColor,
+                    &NuvelCheck::SetBackColor>("BackColor", "The colour the control is cleared to.")
+            .Saved(Variant::Double(0x000000)),
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCheck::ForeColor,
+                    &NuvelCheck::SetForeColor>(
+            "ForeColor", "The caption's colour, shown from the next repaint on.")
+            .Saved(Variant::Double(0xFFFFFF)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCheck::Enabled,
+                    &NuvelCheck::SetEnabled>(
+            "Enabled", "Whether the control takes input; disabled, it shows the disabled glyph.")
+            .Saved(Variant::Boolean(kTrue)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureUncheck,
+                    &NuvelCheck::SetPictureUncheck>(
+            "PictureUncheck",
+            "Custom look: the unchecked glyph, also shown pressed without PicturePushed.")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureCheck,
+                    &NuvelCheck::SetPictureCheck>("PictureCheck", "Custom look: the checked glyph.")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PicturePushed,
+                    &NuvelCheck::SetPicturePushed>("PicturePushed",
+                                                   "Custom look: the glyph while pressed.")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureDisabled,
+                    &NuvelCheck::SetPictureDisabled>(
+            "PictureDisabled",
+            "The glyph while disabled, in either look; without it the built-in one.")
+            .Saved(Variant::OfPicture(nullptr), Variant::Integer(0)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCheck::NuvelCheckType,
+                    &NuvelCheck::SetNuvelCheckType>(
+            "NuvelCheckType", "0 NKClassic (built-in glyphs), 1 NKCustom (the Picture properties).")
+            .Takes(kCheckTypeEnum)
+            .Saved(Variant::Long(NKClassic)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCheck::FocusType,
+                    &NuvelCheck::SetFocusType>("FocusType",
+                                               "0 NKChkNormalCircle, 1 NKChkNormalSquare.")
+            .Takes(kCheckFocusTypeEnum)
+            .Saved(Variant::Long(NKChkNormalCircle)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCheck::CoolButton,
+                    &NuvelCheck::SetCoolButton>(
+            "CoolButton", "Hover look: a raised edge while the pointer is over the control.")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCheck::CoolUseGlow,
+                    &NuvelCheck::SetCoolUseGlow>("CoolUseGlow",
+                                                 "Tints the hovered control with CoolGlowColor.")
+            .Saved(Variant::Boolean(kTrue)),
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelCheck::CoolGlowColor,
+                    &NuvelCheck::SetCoolGlowColor>("CoolGlowColor",
+                                                   "The hover tint, ORed into every pixel.")
+            .Saved(Variant::Double(0xC00000)),
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"AboutMe",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).AboutMe();
+             return MethodResult{};
+         },
+         "Shows the about dialog."},
+        {"TimerInvoke",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).TimerInvoke();
+             return MethodResult{};
+         },
+         "The kit's timer entry point; the check box has nothing to animate."},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
+    return {
+        {Number(NuvelCheck::Event::Click), "Click", {}},
+        {Number(NuvelCheck::Event::DblClick), "DblClick", {}},
+        {Number(NuvelCheck::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelCheck::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelCheck::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelCheck::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelCheck::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelCheck::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelCheck::Event::PlaySound), "PlaySound", SoundArgs()},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelCheck";
+    t.library = "nuvset1";
+    t.typeLibrary = "Nuvelkit3";
+    // Room for the glyph, centred at 15, and a one-line caption.
+    t.designWidth = 120;
+    t.designHeight = 30;
+    // The control's own initial colours: white text on black.
+    t.designBackColor = 0x000000;
+    t.designForeColor = 0xFFFFFF;
+    t.properties = Fields();
+    for (PropertyInfo& p : Properties())
+        t.properties.push_back(std::move(p));
+    t.methods = Methods();
+    t.events = Events();
+    t.children = {
+        // The glow overlay: hidden, white fill (which changes nothing when shown).
+        {.name = "Shape1", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
+    };
+    t.resources = &Nuvset1Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelCheck>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelCheckInterface() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk

@@ -1,0 +1,205 @@
+// The interface of NuvelCommand as its containers see it: the members of _NuvelCommand
+// in interface order, the events of __NuvelCommand by number, the children and the
+// design-time settings.
+#include "framework/member_rows.h"
+#include "framework/member_values.h"
+#include "framework/pic_styles.h"
+#include "framework/sound.h"
+#include "resources/resource_tables.h"
+#include "set1/command/nuvel_command.h"
+
+#include <memory>
+
+namespace nk {
+
+namespace {
+
+NuvelCommand& Self(Control& c) {
+    return static_cast<NuvelCommand&>(c);
+}
+
+// Setters receive values already converted to the member's type.
+
+using VT = ValueType;
+using MK = MemberKind;
+
+std::vector<PropertyInfo> Properties() {
+    return {
+        // Public fields.
+        FieldRow<ValueType::Boolean, &NuvelCommand::HasShadow>("HasShadow")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Color, &NuvelCommand::ShadowColor>("ShadowColor")
+            .Saved(Variant::Double(0)),
+        FieldRow<ValueType::Boolean, &NuvelCommand::AllowMultiLine>("AllowMultiLine")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Long, &NuvelCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
+        FieldRow<ValueType::Long, &NuvelCommand::SoundMethod>("SoundMethod")
+            .Takes(kSoundMethodEnum)
+            .Saved(Variant::Long(NKInternalSound)),
+        FieldRow<ValueType::Boolean, &NuvelCommand::UseSound>("UseSound")
+            .Saved(Variant::Boolean(kFalse)),
+        FieldRow<ValueType::Boolean, &NuvelCommand::ShowFocus>("ShowFocus")
+            .Saved(Variant::Boolean(kFalse)),
+        // Properties.
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::hWnd, &NuvelCommand::SethWnd>(
+            "hWnd")
+            .Saved(Variant::Long(0)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::BackPicture,
+                    &NuvelCommand::SetBackPicture>("BackPicture")
+            .Takes(kBackPicsEnum)
+            .Saved(Variant::Long(NKSpiralRainbow)),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::Caption,
+                    &NuvelCommand::SetCaption>("Caption")
+            .Saved(Variant::String("")),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::ShortCutKey,
+                    &NuvelCommand::SetShortCutKey>("ShortCutKey")
+            .Saved(Variant::String("")),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::SideIconHeight,
+                    &NuvelCommand::SetSideIconHeight>("SideIconHeight")
+            .Saved(Variant::Single(32)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconHeight,
+                    &NuvelCommand::SetRSideIconHeight>("RSideIconHeight")
+            .Saved(Variant::Single(32)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconWidth,
+                    &NuvelCommand::SetRSideIconWidth>("RSideIconWidth")
+            .Saved(Variant::Single(32)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientRedDividend,
+                    &NuvelCommand::SetGradientRedDividend>("GradientRedDividend")
+            .Saved(Variant::Single(2)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::GradientInverted,
+                    &NuvelCommand::SetGradientInverted>("GradientInverted")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBrightness,
+                    &NuvelCommand::SetGradientBrightness>("GradientBrightness")
+            .Saved(Variant::Single(100)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientGreenDividend,
+                    &NuvelCommand::SetGradientGreenDividend>("GradientGreenDividend")
+            .Saved(Variant::Single(2)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBlueDividend,
+                    &NuvelCommand::SetGradientBlueDividend>("GradientBlueDividend")
+            .Saved(Variant::Single(1)),
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCommand::ForeColor,
+                    &NuvelCommand::SetForeColor>("ForeColor")
+            .Saved(Variant::Double(0xFFFFFF)),
+        AccessorRow<ValueType::String, MemberKind::Surface, &NuvelCommand::FontName,
+                    &NuvelCommand::SetFontName>("FontName")
+            .Saved(Variant::String("Arial"), Variant::String("")),
+        AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelCommand::FontSize,
+                    &NuvelCommand::SetFontSize>("FontSize")
+            .Saved(Variant::Single(20), Variant::Single(0)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontBold,
+                    &NuvelCommand::SetFontBold>("FontBold")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontItalic,
+                    &NuvelCommand::SetFontItalic>("FontItalic")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontStrikethru,
+                    &NuvelCommand::SetFontStrikethru>("FontStrikethru")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontUnderline,
+                    &NuvelCommand::SetFontUnderline>("FontUnderline")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelCommand::GetFont,
+                    &NuvelCommand::SetFont>("Font")
+            .Saved(std::nullopt),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::SideIcon,
+                    &NuvelCommand::SetSideIcon>("SideIcon")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::RSideIcon,
+                    &NuvelCommand::SetRSideIcon>("RSideIcon")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::Enabled,
+                    &NuvelCommand::SetEnabled>("Enabled")
+            .Saved(Variant::Boolean(kTrue)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolButton,
+                    &NuvelCommand::SetCoolButton>("CoolButton")
+            .Saved(Variant::Boolean(kFalse)),
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelCommand::CoolGlowColor,
+                    &NuvelCommand::SetCoolGlowColor>("CoolGlowColor")
+            .Saved(Variant::Double(0xC00000)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolUseGlow,
+                    &NuvelCommand::SetCoolUseGlow>("CoolUseGlow")
+            .Saved(Variant::Boolean(kTrue)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::PictureMode,
+                    &NuvelCommand::SetPictureMode>("PictureMode")
+            .Takes(kPicStylesEnum)
+            .Saved(Variant::Long(DefaultStyle)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureNormal,
+                    &NuvelCommand::SetPictureNormal>("PictureNormal")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureDisabled,
+                    &NuvelCommand::SetPictureDisabled>("PictureDisabled")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::PictureGoDown,
+                    &NuvelCommand::SetPictureGoDown>("PictureGoDown")
+            .Saved(Variant::Boolean(kFalse)),
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"AboutMe",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).AboutMe();
+             return MethodResult{};
+         }},
+        {"TimerInvoke",
+         {},
+         [](Control& c, std::span<const Variant>) {
+             Self(c).TimerInvoke();
+             return MethodResult{};
+         }},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs();
+    return {
+        {Number(NuvelCommand::Event::Click), "Click", {}},
+        {Number(NuvelCommand::Event::DblClick), "DblClick", {}},
+        {Number(NuvelCommand::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelCommand::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelCommand::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelCommand::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelCommand::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelCommand::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelCommand::Event::PlaySound), "PlaySound", SoundArgs()},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelCommand";
+    t.library = "nuvset1";
+    t.typeLibrary = "Nuvelkit3";
+    // The size of the built-in backgrounds, which then cover the control exactly.
+    t.designWidth = 250;
+    t.designHeight = 100;
+    t.designBackColor = 0;
+    t.designForeColor = 0;
+    t.properties = Properties();
+    t.methods = Methods();
+    t.events = Events();
+    t.children = {
+        // The glow overlay: hidden, white fill (which changes nothing when shown).
+        {.name = "Shape2", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
+        // The off-screen canvas of the gradient pictures: hidden, black background.
+        {.name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0},
+    };
+    t.resources = &Nuvset1Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelCommand>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelCommandInterface() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk

@@ -1,0 +1,171 @@
+// NuvelPad's interface: `_NuvelPad` in its order with its help strings, the events of
+// `__NuvelPad`, the hot zones Image1(0) to Image1(3) and the design-time settings.
+#include "framework/member_rows.h"
+#include "framework/pic_styles.h"
+#include "resources/resource_tables.h"
+#include "set2/pad/nuvel_pad.h"
+
+namespace nk {
+
+namespace {
+
+NuvelPad& Self(Control& c) {
+    return static_cast<NuvelPad&>(c);
+}
+
+// Setters receive values already converted to the member's type; one that still does
+// not convert is not assigned.
+
+std::vector<PropertyInfo> Properties() {
+    using enum MemberKind;
+    return {
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::LeftToolTip,
+                    &NuvelPad::SetLeftToolTip>("LeftToolTip")
+            .Saved(Variant::String("Left")),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::RightToolTip,
+                    &NuvelPad::SetRightToolTip>("RightToolTip")
+            .Saved(Variant::String("Right")),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::UpToolTip,
+                    &NuvelPad::SetUpToolTip>("UpToolTip")
+            .Saved(Variant::String("Up")),
+        AccessorRow<ValueType::String, MemberKind::Own, &NuvelPad::DownToolTip,
+                    &NuvelPad::SetDownToolTip>("DownToolTip")
+            .Saved(Variant::String("Down")),
+        AccessorRow<ValueType::Long, MemberKind::Surface, &NuvelPad::BorderStyle,
+                    &NuvelPad::SetBorderStyle>("BorderStyle",
+                                               "Returns/sets the border style for an object.")
+            .Takes(kFillBorderStyleEnum)
+            .Saved(Variant::Integer(0)),
+        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelPad::MouseIcon,
+                    &NuvelPad::SetMouseIcon>("MouseIcon", "Sets a custom mouse icon.")
+            .Saved(Variant::OfPicture(nullptr)),
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelPad::MousePointer,
+                    &NuvelPad::SetMousePointer>(
+            "MousePointer",
+            "Returns/sets the type of mouse pointer displayed when over part of an object.")
+            .Saved(Variant::Integer(0)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::PictureMode,
+                    &NuvelPad::SetPictureMode>("PictureMode",
+                                               "Returns/sets the behavior of the pictures.")
+            .Takes(kPicStyles2Enum)
+            .Saved(Variant::Long(DefaultStyle)),
+        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelPad::ForeColor,
+                    &NuvelPad::SetForeColor>(
+            "ForeColor",
+            "Returns/sets the foreground color used to display text and graphics in an object.")
+            .Saved(Variant::Double(0)),
+        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelPad::GetFont, &NuvelPad::SetFont>(
+            "Font", "Returns a Font object.")
+            .Saved(std::nullopt),
+        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelPad::Enabled,
+                    &NuvelPad::SetEnabled>(
+            "Enabled", "Returns/sets a value that determines whether an object can respond to "
+                       "user-generated events.")
+            .Saved(Variant::Boolean(kTrue)),
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::NuvelStyle,
+                    &NuvelPad::SetNuvelStyle>("NuvelStyle",
+                                              "Returns/sets the style apearance of the control.")
+            .Takes(kPadNuvelsEnum)
+            .Saved(Variant::Long(NuvlMilitaryDir)),
+        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelPad::StatusLight1,
+                    &NuvelPad::SetStatusLight1>("StatusLight1",
+                                                "Returns/sets the first status light")
+            .Saved(Variant::Integer(0)),
+        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelPad::StatusLight2,
+                    &NuvelPad::SetStatusLight2>("StatusLight2",
+                                                "Returns/sets the second status light")
+            .Saved(Variant::Integer(0)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelPad::XValue, &NuvelPad::SetXValue>(
+            "XValue", "returns/sets the X value in the cartesian plane.")
+            .Saved(Variant::Single(0)),
+        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelPad::YValue, &NuvelPad::SetYValue>(
+            "YValue", "Returns/sets the Y value in the cartesian plane.")
+            .Saved(Variant::Single(0)),
+        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelPad::UseDirectionShortKeys,
+                    &NuvelPad::SetUseDirectionShortKeys>(
+            "UseDirectionShortKeys",
+            "Makes the control use the u, d, l, r shortcut keys for easy access.")
+            .Saved(Variant::Boolean(kFalse)),
+    };
+}
+
+// A method without arguments that lets no error reach its caller.
+template <void (NuvelPad::*Method)()> MethodResult Invoke(Control& c, std::span<const Variant>) {
+    (Self(c).*Method)();
+    return MethodResult{};
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        {"TimerInvoke",
+         {},
+         Invoke<&NuvelPad::TimerInvoke>,
+         "Timer Invocation procedure for control timing."},
+        {"TweakLeft", {}, Invoke<&NuvelPad::TweakLeft>, "Makes the control tweak leftward once."},
+        {"TweakRight", {}, Invoke<&NuvelPad::TweakRight>, "Makes the control tweak rightward once"},
+        {"TweakUp", {}, Invoke<&NuvelPad::TweakUp>, "Makes the control tweak upward once."},
+        {"TweakDown", {}, Invoke<&NuvelPad::TweakDown>, "Makes the control tweak downward once."},
+        {"ForceLeft", {}, Invoke<&NuvelPad::ForceLeft>, "Makes the control force leftward."},
+        {"ForceDown", {}, Invoke<&NuvelPad::ForceDown>, "Makes the control force downward."},
+        {"ForceUp", {}, Invoke<&NuvelPad::ForceUp>, "Makes the control force upward."},
+        {"ForceRight", {}, Invoke<&NuvelPad::ForceRight>, "Makes the control force rightward."},
+        {"ForceNeutral",
+         {},
+         Invoke<&NuvelPad::ForceNeutral>,
+         "Makes the control neutral and stops."},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    const auto mouse = MouseArgs();
+    const auto key = KeyArgs();
+    return {
+        {Number(NuvelPad::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelPad::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelPad::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelPad::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelPad::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelPad::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelPad::Event::DblClick), "DblClick", {}},
+        {Number(NuvelPad::Event::Click), "Click", {}},
+        {Number(NuvelPad::Event::GoLeft), "GoLeft", {}, "Occurs when the control goes leftward."},
+        {Number(NuvelPad::Event::GoRight),
+         "GoRight",
+         {},
+         "Occurs when the control goes rightward."},
+        {Number(NuvelPad::Event::GoUp), "GoUp", {}, "Returns/sets when the control goes upward."},
+        {Number(NuvelPad::Event::GoDown), "GoDown", {}, "Occurs when the control goes downward."},
+        {Number(NuvelPad::Event::XYRefresh),
+         "XYRefresh",
+         {},
+         "Occurs when the X or Y values from the cartesian plane changes."},
+    };
+}
+
+InterfaceTable MakeTable() {
+    InterfaceTable t;
+    t.className = "NuvelPad";
+    t.library = "nuvset2";
+    t.typeLibrary = "Nuvelkit4";
+    t.designWidth = 150; // the skin's size
+    t.designHeight = 120;
+    t.properties = Properties();
+    t.methods = Methods();
+    t.events = Events();
+    // The arrow hot zones: 0 left, 1 right, 2 up, 3 down.
+    t.children = {{"Image1", ChildKind::ImageZones, 4}};
+    t.resources = &Nuvset2Resources();
+    t.create = [](Host& host) -> std::unique_ptr<Control> {
+        return std::make_unique<NuvelPad>(host);
+    };
+    return t;
+}
+
+} // namespace
+
+const InterfaceTable& NuvelPadInterface() {
+    static const InterfaceTable table = MakeTable();
+    return table;
+}
+
+} // namespace nk
