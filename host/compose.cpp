@@ -73,7 +73,8 @@ Image ComposeArea(const HeadlessHost& host, PixelBox area) {
 
     for (const auto& box : host.pictureBoxes()) {
         if (!box->visible()) continue;
-        Blit(out, area, box->surface().pixels(), inset + Px(box->left()), inset + Px(box->top()),
+        const HeadlessPictureBox& child = *box;
+        Blit(out, area, child.surface().pixels(), inset + Px(box->left()), inset + Px(box->top()),
              surfaceBox);
     }
 

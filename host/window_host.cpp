@@ -333,9 +333,11 @@ void WindowHost::PostQuit() {
 }
 
 bool WindowHost::Pump() {
+    // Every event in the queue, not only those before the mark SDL's polling leaves in it.
+    SDL_PumpEvents();
     bool open = true;
     SDL_Event e;
-    while (SDL_PollEvent(&e))
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         open = HandleEvent(e) && open;
     return open;
 }
@@ -396,6 +398,12 @@ void WindowHost::PresentAreas(const std::vector<PixelBox>& areas) {
     presented_.last = areas;
 }
 
+void WindowHost::SetWindowSize(int w, int h) {
+    if (!window_) return;
+    SDL_SetWindowSize(AsWindow(window_), w, h);
+    repaintAll_ = true;
+}
+
 Image WindowHost::WindowPixels() const {
     SDL_Surface* target = window_ ? SDL_GetWindowSurface(AsWindow(window_)) : nullptr;
     if (!target) return {};
@@ -417,11 +425,7 @@ int WindowHost::Run() {
         int wait = UntilNextTick(SDL_GetTicks64());
         if (options_.frames >= 0 && (wait < 0 || wait > kScriptedFrameMs)) wait = kScriptedFrameMs;
         SDL_Event e;
-        if (SDL_WaitEventTimeout(&e, wait)) {
-            running = HandleEvent(e);
-            while (running && SDL_PollEvent(&e))
-                running = HandleEvent(e);
-        }
+        if (SDL_WaitEventTimeout(&e, wait)) running = HandleEvent(e) && Pump();
         if (!running) break;
         Frame(SDL_GetTicks64());
         ++frames;

@@ -181,6 +181,9 @@ public:
     void PostQuit();
     // Handles every event waiting in SDL's queue; false when the window is to close.
     bool Pump();
+    // Asks for a new window size in points (a window manager may give another; never less
+    // than the form's size). The area beyond the form shows the form's back colour.
+    void SetWindowSize(int w, int h);
     // The frame last shown, at the form's size.
     const Image& shown() const { return shown_; }
     const PresentRecord& presented() const { return presented_; }
