@@ -24,16 +24,21 @@ PixelBox Bound(const std::vector<PixelBox>& boxes) {
     return all;
 }
 
+void AddIfAny(const PixelBox& b, std::vector<PixelBox>& out) {
+    if (!b.Empty()) out.push_back(b);
+}
+
 // The surface's drawing record and those of its visible picture boxes, in form pixels.
 void TakeDrawing(FormControl& c, const PixelBox& surface, std::vector<PixelBox>& out) {
     HeadlessHost& host = c.host();
-    out.push_back(
-        Intersect(Offset(host.surface().TakeDirty(), surface.left, surface.top), surface));
+    AddIfAny(Intersect(Offset(host.surface().TakeDirty(), surface.left, surface.top), surface),
+             out);
     for (const auto& box : host.pictureBoxes()) {
         const PixelBox drawn = box->surface().TakeDirty();
-        if (!box->visible()) continue;
-        out.push_back(Intersect(
-            Offset(drawn, surface.left + Px(box->left()), surface.top + Px(box->top())), surface));
+        if (!box->visible() || drawn.Empty()) continue;
+        const PixelBox at =
+            Offset(drawn, surface.left + Px(box->left()), surface.top + Px(box->top()));
+        AddIfAny(Intersect(at, surface), out);
     }
 }
 
@@ -68,9 +73,8 @@ std::vector<PixelBox> MergeBoxes(std::vector<PixelBox> boxes, const PixelBox& bo
     return merged;
 }
 
-FormDamage::Layout FormDamage::LayoutOf(const FormControl& c) {
+void FormDamage::LayoutOf(const FormControl& c, Layout& l) {
     const HeadlessHost& host = c.host();
-    Layout l;
     l.control = &c;
     l.place = {c.left(), c.top(), c.left() + c.width(), c.top() + c.height()};
     const int inset = host.BorderStyle() == 1 ? 1 : 0;
@@ -79,17 +83,20 @@ FormDamage::Layout FormDamage::LayoutOf(const FormControl& c) {
                            l.place.top + inset + host.surface().height()},
                           l.place);
     l.mask = HasImage(host.maskPicture()) ? host.maskPicture()->image() : nullptr;
-    for (const auto& b : host.pictureBoxes()) {
-        const int x = l.surface.left + Px(b->left()), y = l.surface.top + Px(b->top());
-        l.boxes.push_back(
-            {b->visible(), {x, y, x + b->surface().width(), y + b->surface().height()}});
-    }
-    for (const auto& s : host.shapes()) {
-        const int x = l.surface.left + Px(s->left()), y = l.surface.top + Px(s->top());
+    l.boxes.clear();
+    l.shapes.clear();
+    for (const auto& b : host.pictureBoxes())
+        l.boxes.push_back({b->visible(), b->left(), b->top(),
+                           static_cast<double>(b->surface().width()),
+                           static_cast<double>(b->surface().height())});
+    for (const auto& s : host.shapes())
         l.shapes.push_back(
-            {s->Visible(), {x, y, x + Px(s->width()), y + Px(s->height())}, s->fillColor()});
-    }
-    return l;
+            {s->Visible(), s->left(), s->top(), s->width(), s->height(), s->fillColor()});
+}
+
+PixelBox FormDamage::PlaceOf(const ChildPlace& child, const PixelBox& surface) {
+    const int x = surface.left + Px(child.left), y = surface.top + Px(child.top);
+    return Intersect({x, y, x + Px(child.width), y + Px(child.height)}, surface);
 }
 
 void FormDamage::Changes(FormControl& c, const Layout& was, const Layout& now,
@@ -108,8 +115,8 @@ void FormDamage::Changes(FormControl& c, const Layout& was, const Layout& now,
         const ChildPlace& a = was.shapes[i];
         const ChildPlace& b = now.shapes[i];
         if (a == b || (!a.visible && !b.visible)) continue;
-        if (a.visible) out.push_back(Intersect(a.place, now.surface));
-        if (b.visible) out.push_back(Intersect(b.place, now.surface));
+        if (a.visible) out.push_back(PlaceOf(a, now.surface));
+        if (b.visible) out.push_back(PlaceOf(b, now.surface));
     }
 }
 
@@ -117,10 +124,12 @@ std::vector<PixelBox> FormDamage::Collect(Form& form) {
     const FormSettings& s = form.settings();
     const PixelBox all{0, 0, std::max(s.width, 0), std::max(s.height, 0)};
     const auto& controls = form.controls();
-    std::vector<Layout> now;
-    now.reserve(controls.size());
-    for (const auto& c : controls)
-        now.push_back(LayoutOf(*c));
+    // The layouts are measured into the storage of the frame before last, so that a frame
+    // allocates nothing once the form has settled.
+    std::vector<Layout>& now = next_;
+    now.resize(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        LayoutOf(*controls[i], now[i]);
 
     bool full = !known_ || all.right != width_ || all.bottom != height_ || s.backColor != back_ ||
                 now.size() != layouts_.size();
@@ -140,7 +149,7 @@ std::vector<PixelBox> FormDamage::Collect(Form& form) {
     width_ = all.right;
     height_ = all.bottom;
     back_ = s.backColor;
-    layouts_ = std::move(now);
+    std::swap(layouts_, next_);
     return MergeBoxes(std::move(out), all);
 }
 

@@ -29,9 +29,10 @@ public:
     void Reset() { known_ = false; }
 
 private:
+    // A child picture box or shape as its host keeps it (relative to the surface).
     struct ChildPlace {
         bool visible = false;
-        PixelBox place; // form pixels
+        double left = 0, top = 0, width = 0, height = 0;
         OleColor fill = 0;
         bool operator==(const ChildPlace&) const = default;
     };
@@ -43,7 +44,9 @@ private:
         std::vector<ChildPlace> boxes;
         std::vector<ChildPlace> shapes;
     };
-    static Layout LayoutOf(const FormControl& c);
+    static void LayoutOf(const FormControl& c, Layout& into);
+    // A child's place in form pixels, clipped to the surface (form pixels).
+    static PixelBox PlaceOf(const ChildPlace& child, const PixelBox& surface);
     // Adds the surfaces' drawing, or the control's whole old and new places when its layout
     // changed, or the changed parts of its glow overlay.
     static void Changes(FormControl& c, const Layout& was, const Layout& now,
@@ -54,6 +57,7 @@ private:
     int height_ = 0;
     OleColor back_ = 0;
     std::vector<Layout> layouts_;
+    std::vector<Layout> next_;
 };
 
 } // namespace nk

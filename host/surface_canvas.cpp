@@ -64,22 +64,6 @@ std::int64_t PenReach(int width) {
 
 } // namespace
 
-PixelBox Intersect(const PixelBox& a, const PixelBox& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
-}
-
-PixelBox Union(const PixelBox& a, const PixelBox& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
-PixelBox Offset(const PixelBox& b, int dx, int dy) {
-    return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
-}
-
 void SurfaceCanvas::TouchCircle(std::int64_t cx, std::int64_t cy, double r) {
     const double limit = static_cast<double>(raster::kCoordLimit);
     const std::int64_t reach =

@@ -5,6 +5,7 @@
 #include "framework/host.h"
 #include "framework/picture.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -28,10 +29,20 @@ struct PixelBox {
     bool operator==(const PixelBox&) const = default;
 };
 
-PixelBox Intersect(const PixelBox& a, const PixelBox& b);
+inline PixelBox Intersect(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
 // The smallest box holding both (an empty box adds nothing).
-PixelBox Union(const PixelBox& a, const PixelBox& b);
-PixelBox Offset(const PixelBox& b, int dx, int dy);
+inline PixelBox Union(const PixelBox& a, const PixelBox& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+inline PixelBox Offset(const PixelBox& b, int dx, int dy) {
+    return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
+}
 
 class SurfaceCanvas : public Canvas {
 public:

@@ -220,6 +220,7 @@ void WindowHost::OpenWindow() {
         error_ = std::string(kNoDisplayMessage);
         return;
     }
+    headless_ = driver && IsHeadlessVideoDriver(driver);
     const FormSettings& s = form_.settings();
     const int w = std::max(s.width, 1), h = std::max(s.height, 1);
     window_ = SDL_CreateWindow(s.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
@@ -415,6 +416,17 @@ Image WindowHost::WindowPixels() const {
     return out;
 }
 
+bool WindowHost::WaitEvent(SDL_Event& e, int timeoutMs) {
+    if (!headless_) return SDL_WaitEventTimeout(&e, timeoutMs) != 0;
+    // SDL's headless drivers cannot sleep until input arrives and would poll SDL's queue every
+    // millisecond; nothing but posted events can arrive there, so sleep in longer slices.
+    constexpr int kHeadlessSliceMs = 50;
+    if (SDL_PollEvent(&e)) return true;
+    const int slice = timeoutMs < 0 ? kHeadlessSliceMs : std::min(timeoutMs, kHeadlessSliceMs);
+    if (slice > 0) SDL_Delay(static_cast<std::uint32_t>(slice));
+    return SDL_PollEvent(&e) != 0;
+}
+
 int WindowHost::Run() {
     if (!ok()) return 0;
     constexpr int kScriptedFrameMs = 16;
@@ -425,7 +437,7 @@ int WindowHost::Run() {
         int wait = UntilNextTick(SDL_GetTicks64());
         if (options_.frames >= 0 && (wait < 0 || wait > kScriptedFrameMs)) wait = kScriptedFrameMs;
         SDL_Event e;
-        if (SDL_WaitEventTimeout(&e, wait)) running = HandleEvent(e) && Pump();
+        if (WaitEvent(e, wait)) running = HandleEvent(e) && Pump();
         if (!running) break;
         Frame(SDL_GetTicks64());
         ++frames;

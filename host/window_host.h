@@ -196,6 +196,8 @@ public:
 
 private:
     void OpenWindow();
+    // Waits at most timeoutMs (-1: until input) for an event; false when none came.
+    bool WaitEvent(SDL_Event& e, int timeoutMs);
     // Composes the areas that changed into shown_ and presents them.
     void Present();
     void PresentAreas(const std::vector<PixelBox>& areas);
@@ -215,6 +217,7 @@ private:
     std::uint64_t lastTick_ = 0;
     bool started_ = false;
     bool videoInitialised_ = false;
+    bool headless_ = false; // the video driver shows nothing (tests, benchmarks)
 };
 
 } // namespace nk
