@@ -4,23 +4,38 @@
 // combined by merge-not-pen (pixel OR NOT fill colour), then the mask: where a mask
 // picture is set, only its black pixels belong to the control; its white pixels and
 // everything outside it are see-through (alpha 0). Hot zones draw nothing.
+//
+// Every procedure can work on a part of the control only, so that a container repaints
+// just what changed and a hit test composes the one pixel under the pointer.
 #pragma once
 
 #include "framework/picture.h"
 #include "host/headless_host.h"
+#include "host/surface_canvas.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace nk {
 
+class Form;
+
 // The composed control, extent-sized, pixels 0xAARRGGBB.
 Image Compose(const HeadlessHost& host);
+// The part of the composed control inside `area` (control pixels, clipped to its extent):
+// the result's pixel (0, 0) is the clipped area's top-left corner.
+Image ComposeArea(const HeadlessHost& host, PixelBox area);
 
 // 0xFFRRGGBB <-> OLE colour 0x00BBGGRR.
 OleColor PixelToOleColor(std::uint32_t pixel);
 
 // The composed pixel at (x, y) as an OLE colour; nothing where see-through or outside.
 std::optional<OleColor> ComposedPixel(const Image& composed, int x, int y);
+// The same for the control itself, composing only that pixel.
+std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y);
+
+// Paints the part `area` (form pixels) of the form as shown into `frame`, an image of the
+// form's size: the form's back colour, then every control composed at its place.
+void ComposeFormArea(const Form& form, Image& frame, PixelBox area);
 
 } // namespace nk

@@ -174,20 +174,8 @@ void Form::PaintAll() {
 Image Form::Compose() const {
     const int w = std::max(settings_.width, 0);
     const int h = std::max(settings_.height, 0);
-    Image out(w, h, 0xFF000000u | ResolveColor(settings_.backColor));
-    for (const auto& c : controls_) {
-        const Image shown = nk::Compose(c->host());
-        for (int y = 0; y < shown.height; ++y) {
-            const int fy = c->top() + y;
-            if (fy < 0 || fy >= h) continue;
-            for (int x = 0; x < shown.width; ++x) {
-                const int fx = c->left() + x;
-                if (fx < 0 || fx >= w) continue;
-                const std::uint32_t px = shown.At(x, y);
-                if ((px >> 24) != 0) out.At(fx, fy) = px;
-            }
-        }
-    }
+    Image out(w, h);
+    ComposeFormArea(*this, out, {0, 0, w, h});
     return out;
 }
 

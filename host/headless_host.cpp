@@ -110,7 +110,7 @@ bool HeadlessPictureBox::DrawText(std::string_view text, const Rect& r, unsigned
 }
 
 Picture HeadlessPictureBox::Image() {
-    const auto& px = surface_.pixels();
+    const auto& px = std::as_const(surface_).pixels();
     return MakePicture(px, "image:" + std::to_string(px.width) + "x" + std::to_string(px.height));
 }
 

@@ -15,6 +15,7 @@ namespace nk {
 namespace {
 
 constexpr int kMaxSide = 16384;
+constexpr unsigned kDrawTextNoClip = 0x100;
 
 int SaneSide(int v) {
     return v < 0 || v > kMaxSide ? 0 : v;
@@ -55,10 +56,36 @@ std::optional<raster::Source> SourceOf(const Picture& p) {
     return raster::Source{im.pixels.data(), im.width, im.height, im.width};
 }
 
+// How far a pen of `width` pixels reaches beyond the point it is centred on, with a pixel
+// to spare for rounding.
+std::int64_t PenReach(int width) {
+    return width / 2 + 1;
+}
+
 } // namespace
 
+void SurfaceCanvas::TouchCircle(std::int64_t cx, std::int64_t cy, double r) {
+    const double limit = static_cast<double>(raster::kCoordLimit);
+    const std::int64_t reach =
+        static_cast<std::int64_t>(std::ceil(std::min(r, limit))) + PenReach(drawWidth_);
+    Touch(cx - reach, cy - reach, cx + reach + 1, cy + reach + 1);
+}
+
 SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font)
-    : image_(SaneSide(w), SaneSide(h), Pixel(back)), back_(back), fore_(fore), font_(font) {}
+    : image_(SaneSide(w), SaneSide(h), Pixel(back)), back_(back), fore_(fore), font_(font) {
+    MarkAll(); // a new surface has never been shown
+}
+
+void SurfaceCanvas::Touch(std::int64_t left, std::int64_t top, std::int64_t right,
+                          std::int64_t bottom) {
+    const auto clampX = [&](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, image_.width));
+    };
+    const auto clampY = [&](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, image_.height));
+    };
+    dirty_ = Union(dirty_, {clampX(left), clampY(top), clampX(right), clampY(bottom)});
+}
 
 bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
     if (w < 0 || h < 0 || w > kMaxSide || h > kMaxSide) return false;
@@ -71,6 +98,7 @@ bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
             std::copy_n(image_.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image_.width, cw,
                         next.pixels.begin() + static_cast<std::ptrdiff_t>(y) * w);
         image_ = std::move(next);
+        MarkAll();
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -86,6 +114,7 @@ double SurfaceCanvas::ScaleHeight() const {
 
 bool SurfaceCanvas::Cls() {
     std::fill(image_.pixels.begin(), image_.pixels.end(), Pixel(back_));
+    MarkAll();
     currentX_ = 0;
     currentY_ = 0;
     return true;
@@ -96,6 +125,9 @@ bool SurfaceCanvas::Line(double x1, double y1, double x2, double y2, OleColor c,
     if (!ax || !ay || !bx || !by) return false;
     const raster::View v = ViewOf(image_);
     const raster::Box all = v.Bounds();
+    const std::int64_t reach = PenReach(drawWidth_);
+    Touch(std::min(*ax, *bx) - reach, std::min(*ay, *by) - reach, std::max(*ax, *bx) + reach + 1,
+          std::max(*ay, *by) + reach + 1);
     switch (kind) {
     case LineKind::Plain:
         raster::DrawLine(v, all, *ax, *ay, *bx, *by, Pixel(c), drawWidth_);
@@ -114,6 +146,7 @@ bool SurfaceCanvas::Circle(double x, double y, double r, OleColor c) {
     const auto cx = ToPixel(x), cy = ToPixel(y);
     if (!cx || !cy || !(r >= 0)) return false;
     const raster::View v = ViewOf(image_);
+    TouchCircle(*cx, *cy, r);
     raster::DrawCircle(v, v.Bounds(), *cx, *cy, r, Pixel(c), drawWidth_, nullptr);
     return true;
 }
@@ -123,6 +156,7 @@ bool SurfaceCanvas::Arc(double x, double y, double r, OleColor c, double start, 
     if (!cx || !cy || !(r >= 0) || !std::isfinite(start) || !std::isfinite(end)) return false;
     const raster::View v = ViewOf(image_);
     const raster::ArcRange arc{start, end};
+    TouchCircle(*cx, *cy, r);
     raster::DrawCircle(v, v.Bounds(), *cx, *cy, r, Pixel(c), drawWidth_, &arc);
     return true;
 }
@@ -144,6 +178,7 @@ bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y) {
     if (!src || !px || !py) return false;
     src->opaque = IsOpaque(p->shared_image());
     const raster::View v = ViewOf(image_);
+    Touch(*px, *py, *px + src->width, *py + src->height);
     raster::Blit(v, v.Bounds(), *src, *px, *py);
     return true;
 }
@@ -155,6 +190,7 @@ bool SurfaceCanvas::PaintPicture(const Picture& p, double x, double y, double w,
     if (!(w > 0) || !(h > 0) || *pw <= 0 || *ph <= 0) return true; // nothing to draw
     const raster::View v = ViewOf(image_);
     src->opaque = IsOpaque(p->shared_image());
+    Touch(*px, *py, *px + *pw, *py + *ph);
     if (*pw == src->width && *ph == src->height) {
         raster::Blit(v, v.Bounds(), *src, *px, *py);
         return true;
@@ -196,6 +232,8 @@ bool SurfaceCanvas::Print(std::string_view text) {
     const raster::View v = ViewOf(image_);
     const text::Pen pen{v, v.Bounds(), Pixel(fore_), font_.underline, font_.strikethru};
     const int lines = text::PrintText(*f, pen, text, *x, *y, 0);
+    // Glyphs may reach left of the pen position; the rows the lines cover hold them all.
+    Touch(0, *y - 1, image_.width, *y + static_cast<std::int64_t>(lines + 1) * f->metrics().height);
     currentX_ = 0;
     currentY_ += static_cast<double>(lines) * f->metrics().height;
     return true;
@@ -212,6 +250,10 @@ bool SurfaceCanvas::DrawText(std::string_view text, const Rect& r, unsigned flag
     const raster::View v = ViewOf(image_);
     const text::Pen pen{v, v.Bounds(), Pixel(fore_), font_.underline, font_.strikethru};
     text::DrawTextInRect(*f, pen, text, r, flags);
+    if (flags & kDrawTextNoClip)
+        MarkAll();
+    else
+        Touch(r.left, r.top, r.right, r.bottom);
     return true;
 }
 

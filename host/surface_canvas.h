@@ -5,9 +5,11 @@
 #include "framework/host.h"
 #include "framework/picture.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace nk {
 
@@ -15,14 +17,50 @@ namespace text {
 class SizedFont;
 }
 
+// A half-open rectangle of whole pixels: left <= x < right, top <= y < bottom.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool Empty() const { return right <= left || bottom <= top; }
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const PixelBox&) const = default;
+};
+
+inline PixelBox Intersect(const PixelBox& a, const PixelBox& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+// The smallest box holding both (an empty box adds nothing).
+inline PixelBox Union(const PixelBox& a, const PixelBox& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+inline PixelBox Offset(const PixelBox& b, int dx, int dy) {
+    return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
+}
+
 class SurfaceCanvas : public Canvas {
 public:
     // A surface of w x h pixels filled with `back` (an OLE colour).
     SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font);
 
-    // The pixels, 0xFFRRGGBB.
+    // The pixels, 0xFFRRGGBB. Writing through the mutable view counts as drawing on all of
+    // the surface.
     const Image& pixels() const { return image_; }
-    Image& pixels() { return image_; }
+    Image& pixels() {
+        MarkAll();
+        return image_;
+    }
+    // The area that drawing touched since the last TakeDirty (a box holding every changed
+    // pixel, possibly a few more), and taking it, which starts a new record.
+    const PixelBox& dirty() const { return dirty_; }
+    PixelBox TakeDirty() { return std::exchange(dirty_, PixelBox{}); }
+    void MarkAll() { dirty_ = {0, 0, image_.width, image_.height}; }
     int width() const { return image_.width; }
     int height() const { return image_.height; }
     // Changes the size, keeping the pixels where old and new overlap and filling the new
@@ -65,6 +103,10 @@ private:
     // Whether a picture has no see-through pixel. Images inside pictures never change, so
     // the answer for the last few painted is kept and painting them again is a plain copy.
     bool IsOpaque(const std::shared_ptr<const Image>& image);
+    // Records the box round a circle of radius r, with the pen's reach.
+    void TouchCircle(std::int64_t cx, std::int64_t cy, double r);
+    // Records that drawing may have touched the pixels of `box` (clipped to the surface).
+    void Touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
 
     Image image_;
     OleColor back_;
@@ -81,6 +123,7 @@ private:
     };
     std::array<OpacityMemo, 4> opacity_{};
     unsigned opacityNext_ = 0;
+    PixelBox dirty_;
 };
 
 } // namespace nk

@@ -4,6 +4,7 @@
 
 #include "framework/about.h"
 #include "framework/about_layout.h"
+#include "host/compose.h"
 #include "host/sdl_player.h"
 #include "host/shell.h"
 #include "host/surface_canvas.h"
@@ -11,6 +12,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace nk {
 
@@ -20,19 +22,78 @@ SDL_Window* AsWindow(void* w) {
     return static_cast<SDL_Window*>(w);
 }
 
-// Copies an image (0xAARRGGBB) onto a window's surface and shows it.
-void Show(SDL_Window* window, const Image& image) {
-    if (!window || image.width <= 0 || image.height <= 0) return;
+// An image (0xAARRGGBB) as an SDL surface over its pixels, copied without blending.
+struct SourceSurface {
+    explicit SourceSurface(const Image& image)
+        : surface(SDL_CreateRGBSurfaceWithFormatFrom(
+              const_cast<std::uint32_t*>(image.pixels.data()), image.width, image.height, 32,
+              image.width * 4, SDL_PIXELFORMAT_ARGB8888)) {
+        if (surface) SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+    }
+    ~SourceSurface() { SDL_FreeSurface(surface); }
+    SourceSurface(const SourceSurface&) = delete;
+    SourceSurface& operator=(const SourceSurface&) = delete;
+    SDL_Surface* surface;
+};
+
+SDL_Rect ToSdl(const PixelBox& b, int scale) {
+    return {b.left * scale, b.top * scale, b.Width() * scale, b.Height() * scale};
+}
+
+// The whole factor between the window's surface (pixels) and the window (points).
+int ScaleOf(SDL_Window* window, const SDL_Surface* target) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    return WholeScale(target->w, target->h, w, h);
+}
+
+// Copies the areas of an image (0xAARRGGBB) onto a window's surface, each pixel as a square
+// of `scale` pixels, and presents them. With `fill`, the rest of the surface beyond the image
+// is filled with that colour first and all of the surface is presented.
+void Show(SDL_Window* window, const Image& image, const std::vector<PixelBox>& areas,
+          std::optional<std::uint32_t> fill) {
+    if (!window) return;
     SDL_Surface* target = SDL_GetWindowSurface(window);
     if (!target) return;
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<std::uint32_t*>(image.pixels.data()), image.width, image.height, 32,
-        image.width * 4, SDL_PIXELFORMAT_ARGB8888);
-    if (!source) return;
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(source, nullptr, target, nullptr);
-    SDL_FreeSurface(source);
-    SDL_UpdateWindowSurface(window);
+    const int scale = ScaleOf(window, target);
+    if (fill) {
+        const Uint32 back =
+            SDL_MapRGB(target->format, (*fill >> 16) & 0xFF, (*fill >> 8) & 0xFF, *fill & 0xFF);
+        const SDL_Rect right{image.width * scale, 0, target->w, target->h};
+        const SDL_Rect below{0, image.height * scale, target->w, target->h};
+        SDL_FillRect(target, &right, back);
+        SDL_FillRect(target, &below, back);
+    }
+    const SourceSurface source(image);
+    if (!source.surface) return;
+    std::vector<SDL_Rect> rects;
+    for (const PixelBox& area : areas) {
+        SDL_Rect from = ToSdl(area, 1);
+        SDL_Rect to = ToSdl(area, scale);
+        if (scale == 1)
+            SDL_BlitSurface(source.surface, &from, target, &to);
+        else
+            SDL_BlitScaled(source.surface, &from, target, &to);
+        rects.push_back(ToSdl(area, scale));
+    }
+    if (fill)
+        SDL_UpdateWindowSurface(window);
+    else if (!rects.empty())
+        SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size()));
+}
+
+void ShowAll(SDL_Window* window, const Image& image, std::uint32_t fill) {
+    Show(window, image, {{0, 0, image.width, image.height}}, fill);
+}
+
+bool VideoDriverAsked() {
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return asked && *asked;
+}
+
+// Return and Escape answer the about dialog as its OK button does.
+bool IsDialogOkKey(SDL_Keycode key) {
+    return key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_ESCAPE;
 }
 
 int ButtonFromSdl(std::uint8_t button) {
@@ -57,6 +118,15 @@ int ButtonsFromSdlState(std::uint32_t state) {
 }
 
 } // namespace
+
+bool IsHeadlessVideoDriver(std::string_view driver) {
+    return driver == "dummy" || driver == "offscreen" || driver == "evdev";
+}
+
+int WholeScale(int drawableW, int drawableH, int windowW, int windowH) {
+    if (windowW <= 0 || windowH <= 0) return 1;
+    return std::max(1, std::min(drawableW / windowW, drawableH / windowH));
+}
 
 int VkFromSdl(std::int32_t key) {
     if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
@@ -131,15 +201,35 @@ WindowHost::WindowHost(Form& form, Options options)
     hooks.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
     form_.SetHooks(hooks);
 
+    OpenWindow();
+}
+
+void WindowHost::OpenWindow() {
+    // The window's pixels are a plain software surface: no GL context, no renderer threads.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const bool asked = VideoDriverAsked();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        error_ = std::string("cannot start SDL video: ") + SDL_GetError();
+        error_ = asked ? std::string("cannot start SDL video: ") + SDL_GetError()
+                       : std::string(kNoDisplayMessage);
         return;
     }
     videoInitialised_ = true;
+    // Left to itself, SDL falls back to a driver that draws nowhere: nobody would see the form.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!asked && (!driver || IsHeadlessVideoDriver(driver))) {
+        error_ = std::string(kNoDisplayMessage);
+        return;
+    }
+    headless_ = driver && IsHeadlessVideoDriver(driver);
     const FormSettings& s = form_.settings();
-    window_ = SDL_CreateWindow(s.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               std::max(s.width, 1), std::max(s.height, 1), 0);
-    if (!window_) error_ = std::string("cannot open the form's window: ") + SDL_GetError();
+    const int w = std::max(s.width, 1), h = std::max(s.height, 1);
+    window_ = SDL_CreateWindow(s.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
+                               h, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) {
+        error_ = std::string("cannot open the form's window: ") + SDL_GetError();
+        return;
+    }
+    SDL_SetWindowMinimumSize(AsWindow(window_), w, h);
 }
 
 WindowHost::~WindowHost() {
@@ -160,7 +250,16 @@ bool WindowHost::HandleEvent(const SDL_Event& e) {
         return false;
     case SDL_WINDOWEVENT:
         if (e.window.windowID == id && e.window.event == SDL_WINDOWEVENT_CLOSE) return false;
-        if (e.window.windowID == id && e.window.event == SDL_WINDOWEVENT_EXPOSED) Present();
+        if (e.window.windowID != id) return true;
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // Presented with the next frame, which follows every batch of events.
+            repaintAll_ = true;
+            break;
+        default:
+            break;
+        }
         return true;
     case SDL_MOUSEBUTTONDOWN: {
         const int button = ButtonFromSdl(e.button.button);
@@ -218,6 +317,16 @@ void WindowHost::PostKey(bool down, std::int32_t sdlKey, std::uint16_t sdlMod) {
     SDL_PushEvent(&e);
 }
 
+void WindowHost::PostMouseMotion(int x, int y, std::uint32_t state) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = windowId();
+    e.motion.state = state;
+    e.motion.x = x;
+    e.motion.y = y;
+    SDL_PushEvent(&e);
+}
+
 void WindowHost::PostQuit() {
     SDL_Event e{};
     e.type = SDL_QUIT;
@@ -225,9 +334,11 @@ void WindowHost::PostQuit() {
 }
 
 bool WindowHost::Pump() {
+    // Every event in the queue, not only those before the mark SDL's polling leaves in it.
+    SDL_PumpEvents();
     bool open = true;
     SDL_Event e;
-    while (SDL_PollEvent(&e))
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         open = HandleEvent(e) && open;
     return open;
 }
@@ -237,6 +348,7 @@ void WindowHost::Frame(std::uint64_t nowMs) {
     if (!started_) {
         started_ = true;
         lastTick_ = nowMs;
+        input_.FocusFirst();
     } else if (interval > 0) {
         // A late frame catches up a few steps, not an unbounded backlog.
         int steps = 0;
@@ -250,26 +362,85 @@ void WindowHost::Frame(std::uint64_t nowMs) {
     Present();
 }
 
+int WindowHost::UntilNextTick(std::uint64_t nowMs) const {
+    const int interval = form_.settings().timerInterval;
+    if (interval <= 0) return -1;
+    if (!started_) return 0;
+    const std::uint64_t due = lastTick_ + static_cast<std::uint64_t>(interval);
+    return due > nowMs ? static_cast<int>(due - nowMs) : 0;
+}
+
+void WindowHost::Invalidate() {
+    damage_.Reset();
+    repaintAll_ = true;
+}
+
 void WindowHost::Present() {
-    shown_ = form_.Compose();
-    Show(AsWindow(window_), shown_);
+    const FormSettings& s = form_.settings();
+    const int w = std::max(s.width, 0), h = std::max(s.height, 0);
+    if (shown_.width != w || shown_.height != h) {
+        shown_ = Image(w, h);
+        damage_.Reset();
+    }
+    std::vector<PixelBox> areas = damage_.Collect(form_);
+    for (const PixelBox& area : areas)
+        ComposeFormArea(form_, shown_, area);
+    if (repaintAll_) areas = {{0, 0, w, h}};
+    PresentAreas(areas);
+}
+
+void WindowHost::PresentAreas(const std::vector<PixelBox>& areas) {
+    if (areas.empty()) return;
+    std::optional<std::uint32_t> fill;
+    if (repaintAll_) fill = ResolveColor(form_.settings().backColor);
+    repaintAll_ = false;
+    Show(AsWindow(window_), shown_, areas, fill);
+    ++presented_.count;
+    presented_.last = areas;
+}
+
+void WindowHost::SetWindowSize(int w, int h) {
+    if (!window_) return;
+    SDL_SetWindowSize(AsWindow(window_), w, h);
+    repaintAll_ = true;
+}
+
+Image WindowHost::WindowPixels() const {
+    SDL_Surface* target = window_ ? SDL_GetWindowSurface(AsWindow(window_)) : nullptr;
+    if (!target) return {};
+    Image out(target->w, target->h);
+    SDL_ConvertPixels(target->w, target->h, target->format->format, target->pixels, target->pitch,
+                      SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), target->w * 4);
+    for (std::uint32_t& px : out.pixels)
+        px |= 0xFF000000u;
+    return out;
+}
+
+bool WindowHost::WaitEvent(SDL_Event& e, int timeoutMs) {
+    if (!headless_) return SDL_WaitEventTimeout(&e, timeoutMs) != 0;
+    // SDL's headless drivers cannot sleep until input arrives and would poll SDL's queue every
+    // millisecond; nothing but posted events can arrive there, so sleep in longer slices.
+    constexpr int kHeadlessSliceMs = 50;
+    if (SDL_PollEvent(&e)) return true;
+    const int slice = timeoutMs < 0 ? kHeadlessSliceMs : std::min(timeoutMs, kHeadlessSliceMs);
+    if (slice > 0) SDL_Delay(static_cast<std::uint32_t>(slice));
+    return SDL_PollEvent(&e) != 0;
 }
 
 int WindowHost::Run() {
     if (!ok()) return 0;
-    int frames = 0;
+    constexpr int kScriptedFrameMs = 16;
+    Frame(SDL_GetTicks64());
+    int frames = 1;
     bool running = true;
-    while (running) {
-        const std::uint64_t start = SDL_GetTicks64();
+    while (running && (options_.frames < 0 || frames < options_.frames)) {
+        int wait = UntilNextTick(SDL_GetTicks64());
+        if (options_.frames >= 0 && (wait < 0 || wait > kScriptedFrameMs)) wait = kScriptedFrameMs;
         SDL_Event e;
-        while (running && SDL_PollEvent(&e))
-            running = HandleEvent(e);
+        if (WaitEvent(e, wait)) running = HandleEvent(e) && Pump();
         if (!running) break;
         Frame(SDL_GetTicks64());
         ++frames;
-        if (options_.frames >= 0 && frames >= options_.frames) break;
-        const std::uint64_t spent = SDL_GetTicks64() - start;
-        if (spent < 16) SDL_Delay(static_cast<std::uint32_t>(16 - spent));
     }
     return frames;
 }
@@ -297,7 +468,7 @@ void WindowHost::RunAboutDialog(AboutForm& about) {
     auto draw = [&] {
         SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});
         DrawAboutForm(canvas, logo, pressed);
-        Show(dialog, canvas.pixels());
+        ShowAll(dialog, canvas.pixels(), ResolveColor(kButtonFace));
     };
     draw();
     while (!about.Unloaded()) {
@@ -309,6 +480,9 @@ void WindowHost::RunAboutDialog(AboutForm& about) {
         } else if (e.type == SDL_WINDOWEVENT && e.window.windowID == id) {
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) about.Click("Command1");
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
+        } else if (e.type == SDL_KEYDOWN && IsDialogOkKey(e.key.keysym.sym)) {
+            // The dialog is modal: every key while it is shown is the dialog's.
+            about.Click("Command1");
         } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.windowID == id &&
                    e.button.button == SDL_BUTTON_LEFT) {
             const AboutElement* el = AboutElementAt(e.button.x, e.button.y);

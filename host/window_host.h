@@ -14,12 +14,15 @@
 // go to the focused control as VK codes with the Shift state bits 1 Shift, 2 Ctrl, 4 Alt.
 #pragma once
 
+#include "host/compose_dirty.h"
 #include "host/form.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 union SDL_Event;
 
@@ -83,6 +86,9 @@ public:
     bool Focus(FormControl* control);
     // Tab / Shift+Tab: the next (previous) enabled control in tab order.
     void MoveFocus(bool backwards);
+    // Gives the focus to the first enabled control in tab order that takes it, unless a
+    // control has it already.
+    void FocusFirst();
 
     // Forgets every reference to the form's controls (after the form changed its list).
     void Reset();
@@ -109,7 +115,25 @@ int VkFromSdl(std::int32_t sdlKey);
 // The Shift state bits of an SDL key modifier state.
 int ShiftFromSdl(std::uint32_t sdlMod);
 
+// What `nuvelkit run` and the examples say when no display can show a window.
+inline constexpr std::string_view kNoDisplayMessage =
+    "no display: set DISPLAY or WAYLAND_DISPLAY, or use `nuvelkit render` to draw the form "
+    "without a window";
+
+// Whether a video driver draws nowhere a user can see (SDL's dummy and offscreen drivers).
+bool IsHeadlessVideoDriver(std::string_view driver);
+// The whole factor by which a drawable of the given size in pixels is larger than its window
+// (at least 1).
+int WholeScale(int drawableW, int drawableH, int windowW, int windowH);
+
 class SdlPlayer;
+
+// What the window presented: how many times, and the rectangles of the last present (form
+// pixels).
+struct PresentRecord {
+    int count = 0;
+    std::vector<PixelBox> last;
+};
 
 class WindowHost {
 public:
@@ -119,7 +143,9 @@ public:
     };
 
     // Opens the form's window (SDL video and audio are initialised here; tests use the dummy
-    // or offscreen drivers). ok() says whether the window opened; error() why not.
+    // or offscreen drivers). ok() says whether the window opened; error() why not. Without a
+    // display (only a headless driver available and none asked for through SDL_VIDEODRIVER)
+    // no window opens and error() is kNoDisplayMessage.
     WindowHost(Form& form, Options options);
     explicit WindowHost(Form& form) : WindowHost(form, Options{}) {}
     ~WindowHost();
@@ -138,23 +164,43 @@ public:
     // is to close.
     bool HandleEvent(const SDL_Event& event);
     // Steps the form's timer for every interval passed since the last step (at most a few
-    // at once), then composes and shows one frame. `nowMs` is a millisecond clock.
+    // at once), then composes and presents what changed, if anything. The first frame gives
+    // the focus to the first control that takes it and presents all of the window. `nowMs`
+    // is a millisecond clock.
     void Frame(std::uint64_t nowMs);
+    // The milliseconds until the form's next timer step is due (-1: no timer).
+    int UntilNextTick(std::uint64_t nowMs) const;
+    // The next frame composes and presents all of the window.
+    void Invalidate();
     // Posts input to SDL's own queue, addressed to the form's window (an application's
     // scripted input, and the tests'): a button press or release (SDL button 1 left, 2
     // middle, 3 right), a key (SDL key code and modifier state) or a request to quit.
     void PostMouseButton(bool down, int sdlButton, int x, int y, int clicks = 1);
     void PostKey(bool down, std::int32_t sdlKey, std::uint16_t sdlMod = 0);
+    void PostMouseMotion(int x, int y, std::uint32_t sdlButtonState = 0);
     void PostQuit();
     // Handles every event waiting in SDL's queue; false when the window is to close.
     bool Pump();
-    // The frame last shown.
+    // Asks for a new window size in points (a window manager may give another; never less
+    // than the form's size). The area beyond the form shows the form's back colour.
+    void SetWindowSize(int w, int h);
+    // The frame last shown, at the form's size.
     const Image& shown() const { return shown_; }
-    // Runs until the window closes (or the frame limit); returns the number of frames shown.
+    const PresentRecord& presented() const { return presented_; }
+    // The pixels of the window's surface (0xFFRRGGBB), as presented.
+    Image WindowPixels() const;
+    // Runs until the window closes (or the frame limit); returns the number of frames. The
+    // loop sleeps until input arrives or the timer's next step is due; a frame limit also
+    // wakes it at least every 16 ms.
     int Run();
 
 private:
+    void OpenWindow();
+    // Waits at most timeoutMs (-1: until input) for an event; false when none came.
+    bool WaitEvent(SDL_Event& e, int timeoutMs);
+    // Composes the areas that changed into shown_ and presents them.
     void Present();
+    void PresentAreas(const std::vector<PixelBox>& areas);
     void RunAboutDialog(AboutForm& form);
     Picture AboutLogo();
 
@@ -165,9 +211,13 @@ private:
     void* window_ = nullptr; // SDL_Window
     std::string error_;
     Image shown_;
+    FormDamage damage_;
+    PresentRecord presented_;
+    bool repaintAll_ = true; // the window's surface lost what it showed
     std::uint64_t lastTick_ = 0;
     bool started_ = false;
     bool videoInitialised_ = false;
+    bool headless_ = false; // the video driver shows nothing (tests, benchmarks)
 };
 
 } // namespace nk

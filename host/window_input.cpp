@@ -48,10 +48,9 @@ InputTarget FormInput::HitTest(double x, double y) const {
         const double ly = y - c.top();
         if (!Inside(lx, ly, 0, 0, c.width(), c.height())) continue;
         // See-through pixels (outside a mask) let the pointer through to what lies below.
-        const Image shown = Compose(c.host());
         const int px = static_cast<int>(std::floor(lx));
         const int py = static_cast<int>(std::floor(ly));
-        if (!ComposedPixel(shown, px, py)) continue;
+        if (!ComposedPixelAt(c.host(), px, py)) continue;
         // A disabled control takes no input, and neither does what lies below it.
         if (!Usable(&c)) return {};
         InputTarget t{&c, {}, -1, static_cast<float>(lx), static_cast<float>(ly)};
@@ -240,6 +239,16 @@ void FormInput::MoveFocus(bool backwards) {
         next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
     Focus(order[next]);
+}
+
+void FormInput::FocusFirst() {
+    if (focused_) return;
+    for (FormControl* c : form_.TabOrder()) {
+        if (!Usable(c)) continue;
+        Focus(c);
+        // A focus handler may hand the focus on, or refuse it by disabling its control.
+        if (focused_) return;
+    }
 }
 
 bool FormInput::AccessKey(int keyCode, int shift) {

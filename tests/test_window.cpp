@@ -5,6 +5,7 @@
 #include "host/form.h"
 #include "host/window_host.h"
 #include "set1/classes.h"
+#include "set1/command/nuvel_command.h"
 #include "set2/classes.h"
 
 #include <gtest/gtest.h>
@@ -479,6 +480,87 @@ TEST_F(DummyWindow, SdlEventsBecomeNotifications) {
                              "B.EnterFocus", "B.GotFocus", "B.KeyDown 39 1"}));
     window.PostQuit();
     EXPECT_FALSE(window.Pump());
+}
+
+TEST_F(DummyWindow, TheFirstFrameFocusesTheFirstControlInTabOrderThatTakesTheFocus) {
+    struct Case {
+        const char* name;
+        std::vector<int> tabIndex; // of A, B, C
+        std::vector<bool> enabled;
+        const char* focusedBefore; // by the application, before the first frame
+        Lines log;
+    };
+    const std::vector<Case> cases = {
+        {"tab order, not z-order",
+         {2, 0, 1},
+         {true, true, true},
+         nullptr,
+         {"B.EnterFocus", "B.GotFocus"}},
+        {"a disabled control is passed over",
+         {0, 1, 2},
+         {false, true, true},
+         nullptr,
+         {"B.EnterFocus", "B.GotFocus"}},
+        {"nothing takes the focus", {0, 1, 2}, {false, false, false}, nullptr, {}},
+        {"the application's choice stays", {0, 1, 2}, {true, true, true}, "C", {}},
+    };
+    std::vector<const InterfaceTable*> classes{&SpyClass()};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form form(classes, {.width = 200, .height = 60, .timerInterval = 0});
+        const char* names[] = {"A", "B", "C"};
+        for (int i = 0; i < 3; ++i) {
+            FormControl* control = form.Add("NuvelSpy", names[i], i * 50, 0);
+            ASSERT_NE(control, nullptr);
+            control->SetTabIndex(c.tabIndex[i]);
+            control->host().SetEnabled(c.enabled[i]);
+        }
+        WindowHost window(form, {.frames = 1, .startSound = false});
+        ASSERT_TRUE(window.ok()) << window.error();
+        if (c.focusedBefore) window.input().Focus(form.Find(c.focusedBefore));
+        Log().clear();
+        window.Frame(1000);
+        EXPECT_EQ(Take(), c.log);
+        window.Frame(1100);
+        EXPECT_EQ(Take(), Lines{}) << "only the first frame gives the focus";
+    }
+}
+
+// The about dialog runs its own loop on SDL's queue. After a key that closes it at once, a
+// click posted behind the key still reaches the form; a key that does not leaves the dialog
+// to read the click (which misses it) and the request to quit that closes it.
+TEST_F(DummyWindow, EnterAndEscapeAnswerTheAboutDialogAsOk) {
+    constexpr std::int32_t kSdlReturn = '\r';
+    constexpr std::int32_t kSdlEscape = 27;
+    constexpr std::int32_t kSdlKeypadEnter = kSdlScancodeBit | 88;
+    struct Case {
+        const char* name;
+        std::int32_t key;
+        bool closes;
+    };
+    const std::vector<Case> cases = {{"Return", kSdlReturn, true},
+                                     {"Escape", kSdlEscape, true},
+                                     {"keypad Enter", kSdlKeypadEnter, true},
+                                     {"Space", ' ', false},
+                                     {"a letter", 'a', false}};
+    std::vector<const InterfaceTable*> classes{&NuvelCommandClass()};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form form(classes, {.width = 200, .height = 60});
+        ASSERT_NE(form.Add("NuvelCommand", "Command1", 10, 10, 100, 30), nullptr);
+        int clicks = 0;
+        form.On("Command1", "Click", [&](FormControl&, auto) { ++clicks; });
+        WindowHost window(form, {.frames = 1, .startSound = false});
+        ASSERT_TRUE(window.ok()) << window.error();
+        window.Pump();
+        window.PostKey(true, c.key);
+        window.PostMouseButton(true, 1, 20, 20);
+        window.PostMouseButton(false, 1, 20, 20);
+        window.PostQuit();
+        EXPECT_EQ(form.Find("Command1")->Call("AboutMe").error, 0);
+        EXPECT_FALSE(window.Pump()) << "the request to quit reaches the form's window";
+        EXPECT_EQ(clicks, c.closes ? 1 : 0);
+    }
 }
 
 TEST(WindowKeys, SdlKeysMapOntoVkCodesAndShiftBits) {
