@@ -30,13 +30,12 @@ void Blit(Image& dst, const Image& src, int x, int y, Box clip) {
             dst.At(dx, dy) = src.At(dx - x, dy - y) | kOpaque;
 }
 
-// Dark mask pixels belong to the control.
+} // namespace
+
 bool MaskKeeps(std::uint32_t px) {
     const unsigned r = (px >> 16) & 0xFF, g = (px >> 8) & 0xFF, b = px & 0xFF;
     return r * 299 + g * 587 + b * 114 < 128 * 1000;
 }
-
-} // namespace
 
 OleColor PixelToOleColor(std::uint32_t pixel) {
     const std::uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;

@@ -17,6 +17,9 @@ namespace nk {
 // The composed control, extent-sized, pixels 0xAARRGGBB.
 Image Compose(const HeadlessHost& host);
 
+// Whether a mask picture's pixel (0xAARRGGBB) belongs to the control: dark pixels do.
+bool MaskKeeps(std::uint32_t pixel);
+
 // 0xFFRRGGBB <-> OLE colour 0x00BBGGRR.
 OleColor PixelToOleColor(std::uint32_t pixel);
 

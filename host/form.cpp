@@ -28,6 +28,7 @@ ControlSite::Options FormControl::SiteOptions(FormControl& self, const std::stri
     options.width = w;
     options.height = h;
     options.displayName = name;
+    options.ambientFont = self.form_.settings_.font;
     options.hooks = self.form_.hooks_;
     options.hooks.onEvent = [&self](const EventInfo* info, int number,
                                     std::span<const EventArg> args) {

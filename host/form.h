@@ -39,6 +39,7 @@ struct FormSettings {
     int height = 360;
     OleColor backColor = kButtonFace;
     int timerInterval = kDefaultTimerInterval; // milliseconds; 0: no timer
+    Font font = {}; // what the form gives its controls as Ambient.Font
 };
 
 class Form;

@@ -305,7 +305,13 @@ void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
 
 bool HeadlessHost::SetCapture() {
     captured_ = true;
+    if (hooks_.onCapture) hooks_.onCapture(true);
     return true;
+}
+
+void HeadlessHost::ReleaseCapture() {
+    captured_ = false;
+    if (hooks_.onCapture) hooks_.onCapture(false);
 }
 
 Picture HeadlessHost::LoadResPicture(int id) {

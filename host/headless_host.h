@@ -166,6 +166,11 @@ struct ContainerHooks {
     // Shows a message box; the host records every message box either way.
     std::function<void(int style, const std::string& title, const std::string& text)> messageBox =
         {};
+    // Told when the control takes (true) or releases (false) the mouse capture, so that a
+    // container with a real pointer can grab it.
+    std::function<void(bool captured)> onCapture = {};
+    // Told when the control reports that one of its properties changed.
+    std::function<void(std::string_view name)> onPropertyChanged = {};
 };
 
 class HeadlessHost : public Host {
@@ -268,10 +273,12 @@ public:
     bool SetHeight(double twips) override;
     std::string AmbientDisplayName() const override { return displayName_; }
     Font AmbientFont() const override { return ambientFont_; }
-    void PropertyChanged(std::string_view) override {}
+    void PropertyChanged(std::string_view name) override {
+        if (hooks_.onPropertyChanged) hooks_.onPropertyChanged(name);
+    }
     void RaiseEvent(int number, std::span<const EventArg> args) override;
     bool SetCapture() override;
-    void ReleaseCapture() override { captured_ = false; }
+    void ReleaseCapture() override;
     Picture LoadResPicture(int id) override;
     std::shared_ptr<const std::vector<std::uint8_t>> LoadResData(int id) override;
     void PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) override;
