@@ -1,0 +1,181 @@
+#include "qt/kit.h"
+
+#include "framework/identity.h"
+#include "host/library_loader.h"
+#include "host/sdl_player.h"
+#include "host/shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+namespace nk::qt {
+
+namespace {
+
+// The libraries the widgets opened, kept loaded for the life of the process: the interface
+// tables and the controls made from them live inside.
+struct OpenedLibraries {
+    QString folder;
+    std::map<std::string, std::unique_ptr<LoadedLibrary>, std::less<>> byName;
+};
+
+OpenedLibraries& Opened() {
+    static OpenedLibraries opened;
+    return opened;
+}
+
+const LoadedLibrary* OpenLibrary(std::string_view name, std::string& error) {
+    OpenedLibraries& opened = Opened();
+    if (auto it = opened.byName.find(name); it != opened.byName.end()) return it->second.get();
+    std::optional<std::filesystem::path> file;
+    if (!opened.folder.isEmpty()) {
+        std::filesystem::path candidate = std::filesystem::path(opened.folder.toStdString()) /
+                                          ("lib" + std::string(name) + ".so");
+        std::error_code ec;
+        if (std::filesystem::exists(candidate, ec)) file = candidate;
+    }
+    if (!file) file = FindLibraryFile(name, error);
+    if (!file) return nullptr;
+    std::unique_ptr<LoadedLibrary> lib = LoadedLibrary::Open(*file, error);
+    if (!lib) return nullptr;
+    return opened.byName.emplace(std::string(name), std::move(lib)).first->second.get();
+}
+
+} // namespace
+
+void setControlFolder(const QString& folder) {
+    Opened().folder = folder;
+}
+
+const InterfaceTable* findClass(const QString& className, QString* error) {
+    auto fail = [error](const std::string& why) -> const InterfaceTable* {
+        if (error) *error = QString::fromStdString(why);
+        return nullptr;
+    };
+    const std::string name = className.toStdString();
+    const ClassIdentity* id = FindClass(name);
+    if (!id) return fail("Nuvelkit has no control class " + name);
+    std::string why;
+    const LoadedLibrary* lib = OpenLibrary(id->library, why);
+    if (!lib) return fail(why);
+    ComRef<ClassFactory> factory = lib->ClassObject(id->classId);
+    if (!factory) return fail(lib->path().string() + " does not serve the class " + name);
+    return &factory->ClassInterface();
+}
+
+void playSound(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
+    static SdlPlayer player;
+    player.Play(std::move(image), id);
+}
+
+int openAddress(const std::string& address) {
+    // An address the opener would take for one of its options is refused, as the kit's own
+    // shell does.
+    if (address.empty() || address.front() == '-') return kShellAddressNotFound;
+    const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+    if (!url.isValid()) return kShellAddressNotFound;
+    return QDesktopServices::openUrl(url) ? kShellStarted : kShellNoAssociation;
+}
+
+int vkFromQt(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+int shiftFromQt(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+int buttonsFromQt(Qt::MouseButtons buttons) {
+    int out = 0;
+    if (buttons & Qt::LeftButton) out |= 1;
+    if (buttons & Qt::RightButton) out |= 2;
+    if (buttons & Qt::MiddleButton) out |= 4;
+    return out;
+}
+
+Font fontFromQt(const QFont& font) {
+    Font f;
+    f.name = font.family().toStdString();
+    f.size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    f.bold = font.bold();
+    f.italic = font.italic();
+    f.underline = font.underline();
+    f.strikethru = font.strikeOut();
+    return f;
+}
+
+QFont fontToQt(const Font& font) {
+    QFont f(fromUtf8(font.name));
+    if (font.size > 0) f.setPointSizeF(font.size);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikethru);
+    return f;
+}
+
+QColor colorToQt(OleColor color) {
+    return QColor::fromRgb(ResolveColor(color) | 0xFF000000u);
+}
+
+OleColor colorFromQt(const QColor& color) {
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace nk::qt
