@@ -39,3 +39,15 @@ install(FILES ${PROJECT_BINARY_DIR}/NuvelkitConfig.cmake
 file(RELATIVE_PATH NK_PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/nuvelkit.pc.in ${PROJECT_BINARY_DIR}/nuvelkit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/nuvelkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# The Qt widgets, a component of their own (find_package(Nuvelkit COMPONENTS Qt), target
+# Nuvelkit::Qt), so that containers without Qt need no Qt to find the kit.
+if(NK_QT)
+  install(TARGETS nuvelkit_qt EXPORT NuvelkitQtTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(FILES ${NK_QT_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit/qt)
+  install(EXPORT NuvelkitQtTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/nuvelkit-qt.pc.in
+    ${PROJECT_BINARY_DIR}/nuvelkit-qt.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/nuvelkit-qt.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()

@@ -48,10 +48,9 @@ InputTarget FormInput::HitTest(double x, double y) const {
         const double ly = y - c.top();
         if (!Inside(lx, ly, 0, 0, c.width(), c.height())) continue;
         // See-through pixels (outside a mask) let the pointer through to what lies below.
-        const Image shown = Compose(c.host());
         const int px = static_cast<int>(std::floor(lx));
         const int py = static_cast<int>(std::floor(ly));
-        if (!ComposedPixel(shown, px, py)) continue;
+        if (!ShowsPixel(c.host(), px, py)) continue;
         // A disabled control takes no input, and neither does what lies below it.
         if (!Usable(&c)) return {};
         InputTarget t{&c, {}, -1, static_cast<float>(lx), static_cast<float>(ly)};

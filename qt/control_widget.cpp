@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 namespace nk::qt {
 
@@ -330,39 +331,79 @@ bool ControlWidget::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+namespace {
+
+// Copies the part `area` of `src` (placed at `at` in widget pixels) into the scratch image
+// whose top-left is `origin`.
+void CopyInto(QImage& into, QPoint origin, const Image& src, QPoint at, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(into.scanLine(y - origin.y())) +
+                    (area.left() - origin.x());
+        const std::uint32_t* from =
+            &src.pixels[static_cast<size_t>(y - at.y()) * src.width + (area.left() - at.x())];
+        std::memcpy(dst, from, static_cast<size_t>(area.width()) * 4);
+    }
+}
+
+} // namespace
+
+void ControlWidget::ComposeArea(QRect asked, int inset) {
+    const HeadlessHost& host = control_->host();
+    const Image& surface = host.surface().pixels();
+    const QRect surfaceBox = QRect(inset, inset, surface.width, surface.height) & rect();
+    if (scratch_.width() < asked.width() || scratch_.height() < asked.height())
+        scratch_ = QImage(std::max(asked.width(), scratch_.width()),
+                          std::max(asked.height(), scratch_.height()), QImage::Format_RGB32);
+    const QPoint origin = asked.topLeft();
+    if (inset) scratch_.fill(Qt::black); // the border line
+    const QRect area = asked & surfaceBox;
+    if (area.isEmpty()) return;
+    CopyInto(scratch_, origin, surface, QPoint(inset, inset), area);
+    for (const auto& box : host.pictureBoxes()) {
+        if (!box->visible()) continue;
+        const Image& b = box->surface().pixels();
+        const QPoint at(inset + Px(box->left()), inset + Px(box->top()));
+        const QRect boxArea = QRect(at, QSize(b.width, b.height)) & area;
+        if (!boxArea.isEmpty()) CopyInto(scratch_, origin, b, at, boxArea);
+    }
+    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
+    for (const auto& shape : host.shapes()) {
+        if (!shape->Visible()) continue;
+        const QRect r = QRect(inset + Px(shape->left()), inset + Px(shape->top()),
+                              Px(shape->width()), Px(shape->height())) &
+                        area;
+        const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(scratch_.scanLine(y - origin.y()));
+            for (int x = r.left(); x <= r.right(); ++x)
+                row[x - origin.x()] |= notFill;
+        }
+    }
+}
+
 void ControlWidget::paintEvent(QPaintEvent* e) {
     if (!Ensure()) return;
     const HeadlessHost& host = control_->host();
     const int inset = host.BorderStyle() == 1 ? 1 : 0;
-    const Image& surface = host.surface().pixels();
-    const QRect surfaceBox = QRect(inset, inset, surface.width, surface.height) & rect();
+    const bool plain = inset == 0 &&
+                       std::none_of(host.shapes().begin(), host.shapes().end(),
+                                    [](const auto& s) { return s->Visible(); }) &&
+                       std::none_of(host.pictureBoxes().begin(), host.pictureBoxes().end(),
+                                    [](const auto& b) { return b->visible(); });
     QPainter p(this);
     // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.
     if (maskShown_) p.setClipRegion(mask());
+    const Image& surface = host.surface().pixels();
     const QImage pixels = Wrap(surface);
     for (const QRect& asked : e->region()) {
-        if (inset) p.fillRect(asked, Qt::black); // the border line
-        const QRect area = asked & surfaceBox;
-        if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area.translated(-inset, -inset));
-        for (const auto& box : host.pictureBoxes()) {
-            if (!box->visible()) continue;
-            const Image& b = box->surface().pixels();
-            const QPoint at(inset + Px(box->left()), inset + Px(box->top()));
-            const QRect boxArea = QRect(at, QSize(b.width, b.height)) & area;
-            if (!boxArea.isEmpty())
-                p.drawImage(boxArea.topLeft(), Wrap(b), boxArea.translated(-at));
+        if (plain) {
+            // The surface alone: straight from the control's pixels.
+            const QRect area = asked & QRect(0, 0, surface.width, surface.height);
+            if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area);
+            continue;
         }
-    }
-    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
-    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    for (const auto& shape : host.shapes()) {
-        if (!shape->Visible()) continue;
-        const QRect area = QRect(inset + Px(shape->left()), inset + Px(shape->top()),
-                                 Px(shape->width()), Px(shape->height())) &
-                           surfaceBox;
-        const QRgb notFill = (~ResolveColor(shape->fillColor()) & 0x00FFFFFFu) | 0xFF000000u;
-        for (const QRect& asked : e->region())
-            if (const QRect r = area & asked; !r.isEmpty()) p.fillRect(r, QColor::fromRgb(notFill));
+        ComposeArea(asked, inset);
+        p.drawImage(asked.topLeft(), scratch_, QRect(QPoint(0, 0), asked.size()));
     }
 }
 

@@ -19,6 +19,7 @@
 #include "host/form.h"
 #include "host/window_host.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -95,6 +96,8 @@ private:
     void AccessKey(int keyAscii);
     void MouseMove(int buttons, int shift, QPointF at);
     void RunAboutDialog(AboutForm& about);
+    // Composes the part `asked` of the control into scratch_ (at its top-left corner).
+    void ComposeArea(QRect asked, int inset);
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
@@ -109,6 +112,7 @@ private:
     bool fixedHeight_ = false;
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
+    QImage scratch_;
     std::string accessKeys_;
     std::vector<QShortcut*> shortcuts_;
     std::optional<QPointF> lastMove_;
