@@ -35,7 +35,7 @@ std::string Expected(const PropertyModel& p, const char* which) {
 
 void PropertyChecks(std::ostream& out, const ClassModel& c, const PropertyModel& p) {
     const std::string get = Expected(p, "Get");
-    Exact(out, c, p.name, Fn(c, get, ""));
+    Exact(out, c, p.getter, Fn(c, get, ""));
     if (p.writable) Exact(out, c, "Set" + p.name, Fn(c, "void", Expected(p, "Param")));
     Exact(out, c, "On" + p.name + "Changed", Fn(c, "void", "std::function<void(" + get + ")>"));
     if (!p.enumeration.empty())

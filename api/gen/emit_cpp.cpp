@@ -38,7 +38,7 @@ void Property(std::ostream& out, const PropertyModel& p) {
     out << "\n";
     Help(out, "    ", p.help);
     if (p.enumeration.empty()) {
-        out << "    " << CppType(p) << " " << p.name << "() const { return GetAs<" << tag << ">("
+        out << "    " << CppType(p) << " " << p.getter << "() const { return GetAs<" << tag << ">("
             << name << "); }\n";
         if (p.writable)
             out << "    void Set" << p.name << "(" << CppParamType(p) << " value) const { SetAs<"
@@ -49,8 +49,8 @@ void Property(std::ostream& out, const PropertyModel& p) {
         return;
     }
     const std::string e = p.enumeration;
-    out << "    " << e << " " << p.name << "() const { return GetEnum<" << e << ", " << tag << ">("
-        << name << "); }\n";
+    out << "    " << e << " " << p.getter << "() const { return GetEnum<" << e << ", " << tag
+        << ">(" << name << "); }\n";
     if (p.writable)
         out << "    void Set" << p.name << "(" << e << " value) const { SetEnum<" << e << ", "
             << tag << ">(" << name << ", value); }\n";

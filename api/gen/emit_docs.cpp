@@ -44,8 +44,10 @@ void Properties(std::ostream& out, const ClassModel& c) {
         << (bag ? " Bag key | Read default | Write default |" : "") << " Help |\n|---|---|---|"
         << (bag ? "---|---|---|" : "") << "---|\n";
     for (const PropertyModel& p : c.properties) {
-        out << "| `" << p.name << "`" << (p.writable ? "" : " (read-only)") << " | "
-            << Code(Plain(CppType(p))) << " | " << Code(p.initial) << " |";
+        out << "| `" << p.name << "`"
+            << (p.getter != p.name ? " (getter `" + p.getter + "()`)" : "")
+            << (p.writable ? "" : " (read-only)") << " | " << Code(Plain(CppType(p))) << " | "
+            << Code(p.initial) << " |";
         if (bag)
             out << " " << Code(p.bagKey) << " | " << Code(p.readDefault) << " | "
                 << Code(p.writeDefault) << " |";

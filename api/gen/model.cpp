@@ -116,6 +116,7 @@ private:
     bool AddProperty(ClassModel& c, const PropertyInfo& p, ControlSite* site) {
         PropertyModel m;
         m.name = std::string(p.name);
+        m.getter = m.name == c.name ? "Get" + m.name : m.name;
         m.type = p.type;
         m.kind = p.kind;
         m.writable = p.set != nullptr;
@@ -124,7 +125,7 @@ private:
         if (site)
             if (auto v = site->Get(p.name)) m.initial = FormatValue(p.type, *v);
         ReadPersistence(p, m);
-        if (!Claim(c, m.name) || !Claim(c, m.name + "Changed")) return false;
+        if (!Claim(c, m.getter) || !Claim(c, "On" + m.name + "Changed")) return false;
         if (m.writable && !Claim(c, "Set" + m.name)) return false;
         c.properties.push_back(std::move(m));
         return true;

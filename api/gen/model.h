@@ -23,6 +23,9 @@ struct EnumModel {
 
 struct PropertyModel {
     std::string name; // "Caption"
+    // The getter's C++ name: the member's own, or "Get<name>" for a property named as its
+    // class (NuvelFill's "NuvelFill"), since a member function cannot take the class's name.
+    std::string getter;
     ValueType type;
     MemberKind kind;
     bool writable = true;
