@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -158,6 +159,12 @@ public:
     }
     template <class Handle> Handle Get(std::string_view name) const {
         return Handle(Checked(name, Handle::kClassName));
+    }
+    // The handle of the control named `name` when there is one of the handle's class.
+    template <class Handle> std::optional<Handle> Find(std::string_view name) const {
+        FormControl* c = Find(name);
+        if (!c || c->table().className != Handle::kClassName) return std::nullopt;
+        return Handle(*c);
     }
     // The control named `name` when it is of class `className`; throws FormError otherwise.
     FormControl& Checked(std::string_view name, std::string_view className) const;
