@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "consumer: %s\n", dlerror());
         return 1;
     }
-    auto getClassObject = reinterpret_cast<nk::GetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
+    auto getClassObject =
+        reinterpret_cast<nk::GetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
     auto canUnloadNow = reinterpret_cast<nk::CanUnloadNowFn>(dlsym(lib, "DllCanUnloadNow"));
     if (getClassObject == nullptr || canUnloadNow == nullptr) {
         std::fprintf(stderr, "consumer: %s is not a control library\n", file.c_str());
@@ -34,8 +35,8 @@ int main(int argc, char** argv) {
 
     const nk::ClassIdentity* id = nk::FindClass("NuvelCommand");
     nk::ClassFactory* factory = nullptr;
-    nk::HResult hr =
-        getClassObject(&id->classId, &nk::kIID_ClassFactory, reinterpret_cast<void**>(&factory));
+    nk::HResult hr = getClassObject(&id->classId, &nk::kIID_ClassFactory,
+                                    reinterpret_cast<void**>(&factory));
     if (hr != nk::S_OK) {
         std::fprintf(stderr, "consumer: no class object (0x%08X)\n", static_cast<unsigned>(hr));
         return 1;
