@@ -37,7 +37,8 @@ void PropertyChecks(std::ostream& out, const ClassModel& c, const PropertyModel&
     const std::string get = Expected(p, "Get");
     Exact(out, c, p.getter, Fn(c, get, ""));
     if (p.writable) Exact(out, c, "Set" + p.name, Fn(c, "void", Expected(p, "Param")));
-    Exact(out, c, "On" + p.name + "Changed", Fn(c, "void", "std::function<void(" + get + ")>"));
+    if (p.notifies)
+        Exact(out, c, "On" + p.name + "Changed", Fn(c, "void", "std::function<void(" + get + ")>"));
     if (!p.enumeration.empty())
         out << "static_assert(::nk::apitest::EnumOf<" << get << ", " << Tag(p.type) << ">, "
             << Literal(c.name + "." + p.name) << ");\n";

@@ -32,31 +32,25 @@ std::string EnumsHeader(const ApiModel& model) {
     return out.str();
 }
 
+// A property's getter, setter (unless read-only) and change notification (unless a plain
+// field, which reports no changes). An enumeration travels as its integer type.
 void Property(std::ostream& out, const PropertyModel& p) {
-    const std::string tag = ValueTag(p.type);
+    const std::string type = CppType(p);
+    const bool isEnum = !p.enumeration.empty();
+    const std::string args =
+        isEnum ? "<" + type + ", " + ValueTag(p.type) + ">" : "<" + ValueTag(p.type) + ">";
     const std::string name = Literal(p.name);
     out << "\n";
     Help(out, "    ", p.help);
-    if (p.enumeration.empty()) {
-        out << "    " << CppType(p) << " " << p.getter << "() const { return GetAs<" << tag << ">("
-            << name << "); }\n";
-        if (p.writable)
-            out << "    void Set" << p.name << "(" << CppParamType(p) << " value) const { SetAs<"
-                << tag << ">(" << name << ", value); }\n";
-        out << "    void On" << p.name << "Changed(std::function<void(" << CppType(p)
-            << ")> handler) const {\n        WatchAs<" << tag << ">(" << name
-            << ", std::move(handler));\n    }\n";
-        return;
-    }
-    const std::string e = p.enumeration;
-    out << "    " << e << " " << p.getter << "() const { return GetEnum<" << e << ", " << tag
-        << ">(" << name << "); }\n";
+    out << "    " << type << " " << p.getter << "() const { return "
+        << (isEnum ? "GetEnum" : "GetAs") << args << "(" << name << "); }\n";
     if (p.writable)
-        out << "    void Set" << p.name << "(" << e << " value) const { SetEnum<" << e << ", "
-            << tag << ">(" << name << ", value); }\n";
-    out << "    void On" << p.name << "Changed(std::function<void(" << e
-        << ")> handler) const {\n        WatchEnum<" << e << ", " << tag << ">(" << name
-        << ", std::move(handler));\n    }\n";
+        out << "    void Set" << p.name << "(" << CppParamType(p) << " value) const { "
+            << (isEnum ? "SetEnum" : "SetAs") << args << "(" << name << ", value); }\n";
+    if (p.notifies)
+        out << "    void On" << p.name << "Changed(std::function<void(" << type
+            << ")> handler) const {\n        " << (isEnum ? "WatchEnum" : "WatchAs") << args << "("
+            << name << ", std::move(handler));\n    }\n";
 }
 
 void Method(std::ostream& out, const MethodModel& m) {

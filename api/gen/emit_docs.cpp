@@ -46,16 +46,16 @@ void Properties(std::ostream& out, const ClassModel& c) {
     for (const PropertyModel& p : c.properties) {
         out << "| `" << p.name << "`"
             << (p.getter != p.name ? " (getter `" + p.getter + "()`)" : "")
-            << (p.writable ? "" : " (read-only)") << " | " << Code(Plain(CppType(p))) << " | "
-            << Code(p.initial) << " |";
+            << (p.writable ? "" : " (read-only)") << (p.notifies ? "" : " (field)") << " | "
+            << Code(Plain(CppType(p))) << " | " << Code(p.initial) << " |";
         if (bag)
             out << " " << Code(p.bagKey) << " | " << Code(p.readDefault) << " | "
                 << Code(p.writeDefault) << " |";
         out << " " << Cell(p.help) << " |\n";
     }
-    out << "\nEvery property `X` has `X()`, `SetX(value)` (unless read-only) and "
-           "`OnXChanged(handler)`, which runs with the new value whenever the control "
-           "reports a change of it.\n";
+    out << "\nEvery property `X` has `X()`, `SetX(value)` (unless read-only) and, unless it is "
+           "a plain field, `OnXChanged(handler)`, which runs with the new value whenever the "
+           "control reports a change of it.\n";
 }
 
 void Methods(std::ostream& out, const ClassModel& c) {

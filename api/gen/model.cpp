@@ -120,12 +120,14 @@ private:
         m.type = p.type;
         m.kind = p.kind;
         m.writable = p.set != nullptr;
+        m.notifies = p.kind != MemberKind::Field;
         m.help = std::string(p.help);
         if (p.enumeration) m.enumeration = std::string(p.enumeration->name);
         if (site)
             if (auto v = site->Get(p.name)) m.initial = FormatValue(p.type, *v);
         ReadPersistence(p, m);
-        if (!Claim(c, m.getter) || !Claim(c, "On" + m.name + "Changed")) return false;
+        if (!Claim(c, m.getter)) return false;
+        if (m.notifies && !Claim(c, "On" + m.name + "Changed")) return false;
         if (m.writable && !Claim(c, "Set" + m.name)) return false;
         c.properties.push_back(std::move(m));
         return true;

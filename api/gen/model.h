@@ -29,6 +29,8 @@ struct PropertyModel {
     ValueType type;
     MemberKind kind;
     bool writable = true;
+    // True when the control reports its changes (PropertyChanged); a plain field does not.
+    bool notifies = true;
     std::string enumeration; // the name of the enumeration it takes (ApiModel::enums), or ""
     std::string help;
     std::string initial; // the value after InitProperties, as traces print it; "" when unread
