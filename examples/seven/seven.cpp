@@ -34,19 +34,21 @@ std::string Point(float x, float y) {
 
 // Places the seven controls and wires them; throws nk::FormError when one cannot be placed.
 void Build(nk::Form& form) {
-    form.Add<nk::NuvelScreen>("Field", 20, 20, 150, 150); // the pad's frame
-    auto pad = form.Add<nk::NuvelPad>("Pad", 45, 45, 100, 100);
-    auto point = form.Add<nk::NuvelHCommand>("Point", 190, 20, 190, 40);
-    auto allow = form.Add<nk::NuvelCheck>("Allow", 190, 75);
-    auto fillButton = form.Add<nk::NuvelCommand>("FillButton", 190, 120, 120, 45);
-    auto progress = form.Add<nk::NuvelFill>("Progress", 20, 190, 360, 30);
-    auto about = form.Add<nk::NuvelSphere>("About", 330, 115);
+    form.Add<nk::NuvelScreen>("Field", 10, 10, 170, 140); // the pad's frame
+    auto pad = form.Add<nk::NuvelPad>("Pad", 20, 20);
+    auto point = form.Add<nk::NuvelHCommand>("Point", 200, 15);
+    auto allow = form.Add<nk::NuvelCheck>("Allow", 200, 60);
+    auto fillButton = form.Add<nk::NuvelCommand>("FillButton", 200, 100, 120, 45);
+    auto progress = form.Add<nk::NuvelFill>("Progress", 10, 165, 380, 42);
+    auto about = form.Add<nk::NuvelSphere>("About", 340, 106);
 
     point.SetCaption(Point(pad.XValue(), pad.YValue()));
     pad.OnXYRefresh([pad, point] { point.SetCaption(Point(pad.XValue(), pad.YValue())); });
 
     allow.SetCaption("Allow filling");
     fillButton.SetCaption("&Fill");
+    fillButton.SetCoolButton(true);
+    progress.SetValue(nk::Variant::Long(30));
     fillButton.SetEnabled(allow.Value() != 0);
     // The change of Value follows every toggle: a keyboard toggle raises no Click.
     allow.OnValueChanged([fillButton](std::int32_t value) { fillButton.SetEnabled(value != 0); });
@@ -71,7 +73,7 @@ int main(int argc, char** argv) {
         if (arg == "--save") save = argv[i + 1];
     }
     const auto classes = Classes();
-    nk::Form form(classes, {.caption = "Seven controls", .width = 400, .height = 240});
+    nk::Form form(classes, {.caption = "Seven controls", .width = 400, .height = 220});
     try {
         Build(form);
     } catch (const nk::FormError& e) {
