@@ -182,7 +182,7 @@ public:
     const FormEventObserver& observer() const { return observer_; }
 
     // The container's services (player, shell, message boxes, the modal dialog's loop) for
-    // every control, now and later. The event hook is the form's own and is kept.
+    // every control, now and later. The event and change hooks are the form's own and are kept.
     void SetHooks(const ContainerHooks& hooks);
     const ContainerHooks& hooks() const { return hooks_; }
 
