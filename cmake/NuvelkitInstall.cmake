@@ -11,6 +11,9 @@ foreach(lib nuvset1 nuvset2)
 endforeach()
 set_target_properties(nk_framework PROPERTIES EXPORT_NAME framework)
 set_target_properties(nk_host PROPERTIES EXPORT_NAME host)
+# The typed API (Nuvelkit::api): #include <nuvelkit/NuvelCommand.h>, <nuvelkit/nuvelkit.h>.
+set_target_properties(nk_api PROPERTIES EXPORT_NAME api)
+target_include_directories(nk_api INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 # Inside the build the headers come from the source tree; installed, from include/nuvelkit.
 foreach(t nk_framework nk_host)
   set_property(TARGET ${t} PROPERTY INTERFACE_INCLUDE_DIRECTORIES
@@ -18,13 +21,15 @@ foreach(t nk_framework nk_host)
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit>)
 endforeach()
 
-install(TARGETS nuvset1 nuvset2 nk_framework nk_host nk_warnings EXPORT NuvelkitTargets
+install(TARGETS nuvset1 nuvset2 nk_framework nk_host nk_api nk_warnings EXPORT NuvelkitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS nuvelkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/host
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/api/include/nuvelkit ${NK_API_DIR}/include/nuvelkit
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} FILES_MATCHING PATTERN "*.h")
 install(EXPORT NuvelkitTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/NuvelkitConfig.cmake.in

@@ -153,6 +153,8 @@ using SoundPlayer =
 // What the container provides. Every hook may be left empty.
 struct ContainerHooks {
     EventHandler onEvent = {};
+    // Told when the control reports a change of one of its properties (PropertyChanged).
+    std::function<void(std::string_view property)> onPropertyChanged = {};
     // Without a player the host keeps the last image it was handed.
     SoundPlayer player = {};
     // Told when a call into the control threw or nested too deeply; the control goes on.
@@ -169,8 +171,6 @@ struct ContainerHooks {
     // Told when the control takes (true) or releases (false) the mouse capture, so that a
     // container with a real pointer can grab it.
     std::function<void(bool captured)> onCapture = {};
-    // Told when the control reports that one of its properties changed.
-    std::function<void(std::string_view name)> onPropertyChanged = {};
 };
 
 class HeadlessHost : public Host {
@@ -273,9 +273,7 @@ public:
     bool SetHeight(double twips) override;
     std::string AmbientDisplayName() const override { return displayName_; }
     Font AmbientFont() const override { return ambientFont_; }
-    void PropertyChanged(std::string_view name) override {
-        if (hooks_.onPropertyChanged) hooks_.onPropertyChanged(name);
-    }
+    void PropertyChanged(std::string_view property) override;
     void RaiseEvent(int number, std::span<const EventArg> args) override;
     bool SetCapture() override;
     void ReleaseCapture() override;
@@ -296,6 +294,7 @@ public:
 private:
     bool ApplyExtent(int w, int h);
     void Fault(const std::string& message);
+    void CallContainer(const std::string& what, const std::function<void()>& fn);
 
     const InterfaceTable& table_;
     Control* control_ = nullptr;

@@ -126,10 +126,6 @@ ContainerHooks ControlWidget::Hooks() {
         qWarning("%s: %s", qPrintable(controlClass()), message.c_str());
     };
     h.onCapture = [this](bool on) { Capture(on); };
-    h.onPropertyChanged = [this](std::string_view name) {
-        if (IsFontMember(name)) fontChanged_ = true;
-        controlPropertyChanged(name);
-    };
     return h;
 }
 
@@ -158,6 +154,13 @@ FormControl* ControlWidget::Ensure() {
         return nullptr;
     }
     input_ = std::make_unique<FormInput>(*form_);
+    for (const PropertyInfo& p : table_->properties) {
+        const std::string_view name = p.name;
+        control_->OnChanged(name, [this, name](FormControl&) {
+            if (IsFontMember(name)) fontChanged_ = true;
+            controlPropertyChanged(name);
+        });
+    }
     kitEnabled_ = control_->host().Enabled();
     if (!isEnabled()) { // made inside a disabled form
         control_->Set("Enabled", Variant::Boolean(kFalse));

@@ -59,11 +59,16 @@ case "$cmd" in
       -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
     build build/consumer
     build/consumer/consumer
+    build/consumer/consumer-typed
     PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" \
       c++ -std=c++20 -O1 examples/consumer/main.cpp -o build/consumer/consumer-pc \
       -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
       $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit)
     build/consumer/consumer-pc
+    c++ -std=c++20 -O1 examples/consumer/typed.cpp -o build/consumer/consumer-typed-pc \
+      -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
+      $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit)
+    build/consumer/consumer-typed-pc
     echo "== installed package: the Qt example with CMake and with pkg-config"
     rm -rf build/qt-example
     cmake -S examples/qt -B build/qt-example -G Ninja -DCMAKE_BUILD_TYPE=Release \
