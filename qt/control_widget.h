@@ -48,6 +48,11 @@ public:
     // The public members through the class's table (see ControlSite::Set, Get, Call).
     bool setMember(std::string_view name, const Variant& value);
     std::optional<Variant> member(std::string_view name);
+    // The same for the widget classes' const getters: reading a member changes nothing the
+    // widget shows.
+    std::optional<Variant> member(std::string_view name) const {
+        return const_cast<ControlWidget*>(this)->member(name);
+    }
     MethodResult call(std::string_view method, std::span<const Variant> args = {});
 
     // The kit's side of the control, for containers and tests; nullptr without a control.

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -176,6 +177,104 @@ OleColor colorFromQt(const QColor& color) {
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPixmap pictureToQt(const Picture& picture) {
+    if (!HasImage(picture)) return {};
+    const Image& image = *picture->image();
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels.data()),
+                                     image.width, image.height, image.width * 4,
+                                     QImage::Format_ARGB32));
+}
+
+Picture pictureFromQt(const QPixmap& pixmap) {
+    if (pixmap.isNull()) return nullptr;
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    Image out(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::copy(row, row + image.width(), out.pixels.begin() + std::ptrdiff_t(y) * out.width);
+    }
+    const std::string label =
+        "pixmap:" + std::to_string(out.width) + "x" + std::to_string(out.height);
+    return MakePicture(std::move(out), label);
+}
+
+bool boolToQt(const std::optional<Variant>& v) {
+    const std::optional<VBool> b = v ? v->ToBoolean() : std::nullopt;
+    return b && *b != kFalse;
+}
+
+int intToQt(const std::optional<Variant>& v) {
+    return v ? v->ToLong().value_or(0) : 0;
+}
+
+double doubleToQt(const std::optional<Variant>& v) {
+    return v ? v->ToDouble().value_or(0) : 0;
+}
+
+QString stringToQt(const std::optional<Variant>& v) {
+    return v ? fromUtf8(v->ToText().value_or("")) : QString();
+}
+
+QColor colorToQt(const std::optional<Variant>& v) {
+    const std::optional<OleColor> c = v ? v->ToColor() : std::nullopt;
+    return c ? colorToQt(*c) : QColor();
+}
+
+QPixmap pictureToQt(const std::optional<Variant>& v) {
+    return v && v->kind() == VariantKind::Picture ? pictureToQt(v->picture()) : QPixmap();
+}
+
+QVariant variantToQt(const std::optional<Variant>& v) {
+    if (!v) return {};
+    switch (v->kind()) {
+    case VariantKind::Empty:
+        return {};
+    case VariantKind::Boolean:
+        return v->number() != 0;
+    case VariantKind::String:
+        return fromUtf8(v->text());
+    case VariantKind::Picture:
+        return pictureToQt(v->picture());
+    case VariantKind::Font:
+        return fontToQt(v->font());
+    default:
+        return v->number();
+    }
+}
+
+Variant boolFromQt(bool v) {
+    return Variant::Boolean(v ? kTrue : kFalse);
+}
+
+Variant stringFromQt(const QString& v) {
+    return Variant::String(v.toStdString());
+}
+
+Variant colorValueFromQt(const QColor& v) {
+    return Variant::Long(static_cast<std::int32_t>(colorFromQt(v)));
+}
+
+Variant pictureValueFromQt(const QPixmap& v) {
+    return Variant::OfPicture(pictureFromQt(v));
+}
+
+Variant variantFromQt(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::UnknownType:
+        return {};
+    case QMetaType::Bool:
+        return boolFromQt(v.toBool());
+    case QMetaType::QString:
+        return stringFromQt(v.toString());
+    case QMetaType::QPixmap:
+        return pictureValueFromQt(v.value<QPixmap>());
+    case QMetaType::QFont:
+        return Variant::OfFont(fontFromQt(v.value<QFont>()));
+    default:
+        return v.canConvert<double>() ? Variant::Double(v.toDouble()) : Variant();
+    }
 }
 
 } // namespace nk::qt

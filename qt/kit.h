@@ -6,10 +6,13 @@
 #include "framework/font.h"
 #include "framework/interface_table.h"
 #include "framework/values.h"
+#include "framework/variant.h"
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
+#include <QVariant>
 #include <Qt>
 
 #include <cstdint>
@@ -48,5 +51,26 @@ QColor colorToQt(OleColor color);
 OleColor colorFromQt(const QColor& color);
 
 QString fromUtf8(std::string_view text);
+
+// A picture as a Qt pixmap (null for no picture or an empty one), and a pixmap as a picture
+// (no picture for a null pixmap).
+QPixmap pictureToQt(const Picture& picture);
+Picture pictureFromQt(const QPixmap& pixmap);
+
+// A member's value in Qt's types, as the widget classes' properties give it; what does not
+// convert gives the type's empty value.
+bool boolToQt(const std::optional<Variant>& v);
+int intToQt(const std::optional<Variant>& v);
+double doubleToQt(const std::optional<Variant>& v);
+QString stringToQt(const std::optional<Variant>& v);
+QColor colorToQt(const std::optional<Variant>& v);
+QPixmap pictureToQt(const std::optional<Variant>& v);
+QVariant variantToQt(const std::optional<Variant>& v);
+// And back.
+Variant boolFromQt(bool v);
+Variant stringFromQt(const QString& v);
+Variant colorValueFromQt(const QColor& v);
+Variant pictureValueFromQt(const QPixmap& v);
+Variant variantFromQt(const QVariant& v);
 
 } // namespace nk::qt

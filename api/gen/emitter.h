@@ -27,5 +27,7 @@ std::unique_ptr<Emitter> MakeTypedApiEmitter();
 std::unique_ptr<Emitter> MakeDocsEmitter();
 // api_checks.cpp: compile-time checks that every member is present with its C++ type.
 std::unique_ptr<Emitter> MakeChecksEmitter();
+// qt/widgets.h and qt/widgets.cpp: a Qt widget class per control on the Qt host.
+std::unique_ptr<Emitter> MakeQtEmitter();
 
 } // namespace nk::apigen

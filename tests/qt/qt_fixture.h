@@ -56,7 +56,11 @@ inline std::unique_ptr<QWidget> ShownForm(int w = 640, int h = 480) {
 inline bool Show(QWidget& form) {
     form.show();
     form.activateWindow();
-    return QTest::qWaitForWindowExposed(&form) && QTest::qWaitForWindowActive(&form);
+    const bool shown = QTest::qWaitForWindowExposed(&form) && QTest::qWaitForWindowActive(&form);
+    // The pointer rests in the far corner, where no test puts a widget: the window system
+    // reports a move to where it already is as no move at all.
+    QTest::mouseMove(form.windowHandle(), QPoint(form.width() - 1, form.height() - 1));
+    return shown;
 }
 
 // Pointer input through the form's window, as the platform delivers it: Qt picks the
