@@ -266,8 +266,6 @@ void ControlWidget::SyncAccessKeys() {
     const std::string& keys = control_->host().accessKeys();
     if (keys == accessKeys_) return;
     accessKeys_ = keys;
-    for (QShortcut* s : shortcuts_)
-        delete s;
     shortcuts_.clear();
     std::string seen;
     for (char k : keys) {
@@ -281,15 +279,15 @@ void ControlWidget::SyncAccessKeys() {
         for (bool shifted : {false, true}) {
             if (shifted && !letter) continue;
             const int ascii = shifted ? lower - 32 : lower;
-            auto* s =
-                new QShortcut(QKeySequence(QKeyCombination(
-                                  shifted ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier,
-                                  static_cast<Qt::Key>(key))),
-                              this);
+            const QKeySequence sequence(
+                QKeyCombination(shifted ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier,
+                                static_cast<Qt::Key>(key)));
+            auto s = std::make_unique<QShortcut>(sequence, this);
             s->setContext(Qt::WindowShortcut);
-            connect(s, &QShortcut::activated, this, [this, ascii] { AccessKey(ascii); });
-            connect(s, &QShortcut::activatedAmbiguously, this, [this, ascii] { AccessKey(ascii); });
-            shortcuts_.push_back(s);
+            connect(s.get(), &QShortcut::activated, this, [this, ascii] { AccessKey(ascii); });
+            connect(s.get(), &QShortcut::activatedAmbiguously, this,
+                    [this, ascii] { AccessKey(ascii); });
+            shortcuts_.push_back(std::move(s));
         }
     }
 }

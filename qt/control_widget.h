@@ -29,7 +29,7 @@
 #include <string_view>
 #include <vector>
 
-class QShortcut;
+#include <QShortcut>
 
 namespace nk::qt {
 
@@ -119,7 +119,7 @@ private:
     bool kitEnabled_ = true;
     QImage scratch_;
     std::string accessKeys_;
-    std::vector<QShortcut*> shortcuts_;
+    std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;
     int lastMoveButtons_ = -1;
     int lastMoveShift_ = -1;
