@@ -4,6 +4,7 @@
 // times them side by side, in CPU time, in one run and reports the ratios as its counters:
 //
 //   build/bin/nk_bench --benchmark_filter=Command
+#include "bench/bench_timing.h"
 #include "host/headless_host.h"
 #include "set1/command/nuvel_command.h"
 
@@ -188,20 +189,7 @@ void BM_CairoGradientBoxes(benchmark::State& state) {
 }
 BENCHMARK(BM_CairoGradientBoxes);
 
-// CPU nanoseconds of this thread per call of fn, timed over a batch to keep the clock's own
-// cost out; CPU time, so that other work on a busy machine does not blur the ratios.
-double ThreadNanoseconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
-}
-
-template <typename Fn> double TimeBatch(Fn&& fn, int batch = 16) {
-    const double start = ThreadNanoseconds();
-    for (int i = 0; i < batch; ++i)
-        fn();
-    return (ThreadNanoseconds() - start) / batch;
-}
+using nk::bench::TimeBatch;
 
 // Every operation timed in turn in the same loop, so that the ratios compare
 // like with like.

@@ -28,11 +28,16 @@ ControlSite::Options FormControl::SiteOptions(FormControl& self, const std::stri
     options.width = w;
     options.height = h;
     options.displayName = name;
+    options.ambientFont = self.form_.settings_.font;
     options.hooks = self.form_.hooks_;
     options.hooks.onEvent = [&self](const EventInfo* info, int number,
                                     std::span<const EventArg> args) {
         self.Dispatch(info, number, args);
     };
+    options.hooks.onPropertyChanged = [&self](std::string_view property) {
+        self.DispatchChange(property);
+    };
+    options.trace = self.form_.trace_;
     return options;
 }
 
@@ -46,6 +51,22 @@ bool FormControl::On(std::string_view event, FormHandler handler) {
     if (!info || !handler) return false;
     handlers_.emplace_back(std::string(info->name), std::move(handler));
     return true;
+}
+
+bool FormControl::OnChanged(std::string_view property, FormChangeHandler handler) {
+    const PropertyInfo* info = table().FindProperty(property);
+    if (!info || !handler) return false;
+    changeHandlers_.emplace_back(std::string(info->name), std::move(handler));
+    return true;
+}
+
+void FormControl::DispatchChange(std::string_view property) {
+    const size_t count = changeHandlers_.size();
+    for (size_t i = 0; i < count && i < changeHandlers_.size(); ++i) {
+        if (!SameName(changeHandlers_[i].first, property)) continue;
+        const FormChangeHandler handler = changeHandlers_[i].second; // kept alive while it runs
+        handler(*this);
+    }
 }
 
 void FormControl::Dispatch(const EventInfo* info, int number, std::span<const EventArg> args) {
@@ -79,6 +100,15 @@ FormControl* Form::Find(std::string_view name) const {
     for (const auto& c : controls_)
         if (SameName(c->name(), name)) return c.get();
     return nullptr;
+}
+
+FormControl& Form::Checked(std::string_view name, std::string_view className) const {
+    FormControl* c = Find(name);
+    if (!c) throw FormError("there is no control named " + std::string(name));
+    if (c->table().className != className)
+        throw FormError("the control " + c->name() + " is a " + std::string(c->table().className) +
+                        ", not a " + std::string(className));
+    return *c;
 }
 
 FormControl* Form::Place(const InterfaceTable& table, std::string name, int left, int top, int w,
@@ -147,6 +177,7 @@ bool Form::On(std::string_view control, std::string_view event, FormHandler hand
 void Form::SetHooks(const ContainerHooks& hooks) {
     hooks_ = hooks;
     hooks_.onEvent = {};
+    hooks_.onPropertyChanged = {};
     for (const auto& c : controls_)
         ApplyHooks(*c);
 }
@@ -154,8 +185,10 @@ void Form::SetHooks(const ContainerHooks& hooks) {
 void Form::ApplyHooks(FormControl& control) const {
     ContainerHooks& target = control.host().hooks();
     EventHandler keep = std::move(target.onEvent);
+    auto keepChanges = std::move(target.onPropertyChanged);
     target = hooks_;
     target.onEvent = std::move(keep);
+    target.onPropertyChanged = std::move(keepChanges);
 }
 
 void Form::Tick() {

@@ -22,7 +22,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,10 +41,18 @@ struct FormSettings {
     int height = 360;
     OleColor backColor = kButtonFace;
     int timerInterval = kDefaultTimerInterval; // milliseconds; 0: no timer
+    Font font = {}; // what the form gives its controls as Ambient.Font
 };
 
 class Form;
 class FormControl;
+class TraceSink;
+
+// What the typed API throws when a control cannot be placed or is not of the class asked for.
+class FormError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // An application's handler of one event of one control: the control that raised it and the
 // event's by-reference arguments (the handler may change them).
@@ -50,6 +60,9 @@ using FormHandler = std::function<void(FormControl& sender, std::span<const Even
 // Sees every event of every control (info is nullptr for a number the class does not declare).
 using FormEventObserver = std::function<void(FormControl& sender, const EventInfo* info, int number,
                                              std::span<const EventArg> args)>;
+// An application's handler of the changes of one property of one control, run when the control
+// reports the change (after storing the new value).
+using FormChangeHandler = std::function<void(FormControl& sender)>;
 
 // One control on a form: its name, place (pixels, relative to the form), tab index and its
 // site (the host and the control instance).
@@ -90,9 +103,13 @@ public:
     // Attaches a handler to an event by its name (any letter case); false for an event the
     // class does not have. Several handlers of one event run in the order attached.
     bool On(std::string_view event, FormHandler handler);
+    // Attaches a handler to the changes of a property by its name (any letter case); false
+    // for a property the class does not have.
+    bool OnChanged(std::string_view property, FormChangeHandler handler);
 
 private:
     void Dispatch(const EventInfo* info, int number, std::span<const EventArg> args);
+    void DispatchChange(std::string_view property);
     static ControlSite::Options SiteOptions(FormControl& self, const std::string& name, int w,
                                             int h);
 
@@ -102,6 +119,7 @@ private:
     int top_;
     int tabIndex_;
     std::vector<std::pair<std::string, FormHandler>> handlers_;
+    std::vector<std::pair<std::string, FormChangeHandler>> changeHandlers_;
     ControlSite site_;
 };
 
@@ -129,6 +147,28 @@ public:
                            int h, int tabIndex, const PropertyBag& bag,
                            std::string* error = nullptr);
     FormControl* Find(std::string_view name) const;
+
+    // The typed API: places a control of the handle's class and returns its handle
+    // (`form.Add<nk::NuvelCommand>("Hello", 20, 20, 160, 50)`), or finds one by name and
+    // checks its class. Both throw FormError saying why when they cannot.
+    template <class Handle>
+    Handle Add(std::string name, int left, int top, int w = -1, int h = -1) {
+        std::string error;
+        FormControl* c = Add(Handle::kClassName, std::move(name), left, top, w, h, &error);
+        if (!c) throw FormError(error);
+        return Handle(*c);
+    }
+    template <class Handle> Handle Get(std::string_view name) const {
+        return Handle(Checked(name, Handle::kClassName));
+    }
+    // The handle of the control named `name` when there is one of the handle's class.
+    template <class Handle> std::optional<Handle> Find(std::string_view name) const {
+        FormControl* c = Find(name);
+        if (!c || c->table().className != Handle::kClassName) return std::nullopt;
+        return Handle(*c);
+    }
+    // The control named `name` when it is of class `className`; throws FormError otherwise.
+    FormControl& Checked(std::string_view name, std::string_view className) const;
     // The controls in z-order: later ones lie on top.
     const std::vector<std::unique_ptr<FormControl>>& controls() const { return controls_; }
     // The controls in tab order (tab index, then z-order).
@@ -137,10 +177,13 @@ public:
     // Attaches a handler to a control's event by names; false when either is unknown.
     bool On(std::string_view control, std::string_view event, FormHandler handler);
     void SetObserver(FormEventObserver observer) { observer_ = std::move(observer); }
+    // Controls placed from now on print every request they make of their host to `sink`
+    // (nullptr: no trace); the sink must outlive them.
+    void SetTrace(TraceSink* sink) { trace_ = sink; }
     const FormEventObserver& observer() const { return observer_; }
 
     // The container's services (player, shell, message boxes, the modal dialog's loop) for
-    // every control, now and later. The event hook is the form's own and is kept.
+    // every control, now and later. The event and change hooks are the form's own and are kept.
     void SetHooks(const ContainerHooks& hooks);
     const ContainerHooks& hooks() const { return hooks_; }
 
@@ -182,6 +225,7 @@ private:
     std::vector<std::unique_ptr<FormControl>> controls_;
     ContainerHooks hooks_;
     FormEventObserver observer_;
+    TraceSink* trace_ = nullptr;
 };
 
 } // namespace nk

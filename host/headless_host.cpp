@@ -283,10 +283,9 @@ bool HeadlessHost::DrawText(std::string_view text, const Rect& r, unsigned flags
     return surface_.DrawText(text, r, flags);
 }
 
-void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
-    if (!hooks_.onEvent) return;
-    const EventInfo* info = table_.FindEvent(number);
-    const std::string what = "event " + std::to_string(number);
+// Runs a container's handler for the control, with the nesting limit and every exception
+// caught: the control goes on either way.
+void HeadlessHost::CallContainer(const std::string& what, const std::function<void()>& fn) {
     if (nesting_ >= kMaxNesting) {
         Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " + what +
               " (does an event handler call back into the control without end?)");
@@ -294,7 +293,7 @@ void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
     }
     ++nesting_;
     try {
-        hooks_.onEvent(info, number, args);
+        fn();
     } catch (const std::exception& e) {
         Fault("the container's handler of " + what + " threw: " + e.what());
     } catch (...) {
@@ -303,9 +302,27 @@ void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
     --nesting_;
 }
 
+void HeadlessHost::PropertyChanged(std::string_view property) {
+    if (!hooks_.onPropertyChanged) return;
+    CallContainer("the change of " + std::string(property),
+                  [&] { hooks_.onPropertyChanged(property); });
+}
+
+void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
+    if (!hooks_.onEvent) return;
+    const EventInfo* info = table_.FindEvent(number);
+    CallContainer("event " + std::to_string(number), [&] { hooks_.onEvent(info, number, args); });
+}
+
 bool HeadlessHost::SetCapture() {
     captured_ = true;
+    if (hooks_.onCapture) hooks_.onCapture(true);
     return true;
+}
+
+void HeadlessHost::ReleaseCapture() {
+    captured_ = false;
+    if (hooks_.onCapture) hooks_.onCapture(false);
 }
 
 Picture HeadlessHost::LoadResPicture(int id) {

@@ -153,6 +153,8 @@ using SoundPlayer =
 // What the container provides. Every hook may be left empty.
 struct ContainerHooks {
     EventHandler onEvent = {};
+    // Told when the control reports a change of one of its properties (PropertyChanged).
+    std::function<void(std::string_view property)> onPropertyChanged = {};
     // Without a player the host keeps the last image it was handed.
     SoundPlayer player = {};
     // Told when a call into the control threw or nested too deeply; the control goes on.
@@ -166,6 +168,9 @@ struct ContainerHooks {
     // Shows a message box; the host records every message box either way.
     std::function<void(int style, const std::string& title, const std::string& text)> messageBox =
         {};
+    // Told when the control takes (true) or releases (false) the mouse capture, so that a
+    // container with a real pointer can grab it.
+    std::function<void(bool captured)> onCapture = {};
 };
 
 class HeadlessHost : public Host {
@@ -268,10 +273,10 @@ public:
     bool SetHeight(double twips) override;
     std::string AmbientDisplayName() const override { return displayName_; }
     Font AmbientFont() const override { return ambientFont_; }
-    void PropertyChanged(std::string_view) override {}
+    void PropertyChanged(std::string_view property) override;
     void RaiseEvent(int number, std::span<const EventArg> args) override;
     bool SetCapture() override;
-    void ReleaseCapture() override { captured_ = false; }
+    void ReleaseCapture() override;
     Picture LoadResPicture(int id) override;
     std::shared_ptr<const std::vector<std::uint8_t>> LoadResData(int id) override;
     void PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) override;
@@ -289,6 +294,7 @@ public:
 private:
     bool ApplyExtent(int w, int h);
     void Fault(const std::string& message);
+    void CallContainer(const std::string& what, const std::function<void()>& fn);
 
     const InterfaceTable& table_;
     Control* control_ = nullptr;

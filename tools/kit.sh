@@ -11,7 +11,7 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libfreetype-dev libfontconfig-dev libharfbuzz-dev libfribidi-dev
   fonts-liberation2 fonts-dejavu-core fonts-droid-fallback fonts-lohit-deva
   libpng-dev libjpeg-dev libgif-dev nlohmann-json3-dev libsdl2-dev libcli11-dev
-  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev)
+  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev)
 
 install_packages() {
   local missing=()
@@ -60,11 +60,27 @@ case "$cmd" in
       -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
     build build/consumer
     build/consumer/consumer
+    build/consumer/consumer-typed
     PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" \
       c++ -std=c++20 -O1 examples/consumer/main.cpp -o build/consumer/consumer-pc \
       -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
       $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit)
     build/consumer/consumer-pc
+    c++ -std=c++20 -O1 examples/consumer/typed.cpp -o build/consumer/consumer-typed-pc \
+      -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
+      $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit)
+    build/consumer/consumer-typed-pc
+    echo "== installed package: the Qt example with CMake and with pkg-config"
+    rm -rf build/qt-example
+    cmake -S examples/qt -B build/qt-example -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
+    build build/qt-example
+    QT_QPA_PLATFORM=offscreen build/qt-example/nuvelkit-qt-example --check
+    PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" \
+      c++ -std=c++20 -O1 -fPIC examples/qt/main.cpp -o build/qt-example/example-pc \
+      -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
+      $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit-qt)
+    QT_QPA_PLATFORM=offscreen build/qt-example/example-pc --check
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF
     build build-asan
@@ -72,7 +88,7 @@ case "$cmd" in
       ctest --output-on-failure -j "$JOBS")
     echo "== fuzzing"
     CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNK_FUZZ=ON \
-      -DNK_TESTS=OFF -DNK_BENCH=OFF
+      -DNK_TESTS=OFF -DNK_BENCH=OFF -DNK_QT=OFF
     build build-fuzz
     for f in build-fuzz/bin/fuzz_*; do
       [ -x "$f" ] || continue

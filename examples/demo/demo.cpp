@@ -4,10 +4,11 @@
 // round its edge when clicked.
 //
 //     nk_demo_form [FORM] [--frames N] [--save FILE]
-#include "host/form.h"
 #include "host/window_host.h"
 #include "set1/classes.h"
 #include "set2/classes.h"
+
+#include <nuvelkit/nuvelkit.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -26,49 +27,43 @@ std::vector<const nk::InterfaceTable*> Classes() {
     return classes;
 }
 
-double Number(nk::FormControl& c, const char* member) {
-    const auto v = c.Get(member);
-    const auto d = v ? v->ToDouble() : std::nullopt;
-    return d.value_or(0);
-}
-
 // The pad's point (its X and Y values) moves the marker inside the pad's field and sets
-// the fill bar.
+// the fill bar. A form without these controls is shown unwired.
 void WirePad(nk::Form& form) {
-    nk::FormControl* pad = form.Find("Pad1");
-    nk::FormControl* marker = form.Find("Marker");
-    nk::FormControl* field = form.Find("Field");
-    nk::FormControl* fill = form.Find("Fill1");
+    const auto pad = form.Find<nk::NuvelPad>("Pad1");
+    const auto marker = form.Find<nk::NuvelSphere>("Marker");
+    const auto field = form.Find<nk::NuvelScreen>("Field");
+    const auto fill = form.Find<nk::NuvelFill>("Fill1");
     if (!pad || !marker || !field) return;
-    const int homeX = marker->left();
-    const int homeY = marker->top();
-    pad->On("XYRefresh", [=](nk::FormControl& p, auto) {
-        const double x = std::clamp(Number(p, "XValue"), -100.0, 100.0);
-        const double y = std::clamp(Number(p, "YValue"), -100.0, 100.0);
-        const int reachX = (field->width() - marker->width()) / 2;
-        const int reachY = (field->height() - marker->height()) / 2;
-        marker->Move(homeX + static_cast<int>(x * reachX / 100),
-                     homeY - static_cast<int>(y * reachY / 100));
-        if (fill) fill->Set("Value", nk::Variant::Long(static_cast<int>((x + 100) / 2)));
+    nk::FormControl& m = marker->control();
+    const int homeX = m.left();
+    const int homeY = m.top();
+    pad->OnXYRefresh([=, p = *pad, &m, &f = field->control()] {
+        const double x = std::clamp<double>(p.XValue(), -100.0, 100.0);
+        const double y = std::clamp<double>(p.YValue(), -100.0, 100.0);
+        const int reachX = (f.width() - m.width()) / 2;
+        const int reachY = (f.height() - m.height()) / 2;
+        m.Move(homeX + static_cast<int>(x * reachX / 100),
+               homeY - static_cast<int>(y * reachY / 100));
+        if (fill) fill->SetValue(nk::Variant::Long(static_cast<int>((x + 100) / 2)));
     });
 }
 
+// Each check box enables the button beside it. The change of Value is what follows the
+// check box: a keyboard toggle and the second click of a double click raise no Click.
 void WireChecks(nk::Form& form) {
     for (int i = 1; i <= 3; ++i) {
-        nk::FormControl* check = form.Find("Check" + std::to_string(i));
-        nk::FormControl* button = form.Find("Command" + std::to_string(i));
+        const auto check = form.Find<nk::NuvelCheck>("Check" + std::to_string(i));
+        const auto button = form.Find<nk::NuvelCommand>("Command" + std::to_string(i));
         if (!check || !button) continue;
-        check->On("Click", [button](nk::FormControl& c, auto) {
-            const bool on = Number(c, "Value") != 0;
-            button->Set("Enabled", nk::Variant::Boolean(nk::ToVBool(on)));
-        });
+        check->OnValueChanged([b = *button](std::int32_t value) { b.SetEnabled(value != 0); });
     }
 }
 
 void WirePills(nk::Form& form) {
     for (const auto& c : form.controls()) {
-        if (c->table().className != "NuvelHCommand") continue;
-        c->On("Click", [](nk::FormControl& pill, auto) { pill.Call("ShineEdges"); });
+        const auto pill = form.Find<nk::NuvelHCommand>(c->name());
+        if (pill) pill->OnClick([p = *pill] { p.ShineEdges(); });
     }
 }
 

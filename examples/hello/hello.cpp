@@ -3,10 +3,11 @@
 // shows the about dialog.
 //
 //     nk_hello [--frames N] [--save FILE]
-#include "host/form.h"
 #include "host/window_host.h"
 #include "set1/classes.h"
 #include "set2/classes.h"
+
+#include <nuvelkit/nuvelkit.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -28,32 +29,29 @@ int main(int argc, char** argv) {
         classes.push_back(t);
 
     nk::Form form(classes, {.caption = "Hello, Nuvelkit", .width = 300, .height = 220});
-    nk::FormControl* hello = form.Add("NuvelCommand", "Hello", 20, 20, 160, 50);
-    nk::FormControl* allow = form.Add("NuvelCheck", "Allow", 20, 80);
-    nk::FormControl* fill = form.Add("NuvelFill", "Progress", 20, 120, 260, 30);
-    nk::FormControl* about = form.Add("NuvelSphere", "About", 200, 30);
-    if (!hello || !allow || !fill || !about) {
-        std::cerr << "error: the kit's classes are missing\n";
+    try {
+        auto hello = form.Add<nk::NuvelCommand>("Hello", 20, 20, 160, 50);
+        auto allow = form.Add<nk::NuvelCheck>("Allow", 20, 80);
+        auto fill = form.Add<nk::NuvelFill>("Progress", 20, 120, 260, 30);
+        auto about = form.Add<nk::NuvelSphere>("About", 200, 30);
+        hello.SetCaption("&Hello");
+        hello.SetShortCutKey("h");
+        hello.SetCoolButton(true);
+        allow.SetCaption("Allow clicks");
+        allow.SetValue(1);
+        about.SetContentLetter("?");
+
+        hello.OnClick([fill] {
+            const int now = fill.Value().ToLong().value_or(0);
+            fill.SetValue(nk::Variant::Long(now >= 100 ? 0 : now + 10));
+        });
+        // The change of Value follows every toggle, from the mouse or the keyboard.
+        allow.OnValueChanged([hello](std::int32_t value) { hello.SetEnabled(value != 0); });
+        about.OnClick([about] { about.AboutMe(); });
+    } catch (const nk::FormError& e) {
+        std::cerr << "error: " << e.what() << '\n';
         return 3;
     }
-    hello->Set("Caption", nk::Variant::String("&Hello"));
-    hello->Set("ShortCutKey", nk::Variant::String("h"));
-    hello->Set("CoolButton", nk::Variant::Boolean(nk::kTrue));
-    allow->Set("Caption", nk::Variant::String("Allow clicks"));
-    allow->Set("Value", nk::Variant::Long(1));
-    about->Set("ContentLetter", nk::Variant::String("?"));
-
-    hello->On("Click", [fill](nk::FormControl&, auto) {
-        const auto value = fill->Get("Value");
-        const int now = value ? value->ToLong().value_or(0) : 0;
-        fill->Set("Value", nk::Variant::Long(now >= 100 ? 0 : now + 10));
-    });
-    allow->On("Click", [hello](nk::FormControl& check, auto) {
-        const auto value = check.Get("Value");
-        const bool on = value && value->ToLong().value_or(0) != 0;
-        hello->Set("Enabled", nk::Variant::Boolean(nk::ToVBool(on)));
-    });
-    about->On("Click", [](nk::FormControl& sphere, auto) { sphere.Call("AboutMe"); });
 
     if (!save.empty()) {
         const std::string error = form.Save(save);

@@ -1,0 +1,542 @@
+#include "qt/control_widget.h"
+
+#include "framework/about.h"
+#include "host/compose.h"
+#include "qt/about_dialog.h"
+#include "qt/kit.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+namespace nk::qt {
+
+namespace {
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int Px(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+// The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy.
+QImage Wrap(const Image& image) {
+    return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  image.width * 4, QImage::Format_RGB32);
+}
+
+// The part of a mask picture that belongs to the control, as a region: one rectangle per
+// run of kept pixels in each row.
+QRegion MaskRegion(const Image& mask, int w, int h) {
+    std::vector<QRect> runs;
+    const int rows = std::min(mask.height, h), cols = std::min(mask.width, w);
+    for (int y = 0; y < rows; ++y) {
+        int x = 0;
+        while (x < cols) {
+            while (x < cols && !MaskKeeps(mask.At(x, y)))
+                ++x;
+            const int start = x;
+            while (x < cols && MaskKeeps(mask.At(x, y)))
+                ++x;
+            if (x > start) runs.emplace_back(start, y, x - start, 1);
+        }
+    }
+    QRegion region;
+    if (!runs.empty()) region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
+}
+
+bool IsFontMember(std::string_view name) {
+    return name.size() >= 4 && name.substr(0, 4) == "Font";
+}
+
+} // namespace
+
+ControlWidget::ControlWidget(const QString& className, QWidget* parent) : QWidget(parent) {
+    table_ = findClass(className, &error_);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (table_) resize(table_->designWidth, table_->designHeight);
+    setAttribute(Qt::WA_Resized, false); // the design size is the widget's until it is sized
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        if (control_) control_->host().SetAmbientDisplayName(name.toStdString());
+    });
+}
+
+ControlWidget::~ControlWidget() {
+    if (QWidget::mouseGrabber() == this) releaseMouse();
+    // The control goes before the widget's parts it may call back into.
+    input_.reset();
+    form_.reset();
+}
+
+QString ControlWidget::controlClass() const {
+    return table_ ? fromUtf8(table_->className) : QString();
+}
+
+bool ControlWidget::hasControl() {
+    return Ensure() != nullptr;
+}
+
+FormControl* ControlWidget::formControl() {
+    return Ensure();
+}
+
+Image ControlWidget::composed() {
+    return Ensure() ? Compose(control_->host()) : Image();
+}
+
+ContainerHooks ControlWidget::Hooks() {
+    ContainerHooks h;
+    h.player = [](std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
+        playSound(std::move(image), id);
+    };
+    h.shell = [](const std::string& address) { return openAddress(address); };
+    h.messageBox = [this](int style, const std::string& title, const std::string& text) {
+        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, window());
+        box.exec();
+    };
+    h.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
+    h.onFault = [this](const std::string& message) {
+        qWarning("%s: %s", qPrintable(controlClass()), message.c_str());
+    };
+    h.onCapture = [this](bool on) { Capture(on); };
+    return h;
+}
+
+FormControl* ControlWidget::Ensure() {
+    if (control_ || !table_ || creating_) return control_;
+    creating_ = true;
+    FormSettings settings;
+    settings.font = fontFromQt(font());
+    settings.timerInterval = 0;
+    form_ = std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
+    form_->SetHooks(Hooks());
+    form_->SetObserver(
+        [this](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
+            controlEvent(info, number, args);
+        });
+    const std::string name =
+        objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
+    const bool sized = testAttribute(Qt::WA_Resized);
+    std::string why;
+    control_ = form_->Add(table_->className, name, 0, 0, sized ? width() : -1,
+                          sized ? height() : -1, &why);
+    creating_ = false;
+    if (!control_) {
+        error_ = QString::fromStdString(why);
+        form_.reset();
+        return nullptr;
+    }
+    input_ = std::make_unique<FormInput>(*form_);
+    for (const PropertyInfo& p : table_->properties) {
+        const std::string_view name = p.name;
+        control_->OnChanged(name, [this, name](FormControl&) {
+            if (IsFontMember(name)) fontChanged_ = true;
+            controlPropertyChanged(name);
+        });
+    }
+    kitEnabled_ = control_->host().Enabled();
+    if (!isEnabled()) { // made inside a disabled form
+        control_->Set("Enabled", Variant::Boolean(kFalse));
+        kitEnabled_ = false;
+    }
+    ++syncing_;
+    resize(control_->width(), control_->height());
+    --syncing_;
+    fontChanged_ = true;
+    Sync();
+    return control_;
+}
+
+bool ControlWidget::setMember(std::string_view name, const Variant& value) {
+    if (!Ensure()) return false;
+    const bool ok = control_->Set(name, value);
+    // A fixed size was the control's answer to the last settings; new ones may free it.
+    if (ok && (fixedWidth_ || fixedHeight_)) {
+        ++syncing_;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        --syncing_;
+        fixedWidth_ = fixedHeight_ = false;
+    }
+    Sync();
+    return ok;
+}
+
+std::optional<Variant> ControlWidget::member(std::string_view name) {
+    if (!Ensure()) return std::nullopt;
+    std::optional<Variant> v = control_->Get(name);
+    Sync();
+    return v;
+}
+
+MethodResult ControlWidget::call(std::string_view method, std::span<const Variant> args) {
+    if (!Ensure()) return {-1, "no control", {}};
+    MethodResult r = control_->Call(method, args);
+    Sync();
+    return r;
+}
+
+void ControlWidget::controlEvent(const EventInfo*, int, std::span<const EventArg>) {}
+
+void ControlWidget::controlPropertyChanged(std::string_view) {}
+
+QSize ControlWidget::sizeHint() const {
+    if (control_) return {control_->width(), control_->height()};
+    return table_ ? QSize(table_->designWidth, table_->designHeight) : QSize(0, 0);
+}
+
+QSize ControlWidget::minimumSizeHint() const {
+    return {0, 0};
+}
+
+void ControlWidget::Sync() {
+    if (!control_) return;
+    ++syncing_;
+    SyncSize();
+    SyncMask();
+    SyncAccessKeys();
+    SyncEnabled();
+    if (fontChanged_) {
+        fontChanged_ = false;
+        if (std::optional<Variant> f = control_->Get("Font"); f && f->kind() == VariantKind::Font)
+            setFont(fontToQt(f->font()));
+    }
+    --syncing_;
+    update();
+}
+
+void ControlWidget::SyncSize() {
+    const QSize extent(control_->width(), control_->height());
+    if (extent == size()) return;
+    // The control chose its size itself (a picture mode that fixes it): the widget takes
+    // it and tells its layout that it cannot be sized otherwise.
+    if (extent.width() != width()) {
+        setFixedWidth(extent.width());
+        fixedWidth_ = true;
+    }
+    if (extent.height() != height()) {
+        setFixedHeight(extent.height());
+        fixedHeight_ = true;
+    }
+}
+
+void ControlWidget::SyncMask() {
+    const Picture& mask = control_->host().maskPicture();
+    const PictureObject* now = HasImage(mask) ? mask.get() : nullptr;
+    if (now == maskShown_ && maskSize_ == size()) return;
+    maskShown_ = now;
+    maskSize_ = size();
+    if (now) {
+        setMask(MaskRegion(*now->image(), width(), height()));
+    } else {
+        clearMask();
+    }
+    // Outside a mask nothing is painted: the widget is then not opaque.
+    setAttribute(Qt::WA_OpaquePaintEvent, now == nullptr);
+}
+
+void ControlWidget::SyncAccessKeys() {
+    const std::string& keys = control_->host().accessKeys();
+    if (keys == accessKeys_) return;
+    accessKeys_ = keys;
+    shortcuts_.clear();
+    std::string seen;
+    for (char k : keys) {
+        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(k)));
+        const bool letter = lower >= 'a' && lower <= 'z';
+        const bool digit = lower >= '0' && lower <= '9';
+        if ((!letter && !digit) || seen.find(lower) != std::string::npos) continue;
+        seen += lower;
+        const int key = letter ? Qt::Key_A + (lower - 'a') : Qt::Key_0 + (lower - '0');
+        // Alt+letter types the lower-case letter, Alt+Shift+letter the capital.
+        for (bool shifted : {false, true}) {
+            if (shifted && !letter) continue;
+            const int ascii = shifted ? lower - 32 : lower;
+            const QKeySequence sequence(
+                QKeyCombination(shifted ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier,
+                                static_cast<Qt::Key>(key)));
+            auto s = std::make_unique<QShortcut>(sequence, this);
+            s->setContext(Qt::WindowShortcut);
+            connect(s.get(), &QShortcut::activated, this, [this, ascii] { AccessKey(ascii); });
+            connect(s.get(), &QShortcut::activatedAmbiguously, this,
+                    [this, ascii] { AccessKey(ascii); });
+            shortcuts_.push_back(std::move(s));
+        }
+    }
+}
+
+void ControlWidget::SyncEnabled() {
+    // Only a change the control made itself goes to Qt; Qt's own changes reach the control
+    // in changeEvent.
+    const bool kit = control_->host().Enabled();
+    if (kit == kitEnabled_) return;
+    kitEnabled_ = kit;
+    if (!kit)
+        setEnabled(false);
+    else if (testAttribute(Qt::WA_ForceDisabled))
+        setEnabled(true); // a widget disabled only through its parent stays so
+}
+
+void ControlWidget::Capture(bool on) {
+    if (on) {
+        if (isVisible() && QWidget::mouseGrabber() != this) grabMouse();
+    } else if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+}
+
+void ControlWidget::AccessKey(int keyAscii) {
+    if (!Ensure() || !isEnabled() || !control_->host().Enabled()) return;
+    setFocus(Qt::ShortcutFocusReason);
+    input_->Focus(control_);
+    control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
+    Sync();
+}
+
+void ControlWidget::RunAboutDialog(AboutForm& about) {
+    const Picture logo = control_ ? control_->host().LoadResPicture(kAboutLogoResource) : nullptr;
+    const Picture pointer =
+        control_ ? control_->host().LoadResPicture(kAboutPointerResource) : nullptr;
+    RunAboutDialogModal(window(), about, logo, pointer);
+}
+
+bool ControlWidget::event(QEvent* e) {
+    if (e->type() == QEvent::Polish || e->type() == QEvent::Show) Ensure();
+    return QWidget::event(e);
+}
+
+namespace {
+
+// Copies the part `area` of `src` (placed at `at` in widget pixels) into the scratch image
+// whose top-left is `origin`.
+void CopyInto(QImage& into, QPoint origin, const Image& src, QPoint at, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(into.scanLine(y - origin.y())) +
+                    (area.left() - origin.x());
+        const std::uint32_t* from =
+            &src.pixels[static_cast<size_t>(y - at.y()) * src.width + (area.left() - at.x())];
+        std::memcpy(dst, from, static_cast<size_t>(area.width()) * 4);
+    }
+}
+
+} // namespace
+
+void ControlWidget::ComposeArea(QRect asked, int inset) {
+    const HeadlessHost& host = control_->host();
+    const Image& surface = host.surface().pixels();
+    const QRect surfaceBox = QRect(inset, inset, surface.width, surface.height) & rect();
+    if (scratch_.width() < asked.width() || scratch_.height() < asked.height())
+        scratch_ = QImage(std::max(asked.width(), scratch_.width()),
+                          std::max(asked.height(), scratch_.height()), QImage::Format_RGB32);
+    const QPoint origin = asked.topLeft();
+    if (inset) scratch_.fill(Qt::black); // the border line
+    const QRect area = asked & surfaceBox;
+    if (area.isEmpty()) return;
+    CopyInto(scratch_, origin, surface, QPoint(inset, inset), area);
+    for (const auto& box : host.pictureBoxes()) {
+        if (!box->visible()) continue;
+        const Image& b = box->surface().pixels();
+        const QPoint at(inset + Px(box->left()), inset + Px(box->top()));
+        const QRect boxArea = QRect(at, QSize(b.width, b.height)) & area;
+        if (!boxArea.isEmpty()) CopyInto(scratch_, origin, b, at, boxArea);
+    }
+    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
+    for (const auto& shape : host.shapes()) {
+        if (!shape->Visible()) continue;
+        const QRect r = QRect(inset + Px(shape->left()), inset + Px(shape->top()),
+                              Px(shape->width()), Px(shape->height())) &
+                        area;
+        const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(scratch_.scanLine(y - origin.y()));
+            for (int x = r.left(); x <= r.right(); ++x)
+                row[x - origin.x()] |= notFill;
+        }
+    }
+}
+
+void ControlWidget::paintEvent(QPaintEvent* e) {
+    if (!Ensure()) return;
+    const HeadlessHost& host = control_->host();
+    const int inset = host.BorderStyle() == 1 ? 1 : 0;
+    const bool plain = inset == 0 &&
+                       std::none_of(host.shapes().begin(), host.shapes().end(),
+                                    [](const auto& s) { return s->Visible(); }) &&
+                       std::none_of(host.pictureBoxes().begin(), host.pictureBoxes().end(),
+                                    [](const auto& b) { return b->visible(); });
+    QPainter p(this);
+    // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.
+    if (maskShown_) p.setClipRegion(mask());
+    const Image& surface = host.surface().pixels();
+    const QImage pixels = Wrap(surface);
+    for (const QRect& asked : e->region()) {
+        if (plain) {
+            // The surface alone: straight from the control's pixels.
+            const QRect area = asked & QRect(0, 0, surface.width, surface.height);
+            if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area);
+            continue;
+        }
+        ComposeArea(asked, inset);
+        p.drawImage(asked.topLeft(), scratch_, QRect(QPoint(0, 0), asked.size()));
+    }
+}
+
+void ControlWidget::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!control_ || syncing_) return;
+    const QSize asked = size();
+    control_->SetSize(asked.width(), asked.height());
+    Sync();
+}
+
+void ControlWidget::MouseMove(int buttons, int shift, QPointF at) {
+    // Qt reports the entry and the first move at the same place: the control hears it once.
+    if (lastMove_ && *lastMove_ == at && lastMoveButtons_ == buttons && lastMoveShift_ == shift)
+        return;
+    lastMove_ = at;
+    lastMoveButtons_ = buttons;
+    lastMoveShift_ = shift;
+    input_->MouseMove(buttons, shift, at.x(), at.y());
+    Sync();
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* e) {
+    if (!Ensure()) return;
+    lastMove_.reset();
+    const int button = buttonsFromQt(e->button());
+    if (button == 0) return;
+    input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 1);
+    Sync();
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (!Ensure()) return;
+    lastMove_.reset();
+    const int button = buttonsFromQt(e->button());
+    if (button == 0) return;
+    input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 2);
+    Sync();
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
+    if (!Ensure()) return;
+    MouseMove(buttonsFromQt(e->buttons()), shiftFromQt(e->modifiers()), e->position());
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (!Ensure()) return;
+    lastMove_.reset();
+    const int button = buttonsFromQt(e->button());
+    if (button == 0) return;
+    input_->MouseUp(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y());
+    Sync();
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* e) {
+    const int code = vkFromQt(e->key());
+    // Tab belongs to Qt's focus chain; keys the kit does not name go to the parent.
+    if (!Ensure() || code == 0 || code == 9) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    input_->KeyDown(code, shiftFromQt(e->modifiers()));
+    Sync();
+}
+
+void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
+    const int code = vkFromQt(e->key());
+    if (!Ensure() || code == 0 || code == 9 || e->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(e);
+        return;
+    }
+    input_->KeyUp(code, shiftFromQt(e->modifiers()));
+    Sync();
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    if (!Ensure()) return;
+    input_->Focus(control_);
+    Sync();
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    if (!control_) return;
+    input_->Focus(nullptr);
+    Sync();
+}
+
+void ControlWidget::enterEvent(QEnterEvent* e) {
+    QWidget::enterEvent(e);
+    if (!Ensure()) return;
+    MouseMove(buttonsFromQt(e->buttons()), shiftFromQt(e->modifiers()), e->position());
+}
+
+void ControlWidget::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    if (!control_ || !control_->host().captured()) return;
+    // The pointer left while the control held the capture: the move outside that the
+    // capture brings.
+    const QPointF at = mapFromGlobal(QCursor::pos());
+    if (rect().contains(at.toPoint())) return;
+    MouseMove(buttonsFromQt(QGuiApplication::mouseButtons()),
+              shiftFromQt(QGuiApplication::keyboardModifiers()), at);
+}
+
+void ControlWidget::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (!control_ || syncing_) return;
+    if (e->type() == QEvent::EnabledChange) {
+        const bool on = isEnabled();
+        if (control_->host().Enabled() != on) {
+            ++syncing_;
+            if (table_->FindProperty("Enabled"))
+                control_->Set("Enabled", Variant::Boolean(on ? kTrue : kFalse));
+            else
+                control_->host().SetEnabled(on);
+            --syncing_;
+            kitEnabled_ = control_->host().Enabled();
+            Sync();
+        }
+    } else if (e->type() == QEvent::FontChange) {
+        const Font f = fontFromQt(font());
+        control_->host().SetAmbientFont(f);
+        if (table_->FindProperty("Font")) {
+            ++syncing_;
+            control_->Set("Font", Variant::OfFont(f));
+            --syncing_;
+            fontChanged_ = false;
+            Sync();
+        }
+    }
+}
+
+} // namespace nk::qt

@@ -1,0 +1,128 @@
+// The Qt host of one control: a QWidget that creates a control of a class through its
+// library's class object and gives it everything the host contract promises, on Qt. The
+// control runs in the kit's own headless host; this widget shows what the kit's compositor
+// would compose (surface, visible picture boxes, the glow overlay, the mask as the widget's
+// mask) and feeds it Qt's input by the kit's input rules.
+//
+// The widget classes of the controls (nk::qt::NuvelCommand, ...) derive from it; it can also
+// host any class by name:
+//
+//     auto* w = new nk::qt::ControlWidget("NuvelCommand", parent);
+//     w->setObjectName("Command1");       // the control's Ambient.DisplayName
+//     w->setMember("Caption", nk::Variant::String("OK"));
+//
+// The control is made when it is first needed (shown, sized, asked for a member), so that
+// the object name given after construction is the display name its first placement sees.
+#pragma once
+
+#include "framework/variant.h"
+#include "host/form.h"
+#include "host/window_host.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QShortcut>
+
+namespace nk::qt {
+
+class ControlWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ControlWidget(const QString& className, QWidget* parent = nullptr);
+    ~ControlWidget() override;
+
+    // The class's name ("NuvelCommand"), and whether a control of it could be made; when it
+    // could not, error() says why and the widget stays empty.
+    QString controlClass() const;
+    bool hasControl();
+    QString error() const { return error_; }
+
+    // The public members through the class's table (see ControlSite::Set, Get, Call).
+    bool setMember(std::string_view name, const Variant& value);
+    std::optional<Variant> member(std::string_view name);
+    // The same for the widget classes' const getters: reading a member changes nothing the
+    // widget shows.
+    std::optional<Variant> member(std::string_view name) const {
+        return const_cast<ControlWidget*>(this)->member(name);
+    }
+    MethodResult call(std::string_view method, std::span<const Variant> args = {});
+
+    // The kit's side of the control, for containers and tests; nullptr without a control.
+    FormControl* formControl();
+    // The control as the kit's compositor composes it (pixels 0xAARRGGBB).
+    Image composed();
+    // Whether the control was last told that it has the focus (GotFocus without LostFocus).
+    bool controlHasFocus() const { return control_ && input_->focused() == control_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    // An event the control raised, with its by-reference arguments; a handler that changes
+    // them changes what the control does next.
+    virtual void controlEvent(const EventInfo* info, int number, std::span<const EventArg> args);
+    // The control reported that a property changed.
+    virtual void controlPropertyChanged(std::string_view name);
+
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    FormControl* Ensure();
+    ContainerHooks Hooks();
+    // Brings the widget up to date after anything reached the control: size, mask, access
+    // keys, enabled state, and a repaint.
+    void Sync();
+    void SyncSize();
+    void SyncMask();
+    void SyncAccessKeys();
+    void SyncEnabled();
+    void Capture(bool on);
+    void AccessKey(int keyAscii);
+    void MouseMove(int buttons, int shift, QPointF at);
+    void RunAboutDialog(AboutForm& about);
+    // Composes the part `asked` of the control into scratch_ (at its top-left corner).
+    void ComposeArea(QRect asked, int inset);
+
+    const InterfaceTable* table_ = nullptr;
+    QString error_;
+    std::unique_ptr<Form> form_;
+    std::unique_ptr<FormInput> input_;
+    FormControl* control_ = nullptr;
+    bool creating_ = false;
+    int syncing_ = 0;
+    const PictureObject* maskShown_ = nullptr;
+    QSize maskSize_;
+    bool fixedWidth_ = false;
+    bool fixedHeight_ = false;
+    bool fontChanged_ = false;
+    bool kitEnabled_ = true;
+    QImage scratch_;
+    std::string accessKeys_;
+    std::vector<std::unique_ptr<QShortcut>> shortcuts_;
+    std::optional<QPointF> lastMove_;
+    int lastMoveButtons_ = -1;
+    int lastMoveShift_ = -1;
+};
+
+} // namespace nk::qt

@@ -1,0 +1,5 @@
+#include <nuvelkit/nuvelkit.h>
+
+void Use(nk::NuvelSphere sphere) {
+    sphere.SetSphereType(1);
+}

@@ -1,0 +1,10 @@
+// The uses the wrong-type snippets vary: these must compile.
+#include <nuvelkit/nuvelkit.h>
+
+void Use(nk::NuvelCheck check, nk::NuvelCommand button) {
+    check.SetValue(1);
+    check.SetCaption("Allow");
+    button.SetCaption(std::string("Go"));
+    button.SetForeColor(nk::kButtonText);
+    button.OnMouseMove([](std::int16_t&, std::int16_t&, float& x, float&) { x = -1; });
+}

@@ -1,0 +1,5 @@
+#include <nuvelkit/nuvelkit.h>
+
+void Use(nk::NuvelCheck check) {
+    check.SetValue("1");
+}
