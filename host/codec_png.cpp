@@ -84,6 +84,13 @@ DecodeResult DecodePng(std::span<const std::uint8_t> data, const std::string& so
         return fail("truncated pixel data: " + std::to_string(data.size()) + " bytes cannot hold " +
                     std::to_string(w) + " x " + std::to_string(h) + " pixels");
 
+    // The reader stops at the last pixel row; a file cut after that still lacks its end
+    // chunk, and a cut file is not taken for a whole one.
+    static constexpr std::uint8_t kEnd[8] = {0, 0, 0, 0, 'I', 'E', 'N', 'D'};
+    const auto end = std::search(data.begin() + 33, data.end(), std::begin(kEnd), std::end(kEnd));
+    if (data.end() - end < 12)
+        return fail("truncated PNG data: the file ends before its IEND chunk");
+
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
