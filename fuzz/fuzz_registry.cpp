@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::string error;
     const auto libraries = nk::ParseRegistry(text, "registry.json", error);
-    if (!libraries && (error.rfind("registry.json: ", 0) != 0 || error.size() <= 15))
-        std::abort();
+    if (!libraries && (error.rfind("registry.json: ", 0) != 0 || error.size() <= 15)) std::abort();
     if (libraries)
         for (const nk::RegisteredLibrary& lib : *libraries)
             if (lib.name.size() > size) std::abort();

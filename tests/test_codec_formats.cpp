@@ -324,7 +324,6 @@ TEST(CodecFiles, WriteAndLoadGoThroughTheFileSystem) {
     std::filesystem::remove_all(dir);
 }
 
-
 // A PNG of grey pixels at `bitDepth` whose rows are all zero, Adam7-interlaced when asked;
 // built directly, so that pictures of any claimed size cost only their compressed bytes.
 std::vector<std::uint8_t> MakeGreyPng(std::uint32_t w, std::uint32_t h, int bitDepth,
@@ -337,15 +336,19 @@ std::vector<std::uint8_t> MakeGreyPng(std::uint32_t w, std::uint32_t h, int bitD
         static constexpr int kX0[7] = {0, 4, 0, 2, 0, 1, 0}, kDx[7] = {8, 8, 4, 4, 2, 2, 1};
         static constexpr int kY0[7] = {0, 0, 4, 0, 2, 0, 1}, kDy[7] = {8, 8, 8, 4, 4, 2, 2};
         for (int p = 0; p < 7; ++p) {
-            const std::uint64_t pw = w > static_cast<std::uint32_t>(kX0[p]) ? (w - kX0[p] + kDx[p] - 1) / kDx[p] : 0;
-            const std::uint64_t ph = h > static_cast<std::uint32_t>(kY0[p]) ? (h - kY0[p] + kDy[p] - 1) / kDy[p] : 0;
+            const std::uint64_t pw =
+                w > static_cast<std::uint32_t>(kX0[p]) ? (w - kX0[p] + kDx[p] - 1) / kDx[p] : 0;
+            const std::uint64_t ph =
+                h > static_cast<std::uint32_t>(kY0[p]) ? (h - kY0[p] + kDy[p] - 1) / kDy[p] : 0;
             if (pw && ph) raw += ph * rowBytes(pw);
         }
     }
     std::vector<std::uint8_t> rows(raw, 0);
     uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
     std::vector<std::uint8_t> packed(packedSize);
-    EXPECT_EQ(compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 9), Z_OK);
+    EXPECT_EQ(
+        compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 9),
+        Z_OK);
     packed.resize(packedSize);
     std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     auto put32 = [](std::vector<std::uint8_t>& v, std::uint32_t x) {
@@ -357,7 +360,8 @@ std::vector<std::uint8_t> MakeGreyPng(std::uint32_t w, std::uint32_t h, int bitD
         std::vector<std::uint8_t> typed(type, type + 4);
         typed.insert(typed.end(), body.begin(), body.end());
         out.insert(out.end(), typed.begin(), typed.end());
-        put32(out, static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
+        put32(out,
+              static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
     };
     std::vector<std::uint8_t> header;
     put32(header, w);
