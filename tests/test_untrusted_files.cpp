@@ -188,6 +188,27 @@ TEST(UntrustedJson, ADeepBagInAScriptOrAFormIsRefusedWithItsPlace) {
     EXPECT_NE(error.find("nesting deeper than 512 levels"), std::string::npos) << error;
 }
 
+TEST(UntrustedScript, MessagesNameTheActualProblem) {
+    const auto classes = AllClasses();
+    struct Case {
+        const char* line;
+        const char* words;
+    };
+    for (const Case& c :
+         {Case{"set Picture res:0",
+               "error: line 2: the control's library holds no bitmap resource 0"},
+          Case{"set Picture res:x", "error: line 2: bad resource number in res:x"},
+          Case{"set Picture nosuch", "error: line 2: cannot understand the value nosuch"},
+          Case{"picture P file \"/dev/zero\"",
+               "/dev/zero: is a character device, not a picture file"}}) {
+        std::istringstream script(std::string("new NuvelCommand Command1 100 30\n") + c.line +
+                                  "\n");
+        std::ostringstream out, err;
+        EXPECT_EQ(RunScript(script, out, err, classes), kScriptError) << c.line;
+        EXPECT_NE(err.str().find(c.words), std::string::npos) << err.str();
+    }
+}
+
 TEST(UntrustedJson, AFormsPicturesTogetherStayWithinTheirBudget) {
     // Seventeen pictures claiming 4096 x 4096 pixels each: more than the form may hold,
     // refused from their headers alone (the data behind them is not even a picture).
