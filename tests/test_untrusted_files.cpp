@@ -195,10 +195,10 @@ TEST(UntrustedScript, MessagesNameTheActualProblem) {
         const char* words;
     };
     for (const Case& c :
-         {Case{"set Picture res:0",
+         {Case{"set PictureNormal res:0",
                "error: line 2: the control's library holds no bitmap resource 0"},
-          Case{"set Picture res:x", "error: line 2: bad resource number in res:x"},
-          Case{"set Picture nosuch", "error: line 2: cannot understand the value nosuch"},
+          Case{"set PictureNormal res:x", "error: line 2: bad resource number in res:x"},
+          Case{"set PictureNormal nosuch", "error: line 2: cannot understand the value nosuch"},
           Case{"picture P file \"/dev/zero\"",
                "/dev/zero: is a character device, not a picture file"}}) {
         std::istringstream script(std::string("new NuvelCommand Command1 100 30\n") + c.line +
