@@ -14,7 +14,10 @@ function(nk_control_library name dir resources)
   set_target_properties(nk_${name} PROPERTIES CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
 
-  add_library(${name} SHARED ${dir}/exports.cpp ${PROJECT_SOURCE_DIR}/host/registry.cpp)
+  # Self-registration records the library in the component registry, with the host's
+  # locked, atomic file replacement and its JSON reading.
+  add_library(${name} SHARED ${dir}/exports.cpp ${PROJECT_SOURCE_DIR}/host/registry.cpp
+    ${PROJECT_SOURCE_DIR}/host/file_io.cpp ${PROJECT_SOURCE_DIR}/host/json_text.cpp)
   target_link_libraries(${name} PRIVATE nk_${name} nk_framework nk_warnings
     nlohmann_json::nlohmann_json ${CMAKE_DL_LIBS}
     INTERFACE $<BUILD_INTERFACE:nk_${name}>)

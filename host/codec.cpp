@@ -1,10 +1,9 @@
 // What the picture codecs share: choosing a decoder by signature, reading and writing files.
 #include "host/codec.h"
+#include "host/file_io.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <new>
 
 namespace nk {
 namespace {
@@ -13,17 +12,7 @@ bool StartsWith(std::span<const std::uint8_t> data, const char* magic, std::size
     return data.size() >= n && std::memcmp(data.data(), magic, n) == 0;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// Picture files beyond this size are refused before they are read into memory.
-constexpr long kMaxPictureFileBytes = 1L << 30;
-
-} // namespace
-
-DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string& source) {
+DecodeResult ChooseDecoder(std::span<const std::uint8_t> data, const std::string& source) {
     if (StartsWith(data, "BM", 2)) return DecodeBmp(data, source);
     if (StartsWith(data, "\x89PNG\r\n\x1a\n", 8)) return DecodePng(data, source);
     if (StartsWith(data, "\xFF\xD8\xFF", 3)) return DecodeJpeg(data, source);
@@ -35,36 +24,45 @@ DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string
     return result;
 }
 
-DecodeResult LoadPictureFile(const std::string& path) {
-    DecodeResult result;
-    auto fail = [&](const std::string& what) {
-        result.error = path + ": " + what;
+} // namespace
+
+std::string PictureSizeProblem(std::int64_t w, std::int64_t h) {
+    const std::string size = std::to_string(w) + " x " + std::to_string(h);
+    if (w <= 0 || h <= 0) return "non-positive size " + size;
+    if (w > kMaxPictureSide || h > kMaxPictureSide)
+        return "size " + size + " exceeds " + std::to_string(kMaxPictureSide) + " pixels a side";
+    const auto pixels = static_cast<std::uint64_t>(w) * static_cast<std::uint64_t>(h);
+    if (pixels > kMaxPicturePixels)
+        return "size " + size + " is " + std::to_string(pixels) + " pixels, more than the " +
+               std::to_string(kMaxPicturePixels) + " pixels a picture may hold";
+    return {};
+}
+
+DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string& source) {
+    // The decoders check sizes before they allocate; memory may still run short on a
+    // busy machine, and that is a message about this picture, not the end of the program.
+    try {
+        return ChooseDecoder(data, source);
+    } catch (const std::bad_alloc&) {
+        DecodeResult result;
+        result.error = source + ": not enough memory to decode the picture";
         return result;
-    };
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return fail(std::string("cannot open: ") + std::strerror(errno));
-    if (std::fseek(file.get(), 0, SEEK_END) != 0)
-        return fail(std::string("cannot read: ") + std::strerror(errno));
-    long size = std::ftell(file.get());
-    if (size < 0) return fail(std::string("cannot read: ") + std::strerror(errno));
-    if (size > kMaxPictureFileBytes)
-        return fail("file of " + std::to_string(size) + " bytes is too large for a picture");
-    std::rewind(file.get());
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!bytes.empty() && std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        return fail(std::string("cannot read: ") +
-                    (std::ferror(file.get()) ? std::strerror(errno) : "file shrank while read"));
-    return DecodePicture(bytes, path);
+    }
+}
+
+DecodeResult LoadPictureFile(const std::string& path) {
+    FileBytes file = ReadRegularFile(path, kMaxPictureFileBytes, "picture file");
+    if (!file.ok()) {
+        DecodeResult result;
+        result.error = std::move(file.error);
+        return result;
+    }
+    return DecodePicture(file.bytes, path);
 }
 
 std::string WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FileHandle file(std::fopen(path.c_str(), "wb"));
-    if (!file) return path + ": cannot open for writing: " + std::strerror(errno);
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        return path + ": cannot write: " + std::strerror(errno);
-    std::FILE* raw = file.release();
-    if (std::fclose(raw) != 0) return path + ": cannot write: " + std::strerror(errno);
-    return {};
+    return ReplaceFile(path,
+                       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 std::string WritePng(const Image& image, const std::string& path) {

@@ -1,7 +1,7 @@
 // Picture files: BMP (1, 4, 8, 24 and 32 bits; read and written by the kit's own codec),
 // PNG (read and written), JPEG and GIF (read). A file that is truncated, lies about its
-// size or claims more than 16384 pixels a side is refused with a message naming the
-// file and the problem.
+// size, claims more than 16384 pixels a side or more pixels than one picture may hold is
+// refused with a message naming the file and the problem, before any pixel memory is taken.
 #pragma once
 
 #include "framework/picture.h"
@@ -14,6 +14,17 @@
 namespace nk {
 
 inline constexpr int kMaxPictureSide = 16384;
+// Decoded pixels one picture may hold: 64 megapixels, 256 MB at four bytes a pixel.
+inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{64} << 20;
+// Decoded pixels all the pictures of one form may hold together: 256 megapixels.
+inline constexpr std::uint64_t kMaxFormPicturePixels = std::uint64_t{256} << 20;
+// Picture files beyond this size are refused before they are read: room for the largest
+// picture the pixel budget allows, uncompressed, with its headers.
+inline constexpr std::uint64_t kMaxPictureFileBytes = (kMaxPicturePixels * 4) + (1u << 20);
+
+// What is wrong with a decoded size of w x h (a side not positive, beyond 16384, or
+// more pixels than the budget); empty when the size is acceptable.
+std::string PictureSizeProblem(std::int64_t w, std::int64_t h);
 
 // The outcome of a decode: an image, or an error message ("<source>: <problem>").
 struct DecodeResult {
@@ -29,7 +40,8 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& s
 DecodeResult DecodeGif(std::span<const std::uint8_t> data, const std::string& source);
 // Chooses the decoder by the data's signature.
 DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string& source);
-// Reads a file and decodes it.
+// Reads a file and decodes it. Only a regular file of at most kMaxPictureFileBytes is
+// read: a folder, a FIFO or a device is refused at once.
 DecodeResult LoadPictureFile(const std::string& path);
 
 // BMP of the given depth. 1 bit: black and white; 8 bits: a palette of at most 256

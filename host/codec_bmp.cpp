@@ -129,9 +129,8 @@ std::string ParseHeaders(Bytes d, BmpLayout& out) {
     if (out.width <= 0 || out.height <= 0)
         return "non-positive size " + std::to_string(out.width) + " x " +
                std::to_string(out.topDown ? -out.height : out.height);
-    if (out.width > kMaxPictureSide || out.height > kMaxPictureSide)
-        return "size " + Num(out.width) + " x " + Num(out.height) + " exceeds " +
-               Num(kMaxPictureSide) + " pixels a side";
+    if (std::string problem = PictureSizeProblem(out.width, out.height); !problem.empty())
+        return problem;
     if (out.bits != 1 && out.bits != 4 && out.bits != 8 && out.bits != 24 && out.bits != 32)
         return "unsupported depth of " + Num(out.bits) + " bits per pixel";
 

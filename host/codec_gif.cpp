@@ -38,16 +38,20 @@ using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 constexpr std::uint64_t kMaxPixelsPerByte = 4096;
 
 std::string SizeProblem(std::int64_t w, std::int64_t h, std::size_t dataSize) {
-    if (w <= 0 || h <= 0)
-        return "non-positive size " + std::to_string(w) + " x " + std::to_string(h);
-    if (w > kMaxPictureSide || h > kMaxPictureSide)
-        return "size " + std::to_string(w) + " x " + std::to_string(h) + " exceeds " +
-               std::to_string(kMaxPictureSide) + " pixels a side";
+    if (std::string problem = PictureSizeProblem(w, h); !problem.empty()) return problem;
     if (static_cast<std::uint64_t>(w) * static_cast<std::uint64_t>(h) >
         static_cast<std::uint64_t>(dataSize) * kMaxPixelsPerByte)
         return "truncated pixel data: " + std::to_string(dataSize) + " bytes cannot hold " +
                std::to_string(w) + " x " + std::to_string(h) + " pixels";
     return {};
+}
+
+// giflib's words for an error code. It has no words for some codes, and a read that
+// runs out of data can fail without setting any.
+std::string GifProblem(int code) {
+    if (code == 0) return "the data ends early or is damaged";
+    const char* words = GifErrorString(code);
+    return words != nullptr ? std::string(words) : "error " + std::to_string(code);
 }
 
 // Reads the rows of the current frame into `indices` (width x height), in the
@@ -83,32 +87,30 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> data, const std::string& so
     MemoryReader reader{data, 0};
     int err = 0;
     GifHandle gif(DGifOpen(&reader, ReadFromMemory, &err));
-    if (!gif) return fail(std::string("bad GIF header: ") + GifErrorString(err));
+    if (!gif) return fail("bad GIF header: " + GifProblem(err));
 
     int transparent = -1;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &type) != GIF_OK)
-            return fail(std::string("truncated or damaged GIF data: ") +
-                        GifErrorString(gif->Error));
+            return fail(std::string("truncated or damaged GIF data: ") + GifProblem(gif->Error));
         if (type == TERMINATE_RECORD_TYPE) return fail("GIF file holds no image");
         if (type == EXTENSION_RECORD_TYPE) {
             int code = 0;
             GifByteType* ext = nullptr;
             if (DGifGetExtension(gif.get(), &code, &ext) != GIF_OK)
-                return fail(std::string("damaged GIF extension: ") + GifErrorString(gif->Error));
+                return fail(std::string("damaged GIF extension: ") + GifProblem(gif->Error));
             if (code == GRAPHICS_EXT_FUNC_CODE && ext && ext[0] >= 4 && (ext[1] & 1))
                 transparent = ext[4];
             while (ext) {
                 if (DGifGetExtensionNext(gif.get(), &ext) != GIF_OK)
-                    return fail(std::string("damaged GIF extension: ") +
-                                GifErrorString(gif->Error));
+                    return fail(std::string("damaged GIF extension: ") + GifProblem(gif->Error));
             }
             continue;
         }
         if (type != IMAGE_DESC_RECORD_TYPE) continue;
         if (DGifGetImageDesc(gif.get()) != GIF_OK)
-            return fail(std::string("damaged GIF image descriptor: ") + GifErrorString(gif->Error));
+            return fail(std::string("damaged GIF image descriptor: ") + GifProblem(gif->Error));
         break;
     }
 
@@ -124,8 +126,7 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> data, const std::string& so
 
     std::vector<GifPixelType> indices;
     if (!ReadFrameRows(gif.get(), frame.Width, frame.Height, indices))
-        return fail(std::string("truncated or damaged GIF pixel data: ") +
-                    GifErrorString(gif->Error));
+        return fail(std::string("truncated or damaged GIF pixel data: ") + GifProblem(gif->Error));
 
     Image out(static_cast<int>(canvasW), static_cast<int>(canvasH), 0x00000000u);
     out.bitsPerPixel = 8;

@@ -13,6 +13,8 @@
 namespace nk {
 namespace {
 
+constexpr long kMaxJpegWorkingBytes = 512L << 20;
+
 struct JpegState {
     jpeg_decompress_struct info{};
     jpeg_error_mgr errors{};
@@ -59,6 +61,9 @@ void ReadHeader(JpegState* s) {
     s->created = true;
     jpeg_mem_src(&s->info, s->data, s->size);
     jpeg_read_header(&s->info, TRUE);
+    // The library's own working memory (a progressive file keeps every coefficient of
+    // the picture) is bounded too: beyond it the library fails with a message.
+    s->info.mem->max_memory_to_use = kMaxJpegWorkingBytes;
 }
 
 void ReadPixels(JpegState* s) {
@@ -105,11 +110,7 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& s
     if (!Guarded(s, ReadHeader)) return fail(std::string("bad JPEG data: ") + s->message);
     JDIMENSION w = s->info.image_width, h = s->info.image_height;
     std::string size = std::to_string(w) + " x " + std::to_string(h);
-    if (w == 0 || h == 0) return fail("non-positive size " + size);
-    if (w > static_cast<JDIMENSION>(kMaxPictureSide) ||
-        h > static_cast<JDIMENSION>(kMaxPictureSide))
-        return fail("size " + size + " exceeds " + std::to_string(kMaxPictureSide) +
-                    " pixels a side");
+    if (std::string problem = PictureSizeProblem(w, h); !problem.empty()) return fail(problem);
     // A block of 8 x 8 pixels takes at least a few bits: a file far too small for the
     // size it claims is refused before the pixel memory is taken.
     if (static_cast<std::uint64_t>(data.size()) * 4096 < static_cast<std::uint64_t>(w) * h)

@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -34,6 +35,21 @@ int SourceDepth(std::span<const std::uint8_t> d, bool hasAlpha) {
     }
 }
 
+// Bits a pixel of the stored rows takes: the bit depth times the colour type's channels.
+std::uint64_t PixelBits(std::span<const std::uint8_t> d) {
+    const int bitDepth = d[24] == 0 ? 1 : d[24];
+    switch (d[25]) {
+    case 2:
+        return 3u * static_cast<std::uint64_t>(bitDepth);
+    case 4:
+        return 2u * static_cast<std::uint64_t>(bitDepth);
+    case 6:
+        return 4u * static_cast<std::uint64_t>(bitDepth);
+    default:
+        return static_cast<std::uint64_t>(bitDepth);
+    }
+}
+
 struct ImageGuard {
     png_image* image;
     ~ImageGuard() { png_image_free(image); }
@@ -54,19 +70,26 @@ DecodeResult DecodePng(std::span<const std::uint8_t> data, const std::string& so
     if (std::memcmp(data.data(), kSignature, 8) != 0) return fail("not a PNG file (bad signature)");
     if (std::memcmp(data.data() + 12, "IHDR", 4) != 0)
         return fail("PNG file does not start with IHDR");
-    std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
-    if (w == 0 || h == 0 || w > 0x7FFFFFFFu || h > 0x7FFFFFFFu)
-        return fail("non-positive size " + std::to_string(w) + " x " + std::to_string(h));
-    if (w > static_cast<std::uint32_t>(kMaxPictureSide) ||
-        h > static_cast<std::uint32_t>(kMaxPictureSide))
-        return fail("size " + std::to_string(w) + " x " + std::to_string(h) + " exceeds " +
-                    std::to_string(kMaxPictureSide) + " pixels a side");
+    const std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
+    if (std::string problem = PictureSizeProblem(std::min<std::uint32_t>(w, 0x7FFFFFFFu),
+                                                 std::min<std::uint32_t>(h, 0x7FFFFFFFu));
+        !problem.empty())
+        return fail(problem);
     // Deflate expands at most about 1032 to 1: a file too small to hold the rows it
-    // claims is refused before any pixel memory is taken.
-    std::uint64_t rawRows = static_cast<std::uint64_t>(h) * (1 + (w * 1ull + 7) / 8);
+    // claims, at the bits a pixel its header gives, is refused before any pixel memory
+    // is taken.
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(w) * PixelBits(data) + 7) / 8;
+    const std::uint64_t rawRows = static_cast<std::uint64_t>(h) * (1 + rowBytes);
     if (static_cast<std::uint64_t>(data.size()) * 1032 < rawRows)
         return fail("truncated pixel data: " + std::to_string(data.size()) + " bytes cannot hold " +
                     std::to_string(w) + " x " + std::to_string(h) + " pixels");
+
+    // The reader stops at the last pixel row; a file cut after that still lacks its end
+    // chunk, and a cut file is not taken for a whole one.
+    static constexpr std::uint8_t kEnd[8] = {0, 0, 0, 0, 'I', 'E', 'N', 'D'};
+    const auto end = std::search(data.begin() + 33, data.end(), std::begin(kEnd), std::end(kEnd));
+    if (data.end() - end < 12)
+        return fail("truncated PNG data: the file ends before its IEND chunk");
 
     png_image image;
     std::memset(&image, 0, sizeof image);

@@ -1,22 +1,20 @@
 // Form files: the form model as JSON, written atomically and read with every damage reported
 // by file, place and problem.
 #include "host/codec.h"
+#include "host/file_io.h"
 #include "host/form.h"
 #include "host/json_bag.h"
+#include "host/json_text.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
+#include <new>
+#include <set>
 #include <stdexcept>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace nk {
 
@@ -188,14 +186,15 @@ std::string TypeName(const Json& j) {
 
 std::int64_t IntegerAt(const Json& j, const std::string& path, std::int64_t lo, std::int64_t hi) {
     if (!j.is_number_integer())
-        Fail(path, "expected a whole number, found " + (j.is_number() ? j.dump() : TypeName(j)));
+        Fail(path, "expected a whole number, found " +
+                       (j.is_number() ? DescribeJsonValue(j) : TypeName(j)));
     const std::int64_t v =
         j.is_number_unsigned() && j.get<std::uint64_t>() > static_cast<std::uint64_t>(INT64_MAX)
             ? INT64_MAX
             : j.get<std::int64_t>();
     if (v < lo || v > hi)
-        Fail(path, "the value " + j.dump() + " is outside " + std::to_string(lo) + " to " +
-                       std::to_string(hi));
+        Fail(path, "the value " + DescribeJsonValue(j) + " is outside " + std::to_string(lo) +
+                       " to " + std::to_string(hi));
     return v;
 }
 
@@ -219,27 +218,68 @@ int PixelsAt(const Json& obj, const std::string& path, const char* key, bool siz
 
 using PictureIds = std::map<std::string, Picture>;
 
+// A picture entry of the file, read but not yet decoded.
+struct StoredPicture {
+    std::string path;
+    std::string id;
+    std::string label;
+    int bits = 32;
+    std::vector<std::uint8_t> png;
+};
+
+// The pixels a PNG's header claims; 0 when it has no readable header (the decoder says why).
+std::uint64_t ClaimedPixels(const std::vector<std::uint8_t>& png) {
+    static constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (png.size() < 24 || std::memcmp(png.data(), kSignature, 8) != 0) return 0;
+    auto be32 = [&](std::size_t at) {
+        return (std::uint64_t{png[at]} << 24) | (std::uint64_t{png[at + 1]} << 16) |
+               (std::uint64_t{png[at + 2]} << 8) | png[at + 3];
+    };
+    return be32(16) * be32(20);
+}
+
+StoredPicture ReadPictureEntry(const Json& e, const std::string& path) {
+    if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
+    StoredPicture p;
+    p.path = path;
+    p.id = StringAt(Member(e, path, "id"), path + "/id");
+    if (p.id.empty()) Fail(path + "/id", "a picture id may not be empty");
+    p.label = e.contains("label") ? StringAt(e["label"], path + "/label") : p.id;
+    p.bits =
+        e.contains("bits") ? static_cast<int>(IntegerAt(e["bits"], path + "/bits", 1, 32)) : 32;
+    auto bytes = Base64Decode(StringAt(Member(e, path, "png"), path + "/png"));
+    if (!bytes) Fail(path + "/png", "not valid base64");
+    p.png = std::move(*bytes);
+    return p;
+}
+
 PictureIds ReadPictures(const Json& root, const std::string& source) {
     PictureIds ids;
     auto it = root.find("pictures");
     if (it == root.end()) return ids;
     if (!it->is_array()) Fail("/pictures", "expected an array, found " + TypeName(*it));
+    // Every picture's claimed size counts against the form's budget before any of them
+    // is decoded, so that a form of many large pictures is refused without decoding any.
+    std::vector<StoredPicture> stored;
+    std::set<std::string> seen;
+    std::uint64_t pixels = 0;
     for (size_t i = 0; i < it->size(); ++i) {
-        const std::string path = "/pictures/" + std::to_string(i);
-        const Json& e = (*it)[i];
-        if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
-        const std::string id = StringAt(Member(e, path, "id"), path + "/id");
-        if (id.empty()) Fail(path + "/id", "a picture id may not be empty");
-        if (ids.count(id)) Fail(path + "/id", "the picture id \"" + id + "\" is used twice");
-        const std::string label = e.contains("label") ? StringAt(e["label"], path + "/label") : id;
-        const int bits =
-            e.contains("bits") ? static_cast<int>(IntegerAt(e["bits"], path + "/bits", 1, 32)) : 32;
-        const auto bytes = Base64Decode(StringAt(Member(e, path, "png"), path + "/png"));
-        if (!bytes) Fail(path + "/png", "not valid base64");
-        DecodeResult decoded = DecodePng(*bytes, source + " picture " + id);
-        if (!decoded.ok()) Fail(path + "/png", decoded.error);
-        decoded.image.bitsPerPixel = bits;
-        ids.emplace(id, MakePicture(std::move(decoded.image), label));
+        StoredPicture p = ReadPictureEntry((*it)[i], "/pictures/" + std::to_string(i));
+        if (!seen.insert(p.id).second)
+            Fail(p.path + "/id", "the picture id " + QuoteCut(p.id) + " is used twice");
+        pixels += std::min(ClaimedPixels(p.png), kMaxPicturePixels + 1);
+        if (pixels > kMaxFormPicturePixels)
+            Fail(p.path, "the pictures up to here hold " + std::to_string(pixels) +
+                             " pixels, more than the " + std::to_string(kMaxFormPicturePixels) +
+                             " pixels the pictures of one form may hold together");
+        stored.push_back(std::move(p));
+    }
+    for (StoredPicture& p : stored) {
+        DecodeResult decoded = DecodePng(p.png, source + " picture " + QuoteCut(p.id));
+        if (!decoded.ok()) Fail(p.path + "/png", decoded.error);
+        p.png = {};
+        decoded.image.bitsPerPixel = p.bits;
+        ids.emplace(p.id, MakePicture(std::move(decoded.image), p.label));
     }
     return ids;
 }
@@ -279,7 +319,7 @@ Variant ValueAt(const Json& j, const std::string& path, const PictureIds& pictur
             if (id.empty()) return Variant::OfPicture(MakeEmptyPicture());
             auto it = pictures.find(id);
             if (it == pictures.end())
-                Fail(path + "/picture", "no picture with the id \"" + id + "\" in /pictures");
+                Fail(path + "/picture", "no picture with the id " + QuoteCut(id) + " in /pictures");
             return Variant::OfPicture(it->second);
         }
         if (j.contains("font")) return Variant::OfFont(FontAt(j["font"], path + "/font"));
@@ -290,13 +330,13 @@ Variant ValueAt(const Json& j, const std::string& path, const PictureIds& pictur
             const std::string text = StringAt(j["double"], path + "/double");
             char* end = nullptr;
             const double d = std::strtod(text.c_str(), &end);
-            if (text.empty() || *end) Fail(path + "/double", "not a number: " + text);
+            if (text.empty() || *end) Fail(path + "/double", "not a number: " + QuoteCut(text));
             return Variant::Double(d);
         }
     }
     Fail(path, "a bag value is null, true, false, a number, a string, {\"picture\": id}, "
                "{\"font\": {...}}; found " +
-                   j.dump());
+                   DescribeJsonValue(j));
 }
 
 void ReadSettings(const Json& root, FormSettings& s) {
@@ -319,7 +359,7 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
     if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
     const std::string cls = StringAt(Member(e, path, "class"), path + "/class");
     const InterfaceTable* table = form.FindClass(cls);
-    if (!table) Fail(path + "/class", "unknown control class \"" + cls + "\"");
+    if (!table) Fail(path + "/class", "unknown control class " + QuoteCut(cls));
     const std::string name = StringAt(Member(e, path, "name"), path + "/name");
     const int left = PixelsAt(e, path, "left", false);
     const int top = PixelsAt(e, path, "top", false);
@@ -338,25 +378,6 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
     std::string error;
     if (!form.AddLoaded(*table, name, left, top, w, h, tab, bag, &error))
         Fail(path + "/name", error);
-}
-
-std::string LineColumn(const std::string& text, size_t byte) {
-    size_t line = 1, column = 1;
-    for (size_t i = 0; i < byte && i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-// nlohmann's messages start with "[json.exception.parse_error.101] parse error at ...: ".
-std::string ParseProblem(const std::string& what) {
-    const size_t colon = what.rfind(": ");
-    return colon == std::string::npos ? what : what.substr(colon + 2);
 }
 
 } // namespace
@@ -405,59 +426,15 @@ std::string Form::Save(const std::string& path) {
     } catch (const std::exception& e) {
         return path + ": cannot write the form: " + e.what();
     }
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        return path + ": cannot create a temporary file in " + dir.string() + ": " +
-               std::strerror(errno);
-    auto failWith = [&](const std::string& what) {
-        const std::string message = path + ": " + what + ": " + std::strerror(errno);
-        ::close(fd);
-        ::unlink(pattern.c_str());
-        return message;
-    };
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return failWith("cannot write the temporary file");
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0) return failWith("cannot flush the temporary file");
-    // mkstemp creates the file private to its owner; a form file is an ordinary document.
-    ::fchmod(fd, 0644);
-    if (::close(fd) != 0) {
-        const std::string message =
-            path + ": cannot close the temporary file: " + std::strerror(errno);
-        ::unlink(pattern.c_str());
-        return message;
-    }
-    if (std::rename(pattern.c_str(), path.c_str()) != 0) {
-        const std::string message = path + ": cannot replace the file: " + std::strerror(errno);
-        ::unlink(pattern.c_str());
-        return message;
-    }
-    return {};
+    return ReplaceFile(path, text);
 }
 
 std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
                                      std::span<const InterfaceTable* const> classes,
                                      std::string& error) {
     Json root;
-    try {
-        root = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        error = source + ": " + LineColumn(text, e.byte > 0 ? e.byte - 1 : 0) + ": " +
-                ParseProblem(e.what());
-        return nullptr;
-    } catch (const Json::exception& e) {
-        // A number too large for a double, for one.
-        error = source + ": " + ParseProblem(e.what());
+    if (std::string problem = ParseJsonText(text, root); !problem.empty()) {
+        error = source + ": " + problem;
         return nullptr;
     }
     try {
@@ -465,7 +442,7 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
         const std::string format = StringAt(Member(root, "", "format"), "/format");
         if (format != kFormFormat)
             Fail("/format",
-                 "expected \"" + std::string(kFormFormat) + "\", found \"" + format + "\"");
+                 "expected \"" + std::string(kFormFormat) + "\", found " + QuoteCut(format));
         const std::int64_t version =
             IntegerAt(Member(root, "", "version"), "/version", 1, INT32_MAX);
         if (version > kFormVersion)
@@ -484,6 +461,8 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
         return form;
     } catch (const FormFileError& e) {
         error = source + ": " + e.where + ": " + e.what();
+    } catch (const std::bad_alloc&) {
+        error = source + ": not enough memory to read the form";
     } catch (const std::exception& e) {
         error = source + ": " + e.what();
     }
@@ -493,23 +472,12 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
 std::unique_ptr<Form> Form::Load(const std::string& path,
                                  std::span<const InterfaceTable* const> classes,
                                  std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = path + ": is a folder, not a form file";
+    FileBytes file = ReadRegularFile(path, kMaxFormFileBytes, "form file");
+    if (!file.ok()) {
+        error = std::move(file.error);
         return nullptr;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": cannot open the form file: " + std::strerror(errno);
-        return nullptr;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": cannot read the form file";
-        return nullptr;
-    }
-    return FromJson(text.str(), path, classes, error);
+    return FromJson(std::string(file.bytes.begin(), file.bytes.end()), path, classes, error);
 }
 
 } // namespace nk

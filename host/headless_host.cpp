@@ -2,6 +2,7 @@
 
 #include "framework/about.h"
 #include "host/codec.h"
+#include "host/file_io.h"
 #include "host/recording_host.h"
 
 #include <cerrno>
@@ -398,19 +399,16 @@ void HeadlessHost::MessageBox(int style, const std::string& title, const std::st
 }
 
 FileError HeadlessHost::OpenFileForRead(const std::string& name) {
-    // The name is opened exactly as given: no shell, no expansion.
-    errno = 0;
-    std::FILE* f = name.empty() ? nullptr : std::fopen(name.c_str(), "rb");
-    if (f) {
-        std::fclose(f);
-        return IsDirectory(name) ? FileError::PathFileAccess : FileError::None;
-    }
-    const int err = errno;
-    if (err == EACCES || err == EPERM || err == EISDIR) return FileError::PathFileAccess;
+    // The name is opened exactly as given: no shell, no expansion. Only a regular file
+    // opens: a folder, a FIFO or a device is refused at once rather than waited on.
+    const int err = name.empty() ? ENOENT : ProbeRegularFile(name);
+    if (err == 0) return FileError::None;
+    if (err == EACCES || err == EPERM || err == EISDIR || err == EINVAL)
+        return FileError::PathFileAccess;
     if (err == ENOTDIR) return FileError::PathNotFound;
     const std::string folder = FolderOf(name);
     if (!folder.empty() && !IsDirectory(folder)) return FileError::PathNotFound;
-    if (err == ENOENT || name.empty()) return FileError::FileNotFound;
+    if (err == ENOENT) return FileError::FileNotFound;
     return FileError::PathFileAccess;
 }
 

@@ -2,6 +2,7 @@
 // Variant kind the controls read (small integers as Integer, larger as Long, colours
 // beyond 32-bit signed as Double); writing gives one line, keys in the order stored.
 #include "host/json_bag.h"
+#include "host/json_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,29 +29,6 @@ bool SameKey(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Line and column (both from 1) of the byte at 1-based position `byte`.
-std::string Position(const std::string& text, std::size_t byte) {
-    std::size_t end = std::min(byte > 0 ? byte - 1 : 0, text.size());
-    std::size_t line = 1, lineStart = 0;
-    for (std::size_t i = 0; i < end; ++i)
-        if (text[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    return "line " + std::to_string(line) + ", column " + std::to_string(end - lineStart + 1);
-}
-
-// The parser's own words, without its prefix and its own position.
-std::string ParserProblem(const std::string& what) {
-    std::size_t column = what.find("column ");
-    if (column != std::string::npos) {
-        std::size_t colon = what.find(": ", column);
-        if (colon != std::string::npos) return what.substr(colon + 2);
-    }
-    std::size_t bracket = what.find("] ");
-    return bracket == std::string::npos ? what : what.substr(bracket + 2);
-}
-
 std::string Quoted(std::string_view s) {
     return Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -70,7 +48,7 @@ template <typename T> Variant FromWhole(T v) {
 }
 
 std::string FontValue(const Json& fields, const std::string& key, Variant& out) {
-    if (!fields.is_object()) return "key " + Quoted(key) + ": \"font\" must hold an object";
+    if (!fields.is_object()) return "key " + QuoteCut(key) + ": \"font\" must hold an object";
     Font font;
     bool haveName = false, haveSize = false;
     for (const auto& item : fields.items()) {
@@ -78,7 +56,7 @@ std::string FontValue(const Json& fields, const std::string& key, Variant& out) 
         const Json& value = item.value();
         auto flag = [&](bool& target) -> std::string {
             if (!value.is_boolean())
-                return "key " + Quoted(key) + ": font field " + Quoted(field) +
+                return "key " + QuoteCut(key) + ": font field " + QuoteCut(field) +
                        " must be true or false";
             target = value.get<bool>();
             return {};
@@ -86,12 +64,12 @@ std::string FontValue(const Json& fields, const std::string& key, Variant& out) 
         std::string err;
         if (field == "name") {
             if (!value.is_string())
-                return "key " + Quoted(key) + ": font field \"name\" must be a string";
+                return "key " + QuoteCut(key) + ": font field \"name\" must be a string";
             font.name = value.get<std::string>();
             haveName = true;
         } else if (field == "size") {
             if (!value.is_number())
-                return "key " + Quoted(key) + ": font field \"size\" must be a number";
+                return "key " + QuoteCut(key) + ": font field \"size\" must be a number";
             font.size = value.get<double>();
             haveSize = true;
         } else if (field == "bold") {
@@ -103,19 +81,19 @@ std::string FontValue(const Json& fields, const std::string& key, Variant& out) 
         } else if (field == "strikethru") {
             err = flag(font.strikethru);
         } else {
-            err = "key " + Quoted(key) + ": unknown font field " + Quoted(field);
+            err = "key " + QuoteCut(key) + ": unknown font field " + QuoteCut(field);
         }
         if (!err.empty()) return err;
     }
-    if (!haveName) return "key " + Quoted(key) + ": font without \"name\"";
-    if (!haveSize) return "key " + Quoted(key) + ": font without \"size\"";
+    if (!haveName) return "key " + QuoteCut(key) + ": font without \"name\"";
+    if (!haveSize) return "key " + QuoteCut(key) + ": font without \"size\"";
     out = Variant::OfFont(font);
     return {};
 }
 
 std::string PictureValue(const Json& name, const std::string& key, const PictureResolver& resolve,
                          Variant& out) {
-    if (!name.is_string()) return "key " + Quoted(key) + ": \"picture\" must hold a name";
+    if (!name.is_string()) return "key " + QuoteCut(key) + ": \"picture\" must hold a name";
     const std::string& text = name.get_ref<const std::string&>();
     if (text.empty()) {
         out = Variant::OfPicture(MakeEmptyPicture());
@@ -126,7 +104,7 @@ std::string PictureValue(const Json& name, const std::string& key, const Picture
         return {};
     }
     Picture picture = resolve ? resolve(text) : nullptr;
-    if (!picture) return "key " + Quoted(key) + ": unknown picture " + Quoted(text);
+    if (!picture) return "key " + QuoteCut(key) + ": unknown picture " + QuoteCut(text);
     out = Variant::OfPicture(std::move(picture));
     return {};
 }
@@ -153,14 +131,14 @@ std::string ToVariant(const Json& value, const std::string& key, const PictureRe
         if (value.size() == 1 && value.contains("picture"))
             return PictureValue(value["picture"], key, resolve, out);
         if (value.size() == 1 && value.contains("font")) return FontValue(value["font"], key, out);
-        return "key " + Quoted(key) +
+        return "key " + QuoteCut(key) +
                ": an object must be {\"picture\":<name>} or {\"font\":{...}}";
     case Json::value_t::array:
-        return "key " + Quoted(key) + ": an array is not a bag value";
+        return "key " + QuoteCut(key) + ": an array is not a bag value";
     case Json::value_t::null:
-        return "key " + Quoted(key) + ": null is not a bag value";
+        return "key " + QuoteCut(key) + ": null is not a bag value";
     default:
-        return "key " + Quoted(key) + ": unsupported value";
+        return "key " + QuoteCut(key) + ": unsupported value";
     }
 }
 
@@ -216,18 +194,11 @@ std::string ValueJson(const Variant& v) {
 
 bool JsonBag::Parse(const std::string& json, const PictureResolver& resolve, std::string& error) {
     Json doc;
-    try {
-        doc = Json::parse(json);
-    } catch (const Json::parse_error& e) {
-        error = Position(json, e.byte) + ": " + ParserProblem(e.what());
-        return false;
-    } catch (const std::exception& e) {
-        error = Position(json, json.size() + 1) + ": " + e.what();
-        return false;
-    }
+    error = ParseJsonText(json, doc);
+    if (!error.empty()) return false;
     if (!doc.is_object()) {
         std::size_t first = json.find_first_not_of(" \t\r\n");
-        error = Position(json, first == std::string::npos ? 1 : first + 1) +
+        error = LineColumn(json, first == std::string::npos ? 0 : first) +
                 ": a bag must be a JSON object";
         return false;
     }

@@ -163,6 +163,12 @@ private:
     Literal Value(std::string_view token) {
         if (auto lit = script::ParseLiteral(token)) return *lit;
         if (Picture p = NamedPicture(std::string(token))) return {Variant::OfPicture(p), false};
+        if (token.rfind("res:", 0) == 0) {
+            if (!site_) Fail("no control yet to hold the resource " + std::string(token));
+            if (!script::ParseNumber(token.substr(4)))
+                Fail("bad resource number in " + std::string(token));
+            Fail("the control's library holds no bitmap resource " + std::string(token.substr(4)));
+        }
         Fail("cannot understand the value " + std::string(token));
     }
 

@@ -12,6 +12,10 @@
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
 
 namespace nk {
 namespace {
@@ -89,7 +93,7 @@ TEST(CodecPng, DamagedFilesAreRefused) {
     };
     Refused(DecodePng(withSize(20000, 30), "big.png"), "big.png", "exceeds 16384 pixels a side");
     Refused(DecodePng(withSize(0, 30), "zero.png"), "zero.png", "non-positive size");
-    Refused(DecodePng(withSize(16384, 16384), "lie.png"), "lie.png", "truncated pixel data");
+    Refused(DecodePng(withSize(8192, 8192), "lie.png"), "lie.png", "truncated pixel data");
     std::vector<std::uint8_t> flipped = good;
     flipped[flipped.size() / 2] ^= 0x55; // inside the compressed data: the CRC no longer matches
     Refused(DecodePng(flipped, "crc.png"), "crc.png", "bad PNG data");
@@ -279,7 +283,7 @@ TEST(CodecGif, DamagedFilesAreRefused) {
     Refused(DecodeGif({good.data(), 10}, "head.gif"), "head.gif", "");
     std::vector<std::uint8_t> big = MakeGif(20000, 4, 0, 0, 2, 2, false, false, {0, 1, 2, 3});
     Refused(DecodeGif(big, "big.gif"), "big.gif", "exceeds 16384 pixels a side");
-    std::vector<std::uint8_t> lie = MakeGif(16384, 16384, 0, 0, 2, 2, false, false, {0, 1, 2, 3});
+    std::vector<std::uint8_t> lie = MakeGif(8192, 8192, 0, 0, 2, 2, false, false, {0, 1, 2, 3});
     Refused(DecodeGif(lie, "lie.gif"), "lie.gif", "cannot hold");
     std::vector<std::uint8_t> none = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0, 0, 0, 0x3B};
     Refused(DecodeGif(none, "none.gif"), "none.gif", "");
@@ -318,6 +322,163 @@ TEST(CodecFiles, WriteAndLoadGoThroughTheFileSystem) {
     EXPECT_EQ(WritePng(src, nowhere).rfind(nowhere + ": cannot open for writing", 0), 0u);
     EXPECT_NE(WritePng(Image(), png), "");
     std::filesystem::remove_all(dir);
+}
+
+// A PNG of grey pixels at `bitDepth` whose rows are all zero, Adam7-interlaced when asked;
+// built directly, so that pictures of any claimed size cost only their compressed bytes.
+std::vector<std::uint8_t> MakeGreyPng(std::uint32_t w, std::uint32_t h, int bitDepth,
+                                      bool interlace) {
+    auto rowBytes = [&](std::uint64_t pixels) { return 1 + (pixels * bitDepth + 7) / 8; };
+    std::uint64_t raw = 0;
+    if (!interlace) {
+        raw = h * rowBytes(w);
+    } else {
+        static constexpr int kX0[7] = {0, 4, 0, 2, 0, 1, 0}, kDx[7] = {8, 8, 4, 4, 2, 2, 1};
+        static constexpr int kY0[7] = {0, 0, 4, 0, 2, 0, 1}, kDy[7] = {8, 8, 8, 4, 4, 2, 2};
+        for (int p = 0; p < 7; ++p) {
+            const std::uint64_t pw =
+                w > static_cast<std::uint32_t>(kX0[p]) ? (w - kX0[p] + kDx[p] - 1) / kDx[p] : 0;
+            const std::uint64_t ph =
+                h > static_cast<std::uint32_t>(kY0[p]) ? (h - kY0[p] + kDy[p] - 1) / kDy[p] : 0;
+            if (pw && ph) raw += ph * rowBytes(pw);
+        }
+    }
+    std::vector<std::uint8_t> rows(raw, 0);
+    uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
+    std::vector<std::uint8_t> packed(packedSize);
+    EXPECT_EQ(
+        compress2(packed.data(), &packedSize, rows.data(), static_cast<uLong>(rows.size()), 9),
+        Z_OK);
+    packed.resize(packedSize);
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    auto put32 = [](std::vector<std::uint8_t>& v, std::uint32_t x) {
+        for (int k = 3; k >= 0; --k)
+            v.push_back(static_cast<std::uint8_t>(x >> (8 * k)));
+    };
+    auto chunk = [&](const char* type, const std::vector<std::uint8_t>& body) {
+        put32(out, static_cast<std::uint32_t>(body.size()));
+        std::vector<std::uint8_t> typed(type, type + 4);
+        typed.insert(typed.end(), body.begin(), body.end());
+        out.insert(out.end(), typed.begin(), typed.end());
+        put32(out,
+              static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
+    };
+    std::vector<std::uint8_t> header;
+    put32(header, w);
+    put32(header, h);
+    header.insert(header.end(), {static_cast<std::uint8_t>(bitDepth), 0, 0, 0,
+                                 static_cast<std::uint8_t>(interlace ? 1 : 0)});
+    chunk("IHDR", header);
+    chunk("IDAT", packed);
+    chunk("IEND", {});
+    return out;
+}
+
+// A BMP of the given size compressed with RLE8 whose stream is one end-of-bitmap mark.
+std::vector<std::uint8_t> MakeRleBmp(std::uint32_t w, std::uint32_t h) {
+    std::vector<std::uint8_t> b(14 + 40 + 8, 0);
+    auto put = [&](std::size_t at, std::uint32_t v, int n) {
+        for (int k = 0; k < n; ++k)
+            b[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(10, 14 + 40 + 8, 4);
+    put(14, 40, 4);
+    put(18, w, 4);
+    put(22, h, 4);
+    put(26, 1, 2);
+    put(28, 8, 2);
+    put(30, 1, 4); // RLE8
+    put(46, 2, 4); // two colours
+    put(58, 0xFFFFFF, 4);
+    for (int i = 0; i < 4096; ++i) // runs of 255 pixels, as a bomb would hold
+        b.insert(b.end(), {255, 1});
+    b.insert(b.end(), {0, 1});
+    return b;
+}
+
+// Every cut of a good file, from nothing to one byte short, is refused with a message
+// naming the source: a reader never takes a partial picture for a whole one.
+TEST(CodecUntrusted, EveryTruncationOfEveryFormatIsRefused) {
+    const Image busy = TwoTone(24, 17);
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<std::uint8_t> indices(24 * 17);
+    for (std::size_t i = 0; i < indices.size(); ++i)
+        indices[i] = static_cast<std::uint8_t>((i * 7 + i / 24) % 4);
+    const std::vector<Case> cases = {
+        {"plain.png", EncodePng(busy)},
+        {"interlaced.png", MakeGreyPng(24, 17, 8, true)},
+        {"colour.jpg", MakeJpeg(busy, false)},
+        {"grey.jpg", MakeJpeg(busy, true)},
+        {"plain.gif", MakeGif(24, 17, 0, 0, 24, 17, false, false, indices)},
+        {"interlaced.gif", MakeGif(24, 17, 0, 0, 24, 17, true, false, indices)},
+        {"rgb24.bmp", EncodeBmp(busy, 24)},
+        {"pal8.bmp", EncodeBmp(busy, 8)},
+        {"mono.bmp", EncodeBmp(busy, 1)},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(DecodePicture(c.bytes, c.name).ok()) << c.name;
+        // A GIF's image ends with its data; the one-byte trailer after it adds nothing.
+        const std::size_t whole = c.bytes.size() - (c.bytes.back() == 0x3B ? 1 : 0);
+        for (std::size_t n = 0; n < whole; ++n) {
+            const std::span<const std::uint8_t> cut(c.bytes.data(), n);
+            const DecodeResult r = DecodePicture(cut, c.name);
+            ASSERT_FALSE(r.ok()) << c.name << " cut to " << n << " of " << c.bytes.size();
+            ASSERT_GT(r.error.size(), std::string(c.name).size() + 2) << c.name << " at " << n;
+            ASSERT_EQ(r.error.rfind(std::string(c.name) + ": ", 0), 0u) << r.error;
+        }
+    }
+}
+
+// Small files that claim huge pictures are refused before their pixels are allocated: a
+// child process decodes them all and reports its peak memory.
+TEST(CodecUntrusted, PictureBombsAreRefusedWithinAFewHundredMegabytes) {
+    std::vector<std::uint8_t> jpeg = MakeJpeg(TwoTone(16, 16), false);
+    for (std::size_t i = 2; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) { // the frame header: height, then width
+            jpeg[i + 5] = jpeg[i + 7] = 0x40;
+            jpeg[i + 6] = jpeg[i + 8] = 0x00;
+            break;
+        }
+    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> bombs = {
+        {"one-bit.png", MakeGreyPng(16384, 16384, 1, false)},
+        {"interlaced.png", MakeGreyPng(16384, 16384, 1, true)},
+        {"screen.gif", MakeGif(16384, 16384, 0, 0, 1, 1, false, false, {0})},
+        {"huge.jpg", jpeg},
+        {"rle.bmp", MakeRleBmp(16384, 16384)},
+        {"wide.png", MakeGreyPng(16384, 8192, 1, false)},
+    };
+    for (const auto& [name, bytes] : bombs) {
+        const DecodeResult r = DecodePicture(bytes, name);
+        EXPECT_FALSE(r.ok()) << name << " (" << bytes.size() << " bytes) decoded";
+        EXPECT_NE(r.error.find("pixels a picture may hold"), std::string::npos) << r.error;
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int refused = 0;
+        for (const auto& [name, bytes] : bombs)
+            refused += DecodePicture(bytes, name).ok() ? 0 : 1;
+        _exit(refused == static_cast<int>(bombs.size()) ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(wait4(child, &status, 0, &usage), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_LT(usage.ru_maxrss, 300L * 1024) << "peak memory in kB";
+}
+
+// The budget itself is allowed; one row or column more is not.
+TEST(CodecUntrusted, TheBudgetIsInclusive) {
+    EXPECT_EQ(PictureSizeProblem(8192, 8192), "");
+    EXPECT_EQ(PictureSizeProblem(16384, 4096), "");
+    EXPECT_NE(PictureSizeProblem(8192, 8193), "");
+    EXPECT_NE(PictureSizeProblem(16385, 1), "");
+    EXPECT_NE(PictureSizeProblem(0, 5), "");
 }
 
 } // namespace

@@ -348,10 +348,8 @@ TEST(Registry, RegisterListAndUnregisterKeepOtherEntries) {
     EXPECT_EQ(one->UnregisterServer(), S_OK);
     ASSERT_EQ(two->UnregisterServer(), S_OK);
     int files = 0;
-    for (const auto& e : fs::directory_iterator(reg.file().parent_path())) {
-        (void)e;
-        ++files;
-    }
+    for (const auto& e : fs::directory_iterator(reg.file().parent_path()))
+        if (e.path().filename() != "registry.json.lock") ++files;
     EXPECT_EQ(files, 1);
 }
 
@@ -366,7 +364,7 @@ TEST(Registry, ADamagedRegistryIsNamedAndLeftAlone) {
     std::string error;
     EXPECT_FALSE(ReadRegistry(reg.file(), error));
     EXPECT_NE(error.find(reg.file().string()), std::string::npos) << error;
-    EXPECT_NE(error.find("byte"), std::string::npos) << error;
+    EXPECT_NE(error.find("line 2, column 18"), std::string::npos) << error;
     auto lib = Open("nuvset1");
     ASSERT_TRUE(lib);
     EXPECT_EQ(lib->RegisterServer(), SELFREG_E_CLASS);

@@ -54,6 +54,16 @@ std::string HexResult(HResult hr) {
     return s.str();
 }
 
+// The reason of a failed registration in words, with the registry it concerns; a registry
+// damaged since it was checked names its damage.
+std::string FailureReason(HResult hr) {
+    std::string error;
+    std::optional<std::filesystem::path> file = RegistryPath(&error);
+    if (!file) return error;
+    if (!ReadRegistry(*file, error)) return error;
+    return DescribeRegistrationResult(hr) + " (" + file->string() + ")";
+}
+
 void RunRegistration(const std::vector<std::string>& named, bool add) {
     CheckRegistry();
     int failures = 0;
@@ -69,7 +79,7 @@ void RunRegistration(const std::vector<std::string>& named, bool add) {
         if (hr != S_OK) {
             std::cerr << "error: " << file.string() << ": "
                       << (add ? "DllRegisterServer" : "DllUnregisterServer") << " failed with "
-                      << HexResult(hr) << '\n';
+                      << HexResult(hr) << ": " << FailureReason(hr) << '\n';
             ++failures;
             continue;
         }

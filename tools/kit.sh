@@ -2,6 +2,7 @@
 # Set-up, build and run in one step on a fresh Debian 12 machine.
 #   bash tools/kit.sh gallery   the kit's main job: render the gallery sheet
 #   bash tools/kit.sh test      every test: unit and script tests, the sanitizer build, fuzzing
+#   bash tools/kit.sh fuzz [MINUTES]   every fuzz target for MINUTES each (default 10)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -35,6 +36,30 @@ configure() {
 }
 
 build() { cmake --build "$1" -j "$JOBS"; }
+
+# fuzz_all SECONDS: builds the fuzz targets and runs each for SECONDS, one after another,
+# with inputs up to 1 MB, the target's seeds and its dictionary.
+fuzz_all() {
+  local seconds=$1
+  CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNK_FUZZ=ON \
+    -DNK_TESTS=OFF -DNK_BENCH=OFF -DNK_QT=OFF
+  build build-fuzz
+  for f in build-fuzz/bin/fuzz_*; do
+    [ -x "$f" ] || continue
+    local name corpus dict=()
+    name=$(basename "$f")
+    corpus=build-fuzz/corpus/$name
+    mkdir -p "$corpus"
+    [ -d "fuzz/corpus/$name" ] && cp -n fuzz/corpus/$name/* "$corpus"/ 2>/dev/null || true
+    [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
+    echo "-- $name for $seconds s"
+    local log=build-fuzz/$name.log rc=0
+    LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp "$f" -max_len=1048576 -max_total_time="$seconds" -print_final_stats=1 "${dict[@]}" \
+      "$corpus" >"$log" 2>&1 || rc=$?
+    grep -E "DONE|stat::number_of_executed_units|stat::peak_rss_mb" "$log" || true
+    [ "$rc" -eq 0 ] || { tail -40 "$log"; echo "$name failed" >&2; exit 1; }
+  done
+}
 
 cmd=${1:-gallery}
 shift || true
@@ -82,23 +107,15 @@ case "$cmd" in
       $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit-qt)
     QT_QPA_PLATFORM=offscreen build/qt-example/example-pc --check
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
-    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF
+    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF
     build build-asan
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$JOBS")
     echo "== fuzzing"
-    CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNK_FUZZ=ON \
-      -DNK_TESTS=OFF -DNK_BENCH=OFF -DNK_QT=OFF
-    build build-fuzz
-    for f in build-fuzz/bin/fuzz_*; do
-      [ -x "$f" ] || continue
-      name=$(basename "$f")
-      corpus=build-fuzz/corpus/$name
-      mkdir -p "$corpus"
-      [ -d "fuzz/corpus/$name" ] && cp -n fuzz/corpus/$name/* "$corpus"/ 2>/dev/null || true
-      echo "-- $name for ${NK_FUZZ_SECONDS:-60} s"
-      "$f" -max_total_time="${NK_FUZZ_SECONDS:-60}" -print_final_stats=0 "$corpus" 2>&1 | tail -3
-    done
+    fuzz_all "${NK_FUZZ_SECONDS:-45}"
+    ;;
+  fuzz)
+    fuzz_all $(( ${1:-10} * 60 ))
     ;;
   bench)
     configure build -DCMAKE_BUILD_TYPE=Release
@@ -106,7 +123,7 @@ case "$cmd" in
     build/bin/nk_bench "$@"
     ;;
   *)
-    echo "usage: bash tools/kit.sh gallery|test|bench" >&2
+    echo "usage: bash tools/kit.sh gallery|test|bench|fuzz [MINUTES]" >&2
     exit 2
     ;;
 esac
