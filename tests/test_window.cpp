@@ -543,7 +543,7 @@ TEST_F(DummyWindow, EnterAndEscapeAnswerTheAboutDialogAsOk) {
                                      {"keypad Enter", kSdlKeypadEnter, true},
                                      {"Space", ' ', false},
                                      {"a letter", 'a', false}};
-    std::vector<const InterfaceTable*> classes{&NuvelCommandClass()};
+    std::vector<const InterfaceTable*> classes{&NuvelCommandInterface()};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Form form(classes, {.width = 200, .height = 60});
