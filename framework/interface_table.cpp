@@ -40,6 +40,37 @@ const ChildInfo* InterfaceTable::FindChild(std::string_view name) const {
     return FindByName(children, name);
 }
 
+PropertyInfo PropertyInfo::Takes(const EnumInfo& e) const {
+    PropertyInfo row = *this;
+    row.enumeration = &e;
+    return row;
+}
+
+PropertyInfo PropertyInfo::Saved(std::optional<Variant> def) const {
+    return Saved(def, def);
+}
+
+PropertyInfo PropertyInfo::Saved(std::optional<Variant> readDef,
+                                 std::optional<Variant> writeDef) const {
+    PropertyInfo row = *this;
+    if (row.bagKey.empty()) row.bagKey = name;
+    row.readDefault = std::move(readDef);
+    row.writeDefault = std::move(writeDef);
+    return row;
+}
+
+PropertyInfo PropertyInfo::SavedAs(std::string_view key) const {
+    PropertyInfo row = *this;
+    row.bagKey = key;
+    return row;
+}
+
+PropertyInfo PropertyInfo::ReadAs(std::string_view key) const {
+    PropertyInfo row = *this;
+    row.readKey = key;
+    return row;
+}
+
 std::optional<Variant> ConvertTo(ValueType type, const Variant& v) {
     switch (type) {
     case ValueType::Boolean:

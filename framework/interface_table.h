@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,7 +22,18 @@ class Control;
 class Host;
 
 // The type of a member, an argument or a parameter, as traces print it.
-enum class ValueType { Boolean, Integer, Long, Single, Double, String, Color, Picture, Font, Variant };
+enum class ValueType {
+    Boolean,
+    Integer,
+    Long,
+    Single,
+    Double,
+    String,
+    Color,
+    Picture,
+    Font,
+    Variant
+};
 
 // own: stored by the control with accessors; surface: forwarded to the surface;
 // field: a plain public field (no notification, no repaint).
@@ -46,8 +58,28 @@ struct PropertyInfo {
     Variant (*get)(Control&);
     // Assigns a value already converted to `type`; nullptr for a read-only property.
     void (*set)(Control&, const Variant&);
-    std::string_view help = {}; // the member's help string, shown by property browsers
+    std::string_view help = {};            // the member's help string, shown by property browsers
     const EnumInfo* enumeration = nullptr; // the enumeration the property takes, if any
+    // Persistence: the key WriteProperties stores (empty: the property is not saved), the
+    // key ReadProperties reads when it is spelt differently, and the defaults handed to
+    // the bag on reading and on writing. No default: it is not a fixed value (the
+    // container's ambient font).
+    std::string_view bagKey = {};
+    std::string_view readKey = {};
+    std::optional<Variant> readDefault = std::nullopt;
+    std::optional<Variant> writeDefault = std::nullopt;
+
+    // The key ReadProperties reads.
+    std::string_view ReadKey() const { return readKey.empty() ? bagKey : readKey; }
+
+    // Builders for table rows: `PropertyInfo{...}.Takes(kPicStylesEnum).Saved(def)`.
+    PropertyInfo Takes(const EnumInfo& e) const;
+    // Saved under its own name with one default for reading and writing, or two.
+    PropertyInfo Saved(std::optional<Variant> def) const;
+    PropertyInfo Saved(std::optional<Variant> readDef, std::optional<Variant> writeDef) const;
+    // Saved under a key spelt differently from the name; read under `key` unless ReadAs.
+    PropertyInfo SavedAs(std::string_view key) const;
+    PropertyInfo ReadAs(std::string_view key) const;
 };
 
 struct ParamInfo {
@@ -73,6 +105,7 @@ struct EventArgInfo {
     std::string_view name;
     ValueType type;
     bool byRef = true;
+    const EnumInfo* enumeration = nullptr; // the enumeration the argument carries, if any
 };
 
 struct EventInfo {
@@ -87,9 +120,9 @@ enum class ChildKind { Shape, PictureBox, ImageZones };
 struct ChildInfo {
     std::string_view name;
     ChildKind kind;
-    int count = 1;             // elements of an ImageZones array
-    bool visible = false;      // a visible picture box is composed over the surface
-    OleColor backColor = 0;    // a picture box's background
+    int count = 1;                 // elements of an ImageZones array
+    bool visible = false;          // a visible picture box is composed over the surface
+    OleColor backColor = 0;        // a picture box's background
     OleColor fillColor = 0xFFFFFF; // a shape's design-time fill colour
 };
 

@@ -3,6 +3,7 @@
 #include "framework/pic_styles.h"
 #include "host/compose.h"
 #include "host/headless_host.h"
+#include "host/json_bag.h"
 #include "set2/pad/nuvel_pad.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,35 @@ TEST_F(Pad, ZoneNotificationsOutsideTheArrayAreIgnored) {
     site.ChildMouseUp({"Image1", -1}, 1, 0, 0, 0);
     site.Call("TimerInvoke", {});
     EXPECT_EQ(Moves(), "Left Left ") << "the held direction stays";
+}
+
+// The access keys follow the stored value through every path that applies them: only
+// True (-1) gives "udlr"; 1, 2 and False give none. Each case is applied by the typed
+// setter, then again by a save and by a load of what was saved.
+TEST_F(Pad, AccessKeysAreOnlyForTrueOnEveryPathThatAppliesThem) {
+    struct Case {
+        VBool stored;
+        const char* keys;
+    };
+    const Case cases[] = {{kTrue, "udlr"}, {1, ""}, {2, ""}, {kFalse, ""}, {-2, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        site.host().SetAccessKeys("?");
+        Self().SetUseDirectionShortKeys(c.stored);
+        EXPECT_EQ(site.host().accessKeys(), c.keys) << "setter";
+        EXPECT_EQ(Self().UseDirectionShortKeys(), c.stored);
+
+        JsonBag bag;
+        site.host().SetAccessKeys("?");
+        ASSERT_TRUE(site.WriteProperties(bag));
+        EXPECT_EQ(site.host().accessKeys(), c.keys) << "save";
+
+        Self().SetUseDirectionShortKeys(c.stored == kTrue ? kFalse : kTrue);
+        site.host().SetAccessKeys("?");
+        ASSERT_TRUE(site.ReadProperties(bag));
+        EXPECT_EQ(site.host().accessKeys(), c.keys) << "load";
+        EXPECT_EQ(Self().UseDirectionShortKeys(), c.stored) << "the load keeps the value";
+    }
 }
 
 // The pixels the pad shows: each picture at its own size and place, over what was there.

@@ -10,19 +10,6 @@ namespace nk {
 
 namespace {
 
-// Event numbers of the NuvelCheck event interface.
-constexpr int kClickEvent = 1;
-constexpr int kDblClickEvent = 2;
-constexpr int kKeyDownEvent = 3;
-constexpr int kKeyPressEvent = 4;
-constexpr int kKeyUpEvent = 5;
-constexpr int kMouseDownEvent = 6;
-constexpr int kMouseMoveEvent = 7;
-constexpr int kMouseUpEvent = 8;
-
-constexpr std::int16_t kSpaceKey = 32;
-constexpr std::int16_t kEnterKey = 13;
-
 // The built-in glyphs of the classic look, 24 x 24 pixels each.
 constexpr int kUncheckedGlyph = 201;
 constexpr int kCheckedGlyph = 202;
@@ -275,11 +262,11 @@ void NuvelCheck::MouseDown(std::int16_t button, std::int16_t shift, float x, flo
     host_.Refresh();
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Redraw();
-    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
 }
 
 void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
     // The hover test sees the coordinates as the container's handler left them.
     if (coolButton_ != kFalse) TrackHover(x, y);
 }
@@ -293,20 +280,20 @@ void NuvelCheck::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     Toggle();
     host_.PropertyChanged("Value");
     Redraw();
-    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
 }
 
 void NuvelCheck::Click() {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelCheck::AccessKeyPress(std::int16_t) {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelCheck::DblClick() {
     // The second press and release toggle through their own notifications.
-    host_.RaiseEvent(kDblClickEvent, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
@@ -316,7 +303,7 @@ void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
         SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
         Redraw();
     }
-    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
 }
 
 void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
@@ -329,12 +316,12 @@ void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
         host_.PropertyChanged("Value");
         Redraw();
     }
-    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
 }
 
 void NuvelCheck::KeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPressEvent, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
 }
 
 void NuvelCheck::EnterFocus() {

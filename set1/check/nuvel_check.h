@@ -6,6 +6,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -16,11 +18,31 @@
 namespace nk {
 
 enum NKChkType : std::int32_t { NKClassic = 0, NKCustom = 1 };
+inline constexpr EnumMember kCheckTypeMembers[] = {{"NKClassic", 0}, {"NKCustom", 1}};
+inline constexpr EnumInfo kCheckTypeEnum = {"NKChkType", kCheckTypeMembers};
 enum NKChkFocusType : std::int32_t { NKChkNormalCircle = 0, NKChkNormalSquare = 1 };
+inline constexpr EnumMember kCheckFocusTypeMembers[] = {{"NKChkNormalCircle", 0},
+                                                        {"NKChkNormalSquare", 1}};
+inline constexpr EnumInfo kCheckFocusTypeEnum = {"NKChkFocusType", kCheckFocusTypeMembers};
 enum NKBiState : std::int32_t { NKUnChecked = 0, NKChecked = 1 };
+inline constexpr EnumMember kBiStateMembers[] = {{"NKUnChecked", 0}, {"NKChecked", 1}};
+inline constexpr EnumInfo kBiStateEnum = {"NKBiState", kBiStateMembers};
 
 class NuvelCheck final : public Control {
 public:
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelCheck(Host& host);
     const InterfaceTable& Interface() const override;
 

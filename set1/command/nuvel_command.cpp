@@ -13,19 +13,6 @@ namespace nk {
 
 namespace {
 
-// Event numbers of the NuvelCommand event interface.
-constexpr int kClickEvent = 1;
-constexpr int kDblClickEvent = 2;
-constexpr int kKeyDownEvent = 3;
-constexpr int kKeyPressEvent = 4;
-constexpr int kKeyUpEvent = 5;
-constexpr int kMouseDownEvent = 6;
-constexpr int kMouseMoveEvent = 7;
-constexpr int kMouseUpEvent = 8;
-
-constexpr std::int16_t kSpaceKey = 32;
-constexpr std::int16_t kEnterKey = 13;
-
 // Caption layouts: centred and word-wrapped from the top, or one line centred both ways.
 constexpr unsigned kMultiLineFlags = 0x91;
 constexpr unsigned kSingleLineFlags = 0xB5;
@@ -456,11 +443,11 @@ void NuvelCommand::Paint() {
 }
 
 void NuvelCommand::Click() {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelCommand::DblClick() {
-    host_.RaiseEvent(kDblClickEvent, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 void NuvelCommand::GotFocus() {
@@ -488,12 +475,12 @@ void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
         SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
         Redraw();
     }
-    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
 }
 
 void NuvelCommand::KeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPressEvent, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
 }
 
 void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
@@ -501,13 +488,13 @@ void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
         Pressed = false;
         SoundStep(host_, UseSound, SoundMethod, GettingReleased);
         Redraw();
-        host_.RaiseEvent(kClickEvent, {});
+        host_.RaiseEvent(Number(Event::Click), {});
     }
-    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
 }
 
 void NuvelCommand::AccessKeyPress(std::int16_t) {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -515,7 +502,7 @@ void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, f
     Pressed = true;
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Redraw();
-    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
     if (coolButton_ != kFalse) {
         Hovering = false;
         host_.ReleaseCapture();
@@ -524,7 +511,7 @@ void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, f
 }
 
 void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
     if (coolButton_ == kFalse) return;
     // The inside test sees the coordinates as the container's handler left them.
     const bool inside = IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight());
@@ -553,7 +540,7 @@ void NuvelCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, flo
     Pressed = false;
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Redraw();
-    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
     if (coolButton_ != kFalse) {
         // The glow stays until the pointer leaves after entering again.
         Hovering = false;

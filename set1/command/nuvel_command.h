@@ -5,6 +5,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -30,9 +32,28 @@ enum NKBackPics : std::int32_t {
     NKPictureX2 = 9,
     NKCustomPicture = 10,
 };
+inline constexpr EnumMember kBackPicsMembers[] = {
+    {"NKSpiralRainbow", 0},    {"NKCyanWater", 1},     {"NKBlueBubblyWater", 2},
+    {"NKAuroraZone", 3},       {"NKGreenWater", 4},    {"NKTriColorTemple", 5},
+    {"NKUnderwaterClouds", 6}, {"NKLollipopLand", 7},  {"NKPictureX1", 8},
+    {"NKPictureX2", 9},        {"NKCustomPicture", 10}};
+inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 
 class NuvelCommand final : public Control {
 public:
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelCommand(Host& host);
     const InterfaceTable& Interface() const override;
 

@@ -8,20 +8,6 @@ namespace nk {
 
 namespace {
 
-// Event numbers of the NuvelHCommand event interface. MouseMove and MouseDown are numbered
-// the other way round from the other push buttons of the set.
-constexpr int kClickEvent = 1;
-constexpr int kDblClickEvent = 2;
-constexpr int kKeyDownEvent = 3;
-constexpr int kKeyPressEvent = 4;
-constexpr int kKeyUpEvent = 5;
-constexpr int kMouseMoveEvent = 6;
-constexpr int kMouseDownEvent = 7;
-constexpr int kMouseUpEvent = 8;
-
-constexpr std::int16_t kSpaceKey = 32;
-constexpr std::int16_t kEnterKey = 13;
-
 constexpr OleColor kDefaultFocusColor = 0xFF00;
 constexpr OleColor kDefaultGlowColor = 0xC00000;
 
@@ -477,20 +463,20 @@ void NuvelHCommand::WriteProperties(PropertyBag& bag) {
 
 void NuvelHCommand::Click() {
     Redraw();
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelHCommand::DblClick() {
     Redraw();
-    host_.RaiseEvent(kDblClickEvent, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 void NuvelHCommand::AccessKeyPress(std::int16_t) {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseDownEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Pressed = true;
     Redraw();
@@ -498,7 +484,7 @@ void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, 
 
 void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     // The host's Click follows the release; the release itself raises no Click.
-    RaiseMouseEvent(kMouseUpEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Pressed = false;
     Redraw();
@@ -507,12 +493,12 @@ void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, fl
 void NuvelHCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     HoverPhase = 2;
     HoverStep();
-    RaiseMouseEvent(kMouseMoveEvent, button, shift, x, y);
+    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
 }
 
 void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test sees the code as the container's handler left it.
-    RaiseKeyEvent(kKeyDownEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
     if (IsKeyThatPresses(keyCode)) {
         Pressed = true;
         SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
@@ -521,18 +507,18 @@ void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
 }
 
 void NuvelHCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(kKeyUpEvent, keyCode, shift);
+    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
     if (IsKeyThatPresses(keyCode)) {
         Pressed = false;
         SoundStep(host_, UseSound, SoundMethod, GettingReleased);
         Redraw();
-        host_.RaiseEvent(kClickEvent, {});
+        host_.RaiseEvent(Number(Event::Click), {});
     }
 }
 
 void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPressEvent, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
     Redraw();
 }
 

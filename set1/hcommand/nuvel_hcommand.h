@@ -7,6 +7,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -30,6 +32,11 @@ enum class NKHCommandTypes : std::int32_t {
     NKSpectrum = 7,
     NKCustom = 8,
 };
+inline constexpr EnumMember kHCommandTypesMembers[] = {
+    {"NKCyanWater", 0},  {"NKBlueWater", 1}, {"NKTriColor", 2},
+    {"NKCrystaline", 3}, {"NKClouds", 4},    {"NKOldMarble", 5},
+    {"NKTintMarble", 6}, {"NKSpectrum", 7},  {"NKCustom", 8}};
+inline constexpr EnumInfo kHCommandTypesEnum = {"NKHCommandTypes", kHCommandTypesMembers};
 
 // The focus outlines of FocusStyle; other values draw no outline.
 enum class NKHCommandFocusStyles : std::int32_t {
@@ -38,6 +45,12 @@ enum class NKHCommandFocusStyles : std::int32_t {
     NKHBoldColorOutline = 2,
     NKHRoundIndent = 3,
 };
+inline constexpr EnumMember kHCommandFocusStylesMembers[] = {{"NKHClassicIndent", 0},
+                                                             {"NKHColorOutline", 1},
+                                                             {"NKHBoldColorOutline", 2},
+                                                             {"NKHRoundIndent", 3}};
+inline constexpr EnumInfo kHCommandFocusStylesEnum = {"NKHCommandFocusStyles",
+                                                      kHCommandFocusStylesMembers};
 
 // The colours of the edge shine; other values shine in black.
 enum class NKHShineModes : std::int32_t {
@@ -49,12 +62,30 @@ enum class NKHShineModes : std::int32_t {
     NKHMagentaShine = 5,
     NKHYellowShine = 6,
 };
+inline constexpr EnumMember kHShineModesMembers[] = {
+    {"NKHWhiteShine", 0}, {"NKHRedShine", 1},     {"NKHGreenShine", 2}, {"NKHBlueShine", 3},
+    {"NKHCyanShine", 4},  {"NKHMagentaShine", 5}, {"NKHYellowShine", 6}};
+inline constexpr EnumInfo kHShineModesEnum = {"NKHShineModes", kHShineModesMembers};
 
 // The colour of the shine at level `level` (0-255) for a ShineMode.
 OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 
 class NuvelHCommand final : public Control {
 public:
+    // The events of the class's event interface, by number. MouseMove and MouseDown are
+    // numbered the other way round from the other push buttons of the set.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseMove = 6,
+        MouseDown = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelHCommand(Host& host);
     const InterfaceTable& Interface() const override;
 

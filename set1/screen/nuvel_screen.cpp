@@ -12,18 +12,6 @@ namespace nk {
 
 namespace {
 
-// Event numbers: double click and click come first, in that order.
-enum ScreenEvent : int {
-    kDblClick = 1,
-    kClick = 2,
-    kKeyDown = 3,
-    kKeyPress = 4,
-    kKeyUp = 5,
-    kMouseDown = 6,
-    kMouseMove = 7,
-    kMouseUp = 8,
-};
-
 // One skin bitmap painted at a place and a destination size.
 struct Piece {
     int resource;
@@ -111,30 +99,35 @@ InterfaceTable MakeInterface() {
     t.designBackColor = kButtonFace;
     t.designForeColor = kButtonText;
     t.properties = {
-        {"ScreenType", ValueType::Long, MemberKind::Own,
-         [](Control& c) { return Variant::Long(Self(c).ScreenType()); },
-         [](Control& c, const Variant& v) {
-             if (auto type = v.ToLong()) Self(c).SetScreenType(*type);
-         },
-         "The frame's colour scheme: green, cyan, blue, or custom (no frame)."},
-        {"BorderStyle", ValueType::Integer, MemberKind::Surface,
-         [](Control& c) { return Variant::Integer(Self(c).BorderStyle()); },
-         [](Control& c, const Variant& v) {
-             if (auto style = v.ToInteger()) Self(c).SetBorderStyle(*style);
-         },
-         "0 no border, 1 a single line around the panel."},
-        {"MousePointer", ValueType::Integer, MemberKind::Surface,
-         [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-         [](Control& c, const Variant& v) {
-             if (auto pointer = v.ToInteger()) Self(c).SetMousePointer(*pointer);
-         },
-         "The pointer shown over the panel."},
-        {"MouseIcon", ValueType::Picture, MemberKind::Surface,
-         [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-         [](Control& c, const Variant& v) {
-             if (auto icon = v.ToPicture()) Self(c).SetMouseIcon(*icon);
-         },
-         "A custom pointer picture."},
+        PropertyInfo{"ScreenType", ValueType::Long, MemberKind::Own,
+                     [](Control& c) { return Variant::Long(Self(c).ScreenType()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto type = v.ToLong()) Self(c).SetScreenType(*type);
+                     },
+                     "The frame's colour scheme: green, cyan, blue, or custom (no frame)."}
+            .Takes(kScreenTypesEnum)
+            .Saved(Variant::Long(NKGreenScreen)),
+        PropertyInfo{"BorderStyle", ValueType::Integer, MemberKind::Surface,
+                     [](Control& c) { return Variant::Integer(Self(c).BorderStyle()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto style = v.ToInteger()) Self(c).SetBorderStyle(*style);
+                     },
+                     "0 no border, 1 a single line around the panel."}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"MousePointer", ValueType::Integer, MemberKind::Surface,
+                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto pointer = v.ToInteger()) Self(c).SetMousePointer(*pointer);
+                     },
+                     "The pointer shown over the panel."}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"MouseIcon", ValueType::Picture, MemberKind::Surface,
+                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto icon = v.ToPicture()) Self(c).SetMouseIcon(*icon);
+                     },
+                     "A custom pointer picture."}
+            .Saved(Variant::OfPicture(nullptr)),
     };
     t.methods = {
         {"AboutMe",
@@ -160,20 +153,17 @@ InterfaceTable MakeInterface() {
          },
          "Opens the named file and closes it again; a file error reaches the caller."},
     };
-    const EventArgInfo keyCode{"KeyCode", ValueType::Integer};
-    const EventArgInfo shift{"Shift", ValueType::Integer};
-    const EventArgInfo button{"Button", ValueType::Integer};
-    const EventArgInfo x{"x", ValueType::Single};
-    const EventArgInfo y{"y", ValueType::Single};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
     t.events = {
-        {kDblClick, "DblClick", {}},
-        {kClick, "Click", {}},
-        {kKeyDown, "KeyDown", {keyCode, shift}},
-        {kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
-        {kKeyUp, "KeyUp", {keyCode, shift}},
-        {kMouseDown, "MouseDown", {button, shift, x, y}},
-        {kMouseMove, "MouseMove", {button, shift, x, y}},
-        {kMouseUp, "MouseUp", {button, shift, x, y}},
+        {Number(NuvelScreen::Event::DblClick), "DblClick", {}},
+        {Number(NuvelScreen::Event::Click), "Click", {}},
+        {Number(NuvelScreen::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelScreen::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelScreen::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelScreen::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelScreen::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelScreen::Event::MouseUp), "MouseUp", mouse},
     };
     t.resources = &Nuvset1Resources();
     t.create = [](Host& host) -> std::unique_ptr<Control> {
@@ -269,36 +259,36 @@ void NuvelScreen::Paint() {
 }
 
 void NuvelScreen::Click() {
-    host_.RaiseEvent(kClick, {});
+    host_.RaiseEvent(Number(NuvelScreen::Event::Click), {});
 }
 
 void NuvelScreen::DblClick() {
-    host_.RaiseEvent(kDblClick, {});
+    host_.RaiseEvent(Number(NuvelScreen::Event::DblClick), {});
 }
 
 void NuvelScreen::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(kKeyDown, keyCode, shift);
+    RaiseKeyEvent(Number(NuvelScreen::Event::KeyDown), keyCode, shift);
 }
 
 void NuvelScreen::KeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPress, args);
+    host_.RaiseEvent(Number(NuvelScreen::Event::KeyPress), args);
 }
 
 void NuvelScreen::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(kKeyUp, keyCode, shift);
+    RaiseKeyEvent(Number(NuvelScreen::Event::KeyUp), keyCode, shift);
 }
 
 void NuvelScreen::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseDown, button, shift, x, y);
+    RaiseMouseEvent(Number(NuvelScreen::Event::MouseDown), button, shift, x, y);
 }
 
 void NuvelScreen::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseMove, button, shift, x, y);
+    RaiseMouseEvent(Number(NuvelScreen::Event::MouseMove), button, shift, x, y);
 }
 
 void NuvelScreen::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(kMouseUp, button, shift, x, y);
+    RaiseMouseEvent(Number(NuvelScreen::Event::MouseUp), button, shift, x, y);
 }
 
 void NuvelScreen::RaiseKeyEvent(int number, std::int16_t keyCode, std::int16_t shift) {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -19,12 +21,28 @@ enum NKScreenTypes : std::int32_t {
     NKBlueScreen = 2,
     NKCustomScreen = 3,
 };
+inline constexpr EnumMember kScreenTypesMembers[] = {
+    {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
+inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
 // The interface of NuvelScreen (library nuvset1, type library Nuvelkit3).
 const InterfaceTable& NuvelScreenInterface();
 
 class NuvelScreen : public Control {
 public:
+    // The events of the class's event interface, by number: double click and click come
+    // first, in that order.
+    enum class Event : int {
+        DblClick = 1,
+        Click = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+    };
+
     explicit NuvelScreen(Host& host);
     const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
 

@@ -8,19 +8,6 @@ namespace nk {
 
 namespace {
 
-// Event numbers of the NuvelSphere event interface.
-constexpr int kClickEvent = 1;
-constexpr int kDblClickEvent = 2;
-constexpr int kKeyDownEvent = 3;
-constexpr int kKeyPressEvent = 4;
-constexpr int kKeyUpEvent = 5;
-constexpr int kMouseDownEvent = 6;
-constexpr int kMouseMoveEvent = 7;
-constexpr int kMouseUpEvent = 8;
-
-constexpr std::int16_t kSpaceKey = 32;
-constexpr std::int16_t kEnterKey = 13;
-
 // Built-in bitmaps.
 constexpr int kFaceBase = 300;
 constexpr int kPressedFaceBase = 400;
@@ -311,50 +298,50 @@ void NuvelSphere::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
     Pressed = true;
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Redraw();
-    RaiseMouse(kMouseDownEvent, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
 }
 
 // Every move restarts the roll-over at its "over" phase; only the absence of moves ends it.
 void NuvelSphere::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     HoverPhase = 2;
     HoverStep();
-    RaiseMouse(kMouseMoveEvent, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
 }
 
 void NuvelSphere::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     Pressed = false;
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Redraw();
-    RaiseMouse(kMouseUpEvent, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
 }
 
 void NuvelSphere::Click() {
     Redraw();
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 // An access key clicks the sphere without a repaint.
 void NuvelSphere::AccessKeyPress(std::int16_t) {
-    host_.RaiseEvent(kClickEvent, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelSphere::DblClick() {
-    host_.RaiseEvent(kDblClickEvent, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 // The key events are raised first; the Space/Enter test sees a key code the container's
 // handler may have changed.
 void NuvelSphere::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(kKeyDownEvent, keyCode, shift);
+    RaiseKey(Number(Event::KeyDown), keyCode, shift);
 }
 
 void NuvelSphere::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(kKeyUpEvent, keyCode, shift);
+    RaiseKey(Number(Event::KeyUp), keyCode, shift);
 }
 
 void NuvelSphere::KeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPressEvent, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
 }
 
 void NuvelSphere::EnterFocus() {
@@ -415,7 +402,7 @@ void NuvelSphere::RaiseKey(int number, std::int16_t keyCode, std::int16_t shift)
     const EventArg args[] = {&keyCode, &shift};
     host_.RaiseEvent(number, args);
     if (!IsKeyThatPresses(keyCode)) return;
-    if (number == kKeyDownEvent) {
+    if (number == Number(Event::KeyDown)) {
         Pressed = true;
         SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
         Redraw();
@@ -423,7 +410,7 @@ void NuvelSphere::RaiseKey(int number, std::int16_t keyCode, std::int16_t shift)
         Pressed = false;
         SoundStep(host_, UseSound, SoundMethod, GettingReleased);
         Redraw();
-        host_.RaiseEvent(kClickEvent, {});
+        host_.RaiseEvent(Number(Event::Click), {});
     }
 }
 

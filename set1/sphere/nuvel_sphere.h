@@ -7,6 +7,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -31,8 +33,18 @@ enum NvlSphereTypeEnum : std::int32_t {
     NvlSphereBlue = 9,
     nvlSphereCustom = 10,
 };
+inline constexpr EnumMember kSphereTypeMembers[] = {
+    {"NvlSphereRings", 0},   {"NvlSphereGasGiant1", 1}, {"NvlSphereGasGiant2", 2},
+    {"NvlSphereRainbow", 3}, {"NvlSphereRainFlux", 4},  {"NvlSpherePixelix", 5},
+    {"NvlSphereVortex", 6},  {"NvlSphereCables", 7},    {"NvlSphereClouds", 8},
+    {"NvlSphereBlue", 9},    {"nvlSphereCustom", 10}};
+inline constexpr EnumInfo kSphereTypeEnum = {"NvlSphereTypeEnum", kSphereTypeMembers};
 
 enum NvlSphrContentTypeEnum : std::int32_t { NvlCntNone = 0, NvlCntIcon = 1, NvlCntLetter = 2 };
+inline constexpr EnumMember kSphereContentTypeMembers[] = {
+    {"NvlCntNone", 0}, {"NvlCntIcon", 1}, {"NvlCntLetter", 2}};
+inline constexpr EnumInfo kSphereContentTypeEnum = {"NvlSphrContentTypeEnum",
+                                                    kSphereContentTypeMembers};
 
 enum NvlSphrIconSize : std::int32_t {
     NvlSphrIconUnknown = 0,
@@ -40,9 +52,25 @@ enum NvlSphrIconSize : std::int32_t {
     NvlSphrIcon24 = 2,
     NvlSphrIcon16 = 3,
 };
+inline constexpr EnumMember kSphereIconSizeMembers[] = {
+    {"NvlSphrIconUnknown", 0}, {"NvlSphrIcon32", 1}, {"NvlSphrIcon24", 2}, {"NvlSphrIcon16", 3}};
+inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconSizeMembers};
 
 class NuvelSphere final : public Control {
 public:
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
+        PlaySound = 9,
+    };
+
     explicit NuvelSphere(Host& host);
     const InterfaceTable& Interface() const override;
 

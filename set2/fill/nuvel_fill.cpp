@@ -276,28 +276,28 @@ void NuvelFill::Paint() {
 // ---- Events of the surface (the caps and whatever lies outside Picture1) -------------
 
 void NuvelFill::Click() {
-    host_.RaiseEvent(kClick, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 void NuvelFill::DblClick() {
-    host_.RaiseEvent(kDblClick, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(kKeyDown, keyCode, shift);
+    RaiseKey(Number(Event::KeyDown), keyCode, shift);
 }
 void NuvelFill::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(kKeyUp, keyCode, shift);
+    RaiseKey(Number(Event::KeyUp), keyCode, shift);
 }
 void NuvelFill::KeyPress(std::int16_t keyAscii) {
     RaiseKeyPress(keyAscii);
 }
 void NuvelFill::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseDown, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
 }
 void NuvelFill::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseMove, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
 }
 void NuvelFill::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseUp, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
 }
 
 // ---- Events of Picture1, with Picture1's own coordinates --------------------------------
@@ -306,31 +306,31 @@ void NuvelFill::ChildPaint(ChildRef child) {
     if (IsPicture1(child)) DrawFill();
 }
 void NuvelFill::ChildClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(kClick, {});
+    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::Click), {});
 }
 void NuvelFill::ChildDblClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(kDblClick, {});
+    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(kKeyDown, keyCode, shift);
+    if (IsPicture1(child)) RaiseKey(Number(Event::KeyDown), keyCode, shift);
 }
 void NuvelFill::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(kKeyUp, keyCode, shift);
+    if (IsPicture1(child)) RaiseKey(Number(Event::KeyUp), keyCode, shift);
 }
 void NuvelFill::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
     if (IsPicture1(child)) RaiseKeyPress(keyAscii);
 }
 void NuvelFill::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(kMouseDown, button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
 }
 void NuvelFill::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(kMouseMove, button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
 }
 void NuvelFill::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                              float y) {
-    if (IsPicture1(child)) RaiseMouse(kMouseUp, button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
 }
 
 // The handler may change the arguments; the bar has no use for what it changes them to.
@@ -341,7 +341,7 @@ void NuvelFill::RaiseKey(int event, std::int16_t keyCode, std::int16_t shift) {
 
 void NuvelFill::RaiseKeyPress(std::int16_t keyAscii) {
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPress, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
 }
 
 void NuvelFill::RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y) {

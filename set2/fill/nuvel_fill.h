@@ -5,6 +5,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -26,25 +28,35 @@ enum NKNuvelFillType : std::int32_t {
     NKRainbow2Fill = 7,
     NKCustomPicture = 8,
 };
+inline constexpr EnumMember kFillTypeMembers[] = {
+    {"NKGreenFill", 0},   {"NKYellowFill", 1},   {"NKPurpleFill", 2},
+    {"NKRedFill", 3},     {"NKCyanFill", 4},     {"NKBlueFill", 5},
+    {"NKRainbowFill", 6}, {"NKRainbow2Fill", 7}, {"NKCustomPicture", 8}};
+inline constexpr EnumInfo kFillTypeEnum = {"NKNuvelFillType", kFillTypeMembers};
 
 enum NKOrientation : std::int32_t { NKHorizontal = 0, NKVertical = 1 };
+inline constexpr EnumMember kOrientationMembers[] = {{"NKHorizontal", 0}, {"NKVertical", 1}};
+inline constexpr EnumInfo kOrientationEnum = {"NKOrientation", kOrientationMembers};
 
 // Where the text goes. Its first member is called `None` in the type library; the
 // name is taken by the border style enumeration there, so it reads `NoCaption` here.
 enum NKFillCaptionStyle : std::int32_t { NoCaption = 0, CaptionInFront = 1, CaptionInback = 2 };
+inline constexpr EnumMember kFillCaptionStyleMembers[] = {
+    {"None", 0}, {"CaptionInFront", 1}, {"CaptionInback", 2}};
+inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCaptionStyleMembers};
 
 class NuvelFill final : public Control {
 public:
-    // The events of `__NuvelFill`, by number.
-    enum Event : int {
-        kClick = 1,
-        kDblClick = 2,
-        kKeyDown = 3,
-        kKeyPress = 4,
-        kKeyUp = 5,
-        kMouseDown = 6,
-        kMouseMove = 7,
-        kMouseUp = 8,
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        Click = 1,
+        DblClick = 2,
+        KeyDown = 3,
+        KeyPress = 4,
+        KeyUp = 5,
+        MouseDown = 6,
+        MouseMove = 7,
+        MouseUp = 8,
     };
 
     explicit NuvelFill(Host& host);

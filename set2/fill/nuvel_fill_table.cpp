@@ -1,5 +1,6 @@
 // NuvelFill's interface: `_NuvelFill` in its order, the events of `__NuvelFill`, the
 // child picture box Picture1 and the design-time settings.
+#include "framework/pic_styles.h"
 #include "resources/resource_tables.h"
 #include "set2/fill/nuvel_fill.h"
 
@@ -33,93 +34,119 @@ template <typename Setter> void WithPicture(const Variant& v, Setter set) {
 std::vector<PropertyInfo> Properties() {
     using enum MemberKind;
     return {
-        {"BackColor", ValueType::Color, Surface,
-         [](Control& c) { return ColorValue(Self(c).BackColor()); },
-         [](Control& c, const Variant& v) {
-             WithColor(v, [&](OleColor x) { Self(c).SetBackColor(x); });
-         }},
-        {"ForeColor", ValueType::Color, Surface,
-         [](Control& c) { return ColorValue(Self(c).ForeColor()); },
-         [](Control& c, const Variant& v) {
-             WithColor(v, [&](OleColor x) { Self(c).SetForeColor(x); });
-         }},
-        {"Caption", ValueType::String, Own,
-         [](Control& c) { return Variant::String(Self(c).Caption()); },
-         [](Control& c, const Variant& v) {
-             if (auto t = v.ToText()) Self(c).SetCaption(*t);
-         }},
-        {"CaptionStyle", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).CaptionStyle()); },
-         [](Control& c, const Variant& v) {
-             WithLong(v, [&](std::int32_t x) { Self(c).SetCaptionStyle(x); });
-         }},
-        {"BorderStyle", ValueType::Long, Surface,
-         [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
-         [](Control& c, const Variant& v) {
-             WithLong(v, [&](std::int32_t x) { Self(c).SetBorderStyle(x); });
-         }},
-        {"Font", ValueType::Font, Surface,
-         [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-         [](Control& c, const Variant& v) {
-             if (auto f = v.ToFont()) Self(c).SetFont(*f);
-         }},
-        {"Enabled", ValueType::Boolean, Surface,
-         [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-         [](Control& c, const Variant& v) {
-             if (auto b = v.ToBoolean()) Self(c).SetEnabled(*b);
-         }},
-        {"MouseIcon", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetMouseIcon(p); });
-         }},
-        {"MousePointer", ValueType::Integer, Own,
-         [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-         [](Control& c, const Variant& v) {
-             WithInteger(v, [&](std::int16_t x) { Self(c).SetMousePointer(x); });
-         }},
-        {"NuvelFill", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).GetNuvelFill()); },
-         [](Control& c, const Variant& v) {
-             WithLong(v, [&](std::int32_t x) { Self(c).SetNuvelFill(x); });
-         }},
-        {"PictureBack", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).PictureBack()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureBack(p); });
-         }},
-        {"PictureDisabled", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureDisabled(p); });
-         }},
-        {"PictureFill", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).PictureFill()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureFill(p); });
-         }},
-        {"PictureLeftEdge", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).PictureLeftEdge()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureLeftEdge(p); });
-         }},
-        {"PictureRightEdge", ValueType::Picture, Own,
-         [](Control& c) { return Variant::OfPicture(Self(c).PictureRightEdge()); },
-         [](Control& c, const Variant& v) {
-             WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureRightEdge(p); });
-         }},
-        {"FillOrientation", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).FillOrientation()); },
-         [](Control& c, const Variant& v) {
-             WithLong(v, [&](std::int32_t x) { Self(c).SetFillOrientation(x); });
-         }},
-        {"Value", ValueType::Variant, Own, [](Control& c) { return Self(c).Value(); },
-         [](Control& c, const Variant& v) { Self(c).SetValue(v); }},
-        {"PictureMode", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-         [](Control& c, const Variant& v) {
-             WithLong(v, [&](std::int32_t x) { Self(c).SetPictureMode(x); });
-         }},
+        PropertyInfo{"BackColor", ValueType::Color, Surface,
+                     [](Control& c) { return ColorValue(Self(c).BackColor()); },
+                     [](Control& c, const Variant& v) {
+                         WithColor(v, [&](OleColor x) { Self(c).SetBackColor(x); });
+                     }}
+            .Saved(Variant::Double(0x000000)),
+        PropertyInfo{"ForeColor", ValueType::Color, Surface,
+                     [](Control& c) { return ColorValue(Self(c).ForeColor()); },
+                     [](Control& c, const Variant& v) {
+                         WithColor(v, [&](OleColor x) { Self(c).SetForeColor(x); });
+                     }}
+            .Saved(Variant::Double(0xFFFFFF)),
+        PropertyInfo{"Caption", ValueType::String, Own,
+                     [](Control& c) { return Variant::String(Self(c).Caption()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto t = v.ToText()) Self(c).SetCaption(*t);
+                     }}
+            .Saved(Variant::String("")),
+        PropertyInfo{"CaptionStyle", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).CaptionStyle()); },
+                     [](Control& c, const Variant& v) {
+                         WithLong(v, [&](std::int32_t x) { Self(c).SetCaptionStyle(x); });
+                     }}
+            .Takes(kFillCaptionStyleEnum)
+            .Saved(Variant::Long(NoCaption)),
+        PropertyInfo{"BorderStyle", ValueType::Long, Surface,
+                     [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
+                     [](Control& c, const Variant& v) {
+                         WithLong(v, [&](std::int32_t x) { Self(c).SetBorderStyle(x); });
+                     }}
+            .Takes(kFillBorderStyleEnum)
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"Font", ValueType::Font, Surface,
+                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto f = v.ToFont()) Self(c).SetFont(*f);
+                     }}
+            .Saved(std::nullopt),
+        PropertyInfo{"Enabled", ValueType::Boolean, Surface,
+                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto b = v.ToBoolean()) Self(c).SetEnabled(*b);
+                     }}
+            .Saved(Variant::Boolean(kTrue)),
+        PropertyInfo{"MouseIcon", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetMouseIcon(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"MousePointer", ValueType::Integer, Own,
+                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
+                     [](Control& c, const Variant& v) {
+                         WithInteger(v, [&](std::int16_t x) { Self(c).SetMousePointer(x); });
+                     }}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"NuvelFill", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).GetNuvelFill()); },
+                     [](Control& c, const Variant& v) {
+                         WithLong(v, [&](std::int32_t x) { Self(c).SetNuvelFill(x); });
+                     }}
+            .Takes(kFillTypeEnum)
+            .Saved(Variant::Long(NKGreenFill)),
+        PropertyInfo{"PictureBack", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).PictureBack()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureBack(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"PictureDisabled", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v,
+                                     [&](const nk::Picture& p) { Self(c).SetPictureDisabled(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"PictureFill", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).PictureFill()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureFill(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"PictureLeftEdge", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).PictureLeftEdge()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v,
+                                     [&](const nk::Picture& p) { Self(c).SetPictureLeftEdge(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"PictureRightEdge", ValueType::Picture, Own,
+                     [](Control& c) { return Variant::OfPicture(Self(c).PictureRightEdge()); },
+                     [](Control& c, const Variant& v) {
+                         WithPicture(v,
+                                     [&](const nk::Picture& p) { Self(c).SetPictureRightEdge(p); });
+                     }}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{"FillOrientation", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).FillOrientation()); },
+                     [](Control& c, const Variant& v) {
+                         WithLong(v, [&](std::int32_t x) { Self(c).SetFillOrientation(x); });
+                     }}
+            .Takes(kOrientationEnum)
+            .Saved(Variant::Long(NKHorizontal)),
+        PropertyInfo{"Value", ValueType::Variant, Own, [](Control& c) { return Self(c).Value(); },
+                     [](Control& c, const Variant& v) { Self(c).SetValue(v); }}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"PictureMode", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
+                     [](Control& c, const Variant& v) {
+                         WithLong(v, [&](std::int32_t x) { Self(c).SetPictureMode(x); });
+                     }}
+            .Takes(kPicStyles2Enum)
+            .Saved(Variant::Long(DefaultStyle)),
     };
 }
 
@@ -135,21 +162,17 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> key = {{"KeyCode", ValueType::Integer},
-                                           {"Shift", ValueType::Integer}};
-    const std::vector<EventArgInfo> mouse = {{"Button", ValueType::Integer},
-                                             {"Shift", ValueType::Integer},
-                                             {"X", ValueType::Single},
-                                             {"Y", ValueType::Single}};
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs();
     return {
-        {NuvelFill::kClick, "Click", {}},
-        {NuvelFill::kDblClick, "DblClick", {}},
-        {NuvelFill::kKeyDown, "KeyDown", key},
-        {NuvelFill::kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
-        {NuvelFill::kKeyUp, "KeyUp", key},
-        {NuvelFill::kMouseDown, "MouseDown", mouse},
-        {NuvelFill::kMouseMove, "MouseMove", mouse},
-        {NuvelFill::kMouseUp, "MouseUp", mouse},
+        {Number(NuvelFill::Event::Click), "Click", {}},
+        {Number(NuvelFill::Event::DblClick), "DblClick", {}},
+        {Number(NuvelFill::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelFill::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelFill::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelFill::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelFill::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelFill::Event::MouseUp), "MouseUp", mouse},
     };
 }
 

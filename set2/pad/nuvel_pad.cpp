@@ -226,19 +226,19 @@ void NuvelPad::Step(std::int16_t direction) {
     switch (direction) {
     case kLeft:
         xValue_ = xValue_ - 1.0f;
-        host_.RaiseEvent(kGoLeft, {});
+        host_.RaiseEvent(Number(Event::GoLeft), {});
         break;
     case kRight:
         xValue_ = xValue_ + 1.0f;
-        host_.RaiseEvent(kGoRight, {});
+        host_.RaiseEvent(Number(Event::GoRight), {});
         break;
     case kUp:
         yValue_ = yValue_ - 1.0f;
-        host_.RaiseEvent(kGoUp, {});
+        host_.RaiseEvent(Number(Event::GoUp), {});
         break;
     case kDown:
         yValue_ = yValue_ + 1.0f;
-        host_.RaiseEvent(kGoDown, {});
+        host_.RaiseEvent(Number(Event::GoDown), {});
         break;
     default:
         break;
@@ -246,7 +246,7 @@ void NuvelPad::Step(std::int16_t direction) {
 }
 
 void NuvelPad::RaiseXYRefresh() {
-    host_.RaiseEvent(kXYRefresh, {});
+    host_.RaiseEvent(Number(Event::XYRefresh), {});
 }
 
 void NuvelPad::ApplyToolTips() {

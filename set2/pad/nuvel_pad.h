@@ -7,6 +7,8 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/enumerations.h"
+#include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 
@@ -21,24 +23,27 @@ enum NuvlDirPadNuvels : std::int32_t {
     NuvlAquaishDir = 1,
     NuvlElectronicDir = 2,
 };
+inline constexpr EnumMember kPadNuvelsMembers[] = {
+    {"NuvlMilitaryDir", 0}, {"NuvlAquaishDir", 1}, {"NuvlElectronicDir", 2}};
+inline constexpr EnumInfo kPadNuvelsEnum = {"NuvlDirPadNuvels", kPadNuvelsMembers};
 
 class NuvelPad final : public Control {
 public:
-    // The events of `__NuvelPad`, by number.
-    enum Event : int {
-        kMouseMove = 1,
-        kMouseUp = 2,
-        kMouseDown = 3,
-        kKeyDown = 4,
-        kKeyPress = 5,
-        kKeyUp = 6,
-        kDblClick = 7,
-        kClick = 8,
-        kGoLeft = 9,
-        kGoRight = 10,
-        kGoUp = 11,
-        kGoDown = 12,
-        kXYRefresh = 13,
+    // The events of the class's event interface, by number.
+    enum class Event : int {
+        MouseMove = 1,
+        MouseUp = 2,
+        MouseDown = 3,
+        KeyDown = 4,
+        KeyPress = 5,
+        KeyUp = 6,
+        DblClick = 7,
+        Click = 8,
+        GoLeft = 9,
+        GoRight = 10,
+        GoUp = 11,
+        GoDown = 12,
+        XYRefresh = 13,
     };
 
     // The held direction; zone Image1(i) holds direction i + 1.

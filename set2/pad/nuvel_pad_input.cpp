@@ -82,23 +82,23 @@ void NuvelPad::ChildMouseUp(ChildRef child, std::int16_t, std::int16_t, float, f
 
 // Outside the hot zones the pad only passes its mouse and click events on.
 void NuvelPad::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseDown, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
 }
 
 void NuvelPad::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseMove, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
 }
 
 void NuvelPad::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(kMouseUp, button, shift, x, y);
+    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
 }
 
 void NuvelPad::Click() {
-    host_.RaiseEvent(kClick, {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelPad::DblClick() {
-    host_.RaiseEvent(kDblClick, {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 // A direction key holds its direction and steps, on every key-down including repeats,
@@ -110,7 +110,7 @@ void NuvelPad::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     }
     RaiseXYRefresh();
     Redraw();
-    RaiseKey(kKeyDown, keyCode, shift);
+    RaiseKey(Number(Event::KeyDown), keyCode, shift);
 }
 
 // A typed direction letter steps once more, without holding anything.
@@ -119,7 +119,7 @@ void NuvelPad::KeyPress(std::int16_t keyAscii) {
     RaiseXYRefresh();
     Redraw();
     const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(kKeyPress, args);
+    host_.RaiseEvent(Number(Event::KeyPress), args);
 }
 
 // Any key going up lets go of the held direction.
@@ -127,7 +127,7 @@ void NuvelPad::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     activeDirection_ = kNoDirection;
     RaiseXYRefresh();
     Redraw();
-    RaiseKey(kKeyUp, keyCode, shift);
+    RaiseKey(Number(Event::KeyUp), keyCode, shift);
 }
 
 // An access key steps once; nothing is held and nothing repainted.

@@ -1,5 +1,6 @@
 // NuvelPad's interface: `_NuvelPad` in its order with its help strings, the events of
 // `__NuvelPad`, the hot zones Image1(0) to Image1(3) and the design-time settings.
+#include "framework/pic_styles.h"
 #include "resources/resource_tables.h"
 #include "set2/pad/nuvel_pad.h"
 
@@ -32,79 +33,106 @@ void SetBoolean(Control& c, const Variant& v, void (NuvelPad::*set)(VBool)) {
 std::vector<PropertyInfo> Properties() {
     using enum MemberKind;
     return {
-        {"LeftToolTip", ValueType::String, Own,
-         [](Control& c) { return Variant::String(Self(c).LeftToolTip()); },
-         [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetLeftToolTip); }},
-        {"RightToolTip", ValueType::String, Own,
-         [](Control& c) { return Variant::String(Self(c).RightToolTip()); },
-         [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetRightToolTip); }},
-        {"UpToolTip", ValueType::String, Own,
-         [](Control& c) { return Variant::String(Self(c).UpToolTip()); },
-         [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetUpToolTip); }},
-        {"DownToolTip", ValueType::String, Own,
-         [](Control& c) { return Variant::String(Self(c).DownToolTip()); },
-         [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetDownToolTip); }},
-        {"BorderStyle", ValueType::Long, Surface,
-         [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
-         [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetBorderStyle); },
-         "Returns/sets the border style for an object."},
-        {"MouseIcon", ValueType::Picture, Surface,
-         [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-         [](Control& c, const Variant& v) {
-             if (auto p = v.ToPicture()) Self(c).SetMouseIcon(*p);
-         },
-         "Sets a custom mouse icon."},
-        {"MousePointer", ValueType::Integer, Surface,
-         [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-         [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetMousePointer); },
-         "Returns/sets the type of mouse pointer displayed when over part of an object."},
-        {"PictureMode", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-         [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetPictureMode); },
-         "Returns/sets the behavior of the pictures."},
-        {"ForeColor", ValueType::Color, Own,
-         [](Control& c) { return Variant::Double(Self(c).ForeColor()); },
-         [](Control& c, const Variant& v) {
-             if (auto color = v.ToColor()) Self(c).SetForeColor(*color);
-         },
-         "Returns/sets the foreground color used to display text and graphics in an object."},
-        {"Font", ValueType::Font, Surface,
-         [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
-         [](Control& c, const Variant& v) {
-             if (auto f = v.ToFont()) Self(c).SetFont(*f);
-         },
-         "Returns a Font object."},
-        {"Enabled", ValueType::Boolean, Surface,
-         [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
-         [](Control& c, const Variant& v) { SetBoolean(c, v, &NuvelPad::SetEnabled); },
-         "Returns/sets a value that determines whether an object can respond to "
-         "user-generated events."},
-        {"NuvelStyle", ValueType::Long, Own,
-         [](Control& c) { return Variant::Long(Self(c).NuvelStyle()); },
-         [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetNuvelStyle); },
-         "Returns/sets the style apearance of the control."},
-        {"StatusLight1", ValueType::Integer, Own,
-         [](Control& c) { return Variant::Integer(Self(c).StatusLight1()); },
-         [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight1); },
-         "Returns/sets the first status light"},
-        {"StatusLight2", ValueType::Integer, Own,
-         [](Control& c) { return Variant::Integer(Self(c).StatusLight2()); },
-         [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight2); },
-         "Returns/sets the second status light"},
-        {"XValue", ValueType::Single, Own,
-         [](Control& c) { return Variant::Single(Self(c).XValue()); },
-         [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetXValue); },
-         "returns/sets the X value in the cartesian plane."},
-        {"YValue", ValueType::Single, Own,
-         [](Control& c) { return Variant::Single(Self(c).YValue()); },
-         [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetYValue); },
-         "Returns/sets the Y value in the cartesian plane."},
-        {"UseDirectionShortKeys", ValueType::Boolean, Own,
-         [](Control& c) { return Variant::Boolean(Self(c).UseDirectionShortKeys()); },
-         [](Control& c, const Variant& v) {
-             SetBoolean(c, v, &NuvelPad::SetUseDirectionShortKeys);
-         },
-         "Makes the control use the u, d, l, r shortcut keys for easy access."},
+        PropertyInfo{
+            "LeftToolTip", ValueType::String, Own,
+            [](Control& c) { return Variant::String(Self(c).LeftToolTip()); },
+            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetLeftToolTip); }}
+            .Saved(Variant::String("Left")),
+        PropertyInfo{
+            "RightToolTip", ValueType::String, Own,
+            [](Control& c) { return Variant::String(Self(c).RightToolTip()); },
+            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetRightToolTip); }}
+            .Saved(Variant::String("Right")),
+        PropertyInfo{"UpToolTip", ValueType::String, Own,
+                     [](Control& c) { return Variant::String(Self(c).UpToolTip()); },
+                     [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetUpToolTip); }}
+            .Saved(Variant::String("Up")),
+        PropertyInfo{
+            "DownToolTip", ValueType::String, Own,
+            [](Control& c) { return Variant::String(Self(c).DownToolTip()); },
+            [](Control& c, const Variant& v) { SetString(c, v, &NuvelPad::SetDownToolTip); }}
+            .Saved(Variant::String("Down")),
+        PropertyInfo{"BorderStyle", ValueType::Long, Surface,
+                     [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
+                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetBorderStyle); },
+                     "Returns/sets the border style for an object."}
+            .Takes(kFillBorderStyleEnum)
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"MouseIcon", ValueType::Picture, Surface,
+                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto p = v.ToPicture()) Self(c).SetMouseIcon(*p);
+                     },
+                     "Sets a custom mouse icon."}
+            .Saved(Variant::OfPicture(nullptr)),
+        PropertyInfo{
+            "MousePointer", ValueType::Integer, Surface,
+            [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
+            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetMousePointer); },
+            "Returns/sets the type of mouse pointer displayed when over part of an object."}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"PictureMode", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
+                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetPictureMode); },
+                     "Returns/sets the behavior of the pictures."}
+            .Takes(kPicStyles2Enum)
+            .Saved(Variant::Long(DefaultStyle)),
+        PropertyInfo{
+            "ForeColor", ValueType::Color, Own,
+            [](Control& c) { return Variant::Double(Self(c).ForeColor()); },
+            [](Control& c, const Variant& v) {
+                if (auto color = v.ToColor()) Self(c).SetForeColor(*color);
+            },
+            "Returns/sets the foreground color used to display text and graphics in an object."}
+            .Saved(Variant::Double(0)),
+        PropertyInfo{"Font", ValueType::Font, Surface,
+                     [](Control& c) { return Variant::OfFont(Self(c).GetFont()); },
+                     [](Control& c, const Variant& v) {
+                         if (auto f = v.ToFont()) Self(c).SetFont(*f);
+                     },
+                     "Returns a Font object."}
+            .Saved(std::nullopt),
+        PropertyInfo{"Enabled", ValueType::Boolean, Surface,
+                     [](Control& c) { return Variant::Boolean(Self(c).Enabled()); },
+                     [](Control& c, const Variant& v) { SetBoolean(c, v, &NuvelPad::SetEnabled); },
+                     "Returns/sets a value that determines whether an object can respond to "
+                     "user-generated events."}
+            .Saved(Variant::Boolean(kTrue)),
+        PropertyInfo{"NuvelStyle", ValueType::Long, Own,
+                     [](Control& c) { return Variant::Long(Self(c).NuvelStyle()); },
+                     [](Control& c, const Variant& v) { SetLong(c, v, &NuvelPad::SetNuvelStyle); },
+                     "Returns/sets the style apearance of the control."}
+            .Takes(kPadNuvelsEnum)
+            .Saved(Variant::Long(NuvlMilitaryDir)),
+        PropertyInfo{
+            "StatusLight1", ValueType::Integer, Own,
+            [](Control& c) { return Variant::Integer(Self(c).StatusLight1()); },
+            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight1); },
+            "Returns/sets the first status light"}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{
+            "StatusLight2", ValueType::Integer, Own,
+            [](Control& c) { return Variant::Integer(Self(c).StatusLight2()); },
+            [](Control& c, const Variant& v) { SetInteger(c, v, &NuvelPad::SetStatusLight2); },
+            "Returns/sets the second status light"}
+            .Saved(Variant::Integer(0)),
+        PropertyInfo{"XValue", ValueType::Single, Own,
+                     [](Control& c) { return Variant::Single(Self(c).XValue()); },
+                     [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetXValue); },
+                     "returns/sets the X value in the cartesian plane."}
+            .Saved(Variant::Single(0)),
+        PropertyInfo{"YValue", ValueType::Single, Own,
+                     [](Control& c) { return Variant::Single(Self(c).YValue()); },
+                     [](Control& c, const Variant& v) { SetSingle(c, v, &NuvelPad::SetYValue); },
+                     "Returns/sets the Y value in the cartesian plane."}
+            .Saved(Variant::Single(0)),
+        PropertyInfo{"UseDirectionShortKeys", ValueType::Boolean, Own,
+                     [](Control& c) { return Variant::Boolean(Self(c).UseDirectionShortKeys()); },
+                     [](Control& c, const Variant& v) {
+                         SetBoolean(c, v, &NuvelPad::SetUseDirectionShortKeys);
+                     },
+                     "Makes the control use the u, d, l, r shortcut keys for easy access."}
+            .Saved(Variant::Boolean(kFalse)),
     };
 }
 
@@ -136,26 +164,25 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    const std::vector<EventArgInfo> mouse = {{"Button", ValueType::Integer},
-                                             {"Shift", ValueType::Integer},
-                                             {"X", ValueType::Single},
-                                             {"Y", ValueType::Single}};
-    const std::vector<EventArgInfo> key = {{"KeyCode", ValueType::Integer},
-                                           {"Shift", ValueType::Integer}};
+    const auto mouse = MouseArgs();
+    const auto key = KeyArgs();
     return {
-        {NuvelPad::kMouseMove, "MouseMove", mouse},
-        {NuvelPad::kMouseUp, "MouseUp", mouse},
-        {NuvelPad::kMouseDown, "MouseDown", mouse},
-        {NuvelPad::kKeyDown, "KeyDown", key},
-        {NuvelPad::kKeyPress, "KeyPress", {{"KeyAscii", ValueType::Integer}}},
-        {NuvelPad::kKeyUp, "KeyUp", key},
-        {NuvelPad::kDblClick, "DblClick", {}},
-        {NuvelPad::kClick, "Click", {}},
-        {NuvelPad::kGoLeft, "GoLeft", {}, "Occurs when the control goes leftward."},
-        {NuvelPad::kGoRight, "GoRight", {}, "Occurs when the control goes rightward."},
-        {NuvelPad::kGoUp, "GoUp", {}, "Returns/sets when the control goes upward."},
-        {NuvelPad::kGoDown, "GoDown", {}, "Occurs when the control goes downward."},
-        {NuvelPad::kXYRefresh,
+        {Number(NuvelPad::Event::MouseMove), "MouseMove", mouse},
+        {Number(NuvelPad::Event::MouseUp), "MouseUp", mouse},
+        {Number(NuvelPad::Event::MouseDown), "MouseDown", mouse},
+        {Number(NuvelPad::Event::KeyDown), "KeyDown", key},
+        {Number(NuvelPad::Event::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(NuvelPad::Event::KeyUp), "KeyUp", key},
+        {Number(NuvelPad::Event::DblClick), "DblClick", {}},
+        {Number(NuvelPad::Event::Click), "Click", {}},
+        {Number(NuvelPad::Event::GoLeft), "GoLeft", {}, "Occurs when the control goes leftward."},
+        {Number(NuvelPad::Event::GoRight),
+         "GoRight",
+         {},
+         "Occurs when the control goes rightward."},
+        {Number(NuvelPad::Event::GoUp), "GoUp", {}, "Returns/sets when the control goes upward."},
+        {Number(NuvelPad::Event::GoDown), "GoDown", {}, "Occurs when the control goes downward."},
+        {Number(NuvelPad::Event::XYRefresh),
          "XYRefresh",
          {},
          "Occurs when the X or Y values from the cartesian plane changes."},

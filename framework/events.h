@@ -1,0 +1,34 @@
+// The vocabulary of input events that every control shares: the key codes the controls
+// act on, the argument lists of the mouse and key events, and the number of an event
+// given by a control's own event enumeration.
+#pragma once
+
+#include "framework/interface_table.h"
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace nk {
+
+inline constexpr std::int16_t kEnterKey = 13;
+inline constexpr std::int16_t kSpaceKey = 32;
+
+// KeyDown and KeyUp: KeyCode, Shift.
+std::vector<EventArgInfo> KeyArgs();
+// KeyPress: KeyAscii.
+std::vector<EventArgInfo> KeyPressArgs();
+// MouseDown, MouseMove and MouseUp: Button, Shift and the position, under the names the
+// class's event interface gives them ("X" and "Y", or "x" and "y").
+std::vector<EventArgInfo> MouseArgs(std::string_view x = "X", std::string_view y = "Y");
+// PlaySound: the SoundType of the push buttons' sound step.
+std::vector<EventArgInfo> SoundArgs();
+
+// The number that identifies an event to RaiseEvent.
+template <typename E> constexpr int Number(E event) {
+    static_assert(std::is_enum_v<E>);
+    return static_cast<int>(event);
+}
+
+} // namespace nk
