@@ -49,8 +49,9 @@ void Properties(std::ostream& out, const ClassModel& c) {
             << (p.writable ? "" : " (read-only)") << (p.notifies ? "" : " (field)") << " | "
             << Code(Plain(CppType(p))) << " | " << Code(p.initial) << " |";
         if (bag)
-            out << " " << Code(p.bagKey) << " | " << Code(p.readDefault) << " | "
-                << Code(p.writeDefault) << " |";
+            out << " " << Code(p.bagKey)
+                << (p.readKey.empty() ? "" : " (read as " + Code(p.readKey) + ")") << " | "
+                << Code(p.readDefault) << " | " << Code(p.writeDefault) << " |";
         out << " " << Cell(p.help) << " |\n";
     }
     out << "\nEvery property `X` has `X()`, `SetX(value)` (unless read-only) and, unless it is "
@@ -75,12 +76,21 @@ void Methods(std::ostream& out, const ClassModel& c) {
     }
 }
 
+// " `soundType` carries `NKSoundType` values." for the arguments that carry enumerations.
+std::string ArgEnums(const EventModel& e) {
+    std::string out;
+    for (const EventArgModel& a : e.args)
+        if (!a.enumeration.empty())
+            out += " `" + CppParamName(a.name) + "` carries `" + a.enumeration + "` values.";
+    return out;
+}
+
 void Events(std::ostream& out, const ClassModel& c) {
     if (c.events.empty()) return;
     out << "\n### Events\n\n| Number | Event | Handler | Help |\n|---|---|---|---|\n";
     for (const EventModel& e : c.events)
         out << "| " << e.number << " | `" << e.name << "` | `On" << e.name << "("
-            << Cell(Plain(HandlerType(e))) << ")` | " << Cell(e.help) << " |\n";
+            << Cell(Plain(HandlerType(e))) << ")` | " << Cell(e.help) << ArgEnums(e) << " |\n";
 }
 
 void Enums(std::ostream& out, const ApiModel& model) {
@@ -89,7 +99,9 @@ void Enums(std::ostream& out, const ApiModel& model) {
     for (const EnumModel& e : model.enums) {
         out << "\n### `" << e.name << "`\n\n| Member | Value |\n|---|---|\n";
         for (const EnumModel::Member& m : e.members)
-            out << "| `" << e.name << "::" << m.name << "` | " << m.value << " |\n";
+            out << "| `" << e.name << "::" << CppIdentifier(m.name) << "`"
+                << (CppIdentifier(m.name) != m.name ? " (\"" + m.name + "\")" : "") << " | "
+                << m.value << " |\n";
     }
 }
 
