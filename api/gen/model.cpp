@@ -15,9 +15,11 @@ namespace nk::apigen {
 
 namespace {
 
-// A default as the reference prints it; "" for none (not a fixed value).
-std::string Default(const std::optional<Variant>& value) {
-    return value ? FormatVariant(*value) : std::string();
+// A default as the reference prints it, in the member's type; "" for none (not fixed).
+std::string Default(ValueType type, const std::optional<Variant>& value) {
+    if (!value) return {};
+    const auto converted = ConvertTo(type, *value);
+    return converted ? FormatValue(type, *converted) : FormatVariant(*value);
 }
 
 std::string Lower(std::string_view s) {
@@ -136,8 +138,8 @@ private:
             if (auto v = site->Get(p.name)) m.initial = FormatValue(p.type, *v);
         m.bagKey = std::string(p.bagKey);
         if (p.ReadKey() != p.bagKey) m.readKey = std::string(p.ReadKey());
-        m.readDefault = Default(p.readDefault);
-        m.writeDefault = Default(p.writeDefault);
+        m.readDefault = Default(p.type, p.readDefault);
+        m.writeDefault = Default(p.type, p.writeDefault);
         if (!Claim(c, m.getter)) return false;
         if (m.notifies && !Claim(c, "On" + m.name + "Changed")) return false;
         if (m.writable && !Claim(c, "Set" + m.name)) return false;
