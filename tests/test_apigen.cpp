@@ -60,7 +60,14 @@ TEST(ApiModel, RefusesTablesThatCppCannotExpress) {
         {"an enumeration on a text property",
          {Table("A",
                 {{"Shape", ValueType::String, MemberKind::Own, NoValue, NoSet, {}, &kShapeEnum}})},
-         "A.Shape: an enumeration property must be Integer or Long, not String"});
+         "A.Shape: an enumeration member must be Integer or Long, not String"});
+    constexpr static EnumMember kUnnamed[] = {{"1st", 0}};
+    constexpr static EnumInfo kUnnamedEnum{"Places", kUnnamed};
+    cases.push_back(
+        {"an enumeration member that gives no C++ name",
+         {Table("A",
+                {{"Place", ValueType::Long, MemberKind::Own, NoValue, NoSet, {}, &kUnnamedEnum}})},
+         "A.Place: the member \"1st\" of Places gives no C++ name of its own"});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<const InterfaceTable*> tables;

@@ -75,6 +75,8 @@ TEST(TypedApi, TypedMembersTraceAsTheTable) {
              c.SetCoolButton(true);
              c.SetForeColor(kButtonText);
              c.SetFontSize(12.5f);
+             c.SetPictureMode(NKPicStyles::RescaleToEdges);
+             EXPECT_EQ(c.PictureMode(), NKPicStyles::RescaleToEdges);
              EXPECT_EQ(c.ForeColor(), kButtonText); // a system colour keeps bit 31
              EXPECT_EQ(c.Caption(), "&Go");
          },
@@ -83,6 +85,7 @@ TEST(TypedApi, TypedMembersTraceAsTheTable) {
              c.Set("CoolButton", Bool(true));
              c.Set("ForeColor", Variant::Double(kButtonText));
              c.Set("FontSize", Variant::Single(12.5f));
+             c.Set("PictureMode", Variant::Long(1));
          }},
         {"NuvelHCommand",
          [](Form& f) {
@@ -103,18 +106,20 @@ TEST(TypedApi, TypedMembersTraceAsTheTable) {
              c.SetContentLetter("?");
              c.SetFocusColor(0x00FF00);
              c.SetUseOnTop(true);
+             c.SetSphereType(NvlSphereTypeEnum::NvlSphereRainbow);
          },
          [](FormControl& c) {
              c.Set("ContentLetter", Variant::String("?"));
              c.Set("FocusColor", Variant::Double(0x00FF00));
              c.Set("UseOnTop", Bool(true));
+             c.Set("SphereType", Variant::Long(3));
          }},
         {"NuvelCheck",
          [](Form& f) {
              auto c = f.Get<NuvelCheck>("Ctl");
              c.SetCaption("Allow");
-             c.SetValue(1);
-             EXPECT_EQ(c.Value(), 1);
+             c.SetValue(NKBiState::NKChecked);
+             EXPECT_EQ(c.Value(), NKBiState::NKChecked);
          },
          [](FormControl& c) {
              c.Set("Caption", Variant::String("Allow"));
@@ -136,11 +141,13 @@ TEST(TypedApi, TypedMembersTraceAsTheTable) {
              c.SetCaption("Busy");
              c.SetValue(Variant::Long(40));
              c.SetForeColor(0x0000FF);
+             c.SetBorderStyle(NKFillBorderStyle::FixedSingle);
          },
          [](FormControl& c) {
              c.Set("Caption", Variant::String("Busy"));
              c.Set("Value", Variant::Long(40));
              c.Set("ForeColor", Variant::Double(0x0000FF));
+             c.Set("BorderStyle", Variant::Long(1));
          }},
         {"NuvelPad",
          [](Form& f) {
@@ -196,12 +203,12 @@ TEST_F(TypedForm, MouseMoveHandlerThatMovesXOutsideEndsTheHover) {
 TEST_F(TypedForm, ValueChangesReachTheHandlerWhereClickDoesNot) {
     auto check = form_.Add<NuvelCheck>("Allow", 0, 0);
     auto button = form_.Add<NuvelCommand>("Go", 0, 60);
-    std::vector<std::int32_t> values;
+    std::vector<NKBiState> values;
     int clicks = 0;
     check.OnClick([&] { ++clicks; });
-    check.OnValueChanged([&](std::int32_t v) {
+    check.OnValueChanged([&](NKBiState v) {
         values.push_back(v);
-        button.SetEnabled(v != 0);
+        button.SetEnabled(v == NKBiState::NKChecked);
     });
     ControlSite& site = check.control().site();
     site.KeyDown(32, 0); // the space bar toggles on its release, with no Click
@@ -210,8 +217,9 @@ TEST_F(TypedForm, ValueChangesReachTheHandlerWhereClickDoesNot) {
     site.MouseDown(1, 0, 5, 5);
     site.MouseUp(1, 0, 5, 5);
     EXPECT_FALSE(button.Enabled());
-    check.SetValue(1);
-    EXPECT_EQ(values, (std::vector<std::int32_t>{1, 0, 1}));
+    check.SetValue(NKBiState::NKChecked);
+    using enum NKBiState;
+    EXPECT_EQ(values, (std::vector<NKBiState>{NKChecked, NKUnChecked, NKChecked}));
     EXPECT_EQ(clicks, 0);
     EXPECT_TRUE(button.Enabled());
 }

@@ -97,6 +97,14 @@ std::string HandlerType(const EventModel& e) {
     return "std::function<void(" + list + ")>";
 }
 
+std::string CppIdentifier(std::string_view name) {
+    std::string out;
+    for (char c : name)
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') out += c;
+    if (!out.empty() && std::isdigit(static_cast<unsigned char>(out[0]))) return {};
+    return out;
+}
+
 std::string Literal(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {

@@ -23,6 +23,9 @@ std::string ValueTag(ValueType type);
 std::string CppParamName(std::string_view name);
 // The handler type of an event: "std::function<void(std::int16_t& button, float& x)>".
 std::string HandlerType(const EventModel& e);
+// A name as a C++ identifier: the letters, digits and underscores of it ("Fixed Single" gives
+// "FixedSingle"); "" when nothing usable is left or it would start with a digit.
+std::string CppIdentifier(std::string_view name);
 // A C++ string literal of a text.
 std::string Literal(std::string_view text);
 

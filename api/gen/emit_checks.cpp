@@ -70,7 +70,7 @@ std::string Checks(const ApiModel& model) {
     for (const EnumModel& e : model.enums)
         for (const EnumModel::Member& m : e.members)
             out << "static_assert(static_cast<std::int32_t>(::nk::typed::" << e.name
-                << "::" << m.name << ") == " << m.value << ");\n";
+                << "::" << CppIdentifier(m.name) << ") == " << m.value << ");\n";
     for (const ClassModel& c : model.classes) {
         out << "\n// " << c.name << "\nstatic_assert(::nk::typed::" << c.name
             << "::kClassName == " << Literal(c.name) << ");\n";

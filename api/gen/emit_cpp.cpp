@@ -25,7 +25,7 @@ std::string EnumsHeader(const ApiModel& model) {
     for (const EnumModel& e : model.enums) {
         out << "\nenum class " << e.name << " : std::int32_t {\n";
         for (const EnumModel::Member& m : e.members)
-            out << "    " << m.name << " = " << m.value << ",\n";
+            out << "    " << CppIdentifier(m.name) << " = " << m.value << ",\n";
         out << "};\n";
     }
     out << "\n} // namespace typed\n} // namespace nk\n";

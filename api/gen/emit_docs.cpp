@@ -32,13 +32,22 @@ std::string Plain(std::string text) {
     return text;
 }
 
+// A value of an enumeration property with its member's name: "1 (RescaleToEdges)".
+std::string Named(const ApiModel& model, const PropertyModel& p, const std::string& value) {
+    const EnumModel* e = model.FindEnum(p.enumeration);
+    if (!e || value.empty()) return value;
+    for (const EnumModel::Member& m : e->members)
+        if (std::to_string(m.value) == value) return value + " (" + CppIdentifier(m.name) + ")";
+    return value;
+}
+
 bool HasPersistence(const ClassModel& c) {
     for (const PropertyModel& p : c.properties)
         if (!p.bagKey.empty() || !p.readDefault.empty() || !p.writeDefault.empty()) return true;
     return false;
 }
 
-void Properties(std::ostream& out, const ClassModel& c) {
+void Properties(std::ostream& out, const ApiModel& model, const ClassModel& c) {
     const bool bag = HasPersistence(c);
     out << "\n### Properties\n\n| Property | C++ type | Initial value |"
         << (bag ? " Bag key | Read default | Write default |" : "") << " Help |\n|---|---|---|"
@@ -47,10 +56,12 @@ void Properties(std::ostream& out, const ClassModel& c) {
         out << "| `" << p.name << "`"
             << (p.getter != p.name ? " (getter `" + p.getter + "()`)" : "")
             << (p.writable ? "" : " (read-only)") << (p.notifies ? "" : " (field)") << " | "
-            << Code(Plain(CppType(p))) << " | " << Code(p.initial) << " |";
+            << Code(Plain(CppType(p))) << " | " << Code(Named(model, p, p.initial)) << " |";
         if (bag)
-            out << " " << Code(p.bagKey) << " | " << Code(p.readDefault) << " | "
-                << Code(p.writeDefault) << " |";
+            out << " " << Code(p.bagKey)
+                << (p.readKey.empty() ? "" : " (read as " + Code(p.readKey) + ")") << " | "
+                << Code(Named(model, p, p.readDefault)) << " | "
+                << Code(Named(model, p, p.writeDefault)) << " |";
         out << " " << Cell(p.help) << " |\n";
     }
     out << "\nEvery property `X` has `X()`, `SetX(value)` (unless read-only) and, unless it is "
@@ -75,12 +86,21 @@ void Methods(std::ostream& out, const ClassModel& c) {
     }
 }
 
+// " `soundType` carries `NKSoundType` values." for the arguments that carry enumerations.
+std::string ArgEnums(const EventModel& e) {
+    std::string out;
+    for (const EventArgModel& a : e.args)
+        if (!a.enumeration.empty())
+            out += " `" + CppParamName(a.name) + "` carries `" + a.enumeration + "` values.";
+    return out;
+}
+
 void Events(std::ostream& out, const ClassModel& c) {
     if (c.events.empty()) return;
     out << "\n### Events\n\n| Number | Event | Handler | Help |\n|---|---|---|---|\n";
     for (const EventModel& e : c.events)
         out << "| " << e.number << " | `" << e.name << "` | `On" << e.name << "("
-            << Cell(Plain(HandlerType(e))) << ")` | " << Cell(e.help) << " |\n";
+            << Cell(Plain(HandlerType(e))) << ")` | " << Cell(e.help) << ArgEnums(e) << " |\n";
 }
 
 void Enums(std::ostream& out, const ApiModel& model) {
@@ -89,7 +109,9 @@ void Enums(std::ostream& out, const ApiModel& model) {
     for (const EnumModel& e : model.enums) {
         out << "\n### `" << e.name << "`\n\n| Member | Value |\n|---|---|\n";
         for (const EnumModel::Member& m : e.members)
-            out << "| `" << e.name << "::" << m.name << "` | " << m.value << " |\n";
+            out << "| `" << e.name << "::" << CppIdentifier(m.name) << "`"
+                << (CppIdentifier(m.name) != m.name ? " (\"" + m.name + "\")" : "") << " | "
+                << m.value << " |\n";
     }
 }
 
@@ -113,7 +135,7 @@ std::string Document(const ApiModel& model) {
         out << "\n## " << c.name << "\n\n`" << c.typeLibrary << "." << c.name << "` in "
             << c.library << ", " << c.designWidth << " x " << c.designHeight
             << " pixels when placed without a size.\n";
-        Properties(out, c);
+        Properties(out, model, c);
         Methods(out, c);
         Events(out, c);
     }

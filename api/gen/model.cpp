@@ -1,6 +1,8 @@
 // Builds the generator's model from the interface tables.
 #include "api/gen/model.h"
 
+#include "api/gen/cpp_names.h"
+
 #include "host/format.h"
 #include "host/headless_host.h"
 #include "host/script_parse.h"
@@ -13,25 +15,11 @@ namespace nk::apigen {
 
 namespace {
 
-// The persistence facts of a row, read only when the rows carry them, so that the generator
-// builds against tables with or without them.
-template <class T> std::string Fact(const T& value) {
-    if constexpr (std::is_same_v<T, Variant>)
-        return FormatVariant(value);
-    else if constexpr (std::is_convertible_v<T, std::string_view>)
-        return std::string(std::string_view(value));
-    else if constexpr (std::is_arithmetic_v<T>)
-        return FormatNumber(static_cast<double>(value));
-    else
-        return {};
-}
-
-template <class Row> void ReadPersistence(const Row& row, PropertyModel& p) {
-    if constexpr (requires { row.bagKey; }) p.bagKey = Fact(row.bagKey);
-    if constexpr (requires { row.readKey; })
-        if (p.bagKey.empty()) p.bagKey = Fact(row.readKey);
-    if constexpr (requires { row.readDefault; }) p.readDefault = Fact(row.readDefault);
-    if constexpr (requires { row.writeDefault; }) p.writeDefault = Fact(row.writeDefault);
+// A default as the reference prints it, in the member's type; "" for none (not fixed).
+std::string Default(ValueType type, const std::optional<Variant>& value) {
+    if (!value) return {};
+    const auto converted = ConvertTo(type, *value);
+    return converted ? FormatValue(type, *converted) : FormatVariant(*value);
 }
 
 std::string Lower(std::string_view s) {
@@ -60,25 +48,48 @@ public:
     }
 
     bool CollectEnums(std::span<const InterfaceTable* const> tables) {
-        for (const InterfaceTable* t : tables)
-            for (const PropertyInfo& p : t->properties) {
-                if (!p.enumeration) continue;
-                const std::string where = std::string(t->className) + "." + std::string(p.name);
-                if (const EnumModel* known = model_.FindEnum(p.enumeration->name)) {
-                    if (!SameMembers(*known, *p.enumeration))
-                        return Fail(where, "the enumeration " + known->name +
-                                               " is declared again with other members");
-                    continue;
-                }
-                if (p.enumeration->name.empty()) return Fail(where, "an enumeration needs a name");
-                if (p.type != ValueType::Integer && p.type != ValueType::Long)
-                    return Fail(where, "an enumeration property must be Integer or Long, not " +
-                                           std::string(script::TypeName(p.type)));
-                EnumModel e{std::string(p.enumeration->name), {}};
-                for (const EnumMember& m : p.enumeration->members)
-                    e.members.push_back({std::string(m.name), m.value});
-                model_.enums.push_back(std::move(e));
-            }
+        for (const InterfaceTable* t : tables) {
+            for (const PropertyInfo& p : t->properties)
+                if (!CollectEnum(std::string(t->className) + "." + std::string(p.name), p.type,
+                                 p.enumeration))
+                    return false;
+            for (const EventInfo& e : t->events)
+                for (const EventArgInfo& a : e.args)
+                    if (!CollectEnum(std::string(t->className) + "." + std::string(e.name) + "(" +
+                                         std::string(a.name) + ")",
+                                     a.type, a.enumeration))
+                        return false;
+        }
+        return true;
+    }
+
+    // An enumeration a member takes, added once; refused when declared again differently
+    // or taken by a member that is not an integer.
+    bool CollectEnum(const std::string& where, ValueType type, const EnumInfo* info) {
+        if (!info) return true;
+        if (const EnumModel* known = model_.FindEnum(info->name)) {
+            if (!SameMembers(*known, *info))
+                return Fail(where, "the enumeration " + known->name +
+                                       " is declared again with other members");
+            return true;
+        }
+        if (info->name.empty()) return Fail(where, "an enumeration needs a name");
+        if (type != ValueType::Integer && type != ValueType::Long)
+            return Fail(where, "an enumeration member must be Integer or Long, not " +
+                                   std::string(script::TypeName(type)));
+        if (CppIdentifier(info->name) != info->name)
+            return Fail(where, "the enumeration name " + std::string(info->name) +
+                                   " is not a C++ identifier");
+        EnumModel e{std::string(info->name), {}};
+        std::set<std::string> names;
+        for (const EnumMember& m : info->members) {
+            const std::string id = CppIdentifier(m.name);
+            if (id.empty() || !names.insert(id).second)
+                return Fail(where, "the member \"" + std::string(m.name) + "\" of " + e.name +
+                                       " gives no C++ name of its own");
+            e.members.push_back({std::string(m.name), m.value});
+        }
+        model_.enums.push_back(std::move(e));
         return true;
     }
 
@@ -125,7 +136,10 @@ private:
         if (p.enumeration) m.enumeration = std::string(p.enumeration->name);
         if (site)
             if (auto v = site->Get(p.name)) m.initial = FormatValue(p.type, *v);
-        ReadPersistence(p, m);
+        m.bagKey = std::string(p.bagKey);
+        if (p.ReadKey() != p.bagKey) m.readKey = std::string(p.ReadKey());
+        m.readDefault = Default(p.type, p.readDefault);
+        m.writeDefault = Default(p.type, p.writeDefault);
         if (!Claim(c, m.getter)) return false;
         if (m.notifies && !Claim(c, "On" + m.name + "Changed")) return false;
         if (m.writable && !Claim(c, "Set" + m.name)) return false;
@@ -151,7 +165,9 @@ private:
                 return Fail(where, "the argument " + std::string(a.name) + " is " +
                                        std::string(script::TypeName(a.type)) +
                                        ", and events carry only Integer, Long and Single");
-            out.args.push_back({std::string(a.name), a.type, a.byRef});
+            EventArgModel arg{std::string(a.name), a.type, a.byRef, {}};
+            if (a.enumeration) arg.enumeration = std::string(a.enumeration->name);
+            out.args.push_back(std::move(arg));
         }
         if (!Claim(c, "On" + out.name)) return false;
         c.events.push_back(std::move(out));

@@ -15,7 +15,7 @@ namespace nk::apigen {
 struct EnumModel {
     std::string name; // "NKPicStyles"
     struct Member {
-        std::string name;
+        std::string name; // as the table spells it ("Fixed Single"); C++ joins the words
         std::int32_t value;
     };
     std::vector<Member> members; // in declaration order
@@ -34,8 +34,10 @@ struct PropertyModel {
     std::string enumeration; // the name of the enumeration it takes (ApiModel::enums), or ""
     std::string help;
     std::string initial; // the value after InitProperties, as traces print it; "" when unread
-    // Persistence facts, when the table rows carry them ("" otherwise).
+    // Persistence: the key saved under ("" when not saved), the key read when spelt
+    // differently (else ""), and the defaults on reading and writing ("" when not fixed).
     std::string bagKey;
+    std::string readKey;
     std::string readDefault;
     std::string writeDefault;
 };
@@ -58,6 +60,9 @@ struct EventArgModel {
     std::string name; // "Button"
     ValueType type;   // Integer, Long or Single
     bool byRef = true;
+    // The enumeration whose values it carries, or "". The handler still sees the integer:
+    // a by-reference argument is the control's own variable of that type.
+    std::string enumeration;
 };
 
 struct EventModel {

@@ -38,15 +38,16 @@ int main(int argc, char** argv) {
         go.SetCaption("&Go");
         go.SetEnabled(false);
         allow.SetCaption("Allow");
-        allow.OnValueChanged([go](std::int32_t value) { go.SetEnabled(value != 0); });
+        allow.OnValueChanged(
+            [go](nk::NKBiState value) { go.SetEnabled(value == nk::NKBiState::NKChecked); });
         go.OnClick([fill] { fill.SetValue(nk::Variant::Long(50)); });
         // The space bar toggles the check box on its release.
         allow.control().site().KeyDown(32, 0);
         allow.control().site().KeyUp(32, 0);
         go.control().site().Click();
-        std::printf("Allow = %d, Go enabled: %s, Progress = %s\n", allow.Value(),
+        std::printf("Allow = %d, Go enabled: %s, Progress = %s\n", static_cast<int>(allow.Value()),
                     go.Enabled() ? "yes" : "no", nk::VariantToString(fill.Value()).c_str());
-        return allow.Value() != 0 && go.Enabled() ? 0 : 1;
+        return allow.Value() == nk::NKBiState::NKChecked && go.Enabled() ? 0 : 1;
     } catch (const nk::FormError& e) {
         std::fprintf(stderr, "consumer-typed: %s\n", e.what());
         return 1;

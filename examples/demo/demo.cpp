@@ -56,7 +56,9 @@ void WireChecks(nk::Form& form) {
         const auto check = form.Find<nk::NuvelCheck>("Check" + std::to_string(i));
         const auto button = form.Find<nk::NuvelCommand>("Command" + std::to_string(i));
         if (!check || !button) continue;
-        check->OnValueChanged([b = *button](std::int32_t value) { b.SetEnabled(value != 0); });
+        check->OnValueChanged([b = *button](nk::NKBiState value) {
+            b.SetEnabled(value == nk::NKBiState::NKChecked);
+        });
     }
 }
 

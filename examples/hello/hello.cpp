@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         hello.SetShortCutKey("h");
         hello.SetCoolButton(true);
         allow.SetCaption("Allow clicks");
-        allow.SetValue(1);
+        allow.SetValue(nk::NKBiState::NKChecked);
         about.SetContentLetter("?");
 
         hello.OnClick([fill] {
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
             fill.SetValue(nk::Variant::Long(now >= 100 ? 0 : now + 10));
         });
         // The change of Value follows every toggle, from the mouse or the keyboard.
-        allow.OnValueChanged([hello](std::int32_t value) { hello.SetEnabled(value != 0); });
+        allow.OnValueChanged(
+            [hello](nk::NKBiState value) { hello.SetEnabled(value == nk::NKBiState::NKChecked); });
         about.OnClick([about] { about.AboutMe(); });
     } catch (const nk::FormError& e) {
         std::cerr << "error: " << e.what() << '\n';

@@ -49,9 +49,11 @@ void Build(nk::Form& form) {
     fillButton.SetCaption("&Fill");
     fillButton.SetCoolButton(true);
     progress.SetValue(nk::Variant::Long(30));
-    fillButton.SetEnabled(allow.Value() != 0);
+    fillButton.SetEnabled(allow.Value() == nk::NKBiState::NKChecked);
     // The change of Value follows every toggle: a keyboard toggle raises no Click.
-    allow.OnValueChanged([fillButton](std::int32_t value) { fillButton.SetEnabled(value != 0); });
+    allow.OnValueChanged([fillButton](nk::NKBiState value) {
+        fillButton.SetEnabled(value == nk::NKBiState::NKChecked);
+    });
 
     fillButton.OnClick([progress] {
         const int now = progress.Value().ToLong().value_or(0);

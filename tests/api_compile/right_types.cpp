@@ -2,7 +2,8 @@
 #include <nuvelkit/nuvelkit.h>
 
 void Use(nk::NuvelCheck check, nk::NuvelCommand button) {
-    check.SetValue(1);
+    check.SetValue(nk::NKBiState::NKChecked);
+    check.SetFocusType(check.FocusType());
     check.SetCaption("Allow");
     button.SetCaption(std::string("Go"));
     button.SetForeColor(nk::kButtonText);
