@@ -147,7 +147,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
         if (!em) continue;
         out << "    enum class " << e << " : int {\n";
         for (const EnumModel::Member& m : em->members)
-            out << "        " << m.name << " = " << m.value << ",\n";
+            out << "        " << CppIdentifier(m.name) << " = " << m.value << ",\n";
         out << "    };\n    Q_ENUM(" << e << ")\n";
     }
     out << "    static constexpr std::string_view kClassName = " << Literal(c.name) << ";\n"
@@ -204,8 +204,10 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
         const std::string n = LowerCamel(p.name);
         const QtType t = TypeOf(p);
         const std::string name = Literal(p.name);
+        // A class's own enumeration is named through the class outside its body.
+        const std::string returned = p.enumeration.empty() ? t.type : c.name + "::" + t.type;
         out << "\n"
-            << t.type << " " << c.name << "::" << n << "() const {\n    return "
+            << returned << " " << c.name << "::" << n << "() const {\n    return "
             << Replace(t.get, "NAME", name) << ";\n}\n";
         if (p.writable) {
             out << "\nvoid " << c.name << "::set" << Capitalised(n) << "(" << t.param
