@@ -59,8 +59,9 @@ int main(int argc, char** argv) {
 
     // The check box enables the fill button.
     fill->setEnabled(false);
-    QObject::connect(enable, &NuvelCheck::valueChanged, fill,
-                     [=] { fill->setEnabled(enable->value() != 0); });
+    QObject::connect(enable, &NuvelCheck::valueChanged, fill, [=] {
+        fill->setEnabled(enable->value() == NuvelCheck::NKBiState::NKChecked);
+    });
     // The button fills the bar by ten.
     QObject::connect(fill, &NuvelCommand::clicked, bar, [=] {
         bar->setProperty("value", (bar->property("value").toInt() + 10) % 110);
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
 
     if (argc > 1 && std::strcmp(argv[1], "--check") == 0) {
         window.show();
-        enable->setValue(1);
+        enable->setValue(NuvelCheck::NKBiState::NKChecked);
         const bool enabled = fill->isEnabled();
         QMetaObject::invokeMethod(fill, "clicked");
         const bool filled = bar->property("value").toInt() == 10;
