@@ -39,14 +39,6 @@ bool MaskKeeps(std::uint32_t px) {
     return r * 299 + g * 587 + b * 114 < 128 * 1000;
 }
 
-bool ShowsPixel(const HeadlessHost& host, int x, int y) {
-    if (x < 0 || y < 0 || x >= host.ExtentWidth() || y >= host.ExtentHeight()) return false;
-    const Picture& mask = host.maskPicture();
-    if (!HasImage(mask)) return true;
-    const Image& m = *mask->image();
-    return x < m.width && y < m.height && MaskKeeps(m.At(x, y));
-}
-
 OleColor PixelToOleColor(std::uint32_t pixel) {
     const std::uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
     return r | (g << 8) | (b << 16);

@@ -29,10 +29,6 @@ Image ComposeArea(const HeadlessHost& host, PixelBox area);
 // Whether a mask picture's pixel (0xAARRGGBB) belongs to the control: dark pixels do.
 bool MaskKeeps(std::uint32_t pixel);
 
-// Whether the control shows a pixel at (x, y) of its extent (false where see-through or
-// outside), without composing it.
-bool ShowsPixel(const HeadlessHost& host, int x, int y);
-
 // 0xFFRRGGBB <-> OLE colour 0x00BBGGRR.
 OleColor PixelToOleColor(std::uint32_t pixel);
 
