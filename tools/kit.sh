@@ -33,7 +33,13 @@ configure() {
   cmake -S "$ROOT" -B "$dir" -G Ninja -DNK_WERROR=$werror "$@" >/dev/null
 }
 
-build() { cmake --build "$1" -j "$JOBS"; }
+# build DIR [TARGET...]: everything, or only the targets named (and what they need).
+build() {
+  local dir=$1; shift
+  local targets=()
+  for t in "$@"; do targets+=(--target "$t"); done
+  cmake --build "$dir" -j "$JOBS" "${targets[@]}"
+}
 
 cmd=${1:-gallery}
 shift || true
@@ -41,7 +47,8 @@ install_packages
 case "$cmd" in
   gallery|demo)
     configure build -DCMAKE_BUILD_TYPE=Release
-    build build
+    # The program and the control libraries it loads; the tests and benchmarks wait for "test".
+    build build nuvelkit
     if build/bin/nuvelkit gallery --help >/dev/null 2>&1; then
       build/bin/nuvelkit gallery "$@"
     else
