@@ -59,18 +59,8 @@ case "$cmd" in
     configure build -DCMAKE_BUILD_TYPE=Release
     build build
     (cd build && ctest --output-on-failure -j "$JOBS")
-    echo "== installed package: the consumer example with CMake and with pkg-config"
-    rm -rf build/install build/consumer
-    cmake --install build --prefix "$ROOT/build/install" >/dev/null
-    cmake -S examples/consumer -B build/consumer -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
-    build build/consumer
-    build/consumer/consumer
-    PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" \
-      c++ -std=c++20 -O1 examples/consumer/main.cpp -o build/consumer/consumer-pc \
-      -DNK_CONTROL_DIR="\"$ROOT/build/install/lib\"" \
-      $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --static --cflags --libs nuvelkit)
-    build/consumer/consumer-pc
+    # ctest's package_install_and_link installs the package into a temporary prefix and
+    # builds examples/consumer against it with pkg-config and with find_package.
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF
     build build-asan

@@ -5,9 +5,8 @@
 //
 //     nk_demo_form [FORM] [--frames N] [--save FILE]
 #include "host/form.h"
+#include "host/library_loader.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,15 +15,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<const nk::InterfaceTable*> Classes() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 double Number(nk::FormControl& c, const char* member) {
     const auto v = c.Get(member);
@@ -88,9 +78,14 @@ int main(int argc, char** argv) {
             path = arg;
         }
     }
-    const auto classes = Classes();
     std::string error;
-    auto form = nk::Form::Load(path, classes, error);
+    // The kit's classes, from the control libraries next to libnuvelkit.
+    const nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::cerr << "error: " << error << '\n';
+        return 1;
+    }
+    auto form = nk::Form::Load(path, kit.Tables(), error);
     if (!form) {
         std::cerr << "error: " << error << '\n';
         return 2;
