@@ -55,6 +55,11 @@ TEST(Cli, UsageErrorsAndFailuresGiveTheSameStatusInEverySubcommand) {
         {"resources", 2, "nuvelkit help resources"},
         {"resources export", 2, "DIR is required"},
         {"resources export /proc/no-such", 1, "cannot create the folder"},
+        {"classes NuvelCommand", 0, "String = \"NuvelCommand1\""},
+        {"classes nuvelkit3.nuvelcommand", 0, "   1 Click()\n   2 DblClick()"},
+        {"classes NuvelPad", 0, "MouseMove(Button As Integer, Shift As Integer, X As Single"},
+        {"classes NuvelComand", 2, "unknown class NuvelComand; did you mean NuvelCommand?"},
+        {"classes Zzz", 2, "unknown class Zzz (the classes are NuvelCommand, "},
     };
     for (const CliCase& c : cases) {
         std::string printed;

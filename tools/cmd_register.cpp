@@ -1,5 +1,6 @@
 // nuvelkit register / unregister / classes: a library's own self-registration, called
 // through its exports as an installer would, and the list of what the registry holds.
+#include "tools/class_listing.h"
 #include "tools/cli.h"
 #include "tools/commands.h"
 
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace nk::tools {
+
+std::vector<const InterfaceTable*> FormClasses(); // cmd_render.cpp
 
 namespace {
 
@@ -116,9 +119,20 @@ void RegisterRegistration(CLI::App& app, const CommonOptions& common) {
     unreg->add_option("LIB", *unnamed, "Library files (both kit libraries when absent)");
     unreg->callback([unnamed, &common] { RunRegistration(*unnamed, false, common); });
 
-    auto* classes =
-        app.add_subcommand("classes", "List the libraries and classes the registry holds");
-    classes->callback([] { ListClasses(); });
+    auto* classes = app.add_subcommand(
+        "classes", "List the classes the registry holds, or the members of one class");
+    auto name = std::make_shared<std::string>();
+    classes->add_option("NAME", *name,
+                        "A class (NuvelCommand or Nuvelkit3.NuvelCommand): list its properties "
+                        "with types, initial values and help, its methods and its events");
+    classes->callback([name] {
+        if (name->empty()) return ListClasses();
+        const std::vector<const InterfaceTable*> all = FormClasses();
+        std::string error;
+        const InterfaceTable* table = FindClassNamed(all, *name, error);
+        if (table == nullptr) Fail(kExitUsage, error);
+        PrintClass(std::cout, *table);
+    });
 }
 
 } // namespace nk::tools
