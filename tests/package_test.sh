@@ -41,6 +41,15 @@ fi
 grep -q "from $prefix/lib/libnuvset1.so.1" "$work/run-pc" ||
   fail "the classes did not come from the package's library folder: $(head -1 "$work/run-pc")"
 
+# The README's application compiles and links the same way.
+awk '/<!-- readme-app -->/ {on = 1; next} on && /^```cpp/ {body = 1; next}
+     body && /^```/ {exit} body {print}' "$source/README.md" >"$work/readme.cpp"
+[ -s "$work/readme.cpp" ] || fail "no C++ block after <!-- readme-app --> in README.md"
+c++ -std=c++20 -O1 "$work/readme.cpp" -o "$work/readme" $flags 2>"$work/readme.log" || {
+  cat "$work/readme.log" >&2
+  fail "the README's application does not build with pkg-config"
+}
+
 # find_package(Nuvelkit), and the link line CMake writes.
 cmake -S "$source/examples/consumer" -B "$work/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$prefix" >"$work/configure" 2>&1 || { cat "$work/configure" >&2; fail "find_package(Nuvelkit) fails"; }
