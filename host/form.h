@@ -44,6 +44,14 @@ struct FormSettings {
 class Form;
 class FormControl;
 
+// How a form file is read. A bag key that is no member of its class, or a value of the wrong
+// type, is a warning (the form still opens; the warning is added to `warnings` when given,
+// naming the file, the place and the nearest member) or, when `strict`, an error.
+struct FormReadOptions {
+    bool strict = false;
+    std::vector<std::string>* warnings = nullptr;
+};
+
 // An application's handler of one event of one control: the control that raised it and the
 // event's by-reference arguments (the handler may change them).
 using FormHandler = std::function<void(FormControl& sender, std::span<const EventArg> args)>;
@@ -170,6 +178,12 @@ public:
     static std::unique_ptr<Form> Load(const std::string& path,
                                       std::span<const InterfaceTable* const> classes,
                                       std::string& error);
+    static std::unique_ptr<Form> FromJson(const std::string& text, const std::string& source,
+                                          std::span<const InterfaceTable* const> classes,
+                                          std::string& error, const FormReadOptions& options);
+    static std::unique_ptr<Form> Load(const std::string& path,
+                                      std::span<const InterfaceTable* const> classes,
+                                      std::string& error, const FormReadOptions& options);
 
 private:
     friend class FormControl;

@@ -2,6 +2,7 @@
 // by file, place and problem.
 #include "host/codec.h"
 #include "host/form.h"
+#include "host/form_check.h"
 #include "host/json_bag.h"
 
 #include <nlohmann/json.hpp>
@@ -299,6 +300,33 @@ Variant ValueAt(const Json& j, const std::string& path, const PictureIds& pictur
                    j.dump());
 }
 
+// What reading a file carries along: the member checks and where their findings go.
+struct FormReading {
+    FormChecker checker;
+    FormReadOptions options;
+    std::string source;
+};
+
+void Report(FormReading& reading, const std::vector<FormIssue>& issues) {
+    for (const FormIssue& issue : issues) {
+        if (reading.options.strict) Fail(issue.path, issue.problem);
+        if (reading.options.warnings)
+            reading.options.warnings->push_back(reading.source + ": " + issue.path + ": " +
+                                                issue.problem);
+    }
+}
+
+// A colour: an OLE colour number, "#RRGGBB" or a system colour's name.
+OleColor ColorAt(const Json& j, const std::string& path) {
+    if (j.is_string()) {
+        if (std::optional<OleColor> c = ParseColorText(j.get<std::string>())) return *c;
+        Fail(path, "expected a colour (a number, \"#RRGGBB\" or a system colour's name such as "
+                   "\"ButtonFace\"), found " +
+                       j.dump());
+    }
+    return static_cast<OleColor>(IntegerAt(j, path, 0, UINT32_MAX));
+}
+
 void ReadSettings(const Json& root, FormSettings& s) {
     auto it = root.find("form");
     if (it == root.end()) return;
@@ -307,15 +335,14 @@ void ReadSettings(const Json& root, FormSettings& s) {
     if (f.contains("caption")) s.caption = StringAt(f["caption"], "/form/caption");
     if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true);
     if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true);
-    if (f.contains("backColor"))
-        s.backColor =
-            static_cast<OleColor>(IntegerAt(f["backColor"], "/form/backColor", 0, UINT32_MAX));
+    if (f.contains("backColor")) s.backColor = ColorAt(f["backColor"], "/form/backColor");
     if (f.contains("timerInterval"))
         s.timerInterval =
             static_cast<int>(IntegerAt(f["timerInterval"], "/form/timerInterval", 0, 3600000));
 }
 
-void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures) {
+void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures,
+                 FormReading& reading) {
     if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
     const std::string cls = StringAt(Member(e, path, "class"), path + "/class");
     const InterfaceTable* table = form.FindClass(cls);
@@ -332,8 +359,13 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
     if (e.contains("bag")) {
         const Json& b = e["bag"];
         if (!b.is_object()) Fail(path + "/bag", "expected an object, found " + TypeName(b));
-        for (const auto& [key, value] : b.items())
-            bag.Store(key, ValueAt(value, path + "/bag/" + key, pictures));
+        for (const auto& [key, value] : b.items()) {
+            const std::string here = path + "/bag/" + key;
+            std::vector<FormIssue> issues;
+            const Json checked = reading.checker.BagEntry(*table, key, value, here, issues);
+            Report(reading, issues);
+            bag.Store(key, ValueAt(checked, here, pictures));
+        }
     }
     std::string error;
     if (!form.AddLoaded(*table, name, left, top, w, h, tab, bag, &error))
@@ -448,6 +480,12 @@ std::string Form::Save(const std::string& path) {
 std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
                                      std::span<const InterfaceTable* const> classes,
                                      std::string& error) {
+    return FromJson(text, source, classes, error, FormReadOptions{});
+}
+
+std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
+                                     std::span<const InterfaceTable* const> classes,
+                                     std::string& error, const FormReadOptions& options) {
     Json root;
     try {
         root = Json::parse(text);
@@ -478,8 +516,9 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
         if (root.contains("controls")) {
             const Json& list = root["controls"];
             if (!list.is_array()) Fail("/controls", "expected an array, found " + TypeName(list));
+            FormReading reading{FormChecker{}, options, source};
             for (size_t i = 0; i < list.size(); ++i)
-                ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures);
+                ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures, reading);
         }
         return form;
     } catch (const FormFileError& e) {
@@ -493,6 +532,12 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
 std::unique_ptr<Form> Form::Load(const std::string& path,
                                  std::span<const InterfaceTable* const> classes,
                                  std::string& error) {
+    return Load(path, classes, error, FormReadOptions{});
+}
+
+std::unique_ptr<Form> Form::Load(const std::string& path,
+                                 std::span<const InterfaceTable* const> classes, std::string& error,
+                                 const FormReadOptions& options) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         error = path + ": is a folder, not a form file";
@@ -509,7 +554,7 @@ std::unique_ptr<Form> Form::Load(const std::string& path,
         error = path + ": cannot read the form file";
         return nullptr;
     }
-    return FromJson(text.str(), path, classes, error);
+    return FromJson(text.str(), path, classes, error, options);
 }
 
 } // namespace nk

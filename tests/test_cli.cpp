@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,29 @@ TEST(Cli, WritesTheFormatTheExtensionNamesAndSaysWhere) {
         EXPECT_EQ(std::string(magic, 2) == "BM", c.bmp) << file;
         std::remove(file.c_str());
     }
+}
+
+TEST(Cli, FormFileWarningsAndStrict) {
+    const std::string form = TempName(".nkform");
+    {
+        std::ofstream out(form);
+        out << R"({"format":"nuvelkit-form","version":1,"controls":[{"class":"NuvelCommand",)"
+               R"("name":"C1","left":0,"top":0,"width":1500,"height":600,"bag":{"Capton":"Go"}}]})";
+    }
+    const std::string picture = TempName(".png");
+    const std::string warning = "warning: " + form +
+                                ": /controls/0/bag/Capton: unknown member Capton of "
+                                "NuvelCommand; did you mean Caption?";
+    std::string printed;
+    EXPECT_EQ(RunProgram("render " + form + " -o " + picture, printed), 0) << printed;
+    EXPECT_NE(printed.find(warning), std::string::npos) << printed;
+    EXPECT_EQ(RunProgram("render --strict " + form + " -o " + picture, printed), 2) << printed;
+    EXPECT_NE(printed.find("error: " + form + ": /controls/0/bag/Capton: unknown member"),
+              std::string::npos)
+        << printed;
+    EXPECT_EQ(RunProgram("run --strict " + form + " --frames 1", printed), 2) << printed;
+    std::remove(form.c_str());
+    std::remove(picture.c_str());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 namespace nk::tools {
 
@@ -61,6 +62,18 @@ PictureFormat RequireFormat(const std::string& path, std::span<const PictureForm
     const std::optional<PictureFormat> format = FormatFor(path, supported, error);
     if (!format) Fail(kExitUsage, error);
     return *format;
+}
+
+std::unique_ptr<Form> LoadFormFile(const std::string& path,
+                                   std::span<const InterfaceTable* const> classes, bool strict) {
+    std::vector<std::string> warnings;
+    std::string error;
+    std::unique_ptr<Form> form =
+        Form::Load(path, classes, error, {.strict = strict, .warnings = &warnings});
+    for (const std::string& w : warnings)
+        std::cerr << "warning: " << w << '\n';
+    if (!form) Fail(kExitUsage, error);
+    return form;
 }
 
 void ReportWritten(const CommonOptions& common, const std::string& path,

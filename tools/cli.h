@@ -4,6 +4,9 @@
 #pragma once
 
 #include "host/codec.h"
+#include "host/form.h"
+
+#include <memory>
 
 #include <optional>
 #include <span>
@@ -49,5 +52,10 @@ PictureFormat RequireFormat(const std::string& path, std::span<const PictureForm
 // "wrote /abs/path<detail>" on standard output, unless --quiet.
 void ReportWritten(const CommonOptions& common, const std::string& path,
                    const std::string& detail = {});
+
+// Loads a form file for run and render: its warnings go to standard error ("warning: ...");
+// a file that cannot be read, or with `strict` one with warnings, stops with status 2.
+std::unique_ptr<Form> LoadFormFile(const std::string& path,
+                                   std::span<const InterfaceTable* const> classes, bool strict);
 
 } // namespace nk::tools

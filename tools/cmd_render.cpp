@@ -30,19 +30,20 @@ void RegisterRender(CLI::App& app, const CommonOptions& common) {
     auto out = std::make_shared<std::string>();
     auto ticks = std::make_shared<int>(0);
     cmd->add_option("FORM", *form, "The form file")->required();
+    auto strict = std::make_shared<bool>(false);
+    cmd->add_flag("--strict", *strict,
+                  "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("-o,--output", *out, "The picture to write (.png or .bmp)")->required();
     cmd->add_option("--ticks", *ticks, "Timer steps to run before drawing")
         ->check(CLI::Range(0, 100000));
     cmd->footer("A form file that cannot be read is bad input (status 2): the message names the "
                 "file, the place and the problem. A picture that cannot be written is a failed "
                 "work (status 1).");
-    cmd->callback([form, out, ticks, &common] {
+    cmd->callback([form, out, ticks, strict, &common] {
         static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
         const PictureFormat format = RequireFormat(*out, kFormats);
         const std::vector<const InterfaceTable*> classes = FormClasses();
-        std::string error;
-        auto loaded = Form::Load(*form, classes, error);
-        if (!loaded) Fail(kExitUsage, error);
+        auto loaded = LoadFormFile(*form, classes, *strict);
         for (int i = 0; i < *ticks; ++i)
             loaded->Tick();
         const Image picture = loaded->Compose();

@@ -20,15 +20,16 @@ void RegisterRun(CLI::App& app, const CommonOptions&) {
     auto form = std::make_shared<std::string>();
     auto frames = std::make_shared<int>(-1);
     cmd->add_option("FORM", *form, "The form file")->required();
+    auto strict = std::make_shared<bool>(false);
+    cmd->add_flag("--strict", *strict,
+                  "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("--frames", *frames, "Exit after this many frames (for scripted runs)")
         ->check(CLI::Range(0, 100000000));
     cmd->footer("The form's timer calls TimerInvoke of its controls. The run ends with status 0 "
                 "when the window closes; a form file that cannot be read gives 2, no window 3.");
-    cmd->callback([form, frames] {
+    cmd->callback([form, frames, strict] {
         const std::vector<const InterfaceTable*> classes = FormClasses();
-        std::string error;
-        auto loaded = Form::Load(*form, classes, error);
-        if (!loaded) Fail(kExitUsage, error);
+        auto loaded = LoadFormFile(*form, classes, *strict);
         WindowHost::Options options;
         options.frames = *frames;
         WindowHost window(*loaded, options);
