@@ -210,12 +210,26 @@ bool BoolAt(const Json& j, const std::string& path) {
     return j.get<bool>();
 }
 
-int PixelsAt(const Json& obj, const std::string& path, const char* key, bool size) {
+// A position or size: twips, or pixels when the form says `"units": "pixels"`.
+int PixelsAt(const Json& obj, const std::string& path, const char* key, bool size,
+             bool pixels = false) {
     const std::string here = path + "/" + key;
     const Json& j = Member(obj, path, key);
-    const std::int64_t limit = static_cast<std::int64_t>(kMaxExtent) * 15;
-    const std::int64_t twips = IntegerAt(j, here, size ? 0 : -limit, limit);
-    return static_cast<int>(std::llround(static_cast<double>(twips) / kTwipsPerPixel));
+    const std::int64_t limit = static_cast<std::int64_t>(kMaxExtent) * (pixels ? 1 : 15);
+    const std::int64_t value = IntegerAt(j, here, size ? 0 : -limit, limit);
+    if (pixels) return static_cast<int>(value);
+    return static_cast<int>(std::llround(static_cast<double>(value) / kTwipsPerPixel));
+}
+
+// The unit of the file's positions and sizes: true for "pixels", false for "twips" (the
+// default, and what the writer writes).
+bool UnitsArePixels(const Json& root) {
+    auto form = root.find("form");
+    if (form == root.end() || !form->is_object() || !form->contains("units")) return false;
+    const Json& units = (*form)["units"];
+    if (units == "pixels") return true;
+    if (units == "twips") return false;
+    Fail("/form/units", "expected \"twips\" or \"pixels\", found " + units.dump());
 }
 
 using PictureIds = std::map<std::string, Picture>;
@@ -305,6 +319,7 @@ struct FormReading {
     FormChecker checker;
     FormReadOptions options;
     std::string source;
+    bool pixels = false; // positions and sizes in pixels rather than twips
 };
 
 void Report(FormReading& reading, const std::vector<FormIssue>& issues) {
@@ -327,14 +342,14 @@ OleColor ColorAt(const Json& j, const std::string& path) {
     return static_cast<OleColor>(IntegerAt(j, path, 0, UINT32_MAX));
 }
 
-void ReadSettings(const Json& root, FormSettings& s) {
+void ReadSettings(const Json& root, FormSettings& s, bool pixels) {
     auto it = root.find("form");
     if (it == root.end()) return;
     const Json& f = *it;
     if (!f.is_object()) Fail("/form", "expected an object, found " + TypeName(f));
     if (f.contains("caption")) s.caption = StringAt(f["caption"], "/form/caption");
-    if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true);
-    if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true);
+    if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true, pixels);
+    if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true, pixels);
     if (f.contains("backColor")) s.backColor = ColorAt(f["backColor"], "/form/backColor");
     if (f.contains("timerInterval"))
         s.timerInterval =
@@ -348,10 +363,10 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
     const InterfaceTable* table = form.FindClass(cls);
     if (!table) Fail(path + "/class", "unknown control class \"" + cls + "\"");
     const std::string name = StringAt(Member(e, path, "name"), path + "/name");
-    const int left = PixelsAt(e, path, "left", false);
-    const int top = PixelsAt(e, path, "top", false);
-    const int w = PixelsAt(e, path, "width", true);
-    const int h = PixelsAt(e, path, "height", true);
+    const int left = PixelsAt(e, path, "left", false, reading.pixels);
+    const int top = PixelsAt(e, path, "top", false, reading.pixels);
+    const int w = PixelsAt(e, path, "width", true, reading.pixels);
+    const int h = PixelsAt(e, path, "height", true, reading.pixels);
     const int tab = e.contains("tabIndex")
                         ? static_cast<int>(IntegerAt(e["tabIndex"], path + "/tabIndex", 0, 1000000))
                         : static_cast<int>(form.controls().size());
@@ -511,12 +526,13 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
                                  " is newer than this program reads (" +
                                  std::to_string(kFormVersion) + ")");
         auto form = std::make_unique<Form>(classes);
-        ReadSettings(root, form->settings_);
+        const bool pixels = UnitsArePixels(root);
+        ReadSettings(root, form->settings_, pixels);
         const PictureIds pictures = ReadPictures(root, source);
         if (root.contains("controls")) {
             const Json& list = root["controls"];
             if (!list.is_array()) Fail("/controls", "expected an array, found " + TypeName(list));
-            FormReading reading{FormChecker{}, options, source};
+            FormReading reading{FormChecker{}, options, source, pixels};
             for (size_t i = 0; i < list.size(); ++i)
                 ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures, reading);
         }

@@ -133,5 +133,36 @@ TEST(FormCheck, WhatTheKitWritesReadsBackStrictToTheSameBytes) {
     EXPECT_EQ(demoForm->ToJson(), demo);
 }
 
+TEST(FormCheck, PositionsAndSizesInPixelsWhenTheFormSaysSo) {
+    const auto classes = AllClasses();
+    struct Case {
+        std::string form;
+        int formWidth, left, width; // pixels
+        std::string error;
+    };
+    const std::vector<Case> cases = {
+        {R"({"width":3000})", 200, 0, 100, ""}, // twips: 1500 wide is 100 pixels
+        {R"({"units":"twips","width":3000})", 200, 0, 100, ""},
+        {R"({"units":"pixels","width":3000})", 3000, 0, 1500, ""},
+        {R"({"units":"inches"})", 0, 0, 0, "/form/units: expected \"twips\" or \"pixels\""},
+        {R"({"units":"pixels","width":20000})", 0, 0, 0, "/form/width: the value 20000 is outside"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        auto form =
+            Form::FromJson(OneControl("NuvelCommand", "{}", c.form), "f.nkform", classes, error);
+        if (!c.error.empty()) {
+            EXPECT_FALSE(form) << c.form;
+            EXPECT_NE(error.find(c.error), std::string::npos) << error;
+            continue;
+        }
+        ASSERT_TRUE(form) << c.form << ": " << error;
+        EXPECT_EQ(form->settings().width, c.formWidth) << c.form;
+        EXPECT_EQ(form->Find("C1")->width(), c.width) << c.form;
+        // The writer keeps writing twips.
+        EXPECT_EQ(form->ToJson().find("units"), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace nk
