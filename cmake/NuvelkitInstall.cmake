@@ -1,6 +1,7 @@
-# The installed kit: the two control libraries, the framework and host libraries a container
-# links, their headers, a CMake package (find_package(Nuvelkit CONFIG), targets Nuvelkit::*)
-# and a pkg-config file (nuvelkit).
+# The installed kit: the application library libnuvelkit.so.1 with its headers, the two
+# control libraries it loads, the program, a CMake package (find_package(Nuvelkit CONFIG),
+# targets Nuvelkit::nuvelkit and Nuvelkit::api), a pkg-config file (nuvelkit), the documents and
+# the manual page.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -9,25 +10,21 @@ set(NK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Nuvelkit)
 foreach(lib nuvset1 nuvset2)
   set_target_properties(${lib} PROPERTIES EXPORT_NAME ${lib})
 endforeach()
-set_target_properties(nk_framework PROPERTIES EXPORT_NAME framework)
-set_target_properties(nk_host PROPERTIES EXPORT_NAME host)
-# The typed API (Nuvelkit::api): #include <nuvelkit/NuvelCommand.h>, <nuvelkit/nuvelkit.h>.
+# The typed API (Nuvelkit::api): #include <nuvelkit/NuvelCommand.h>, <nuvelkit/nuvelkit.h>;
+# its handles call into the application library.
 set_target_properties(nk_api PROPERTIES EXPORT_NAME api)
 target_include_directories(nk_api INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-# Inside the build the headers come from the source tree; installed, from include/nuvelkit.
-foreach(t nk_framework nk_host)
-  set_property(TARGET ${t} PROPERTY INTERFACE_INCLUDE_DIRECTORIES
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit>)
-endforeach()
 
-install(TARGETS nuvset1 nuvset2 nk_framework nk_host nk_api nk_warnings EXPORT NuvelkitTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS nuvelkit_app nk_api EXPORT NuvelkitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# The control libraries are loaded by their versioned names, never linked: no link name.
+install(TARGETS nuvset1 nuvset2 EXPORT NuvelkitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_SKIP)
 install(TARGETS nuvelkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/host
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h")
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h"
+  # The reader's own checks speak its JSON library, which stays private.
+  PATTERN "form_check.h" EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/api/include/nuvelkit ${NK_API_DIR}/include/nuvelkit
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} FILES_MATCHING PATTERN "*.h")
 install(EXPORT NuvelkitTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
@@ -56,3 +53,14 @@ if(NK_QT)
     ${PROJECT_BINARY_DIR}/nuvelkit-qt.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/nuvelkit-qt.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endif()
+
+# The documents, the licence (when the tree carries one) and the manual page of the program.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}
+  FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
+foreach(licence LICENSE LICENSE.md COPYING)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/${licence})
+    install(FILES ${PROJECT_SOURCE_DIR}/${licence} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  endif()
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/docs/nuvelkit.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

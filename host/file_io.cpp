@@ -1,6 +1,7 @@
 // Reading untrusted files safely and replacing files atomically.
 #include "host/file_io.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -110,13 +111,21 @@ std::time_t ProgramStart() {
     return static_cast<std::time_t>(boot + ticks / static_cast<unsigned long long>(hz));
 }
 
-// True for ".<name>.tmp-" followed by exactly six characters of mkstemp's alphabet.
+// True for ".<name>.tmp-" followed by exactly six characters of mkstemp's alphabet, and for
+// "<name>.tmp<pid>", the name the registry's earlier writer gave its temporary file.
 bool IsTemporaryOf(std::string_view entry, std::string_view name) {
-    const std::string prefix = "." + std::string(name) + ".tmp-";
-    if (entry.size() != prefix.size() + 6 || entry.substr(0, prefix.size()) != prefix) return false;
-    for (char c : entry.substr(prefix.size()))
-        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-    return true;
+    auto allOf = [](std::string_view text, auto pred) {
+        return std::all_of(text.begin(), text.end(),
+                           [&](char c) { return pred(static_cast<unsigned char>(c)) != 0; });
+    };
+    const std::string current = "." + std::string(name) + ".tmp-";
+    if (entry.size() == current.size() + 6 && entry.starts_with(current))
+        return allOf(entry.substr(current.size()), ::isalnum);
+    const std::string earlier = std::string(name) + ".tmp";
+    if (entry.size() > earlier.size() && entry.size() <= earlier.size() + 10 &&
+        entry.starts_with(earlier))
+        return allOf(entry.substr(earlier.size()), ::isdigit);
+    return false;
 }
 
 // The file a save of `path` replaces: the end of a chain of symbolic links, else `path`.

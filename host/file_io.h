@@ -45,7 +45,8 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, int* ca
 std::string TemporaryPattern(std::string_view name);
 
 // Removes temporary files of ReplaceFile beside `target` that are older than the running
-// program: what an earlier, interrupted save left behind. Returns how many it removed.
+// program: what an earlier, interrupted save left behind (and the "<name>.tmp<pid>" files of
+// the registry's earlier writer). Returns how many it removed.
 int RemoveStaleTemporaries(const std::string& target);
 
 } // namespace nk

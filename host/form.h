@@ -41,7 +41,7 @@ struct FormSettings {
     int height = 360;
     OleColor backColor = kButtonFace;
     int timerInterval = kDefaultTimerInterval; // milliseconds; 0: no timer
-    Font font = {}; // what the form gives its controls as Ambient.Font
+    Font font = {};                            // what the form gives its controls as Ambient.Font
 };
 
 class Form;
@@ -52,6 +52,14 @@ class TraceSink;
 class FormError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// How a form file is read. A bag key that is no member of its class, or a value of the wrong
+// type, is a warning (the form still opens; the warning is added to `warnings` when given,
+// naming the file, the place and the nearest member) or, when `strict`, an error.
+struct FormReadOptions {
+    bool strict = false;
+    std::vector<std::string>* warnings = nullptr;
 };
 
 // An application's handler of one event of one control: the control that raised it and the
@@ -213,6 +221,12 @@ public:
     static std::unique_ptr<Form> Load(const std::string& path,
                                       std::span<const InterfaceTable* const> classes,
                                       std::string& error);
+    static std::unique_ptr<Form> FromJson(const std::string& text, const std::string& source,
+                                          std::span<const InterfaceTable* const> classes,
+                                          std::string& error, const FormReadOptions& options);
+    static std::unique_ptr<Form> Load(const std::string& path,
+                                      std::span<const InterfaceTable* const> classes,
+                                      std::string& error, const FormReadOptions& options);
 
 private:
     friend class FormControl;

@@ -3,6 +3,7 @@
 #include "host/codec.h"
 #include "host/file_io.h"
 #include "host/form.h"
+#include "host/form_check.h"
 #include "host/json_bag.h"
 #include "host/json_text.h"
 
@@ -208,12 +209,26 @@ bool BoolAt(const Json& j, const std::string& path) {
     return j.get<bool>();
 }
 
-int PixelsAt(const Json& obj, const std::string& path, const char* key, bool size) {
+// A position or size: twips, or pixels when the form says `"units": "pixels"`.
+int PixelsAt(const Json& obj, const std::string& path, const char* key, bool size,
+             bool pixels = false) {
     const std::string here = path + "/" + key;
     const Json& j = Member(obj, path, key);
-    const std::int64_t limit = static_cast<std::int64_t>(kMaxExtent) * 15;
-    const std::int64_t twips = IntegerAt(j, here, size ? 0 : -limit, limit);
-    return static_cast<int>(std::llround(static_cast<double>(twips) / kTwipsPerPixel));
+    const std::int64_t limit = static_cast<std::int64_t>(kMaxExtent) * (pixels ? 1 : 15);
+    const std::int64_t value = IntegerAt(j, here, size ? 0 : -limit, limit);
+    if (pixels) return static_cast<int>(value);
+    return static_cast<int>(std::llround(static_cast<double>(value) / kTwipsPerPixel));
+}
+
+// The unit of the file's positions and sizes: true for "pixels", false for "twips" (the
+// default, and what the writer writes).
+bool UnitsArePixels(const Json& root) {
+    auto form = root.find("form");
+    if (form == root.end() || !form->is_object() || !form->contains("units")) return false;
+    const Json& units = (*form)["units"];
+    if (units == "pixels") return true;
+    if (units == "twips") return false;
+    Fail("/form/units", "expected \"twips\" or \"pixels\", found " + units.dump());
 }
 
 using PictureIds = std::map<std::string, Picture>;
@@ -339,32 +354,59 @@ Variant ValueAt(const Json& j, const std::string& path, const PictureIds& pictur
                    DescribeJsonValue(j));
 }
 
-void ReadSettings(const Json& root, FormSettings& s) {
+// What reading a file carries along: the member checks and where their findings go.
+struct FormReading {
+    FormChecker checker;
+    FormReadOptions options;
+    std::string source;
+    bool pixels = false; // positions and sizes in pixels rather than twips
+};
+
+void Report(FormReading& reading, const std::vector<FormIssue>& issues) {
+    for (const FormIssue& issue : issues) {
+        if (reading.options.strict) Fail(issue.path, issue.problem);
+        if (reading.options.warnings)
+            reading.options.warnings->push_back(reading.source + ": " + issue.path + ": " +
+                                                issue.problem);
+    }
+}
+
+// A colour: an OLE colour number, "#RRGGBB" or a system colour's name.
+OleColor ColorAt(const Json& j, const std::string& path) {
+    if (j.is_string()) {
+        if (std::optional<OleColor> c = ParseColorText(j.get<std::string>())) return *c;
+        Fail(path, "expected a colour (a number, \"#RRGGBB\" or a system colour's name such as "
+                   "\"ButtonFace\"), found " +
+                       j.dump());
+    }
+    return static_cast<OleColor>(IntegerAt(j, path, 0, UINT32_MAX));
+}
+
+void ReadSettings(const Json& root, FormSettings& s, bool pixels) {
     auto it = root.find("form");
     if (it == root.end()) return;
     const Json& f = *it;
     if (!f.is_object()) Fail("/form", "expected an object, found " + TypeName(f));
     if (f.contains("caption")) s.caption = StringAt(f["caption"], "/form/caption");
-    if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true);
-    if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true);
-    if (f.contains("backColor"))
-        s.backColor =
-            static_cast<OleColor>(IntegerAt(f["backColor"], "/form/backColor", 0, UINT32_MAX));
+    if (f.contains("width")) s.width = PixelsAt(f, "/form", "width", true, pixels);
+    if (f.contains("height")) s.height = PixelsAt(f, "/form", "height", true, pixels);
+    if (f.contains("backColor")) s.backColor = ColorAt(f["backColor"], "/form/backColor");
     if (f.contains("timerInterval"))
         s.timerInterval =
             static_cast<int>(IntegerAt(f["timerInterval"], "/form/timerInterval", 0, 3600000));
 }
 
-void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures) {
+void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures,
+                 FormReading& reading) {
     if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
     const std::string cls = StringAt(Member(e, path, "class"), path + "/class");
     const InterfaceTable* table = form.FindClass(cls);
     if (!table) Fail(path + "/class", "unknown control class " + QuoteCut(cls));
     const std::string name = StringAt(Member(e, path, "name"), path + "/name");
-    const int left = PixelsAt(e, path, "left", false);
-    const int top = PixelsAt(e, path, "top", false);
-    const int w = PixelsAt(e, path, "width", true);
-    const int h = PixelsAt(e, path, "height", true);
+    const int left = PixelsAt(e, path, "left", false, reading.pixels);
+    const int top = PixelsAt(e, path, "top", false, reading.pixels);
+    const int w = PixelsAt(e, path, "width", true, reading.pixels);
+    const int h = PixelsAt(e, path, "height", true, reading.pixels);
     const int tab = e.contains("tabIndex")
                         ? static_cast<int>(IntegerAt(e["tabIndex"], path + "/tabIndex", 0, 1000000))
                         : static_cast<int>(form.controls().size());
@@ -372,8 +414,13 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
     if (e.contains("bag")) {
         const Json& b = e["bag"];
         if (!b.is_object()) Fail(path + "/bag", "expected an object, found " + TypeName(b));
-        for (const auto& [key, value] : b.items())
-            bag.Store(key, ValueAt(value, path + "/bag/" + key, pictures));
+        for (const auto& [key, value] : b.items()) {
+            const std::string here = path + "/bag/" + key;
+            std::vector<FormIssue> issues;
+            const Json checked = reading.checker.BagEntry(*table, key, value, here, issues);
+            Report(reading, issues);
+            bag.Store(key, ValueAt(checked, here, pictures));
+        }
     }
     std::string error;
     if (!form.AddLoaded(*table, name, left, top, w, h, tab, bag, &error))
@@ -432,6 +479,12 @@ std::string Form::Save(const std::string& path) {
 std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
                                      std::span<const InterfaceTable* const> classes,
                                      std::string& error) {
+    return FromJson(text, source, classes, error, FormReadOptions{});
+}
+
+std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string& source,
+                                     std::span<const InterfaceTable* const> classes,
+                                     std::string& error, const FormReadOptions& options) {
     Json root;
     if (std::string problem = ParseJsonText(text, root); !problem.empty()) {
         error = source + ": " + problem;
@@ -450,13 +503,15 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
                                  " is newer than this program reads (" +
                                  std::to_string(kFormVersion) + ")");
         auto form = std::make_unique<Form>(classes);
-        ReadSettings(root, form->settings_);
+        const bool pixels = UnitsArePixels(root);
+        ReadSettings(root, form->settings_, pixels);
         const PictureIds pictures = ReadPictures(root, source);
         if (root.contains("controls")) {
             const Json& list = root["controls"];
             if (!list.is_array()) Fail("/controls", "expected an array, found " + TypeName(list));
+            FormReading reading{FormChecker{}, options, source, pixels};
             for (size_t i = 0; i < list.size(); ++i)
-                ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures);
+                ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures, reading);
         }
         return form;
     } catch (const FormFileError& e) {
@@ -472,12 +527,19 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
 std::unique_ptr<Form> Form::Load(const std::string& path,
                                  std::span<const InterfaceTable* const> classes,
                                  std::string& error) {
+    return Load(path, classes, error, FormReadOptions{});
+}
+
+std::unique_ptr<Form> Form::Load(const std::string& path,
+                                 std::span<const InterfaceTable* const> classes, std::string& error,
+                                 const FormReadOptions& options) {
     FileBytes file = ReadRegularFile(path, kMaxFormFileBytes, "form file");
     if (!file.ok()) {
         error = std::move(file.error);
         return nullptr;
     }
-    return FromJson(std::string(file.bytes.begin(), file.bytes.end()), path, classes, error);
+    return FromJson(std::string(file.bytes.begin(), file.bytes.end()), path, classes, error,
+                    options);
 }
 
 } // namespace nk

@@ -4,6 +4,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+
 namespace nk {
 
 void LoadedLibrary::Closer::operator()(void* handle) const {
@@ -92,22 +94,53 @@ std::filesystem::path ProgramFolder() {
     return ec ? std::filesystem::current_path(ec) : exe.parent_path();
 }
 
-std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std::string& error) {
-    std::string file = "lib" + std::string(name) + ".so";
+std::filesystem::path KitLibraryFolder() {
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<const void*>(&KitLibraryFolder), &info) == 0 ||
+        info.dli_fname == nullptr)
+        return {};
     std::error_code ec;
-    std::filesystem::path bin = ProgramFolder();
-    for (const char* dir : {"../lib", "../lib64"}) {
-        std::filesystem::path candidate = bin / dir / file;
-        if (std::filesystem::exists(candidate, ec)) return candidate.lexically_normal();
+    const std::filesystem::path file = std::filesystem::weakly_canonical(info.dli_fname, ec);
+    return ec ? std::filesystem::path(info.dli_fname).parent_path() : file.parent_path();
+}
+
+std::vector<std::string> LibraryFileNames(std::string_view name) {
+    const std::string base = "lib" + std::string(name) + ".so";
+    return {base + "." + std::to_string(kControlLibraryVersion), base};
+}
+
+std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std::string& error) {
+    const std::vector<std::string> names = LibraryFileNames(name);
+    // The kit's own library folder (where this code was loaded from: the installed
+    // libnuvelkit, or a program that carries the kit), then the program's ../lib folder, as
+    // in the build tree and an installed tree.
+    const std::filesystem::path bin = ProgramFolder();
+    std::vector<std::filesystem::path> folders;
+    for (const std::filesystem::path& dir :
+         {KitLibraryFolder(), bin / "../lib", bin / "../lib64"}) {
+        if (dir.empty()) continue;
+        const std::filesystem::path normal = dir.lexically_normal();
+        if (std::find(folders.begin(), folders.end(), normal) == folders.end())
+            folders.push_back(normal);
     }
+    std::error_code ec;
+    for (const std::filesystem::path& dir : folders)
+        for (const std::string& file : names)
+            if (std::filesystem::exists(dir / file, ec)) return dir / file;
+    std::string looked;
+    for (const std::filesystem::path& dir : folders)
+        looked += (looked.empty() ? "" : ", ") + dir.string();
     std::optional<std::filesystem::path> registry = RegistryPath(&error);
-    if (!registry) return std::nullopt;
+    if (!registry) {
+        error = names.front() + ": not in " + looked + "; " + error;
+        return std::nullopt;
+    }
     std::optional<std::vector<RegisteredLibrary>> libs = ReadRegistry(*registry, error);
     if (!libs) return std::nullopt;
     for (const RegisteredLibrary& lib : *libs)
         if (lib.name == name && !lib.path.empty()) return std::filesystem::path(lib.path);
-    error = file + ": not next to the program (" + (bin / "../lib").lexically_normal().string() +
-            ") and not in the component registry " + registry->string();
+    error = names.front() + ": not in " + looked + " and not in the component registry " +
+            registry->string();
     return std::nullopt;
 }
 

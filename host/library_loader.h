@@ -110,18 +110,35 @@ ComRef<ControlObject> CreateControl(ClassFactory& factory, Host& host, HResult* 
 // The folder of the running program.
 std::filesystem::path ProgramFolder();
 
-// Where lib<name>.so is: next to the program (its ../lib folder, as in the build tree and
-// the installed tree), else the path the component registry records. Nothing, with a
-// message, when neither has it.
+// The version in the file names of the control libraries (libnuvset1.so.1).
+inline constexpr int kControlLibraryVersion = 1;
+
+// The folder the kit's own code was loaded from: that of the installed libnuvelkit.so, or of
+// the program when the kit is built into it. Empty when it cannot be told.
+std::filesystem::path KitLibraryFolder();
+
+// The file names a kit library may have, in the order tried: "libnuvset1.so.1", "libnuvset1.so".
+std::vector<std::string> LibraryFileNames(std::string_view name);
+
+// Where a kit library is: in the kit's library folder, in the program's ../lib folder (as
+// in the build tree and an installed tree), else the path the component registry records.
+// Nothing when none has it, with a message naming the file and every place looked in.
 std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std::string& error);
 
-// Both kit libraries, opened for a container.
+// Both kit libraries, opened for a container. The class tables stay valid while this
+// lives: keep it for as long as the forms and controls made from them.
 struct KitLibraries {
     std::vector<std::unique_ptr<LoadedLibrary>> libraries;
     // Every class table of every opened library.
     std::vector<const InterfaceTable*> Tables() const;
 };
-// Opens every kit library it can find; the message names those it could not.
+// The kit's classes for an application or any container: opens every kit library it can
+// find (see FindLibraryFile). The message names those it could not, and where it looked.
+//
+//     std::string error;
+//     nk::KitLibraries kit = nk::OpenKitLibraries(error);
+//     if (!error.empty()) { std::cerr << error << '\n'; return 1; }
+//     nk::Form form(kit.Tables());
 KitLibraries OpenKitLibraries(std::string& error);
 
 } // namespace nk

@@ -34,10 +34,14 @@ const LoadedLibrary* OpenLibrary(std::string_view name, std::string& error) {
     if (auto it = opened.byName.find(name); it != opened.byName.end()) return it->second.get();
     std::optional<std::filesystem::path> file;
     if (!opened.folder.isEmpty()) {
-        std::filesystem::path candidate = std::filesystem::path(opened.folder.toStdString()) /
-                                          ("lib" + std::string(name) + ".so");
-        std::error_code ec;
-        if (std::filesystem::exists(candidate, ec)) file = candidate;
+        const std::filesystem::path folder(opened.folder.toStdString());
+        for (const std::string& base : LibraryFileNames(name)) {
+            std::error_code ec;
+            if (std::filesystem::exists(folder / base, ec)) {
+                file = folder / base;
+                break;
+            }
+        }
     }
     if (!file) file = FindLibraryFile(name, error);
     if (!file) return nullptr;

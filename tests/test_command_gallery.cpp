@@ -2,6 +2,7 @@
 // draws, and the sheet is written as a PNG file; a file that cannot be written
 // is an error naming it.
 #include "host/codec.h"
+#include "tests/run_program.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +17,8 @@
 namespace nk {
 namespace {
 
-// A name in the temporary folder that no other test run, of this or another build, uses.
-std::string TempName(const std::string& what) {
-    return ::testing::TempDir() + "nk_gallery_" + std::to_string(getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + what;
-}
-
-std::string Program() {
-    return std::string(NK_BINARY_DIR) + "/bin/nuvelkit";
-}
-
-// Runs the program with `args`, returning its exit status and what it printed (through a
-// log file of the test's own, since tests may run side by side).
-int RunProgram(const std::string& args, std::string& printed) {
-    const std::string log = TempName(".log");
-    const int status = std::system((Program() + " " + args + " >" + log + " 2>&1").c_str());
-    std::ifstream in(log);
-    std::ostringstream text;
-    text << in.rdbuf();
-    printed = text.str();
-    std::remove(log.c_str());
-    return status;
-}
+using testing_program::RunProgram;
+using testing_program::TempName;
 
 TEST(Gallery, DrawsEveryCellAndWritesTheSheet) {
     const std::string file = TempName(".png");

@@ -395,4 +395,43 @@ TEST(Registry, FindsTheFolderFromTheEnvironment) {
     }
 }
 
+TEST(Registry, FindsLibrariesByVersionedNameThenThroughTheRegistry) {
+    PrivateRegistry reg;
+    fs::create_directories(reg.file().parent_path());
+    {
+        std::ofstream f(reg.file());
+        f << R"({"format":"nuvelkit-registry","version":1,"libraries":{"acme":)"
+             R"({"path":"/opt/acme/libacme.so.3","classes":[]}}})";
+    }
+    const fs::path libDir = (fs::path(NK_BINARY_DIR) / "lib").lexically_normal();
+    struct Case {
+        std::string name;
+        std::optional<fs::path> found;
+        std::vector<std::string> message; // parts of the error when nothing is found
+    };
+    const std::vector<Case> cases = {
+        {"nuvset1", libDir / "libnuvset1.so.1", {}},
+        {"nuvset2", libDir / "libnuvset2.so.1", {}},
+        {"acme", fs::path("/opt/acme/libacme.so.3"), {}},
+        {"nosuch",
+         std::nullopt,
+         {"libnosuch.so.1: not in ", libDir.string(), "not in the component registry",
+          reg.file().string()}},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const std::optional<fs::path> file = FindLibraryFile(c.name, error);
+        EXPECT_EQ(file, c.found) << c.name << ": " << error;
+        for (const std::string& part : c.message)
+            EXPECT_NE(error.find(part), std::string::npos) << c.name << ": " << error;
+    }
+    // The kit's classes for an application come from those files.
+    std::string error;
+    const KitLibraries kit = OpenKitLibraries(error);
+    EXPECT_EQ(error, "");
+    ASSERT_EQ(kit.libraries.size(), 2u);
+    EXPECT_EQ(kit.libraries[0]->path(), libDir / "libnuvset1.so.1");
+    EXPECT_EQ(kit.Tables().size(), ClassIdentities().size());
+}
+
 } // namespace nk

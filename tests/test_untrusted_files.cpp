@@ -290,15 +290,19 @@ TEST_F(UntrustedFiles, StaleTemporaryFilesAreRemovedAndFreshOnesKept) {
     Write(".doc.nkform.tmp-Fresh1", "a save in progress");
     Write(".doc.nkform.tmp-toolong7", "not the kit's pattern");
     Write(".other.tmp-AbC123", "another file's");
+    Write("doc.nkform.tmp4242", "left by the registry's earlier writer");
+    Write("doc.nkform.tmpx42", "not a process number");
     const timeval old[2] = {{946684800, 0}, {946684800, 0}}; // 2000-01-01
-    for (const char* name :
-         {".doc.nkform.tmp-AbC123", ".doc.nkform.tmp-toolong7", ".other.tmp-AbC123"})
+    for (const char* name : {".doc.nkform.tmp-AbC123", ".doc.nkform.tmp-toolong7",
+                             ".other.tmp-AbC123", "doc.nkform.tmp4242", "doc.nkform.tmpx42"})
         ASSERT_EQ(::utimes(Path(name).c_str(), old), 0);
     ASSERT_EQ(ReplaceFile(Path("doc.nkform"), "{\"a\":1}"), "");
     EXPECT_FALSE(fs::exists(dir_ / ".doc.nkform.tmp-AbC123"));
     EXPECT_TRUE(fs::exists(dir_ / ".doc.nkform.tmp-Fresh1"));
     EXPECT_TRUE(fs::exists(dir_ / ".doc.nkform.tmp-toolong7"));
     EXPECT_TRUE(fs::exists(dir_ / ".other.tmp-AbC123"));
+    EXPECT_FALSE(fs::exists(dir_ / "doc.nkform.tmp4242"));
+    EXPECT_TRUE(fs::exists(dir_ / "doc.nkform.tmpx42"));
 }
 
 TEST_F(UntrustedFiles, ConcurrentRegistrationsLoseNoEntry) {

@@ -1,6 +1,7 @@
 // nuvelkit demo [-o FILE]: draws the raster surface's primitives (lines and pens, the
 // frame procedures, boxes, circles and arcs, pictures at own size and stretched, captions
 // in every DrawText layout) on one labelled sheet and writes it as a PNG file.
+#include "tools/cli.h"
 #include "tools/commands.h"
 
 #include "framework/frames.h"
@@ -287,21 +288,20 @@ Image RenderDemoSheet() {
     return s.canvas().pixels();
 }
 
-void RegisterDemo(CLI::App& app) {
+void RegisterDemo(CLI::App& app, const CommonOptions& common) {
     auto* cmd = app.add_subcommand(
-        "demo", "Draw the surface's primitives (lines, boxes, arcs, pictures, captions) to a PNG");
+        "demo",
+        "Draw the surface's primitives (lines, boxes, arcs, pictures, captions) to a picture");
     auto output = std::make_shared<std::string>("demo.png");
-    cmd->add_option("-o,--output", *output, "The PNG file to write")->capture_default_str();
-    cmd->callback([output] {
+    cmd->add_option("-o,--output", *output, "The picture to write (.png or .bmp)")
+        ->capture_default_str();
+    cmd->callback([output, &common] {
+        static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
+        const PictureFormat format = RequireFormat(*output, kFormats);
         const Image sheet = RenderDemoSheet();
-        const std::string error = WritePng(sheet, *output);
-        if (!error.empty()) {
-            std::cerr << "error: " << error << '\n';
-            throw CLI::RuntimeError(1);
-        }
-        std::error_code ec;
-        const std::filesystem::path full = std::filesystem::absolute(*output, ec);
-        std::cout << (ec ? *output : full.string()) << '\n';
+        if (const std::string error = WritePicture(sheet, *output, format); !error.empty())
+            Fail(kExitFailed, error);
+        ReportWritten(common, *output);
     });
 }
 

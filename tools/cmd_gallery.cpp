@@ -1,8 +1,8 @@
 // nuvelkit gallery [-o FILE]: renders every control of the kit in its looks and states on
 // one labelled sheet and writes it as a PNG file.
+#include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/codec.h"
 #include "host/surface_canvas.h"
 #include "tools/gallery.h"
 
@@ -34,40 +34,40 @@ Image Scaled(Image sheet, double factor) {
 
 } // namespace
 
-void RegisterGallery(CLI::App& app) {
+void RegisterGallery(CLI::App& app, const CommonOptions& common) {
     auto* cmd = app.add_subcommand(
-        "gallery", "Render every control in its looks and states on one labelled sheet (PNG)");
+        "gallery",
+        "Render every control in its looks and states on one labelled sheet (PNG or BMP)");
     cmd->footer("Each control adds its rows from tools/gallery_<control>.cpp; see "
                 "tools/gallery.h.");
     auto output = std::make_shared<std::string>("gallery.png");
-    cmd->add_option("-o,--output", *output, "The PNG file to write")->capture_default_str();
+    cmd->add_option("-o,--output", *output, "The picture to write (.png or .bmp)")
+        ->capture_default_str();
     auto scale = std::make_shared<double>(1.0);
     cmd->add_option("--scale", *scale, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
         ->check(CLI::Range(0.1, 1.0))
         ->capture_default_str();
     auto only = std::make_shared<std::vector<std::string>>();
     cmd->add_option("--only", *only, "Only the sections of these controls (e.g. NuvelCommand)");
-    cmd->callback([output, scale, only] {
+    cmd->callback([output, scale, only, &common] {
+        static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
+        const PictureFormat format = RequireFormat(*output, kFormats);
         // A file that cannot be written is reported before the sheet is drawn.
         if (std::FILE* probe = std::fopen(output->c_str(), "ab")) {
             std::fclose(probe);
         } else {
-            std::cerr << "error: " << *output
-                      << ": cannot open for writing: " << std::strerror(errno) << '\n';
-            throw CLI::RuntimeError(1);
+            Fail(kExitFailed, *output + ": cannot open for writing: " + std::strerror(errno));
         }
         const gallery::Sheet sheet = gallery::BuildSheet(*only);
         if (!only->empty() && sheet.sections().size() < only->size())
             std::cerr << "warning: some of the controls named by --only have no gallery rows\n";
         const Image image = Scaled(sheet.Render(), *scale);
-        const std::string error = WritePng(image, *output);
-        if (!error.empty()) {
-            std::cerr << "error: " << error << '\n';
-            throw CLI::RuntimeError(1);
-        }
-        std::cout << "wrote " << std::filesystem::absolute(*output).lexically_normal().string()
-                  << " (" << image.width << " x " << image.height << " pixels, "
-                  << sheet.CellCount() << " cells in " << sheet.sections().size() << " sections)\n";
+        if (const std::string error = WritePicture(image, *output, format); !error.empty())
+            Fail(kExitFailed, error);
+        ReportWritten(common, *output,
+                      " (" + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                          " pixels, " + std::to_string(sheet.CellCount()) + " cells in " +
+                          std::to_string(sheet.sections().size()) + " sections)");
         if (const int failed = sheet.FailedCount())
             std::cerr << "warning: " << failed << " cells could not be drawn\n";
     });

@@ -1,5 +1,7 @@
 // nuvelkit register / unregister / classes: a library's own self-registration, called
 // through its exports as an installer would, and the list of what the registry holds.
+#include "tools/class_listing.h"
+#include "tools/cli.h"
 #include "tools/commands.h"
 
 #include "host/library_loader.h"
@@ -14,6 +16,8 @@
 #include <vector>
 
 namespace nk::tools {
+
+std::vector<const InterfaceTable*> FormClasses(); // cmd_render.cpp
 
 namespace {
 
@@ -37,14 +41,13 @@ std::vector<std::filesystem::path> LibraryFiles(const std::vector<std::string>& 
     return files;
 }
 
-// Refuses a damaged registry before a library is asked to change it, with the reason.
-void CheckRegistry() {
+// Refuses a damaged registry before a library is asked to change it, with the reason;
+// returns the registry's file.
+std::filesystem::path CheckRegistry() {
     std::string error;
     std::optional<std::filesystem::path> file = RegistryPath(&error);
-    if (!file || !ReadRegistry(*file, error)) {
-        std::cerr << "error: " << error << '\n';
-        throw CLI::RuntimeError(1);
-    }
+    if (!file || !ReadRegistry(*file, error)) Fail(kExitFailed, error);
+    return *file;
 }
 
 std::string HexResult(HResult hr) {
@@ -64,8 +67,8 @@ std::string FailureReason(HResult hr) {
     return DescribeRegistrationResult(hr) + " (" + file->string() + ")";
 }
 
-void RunRegistration(const std::vector<std::string>& named, bool add) {
-    CheckRegistry();
+void RunRegistration(const std::vector<std::string>& named, bool add, const CommonOptions& common) {
+    const std::filesystem::path registry = CheckRegistry();
     int failures = 0;
     for (const auto& file : LibraryFiles(named)) {
         std::string error;
@@ -83,7 +86,9 @@ void RunRegistration(const std::vector<std::string>& named, bool add) {
             ++failures;
             continue;
         }
-        std::cout << (add ? "registered " : "unregistered ") << file.string() << '\n';
+        if (!common.quiet)
+            std::cout << (add ? "registered " : "unregistered ") << file.string()
+                      << (add ? " in " : " from ") << registry.string() << '\n';
     }
     if (failures != 0) throw CLI::RuntimeError(1);
 }
@@ -111,22 +116,33 @@ void ListClasses() {
 
 } // namespace
 
-void RegisterRegistration(CLI::App& app) {
+void RegisterRegistration(CLI::App& app, const CommonOptions& common) {
     auto named = std::make_shared<std::vector<std::string>>();
     auto* reg = app.add_subcommand("register",
                                    "Record the control libraries in the user's component registry");
     reg->add_option("LIB", *named, "Library files (both kit libraries when absent)");
-    reg->callback([named] { RunRegistration(*named, true); });
+    reg->callback([named, &common] { RunRegistration(*named, true, common); });
 
     auto unnamed = std::make_shared<std::vector<std::string>>();
     auto* unreg = app.add_subcommand(
         "unregister", "Remove the control libraries from the user's component registry");
     unreg->add_option("LIB", *unnamed, "Library files (both kit libraries when absent)");
-    unreg->callback([unnamed] { RunRegistration(*unnamed, false); });
+    unreg->callback([unnamed, &common] { RunRegistration(*unnamed, false, common); });
 
-    auto* classes =
-        app.add_subcommand("classes", "List the libraries and classes the registry holds");
-    classes->callback([] { ListClasses(); });
+    auto* classes = app.add_subcommand(
+        "classes", "List the classes the registry holds, or the members of one class");
+    auto name = std::make_shared<std::string>();
+    classes->add_option("NAME", *name,
+                        "A class (NuvelCommand or Nuvelkit3.NuvelCommand): list its properties "
+                        "with types, initial values and help, its methods and its events");
+    classes->callback([name] {
+        if (name->empty()) return ListClasses();
+        const std::vector<const InterfaceTable*> all = FormClasses();
+        std::string error;
+        const InterfaceTable* table = FindClassNamed(all, *name, error);
+        if (table == nullptr) Fail(kExitUsage, error);
+        PrintClass(std::cout, *table);
+    });
 }
 
 } // namespace nk::tools

@@ -1,7 +1,7 @@
-// nuvelkit render FORM -o PNG: draws a form file headless into a PNG picture.
+// nuvelkit render FORM -o FILE: draws a form file headless into a PNG or BMP picture.
+#include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/codec.h"
 #include "host/form.h"
 #include "set1/classes.h"
 #include "set2/classes.h"
@@ -23,33 +23,35 @@ std::vector<const InterfaceTable*> FormClasses() {
     return classes;
 }
 
-void RegisterRender(CLI::App& app) {
-    auto* cmd = app.add_subcommand("render", "Draw a form file into a PNG picture, headless");
+void RegisterRender(CLI::App& app, const CommonOptions& common) {
+    auto* cmd =
+        app.add_subcommand("render", "Draw a form file into a PNG or BMP picture, headless");
     auto form = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     auto ticks = std::make_shared<int>(0);
     cmd->add_option("FORM", *form, "The form file")->required();
-    cmd->add_option("-o,--output", *out, "The PNG file to write")->required();
+    auto strict = std::make_shared<bool>(false);
+    cmd->add_flag("--strict", *strict,
+                  "Refuse a form file with unknown members or values of the wrong type");
+    cmd->add_option("-o,--output", *out, "The picture to write (.png or .bmp)")->required();
     cmd->add_option("--ticks", *ticks, "Timer steps to run before drawing")
         ->check(CLI::Range(0, 100000));
-    cmd->footer("Exit status: 0 when the picture was written, 2 for a form file that cannot be "
-                "read (the message names the file, the place and the problem) or a picture "
-                "that cannot be written.");
-    cmd->callback([form, out, ticks] {
+    cmd->footer("A form file that cannot be read is bad input (status 2): the message names the "
+                "file, the place and the problem. A picture that cannot be written is a failed "
+                "work (status 1).");
+    cmd->callback([form, out, ticks, strict, &common] {
+        static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
+        const PictureFormat format = RequireFormat(*out, kFormats);
         const std::vector<const InterfaceTable*> classes = FormClasses();
-        std::string error;
-        auto loaded = Form::Load(*form, classes, error);
-        if (!loaded) {
-            std::cerr << "error: " << error << '\n';
-            throw CLI::RuntimeError(2);
-        }
+        auto loaded = LoadFormFile(*form, classes, *strict);
         for (int i = 0; i < *ticks; ++i)
             loaded->Tick();
-        const std::string written = WritePng(loaded->Compose(), *out);
-        if (!written.empty()) {
-            std::cerr << "error: " << written << '\n';
-            throw CLI::RuntimeError(2);
-        }
+        const Image picture = loaded->Compose();
+        if (const std::string written = WritePicture(picture, *out, format); !written.empty())
+            Fail(kExitFailed, written);
+        ReportWritten(common, *out,
+                      " (" + std::to_string(picture.width) + " x " +
+                          std::to_string(picture.height) + " pixels)");
     });
 }
 

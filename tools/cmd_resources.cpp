@@ -4,6 +4,7 @@
 #include "host/codec.h"
 #include "host/surface_canvas.h"
 #include "resources/resource_tables.h"
+#include "tools/cli.h"
 #include "tools/commands.h"
 
 #include <CLI/CLI.hpp>
@@ -141,7 +142,7 @@ std::string WriteSheet(const std::vector<SheetSection>& sections, const std::str
     return WritePng(sheet.pixels(), path);
 }
 
-int Export(const std::string& dirName) {
+int Export(const std::string& dirName, const CommonOptions& common) {
     const std::filesystem::path dir = dirName;
     std::vector<SheetSection> sections(2);
     std::vector<std::string> errors = ExportLibrary(Nuvset1Resources(), dir, sections[0]);
@@ -155,22 +156,23 @@ int Export(const std::string& dirName) {
     size_t count = 0;
     for (const SheetSection& s : sections)
         count += s.items.size();
-    std::cout << "Wrote " << count << " resources and the contact sheet to " << dir.string()
-              << "\n";
+    if (!common.quiet)
+        std::cout << "wrote " << count << " resources and the contact sheet "
+                  << (dir / "resources.png").string() << " into " << dir.string() << "\n";
     return 0;
 }
 
 } // namespace
 
-void RegisterResources(CLI::App& app) {
+void RegisterResources(CLI::App& app, const CommonOptions& common) {
     CLI::App* res = app.add_subcommand("resources", "The built-in bitmaps and sounds");
     res->require_subcommand(1);
     CLI::App* exp = res->add_subcommand(
         "export", "Write every built-in resource as a file, and a labelled contact sheet");
     auto dir = std::make_shared<std::string>();
     exp->add_option("DIR", *dir, "The folder to write into (created if missing)")->required();
-    exp->callback([dir] {
-        if (const int rc = Export(*dir); rc != 0) throw CLI::RuntimeError(rc);
+    exp->callback([dir, &common] {
+        if (const int rc = Export(*dir, common); rc != 0) throw CLI::RuntimeError(rc);
     });
 }
 

@@ -1,4 +1,5 @@
 // nuvelkit run FORM: opens a form file in a window and runs it until the window closes.
+#include "tools/cli.h"
 #include "tools/commands.h"
 
 #include "host/form.h"
@@ -14,30 +15,25 @@ namespace nk::tools {
 
 std::vector<const InterfaceTable*> FormClasses(); // cmd_render.cpp
 
-void RegisterRun(CLI::App& app) {
+void RegisterRun(CLI::App& app, const CommonOptions&) {
     auto* cmd = app.add_subcommand("run", "Open a form file in a window");
     auto form = std::make_shared<std::string>();
     auto frames = std::make_shared<int>(-1);
     cmd->add_option("FORM", *form, "The form file")->required();
+    auto strict = std::make_shared<bool>(false);
+    cmd->add_flag("--strict", *strict,
+                  "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("--frames", *frames, "Exit after this many frames (for scripted runs)")
         ->check(CLI::Range(0, 100000000));
-    cmd->footer("The form's timer calls TimerInvoke of its controls. Exit status: 0 when the "
-                "window closed, 2 for a form file that cannot be read, 3 when no window opens.");
-    cmd->callback([form, frames] {
+    cmd->footer("The form's timer calls TimerInvoke of its controls. The run ends with status 0 "
+                "when the window closes; a form file that cannot be read gives 2, no window 3.");
+    cmd->callback([form, frames, strict] {
         const std::vector<const InterfaceTable*> classes = FormClasses();
-        std::string error;
-        auto loaded = Form::Load(*form, classes, error);
-        if (!loaded) {
-            std::cerr << "error: " << error << '\n';
-            throw CLI::RuntimeError(2);
-        }
+        auto loaded = LoadFormFile(*form, classes, *strict);
         WindowHost::Options options;
         options.frames = *frames;
         WindowHost window(*loaded, options);
-        if (!window.ok()) {
-            std::cerr << "error: " << window.error() << '\n';
-            throw CLI::RuntimeError(3);
-        }
+        if (!window.ok()) Fail(kExitNoDisplay, window.error());
         window.Run();
     });
 }

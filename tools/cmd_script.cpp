@@ -1,5 +1,6 @@
 // nuvelkit script [FILE]: drives one control at a time through the recording host and
 // prints every request the control makes of its host.
+#include "tools/cli.h"
 #include "tools/commands.h"
 
 #include "host/library_loader.h"
@@ -47,14 +48,14 @@ Commands:
 
 Values: -12 3.5 0xC00000 &H80000014 True False "text\n" Nothing Empty
         Font("Arial", 8.25, bold) and the names of pictures.
-Exit status: 0 at the end of the script, 2 for a line that cannot be understood or
-carried out ("error: line N: ..." on standard error), 3 when the control fails.
+A line that cannot be understood or carried out stops the run with status 2
+("error: line N: ..." on standard error); a control that fails stops it with 1.
 
 The full reference is docs/script.md.)HELP";
 
 } // namespace
 
-void RegisterScript(CLI::App& app) {
+void RegisterScript(CLI::App& app, const CommonOptions&) {
     auto* cmd =
         app.add_subcommand("script", "Run a script against a control and trace its requests");
     cmd->footer(kScriptHelp);
@@ -78,16 +79,16 @@ void RegisterScript(CLI::App& app) {
             status = RunScript(std::cin, std::cout, std::cerr, classes);
         } else {
             std::ifstream in(*file);
-            if (!in) {
-                std::cerr << "error: cannot open the script " << *file << '\n';
-                throw CLI::RuntimeError(2);
-            }
+            if (!in) Fail(kExitUsage, *file + ": cannot open the script");
             ScriptOptions options;
             options.baseDir = std::filesystem::path(*file).parent_path().string();
             status = RunScript(in, std::cout, std::cerr, classes, options);
         }
         std::cout.flush();
-        if (status != 0) throw CLI::RuntimeError(status);
+        // A control's fault is work that failed; the runner's other statuses mean the same
+        // to the program as to the runner.
+        if (status == kScriptControlFault) throw CLI::RuntimeError(kExitFailed);
+        if (status != kScriptDone) throw CLI::RuntimeError(status);
     });
 }
 

@@ -7,12 +7,15 @@ class App;
 
 namespace nk::tools {
 
-void RegisterDemo(CLI::App& app);      // nuvelkit demo
-void RegisterScript(CLI::App& app);    // nuvelkit script
-void RegisterResources(CLI::App& app); // nuvelkit resources export
-void RegisterGallery(CLI::App& app);   // nuvelkit gallery
-void RegisterRegistration(CLI::App& app); // nuvelkit register, unregister, classes
-void RegisterRender(CLI::App& app);    // nuvelkit render
-void RegisterRun(CLI::App& app);       // nuvelkit run
+struct CommonOptions;
+
+void RegisterDemo(CLI::App& app, const CommonOptions& common);      // nuvelkit demo
+void RegisterScript(CLI::App& app, const CommonOptions& common);    // nuvelkit script
+void RegisterResources(CLI::App& app, const CommonOptions& common); // nuvelkit resources export
+void RegisterGallery(CLI::App& app, const CommonOptions& common);   // nuvelkit gallery
+void RegisterRegistration(CLI::App& app,
+                          const CommonOptions& common); // nuvelkit register, unregister, classes
+void RegisterRender(CLI::App& app, const CommonOptions& common); // nuvelkit render
+void RegisterRun(CLI::App& app, const CommonOptions& common);    // nuvelkit run
 
 } // namespace nk::tools

@@ -1,79 +1,45 @@
-// A third-party container: it opens a control library with dlopen, asks DllGetClassObject
-// for the class object of NuvelCommand, creates a control for its own headless host,
-// prints the class's interface and renders the control, then checks that the library can
-// be unloaded. Usage: consumer [CONTROLDIR]
-#include "framework/com.h"
-#include "framework/control.h"
-#include "framework/identity.h"
-#include "framework/interface_table.h"
-#include "host/headless_host.h"
-
-#include <dlfcn.h>
+// An application built against the installed kit: it gets the kit's classes with
+// nk::OpenKitLibraries (the control libraries next to the installed libnuvelkit, or those the
+// component registry records), prints the interface of NuvelCommand, places a button on a
+// form and draws the form headless. Usage: consumer
+#include "host/form.h"
+#include "host/library_loader.h"
 
 #include <cstdio>
 #include <string>
 
-#ifndef NK_CONTROL_DIR
-#define NK_CONTROL_DIR "."
-#endif
-
-int main(int argc, char** argv) {
-    std::string dir = argc > 1 ? argv[1] : NK_CONTROL_DIR;
-    std::string file = dir + "/libnuvset1.so";
-    void* lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) {
-        std::fprintf(stderr, "consumer: %s\n", dlerror());
+int main() {
+    std::string error;
+    nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "consumer: %s\n", error.c_str());
         return 1;
     }
-    auto getClassObject =
-        reinterpret_cast<nk::GetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
-    auto canUnloadNow = reinterpret_cast<nk::CanUnloadNowFn>(dlsym(lib, "DllCanUnloadNow"));
-    if (getClassObject == nullptr || canUnloadNow == nullptr) {
-        std::fprintf(stderr, "consumer: %s is not a control library\n", file.c_str());
+    nk::Form form(kit.Tables(), {.caption = "Consumer", .width = 200, .height = 80});
+    const nk::InterfaceTable* table = form.FindClass("NuvelCommand");
+    if (table == nullptr) {
+        std::fprintf(stderr, "consumer: the kit has no NuvelCommand\n");
         return 1;
     }
-
-    const nk::ClassIdentity* id = nk::FindClass("NuvelCommand");
-    nk::ClassFactory* factory = nullptr;
-    nk::HResult hr = getClassObject(&id->classId, &nk::kIID_ClassFactory,
-                                    reinterpret_cast<void**>(&factory));
-    if (hr != nk::S_OK) {
-        std::fprintf(stderr, "consumer: no class object (0x%08X)\n", static_cast<unsigned>(hr));
-        return 1;
-    }
-    const nk::InterfaceTable& table = factory->ClassInterface();
-    std::printf("%s (%s.%s)\n", nk::ToString(id->classId).c_str(),
-                std::string(table.typeLibrary).c_str(), std::string(table.className).c_str());
-    std::printf("  %zu properties, %zu methods, %zu events\n", table.properties.size(),
-                table.methods.size(), table.events.size());
-    for (const nk::EventInfo& e : table.events)
+    std::printf("%s.%s from %s\n", std::string(table->typeLibrary).c_str(),
+                std::string(table->className).c_str(),
+                kit.libraries.front()->path().string().c_str());
+    std::printf("  %zu properties, %zu methods, %zu events\n", table->properties.size(),
+                table->methods.size(), table->events.size());
+    for (const nk::EventInfo& e : table->events)
         std::printf("  event %d %s\n", e.number, std::string(e.name).c_str());
 
-    int painted = 0;
-    {
-        nk::HeadlessHost host(table);
-        nk::ControlObject* obj = nullptr;
-        hr = factory->CreateInstance(nullptr, &host, nk::kIID_ControlObject,
-                                     reinterpret_cast<void**>(&obj));
-        if (hr != nk::S_OK) {
-            std::fprintf(stderr, "consumer: CreateInstance failed (0x%08X)\n",
-                         static_cast<unsigned>(hr));
-            return 1;
-        }
-        host.Attach(&obj->GetControl());
-        host.Deliver("InitProperties", [](nk::Control& c) { c.InitProperties(); });
-        host.Deliver("Paint", [](nk::Control& c) { c.Paint(); });
-        const nk::Image& img = host.surface().pixels();
-        for (std::uint32_t px : img.pixels)
-            if (px != img.pixels.front()) ++painted;
-        std::printf("rendered %d x %d, %d pixels differ from the corner\n", img.width, img.height,
-                    painted);
-        host.Attach(nullptr);
-        obj->Release();
+    nk::FormControl* button = form.Add("NuvelCommand", "Command1", 10, 10, 120, 40, &error);
+    if (button == nullptr) {
+        std::fprintf(stderr, "consumer: %s\n", error.c_str());
+        return 1;
     }
-    factory->Release();
-    hr = canUnloadNow();
-    std::printf("can unload: %s\n", hr == nk::S_OK ? "yes" : "no");
-    if (hr == nk::S_OK) dlclose(lib);
-    return painted > 0 && hr == nk::S_OK ? 0 : 1;
+    button->Set("Caption", nk::Variant::String("Hello"));
+    const nk::Image shown = form.Compose();
+    int painted = 0;
+    for (std::uint32_t px : shown.pixels)
+        if (px != shown.pixels.front()) ++painted;
+    std::printf("rendered %d x %d, %d pixels differ from the corner\n", shown.width, shown.height,
+                painted);
+    return painted > 0 ? 0 : 1;
 }

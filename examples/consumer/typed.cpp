@@ -1,35 +1,23 @@
 // An application built against the installed kit with the typed API: it opens both control
 // libraries, places a button and a check box through their typed handles, toggles the check
 // box from the keyboard and checks that the change notification enabled the button.
-// Usage: consumer-typed [CONTROLDIR]
 #include "host/library_loader.h"
 
 #include <nuvelkit/nuvelkit.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
-#ifndef NK_CONTROL_DIR
-#define NK_CONTROL_DIR "."
-#endif
-
-int main(int argc, char** argv) {
-    const std::string dir = argc > 1 ? argv[1] : NK_CONTROL_DIR;
-    std::vector<std::unique_ptr<nk::LoadedLibrary>> libraries;
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const char* name : {"libnuvset1.so", "libnuvset2.so"}) {
-        std::string error;
-        auto lib = nk::LoadedLibrary::Open(dir + "/" + name, error);
-        if (!lib) {
-            std::fprintf(stderr, "consumer-typed: %s\n", error.c_str());
-            return 1;
-        }
-        for (const nk::InterfaceTable* t : lib->ClassTables())
-            classes.push_back(t);
-        libraries.push_back(std::move(lib));
+int main() {
+    // The kit's classes, from the control libraries next to the installed libnuvelkit.
+    std::string error;
+    const nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "consumer-typed: %s\n", error.c_str());
+        return 1;
     }
+    const std::vector<const nk::InterfaceTable*> classes = kit.Tables();
     try {
         nk::Form form(classes, {.caption = "Typed consumer"});
         auto go = form.Add<nk::NuvelCommand>("Go", 10, 10, 120, 40);

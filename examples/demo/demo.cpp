@@ -4,9 +4,8 @@
 // round its edge when clicked.
 //
 //     nk_demo_form [FORM] [--frames N] [--save FILE]
+#include "host/library_loader.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
 
 #include <nuvelkit/nuvelkit.h>
 
@@ -17,15 +16,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<const nk::InterfaceTable*> Classes() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 // The pad's point (its X and Y values) moves the marker inside the pad's field and sets
 // the fill bar. A form without these controls is shown unwired.
@@ -85,9 +75,14 @@ int main(int argc, char** argv) {
             path = arg;
         }
     }
-    const auto classes = Classes();
     std::string error;
-    auto form = nk::Form::Load(path, classes, error);
+    // The kit's classes, from the control libraries next to libnuvelkit.
+    const nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::cerr << "error: " << error << '\n';
+        return 1;
+    }
+    auto form = nk::Form::Load(path, kit.Tables(), error);
     if (!form) {
         std::cerr << "error: " << error << '\n';
         return 2;

@@ -3,9 +3,8 @@
 // shows the about dialog.
 //
 //     nk_hello [--frames N] [--save FILE]
+#include "host/library_loader.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
 
 #include <nuvelkit/nuvelkit.h>
 
@@ -22,13 +21,14 @@ int main(int argc, char** argv) {
         if (arg == "--frames") frames = std::atoi(argv[i + 1]);
         if (arg == "--save") save = argv[i + 1];
     }
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-
-    nk::Form form(classes, {.caption = "Hello, Nuvelkit", .width = 300, .height = 220});
+    // The kit's classes, from the control libraries next to libnuvelkit.
+    std::string error;
+    const nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::cerr << "error: " << error << '\n';
+        return 1;
+    }
+    nk::Form form(kit.Tables(), {.caption = "Hello, Nuvelkit", .width = 300, .height = 220});
     try {
         auto hello = form.Add<nk::NuvelCommand>("Hello", 20, 20, 160, 50);
         auto allow = form.Add<nk::NuvelCheck>("Allow", 20, 80);
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     if (!save.empty()) {
-        const std::string error = form.Save(save);
+        error = form.Save(save);
         if (!error.empty()) std::cerr << "error: " << error << '\n';
         return error.empty() ? 0 : 2;
     }

@@ -4,9 +4,8 @@
 // dialog. The panel frames the pad.
 //
 //     nk_seven [--frames N] [--save FILE]
+#include "host/library_loader.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
 
 #include <nuvelkit/nuvelkit.h>
 
@@ -17,15 +16,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<const nk::InterfaceTable*> Classes() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 std::string Point(float x, float y) {
     return "Point " + std::to_string(static_cast<int>(x)) + ", " +
@@ -74,8 +64,14 @@ int main(int argc, char** argv) {
         if (arg == "--frames") frames = std::atoi(argv[i + 1]);
         if (arg == "--save") save = argv[i + 1];
     }
-    const auto classes = Classes();
-    nk::Form form(classes, {.caption = "Seven controls", .width = 400, .height = 220});
+    // The kit's classes, from the control libraries next to libnuvelkit.
+    std::string error;
+    const nk::KitLibraries kit = nk::OpenKitLibraries(error);
+    if (!error.empty()) {
+        std::cerr << "error: " << error << '\n';
+        return 1;
+    }
+    nk::Form form(kit.Tables(), {.caption = "Seven controls", .width = 400, .height = 220});
     try {
         Build(form);
     } catch (const nk::FormError& e) {
@@ -83,7 +79,7 @@ int main(int argc, char** argv) {
         return 3;
     }
     if (!save.empty()) {
-        const std::string error = form.Save(save);
+        error = form.Save(save);
         if (!error.empty()) std::cerr << "error: " << error << '\n';
         return error.empty() ? 0 : 2;
     }

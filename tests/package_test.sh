@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The installed package as an application's build sees it: installs the build tree into a
+# temporary prefix, builds examples/consumer with pkg-config (no --static) and with
+# find_package(Nuvelkit), and checks that neither the compile nor the link reaches for a
+# development file of the kit's private dependencies. Usage: package_test.sh BUILD SOURCE
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/nk_package.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+# The private dependencies' development names: their headers, link names and pkg-config files.
+private='(SDL2|sdl2|freetype|fontconfig|harfbuzz|fribidi|png|jpeg|gif|nlohmann)'
+
+export PKG_CONFIG_PATH=$prefix/lib/pkgconfig
+flags=$(pkg-config --cflags --libs nuvelkit)
+requires=$(pkg-config --print-requires --print-requires-private nuvelkit)
+[ -z "$requires" ] || fail "nuvelkit.pc requires other packages: $requires"
+echo "$flags" | grep -Eq -- "-lnuvelkit" || fail "pkg-config gives no -lnuvelkit: $flags"
+if echo "$flags" | grep -Eq -- "$private"; then fail "pkg-config names a private dependency: $flags"; fi
+
+# The headers the application's source reaches: the kit's and the system's own only.
+headers=$(c++ -std=c++20 -M "$source/examples/consumer/main.cpp" $(pkg-config --cflags nuvelkit))
+if echo "$headers" | grep -Eq "/include/$private"; then
+  fail "the installed headers include a private dependency's: $(echo "$headers" | grep -Eo "[^ ]*/include/$private[^ ]*" | head -3)"
+fi
+
+# pkg-config, as the README shows it.
+c++ -std=c++20 -O1 "$source/examples/consumer/main.cpp" -o "$work/consumer-pc" $flags \
+  -Wl,-rpath,"$prefix/lib" -Wl,--trace 2>"$work/trace-pc" >"$work/link-pc" || {
+  cat "$work/trace-pc" >&2
+  fail "the pkg-config build does not link"
+}
+if grep -Eq "lib$private[^/]*\.(so|a)\$" "$work/link-pc"; then
+  fail "the pkg-config link opened a development library: $(grep -E "lib$private" "$work/link-pc" | head -3)"
+fi
+"$work/consumer-pc" >"$work/run-pc" || { cat "$work/run-pc" >&2; fail "the pkg-config build does not run"; }
+grep -q "from $prefix/lib/libnuvset1.so.1" "$work/run-pc" ||
+  fail "the classes did not come from the package's library folder: $(head -1 "$work/run-pc")"
+
+# The typed API's application, the same way.
+c++ -std=c++20 -O1 "$source/examples/consumer/typed.cpp" -o "$work/consumer-typed-pc" $flags \
+  -Wl,-rpath,"$prefix/lib" 2>"$work/typed-pc.log" || {
+  cat "$work/typed-pc.log" >&2
+  fail "the typed application does not build with pkg-config"
+}
+"$work/consumer-typed-pc" >/dev/null || fail "the typed application built with pkg-config does not run"
+
+# The README's application compiles and links the same way.
+awk '/<!-- readme-app -->/ {on = 1; next} on && /^```cpp/ {body = 1; next}
+     body && /^```/ {exit} body {print}' "$source/README.md" >"$work/readme.cpp"
+[ -s "$work/readme.cpp" ] || fail "no C++ block after <!-- readme-app --> in README.md"
+c++ -std=c++20 -O1 "$work/readme.cpp" -o "$work/readme" $flags 2>"$work/readme.log" || {
+  cat "$work/readme.log" >&2
+  fail "the README's application does not build with pkg-config"
+}
+
+# find_package(Nuvelkit), and the link line CMake writes.
+cmake -S "$source/examples/consumer" -B "$work/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_PREFIX_PATH="$prefix" >"$work/configure" 2>&1 || { cat "$work/configure" >&2; fail "find_package(Nuvelkit) fails"; }
+cmake --build "$work/cmake" -v >"$work/build-cmake" 2>&1 || { cat "$work/build-cmake" >&2; fail "the CMake build fails"; }
+link=$(grep -E " -o consumer( |$)" "$work/build-cmake" || true)
+[ -n "$link" ] || fail "no link line in the CMake build's log"
+if echo "$link" | grep -Eq "$private"; then fail "the CMake link line names a private dependency: $link"; fi
+"$work/cmake/consumer" >/dev/null || fail "the CMake build does not run"
+"$work/cmake/consumer-typed" >/dev/null || fail "the typed CMake build does not run"
+
+# Every installed library carries a versioned SONAME, and the control libraries no link name.
+for lib in nuvelkit nuvset1 nuvset2; do
+  soname=$(readelf -d "$prefix/lib/lib$lib.so.1" | sed -n 's/.*SONAME.*\[\(.*\)\]/\1/p')
+  [ "$soname" = "lib$lib.so.1" ] || fail "lib$lib.so.1 has the SONAME '$soname'"
+done
+[ ! -e "$prefix/lib/libnuvset1.so" ] || fail "libnuvset1.so is installed as a link name"
+# Only the public targets are exported.
+if grep -q "Nuvelkit::nk_" "$prefix"/lib/cmake/Nuvelkit/NuvelkitTargets.cmake; then
+  fail "an internal target is exported: $(grep -o 'Nuvelkit::nk_[a-z_]*' "$prefix"/lib/cmake/Nuvelkit/NuvelkitTargets.cmake | sort -u)"
+fi
+# The documents and the manual page.
+for f in share/man/man1/nuvelkit.1 share/doc/Nuvelkit/README.md share/doc/Nuvelkit/forms.md; do
+  [ -s "$prefix/$f" ] || fail "$f is not installed"
+done
+echo "package: pkg-config and find_package builds link and run with only the package"

@@ -1,0 +1,137 @@
+// The program's conventions, the same for every sub-command: the exit statuses (0 done,
+// 1 the work failed, 2 bad usage or input, 3 no display), usage lines with the program's
+// name, the output format chosen by the file's extension, and "wrote FILE" unless --quiet.
+#include "host/codec.h"
+#include "tests/run_program.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace nk {
+namespace {
+
+using testing_program::RunProgram;
+using testing_program::TempName;
+
+const std::string kDemoForm = std::string(NK_SOURCE_DIR) + "/examples/demo/demo.nkform";
+
+struct CliCase {
+    std::string args;
+    int status;
+    std::string printed; // a part of what the program must print
+};
+
+TEST(Cli, UsageErrorsAndFailuresGiveTheSameStatusInEverySubcommand) {
+    const std::vector<CliCase> cases = {
+        {"--version", 0, "nuvelkit 1."},
+        {"--help", 0, "Exit status: 0 done, 1 the work failed"},
+        {"", 2, "a subcommand is required; the subcommands are: gallery, demo"},
+        {"bogus", 2, "unknown subcommand \"bogus\"; the subcommands are: gallery"},
+        {"--quiet bogus", 2, "unknown subcommand \"bogus\""},
+        {"help", 0, "Usage: nuvelkit [OPTIONS] SUBCOMMAND"},
+        {"help render", 0, "Usage: nuvelkit render [OPTIONS] FORM"},
+        {"help resources export", 0, "Usage: nuvelkit resources export [OPTIONS] DIR"},
+        {"help bogus", 2, "unknown subcommand \"bogus\""},
+        {"help resources bogus", 2, "the subcommands of resources are: export"},
+        {"render --help", 0, "Exit status: 0 done"},
+        {"render", 2, "FORM is required\nRun \"nuvelkit help render\" for the usage."},
+        {"render " + kDemoForm + " -o x.png --no-such-switch", 2, "--no-such-switch"},
+        {"render " + kDemoForm + " -o x.png --ticks -1", 2, "--ticks"},
+        {"render " + kDemoForm + " -o out.gif", 2,
+         "out.gif: cannot write .gif files; the supported formats are .png, .bmp"},
+        {"render " + kDemoForm + " -o out", 2, "out: the file name has no extension"},
+        {"render /no/such.nkform -o x.png", 2, "error: /no/such.nkform: cannot open"},
+        {"render " + kDemoForm + " -o /no-such-folder/x.png", 1, "error: /no-such-folder/x.png"},
+        {"gallery -o /no-such-folder/x.png", 1, "error: /no-such-folder/x.png"},
+        {"gallery -o sheet.jpeg", 2, "cannot write .jpeg files"},
+        {"gallery --scale 5", 2, "--scale"},
+        {"demo -o /no-such-folder/x.png", 1, "error: /no-such-folder/x.png"},
+        {"demo -o demo.tiff", 2, "the supported formats are .png, .bmp"},
+        {"script /no/such.script", 2, "error: /no/such.script: cannot open the script"},
+        {"run /no/such.nkform", 2, "error: /no/such.nkform"},
+        {"resources", 2, "nuvelkit help resources"},
+        {"resources export", 2, "DIR is required"},
+        {"resources export /proc/no-such", 1, "cannot create the folder"},
+        {"classes NuvelCommand", 0, "String = \"NuvelCommand1\""},
+        {"classes nuvelkit3.nuvelcommand", 0, "   1 Click()\n   2 DblClick()"},
+        {"classes NuvelPad", 0, "MouseMove(Button As Integer, Shift As Integer, X As Single"},
+        {"classes NuvelComand", 2, "unknown class NuvelComand; did you mean NuvelCommand?"},
+        {"classes Zzz", 2, "unknown class Zzz (the classes are NuvelCommand, "},
+    };
+    for (const CliCase& c : cases) {
+        std::string printed;
+        EXPECT_EQ(RunProgram(c.args, printed), c.status) << "nuvelkit " << c.args << "\n"
+                                                         << printed;
+        EXPECT_NE(printed.find(c.printed), std::string::npos) << "nuvelkit " << c.args << "\n"
+                                                              << printed;
+        // The argument library's own statuses and the program's full path never show.
+        EXPECT_EQ(printed.find(NK_BINARY_DIR), std::string::npos) << printed;
+    }
+}
+
+TEST(Cli, WritesTheFormatTheExtensionNamesAndSaysWhere) {
+    struct Case {
+        std::string extension;
+        std::string options;
+        bool bmp;
+        bool quiet;
+    };
+    const std::vector<Case> cases = {
+        {".png", "", false, false},
+        {".BMP", "", true, false},
+        {".bmp", "--quiet", true, true},
+        {".png", "-q", false, true},
+    };
+    for (const Case& c : cases) {
+        const std::string file = TempName(c.extension);
+        std::remove(file.c_str());
+        std::string printed;
+        // --quiet is a switch of the program, accepted after the sub-command too.
+        ASSERT_EQ(RunProgram("render " + kDemoForm + " -o " + file + " " + c.options, printed), 0)
+            << printed;
+        if (c.quiet)
+            EXPECT_EQ(printed, "");
+        else
+            EXPECT_NE(printed.find("wrote " + file + " ("), std::string::npos) << printed;
+        const DecodeResult picture = LoadPictureFile(file);
+        ASSERT_TRUE(picture.ok()) << picture.error;
+        EXPECT_GT(picture.image.width, 100);
+        std::FILE* f = std::fopen(file.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        char magic[2] = {};
+        ASSERT_EQ(std::fread(magic, 1, 2, f), 2u);
+        std::fclose(f);
+        EXPECT_EQ(std::string(magic, 2) == "BM", c.bmp) << file;
+        std::remove(file.c_str());
+    }
+}
+
+TEST(Cli, FormFileWarningsAndStrict) {
+    const std::string form = TempName(".nkform");
+    {
+        std::ofstream out(form);
+        out << R"({"format":"nuvelkit-form","version":1,"controls":[{"class":"NuvelCommand",)"
+               R"("name":"C1","left":0,"top":0,"width":1500,"height":600,"bag":{"Capton":"Go"}}]})";
+    }
+    const std::string picture = TempName(".png");
+    const std::string warning = "warning: " + form +
+                                ": /controls/0/bag/Capton: unknown member Capton of "
+                                "NuvelCommand; did you mean Caption?";
+    std::string printed;
+    EXPECT_EQ(RunProgram("render " + form + " -o " + picture, printed), 0) << printed;
+    EXPECT_NE(printed.find(warning), std::string::npos) << printed;
+    EXPECT_EQ(RunProgram("render --strict " + form + " -o " + picture, printed), 2) << printed;
+    EXPECT_NE(printed.find("error: " + form + ": /controls/0/bag/Capton: unknown member"),
+              std::string::npos)
+        << printed;
+    EXPECT_EQ(RunProgram("run --strict " + form + " --frames 1", printed), 2) << printed;
+    std::remove(form.c_str());
+    std::remove(picture.c_str());
+}
+
+} // namespace
+} // namespace nk
