@@ -5,8 +5,7 @@
 #include "host/compose_dirty.h"
 #include "host/form.h"
 #include "host/surface_canvas.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -143,15 +142,6 @@ TEST(MergeBoxes, JoinsTouchingBoxesClipsAndBoundsTheCount) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(MergeBoxes(c.in, bounds, c.most), c.out);
     }
-}
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
 }
 
 // Each change gives areas inside `within` that cover `covers` (form pixels); and composing

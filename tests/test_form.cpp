@@ -1,8 +1,7 @@
 // Form files and the form model: saving, loading, damaged files, handlers by name, the timer.
 #include "host/compose.h"
 #include "host/form.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +13,6 @@ namespace nk {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

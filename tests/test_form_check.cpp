@@ -4,8 +4,7 @@
 // without a warning, to the same bytes.
 #include "host/form.h"
 #include "host/form_check.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +15,6 @@
 
 namespace nk {
 namespace {
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 std::string OneControl(const std::string& cls, const std::string& bag,
                        const std::string& form = "{}") {

@@ -3,9 +3,8 @@
 // and the checked-in reference is what the generator writes.
 #include "host/recording_host.h"
 #include "nuvelkit/nuvelkit.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
 #include "tests/api_expected.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +14,6 @@
 
 namespace nk {
 namespace {
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

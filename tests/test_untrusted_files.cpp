@@ -9,8 +9,7 @@
 #include "host/json_text.h"
 #include "host/registry.h"
 #include "host/script.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,15 +27,6 @@ namespace nk {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 class UntrustedFiles : public testing::Test {
 protected:

@@ -4,9 +4,8 @@
 #include "host/compose.h"
 #include "host/form.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
 #include "set1/command/nuvel_command.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -321,15 +320,6 @@ TEST_F(SpyForm, AHotZoneTakesTheMouseInsideItRelativeToItself) {
 
 // ---------------------------------------------------------------------------------------
 // The real controls.
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 struct Seen {
     std::vector<std::string> events;

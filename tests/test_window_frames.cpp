@@ -3,8 +3,7 @@
 // beyond the form in a larger window; and the window that cannot open without a display.
 #include "host/form.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +17,6 @@
 
 namespace nk {
 namespace {
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 // Sets an environment variable for the test's lifetime, or unsets it (nullopt).
 class EnvVar {
