@@ -103,7 +103,7 @@ case "$cmd" in
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF
     build build-asan
-    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
+    (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$JOBS")
     echo "== fuzzing"
     fuzz_all "${NK_FUZZ_SECONDS:-45}"
