@@ -10,7 +10,6 @@ namespace nk {
 
 namespace {
 
-
 // Setters receive values already converted to the member's type; one that still does
 // not convert is not assigned.
 
