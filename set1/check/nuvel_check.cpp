@@ -5,6 +5,7 @@
 #include "framework/glow.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/setters.h"
 
 namespace nk {
 
@@ -64,9 +65,7 @@ void NuvelCheck::SetFont(const Font& value) {
 }
 
 void NuvelCheck::SetCaption(const std::string& value) {
-    caption_ = value;
-    host_.PropertyChanged("Caption");
-    Redraw();
+    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
 }
 
 void NuvelCheck::SetValue(std::int32_t value) {
@@ -146,21 +145,15 @@ void NuvelCheck::SetFocusType(std::int32_t value) {
 }
 
 void NuvelCheck::SetCoolButton(VBool value) {
-    coolButton_ = value;
-    host_.PropertyChanged("CoolButton");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolButton", coolButton_, value, [this] { Redraw(); });
 }
 
 void NuvelCheck::SetCoolUseGlow(VBool value) {
-    coolUseGlow_ = value;
-    host_.PropertyChanged("CoolUseGlow");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
 }
 
 void NuvelCheck::SetCoolGlowColor(OleColor value) {
-    coolGlowColor_ = value;
-    host_.PropertyChanged("CoolGlowColor");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolGlowColor", coolGlowColor_, value, [this] { Redraw(); });
 }
 
 // ---- Methods ----

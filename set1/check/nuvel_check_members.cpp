@@ -3,6 +3,7 @@
 // design-time settings.
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
+#include "framework/shared_rows.h"
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
 #include "set1/check/nuvel_check.h"
@@ -13,14 +14,7 @@ namespace nk {
 
 namespace {
 
-NuvelCheck& Self(Control& c) {
-    return static_cast<NuvelCheck&>(c);
-}
-
 // Setters receive values already converted to the member's type.
-
-using VT = ValueType;
-using MK = MemberKind;
 
 std::vector<PropertyInfo> Fields() {
     return {
@@ -49,9 +43,7 @@ std::vector<PropertyInfo> Fields() {
 
 std::vector<PropertyInfo> Properties() {
     return {
-        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelCheck::GetFont,
-                    &NuvelCheck::SetFont>("Font", "The caption's font.")
-            .Saved(std::nullopt),
+        SharedRows<NuvelCheck>::Font("The caption's font."),
         AccessorRow<ValueType::String, MemberKind::Own, &NuvelCheck::Caption,
                     &NuvelCheck::SetCaption>(
             "Caption",
@@ -68,10 +60,8 @@ std::vector<PropertyInfo> Properties() {
                     &NuvelCheck::SetForeColor>(
             "ForeColor", "The caption's colour, shown from the next repaint on.")
             .Saved(Variant::Double(0xFFFFFF)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCheck::Enabled,
-                    &NuvelCheck::SetEnabled>(
-            "Enabled", "Whether the control takes input; disabled, it shows the disabled glyph.")
-            .Saved(Variant::Boolean(kTrue)),
+        SharedRows<NuvelCheck>::Enabled(
+            "Whether the control takes input; disabled, it shows the disabled glyph."),
         AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureUncheck,
                     &NuvelCheck::SetPictureUncheck>(
             "PictureUncheck",
@@ -80,10 +70,7 @@ std::vector<PropertyInfo> Properties() {
         AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureCheck,
                     &NuvelCheck::SetPictureCheck>("PictureCheck", "Custom look: the checked glyph.")
             .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PicturePushed,
-                    &NuvelCheck::SetPicturePushed>("PicturePushed",
-                                                   "Custom look: the glyph while pressed.")
-            .Saved(Variant::OfPicture(nullptr)),
+        SharedRows<NuvelCheck>::PicturePushed("Custom look: the glyph while pressed."),
         AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCheck::PictureDisabled,
                     &NuvelCheck::SetPictureDisabled>(
             "PictureDisabled",
@@ -99,54 +86,23 @@ std::vector<PropertyInfo> Properties() {
                                                "0 NKChkNormalCircle, 1 NKChkNormalSquare.")
             .Takes(kCheckFocusTypeEnum)
             .Saved(Variant::Long(NKChkNormalCircle)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCheck::CoolButton,
-                    &NuvelCheck::SetCoolButton>(
-            "CoolButton", "Hover look: a raised edge while the pointer is over the control.")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCheck::CoolUseGlow,
-                    &NuvelCheck::SetCoolUseGlow>("CoolUseGlow",
-                                                 "Tints the hovered control with CoolGlowColor.")
-            .Saved(Variant::Boolean(kTrue)),
-        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelCheck::CoolGlowColor,
-                    &NuvelCheck::SetCoolGlowColor>("CoolGlowColor",
-                                                   "The hover tint, ORed into every pixel.")
-            .Saved(Variant::Double(0xC00000)),
+        SharedRows<NuvelCheck>::CoolButton(
+            "Hover look: a raised edge while the pointer is over the control."),
+        SharedRows<NuvelCheck>::CoolUseGlow("Tints the hovered control with CoolGlowColor."),
+        SharedRows<NuvelCheck>::CoolGlowColor("The hover tint, ORed into every pixel."),
     };
 }
 
 std::vector<MethodInfo> Methods() {
     return {
-        {"AboutMe",
-         {},
-         [](Control& c, std::span<const Variant>) {
-             Self(c).AboutMe();
-             return MethodResult{};
-         },
-         "Shows the about dialog."},
-        {"TimerInvoke",
-         {},
-         [](Control& c, std::span<const Variant>) {
-             Self(c).TimerInvoke();
-             return MethodResult{};
-         },
-         "The kit's timer entry point; the check box has nothing to animate."},
+        SharedRows<NuvelCheck>::AboutMe("Shows the about dialog."),
+        SharedRows<NuvelCheck>::TimerInvoke(
+            "The kit's timer entry point; the check box has nothing to animate."),
     };
 }
 
 std::vector<EventInfo> Events() {
-    const auto key = KeyArgs();
-    const auto mouse = MouseArgs("x", "y");
-    return {
-        {Number(NuvelCheck::Event::Click), "Click", {}},
-        {Number(NuvelCheck::Event::DblClick), "DblClick", {}},
-        {Number(NuvelCheck::Event::KeyDown), "KeyDown", key},
-        {Number(NuvelCheck::Event::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(NuvelCheck::Event::KeyUp), "KeyUp", key},
-        {Number(NuvelCheck::Event::MouseDown), "MouseDown", mouse},
-        {Number(NuvelCheck::Event::MouseMove), "MouseMove", mouse},
-        {Number(NuvelCheck::Event::MouseUp), "MouseUp", mouse},
-        {Number(NuvelCheck::Event::PlaySound), "PlaySound", SoundArgs()},
-    };
+    return PushButtonEvents<NuvelCheck::Event>(MouseArgs("x", "y"));
 }
 
 InterfaceTable MakeTable() {

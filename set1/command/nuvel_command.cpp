@@ -4,6 +4,7 @@
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/setters.h"
 
 #include <cmath>
 #include <limits>
@@ -77,9 +78,7 @@ void NuvelCommand::SetBackPicture(std::int32_t value) {
 }
 
 void NuvelCommand::SetCaption(const std::string& value) {
-    caption_ = value;
-    host_.PropertyChanged("Caption");
-    Redraw();
+    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetShortCutKey(const std::string& value) {
@@ -89,21 +88,15 @@ void NuvelCommand::SetShortCutKey(const std::string& value) {
 }
 
 void NuvelCommand::SetSideIconHeight(float value) {
-    sideIconHeight_ = value;
-    host_.PropertyChanged("SideIconHeight");
-    Redraw();
+    StoreNotifyRedraw(host_, "SideIconHeight", sideIconHeight_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetRSideIconHeight(float value) {
-    rSideIconHeight_ = value;
-    host_.PropertyChanged("RSideIconHeight");
-    Redraw();
+    StoreNotifyRedraw(host_, "RSideIconHeight", rSideIconHeight_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetRSideIconWidth(float value) {
-    rSideIconWidth_ = value;
-    host_.PropertyChanged("RSideIconWidth");
-    Redraw();
+    StoreNotifyRedraw(host_, "RSideIconWidth", rSideIconWidth_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetGradientRedDividend(float value) {
@@ -220,15 +213,11 @@ void NuvelCommand::SetFont(const Font& value) {
 }
 
 void NuvelCommand::SetSideIcon(const Picture& value) {
-    sideIcon_ = value;
-    host_.PropertyChanged("SideIcon");
-    Redraw();
+    StoreNotifyRedraw(host_, "SideIcon", sideIcon_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetRSideIcon(const Picture& value) {
-    rSideIcon_ = value;
-    host_.PropertyChanged("RSideIcon");
-    Redraw();
+    StoreNotifyRedraw(host_, "RSideIcon", rSideIcon_, value, [this] { Redraw(); });
 }
 
 VBool NuvelCommand::Enabled() const {

@@ -4,6 +4,7 @@
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
+#include "framework/shared_rows.h"
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
 #include "set1/command/nuvel_command.h"
@@ -14,14 +15,7 @@ namespace nk {
 
 namespace {
 
-NuvelCommand& Self(Control& c) {
-    return static_cast<NuvelCommand&>(c);
-}
-
 // Setters receive values already converted to the member's type.
-
-using VT = ValueType;
-using MK = MemberKind;
 
 std::vector<PropertyInfo> Properties() {
     return {
@@ -33,13 +27,9 @@ std::vector<PropertyInfo> Properties() {
         FieldRow<ValueType::Boolean, &NuvelCommand::AllowMultiLine>("AllowMultiLine")
             .Saved(Variant::Boolean(kFalse)),
         FieldRow<ValueType::Long, &NuvelCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
-        FieldRow<ValueType::Long, &NuvelCommand::SoundMethod>("SoundMethod")
-            .Takes(kSoundMethodEnum)
-            .Saved(Variant::Long(NKInternalSound)),
-        FieldRow<ValueType::Boolean, &NuvelCommand::UseSound>("UseSound")
-            .Saved(Variant::Boolean(kFalse)),
-        FieldRow<ValueType::Boolean, &NuvelCommand::ShowFocus>("ShowFocus")
-            .Saved(Variant::Boolean(kFalse)),
+        SharedRows<NuvelCommand>::SoundMethod(),
+        SharedRows<NuvelCommand>::UseSound(),
+        SharedRows<NuvelCommand>::ShowFocus(),
         // Properties.
         AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::hWnd, &NuvelCommand::SethWnd>(
             "hWnd")
@@ -51,9 +41,7 @@ std::vector<PropertyInfo> Properties() {
         AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::Caption,
                     &NuvelCommand::SetCaption>("Caption")
             .Saved(Variant::String("")),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::ShortCutKey,
-                    &NuvelCommand::SetShortCutKey>("ShortCutKey")
-            .Saved(Variant::String("")),
+        SharedRows<NuvelCommand>::ShortCutKey(),
         AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::SideIconHeight,
                     &NuvelCommand::SetSideIconHeight>("SideIconHeight")
             .Saved(Variant::Single(32)),
@@ -87,49 +75,24 @@ std::vector<PropertyInfo> Properties() {
         AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelCommand::FontSize,
                     &NuvelCommand::SetFontSize>("FontSize")
             .Saved(Variant::Single(20), Variant::Single(0)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontBold,
-                    &NuvelCommand::SetFontBold>("FontBold")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontItalic,
-                    &NuvelCommand::SetFontItalic>("FontItalic")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontStrikethru,
-                    &NuvelCommand::SetFontStrikethru>("FontStrikethru")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::FontUnderline,
-                    &NuvelCommand::SetFontUnderline>("FontUnderline")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelCommand::GetFont,
-                    &NuvelCommand::SetFont>("Font")
-            .Saved(std::nullopt),
+        SharedRows<NuvelCommand>::FontBold(),
+        SharedRows<NuvelCommand>::FontItalic(),
+        SharedRows<NuvelCommand>::FontStrikethru(),
+        SharedRows<NuvelCommand>::FontUnderline(),
+        SharedRows<NuvelCommand>::Font(),
         AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::SideIcon,
                     &NuvelCommand::SetSideIcon>("SideIcon")
             .Saved(Variant::OfPicture(nullptr)),
         AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::RSideIcon,
                     &NuvelCommand::SetRSideIcon>("RSideIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelCommand::Enabled,
-                    &NuvelCommand::SetEnabled>("Enabled")
-            .Saved(Variant::Boolean(kTrue)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolButton,
-                    &NuvelCommand::SetCoolButton>("CoolButton")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelCommand::CoolGlowColor,
-                    &NuvelCommand::SetCoolGlowColor>("CoolGlowColor")
-            .Saved(Variant::Double(0xC00000)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::CoolUseGlow,
-                    &NuvelCommand::SetCoolUseGlow>("CoolUseGlow")
-            .Saved(Variant::Boolean(kTrue)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::PictureMode,
-                    &NuvelCommand::SetPictureMode>("PictureMode")
-            .Takes(kPicStylesEnum)
-            .Saved(Variant::Long(DefaultStyle)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureNormal,
-                    &NuvelCommand::SetPictureNormal>("PictureNormal")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::PictureDisabled,
-                    &NuvelCommand::SetPictureDisabled>("PictureDisabled")
-            .Saved(Variant::OfPicture(nullptr)),
+        SharedRows<NuvelCommand>::Enabled(),
+        SharedRows<NuvelCommand>::CoolButton(),
+        SharedRows<NuvelCommand>::CoolGlowColor(),
+        SharedRows<NuvelCommand>::CoolUseGlow(),
+        SharedRows<NuvelCommand>::PictureMode(),
+        SharedRows<NuvelCommand>::PictureNormal(),
+        SharedRows<NuvelCommand>::PictureDisabled(),
         AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::PictureGoDown,
                     &NuvelCommand::SetPictureGoDown>("PictureGoDown")
             .Saved(Variant::Boolean(kFalse)),
@@ -138,35 +101,13 @@ std::vector<PropertyInfo> Properties() {
 
 std::vector<MethodInfo> Methods() {
     return {
-        {"AboutMe",
-         {},
-         [](Control& c, std::span<const Variant>) {
-             Self(c).AboutMe();
-             return MethodResult{};
-         }},
-        {"TimerInvoke",
-         {},
-         [](Control& c, std::span<const Variant>) {
-             Self(c).TimerInvoke();
-             return MethodResult{};
-         }},
+        SharedRows<NuvelCommand>::AboutMe(),
+        SharedRows<NuvelCommand>::TimerInvoke(),
     };
 }
 
 std::vector<EventInfo> Events() {
-    const auto key = KeyArgs();
-    const auto mouse = MouseArgs();
-    return {
-        {Number(NuvelCommand::Event::Click), "Click", {}},
-        {Number(NuvelCommand::Event::DblClick), "DblClick", {}},
-        {Number(NuvelCommand::Event::KeyDown), "KeyDown", key},
-        {Number(NuvelCommand::Event::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(NuvelCommand::Event::KeyUp), "KeyUp", key},
-        {Number(NuvelCommand::Event::MouseDown), "MouseDown", mouse},
-        {Number(NuvelCommand::Event::MouseMove), "MouseMove", mouse},
-        {Number(NuvelCommand::Event::MouseUp), "MouseUp", mouse},
-        {Number(NuvelCommand::Event::PlaySound), "PlaySound", SoundArgs()},
-    };
+    return PushButtonEvents<NuvelCommand::Event>(MouseArgs());
 }
 
 InterfaceTable MakeTable() {

@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/setters.h"
 
 namespace nk {
 
@@ -100,9 +101,7 @@ void NuvelHCommand::AboutMe() {
 }
 
 void NuvelHCommand::SetUseAnimation(VBool value) {
-    useAnimation_ = value;
-    host_.PropertyChanged("UseAnimation");
-    Redraw();
+    StoreNotifyRedraw(host_, "UseAnimation", useAnimation_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetShortCutKey(const std::string& value) {
@@ -190,27 +189,19 @@ void NuvelHCommand::SetFontSize(float value) {
 }
 
 void NuvelHCommand::SetShineMode(std::int32_t value) {
-    shineMode_ = value;
-    host_.PropertyChanged("ShineMode");
-    Redraw();
+    StoreNotifyRedraw(host_, "ShineMode", shineMode_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetForeColor(OleColor value) {
-    foreColor_ = value;
-    host_.PropertyChanged("ForeColor");
-    Redraw();
+    StoreNotifyRedraw(host_, "ForeColor", foreColor_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetLeftColor(OleColor value) {
-    leftColor_ = value;
-    host_.PropertyChanged("LeftColor");
-    Redraw();
+    StoreNotifyRedraw(host_, "LeftColor", leftColor_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetRightColor(OleColor value) {
-    rightColor_ = value;
-    host_.PropertyChanged("RightColor");
-    Redraw();
+    StoreNotifyRedraw(host_, "RightColor", rightColor_, value, [this] { Redraw(); });
 }
 
 Picture NuvelHCommand::MouseIcon() const {
@@ -234,27 +225,19 @@ void NuvelHCommand::SetMousePointer(std::int16_t value) {
 }
 
 void NuvelHCommand::SetNuvelStyle(std::int32_t value) {
-    nuvelStyle_ = value;
-    host_.PropertyChanged("NuvelStyle");
-    Redraw();
+    StoreNotifyRedraw(host_, "NuvelStyle", nuvelStyle_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetUseOnTop(VBool value) {
-    useOnTop_ = value;
-    host_.PropertyChanged("UseOnTop");
-    Redraw();
+    StoreNotifyRedraw(host_, "UseOnTop", useOnTop_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetCaption(const std::string& value) {
-    caption_ = value;
-    host_.PropertyChanged("Caption");
-    Redraw();
+    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetLeftCaption(const std::string& value) {
-    leftCaption_ = value;
-    host_.PropertyChanged("LeftCaption");
-    Redraw();
+    StoreNotifyRedraw(host_, "LeftCaption", leftCaption_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetCoolGlowColor(OleColor value) {
@@ -265,21 +248,15 @@ void NuvelHCommand::SetCoolGlowColor(OleColor value) {
 }
 
 void NuvelHCommand::SetCoolUseGlow(VBool value) {
-    coolUseGlow_ = value;
-    host_.PropertyChanged("CoolUseGlow");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetRightCaption(const std::string& value) {
-    rightCaption_ = value;
-    host_.PropertyChanged("RightCaption");
-    Redraw();
+    StoreNotifyRedraw(host_, "RightCaption", rightCaption_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetFocusStyle(std::int32_t value) {
-    focusStyle_ = value;
-    host_.PropertyChanged("FocusStyle");
-    Redraw();
+    StoreNotifyRedraw(host_, "FocusStyle", focusStyle_, value, [this] { Redraw(); });
 }
 
 void NuvelHCommand::SetPicturePushed(const Picture& value) {

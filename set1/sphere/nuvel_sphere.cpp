@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/setters.h"
 
 namespace nk {
 
@@ -117,9 +118,7 @@ void NuvelSphere::SetForeColor(OleColor value) {
 }
 
 void NuvelSphere::SetIconSize(std::int32_t value) {
-    iconSize_ = value;
-    host_.PropertyChanged("IconSize");
-    Redraw();
+    StoreNotifyRedraw(host_, "IconSize", iconSize_, value, [this] { Redraw(); });
 }
 
 // The state pictures repaint before their presence is worked out, so a picture newly set
@@ -186,15 +185,11 @@ void NuvelSphere::SetShortCutKey(const std::string& value) {
 }
 
 void NuvelSphere::SetCoolGlowColor(OleColor value) {
-    coolGlowColor_ = value;
-    host_.PropertyChanged("CoolGlowColor");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolGlowColor", coolGlowColor_, value, [this] { Redraw(); });
 }
 
 void NuvelSphere::SetCoolUseGlow(VBool value) {
-    coolUseGlow_ = value;
-    host_.PropertyChanged("CoolUseGlow");
-    Redraw();
+    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
 }
 
 // ---- Methods ----

@@ -2,6 +2,7 @@
 // child picture box Picture1 and the design-time settings.
 #include "framework/member_rows.h"
 #include "framework/pic_styles.h"
+#include "framework/shared_rows.h"
 #include "resources/resource_tables.h"
 #include "set2/fill/nuvel_fill.h"
 
@@ -64,12 +65,8 @@ std::vector<PropertyInfo> Properties() {
                      }}
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
-        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelFill::GetFont, &NuvelFill::SetFont>(
-            "Font")
-            .Saved(std::nullopt),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelFill::Enabled,
-                    &NuvelFill::SetEnabled>("Enabled")
-            .Saved(Variant::Boolean(kTrue)),
+        SharedRows<NuvelFill>::Font(),
+        SharedRows<NuvelFill>::Enabled(),
         PropertyInfo{"MouseIcon", ValueType::Picture, Own,
                      [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
                      [](Control& c, const Variant& v) {
@@ -144,28 +141,12 @@ std::vector<PropertyInfo> Properties() {
 
 std::vector<MethodInfo> Methods() {
     return {
-        {"TimerInvoke",
-         {},
-         [](Control& c, std::span<const Variant>) {
-             Self(c).TimerInvoke();
-             return MethodResult{};
-         }},
+        SharedRows<NuvelFill>::TimerInvoke(),
     };
 }
 
 std::vector<EventInfo> Events() {
-    const auto key = KeyArgs();
-    const auto mouse = MouseArgs();
-    return {
-        {Number(NuvelFill::Event::Click), "Click", {}},
-        {Number(NuvelFill::Event::DblClick), "DblClick", {}},
-        {Number(NuvelFill::Event::KeyDown), "KeyDown", key},
-        {Number(NuvelFill::Event::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(NuvelFill::Event::KeyUp), "KeyUp", key},
-        {Number(NuvelFill::Event::MouseDown), "MouseDown", mouse},
-        {Number(NuvelFill::Event::MouseMove), "MouseMove", mouse},
-        {Number(NuvelFill::Event::MouseUp), "MouseUp", mouse},
-    };
+    return KeyMouseEvents<NuvelFill::Event>(MouseArgs());
 }
 
 InterfaceTable MakeTable() {

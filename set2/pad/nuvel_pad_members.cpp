@@ -2,16 +2,13 @@
 // `__NuvelPad`, the hot zones Image1(0) to Image1(3) and the design-time settings.
 #include "framework/member_rows.h"
 #include "framework/pic_styles.h"
+#include "framework/shared_rows.h"
 #include "resources/resource_tables.h"
 #include "set2/pad/nuvel_pad.h"
 
 namespace nk {
 
 namespace {
-
-NuvelPad& Self(Control& c) {
-    return static_cast<NuvelPad&>(c);
-}
 
 // Setters receive values already converted to the member's type; one that still does
 // not convert is not assigned.
@@ -36,14 +33,9 @@ std::vector<PropertyInfo> Properties() {
                                                "Returns/sets the border style for an object.")
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
-        AccessorRow<ValueType::Picture, MemberKind::Surface, &NuvelPad::MouseIcon,
-                    &NuvelPad::SetMouseIcon>("MouseIcon", "Sets a custom mouse icon.")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelPad::MousePointer,
-                    &NuvelPad::SetMousePointer>(
-            "MousePointer",
-            "Returns/sets the type of mouse pointer displayed when over part of an object.")
-            .Saved(Variant::Integer(0)),
+        SharedRows<NuvelPad>::MouseIcon("Sets a custom mouse icon."),
+        SharedRows<NuvelPad>::MousePointer(
+            "Returns/sets the type of mouse pointer displayed when over part of an object."),
         AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::PictureMode,
                     &NuvelPad::SetPictureMode>("PictureMode",
                                                "Returns/sets the behavior of the pictures.")
@@ -54,14 +46,9 @@ std::vector<PropertyInfo> Properties() {
             "ForeColor",
             "Returns/sets the foreground color used to display text and graphics in an object.")
             .Saved(Variant::Double(0)),
-        AccessorRow<ValueType::Font, MemberKind::Surface, &NuvelPad::GetFont, &NuvelPad::SetFont>(
-            "Font", "Returns a Font object.")
-            .Saved(std::nullopt),
-        AccessorRow<ValueType::Boolean, MemberKind::Surface, &NuvelPad::Enabled,
-                    &NuvelPad::SetEnabled>(
-            "Enabled", "Returns/sets a value that determines whether an object can respond to "
-                       "user-generated events.")
-            .Saved(Variant::Boolean(kTrue)),
+        SharedRows<NuvelPad>::Font("Returns a Font object."),
+        SharedRows<NuvelPad>::Enabled("Returns/sets a value that determines whether an object can "
+                                      "respond to user-generated events."),
         AccessorRow<ValueType::Long, MemberKind::Own, &NuvelPad::NuvelStyle,
                     &NuvelPad::SetNuvelStyle>("NuvelStyle",
                                               "Returns/sets the style apearance of the control.")
@@ -89,29 +76,47 @@ std::vector<PropertyInfo> Properties() {
     };
 }
 
-// A method without arguments that lets no error reach its caller.
-template <void (NuvelPad::*Method)()> MethodResult Invoke(Control& c, std::span<const Variant>) {
-    (Self(c).*Method)();
-    return MethodResult{};
-}
-
 std::vector<MethodInfo> Methods() {
     return {
         {"TimerInvoke",
          {},
-         Invoke<&NuvelPad::TimerInvoke>,
+         InvokeMethod<NuvelPad, &NuvelPad::TimerInvoke>,
          "Timer Invocation procedure for control timing."},
-        {"TweakLeft", {}, Invoke<&NuvelPad::TweakLeft>, "Makes the control tweak leftward once."},
-        {"TweakRight", {}, Invoke<&NuvelPad::TweakRight>, "Makes the control tweak rightward once"},
-        {"TweakUp", {}, Invoke<&NuvelPad::TweakUp>, "Makes the control tweak upward once."},
-        {"TweakDown", {}, Invoke<&NuvelPad::TweakDown>, "Makes the control tweak downward once."},
-        {"ForceLeft", {}, Invoke<&NuvelPad::ForceLeft>, "Makes the control force leftward."},
-        {"ForceDown", {}, Invoke<&NuvelPad::ForceDown>, "Makes the control force downward."},
-        {"ForceUp", {}, Invoke<&NuvelPad::ForceUp>, "Makes the control force upward."},
-        {"ForceRight", {}, Invoke<&NuvelPad::ForceRight>, "Makes the control force rightward."},
+        {"TweakLeft",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::TweakLeft>,
+         "Makes the control tweak leftward once."},
+        {"TweakRight",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::TweakRight>,
+         "Makes the control tweak rightward once"},
+        {"TweakUp",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::TweakUp>,
+         "Makes the control tweak upward once."},
+        {"TweakDown",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::TweakDown>,
+         "Makes the control tweak downward once."},
+        {"ForceLeft",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::ForceLeft>,
+         "Makes the control force leftward."},
+        {"ForceDown",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::ForceDown>,
+         "Makes the control force downward."},
+        {"ForceUp",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::ForceUp>,
+         "Makes the control force upward."},
+        {"ForceRight",
+         {},
+         InvokeMethod<NuvelPad, &NuvelPad::ForceRight>,
+         "Makes the control force rightward."},
         {"ForceNeutral",
          {},
-         Invoke<&NuvelPad::ForceNeutral>,
+         InvokeMethod<NuvelPad, &NuvelPad::ForceNeutral>,
          "Makes the control neutral and stops."},
     };
 }

@@ -1,0 +1,166 @@
+// Rows that several controls' member tables share: members kept under the same getter and
+// setter names with the same defaults, methods without arguments, and the standard key and
+// mouse events. Each table still lists its rows in its own interface order.
+#pragma once
+
+#include "framework/enumerations.h"
+#include "framework/events.h"
+#include "framework/member_rows.h"
+#include "framework/pic_styles.h"
+#include "framework/sound.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace nk {
+
+// A method without arguments that lets no error reach its caller.
+template <typename C, void (C::*Method)()>
+MethodResult InvokeMethod(Control& c, std::span<const Variant>) {
+    (static_cast<C&>(c).*Method)();
+    return MethodResult{};
+}
+
+template <typename C, void (C::*Method)()>
+MethodInfo MethodRow(std::string_view name, std::string_view help = {}) {
+    return {name, {}, InvokeMethod<C, Method>, help};
+}
+
+// A picture the control keeps, saved with no picture as its default.
+template <auto Get, auto Set>
+PropertyInfo PictureRow(std::string_view name, std::string_view help = {}) {
+    return AccessorRow<ValueType::Picture, MemberKind::Own, Get, Set>(name, help)
+        .Saved(Variant::OfPicture(nullptr));
+}
+
+// The members that the push buttons share, with their saved defaults.
+template <typename C> struct SharedRows {
+    static PropertyInfo ShowFocus() {
+        return FieldRow<ValueType::Boolean, &C::ShowFocus>("ShowFocus")
+            .Saved(Variant::Boolean(kFalse));
+    }
+    static PropertyInfo UseSound() {
+        return FieldRow<ValueType::Boolean, &C::UseSound>("UseSound")
+            .Saved(Variant::Boolean(kFalse));
+    }
+    static PropertyInfo SoundMethod() {
+        return FieldRow<ValueType::Long, &C::SoundMethod>("SoundMethod")
+            .Takes(kSoundMethodEnum)
+            .Saved(Variant::Long(NKInternalSound));
+    }
+    static PropertyInfo Enabled(std::string_view help = {}) {
+        return AccessorRow<ValueType::Boolean, MemberKind::Surface, &C::Enabled, &C::SetEnabled>(
+                   "Enabled", help)
+            .Saved(Variant::Boolean(kTrue));
+    }
+    // The container's ambient font is the default, so no fixed value is handed to the bag.
+    static PropertyInfo Font(std::string_view help = {}) {
+        return AccessorRow<ValueType::Font, MemberKind::Surface, &C::GetFont, &C::SetFont>("Font",
+                                                                                           help)
+            .Saved(std::nullopt);
+    }
+    template <auto Get, auto Set> static PropertyInfo FontFlag(std::string_view name) {
+        return AccessorRow<ValueType::Boolean, MemberKind::Surface, Get, Set>(name).Saved(
+            Variant::Boolean(kFalse));
+    }
+    static PropertyInfo FontBold() { return FontFlag<&C::FontBold, &C::SetFontBold>("FontBold"); }
+    static PropertyInfo FontItalic() {
+        return FontFlag<&C::FontItalic, &C::SetFontItalic>("FontItalic");
+    }
+    static PropertyInfo FontStrikethru() {
+        return FontFlag<&C::FontStrikethru, &C::SetFontStrikethru>("FontStrikethru");
+    }
+    static PropertyInfo FontUnderline() {
+        return FontFlag<&C::FontUnderline, &C::SetFontUnderline>("FontUnderline");
+    }
+    static PropertyInfo ShortCutKey() {
+        return AccessorRow<ValueType::String, MemberKind::Own, &C::ShortCutKey, &C::SetShortCutKey>(
+                   "ShortCutKey")
+            .Saved(Variant::String(""));
+    }
+    static PropertyInfo CoolButton(std::string_view help = {}) {
+        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolButton, &C::SetCoolButton>(
+                   "CoolButton", help)
+            .Saved(Variant::Boolean(kFalse));
+    }
+    static PropertyInfo CoolGlowColor(std::string_view help = {}) {
+        return AccessorRow<ValueType::Color, MemberKind::Own, &C::CoolGlowColor,
+                           &C::SetCoolGlowColor>("CoolGlowColor", help)
+            .Saved(Variant::Double(0xC00000));
+    }
+    static PropertyInfo CoolUseGlow(std::string_view help = {}) {
+        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolUseGlow,
+                           &C::SetCoolUseGlow>("CoolUseGlow", help)
+            .Saved(Variant::Boolean(kTrue));
+    }
+    static PropertyInfo MouseIcon(std::string_view help = {}) {
+        return AccessorRow<ValueType::Picture, MemberKind::Surface, &C::MouseIcon,
+                           &C::SetMouseIcon>("MouseIcon", help)
+            .Saved(Variant::OfPicture(nullptr));
+    }
+    static PropertyInfo MousePointer(std::string_view help = {}) {
+        return AccessorRow<ValueType::Integer, MemberKind::Surface, &C::MousePointer,
+                           &C::SetMousePointer>("MousePointer", help)
+            .Saved(Variant::Integer(0));
+    }
+    static PropertyInfo UseOnTop() {
+        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::UseOnTop, &C::SetUseOnTop>(
+                   "UseOnTop")
+            .Saved(Variant::Boolean(kTrue));
+    }
+    // NKPicStyles, saved as DefaultStyle.
+    static PropertyInfo PictureMode() {
+        return AccessorRow<ValueType::Long, MemberKind::Own, &C::PictureMode, &C::SetPictureMode>(
+                   "PictureMode")
+            .Takes(kPicStylesEnum)
+            .Saved(Variant::Long(DefaultStyle));
+    }
+    static PropertyInfo PictureNormal() {
+        return PictureRow<&C::PictureNormal, &C::SetPictureNormal>("PictureNormal");
+    }
+    static PropertyInfo PictureDisabled() {
+        return PictureRow<&C::PictureDisabled, &C::SetPictureDisabled>("PictureDisabled");
+    }
+    static PropertyInfo PicturePushed(std::string_view help = {}) {
+        return PictureRow<&C::PicturePushed, &C::SetPicturePushed>("PicturePushed", help);
+    }
+    static PropertyInfo PictureOver() {
+        return PictureRow<&C::PictureOver, &C::SetPictureOver>("PictureOver");
+    }
+    static PropertyInfo PictureOver2() {
+        return PictureRow<&C::PictureOver2, &C::SetPictureOver2>("PictureOver2");
+    }
+    static MethodInfo AboutMe(std::string_view help = {}) {
+        return MethodRow<C, &C::AboutMe>("AboutMe", help);
+    }
+    static MethodInfo TimerInvoke(std::string_view help = {}) {
+        return MethodRow<C, &C::TimerInvoke>("TimerInvoke", help);
+    }
+};
+
+// Click, DblClick, KeyDown, KeyPress, KeyUp, MouseDown, MouseMove and MouseUp, in that
+// order, numbered by the control's event enumeration `E`; `mouse` names the position
+// arguments as the class's event interface does.
+template <typename E> std::vector<EventInfo> KeyMouseEvents(std::vector<EventArgInfo> mouse) {
+    const auto key = KeyArgs();
+    return {
+        {Number(E::Click), "Click", {}},
+        {Number(E::DblClick), "DblClick", {}},
+        {Number(E::KeyDown), "KeyDown", key},
+        {Number(E::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(E::KeyUp), "KeyUp", key},
+        {Number(E::MouseDown), "MouseDown", mouse},
+        {Number(E::MouseMove), "MouseMove", mouse},
+        {Number(E::MouseUp), "MouseUp", mouse},
+    };
+}
+
+// The push buttons' events: the key and mouse events, then PlaySound.
+template <typename E> std::vector<EventInfo> PushButtonEvents(std::vector<EventArgInfo> mouse) {
+    auto events = KeyMouseEvents<E>(std::move(mouse));
+    events.push_back({Number(E::PlaySound), "PlaySound", SoundArgs()});
+    return events;
+}
+
+} // namespace nk
