@@ -1,5 +1,6 @@
 // The Qt Designer plugin of the kit: one custom-widget interface per widget class, gathered in
 // one collection. Widgets made here are in design mode: they draw as placed and take no input.
+#include "qt/kit.h"
 #include "qt/widgets.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -27,6 +28,7 @@ struct WidgetEntry {
     QString shortName; // "NuvelCommand"
     QSize designSize;
     IconShape shape;
+    int toolboxImage; // the library's own toolbox bitmap, 0 where it has none
     QString toolTip;
     QString whatsThis;
     std::function<ControlWidget*(QWidget*)> make;
@@ -89,13 +91,23 @@ QIcon DrawIcon(IconShape shape) {
     return QIcon(pixmap);
 }
 
+// The toolbox bitmap `id` of the library serving `className`, read through a control of the
+// class; a null icon when the library or the bitmap cannot be had.
+QIcon ToolboxIcon(const QString& className, int id) {
+    ControlWidget probe(className);
+    if (!probe.hasControl()) return {};
+    const QPixmap pixmap = pictureToQt(probe.formControl()->host().LoadResPicture(id));
+    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
 template <class W>
-WidgetEntry Entry(const char* shortName, QSize size, IconShape shape, const char* toolTip,
-                  const char* whatsThis) {
+WidgetEntry Entry(const char* shortName, QSize size, IconShape shape, int toolboxImage,
+                  const char* toolTip, const char* whatsThis) {
     return WidgetEntry{QStringLiteral("nk::qt::") + QLatin1String(shortName),
                        QLatin1String(shortName),
                        size,
                        shape,
+                       toolboxImage,
                        QLatin1String(toolTip),
                        QLatin1String(whatsThis),
                        [](QWidget* parent) -> ControlWidget* { return new W(parent); }};
@@ -103,21 +115,21 @@ WidgetEntry Entry(const char* shortName, QSize size, IconShape shape, const char
 
 std::vector<WidgetEntry> Entries() {
     return {
-        Entry<NuvelCommand>("NuvelCommand", {250, 100}, IconShape::Pill, "Glossy command button",
+        Entry<NuvelCommand>("NuvelCommand", {250, 100}, IconShape::Pill, 0, "Glossy command button",
                             "A glossy push button with a caption, side icons, a glow on "
                             "hover and optional picture modes."),
-        Entry<NuvelHCommand>("NuvelHCommand", {175, 32}, IconShape::Bar,
+        Entry<NuvelHCommand>("NuvelHCommand", {175, 32}, IconShape::Bar, 0,
                              "Glossy horizontal command bar",
                              "A flat, wide command button drawn as a glossy bar."),
-        Entry<NuvelSphere>("NuvelSphere", {32, 32}, IconShape::Sphere, "Glossy sphere button",
+        Entry<NuvelSphere>("NuvelSphere", {32, 32}, IconShape::Sphere, 0, "Glossy sphere button",
                            "A round glossy button; its see-through corners let clicks through."),
-        Entry<NuvelCheck>("NuvelCheck", {120, 30}, IconShape::Check, "Glossy check box",
+        Entry<NuvelCheck>("NuvelCheck", {120, 30}, IconShape::Check, 0, "Glossy check box",
                           "A check box with a glossy box and a caption."),
-        Entry<NuvelScreen>("NuvelScreen", {320, 256}, IconShape::Screen, "Display screen",
+        Entry<NuvelScreen>("NuvelScreen", {320, 256}, IconShape::Screen, 0, "Display screen",
                            "A dark screen pane that shows text and pictures."),
-        Entry<NuvelFill>("NuvelFill", {200, 42}, IconShape::Fill, "Glossy fill bar",
+        Entry<NuvelFill>("NuvelFill", {200, 42}, IconShape::Fill, 30000, "Glossy fill bar",
                          "A progress bar with glossy end caps, filled from 0 to 100."),
-        Entry<NuvelPad>("NuvelPad", {150, 120}, IconShape::Pad, "Directional pad",
+        Entry<NuvelPad>("NuvelPad", {150, 120}, IconShape::Pad, 30001, "Directional pad",
                         "A pad with four direction buttons that raise events while held."),
     };
 }
@@ -127,15 +139,21 @@ class WidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)
 public:
-    WidgetPlugin(WidgetEntry entry, QObject* parent)
-        : QObject(parent), entry_(std::move(entry)), icon_(DrawIcon(entry_.shape)) {}
+    WidgetPlugin(WidgetEntry entry, QObject* parent) : QObject(parent), entry_(std::move(entry)) {}
 
     QString name() const override { return entry_.name; }
     QString group() const override { return QStringLiteral("Nuvelkit"); }
     QString toolTip() const override { return entry_.toolTip; }
     QString whatsThis() const override { return entry_.whatsThis; }
     QString includeFile() const override { return QStringLiteral("qt/widgets.h"); }
-    QIcon icon() const override { return icon_; }
+    // The library's toolbox image where it has one, else an icon drawn here in its style;
+    // made when first asked for, when Qt's application object is there.
+    QIcon icon() const override {
+        if (icon_.isNull() && entry_.toolboxImage != 0)
+            icon_ = ToolboxIcon(entry_.shortName, entry_.toolboxImage);
+        if (icon_.isNull()) icon_ = DrawIcon(entry_.shape);
+        return icon_;
+    }
     bool isContainer() const override { return false; }
     bool isInitialized() const override { return initialized_; }
     void initialize(QDesignerFormEditorInterface*) override { initialized_ = true; }
@@ -164,7 +182,7 @@ public:
 
 private:
     WidgetEntry entry_;
-    QIcon icon_;
+    mutable QIcon icon_;
     bool initialized_ = false;
 };
 

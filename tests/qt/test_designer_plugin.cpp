@@ -41,6 +41,10 @@ TEST(DesignerPlugin, ListsTheSevenClassesInTheNuvelkitGroup) {
         names << w->name();
         EXPECT_EQ(w->group(), QStringLiteral("Nuvelkit"));
         EXPECT_FALSE(w->icon().isNull());
+        // The fill bar's and the pad's library has toolbox images (16 x 15); the other
+        // five get the plugin's own drawn icons (24 x 24).
+        const bool set2 = w->name().endsWith("Fill") || w->name().endsWith("Pad");
+        EXPECT_EQ(w->icon().availableSizes(), QList<QSize>{set2 ? QSize(16, 15) : QSize(24, 24)});
         EXPECT_FALSE(w->toolTip().isEmpty());
         EXPECT_FALSE(w->whatsThis().isEmpty());
         EXPECT_EQ(w->includeFile(), QStringLiteral("qt/widgets.h"));
