@@ -313,7 +313,7 @@ void ControlWidget::Capture(bool on) {
 }
 
 void ControlWidget::AccessKey(int keyAscii) {
-    if (!Ensure() || !isEnabled() || !control_->host().Enabled()) return;
+    if (designMode_ || !Ensure() || !isEnabled() || !control_->host().Enabled()) return;
     setFocus(Qt::ShortcutFocusReason);
     input_->Focus(control_);
     control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
@@ -327,8 +327,38 @@ void ControlWidget::RunAboutDialog(AboutForm& about) {
     RunAboutDialogModal(window(), about, logo, pointer);
 }
 
+namespace {
+
+// The events that reach a control as input; in design mode none of them does.
+bool isInputEvent(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool ControlWidget::event(QEvent* e) {
     if (e->type() == QEvent::Polish || e->type() == QEvent::Show) Ensure();
+    // Unhandled, so that the form designer above the widget sees the input.
+    if (designMode_ && isInputEvent(e->type())) {
+        e->ignore();
+        return false;
+    }
     return QWidget::event(e);
 }
 

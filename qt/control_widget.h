@@ -62,6 +62,13 @@ public:
     // Whether the control was last told that it has the focus (GotFocus without LostFocus).
     bool controlHasFocus() const { return control_ && input_->focused() == control_; }
 
+    // In design mode (a form designer hosts the widget) the control draws as placed but is
+    // told nothing of the mouse, the keyboard, the focus or the pointer's entry and exit, so
+    // that it raises no events, plays no sound and opens no dialog. Property setters still
+    // reach it.
+    void setDesignMode(bool on) { designMode_ = on; }
+    bool designMode() const { return designMode_; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -117,6 +124,7 @@ private:
     bool fixedHeight_ = false;
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
+    bool designMode_ = false;
     QImage scratch_;
     std::string accessKeys_;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
