@@ -14,126 +14,62 @@ NuvelFill& Self(Control& c) {
     return static_cast<NuvelFill&>(c);
 }
 
-Variant ColorValue(OleColor c) {
-    return Variant::Double(c);
-}
-
-// Setters receive values already converted to the member's type; a value that still
-// does not convert is not assigned.
-template <typename Setter> void WithColor(const Variant& v, Setter set) {
-    if (auto c = v.ToColor()) set(*c);
-}
-template <typename Setter> void WithLong(const Variant& v, Setter set) {
-    if (auto l = v.ToLong()) set(*l);
-}
-template <typename Setter> void WithInteger(const Variant& v, Setter set) {
-    if (auto i = v.ToInteger()) set(*i);
-}
-template <typename Setter> void WithPicture(const Variant& v, Setter set) {
-    if (auto p = v.ToPicture()) set(*p);
-}
-
 std::vector<PropertyInfo> Properties() {
     using enum MemberKind;
     return {
-        PropertyInfo{"BackColor", ValueType::Color, Surface,
-                     [](Control& c) { return ColorValue(Self(c).BackColor()); },
-                     [](Control& c, const Variant& v) {
-                         WithColor(v, [&](OleColor x) { Self(c).SetBackColor(x); });
-                     }}
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelFill::BackColor,
+                    &NuvelFill::SetBackColor>("BackColor")
             .Saved(Variant::Double(0x000000)),
-        PropertyInfo{"ForeColor", ValueType::Color, Surface,
-                     [](Control& c) { return ColorValue(Self(c).ForeColor()); },
-                     [](Control& c, const Variant& v) {
-                         WithColor(v, [&](OleColor x) { Self(c).SetForeColor(x); });
-                     }}
+        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelFill::ForeColor,
+                    &NuvelFill::SetForeColor>("ForeColor")
             .Saved(Variant::Double(0xFFFFFF)),
         AccessorRow<ValueType::String, MemberKind::Own, &NuvelFill::Caption,
                     &NuvelFill::SetCaption>("Caption")
             .Saved(Variant::String("")),
-        PropertyInfo{"CaptionStyle", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).CaptionStyle()); },
-                     [](Control& c, const Variant& v) {
-                         WithLong(v, [&](std::int32_t x) { Self(c).SetCaptionStyle(x); });
-                     }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::CaptionStyle,
+                    &NuvelFill::SetCaptionStyle>("CaptionStyle")
             .Takes(kFillCaptionStyleEnum)
             .Saved(Variant::Long(NoCaption)),
-        PropertyInfo{"BorderStyle", ValueType::Long, Surface,
-                     [](Control& c) { return Variant::Long(Self(c).BorderStyle()); },
-                     [](Control& c, const Variant& v) {
-                         WithLong(v, [&](std::int32_t x) { Self(c).SetBorderStyle(x); });
-                     }}
+        AccessorRow<ValueType::Long, MemberKind::Surface, &NuvelFill::BorderStyle,
+                    &NuvelFill::SetBorderStyle>("BorderStyle")
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
         SharedRows<NuvelFill>::Font(),
         SharedRows<NuvelFill>::Enabled(),
-        PropertyInfo{"MouseIcon", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).MouseIcon()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetMouseIcon(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::MouseIcon,
+                    &NuvelFill::SetMouseIcon>("MouseIcon")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"MousePointer", ValueType::Integer, Own,
-                     [](Control& c) { return Variant::Integer(Self(c).MousePointer()); },
-                     [](Control& c, const Variant& v) {
-                         WithInteger(v, [&](std::int16_t x) { Self(c).SetMousePointer(x); });
-                     }}
+        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelFill::MousePointer,
+                    &NuvelFill::SetMousePointer>("MousePointer")
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"NuvelFill", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).GetNuvelFill()); },
-                     [](Control& c, const Variant& v) {
-                         WithLong(v, [&](std::int32_t x) { Self(c).SetNuvelFill(x); });
-                     }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::GetNuvelFill,
+                    &NuvelFill::SetNuvelFill>("NuvelFill")
             .Takes(kFillTypeEnum)
             .Saved(Variant::Long(NKGreenFill)),
-        PropertyInfo{"PictureBack", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureBack()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureBack(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureBack,
+                    &NuvelFill::SetPictureBack>("PictureBack")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureDisabled", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureDisabled()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v,
-                                     [&](const nk::Picture& p) { Self(c).SetPictureDisabled(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureDisabled,
+                    &NuvelFill::SetPictureDisabled>("PictureDisabled")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureFill", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureFill()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v, [&](const nk::Picture& p) { Self(c).SetPictureFill(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureFill,
+                    &NuvelFill::SetPictureFill>("PictureFill")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureLeftEdge", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureLeftEdge()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v,
-                                     [&](const nk::Picture& p) { Self(c).SetPictureLeftEdge(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureLeftEdge,
+                    &NuvelFill::SetPictureLeftEdge>("PictureLeftEdge")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"PictureRightEdge", ValueType::Picture, Own,
-                     [](Control& c) { return Variant::OfPicture(Self(c).PictureRightEdge()); },
-                     [](Control& c, const Variant& v) {
-                         WithPicture(v,
-                                     [&](const nk::Picture& p) { Self(c).SetPictureRightEdge(p); });
-                     }}
+        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureRightEdge,
+                    &NuvelFill::SetPictureRightEdge>("PictureRightEdge")
             .Saved(Variant::OfPicture(nullptr)),
-        PropertyInfo{"FillOrientation", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).FillOrientation()); },
-                     [](Control& c, const Variant& v) {
-                         WithLong(v, [&](std::int32_t x) { Self(c).SetFillOrientation(x); });
-                     }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::FillOrientation,
+                    &NuvelFill::SetFillOrientation>("FillOrientation")
             .Takes(kOrientationEnum)
             .Saved(Variant::Long(NKHorizontal)),
         PropertyInfo{"Value", ValueType::Variant, Own, [](Control& c) { return Self(c).Value(); },
                      [](Control& c, const Variant& v) { Self(c).SetValue(v); }}
             .Saved(Variant::Integer(0)),
-        PropertyInfo{"PictureMode", ValueType::Long, Own,
-                     [](Control& c) { return Variant::Long(Self(c).PictureMode()); },
-                     [](Control& c, const Variant& v) {
-                         WithLong(v, [&](std::int32_t x) { Self(c).SetPictureMode(x); });
-                     }}
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::PictureMode,
+                    &NuvelFill::SetPictureMode>("PictureMode")
             .Takes(kPicStyles2Enum)
             .Saved(Variant::Long(DefaultStyle)),
     };
