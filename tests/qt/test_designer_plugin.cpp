@@ -5,9 +5,12 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaMethod>
 #include <QPluginLoader>
 #include <QSignalSpy>
+#include <QUiLoader>
 #include <QXmlStreamReader>
 
 namespace nk::qt::testing {
@@ -122,6 +125,41 @@ TEST(DesignerPlugin, DesignModeIsWhatSilencesTheControl) {
     }
     EXPECT_FALSE(live.events.empty());
     EXPECT_TRUE(placed.events.empty());
+}
+
+TEST(DesignerPlugin, TheExampleFormLoadsThroughThePluginWithItsSavedValues) {
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(NK_DESIGNER_PLUGIN)).absolutePath());
+    QFile file(QStringLiteral(NK_DESIGNER_FORM));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> form(loader.load(&file));
+    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
+    struct Saved {
+        const char* name;
+        const char* className;
+        QSize size;
+        const char* caption; // nullptr: none saved
+    };
+    const Saved saved[] = {
+        {"nuvelCommand", "nk::qt::NuvelCommand", {250, 100}, "Start"},
+        {"nuvelHCommand", "nk::qt::NuvelHCommand", {175, 32}, "Options"},
+        {"nuvelSphere", "nk::qt::NuvelSphere", {32, 32}, nullptr},
+        {"nuvelCheck", "nk::qt::NuvelCheck", {120, 30}, "Enable"},
+        {"nuvelScreen", "nk::qt::NuvelScreen", {320, 256}, nullptr},
+        {"nuvelFill", "nk::qt::NuvelFill", {200, 42}, nullptr},
+        {"nuvelPad", "nk::qt::NuvelPad", {150, 120}, nullptr},
+    };
+    for (const Saved& s : saved) {
+        SCOPED_TRACE(s.name);
+        auto* w = form->findChild<QWidget*>(QLatin1String(s.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_STREQ(w->metaObject()->className(), s.className);
+        EXPECT_EQ(w->size(), s.size);
+        if (s.caption) {
+            EXPECT_EQ(w->property("caption").toString(), QLatin1String(s.caption));
+        }
+    }
 }
 
 } // namespace
