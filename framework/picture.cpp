@@ -5,7 +5,24 @@ namespace nk {
 Image::Image(int w, int h, std::uint32_t fill)
     : width(w), height(h), pixels(static_cast<size_t>(w > 0 ? w : 0) * (h > 0 ? h : 0), fill) {}
 
-Picture MakeEmptyPicture() { return std::make_shared<PictureObject>(); }
+const Image* PictureObject::VariantAt(double scale) const {
+    if (scale == 1.0) return image_.get();
+    for (const ScaledImage& v : variants_)
+        if (v.scale == scale) return v.image.get();
+    return nullptr;
+}
+
+const Image* PictureObject::Finest() const {
+    const Image* finest = image_.get();
+    double best = 1.0;
+    for (const ScaledImage& v : variants_)
+        if (v.image && v.scale > best) finest = v.image.get(), best = v.scale;
+    return finest;
+}
+
+Picture MakeEmptyPicture() {
+    return std::make_shared<PictureObject>();
+}
 
 Picture MakePicture(Image image, std::string label) {
     return std::make_shared<PictureObject>(std::make_shared<const Image>(std::move(image)),

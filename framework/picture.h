@@ -24,12 +24,23 @@ struct Image {
     bool IsMonochrome() const { return bitsPerPixel == 1; }
 };
 
+// The same picture painted finer for a device scale above 1: a built-in resource painted
+// again at 1.5, 2 or 3 times its size, or a larger image the application gives beside its
+// own (a "name@2x.png" file). The picture's logical size stays that of its 1x image.
+struct ScaledImage {
+    double scale = 1.0;
+    std::shared_ptr<const Image> image;
+};
+
 class PictureObject {
 public:
     // An empty picture object: present, but without an image.
     PictureObject() = default;
     PictureObject(std::shared_ptr<const Image> image, std::string label)
         : image_(std::move(image)), label_(std::move(label)) {}
+    PictureObject(std::shared_ptr<const Image> image, std::string label,
+                  std::vector<ScaledImage> variants)
+        : image_(std::move(image)), label_(std::move(label)), variants_(std::move(variants)) {}
 
     const Image* image() const { return image_.get(); }
     std::shared_ptr<const Image> shared_image() const { return image_; }
@@ -40,15 +51,27 @@ public:
     // "image:<w>x<h>" for a picture a control made itself, "" for an empty picture.
     const std::string& label() const { return label_; }
 
+    // The finer images, in increasing scale; empty for a picture that has none.
+    const std::vector<ScaledImage>& variants() const { return variants_; }
+    // The image painted for exactly `scale` (the 1x image for scale 1), or nullptr.
+    const Image* VariantAt(double scale) const;
+    // The image with the most pixels per logical pixel: the source for smooth stretching.
+    const Image* Finest() const;
+
 private:
     std::shared_ptr<const Image> image_;
     std::string label_;
+    std::vector<ScaledImage> variants_;
 };
 
 using Picture = std::shared_ptr<const PictureObject>;
 
-inline bool IsPresent(const Picture& p) { return p != nullptr; }
-inline bool HasImage(const Picture& p) { return p && p->HasImage(); }
+inline bool IsPresent(const Picture& p) {
+    return p != nullptr;
+}
+inline bool HasImage(const Picture& p) {
+    return p && p->HasImage();
+}
 Picture MakeEmptyPicture();
 Picture MakePicture(Image image, std::string label);
 // A label for a picture: "nothing", "empty", or the picture's own label.
