@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "host/compose.h"
 #include "qt/about_dialog.h"
+#include "qt/accessibility.h"
 #include "qt/kit.h"
 
 #include <QCursor>
@@ -77,6 +78,7 @@ bool IsFontMember(std::string_view name) {
 } // namespace
 
 ControlWidget::ControlWidget(const QString& className, QWidget* parent) : QWidget(parent) {
+    installAccessibility();
     table_ = findClass(className, &error_);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -457,11 +459,22 @@ void ControlWidget::MouseMove(int buttons, int shift, QPointF at) {
     Sync();
 }
 
+void ControlWidget::clickAt(QPointF at) {
+    if (designMode_ || !Ensure() || !isEnabled()) return;
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+    lastMove_.reset();
+    input_->MouseDown(kLeftButton, 0, at.x(), at.y(), 1);
+    Sync();
+    input_->MouseUp(kLeftButton, 0, at.x(), at.y());
+    Sync();
+}
+
 void ControlWidget::mousePressEvent(QMouseEvent* e) {
     if (!Ensure()) return;
     lastMove_.reset();
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
+    pressedAt_ = e->position();
     input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 1);
     Sync();
 }
@@ -471,6 +484,7 @@ void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     lastMove_.reset();
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
+    pressedAt_ = e->position();
     input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 2);
     Sync();
 }
@@ -483,6 +497,7 @@ void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
 void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (!Ensure()) return;
     lastMove_.reset();
+    if (e->buttons() == Qt::NoButton) pressedAt_.reset();
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
     input_->MouseUp(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y());

@@ -69,6 +69,14 @@ public:
     void setDesignMode(bool on) { designMode_ = on; }
     bool designMode() const { return designMode_; }
 
+    // A left click at `at` (widget pixels) through the control's input path, as the mouse
+    // gives it: the focus, the press, the release and the click that follows it. Nothing
+    // happens in design mode or while the widget is disabled. Assistive technology's press
+    // and toggle actions come here, so that they raise the control's own events.
+    void clickAt(QPointF at);
+    // Where a mouse button went down on the widget, while it is held.
+    std::optional<QPointF> pressedAt() const { return pressedAt_; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -129,6 +137,7 @@ private:
     std::string accessKeys_;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;
+    std::optional<QPointF> pressedAt_;
     int lastMoveButtons_ = -1;
     int lastMoveShift_ = -1;
 };
