@@ -6,11 +6,15 @@
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+#include <dlfcn.h>
 
 #include <functional>
 #include <memory>
@@ -100,6 +104,29 @@ QIcon ToolboxIcon(const QString& className, int id) {
     return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
+// The folder holding this plugin's file.
+QString PluginFolder() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&PluginFolder), &info) || !info.dli_fname) return {};
+    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
+}
+
+// Points the widgets at the control libraries that came with the plugin: <build>/lib beside
+// <build>/plugins/designer in a build tree, <prefix>/lib above <prefix>/lib/qt6/plugins/designer
+// when installed. Elsewhere the widgets search as they always do.
+void UseLibrariesBesidePlugin() {
+    const QString plugin = PluginFolder();
+    if (plugin.isEmpty()) return;
+    const QDir dir(plugin);
+    for (const char* relative : {"../../lib", "../../.."}) {
+        const QString folder = QDir::cleanPath(dir.absoluteFilePath(QLatin1String(relative)));
+        if (QFileInfo::exists(folder + QStringLiteral("/libnuvset1.so.1"))) {
+            setControlFolder(folder);
+            return;
+        }
+    }
+}
+
 template <class W>
 WidgetEntry Entry(const char* shortName, QSize size, IconShape shape, int toolboxImage,
                   const char* toolTip, const char* whatsThis) {
@@ -134,6 +161,37 @@ std::vector<WidgetEntry> Entries() {
     };
 }
 
+// The object name Designer gives the first widget of a class: "nuvelCommand".
+QString DomName(const WidgetEntry& entry) {
+    return entry.shortName.left(1).toLower() + entry.shortName.mid(1);
+}
+
+// The domXml of a class: its design size as the geometry, and the caption where a new control
+// takes it from its display name (Designer names the first widget as the domXml does). Designer
+// writes every property a domXml names into the form as set by the user, so it names no other:
+// the widget that createWidget makes starts with the class's initial values, and Designer's
+// property editor reads them, and their defaults, from it.
+QString DomXml(const WidgetEntry& entry) {
+    QString caption;
+    std::unique_ptr<ControlWidget> probe(entry.make(nullptr));
+    probe->setDesignMode(true);
+    probe->setObjectName(DomName(entry));
+    if (probe->property("caption").toString() == DomName(entry))
+        caption = QStringLiteral("  <property name=\"caption\"><string>%1</string></property>\n")
+                      .arg(DomName(entry));
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"%1\" name=\"%2\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
+                          "  </property>\n%5"
+                          " </widget>\n"
+                          "</ui>\n")
+        .arg(entry.name, DomName(entry))
+        .arg(entry.designSize.width())
+        .arg(entry.designSize.height())
+        .arg(caption);
+}
+
 // One widget class as Designer sees it.
 class WidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
@@ -161,28 +219,24 @@ public:
     QWidget* createWidget(QWidget* parent) override {
         ControlWidget* widget = entry_.make(parent);
         widget->setDesignMode(true);
+        // Named as the domXml names it, so that a control taking its caption from the name
+        // starts with the caption the domXml gives; Designer renames it afterwards.
+        widget->setObjectName(DomName(entry_));
         widget->resize(entry_.designSize);
         return widget;
     }
 
-    // The widget as Designer places it: the class's design size as its geometry.
+    // The widget as Designer places it: the class's design size as its geometry, and every
+    // property a new widget of the class starts with, read from one (see DomXml).
     QString domXml() const override {
-        return QStringLiteral(
-                   "<ui language=\"c++\">\n"
-                   " <widget class=\"%1\" name=\"%2\">\n"
-                   "  <property name=\"geometry\">\n"
-                   "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
-                   "  </property>\n"
-                   " </widget>\n"
-                   "</ui>\n")
-            .arg(entry_.name, entry_.shortName.left(1).toLower() + entry_.shortName.mid(1))
-            .arg(entry_.designSize.width())
-            .arg(entry_.designSize.height());
+        if (domXml_.isEmpty()) domXml_ = DomXml(entry_);
+        return domXml_;
     }
 
 private:
     WidgetEntry entry_;
     mutable QIcon icon_;
+    mutable QString domXml_;
     bool initialized_ = false;
 };
 
@@ -195,6 +249,7 @@ class DesignerCollection : public QObject, public QDesignerCustomWidgetCollectio
     Q_INTERFACES(QDesignerCustomWidgetCollectionInterface)
 public:
     explicit DesignerCollection(QObject* parent = nullptr) : QObject(parent) {
+        UseLibrariesBesidePlugin();
         for (WidgetEntry& entry : Entries())
             widgets_.push_back(new WidgetPlugin(std::move(entry), this));
     }
