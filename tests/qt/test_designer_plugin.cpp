@@ -1,15 +1,18 @@
 // The Designer plugin from the build tree: what Designer's widget box reads of each class, and
 // the widgets it places, which draw but take no input.
+#include "host/compose.h"
 #include "qt_fixture.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
+#include <QColor>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaMethod>
 #include <QPluginLoader>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QUiLoader>
 #include <QXmlStreamReader>
 
@@ -127,39 +130,172 @@ TEST(DesignerPlugin, DesignModeIsWhatSilencesTheControl) {
     EXPECT_TRUE(placed.events.empty());
 }
 
-TEST(DesignerPlugin, TheExampleFormLoadsThroughThePluginWithItsSavedValues) {
+// One property a form file sets: its widget, its name and its value.
+struct FormProperty {
+    QString widget;
+    QString className;
+    QString name;
+    QVariant value;
+};
+
+// The value of a property element (<bool>, <number>, <double>, <string>, <color>, <rect>),
+// the reader on its first child.
+QVariant ReadValue(QXmlStreamReader& reader) {
+    const QString kind = reader.name().toString();
+    if (kind == "color" || kind == "rect") {
+        QMap<QString, int> parts;
+        while (reader.readNextStartElement())
+            parts[reader.name().toString()] = reader.readElementText().toInt();
+        if (kind == "color") return QColor(parts["red"], parts["green"], parts["blue"]);
+        return QRect(parts["x"], parts["y"], parts["width"], parts["height"]);
+    }
+    const QString text = reader.readElementText();
+    if (kind == "bool") return text == "true";
+    if (kind == "number") return text.toInt();
+    if (kind == "double") return text.toDouble();
+    if (kind == "string") return text;
+    return {};
+}
+
+// Every property the Nuvelkit widgets of a form file set, in the file's order.
+std::vector<FormProperty> FormProperties(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader reader(&file);
+    std::vector<FormProperty> out;
+    QString widget, className;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+        if (reader.name() == QLatin1String("widget")) {
+            className = reader.attributes().value("class").toString();
+            widget = reader.attributes().value("name").toString();
+        } else if (reader.name() == QLatin1String("property") && className.startsWith("nk::qt::")) {
+            const QString name = reader.attributes().value("name").toString();
+            reader.readNextStartElement();
+            out.push_back({widget, className, name, ReadValue(reader)});
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return out;
+}
+
+std::unique_ptr<QWidget> LoadForm(const QString& path, QString* error) {
     QUiLoader loader;
     loader.clearPluginPaths();
     loader.addPluginPath(QFileInfo(QStringLiteral(NK_DESIGNER_PLUGIN)).absolutePath());
-    QFile file(QStringLiteral(NK_DESIGNER_FORM));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return nullptr;
     std::unique_ptr<QWidget> form(loader.load(&file));
-    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
-    struct Saved {
-        const char* name;
-        const char* className;
-        QSize size;
-        const char* caption; // nullptr: none saved
-    };
-    const Saved saved[] = {
-        {"nuvelCommand", "nk::qt::NuvelCommand", {250, 100}, "Start"},
-        {"nuvelHCommand", "nk::qt::NuvelHCommand", {175, 32}, "Options"},
-        {"nuvelSphere", "nk::qt::NuvelSphere", {32, 32}, nullptr},
-        {"nuvelCheck", "nk::qt::NuvelCheck", {120, 30}, "Enable"},
-        {"nuvelScreen", "nk::qt::NuvelScreen", {320, 256}, nullptr},
-        {"nuvelFill", "nk::qt::NuvelFill", {200, 42}, nullptr},
-        {"nuvelPad", "nk::qt::NuvelPad", {150, 120}, nullptr},
-    };
-    for (const Saved& s : saved) {
-        SCOPED_TRACE(s.name);
-        auto* w = form->findChild<QWidget*>(QLatin1String(s.name));
+    *error = loader.errorString();
+    return form;
+}
+
+bool SameValue(const QVariant& saved, const QVariant& live) {
+    if (saved.typeId() == QMetaType::Double)
+        return std::abs(saved.toDouble() - live.toDouble()) < 1e-6;
+    if (saved.typeId() == QMetaType::QColor) return saved.value<QColor>() == live.value<QColor>();
+    return saved == live;
+}
+
+QDesignerCustomWidgetInterface* PluginFor(const QString& className) {
+    for (QDesignerCustomWidgetInterface* w : PluginWidgets())
+        if (w->name() == className) return w;
+    return nullptr;
+}
+
+TEST(DesignerPlugin, TheExampleFormLoadsWithAllSevenClassesAndTheValuesItSets) {
+    const auto saved = FormProperties(QStringLiteral(NK_DESIGNER_FORM));
+    QString error;
+    const auto form = LoadForm(QStringLiteral(NK_DESIGNER_FORM), &error);
+    ASSERT_NE(form, nullptr) << error.toStdString();
+    QStringList classes;
+    for (const FormProperty& p : saved) {
+        SCOPED_TRACE((p.widget + "." + p.name).toStdString());
+        auto* w = form->findChild<QWidget*>(p.widget);
         ASSERT_NE(w, nullptr);
-        EXPECT_STREQ(w->metaObject()->className(), s.className);
-        EXPECT_EQ(w->size(), s.size);
-        if (s.caption) {
-            EXPECT_EQ(w->property("caption").toString(), QLatin1String(s.caption));
+        EXPECT_EQ(QLatin1String(w->metaObject()->className()), p.className);
+        if (!classes.contains(p.className)) classes << p.className;
+        ASSERT_TRUE(p.value.isValid()) << "a kind of value the test does not read";
+        const QVariant live = w->property(p.name.toLatin1());
+        EXPECT_TRUE(SameValue(p.value, live)) << live.toString().toStdString();
+    }
+    EXPECT_EQ(classes.size(), 7);
+}
+
+// The table's name of a widget's property ("coolGlowColor" -> "CoolGlowColor").
+std::string_view TableName(const InterfaceTable& table, const QString& qtName) {
+    for (const PropertyInfo& p : table.properties)
+        if (QString::fromUtf8(p.name.data(), p.name.size()).compare(qtName, Qt::CaseInsensitive) ==
+            0)
+            return p.name;
+    return {};
+}
+
+TEST(DesignerPlugin, WidgetsFromTheFormDrawAsTheKitDrawsTheSameValues) {
+    const auto saved = FormProperties(QStringLiteral(NK_DESIGNER_FORM));
+    QString error;
+    const auto form = LoadForm(QStringLiteral(NK_DESIGNER_FORM), &error);
+    ASSERT_NE(form, nullptr) << error.toStdString();
+    ASSERT_TRUE(Show(*form));
+    for (const char* name : {"nuvelCommand", "nuvelHCommand", "nuvelCheck", "nuvelScreen"}) {
+        SCOPED_TRACE(name);
+        auto* w = dynamic_cast<ControlWidget*>(form->findChild<QWidget*>(QLatin1String(name)));
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(w->hasControl()) << w->error().toStdString();
+        Reference ref(*w);
+        int set = 0;
+        for (const FormProperty& p : saved) {
+            if (p.widget != QLatin1String(name) || p.name == "geometry") continue;
+            const std::string_view member = TableName(w->formControl()->table(), p.name);
+            ASSERT_FALSE(member.empty()) << p.name.toStdString();
+            ASSERT_TRUE(ref.control->Set(member, *w->member(member)));
+            ++set;
+        }
+        EXPECT_GT(set, 0);
+        std::string where;
+        EXPECT_EQ(Differences(*w, Compose(ref.control->host()), &where), 0) << where;
+    }
+}
+
+// Designer writes only the properties that differ from what a placed widget starts with (its
+// domXml's own included): a value equal to that start would be a default written down.
+TEST(DesignerPlugin, TheExampleFormWritesNoPropertyAtItsStartingValue) {
+    auto parent = std::make_unique<QWidget>();
+    for (const FormProperty& p : FormProperties(QStringLiteral(NK_DESIGNER_FORM))) {
+        SCOPED_TRACE((p.widget + "." + p.name).toStdString());
+        if (p.name == "geometry") continue; // Designer always writes where a widget sits
+        QDesignerCustomWidgetInterface* plugin = PluginFor(p.className);
+        ASSERT_NE(plugin, nullptr);
+        QWidget* fresh = plugin->createWidget(parent.get());
+        fresh->setObjectName(p.widget);
+        EXPECT_FALSE(SameValue(p.value, fresh->property(p.name.toLatin1())));
+    }
+}
+
+// A domXml value is written into every form as set by the user, so the only one given is the
+// caption that a new control takes from its name anyway, and it equals the placed widget's.
+TEST(DesignerPlugin, DomXmlGivesOnlyWhatAPlacedWidgetHas) {
+    auto parent = std::make_unique<QWidget>();
+    int captions = 0;
+    for (QDesignerCustomWidgetInterface* plugin : PluginWidgets()) {
+        SCOPED_TRACE(plugin->name().toStdString());
+        QTemporaryFile file;
+        ASSERT_TRUE(file.open());
+        file.write(plugin->domXml().toUtf8());
+        file.close();
+        QWidget* placed = plugin->createWidget(parent.get());
+        for (const FormProperty& p : FormProperties(file.fileName())) {
+            SCOPED_TRACE(p.name.toStdString());
+            if (p.name == "geometry") {
+                EXPECT_EQ(p.value.toRect().size(), placed->size());
+                continue;
+            }
+            EXPECT_EQ(p.name, QStringLiteral("caption"));
+            EXPECT_TRUE(SameValue(p.value, placed->property(p.name.toLatin1())));
+            ++captions;
         }
     }
+    EXPECT_EQ(captions, 3); // the two command buttons and the check box
 }
 
 } // namespace
