@@ -99,6 +99,12 @@ case "$cmd" in
         -Wl,-rpath,"$ROOT/build/install/lib" \
         $(PKG_CONFIG_PATH="$ROOT/build/install/lib/pkgconfig" pkg-config --cflags --libs nuvelkit-qt)
       QT_QPA_PLATFORM=offscreen build/qt-example/example-pc --check
+      echo "== installed package: the Designer form compiled by uic"
+      rm -rf build/designer-example
+      cmake -S examples/qt-designer -B build/designer-example -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
+      build build/designer-example
+      QT_QPA_PLATFORM=offscreen build/designer-example/nuvelkit-designer-example --check
     fi
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF

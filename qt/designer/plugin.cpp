@@ -1,6 +1,7 @@
 // The Qt Designer plugin of the kit: one custom-widget interface per widget class, gathered in
 // one collection. Widgets made here are in design mode: they draw as placed and take no input.
 #include "qt/kit.h"
+#include "qt/member_help.h"
 #include "qt/widgets.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLinearGradient>
+#include <QMetaProperty>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -166,11 +168,28 @@ QString DomName(const WidgetEntry& entry) {
     return entry.shortName.left(1).toLower() + entry.shortName.mid(1);
 }
 
-// The domXml of a class: its design size as the geometry, and the caption where a new control
-// takes it from its display name (Designer names the first widget as the domXml does). Designer
-// writes every property a domXml names into the form as set by the user, so it names no other:
-// the widget that createWidget makes starts with the class's initial values, and Designer's
-// property editor reads them, and their defaults, from it.
+// The help strings of a class's members, as tool tips for Designer's property editor.
+QString PropertyToolTips(ControlWidget& probe) {
+    FormControl* control = probe.formControl();
+    if (!control) return {};
+    QString tips;
+    const QMetaObject* meta = probe.metaObject();
+    for (int i = ControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QString name = QLatin1String(meta->property(i).name());
+        const QString help = memberHelp(control->table(), name);
+        if (!help.isEmpty())
+            tips += QStringLiteral("    <tooltip name=\"%1\">%2</tooltip>\n")
+                        .arg(name, help.toHtmlEscaped());
+    }
+    return tips;
+}
+
+// The domXml of a class: its design size as the geometry, the caption where a new control
+// takes it from its display name (Designer names the first widget as the domXml does), and the
+// members' help strings as the properties' tool tips. Designer writes every property a domXml
+// names into the form as set by the user, so it names no other: the widget that createWidget
+// makes starts with the class's initial values, and Designer's property editor reads them, and
+// their defaults, from it.
 QString DomXml(const WidgetEntry& entry) {
     QString caption;
     std::unique_ptr<ControlWidget> probe(entry.make(nullptr));
@@ -185,11 +204,18 @@ QString DomXml(const WidgetEntry& entry) {
                           "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
                           "  </property>\n%5"
                           " </widget>\n"
+                          " <customwidgets>\n"
+                          "  <customwidget>\n"
+                          "   <class>%1</class>\n"
+                          "   <propertyspecifications>\n%6"
+                          "   </propertyspecifications>\n"
+                          "  </customwidget>\n"
+                          " </customwidgets>\n"
                           "</ui>\n")
         .arg(entry.name, DomName(entry))
         .arg(entry.designSize.width())
         .arg(entry.designSize.height())
-        .arg(caption);
+        .arg(caption, PropertyToolTips(*probe));
 }
 
 // One widget class as Designer sees it.

@@ -1,6 +1,7 @@
 // The Designer plugin from the build tree: what Designer's widget box reads of each class, and
 // the widgets it places, which draw but take no input.
 #include "host/compose.h"
+#include "qt/member_help.h"
 #include "qt_fixture.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -296,6 +297,45 @@ TEST(DesignerPlugin, DomXmlGivesOnlyWhatAPlacedWidgetHas) {
         }
     }
     EXPECT_EQ(captions, 3); // the two command buttons and the check box
+}
+
+// The tool tips a domXml gives Designer's property editor: property name to text.
+QMap<QString, QString> DomToolTips(const QString& xml) {
+    QXmlStreamReader reader(xml);
+    QMap<QString, QString> tips;
+    while (!reader.atEnd())
+        if (reader.readNext() == QXmlStreamReader::StartElement &&
+            reader.name() == QLatin1String("tooltip")) {
+            const QString name = reader.attributes().value("name").toString();
+            tips[name] = reader.readElementText();
+        }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return tips;
+}
+
+TEST(DesignerPlugin, MembersHelpStringsAreThePropertiesToolTips) {
+    auto parent = std::make_unique<QWidget>();
+    int tips = 0;
+    for (QDesignerCustomWidgetInterface* plugin : PluginWidgets()) {
+        SCOPED_TRACE(plugin->name().toStdString());
+        auto* w = dynamic_cast<ControlWidget*>(plugin->createWidget(parent.get()));
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(w->hasControl());
+        const InterfaceTable& table = w->formControl()->table();
+        const QMap<QString, QString> given = DomToolTips(plugin->domXml());
+        const QMetaObject* meta = w->metaObject();
+        for (int i = ControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount();
+             ++i) {
+            const QString name = QLatin1String(meta->property(i).name());
+            const PropertyInfo* member = memberOf(table, name);
+            ASSERT_NE(member, nullptr) << name.toStdString();
+            EXPECT_EQ(given.value(name),
+                      QString::fromUtf8(member->help.data(), member->help.size()))
+                << name.toStdString();
+        }
+        tips += given.size();
+    }
+    EXPECT_GT(tips, 0);
 }
 
 } // namespace
