@@ -322,10 +322,8 @@ QString withoutAccessMarks(const QString& caption) {
     QString out;
     out.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == QLatin1Char('&'))
-            continue;
+        // A mark goes; the character after it, a second "&" included, stays.
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size()) break;
         out += caption[i];
     }
     return out;

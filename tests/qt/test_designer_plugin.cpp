@@ -13,7 +13,6 @@
 #include <QMetaMethod>
 #include <QPluginLoader>
 #include <QSignalSpy>
-#include <QTemporaryFile>
 #include <QUiLoader>
 #include <QXmlStreamReader>
 
@@ -158,11 +157,11 @@ QVariant ReadValue(QXmlStreamReader& reader) {
     return {};
 }
 
-// Every property the Nuvelkit widgets of a form file set, in the file's order.
-std::vector<FormProperty> FormProperties(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    QXmlStreamReader reader(&file);
+// Every property the Nuvelkit widgets of a form (or a domXml) set, in the text's order; with
+// `toolTips`, the property tool tips it gives too.
+std::vector<FormProperty> FormProperties(const QByteArray& text,
+                                         QMap<QString, QString>* toolTips = nullptr) {
+    QXmlStreamReader reader(text);
     std::vector<FormProperty> out;
     QString widget, className;
     while (!reader.atEnd()) {
@@ -174,10 +173,19 @@ std::vector<FormProperty> FormProperties(const QString& path) {
             const QString name = reader.attributes().value("name").toString();
             reader.readNextStartElement();
             out.push_back({widget, className, name, ReadValue(reader)});
+        } else if (reader.name() == QLatin1String("tooltip") && toolTips) {
+            const QString name = reader.attributes().value("name").toString();
+            (*toolTips)[name] = reader.readElementText();
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
     return out;
+}
+
+QByteArray FormText() {
+    QFile file(QStringLiteral(NK_DESIGNER_FORM));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << NK_DESIGNER_FORM;
+    return file.readAll();
 }
 
 std::unique_ptr<QWidget> LoadForm(const QString& path, QString* error) {
@@ -205,7 +213,7 @@ QDesignerCustomWidgetInterface* PluginFor(const QString& className) {
 }
 
 TEST(DesignerPlugin, TheExampleFormLoadsWithAllSevenClassesAndTheValuesItSets) {
-    const auto saved = FormProperties(QStringLiteral(NK_DESIGNER_FORM));
+    const auto saved = FormProperties(FormText());
     QString error;
     const auto form = LoadForm(QStringLiteral(NK_DESIGNER_FORM), &error);
     ASSERT_NE(form, nullptr) << error.toStdString();
@@ -223,17 +231,8 @@ TEST(DesignerPlugin, TheExampleFormLoadsWithAllSevenClassesAndTheValuesItSets) {
     EXPECT_EQ(classes.size(), 7);
 }
 
-// The table's name of a widget's property ("coolGlowColor" -> "CoolGlowColor").
-std::string_view TableName(const InterfaceTable& table, const QString& qtName) {
-    for (const PropertyInfo& p : table.properties)
-        if (QString::fromUtf8(p.name.data(), p.name.size()).compare(qtName, Qt::CaseInsensitive) ==
-            0)
-            return p.name;
-    return {};
-}
-
 TEST(DesignerPlugin, WidgetsFromTheFormDrawAsTheKitDrawsTheSameValues) {
-    const auto saved = FormProperties(QStringLiteral(NK_DESIGNER_FORM));
+    const auto saved = FormProperties(FormText());
     QString error;
     const auto form = LoadForm(QStringLiteral(NK_DESIGNER_FORM), &error);
     ASSERT_NE(form, nullptr) << error.toStdString();
@@ -247,9 +246,9 @@ TEST(DesignerPlugin, WidgetsFromTheFormDrawAsTheKitDrawsTheSameValues) {
         int set = 0;
         for (const FormProperty& p : saved) {
             if (p.widget != QLatin1String(name) || p.name == "geometry") continue;
-            const std::string_view member = TableName(w->formControl()->table(), p.name);
-            ASSERT_FALSE(member.empty()) << p.name.toStdString();
-            ASSERT_TRUE(ref.control->Set(member, *w->member(member)));
+            const PropertyInfo* member = memberOf(w->formControl()->table(), p.name);
+            ASSERT_NE(member, nullptr) << p.name.toStdString();
+            ASSERT_TRUE(ref.control->Set(member->name, *w->member(member->name)));
             ++set;
         }
         EXPECT_GT(set, 0);
@@ -262,7 +261,7 @@ TEST(DesignerPlugin, WidgetsFromTheFormDrawAsTheKitDrawsTheSameValues) {
 // domXml's own included): a value equal to that start would be a default written down.
 TEST(DesignerPlugin, TheExampleFormWritesNoPropertyAtItsStartingValue) {
     auto parent = std::make_unique<QWidget>();
-    for (const FormProperty& p : FormProperties(QStringLiteral(NK_DESIGNER_FORM))) {
+    for (const FormProperty& p : FormProperties(FormText())) {
         SCOPED_TRACE((p.widget + "." + p.name).toStdString());
         if (p.name == "geometry") continue; // Designer always writes where a widget sits
         QDesignerCustomWidgetInterface* plugin = PluginFor(p.className);
@@ -274,18 +273,18 @@ TEST(DesignerPlugin, TheExampleFormWritesNoPropertyAtItsStartingValue) {
 }
 
 // A domXml value is written into every form as set by the user, so the only one given is the
-// caption that a new control takes from its name anyway, and it equals the placed widget's.
-TEST(DesignerPlugin, DomXmlGivesOnlyWhatAPlacedWidgetHas) {
+// caption that a new control takes from its name anyway, equal to the placed widget's; the
+// members' help strings are the properties' tool tips.
+TEST(DesignerPlugin, DomXmlGivesThePlacedWidgetsCaptionAndTheMembersHelp) {
     auto parent = std::make_unique<QWidget>();
-    int captions = 0;
+    int captions = 0, tips = 0;
     for (QDesignerCustomWidgetInterface* plugin : PluginWidgets()) {
         SCOPED_TRACE(plugin->name().toStdString());
-        QTemporaryFile file;
-        ASSERT_TRUE(file.open());
-        file.write(plugin->domXml().toUtf8());
-        file.close();
-        QWidget* placed = plugin->createWidget(parent.get());
-        for (const FormProperty& p : FormProperties(file.fileName())) {
+        auto* placed = dynamic_cast<ControlWidget*>(plugin->createWidget(parent.get()));
+        ASSERT_NE(placed, nullptr);
+        ASSERT_TRUE(placed->hasControl());
+        QMap<QString, QString> given;
+        for (const FormProperty& p : FormProperties(plugin->domXml().toUtf8(), &given)) {
             SCOPED_TRACE(p.name.toStdString());
             if (p.name == "geometry") {
                 EXPECT_EQ(p.value.toRect().size(), placed->size());
@@ -295,46 +294,17 @@ TEST(DesignerPlugin, DomXmlGivesOnlyWhatAPlacedWidgetHas) {
             EXPECT_TRUE(SameValue(p.value, placed->property(p.name.toLatin1())));
             ++captions;
         }
-    }
-    EXPECT_EQ(captions, 3); // the two command buttons and the check box
-}
-
-// The tool tips a domXml gives Designer's property editor: property name to text.
-QMap<QString, QString> DomToolTips(const QString& xml) {
-    QXmlStreamReader reader(xml);
-    QMap<QString, QString> tips;
-    while (!reader.atEnd())
-        if (reader.readNext() == QXmlStreamReader::StartElement &&
-            reader.name() == QLatin1String("tooltip")) {
-            const QString name = reader.attributes().value("name").toString();
-            tips[name] = reader.readElementText();
-        }
-    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    return tips;
-}
-
-TEST(DesignerPlugin, MembersHelpStringsAreThePropertiesToolTips) {
-    auto parent = std::make_unique<QWidget>();
-    int tips = 0;
-    for (QDesignerCustomWidgetInterface* plugin : PluginWidgets()) {
-        SCOPED_TRACE(plugin->name().toStdString());
-        auto* w = dynamic_cast<ControlWidget*>(plugin->createWidget(parent.get()));
-        ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(w->hasControl());
-        const InterfaceTable& table = w->formControl()->table();
-        const QMap<QString, QString> given = DomToolTips(plugin->domXml());
-        const QMetaObject* meta = w->metaObject();
+        const QMetaObject* meta = placed->metaObject();
         for (int i = ControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount();
              ++i) {
             const QString name = QLatin1String(meta->property(i).name());
-            const PropertyInfo* member = memberOf(table, name);
+            const PropertyInfo* member = memberOf(placed->formControl()->table(), name);
             ASSERT_NE(member, nullptr) << name.toStdString();
-            EXPECT_EQ(given.value(name),
-                      QString::fromUtf8(member->help.data(), member->help.size()))
-                << name.toStdString();
+            EXPECT_EQ(given.value(name), fromUtf8(member->help)) << name.toStdString();
         }
         tips += given.size();
     }
+    EXPECT_EQ(captions, 3); // the two command buttons and the check box
     EXPECT_GT(tips, 0);
 }
 
