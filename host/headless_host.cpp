@@ -2,8 +2,8 @@
 
 #include "framework/about.h"
 #include "host/codec.h"
-#include "host/file_io.h"
 #include "host/recording_host.h"
+#include "registry/file_io.h"
 
 #include <cerrno>
 #include <cmath>
