@@ -10,8 +10,7 @@
 //   build/bin/nk_bench --benchmark_filter=Window
 #include "host/form.h"
 #include "host/window_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,15 +24,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<const nk::InterfaceTable*> Classes() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 void UseHeadlessDriversUnlessAsked() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -70,7 +60,7 @@ void BM_WindowIdle(benchmark::State& state) {
     UseHeadlessDriversUnlessAsked();
     const char* asked = std::getenv("NK_IDLE_SECONDS");
     const double seconds = asked ? std::atof(asked) : 10.0;
-    const auto classes = Classes();
+    const auto classes = nk::AllClasses();
     std::string error;
     auto form =
         nk::Form::Load(std::string(NK_SOURCE_DIR) + "/examples/demo/demo.nkform", classes, error);
@@ -108,7 +98,7 @@ double ThreadNanoseconds() {
 
 void BM_WindowHoverAgainstFull(benchmark::State& state) {
     UseHeadlessDriversUnlessAsked();
-    const auto classes = Classes();
+    const auto classes = nk::AllClasses();
     auto form = ButtonGrid(classes);
     nk::WindowHost window(*form, {.startSound = false});
     if (!window.ok()) {
@@ -147,7 +137,7 @@ BENCHMARK(BM_WindowHoverAgainstFull)->Unit(benchmark::kMillisecond);
 
 void BM_WindowFirstFrame(benchmark::State& state) {
     UseHeadlessDriversUnlessAsked();
-    const auto classes = Classes();
+    const auto classes = nk::AllClasses();
     double open = 0, first = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -21,7 +21,8 @@ install(TARGETS nuvelkit_app nk_api EXPORT NuvelkitTargets
 install(TARGETS nuvset1 nuvset2 EXPORT NuvelkitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_SKIP)
 install(TARGETS nuvelkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/host
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/registry
+  ${PROJECT_SOURCE_DIR}/host
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h"
   # The reader's own checks speak its JSON library, which stays private.
   PATTERN "form_check.h" EXCLUDE)

@@ -10,7 +10,8 @@
 file(GLOB NK_PACKAGE_FRAMEWORK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/framework/*.cpp)
 # The framework is compiled again here: the static copy is built for the control libraries,
 # with its symbols hidden, and an application calls it.
-add_library(nuvelkit_app SHARED ${NK_PACKAGE_FRAMEWORK_SOURCES} $<TARGET_OBJECTS:nk_host>)
+add_library(nuvelkit_app SHARED ${NK_PACKAGE_FRAMEWORK_SOURCES} $<TARGET_OBJECTS:nk_host>
+  $<TARGET_OBJECTS:nk_registry>)
 target_include_directories(nuvelkit_app PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit>)

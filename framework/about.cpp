@@ -30,7 +30,7 @@ struct ShowingScope {
 
 } // namespace
 
-AboutForm::AboutForm(Host& host) : host_(&host) {}
+AboutForm::AboutForm(HostServices& host) : host_(&host) {}
 
 void AboutForm::Click(std::string_view element) {
     if (SameName(element, "Command1")) {
@@ -46,7 +46,7 @@ void AboutForm::Click(std::string_view element) {
     // Every other label, the logo and the title do nothing.
 }
 
-void AboutMe(Host& host) {
+void AboutMe(HostServices& host) {
     if (aboutShowing) return;
     if (!aboutForm) aboutForm = std::make_unique<AboutForm>(host);
     aboutForm->Attach(host);
@@ -58,7 +58,7 @@ void AboutMe(Host& host) {
     if (aboutForm && aboutForm->Unloaded()) aboutForm.reset();
 }
 
-std::int32_t OpenAddress(Host& host, const std::string& address, std::int32_t returnFlag) {
+std::int32_t OpenAddress(HostServices& host, const std::string& address, std::int32_t returnFlag) {
     const std::int32_t result = host.ShellExecute(address);
     if (returnFlag == 1) return result;
     if (auto message = AddressFailureMessage(result))

@@ -28,7 +28,7 @@ inline constexpr int kCriticalMessage = 16;
 // "Command1", "Command2", "Label1(0)" ... "Label1(10)", "Image2".
 class AboutForm {
 public:
-    explicit AboutForm(Host& host);
+    explicit AboutForm(HostServices& host);
 
     // A click on an element; unknown elements and plain labels do nothing. Command1
     // unloads the form: it asks the host to close the modal dialog.
@@ -37,22 +37,22 @@ public:
 
     // The host that shows the form and opens its addresses: the one of the control whose
     // AboutMe showed it last.
-    void Attach(Host& host) { host_ = &host; }
+    void Attach(HostServices& host) { host_ = &host; }
 
 private:
-    Host* host_;
+    HostServices* host_;
     bool unloaded_ = false;
 };
 
 // Shows this thread's about form modally, creating it when it does not exist; returns
 // when it is closed. A form unloaded by OK is made anew by the next call. A call made
 // while the form is already shown does nothing (a shown form cannot be shown modally).
-void AboutMe(Host& host);
+void AboutMe(HostServices& host);
 
 // Asks the shell to open an address. With returnFlag 1 the shell's result is returned and
 // nothing is shown; otherwise a failure (a result of 32 or less) shows its message box and
 // 0 is returned.
-std::int32_t OpenAddress(Host& host, const std::string& address, std::int32_t returnFlag);
+std::int32_t OpenAddress(HostServices& host, const std::string& address, std::int32_t returnFlag);
 
 // The title and text of the message box that explains a shell result, or nothing for a
 // success (a result above 32).

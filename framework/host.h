@@ -107,8 +107,13 @@ using EventArg = std::variant<std::int16_t*, std::int32_t*, float*>;
 // The file errors that a host's file access can report.
 enum class FileError { None = 0, FileNotFound = 53, PathFileAccess = 75, PathNotFound = 76 };
 
-class Host : public Canvas {
+// The container site: the control's extent and the surface properties the container keeps
+// for it, the container's ambient properties, the notice of a changed property, events and
+// the mouse capture.
+class HostSite {
 public:
+    virtual ~HostSite() = default;
+
     // The surface's own properties.
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool on) = 0;
@@ -138,6 +143,13 @@ public:
     // Mouse capture.
     virtual bool SetCapture() = 0;
     virtual void ReleaseCapture() = 0;
+};
+
+// What the container provides besides drawing and the site: the resources of the control's
+// own library, the sound player, the modal about dialog, the shell, message boxes and files.
+class HostServices {
+public:
+    virtual ~HostServices() = default;
 
     // Resources of the control's own library. A missing resource gives no picture / nothing.
     virtual Picture LoadResPicture(int id) = 0;
@@ -156,11 +168,21 @@ public:
 
     // Opens a file for reading and closes it again.
     virtual FileError OpenFileForRead(const std::string& name) = 0;
+};
 
-    // Children declared in the control's interface table; nullptr for an unknown name.
+// The children declared in the control's interface table; nullptr for an unknown name.
+class HostChildren {
+public:
+    virtual ~HostChildren() = default;
+
     virtual PictureBox* PictureBoxChild(std::string_view name) = 0;
     virtual Shape* ShapeChild(std::string_view name) = 0;
     virtual ImageZone* ZoneChild(std::string_view name, int index) = 0;
 };
+
+// Everything a control may ask of its container, by role: the drawing canvas of its own
+// surface, the site, the services and the children. A helper that needs one role takes
+// only that one.
+class Host : public Canvas, public HostSite, public HostServices, public HostChildren {};
 
 } // namespace nk

@@ -55,7 +55,7 @@ bool IsInside(double x, double y, double w, double h) {
     return x >= 0 && x <= w && y >= 0 && y <= h;
 }
 
-void ApplyShortCutKey(Host& host, const std::string& shortCutKey) {
+void ApplyShortCutKey(HostSite& host, const std::string& shortCutKey) {
     if (!shortCutKey.empty()) host.SetAccessKeys(shortCutKey);
 }
 

@@ -41,6 +41,6 @@ bool IsInside(double x, double y, double w, double h);
 
 // Copies a non-empty short-cut key into the surface's access keys; an empty one leaves
 // the access keys in force.
-void ApplyShortCutKey(Host& host, const std::string& shortCutKey);
+void ApplyShortCutKey(HostSite& host, const std::string& shortCutKey);
 
 } // namespace nk

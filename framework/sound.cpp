@@ -13,7 +13,7 @@ thread_local std::shared_ptr<const std::vector<std::uint8_t>> SoundBuffer;
 
 } // namespace
 
-void PlayResourceSound(Host& host, std::int16_t resource) {
+void PlayResourceSound(HostServices& host, std::int16_t resource) {
     auto image = host.LoadResData(resource);
     if (!image) return;
     // The previous image is let go only after the new sound has started, which stops the

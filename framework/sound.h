@@ -17,7 +17,7 @@ inline constexpr std::int16_t kReleaseSound = 402;
 
 // Plays built-in sound `resource` in the background. The image is kept in this thread's
 // sound buffer, which the player holds on to until the sound has been stopped.
-void PlayResourceSound(Host& host, std::int16_t resource);
+void PlayResourceSound(HostServices& host, std::int16_t resource);
 
 // The sound step: nothing when useSound is false; the PlaySound event for any non-zero
 // soundMethod; the built-in press (401) or release (402) sound for 0.

@@ -2,8 +2,7 @@
 // it with a message naming the source, and a loaded form must save to text that loads
 // again.
 #include "host/form.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,21 +10,10 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::vector<const nk::InterfaceTable*> AllClasses() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
-
-} // namespace
+namespace {} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<const nk::InterfaceTable*> classes = AllClasses();
+    static const std::vector<const nk::InterfaceTable*> classes = nk::AllClasses();
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::string error;
     std::unique_ptr<nk::Form> form = nk::Form::FromJson(text, "fuzz.nkform", classes, error);

@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the component registry's reader: it must read the entries or
 // refuse the text with a message naming the source.
-#include "host/registry.h"
+#include "registry/registry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,7 @@
 // stop with an error line and a status, never crash. Scripts that would write files are
 // skipped, so that the fuzzer writes nothing outside its corpus.
 #include "host/script.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,15 +15,6 @@
 
 namespace {
 
-std::vector<const nk::InterfaceTable*> AllClasses() {
-    std::vector<const nk::InterfaceTable*> classes;
-    for (const nk::InterfaceTable* t : nk::Nuvset1Classes())
-        classes.push_back(t);
-    for (const nk::InterfaceTable* t : nk::Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
-
 bool WritesFiles(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -34,7 +24,7 @@ bool WritesFiles(std::string text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<const nk::InterfaceTable*> classes = AllClasses();
+    static const std::vector<const nk::InterfaceTable*> classes = nk::AllClasses();
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (WritesFiles(text)) return 0;
     std::istringstream in(text);

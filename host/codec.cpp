@@ -1,6 +1,6 @@
 // What the picture codecs share: choosing a decoder by signature, reading and writing files.
 #include "host/codec.h"
-#include "host/file_io.h"
+#include "registry/file_io.h"
 
 #include <cstring>
 #include <new>

@@ -1,11 +1,11 @@
 // Form files: the form model as JSON, written atomically and read with every damage reported
 // by file, place and problem.
 #include "host/codec.h"
-#include "host/file_io.h"
 #include "host/form.h"
 #include "host/form_check.h"
 #include "host/json_bag.h"
-#include "host/json_text.h"
+#include "registry/file_io.h"
+#include "registry/json_text.h"
 
 #include <nlohmann/json.hpp>
 

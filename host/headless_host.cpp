@@ -2,8 +2,8 @@
 
 #include "framework/about.h"
 #include "host/codec.h"
-#include "host/file_io.h"
 #include "host/recording_host.h"
+#include "registry/file_io.h"
 
 #include <cerrno>
 #include <cmath>
@@ -31,11 +31,6 @@ bool ResizeSurface(SurfaceCanvas& s, int w, int h, OleColor fill) {
     return s.ResizeTo(w, h, fill);
 }
 
-// The row height Print moves down by: the text's own height, one line for an empty text.
-double PrintAdvance(Canvas& c, std::string_view text) {
-    return c.TextHeight(text.empty() ? std::string_view(" ") : text);
-}
-
 // A requested extent, or the design size when it is negative or too large.
 int ExtentOr(int requested, int design) {
     const int v = requested < 0 || requested > kMaxExtent ? design : requested;
@@ -60,7 +55,7 @@ std::string FolderOf(const std::string& path) {
 // ---- children ----
 
 HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font)
-    : info_(info), surface_(0, 0, info.backColor, kButtonText, font) {}
+    : HeadlessCanvas(0, 0, info.backColor, kButtonText, font), info_(info) {}
 
 bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
     const auto w = PixelSize(width);
@@ -70,44 +65,6 @@ bool HeadlessPictureBox::Move(double left, double top, double width, double heig
     left_ = left;
     top_ = top;
     return true;
-}
-
-bool HeadlessPictureBox::Cls() {
-    currentX_ = currentY_ = 0;
-    return surface_.Cls();
-}
-bool HeadlessPictureBox::Line(double x1, double y1, double x2, double y2, OleColor c,
-                              LineKind kind) {
-    return surface_.Line(x1, y1, x2, y2, c, kind);
-}
-bool HeadlessPictureBox::Circle(double x, double y, double r, OleColor c) {
-    return surface_.Circle(x, y, r, c);
-}
-bool HeadlessPictureBox::Arc(double x, double y, double r, OleColor c, double start, double end) {
-    return surface_.Arc(x, y, r, c, start, end);
-}
-bool HeadlessPictureBox::PaintPicture(const Picture& p, double x, double y) {
-    return surface_.PaintPicture(p, x, y);
-}
-bool HeadlessPictureBox::PaintPicture(const Picture& p, double x, double y, double w, double h) {
-    return surface_.PaintPicture(p, x, y, w, h);
-}
-void HeadlessPictureBox::SetCurrentX(double x) {
-    currentX_ = x;
-    surface_.SetCurrentX(x);
-}
-void HeadlessPictureBox::SetCurrentY(double y) {
-    currentY_ = y;
-    surface_.SetCurrentY(y);
-}
-bool HeadlessPictureBox::Print(std::string_view text) {
-    const bool ok = surface_.Print(text);
-    currentY_ += PrintAdvance(surface_, text);
-    currentX_ = 0;
-    return ok;
-}
-bool HeadlessPictureBox::DrawText(std::string_view text, const Rect& r, unsigned flags) {
-    return surface_.DrawText(text, r, flags);
 }
 
 Picture HeadlessPictureBox::Image() {
@@ -140,9 +97,9 @@ bool HeadlessZone::Move(double left, double top, double width, double height) {
 // ---- the host ----
 
 HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
-    : table_(table), surface_(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
-                              table.designBackColor, table.designForeColor, Font{}),
-      extentW_(surface_.width()), extentH_(surface_.height()) {
+    : HeadlessCanvas(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
+                     table.designBackColor, table.designForeColor, Font{}),
+      table_(table), extentW_(surface_.width()), extentH_(surface_.height()) {
     displayName_ = std::string(table.className) + "1";
     for (const auto& child : table.children) {
         switch (child.kind) {
@@ -245,43 +202,6 @@ bool HeadlessHost::SetHeight(double twips) {
 void HeadlessHost::SetBorderStyle(std::int16_t style) {
     borderStyle_ = style;
     ApplyExtent(extentW_, extentH_);
-}
-
-bool HeadlessHost::Cls() {
-    currentX_ = currentY_ = 0;
-    return surface_.Cls();
-}
-bool HeadlessHost::Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) {
-    return surface_.Line(x1, y1, x2, y2, c, kind);
-}
-bool HeadlessHost::Circle(double x, double y, double r, OleColor c) {
-    return surface_.Circle(x, y, r, c);
-}
-bool HeadlessHost::Arc(double x, double y, double r, OleColor c, double start, double end) {
-    return surface_.Arc(x, y, r, c, start, end);
-}
-bool HeadlessHost::PaintPicture(const Picture& p, double x, double y) {
-    return surface_.PaintPicture(p, x, y);
-}
-bool HeadlessHost::PaintPicture(const Picture& p, double x, double y, double w, double h) {
-    return surface_.PaintPicture(p, x, y, w, h);
-}
-void HeadlessHost::SetCurrentX(double x) {
-    currentX_ = x;
-    surface_.SetCurrentX(x);
-}
-void HeadlessHost::SetCurrentY(double y) {
-    currentY_ = y;
-    surface_.SetCurrentY(y);
-}
-bool HeadlessHost::Print(std::string_view text) {
-    const bool ok = surface_.Print(text);
-    currentY_ += PrintAdvance(surface_, text);
-    currentX_ = 0;
-    return ok;
-}
-bool HeadlessHost::DrawText(std::string_view text, const Rect& r, unsigned flags) {
-    return surface_.DrawText(text, r, flags);
 }
 
 // Runs a container's handler for the control, with the nesting limit and every exception

@@ -15,6 +15,7 @@
 #include "framework/control.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "host/forwarding_canvas.h"
 #include "host/surface_canvas.h"
 
 #include <cstdint>
@@ -36,45 +37,58 @@ inline constexpr int kMaxExtent = 16384;
 // its own event again and again is stopped here instead of overflowing the stack).
 inline constexpr int kMaxNesting = 64;
 
+// A drawing surface of the headless host (the control's own or a child picture box's): its
+// pixels, and the print position, which Cls puts back at the top-left corner and Print
+// moves to the start of the next row.
+template <class Base> class HeadlessCanvas : public ForwardingCanvas<Base, SurfaceCanvas> {
+public:
+    SurfaceCanvas& surface() { return surface_; }
+    const SurfaceCanvas& surface() const { return surface_; }
+    double CurrentX() const { return currentX_; }
+    double CurrentY() const { return currentY_; }
+
+    bool Cls() override {
+        currentX_ = currentY_ = 0;
+        return surface_.Cls();
+    }
+    void SetCurrentX(double x) override {
+        currentX_ = x;
+        surface_.SetCurrentX(x);
+    }
+    void SetCurrentY(double y) override {
+        currentY_ = y;
+        surface_.SetCurrentY(y);
+    }
+    bool Print(std::string_view text) override {
+        const bool ok = surface_.Print(text);
+        // The row's height: the text's own, one line for an empty text.
+        currentY_ += surface_.TextHeight(text.empty() ? std::string_view(" ") : text);
+        currentX_ = 0;
+        return ok;
+    }
+
+protected:
+    HeadlessCanvas(int w, int h, OleColor back, OleColor fore, const Font& font)
+        : ForwardingCanvas<Base, SurfaceCanvas>(surface_), surface_(w, h, back, fore, font) {}
+
+    SurfaceCanvas surface_;
+
+private:
+    double currentX_ = 0;
+    double currentY_ = 0;
+};
+
 // A child picture box: its own surface, 0 x 0 until moved.
-class HeadlessPictureBox : public PictureBox {
+class HeadlessPictureBox : public HeadlessCanvas<PictureBox> {
 public:
     HeadlessPictureBox(const ChildInfo& info, const Font& font);
 
     const ChildInfo& info() const { return info_; }
     std::string_view name() const { return info_.name; }
-    SurfaceCanvas& surface() { return surface_; }
-    const SurfaceCanvas& surface() const { return surface_; }
     bool visible() const { return info_.visible; }
     double left() const { return left_; }
     double top() const { return top_; }
     bool autoRedraw() const { return autoRedraw_; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
-
-    double ScaleWidth() const override { return surface_.ScaleWidth(); }
-    double ScaleHeight() const override { return surface_.ScaleHeight(); }
-    OleColor ForeColor() const override { return surface_.ForeColor(); }
-    void SetForeColor(OleColor c) override { surface_.SetForeColor(c); }
-    OleColor BackColor() const override { return surface_.BackColor(); }
-    void SetBackColor(OleColor c) override { surface_.SetBackColor(c); }
-    const Font& GetFont() const override { return surface_.GetFont(); }
-    void SetFont(const Font& f) override { surface_.SetFont(f); }
-    void SetDrawWidth(int width) override { surface_.SetDrawWidth(width); }
-    bool Cls() override;
-    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
-    bool Circle(double x, double y, double r, OleColor c) override;
-    bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
-    bool PaintPicture(const Picture& p, double x, double y) override;
-    bool PaintPicture(const Picture& p, double x, double y, double w, double h) override;
-    double TextWidth(std::string_view text) override { return surface_.TextWidth(text); }
-    double TextHeight(std::string_view text) override { return surface_.TextHeight(text); }
-    void SetCurrentX(double x) override;
-    void SetCurrentY(double y) override;
-    bool Print(std::string_view text) override;
-    Rect GetClientRect() override { return surface_.GetClientRect(); }
-    bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
-    void Refresh() override {}
 
     bool Move(double left, double top, double width, double height) override;
     void SetAutoRedraw(bool on) override { autoRedraw_ = on; }
@@ -82,12 +96,9 @@ public:
 
 private:
     const ChildInfo& info_;
-    SurfaceCanvas surface_;
     double left_ = 0;
     double top_ = 0;
     bool autoRedraw_ = false;
-    double currentX_ = 0;
-    double currentY_ = 0;
 };
 
 // A child rectangle shape: hidden at first, composed over the control by merge-not-pen.
@@ -173,7 +184,7 @@ struct ContainerHooks {
     std::function<void(bool captured)> onCapture = {};
 };
 
-class HeadlessHost : public Host {
+class HeadlessHost : public HeadlessCanvas<Host> {
 public:
     // A surface of w x h pixels (the class's design size when w or h is negative), filled
     // with the class's design background colour.
@@ -208,13 +219,9 @@ public:
     int nesting() const { return nesting_; }
 
     // State the compositor and the container read.
-    SurfaceCanvas& surface() { return surface_; }
-    const SurfaceCanvas& surface() const { return surface_; }
     const Picture& maskPicture() const { return mask_; }
     const std::string& accessKeys() const { return accessKeys_; }
     bool captured() const { return captured_; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
     int drawWidth() const { return surface_.DrawWidth(); }
     const std::vector<std::unique_ptr<HeadlessPictureBox>>& pictureBoxes() const { return boxes_; }
     const std::vector<std::unique_ptr<HeadlessShape>>& shapes() const { return shapes_; }
@@ -231,32 +238,7 @@ public:
     // The problem of the last resource bitmap that could not be decoded.
     const std::string& lastResourceError() const { return resourceError_; }
 
-    // Canvas: the control's own surface.
-    double ScaleWidth() const override { return surface_.ScaleWidth(); }
-    double ScaleHeight() const override { return surface_.ScaleHeight(); }
-    OleColor ForeColor() const override { return surface_.ForeColor(); }
-    void SetForeColor(OleColor c) override { surface_.SetForeColor(c); }
-    OleColor BackColor() const override { return surface_.BackColor(); }
-    void SetBackColor(OleColor c) override { surface_.SetBackColor(c); }
-    const Font& GetFont() const override { return surface_.GetFont(); }
-    void SetFont(const Font& f) override { surface_.SetFont(f); }
-    void SetDrawWidth(int width) override { surface_.SetDrawWidth(width); }
-    bool Cls() override;
-    bool Line(double x1, double y1, double x2, double y2, OleColor c, LineKind kind) override;
-    bool Circle(double x, double y, double r, OleColor c) override;
-    bool Arc(double x, double y, double r, OleColor c, double start, double end) override;
-    bool PaintPicture(const Picture& p, double x, double y) override;
-    bool PaintPicture(const Picture& p, double x, double y, double w, double h) override;
-    double TextWidth(std::string_view text) override { return surface_.TextWidth(text); }
-    double TextHeight(std::string_view text) override { return surface_.TextHeight(text); }
-    void SetCurrentX(double x) override;
-    void SetCurrentY(double y) override;
-    bool Print(std::string_view text) override;
-    Rect GetClientRect() override { return surface_.GetClientRect(); }
-    bool DrawText(std::string_view text, const Rect& r, unsigned flags) override;
-    void Refresh() override {}
-
-    // Host.
+    // The site, the services and the children; the canvas is the control's own surface.
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool on) override { enabled_ = on; }
     std::int16_t BorderStyle() const override { return borderStyle_; }
@@ -299,7 +281,6 @@ private:
     const InterfaceTable& table_;
     Control* control_ = nullptr;
     ContainerHooks hooks_;
-    SurfaceCanvas surface_;
     int extentW_ = 0;
     int extentH_ = 0;
     bool enabled_ = true;
@@ -309,8 +290,6 @@ private:
     Picture mask_;
     std::string accessKeys_;
     bool captured_ = false;
-    double currentX_ = 0;
-    double currentY_ = 0;
     std::string displayName_;
     Font ambientFont_;
     int shellResult_ = 42;

@@ -2,7 +2,7 @@
 // Variant kind the controls read (small integers as Integer, larger as Long, colours
 // beyond 32-bit signed as Double); writing gives one line, keys in the order stored.
 #include "host/json_bag.h"
-#include "host/json_text.h"
+#include "registry/json_text.h"
 
 #include <nlohmann/json.hpp>
 

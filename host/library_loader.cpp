@@ -1,6 +1,6 @@
 #include "host/library_loader.h"
 
-#include "host/registry.h"
+#include "registry/registry.h"
 
 #include <dlfcn.h>
 

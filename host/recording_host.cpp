@@ -1,6 +1,7 @@
 #include "host/recording_host.h"
 
 #include "host/format.h"
+#include "host/forwarding_canvas.h"
 
 #include <ostream>
 #include <string>
@@ -18,26 +19,23 @@ std::string N(double v) {
     return FormatNumber(v);
 }
 
-// The operations every surface shares, printed with a prefix ("" for the control's own
-// surface, "Picture1." for a child picture box) and forwarded to the headless surface.
-template <class Base, class Inner> class RecordingCanvas : public Base {
+// The operations every surface shares, forwarded to the headless surface; those that draw
+// or change a setting are printed first, with a prefix ("" for the control's own surface,
+// "Picture1." for a child picture box). Reads print nothing.
+template <class Base, class Inner> class RecordingCanvas : public ForwardingCanvas<Base, Inner> {
 public:
     RecordingCanvas(Inner& inner, TraceSink& sink, std::string prefix)
-        : inner_(inner), sink_(sink), prefix_(std::move(prefix)) {}
+        : ForwardingCanvas<Base, Inner>(inner), inner_(inner), sink_(sink),
+          prefix_(std::move(prefix)) {}
 
-    double ScaleWidth() const override { return inner_.ScaleWidth(); }
-    double ScaleHeight() const override { return inner_.ScaleHeight(); }
-    OleColor ForeColor() const override { return inner_.ForeColor(); }
     void SetForeColor(OleColor c) override {
         Out("ForeColor " + FormatColor(c));
         inner_.SetForeColor(c);
     }
-    OleColor BackColor() const override { return inner_.BackColor(); }
     void SetBackColor(OleColor c) override {
         Out("BackColor " + FormatColor(c));
         inner_.SetBackColor(c);
     }
-    const Font& GetFont() const override { return inner_.GetFont(); }
     void SetFont(const Font& f) override {
         Out("Font " + FormatFont(f));
         inner_.SetFont(f);
@@ -75,15 +73,10 @@ public:
         Out("PaintPicture " + FormatPicture(p) + " " + N(x) + " " + N(y) + " " + N(w) + " " + N(h));
         return inner_.PaintPicture(p, x, y, w, h);
     }
-    double TextWidth(std::string_view text) override { return inner_.TextWidth(text); }
-    double TextHeight(std::string_view text) override { return inner_.TextHeight(text); }
-    void SetCurrentX(double x) override { inner_.SetCurrentX(x); }
-    void SetCurrentY(double y) override { inner_.SetCurrentY(y); }
     bool Print(std::string_view text) override {
         Out("Print " + QuoteString(text) + " " + N(inner_.CurrentX()) + " " + N(inner_.CurrentY()));
         return inner_.Print(text);
     }
-    Rect GetClientRect() override { return inner_.GetClientRect(); }
     bool DrawText(std::string_view text, const Rect& r, unsigned flags) override {
         Out("DrawText " + QuoteString(text) + " " + std::to_string(r.left) + " " +
             std::to_string(r.top) + " " + std::to_string(r.right) + " " + std::to_string(r.bottom) +

@@ -5,7 +5,7 @@
 #include "host/compose_dirty.h"
 #include "host/form.h"
 #include "host/surface_canvas.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 

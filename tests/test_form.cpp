@@ -1,7 +1,7 @@
 // Form files and the form model: saving, loading, damaged files, handlers by name, the timer.
 #include "host/compose.h"
 #include "host/form.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // without a warning, to the same bytes.
 #include "host/form.h"
 #include "host/form_check.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "framework/identity.h"
 #include "host/headless_host.h"
 #include "host/library_loader.h"
-#include "host/registry.h"
+#include "registry/registry.h"
 
 #include <array>
 #include <cstdio>

@@ -6,8 +6,7 @@
 #include "host/headless_host.h"
 #include "host/json_bag.h"
 #include "host/recording_host.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +19,6 @@
 
 namespace nk {
 namespace {
-
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> all;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        all.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        all.push_back(t);
-    return all;
-}
 
 std::string ClassName(const ::testing::TestParamInfo<const InterfaceTable*>& info) {
     return std::string(info.param->className);

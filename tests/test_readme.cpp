@@ -1,8 +1,7 @@
 // The README's form file opens as it says: it loads, holds the controls it shows, and draws.
 // (Its C++ application is compiled against the installed package by package_test.sh.)
 #include "host/form.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,7 @@ std::string ReadmeBlock(const std::string& marker) {
 TEST(Readme, TheFormFileLoadsAndDraws) {
     const std::string text = ReadmeBlock("readme-form");
     ASSERT_FALSE(text.empty()) << "no form file after <!-- readme-form --> in README.md";
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
+    const std::vector<const InterfaceTable*> classes = AllClasses();
     std::string error;
     auto form = Form::FromJson(text, "README.md", classes, error);
     ASSERT_TRUE(form) << error;

@@ -4,8 +4,7 @@
 //
 // NK_UPDATE_SCRIPTS=1 writes the actual output to the .out files instead, for review.
 #include "host/script.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 #include "tests/probe_control.h"
 
 #include <algorithm>
@@ -38,12 +37,9 @@ std::vector<std::string> FindScripts() {
     return found;
 }
 
-std::vector<const InterfaceTable*> AllClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
+// The kit's classes and the probe class that the scripts use to watch the host.
+std::vector<const InterfaceTable*> ScriptClasses() {
+    std::vector<const InterfaceTable*> classes = AllClasses();
     classes.push_back(&probe::ProbeClass());
     return classes;
 }
@@ -95,7 +91,7 @@ TEST_P(ScriptTest, PrintsTheExpectedLines) {
     std::ostringstream out, err;
     ScriptOptions options;
     options.baseDir = script.parent_path().string();
-    const auto classes = AllClasses();
+    const auto classes = ScriptClasses();
     const int status = RunScript(in, out, err, classes, options);
     std::string actual = out.str() + err.str();
     if (status != 0) actual += "exit " + std::to_string(status) + "\n";

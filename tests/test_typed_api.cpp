@@ -2,9 +2,9 @@
 // really by reference, change notifications follow every change, lookups check the class,
 // and the checked-in reference is what the generator writes.
 #include "host/recording_host.h"
+#include "kit/classes.h"
 #include "nuvelkit/nuvelkit.h"
 #include "tests/api_expected.h"
-#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 

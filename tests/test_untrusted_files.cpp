@@ -3,13 +3,13 @@
 // refusals say what is wrong and where; the registry keeps every entry under concurrent
 // registration.
 #include "host/codec.h"
-#include "host/file_io.h"
 #include "host/form.h"
 #include "host/headless_host.h"
-#include "host/json_text.h"
-#include "host/registry.h"
 #include "host/script.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
+#include "registry/file_io.h"
+#include "registry/json_text.h"
+#include "registry/registry.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "host/compose.h"
 #include "host/form.h"
 #include "host/window_host.h"
+#include "kit/classes.h"
 #include "set1/command/nuvel_command.h"
-#include "tests/kit_classes.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // beyond the form in a larger window; and the window that cannot open without a display.
 #include "host/form.h"
 #include "host/window_host.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,8 @@
 #include "tools/commands.h"
 
 #include "host/library_loader.h"
-#include "host/registry.h"
+#include "kit/classes.h"
+#include "registry/registry.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace nk::tools {
-
-std::vector<const InterfaceTable*> FormClasses(); // cmd_render.cpp
 
 namespace {
 
@@ -137,7 +136,7 @@ void RegisterRegistration(CLI::App& app, const CommonOptions& common) {
                         "with types, initial values and help, its methods and its events");
     classes->callback([name] {
         if (name->empty()) return ListClasses();
-        const std::vector<const InterfaceTable*> all = FormClasses();
+        const std::vector<const InterfaceTable*> all = AllClasses();
         std::string error;
         const InterfaceTable* table = FindClassNamed(all, *name, error);
         if (table == nullptr) Fail(kExitUsage, error);

@@ -3,8 +3,7 @@
 #include "tools/commands.h"
 
 #include "host/form.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <CLI/CLI.hpp>
 
@@ -13,15 +12,6 @@
 #include <vector>
 
 namespace nk::tools {
-
-std::vector<const InterfaceTable*> FormClasses() {
-    std::vector<const InterfaceTable*> classes;
-    for (const InterfaceTable* t : Nuvset1Classes())
-        classes.push_back(t);
-    for (const InterfaceTable* t : Nuvset2Classes())
-        classes.push_back(t);
-    return classes;
-}
 
 void RegisterRender(CLI::App& app, const CommonOptions& common) {
     auto* cmd =
@@ -42,7 +32,7 @@ void RegisterRender(CLI::App& app, const CommonOptions& common) {
     cmd->callback([form, out, ticks, strict, &common] {
         static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
         const PictureFormat format = RequireFormat(*out, kFormats);
-        const std::vector<const InterfaceTable*> classes = FormClasses();
+        const std::vector<const InterfaceTable*> classes = AllClasses();
         auto loaded = LoadFormFile(*form, classes, *strict);
         for (int i = 0; i < *ticks; ++i)
             loaded->Tick();

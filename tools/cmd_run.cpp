@@ -4,6 +4,7 @@
 
 #include "host/form.h"
 #include "host/window_host.h"
+#include "kit/classes.h"
 
 #include <CLI/CLI.hpp>
 
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace nk::tools {
-
-std::vector<const InterfaceTable*> FormClasses(); // cmd_render.cpp
 
 void RegisterRun(CLI::App& app, const CommonOptions&) {
     auto* cmd = app.add_subcommand("run", "Open a form file in a window");
@@ -28,7 +27,7 @@ void RegisterRun(CLI::App& app, const CommonOptions&) {
     cmd->footer("The form's timer calls TimerInvoke of its controls. The run ends with status 0 "
                 "when the window closes; a form file that cannot be read gives 2, no window 3.");
     cmd->callback([form, frames, strict] {
-        const std::vector<const InterfaceTable*> classes = FormClasses();
+        const std::vector<const InterfaceTable*> classes = AllClasses();
         auto loaded = LoadFormFile(*form, classes, *strict);
         WindowHost::Options options;
         options.frames = *frames;

@@ -5,8 +5,7 @@
 
 #include "host/library_loader.h"
 #include "host/script.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <CLI/CLI.hpp>
 
@@ -68,11 +67,7 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
         KitLibraries kit = OpenKitLibraries(loadError);
         std::vector<const InterfaceTable*> classes = kit.Tables();
         if (kit.libraries.size() != Libraries().size()) {
-            classes.clear();
-            for (const InterfaceTable* t : Nuvset1Classes())
-                classes.push_back(t);
-            for (const InterfaceTable* t : Nuvset2Classes())
-                classes.push_back(t);
+            classes = AllClasses();
         }
         int status = 0;
         if (*file == "-") {

@@ -18,8 +18,7 @@
 // - To add one: write Make<Name>Emitter() next to the others and add it to kEmitters below.
 // A file is rewritten only when its text changes, so an unchanged table rebuilds nothing.
 #include "api/gen/emitter.h"
-#include "set1/classes.h"
-#include "set2/classes.h"
+#include "kit/classes.h"
 
 #include <filesystem>
 #include <fstream>
@@ -86,11 +85,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    std::vector<const nk::InterfaceTable*> tables;
-    for (auto* t : nk::Nuvset1Classes())
-        tables.push_back(t);
-    for (auto* t : nk::Nuvset2Classes())
-        tables.push_back(t);
+    const std::vector<const nk::InterfaceTable*> tables = nk::AllClasses();
     std::string error;
     const auto model = nk::apigen::BuildModel(tables, error);
     if (!model) {

@@ -2,7 +2,7 @@
 // report without a place (a number beyond the range of a double) or could not report at
 // all (nesting deep enough to exhaust the stack of whoever walks the value later); the
 // parser's own errors are put in plain words with their place.
-#include "host/json_text.h"
+#include "registry/json_text.h"
 
 #include <algorithm>
 #include <cmath>

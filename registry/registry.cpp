@@ -1,7 +1,7 @@
-#include "host/registry.h"
+#include "registry/registry.h"
 
-#include "host/file_io.h"
-#include "host/json_text.h"
+#include "registry/file_io.h"
+#include "registry/json_text.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,5 +1,5 @@
 // Reading untrusted files safely and replacing files atomically.
-#include "host/file_io.h"
+#include "registry/file_io.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,6 @@
-// The classes of both control libraries, as the test program links them: nuvset1's, then
-// nuvset2's.
+// The classes of both control libraries, nuvset1's then nuvset2's: the one list shared by
+// the programs that use the controls' C++ classes directly (the nuvelkit tool, the typed
+// API's generator, the tests, the benchmarks and the fuzzers). Link nk_kit to use it.
 #pragma once
 
 #include "set1/classes.h"
