@@ -2,9 +2,9 @@
 
 #include "framework/about.h"
 #include "framework/frames.h"
-#include "framework/glow.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -40,9 +40,8 @@ constexpr OleColor kWhite = 0xFFFFFF;
 constexpr OleColor kDefaultFocusColor = 0x00FF00;
 constexpr OleColor kDefaultGlowColor = 0xC00000;
 
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
+// The glow overlay that the host composes above the surface while the pointer hovers.
+constexpr std::string_view kGlowShape = "Shape1";
 
 } // namespace
 
@@ -251,15 +250,15 @@ void NuvelCheck::MouseDown(std::int16_t button, std::int16_t shift, float x, flo
     // A press ends the hover look but keeps the capture: only a move seen outside ends it.
     Pressed = true;
     Hovering = false;
-    SetGlowVisible(false);
+    SetGlowVisible(host_, kGlowShape, false);
     host_.Refresh();
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Redraw();
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
     // The hover test sees the coordinates as the container's handler left them.
     if (coolButton_ != kFalse) TrackHover(x, y);
 }
@@ -273,7 +272,7 @@ void NuvelCheck::MouseUp(std::int16_t button, std::int16_t shift, float x, float
     Toggle();
     host_.PropertyChanged("Value");
     Redraw();
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 void NuvelCheck::Click() {
@@ -291,12 +290,9 @@ void NuvelCheck::DblClick() {
 
 void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // Each repeat of a held key presses again; only the key up toggles.
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
@@ -309,12 +305,11 @@ void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
         host_.PropertyChanged("Value");
         Redraw();
     }
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 void NuvelCheck::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelCheck::EnterFocus() {
@@ -338,7 +333,7 @@ void NuvelCheck::LostFocus() {
 }
 
 void NuvelCheck::Resize() {
-    if (Shape* glow = host_.ShapeChild("Shape1"))
+    if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
     Redraw();
 }
@@ -435,38 +430,18 @@ void NuvelCheck::Toggle() {
 // leaves is reported too.
 void NuvelCheck::TrackHover(float x, float y) {
     if (!IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight())) {
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-        SetGlowVisible(false);
+        LeaveHover(host_, Hovering, [this] { Redraw(); });
+        SetGlowVisible(host_, kGlowShape, false);
         return;
     }
     if (Hovering) return;
-    Hovering = true;
-    host_.SetCapture();
-    Redraw();
+    EnterHover(host_, Hovering, [this] { Redraw(); });
     if (coolUseGlow_ != kFalse) {
-        if (Shape* glow = host_.ShapeChild("Shape1")) {
+        if (Shape* glow = host_.ShapeChild(kGlowShape)) {
             glow->SetVisible(false);
-            if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
-            glow->SetVisible(true);
+            ShowGlow(*glow, coolGlowColor_);
         }
     }
-}
-
-void NuvelCheck::SetGlowVisible(bool visible) {
-    if (Shape* glow = host_.ShapeChild("Shape1")) glow->SetVisible(visible);
-}
-
-void NuvelCheck::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                 float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelCheck::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
 }
 
 } // namespace nk

@@ -151,9 +151,6 @@ private:
     void WorkOutPicturePresence();
     void Toggle();
     void TrackHover(float x, float y);
-    void SetGlowVisible(bool visible);
-    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
 };
 
 // The interface table of the NuvelCheck class (library nuvset1).

@@ -4,6 +4,7 @@
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
 #include "framework/setters.h"
 
 #include <cmath>
@@ -24,9 +25,8 @@ constexpr int kDisabledBitmap = 601;
 constexpr OleColor kDefaultGlowColor = 0xC00000;
 constexpr OleColor kWhite = 0xFFFFFF;
 
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
+// The glow overlay that the host composes above the surface while the pointer hovers.
+constexpr std::string_view kGlowShape = "Shape2";
 
 // A 32-bit sum that fails instead of wrapping, so the assignment it feeds is skipped.
 std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
@@ -35,16 +35,6 @@ std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
         sum > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(sum);
-}
-
-// The glow overlay's fill colour, white less the glow colour, in 32-bit arithmetic; a glow
-// colour whose difference does not fit (a system colour) gives no fill colour.
-std::optional<OleColor> GlowFillColor(OleColor glow) {
-    const std::int64_t fill = std::int64_t{kWhite} - static_cast<std::int32_t>(glow);
-    if (fill < std::numeric_limits<std::int32_t>::min() ||
-        fill > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<OleColor>(static_cast<std::int32_t>(fill));
 }
 
 // One colour component of the gradient: t / dividend x brightness to the nearest integer
@@ -421,7 +411,7 @@ void NuvelCommand::WriteProperties(PropertyBag& bag) {
 }
 
 void NuvelCommand::Resize() {
-    if (Shape* glow = host_.ShapeChild("Shape2"))
+    if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
     NarrowLayout = host_.ScaleWidth() <= 255;
     RegenerateGradientIfShown();
@@ -459,27 +449,21 @@ void NuvelCommand::ExitFocus() {
 
 void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test uses the code as delivered, before the container's handler may change it.
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 void NuvelCommand::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
+        ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 void NuvelCommand::AccessKeyPress(std::int16_t) {
@@ -487,55 +471,36 @@ void NuvelCommand::AccessKeyPress(std::int16_t) {
 }
 
 void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    SetGlowVisible(false);
-    Pressed = true;
-    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Redraw();
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
-    if (coolButton_ != kFalse) {
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-    }
+    SetGlowVisible(host_, kGlowShape, false);
+    PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
+    if (coolButton_ != kFalse) LeaveHover(host_, Hovering, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
     if (coolButton_ == kFalse) return;
     // The inside test sees the coordinates as the container's handler left them.
     const bool inside = IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight());
     if (inside && Hovering) return;
     if (inside) {
         if (coolUseGlow_ != kFalse) {
-            if (Shape* glow = host_.ShapeChild("Shape2")) {
-                if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
-                glow->SetVisible(true);
-            }
+            if (Shape* glow = host_.ShapeChild(kGlowShape)) ShowGlow(*glow, coolGlowColor_);
         }
-        Hovering = true;
-        host_.SetCapture();
-        Redraw();
+        EnterHover(host_, Hovering, [this] { Redraw(); });
         return;
     }
     // Leaving with the capture held also drops a press, without a sound.
-    SetGlowVisible(false);
-    Hovering = false;
+    SetGlowVisible(host_, kGlowShape, false);
     Pressed = false;
-    host_.ReleaseCapture();
-    Redraw();
+    LeaveHover(host_, Hovering, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = false;
-    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Redraw();
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
-    if (coolButton_ != kFalse) {
-        // The glow stays until the pointer leaves after entering again.
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-    }
+    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
+    // The glow stays until the pointer leaves after entering again.
+    if (coolButton_ != kFalse) LeaveHover(host_, Hovering, [this] { Redraw(); });
 }
 
 // ---- Drawing ----
@@ -704,25 +669,10 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
 
 // ---- Helpers ----
 
-void NuvelCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                   float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
-}
-
 void NuvelCommand::ApplyFont(std::string_view property, const Font& font) {
     host_.SetFont(font);
     host_.PropertyChanged(property);
     Redraw();
-}
-
-void NuvelCommand::SetGlowVisible(bool visible) {
-    if (Shape* glow = host_.ShapeChild("Shape2")) glow->SetVisible(visible);
 }
 
 } // namespace nk

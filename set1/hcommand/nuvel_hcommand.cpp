@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -21,10 +22,6 @@ constexpr std::int16_t kShineFalling = 2;
 constexpr std::int16_t kShineFinishing = 32;
 constexpr std::int16_t kShineStep = 32;
 constexpr std::int16_t kShineTop = 255;
-
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
 
 } // namespace
 
@@ -453,7 +450,8 @@ void NuvelHCommand::AccessKeyPress(std::int16_t) {
 }
 
 void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
+    // The sound comes before the button goes down.
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Pressed = true;
     Redraw();
@@ -461,7 +459,7 @@ void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, 
 
 void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     // The host's Click follows the release; the release itself raises no Click.
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Pressed = false;
     Redraw();
@@ -470,32 +468,26 @@ void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, fl
 void NuvelHCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     HoverPhase = 2;
     HoverStep();
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test sees the code as the container's handler left it.
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelHCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
+        ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
 }
 
 void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
     Redraw();
 }
 
@@ -571,17 +563,6 @@ void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {
     host_.SetFont(font);
     host_.PropertyChanged(property);
     Redraw();
-}
-
-void NuvelHCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                    float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelHCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
 }
 
 } // namespace nk

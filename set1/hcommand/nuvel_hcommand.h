@@ -257,8 +257,6 @@ private:
     // Helpers.
     void RecomputePictureFlags();
     void StoreFont(std::string_view property, const Font& font);
-    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
 };
 
 // The interface table of the NuvelHCommand class (library nuvset1).

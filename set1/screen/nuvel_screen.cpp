@@ -255,39 +255,27 @@ void NuvelScreen::DblClick() {
 }
 
 void NuvelScreen::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(Number(NuvelScreen::Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, NuvelScreen::Event::KeyDown, keyCode, shift);
 }
 
 void NuvelScreen::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(NuvelScreen::Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, NuvelScreen::Event::KeyPress, keyAscii);
 }
 
 void NuvelScreen::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(Number(NuvelScreen::Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, NuvelScreen::Event::KeyUp, keyCode, shift);
 }
 
 void NuvelScreen::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(NuvelScreen::Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, NuvelScreen::Event::MouseDown, button, shift, x, y);
 }
 
 void NuvelScreen::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(NuvelScreen::Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, NuvelScreen::Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelScreen::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(NuvelScreen::Event::MouseUp), button, shift, x, y);
-}
-
-void NuvelScreen::RaiseKeyEvent(int number, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelScreen::RaiseMouseEvent(int number, std::int16_t button, std::int16_t shift, float x,
-                                  float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
+    RaiseMouseEvent(host_, NuvelScreen::Event::MouseUp, button, shift, x, y);
 }
 
 // ---- Drawing ----------------------------------------------------------------------------

@@ -84,9 +84,6 @@ public:
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
 
 private:
-    void RaiseKeyEvent(int number, std::int16_t keyCode, std::int16_t shift);
-    void RaiseMouseEvent(int number, std::int16_t button, std::int16_t shift, float x, float y);
-
     void Redraw();
     void PaintPiece(int resource, double x, double y, double width, double height);
 };

@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -25,10 +26,6 @@ constexpr std::string_view kDefaultLetter = "0";
 constexpr double kNormalTwips = 480;
 constexpr double kHalfTwips = 240;
 constexpr double kDoubleTwips = 960;
-
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
 
 bool IsBuiltInType(std::int32_t type) {
     return type >= NvlSphereRings && type <= NvlSphereBlue;
@@ -290,24 +287,20 @@ void NuvelSphere::WriteProperties(PropertyBag& bag) {
 }
 
 void NuvelSphere::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = true;
-    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Redraw();
-    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 // Every move restarts the roll-over at its "over" phase; only the absence of moves ends it.
 void NuvelSphere::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     HoverPhase = 2;
     HoverStep();
-    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelSphere::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = false;
-    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Redraw();
-    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
+    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 void NuvelSphere::Click() {
@@ -327,16 +320,20 @@ void NuvelSphere::DblClick() {
 // The key events are raised first; the Space/Enter test sees a key code the container's
 // handler may have changed.
 void NuvelSphere::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelSphere::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
+    if (!IsKeyThatPresses(keyCode)) return;
+    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelSphere::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelSphere::EnterFocus() {
@@ -386,28 +383,6 @@ void NuvelSphere::Paint() {
 }
 
 // ---- Helpers of the notifications ----
-
-void NuvelSphere::RaiseMouse(int number, std::int16_t button, std::int16_t shift, float x,
-                             float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelSphere::RaiseKey(int number, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
-    if (!IsKeyThatPresses(keyCode)) return;
-    if (number == Number(Event::KeyDown)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    } else {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
-        host_.RaiseEvent(Number(Event::Click), {});
-    }
-}
 
 void NuvelSphere::WorkOutPresence() {
     HasPictureNormal = IsPresent(pictureNormal_);

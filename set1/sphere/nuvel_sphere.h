@@ -199,8 +199,6 @@ private:
 
     // Helpers.
     void WorkOutPresence();
-    void RaiseMouse(int number, std::int16_t button, std::int16_t shift, float x, float y);
-    void RaiseKey(int number, std::int16_t keyCode, std::int16_t shift);
 };
 
 // The interface table of the NuvelSphere class (library nuvset1).

@@ -282,22 +282,22 @@ void NuvelFill::DblClick() {
     host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 void NuvelFill::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 void NuvelFill::KeyPress(std::int16_t keyAscii) {
-    RaiseKeyPress(keyAscii);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 void NuvelFill::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 void NuvelFill::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 void NuvelFill::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 // ---- Events of Picture1, with Picture1's own coordinates --------------------------------
@@ -312,41 +312,25 @@ void NuvelFill::ChildDblClick(ChildRef child) {
     if (IsPicture1(child)) host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 void NuvelFill::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 void NuvelFill::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
-    if (IsPicture1(child)) RaiseKeyPress(keyAscii);
+    if (IsPicture1(child)) RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 void NuvelFill::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 void NuvelFill::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 void NuvelFill::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                              float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
-}
-
-// The handler may change the arguments; the bar has no use for what it changes them to.
-void NuvelFill::RaiseKey(int event, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(event, args);
-}
-
-void NuvelFill::RaiseKeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
-}
-
-void NuvelFill::RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(event, args);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 } // namespace nk
