@@ -5,6 +5,7 @@
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -190,58 +191,47 @@ void NuvelCheck::InitProperties() {
 void NuvelCheck::ReadProperties(const PropertyBag& bag) {
     // Every value goes straight into storage or onto the surface: one repaint at the end.
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) host_.SetFont(*font);
-    Assign(caption_, ReadString(bag, "Caption", ""));
-    Assign(value_, ReadLong(bag, "Value", NKUnChecked));
+    ReadStoredRows(*this, bag, {{"Caption", &caption_}, {"Value", &value_}});
     if (auto back = ReadColor(bag, "BackColor", kBlack)) host_.SetBackColor(*back);
     if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
+    ReadStoredRows(*this, bag, {{"ShowFocus", &ShowFocus}});
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    Assign(pictureCheck_, ReadPicture(bag, "PictureCheck"));
-    Assign(pictureUncheck_, ReadPicture(bag, "PictureUncheck"));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    Assign(nuvelCheckType_, ReadLong(bag, "NuvelCheckType", NKClassic));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(focusType_, ReadLong(bag, "FocusType", NKChkNormalCircle));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    // Saved as "AllowMultiline"; the bag matches keys without regard to letter case.
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+    // AllowMultiLine is saved as "AllowMultiline"; the bag matches keys without regard to
+    // letter case.
+    ReadStoredRows(*this, bag,
+                   {{"PictureCheck", &pictureCheck_},
+                    {"PictureUncheck", &pictureUncheck_},
+                    {"PicturePushed", &picturePushed_},
+                    {"FocusColor", &FocusColor},
+                    {"NuvelCheckType", &nuvelCheckType_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusType", &focusType_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolButton", &coolButton_},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
     WorkOutPicturePresence();
     Redraw();
 }
 
 void NuvelCheck::WriteProperties(PropertyBag& bag) {
     WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteString(bag, "Caption", caption_, "");
-    WriteLong(bag, "Value", value_, NKUnChecked);
-    WriteColor(bag, "BackColor", host_.BackColor(), kBlack);
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WritePicture(bag, "PictureCheck", pictureCheck_);
-    WritePicture(bag, "PictureUncheck", pictureUncheck_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "NuvelCheckType", nuvelCheckType_, NKClassic);
+    WriteSavedRows(*this, bag,
+                   {"Caption", "Value", "BackColor", "ForeColor", "Enabled", "ShowFocus",
+                    "PictureCheck", "PictureUncheck", "PicturePushed", "FocusColor",
+                    "NuvelCheckType"});
     // This key's write default is the integer 0, which stands for "no picture": an absent
     // picture is not stored, and any picture object, an empty one included, is stored so that
     // it comes back at the next load.
     if (IsPresent(pictureDisabled_))
         WriteProperty(bag, "PictureDisabled", Variant::OfPicture(pictureDisabled_),
                       Variant::Integer(0));
-    WriteLong(bag, "FocusType", focusType_, NKChkNormalCircle);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiline", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WriteSavedRows(*this, bag,
+                   {"FocusType", "UseSound", "SoundMethod", "CoolButton", "CoolGlowColor",
+                    "CoolUseGlow", "AllowMultiLine", "AdjustTop"});
     WorkOutPicturePresence();
     Redraw();
 }

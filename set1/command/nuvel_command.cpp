@@ -5,6 +5,7 @@
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 #include <cmath>
@@ -301,9 +302,8 @@ void NuvelCommand::InitProperties() {
 }
 
 void NuvelCommand::ReadProperties(const PropertyBag& bag) {
-    Assign(hWnd_, ReadLong(bag, "hWnd", 0));
-    Assign(backPicture_, ReadLong(bag, "BackPicture", NKSpiralRainbow));
-    Assign(caption_, ReadString(bag, "Caption", ""));
+    ReadStoredRows(*this, bag,
+                   {{"hWnd", &hWnd_}, {"BackPicture", &backPicture_}, {"Caption", &caption_}});
 
     // The surface's colour and font, assigned directly; "Font" below has the last word.
     if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
@@ -330,35 +330,32 @@ void NuvelCommand::ReadProperties(const PropertyBag& bag) {
     readFontStyle("FontUnderline", &Font::underline);
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
 
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(sideIcon_, ReadPicture(bag, "SideIcon"));
-    Assign(rSideIcon_, ReadPicture(bag, "RSideIcon"));
+    ReadStoredRows(
+        *this, bag,
+        {{"ShowFocus", &ShowFocus}, {"SideIcon", &sideIcon_}, {"RSideIcon", &rSideIcon_}});
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-
-    Assign(HasShadow, ReadBoolean(bag, "HasShadow", kFalse));
-    Assign(ShadowColor, ReadColor(bag, "ShadowColor", 0));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(pictureGoDown_, ReadBoolean(bag, "PictureGoDown", kFalse));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
-
-    if (auto v = ReadSingle(bag, "SideIconHeight", 32)) SetSideIconHeight(*v);
-    if (auto v = ReadSingle(bag, "RSideIconWidth", 32)) SetRSideIconWidth(*v);
-    if (auto v = ReadSingle(bag, "RSideIconHeight", 32)) SetRSideIconHeight(*v);
-
-    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(gradientRedDividend_, ReadSingle(bag, "GradientRedDividend", 2));
-    Assign(gradientGreenDividend_, ReadSingle(bag, "GradientGreenDividend", 2));
-    Assign(gradientBlueDividend_, ReadSingle(bag, "GradientBlueDividend", 1));
-    Assign(gradientBrightness_, ReadSingle(bag, "GradientBrightness", 100));
-    Assign(gradientInverted_, ReadBoolean(bag, "GradientInverted", kFalse));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
+    ReadStoredRows(*this, bag,
+                   {{"HasShadow", &HasShadow},
+                    {"ShadowColor", &ShadowColor},
+                    {"PictureMode", &pictureMode_},
+                    {"PictureGoDown", &pictureGoDown_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
+    ReadRowsThroughSetters(*this, bag, {"SideIconHeight", "RSideIconWidth", "RSideIconHeight"});
+    ReadStoredRows(*this, bag,
+                   {{"CoolButton", &coolButton_},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"GradientRedDividend", &gradientRedDividend_},
+                    {"GradientGreenDividend", &gradientGreenDividend_},
+                    {"GradientBlueDividend", &gradientBlueDividend_},
+                    {"GradientBrightness", &gradientBrightness_},
+                    {"GradientInverted", &gradientInverted_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod}});
 
     // A width that cannot be read (not a number) also counts as narrow.
     NarrowLayout = !(host_.ScaleWidth() > 255);
@@ -368,44 +365,37 @@ void NuvelCommand::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelCommand::WriteProperties(PropertyBag& bag) {
-    const Font font = host_.GetFont();
-    WriteLong(bag, "hWnd", hWnd_, 0);
-    WriteLong(bag, "BackPicture", backPicture_, NKSpiralRainbow);
-    WriteString(bag, "Caption", caption_, "");
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
-    WriteString(bag, "FontName", font.name, "");
-    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
-    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
-    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
-    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
-    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
-    WriteFont(bag, "Font", font, host_.AmbientFont());
-    WritePicture(bag, "SideIcon", sideIcon_);
-    WritePicture(bag, "RSideIcon", rSideIcon_);
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WriteBoolean(bag, "HasShadow", HasShadow, kFalse);
-    WriteColor(bag, "ShadowColor", ShadowColor, 0);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteBoolean(bag, "PictureGoDown", pictureGoDown_, kFalse);
-    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
-    WriteSingle(bag, "SideIconHeight", sideIconHeight_, 32);
-    WriteSingle(bag, "RSideIconWidth", rSideIconWidth_, 32);
-    WriteSingle(bag, "RSideIconHeight", rSideIconHeight_, 32);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteSingle(bag, "GradientRedDividend", gradientRedDividend_, 2);
-    WriteSingle(bag, "GradientGreenDividend", gradientGreenDividend_, 2);
-    WriteSingle(bag, "GradientBlueDividend", gradientBlueDividend_, 1);
-    WriteSingle(bag, "GradientBrightness", gradientBrightness_, 100);
-    WriteBoolean(bag, "GradientInverted", gradientInverted_, kFalse);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
+    WriteSavedRows(*this, bag,
+                   {"hWnd", "BackPicture", "Caption", "ForeColor", "FontName", "FontSize",
+                    "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
+    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
+    WriteSavedRows(*this, bag,
+                   {"SideIcon",
+                    "RSideIcon",
+                    "Enabled",
+                    "ShowFocus",
+                    "HasShadow",
+                    "ShadowColor",
+                    "PictureMode",
+                    "PictureNormal",
+                    "PictureDisabled",
+                    "PictureGoDown",
+                    "CoolButton",
+                    "CoolGlowColor",
+                    "CoolUseGlow",
+                    "AllowMultiLine",
+                    "AdjustTop",
+                    "SideIconHeight",
+                    "RSideIconWidth",
+                    "RSideIconHeight",
+                    "ShortCutKey",
+                    "GradientRedDividend",
+                    "GradientGreenDividend",
+                    "GradientBlueDividend",
+                    "GradientBrightness",
+                    "GradientInverted",
+                    "UseSound",
+                    "SoundMethod"});
     Redraw();
     ApplyShortCutKey(host_, shortCutKey_);
 }

@@ -4,6 +4,7 @@
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -356,36 +357,38 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
     readFontStyle("FontStrikethru", &Font::strikethru);
     readFontStyle("FontUnderline", &Font::underline);
 
-    Assign(foreColor_, ReadColor(bag, "ForeColor", kButtonText));
-    if (auto icon = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*icon);
+    ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    Assign(nuvelStyle_, ReadLong(bag, "NuvelStyle", 0));
-    Assign(caption_, ReadString(bag, "Caption", "0"));
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(focusStyle_, ReadLong(bag, "FocusStyle", 0));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(pictureOver_, ReadPicture(bag, "PictureOver"));
-    Assign(pictureOver2_, ReadPicture(bag, "PictureOver2"));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    // Read against True but written against False: a saved False comes back True.
-    Assign(useAnimation_, ReadBoolean(bag, "UseAnimation", kTrue));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(shineMode_, ReadLong(bag, "ShineMode", 0));
-    Assign(useOnTop_, ReadBoolean(bag, "UseOnTop", kTrue));
-    Assign(leftCaption_, ReadString(bag, "LeftCaption", ""));
-    Assign(rightCaption_, ReadString(bag, "RightCaption", ""));
-    Assign(leftColor_, ReadColor(bag, "LeftColor", 0));
-    Assign(rightColor_, ReadColor(bag, "RightColor", 0));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    // Written as "AllowMultiLine"; the bag matches keys whatever their letter case.
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiline", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+    // UseAnimation is read against True but written against False: a saved False comes back
+    // True. AllowMultiLine is read as "AllowMultiline"; the bag matches keys whatever their
+    // letter case.
+    ReadStoredRows(*this, bag,
+                   {{"NuvelStyle", &nuvelStyle_},
+                    {"Caption", &caption_},
+                    {"ShowFocus", &ShowFocus},
+                    {"FocusStyle", &focusStyle_},
+                    {"PicturePushed", &picturePushed_},
+                    {"PictureOver", &pictureOver_},
+                    {"PictureOver2", &pictureOver2_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusColor", &FocusColor},
+                    {"UseAnimation", &useAnimation_},
+                    {"PictureMode", &pictureMode_},
+                    {"ShineMode", &shineMode_},
+                    {"UseOnTop", &useOnTop_},
+                    {"LeftCaption", &leftCaption_},
+                    {"RightCaption", &rightCaption_},
+                    {"LeftColor", &leftColor_},
+                    {"RightColor", &rightColor_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
 
     RecomputePictureFlags();
     ApplyShortCutKey(host_, shortCutKey_);
@@ -394,43 +397,17 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelHCommand::WriteProperties(PropertyBag& bag) {
-    const Font font = host_.GetFont();
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteFont(bag, "Font", font, host_.AmbientFont());
-    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
-    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
-    WriteString(bag, "FontName", font.name, "");
-    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
-    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
-    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
-    WriteColor(bag, "ForeColor", foreColor_, kButtonText);
-    WritePicture(bag, "MouseIcon", host_.MouseIcon());
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteLong(bag, "NuvelStyle", nuvelStyle_, 0);
-    WriteString(bag, "Caption", caption_, "0");
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WriteLong(bag, "FocusStyle", focusStyle_, 0);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureOver", pictureOver_);
-    WritePicture(bag, "PictureOver2", pictureOver2_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WriteBoolean(bag, "UseAnimation", useAnimation_, kFalse);
-    WriteLong(bag, "ShineMode", shineMode_, 0);
-    WriteBoolean(bag, "UseOnTop", useOnTop_, kTrue);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteString(bag, "LeftCaption", leftCaption_, "");
-    WriteString(bag, "RightCaption", rightCaption_, "");
-    WriteColor(bag, "LeftColor", leftColor_, 0);
-    WriteColor(bag, "RightColor", rightColor_, 0);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WriteSavedRows(*this, bag, {"Enabled"});
+    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
+    WriteSavedRows(
+        *this, bag,
+        {"FontBold",      "FontItalic",    "FontName",        "FontSize",      "FontStrikethru",
+         "FontUnderline", "ForeColor",     "MouseIcon",       "MousePointer",  "NuvelStyle",
+         "Caption",       "ShowFocus",     "FocusStyle",      "PictureNormal", "PictureOver",
+         "PictureOver2",  "PicturePushed", "PictureDisabled", "FocusColor",    "PictureMode",
+         "UseAnimation",  "ShineMode",     "UseOnTop",        "ShortCutKey",   "LeftCaption",
+         "RightCaption",  "LeftColor",     "RightColor",      "UseSound",      "SoundMethod",
+         "CoolGlowColor", "CoolUseGlow",   "AllowMultiLine",  "AdjustTop"});
     RecomputePictureFlags();
     Redraw();
 }

@@ -3,6 +3,7 @@
 #include "framework/about.h"
 #include "framework/member_rows.h"
 #include "framework/property_bag.h"
+#include "framework/saved_rows.h"
 #include "resources/resource_tables.h"
 
 #include <array>
@@ -225,17 +226,14 @@ void NuvelScreen::InitProperties() {
 
 void NuvelScreen::ReadProperties(const PropertyBag& bag) {
     if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
-    if (auto icon = ReadPicture(bag, "MouseIcon", nullptr)) SetMouseIcon(*icon);
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    Assign(screenType_, ReadLong(bag, "ScreenType", NKGreenScreen));
+    ReadStoredRows(*this, bag, {{"ScreenType", &screenType_}});
     Redraw();
 }
 
 void NuvelScreen::WriteProperties(PropertyBag& bag) {
-    WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0);
-    WritePicture(bag, "MouseIcon", host_.MouseIcon(), nullptr);
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteLong(bag, "ScreenType", screenType_, NKGreenScreen);
+    WriteSavedRows(*this, bag, {"BorderStyle", "MouseIcon", "MousePointer", "ScreenType"});
 }
 
 void NuvelScreen::Resize() {

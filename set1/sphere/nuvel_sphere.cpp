@@ -4,6 +4,7 @@
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -226,30 +227,32 @@ void NuvelSphere::InitProperties() {
 
 void NuvelSphere::ReadProperties(const PropertyBag& bag) {
     if (auto v = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*v != kFalse);
-    if (auto v = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*v);
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto v = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*v);
-    Assign(sphereType_, ReadLong(bag, "SphereType", NvlSphereRings));
-    Assign(contentType_, ReadLong(bag, "ContentType", NvlCntNone));
-    Assign(contentIcon_, ReadPicture(bag, "ContentIcon"));
-    Assign(contentLetter_, ReadString(bag, "ContentLetter", kDefaultLetter));
+    ReadStoredRows(*this, bag,
+                   {{"SphereType", &sphereType_},
+                    {"ContentType", &contentType_},
+                    {"ContentIcon", &contentIcon_},
+                    {"ContentLetter", &contentLetter_}});
     if (auto v = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*v);
     if (auto v = ReadColor(bag, "ForeColor", kButtonText)) host_.SetForeColor(*v);
-    Assign(iconSize_, ReadLong(bag, "IconSize", NvlSphrIconUnknown));
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(pictureOver_, ReadPicture(bag, "PictureOver"));
-    Assign(pictureOver2_, ReadPicture(bag, "PictureOver2"));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(useAnimation_, ReadBoolean(bag, "UseAnimation", kTrue));
-    Assign(useOnTop_, ReadBoolean(bag, "UseOnTop", kTrue));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
+    ReadStoredRows(*this, bag,
+                   {{"IconSize", &iconSize_},
+                    {"ShowFocus", &ShowFocus},
+                    {"PictureOver", &pictureOver_},
+                    {"PictureOver2", &pictureOver2_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PicturePushed", &picturePushed_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusColor", &FocusColor},
+                    {"PictureMode", &pictureMode_},
+                    {"UseAnimation", &useAnimation_},
+                    {"UseOnTop", &useOnTop_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_}});
     WorkOutPresence();
     ApplyShortCutKey(host_, shortCutKey_);
     ApplyPictureMode();
@@ -257,31 +260,15 @@ void NuvelSphere::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelSphere::WriteProperties(PropertyBag& bag) {
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WritePicture(bag, "MouseIcon", host_.MouseIcon());
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteLong(bag, "SphereType", sphereType_, NvlSphereRings);
-    WriteLong(bag, "ContentType", contentType_, NvlCntNone);
-    WritePicture(bag, "ContentIcon", contentIcon_);
-    WriteString(bag, "ContentLetter", contentLetter_, kDefaultLetter);
+    WriteSavedRows(*this, bag,
+                   {"Enabled", "MouseIcon", "MousePointer", "SphereType", "ContentType",
+                    "ContentIcon", "ContentLetter"});
     WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kButtonText);
-    WriteLong(bag, "IconSize", iconSize_, NvlSphrIconUnknown);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureOver", pictureOver_);
-    WritePicture(bag, "PictureOver2", pictureOver2_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WriteBoolean(bag, "UseAnimation", useAnimation_, kTrue);
-    WriteBoolean(bag, "UseOnTop", useOnTop_, kTrue);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
+    WriteSavedRows(*this, bag,
+                   {"ForeColor", "IconSize", "ShowFocus", "PictureNormal", "PictureOver",
+                    "PictureOver2", "PicturePushed", "PictureDisabled", "FocusColor", "PictureMode",
+                    "UseAnimation", "UseOnTop", "ShortCutKey", "UseSound", "SoundMethod",
+                    "CoolGlowColor", "CoolUseGlow"});
     WorkOutPresence();
     ApplyPictureMode();
 }
