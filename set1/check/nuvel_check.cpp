@@ -106,28 +106,28 @@ void NuvelCheck::SetEnabled(VBool value) {
 
 void NuvelCheck::SetPictureUncheck(const Picture& value) {
     pictureUncheck_ = value;
-    HasPictureUncheck = IsPresent(pictureUncheck_);
+    hasPictureUncheck_ = IsPresent(pictureUncheck_);
     Redraw();
     host_.PropertyChanged("PictureUncheck");
 }
 
 void NuvelCheck::SetPictureCheck(const Picture& value) {
     pictureCheck_ = value;
-    HasPictureCheck = IsPresent(pictureCheck_);
+    hasPictureCheck_ = IsPresent(pictureCheck_);
     Redraw();
     host_.PropertyChanged("PictureCheck");
 }
 
 void NuvelCheck::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     Redraw();
     host_.PropertyChanged("PicturePushed");
 }
 
 void NuvelCheck::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     Redraw();
     host_.PropertyChanged("PictureDisabled");
 }
@@ -238,8 +238,8 @@ void NuvelCheck::WriteProperties(PropertyBag& bag) {
 
 void NuvelCheck::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     // A press ends the hover look but keeps the capture: only a move seen outside ends it.
-    Pressed = true;
-    Hovering = false;
+    pressed_ = true;
+    hovering_ = false;
     SetGlowVisible(host_, kGlowShape, false);
     host_.Refresh();
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
@@ -256,8 +256,8 @@ void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
 void NuvelCheck::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     // Wherever the pointer is: a press dragged out and released still toggles. The release
     // sound comes before the toggle, so a PlaySound handler still reads the old Value.
-    Pressed = false;
-    Hovering = false;
+    pressed_ = false;
+    hovering_ = false;
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Toggle();
     host_.PropertyChanged("Value");
@@ -281,7 +281,7 @@ void NuvelCheck::DblClick() {
 void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // Each repeat of a held key presses again; only the key up toggles.
     if (IsKeyThatPresses(keyCode))
-        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
@@ -289,7 +289,7 @@ void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     // The toggle comes before the release sound, so a PlaySound handler reads the new Value.
     // A keyboard toggle raises no Click.
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
+        pressed_ = false;
         Toggle();
         SoundStep(host_, UseSound, SoundMethod, GettingReleased);
         host_.PropertyChanged("Value");
@@ -303,22 +303,22 @@ void NuvelCheck::KeyPress(std::int16_t keyAscii) {
 }
 
 void NuvelCheck::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelCheck::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelCheck::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelCheck::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
@@ -350,9 +350,9 @@ void NuvelCheck::Redraw() {
     // At its own size, so on a control lower than 24 pixels it reaches past the edges.
     if (const Picture glyph = ChooseGlyph()) host_.PaintPicture(glyph, 0, glyphTop);
 
-    if (HasFocus && ShowFocus != kFalse) DrawFocusMark(centreY);
+    if (hasFocus_ && ShowFocus != kFalse) DrawFocusMark(centreY);
 
-    if (Hovering && coolButton_ != kFalse)
+    if (hovering_ && coolButton_ != kFalse)
         DrawRaisedEdge(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
 }
 
@@ -371,22 +371,22 @@ void NuvelCheck::DrawCaption(Rect rect) {
 Picture NuvelCheck::ChooseGlyph() {
     if (!host_.Enabled()) {
         // Either look: the user's disabled picture when there is one, else the built-in one.
-        if (HasPictureDisabled) return pictureDisabled_;
+        if (hasPictureDisabled_) return pictureDisabled_;
         return host_.LoadResPicture(kDisabledGlyph);
     }
     if (nuvelCheckType_ == NKClassic) {
-        if (Pressed) return host_.LoadResPicture(kPressedGlyph);
+        if (pressed_) return host_.LoadResPicture(kPressedGlyph);
         return host_.LoadResPicture(value_ == NKUnChecked ? kUncheckedGlyph : kCheckedGlyph);
     }
     if (nuvelCheckType_ == NKCustom) {
-        if (Pressed) {
+        if (pressed_) {
             // Without a pushed picture the unchecked one stands in, whatever Value holds.
-            if (HasPicturePushed) return picturePushed_;
-            if (HasPictureUncheck) return pictureUncheck_;
+            if (hasPicturePushed_) return picturePushed_;
+            if (hasPictureUncheck_) return pictureUncheck_;
             return nullptr;
         }
-        if (value_ == NKUnChecked) return HasPictureUncheck ? pictureUncheck_ : nullptr;
-        return HasPictureCheck ? pictureCheck_ : nullptr;
+        if (value_ == NKUnChecked) return hasPictureUncheck_ ? pictureUncheck_ : nullptr;
+        return hasPictureCheck_ ? pictureCheck_ : nullptr;
     }
     // Any other look draws no glyph.
     return nullptr;
@@ -404,10 +404,10 @@ void NuvelCheck::DrawFocusMark(double centreY) {
 // ---- Helpers ----
 
 void NuvelCheck::WorkOutPicturePresence() {
-    HasPictureUncheck = IsPresent(pictureUncheck_);
-    HasPictureCheck = IsPresent(pictureCheck_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureUncheck_ = IsPresent(pictureUncheck_);
+    hasPictureCheck_ = IsPresent(pictureCheck_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 // Unchecked becomes checked; any other value, not only checked, becomes unchecked.
@@ -420,12 +420,12 @@ void NuvelCheck::Toggle() {
 // leaves is reported too.
 void NuvelCheck::TrackHover(float x, float y) {
     if (!IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight())) {
-        LeaveHover(host_, Hovering, [this] { Redraw(); });
+        LeaveHover(host_, hovering_, [this] { Redraw(); });
         SetGlowVisible(host_, kGlowShape, false);
         return;
     }
-    if (Hovering) return;
-    EnterHover(host_, Hovering, [this] { Redraw(); });
+    if (hovering_) return;
+    EnterHover(host_, hovering_, [this] { Redraw(); });
     if (coolUseGlow_ != kFalse) {
         if (Shape* glow = host_.ShapeChild(kGlowShape)) {
             glow->SetVisible(false);

@@ -358,7 +358,7 @@ void NuvelCommand::ReadProperties(const PropertyBag& bag) {
                     {"SoundMethod", &SoundMethod}});
 
     // A width that cannot be read (not a number) also counts as narrow.
-    NarrowLayout = !(host_.ScaleWidth() > 255);
+    narrowLayout_ = !(host_.ScaleWidth() > 255);
     RegenerateGradientIfShown();
     Redraw();
     ApplyShortCutKey(host_, shortCutKey_);
@@ -403,7 +403,7 @@ void NuvelCommand::WriteProperties(PropertyBag& bag) {
 void NuvelCommand::Resize() {
     if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
-    NarrowLayout = host_.ScaleWidth() <= 255;
+    narrowLayout_ = host_.ScaleWidth() <= 255;
     RegenerateGradientIfShown();
 }
 
@@ -420,7 +420,7 @@ void NuvelCommand::DblClick() {
 }
 
 void NuvelCommand::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     if (ShowFocus != kFalse) Redraw();
 }
 
@@ -429,7 +429,7 @@ void NuvelCommand::EnterFocus() {
 }
 
 void NuvelCommand::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     if (ShowFocus != kFalse) Redraw();
 }
 
@@ -440,7 +440,7 @@ void NuvelCommand::ExitFocus() {
 void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test uses the code as delivered, before the container's handler may change it.
     if (IsKeyThatPresses(keyCode))
-        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
@@ -450,7 +450,7 @@ void NuvelCommand::KeyPress(std::int16_t keyAscii) {
 
 void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (IsKeyThatPresses(keyCode)) {
-        ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
     RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
@@ -462,9 +462,9 @@ void NuvelCommand::AccessKeyPress(std::int16_t) {
 
 void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     SetGlowVisible(host_, kGlowShape, false);
-    PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
-    if (coolButton_ != kFalse) LeaveHover(host_, Hovering, [this] { Redraw(); });
+    if (coolButton_ != kFalse) LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -472,25 +472,25 @@ void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, f
     if (coolButton_ == kFalse) return;
     // The inside test sees the coordinates as the container's handler left them.
     const bool inside = IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight());
-    if (inside && Hovering) return;
+    if (inside && hovering_) return;
     if (inside) {
         if (coolUseGlow_ != kFalse) {
             if (Shape* glow = host_.ShapeChild(kGlowShape)) ShowGlow(*glow, coolGlowColor_);
         }
-        EnterHover(host_, Hovering, [this] { Redraw(); });
+        EnterHover(host_, hovering_, [this] { Redraw(); });
         return;
     }
     // Leaving with the capture held also drops a press, without a sound.
     SetGlowVisible(host_, kGlowShape, false);
-    Pressed = false;
-    LeaveHover(host_, Hovering, [this] { Redraw(); });
+    pressed_ = false;
+    LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
     // The glow stays until the pointer leaves after entering again.
-    if (coolButton_ != kFalse) LeaveHover(host_, Hovering, [this] { Redraw(); });
+    if (coolButton_ != kFalse) LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 // ---- Drawing ----
@@ -507,14 +507,14 @@ void NuvelCommand::Redraw() {
     }
     if (backPicture_ > NKCustomPicture || backPicture_ < NKSpiralRainbow) return;
 
-    const bool goesDown = Pressed && pictureGoDown_ != kFalse;
+    const bool goesDown = pressed_ && pictureGoDown_ != kFalse;
     DrawBackground(goesDown ? 2 : 0);
-    if (Pressed)
+    if (pressed_)
         DrawPressedForeground(cy);
     else
         DrawNormalForeground(cy);
 
-    if (HasFocus && ShowFocus != kFalse) {
+    if (hasFocus_ && ShowFocus != kFalse) {
         const double w = host_.ScaleWidth();
         DrawIndentFrame(host_, 3, 3, w - 4, h - 4);
     }
@@ -540,7 +540,7 @@ void NuvelCommand::DrawBackground(double shift) {
         // The generated picture is made for this control's size, so the mode does not apply;
         // pressed, it moves by one pixel less when it covers the whole control.
         const double at = shift == 0 ? 0 : (coolButton_ != kFalse ? 1 : 2);
-        host_.PaintPicture(GradientPicture, at, at);
+        host_.PaintPicture(gradientPicture_, at, at);
     } else if (backPicture_ == NKCustomPicture) {
         PaintPlaced(host_, pictureNormal_, pictureMode_, shift);
     } else {
@@ -578,7 +578,7 @@ void NuvelCommand::DrawBorder() {
     const double b = host_.ScaleHeight() - 1;
     if (coolButton_ == kFalse)
         DrawRaisedFrame(host_, 0, 0, r, b);
-    else if (Hovering)
+    else if (hovering_)
         DrawRaisedEdge(host_, 0, 0, r, b);
 }
 
@@ -631,7 +631,7 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
     canvas->Move(0, 0, w, h);
     canvas->SetAutoRedraw(true);
 
-    const double span = NarrowLayout ? w - 3 : w - 2;
+    const double span = narrowLayout_ ? w - 3 : w - 2;
     const double k = span / 255;
     const double o = coolButton_ != kFalse ? 0 : 2;
     const double y1 = o;
@@ -646,13 +646,13 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
         if (r && g && bl) col = RGB(*r, *g, *bl); // a failed pass keeps the last colour
         if (backPicture_ == NKPictureX1) {
             canvas->Line(i - k + o, y1, i * k, h, col,
-                         NarrowLayout ? LineKind::Plain : LineKind::FilledBox);
+                         narrowLayout_ ? LineKind::Plain : LineKind::FilledBox);
         } else if (backPicture_ == NKPictureX2) {
             canvas->Line(i - 0.25 * k + o, y1, 0.25 * i * k, h, col);
             canvas->Line(span - 0.8 * (i - k) + o, y1, span - 0.8 * i * k, h, col);
         }
     }
-    GradientPicture = canvas->Image();
+    gradientPicture_ = canvas->Image();
     canvas->Cls();
     canvas->SetAutoRedraw(false);
 }

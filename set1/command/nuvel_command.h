@@ -159,11 +159,11 @@ private:
     VBool pictureGoDown_ = kFalse;
 
     // Interaction and layout state.
-    bool Pressed = false;
-    bool HasFocus = false;
-    bool Hovering = false;
-    bool NarrowLayout = false;
-    Picture GradientPicture;
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    bool hovering_ = false;
+    bool narrowLayout_ = false;
+    Picture gradientPicture_;
 
 public:
     // Host notifications.

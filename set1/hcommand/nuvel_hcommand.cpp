@@ -62,31 +62,31 @@ void NuvelHCommand::TimerInvoke() {
     // The hover faces count down only where they are shown: the custom style with UseOnTop.
     if (nuvelStyle_ == kCustomStyle && useOnTop_ != kFalse) {
         HoverStep();
-        --HoverPhase;
-        if (HoverPhase == -2) HoverPhase = -1;
+        --hoverPhase_;
+        if (hoverPhase_ == -2) hoverPhase_ = -1;
     }
 
-    switch (ShinePhase) {
+    switch (shinePhase_) {
     case kShineRising:
-        ShineLevel = static_cast<std::int16_t>(ShineLevel + kShineStep);
-        if (ShineLevel >= kShineTop) {
-            ShinePhase = kShineFalling;
-            ShineLevel = kShineTop;
+        shineLevel_ = static_cast<std::int16_t>(shineLevel_ + kShineStep);
+        if (shineLevel_ >= kShineTop) {
+            shinePhase_ = kShineFalling;
+            shineLevel_ = kShineTop;
         }
         DrawShineGlow(sw, sh);
         break;
     case kShineFalling:
-        ShineLevel = static_cast<std::int16_t>(ShineLevel - kShineStep);
-        if (ShineLevel < 1) {
-            ShinePhase = kShineFinishing;
-            ShineLevel = 0;
+        shineLevel_ = static_cast<std::int16_t>(shineLevel_ - kShineStep);
+        if (shineLevel_ < 1) {
+            shinePhase_ = kShineFinishing;
+            shineLevel_ = 0;
         }
         DrawShineGlow(sw, sh);
         break;
     case kShineFinishing:
         // The repaint covers the last glow.
-        ShinePhase = kShineIdle;
-        ShineLevel = 0;
+        shinePhase_ = kShineIdle;
+        shineLevel_ = 0;
         Redraw();
         break;
     default:
@@ -259,35 +259,35 @@ void NuvelHCommand::SetFocusStyle(std::int32_t value) {
 
 void NuvelHCommand::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     host_.PropertyChanged("PicturePushed");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureOver(const Picture& value) {
     pictureOver_ = value;
-    HasPictureOver = IsPresent(pictureOver_);
+    hasPictureOver_ = IsPresent(pictureOver_);
     host_.PropertyChanged("PictureOver");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureNormal(const Picture& value) {
     pictureNormal_ = value;
-    HasPictureNormal = IsPresent(pictureNormal_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
     host_.PropertyChanged("PictureNormal");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     host_.PropertyChanged("PictureDisabled");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureOver2(const Picture& value) {
     pictureOver2_ = value;
-    HasPictureOver2 = IsPresent(pictureOver2_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
     host_.PropertyChanged("PictureOver2");
     Redraw();
 }
@@ -301,13 +301,13 @@ void NuvelHCommand::SetPictureMode(std::int32_t value) {
 
 void NuvelHCommand::ShineEdges() {
     // Starts the shine, or turns a running one back to rising from its current level.
-    ShinePhase = kShineRising;
+    shinePhase_ = kShineRising;
 }
 
 NuvelHCommand::State NuvelHCommand::Inspect() const {
-    return {Pressed,         HasFocus,         HoverPhase,        HoverState,
-            ShinePhase,      ShineLevel,       HasPictureNormal,  HasPictureOver,
-            HasPictureOver2, HasPicturePushed, HasPictureDisabled};
+    return {pressed_,         hasFocus_,         hoverPhase_,        hoverState_,
+            shinePhase_,      shineLevel_,       hasPictureNormal_,  hasPictureOver_,
+            hasPictureOver2_, hasPicturePushed_, hasPictureDisabled_};
 }
 
 // ---- Host notifications ----
@@ -430,7 +430,7 @@ void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, 
     // The sound comes before the button goes down.
     RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Pressed = true;
+    pressed_ = true;
     Redraw();
 }
 
@@ -438,12 +438,12 @@ void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, fl
     // The host's Click follows the release; the release itself raises no Click.
     RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Pressed = false;
+    pressed_ = false;
     Redraw();
 }
 
 void NuvelHCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    HoverPhase = 2;
+    hoverPhase_ = 2;
     HoverStep();
     RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
@@ -452,13 +452,13 @@ void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test sees the code as the container's handler left it.
     RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
     if (IsKeyThatPresses(keyCode))
-        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelHCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
     if (IsKeyThatPresses(keyCode)) {
-        ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
 }
@@ -469,54 +469,54 @@ void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
 }
 
 void NuvelHCommand::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelHCommand::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelHCommand::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelHCommand::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 // ---- Animation ----
 
-// One step of the hover sequence. A pointer move sets HoverPhase to 2 and comes here; each
-// tick comes here and then counts HoverPhase down. The faces for phases 0-2 are repainted;
+// One step of the hover sequence. A pointer move sets hoverPhase_ to 2 and comes here; each
+// tick comes here and then counts hoverPhase_ down. The faces for phases 0-2 are repainted;
 // phases 3 and 4 hold the over face without repainting, so a moving pointer costs nothing.
 void NuvelHCommand::HoverStep() {
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
+    if (hoverPhase_ == 3 && hoverState_ == 1) {
+        hoverPhase_ = 4;
+        hoverState_ = 2;
     }
-    if (HoverPhase == 2 && HoverState == 1) HoverPhase = 4;
-    if (HoverPhase == 0 || HoverPhase == 1 || HoverPhase == 2) Redraw();
-    if (HoverPhase == 0 && HoverState == 1) HoverState = 0;
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
+    if (hoverPhase_ == 2 && hoverState_ == 1) hoverPhase_ = 4;
+    if (hoverPhase_ == 0 || hoverPhase_ == 1 || hoverPhase_ == 2) Redraw();
+    if (hoverPhase_ == 0 && hoverState_ == 1) hoverState_ = 0;
+    if (hoverPhase_ == 3 && hoverState_ == 1) {
+        hoverPhase_ = 4;
+        hoverState_ = 2;
     }
-    if (HoverPhase == 2 && HoverState == 0) {
-        HoverPhase = 4;
-        HoverState = 1;
+    if (hoverPhase_ == 2 && hoverState_ == 0) {
+        hoverPhase_ = 4;
+        hoverState_ = 1;
     }
-    if (HoverPhase == 1 && HoverState == 2) HoverState = 0;
+    if (hoverPhase_ == 1 && hoverState_ == 2) hoverState_ = 0;
 }
 
 // The shine's glow, drawn straight over what the surface shows: two edge lines and the two
 // end arcs, two pixels wide, in the shine colour at the current level.
 void NuvelHCommand::DrawShineGlow(double sw, double sh) {
     const double h = sh / 2;
-    const OleColor g = ShineColor(shineMode_, ShineLevel);
+    const OleColor g = ShineColor(shineMode_, shineLevel_);
     host_.SetDrawWidth(2);
     host_.Line(h, 1, sw - h, 1, g);
     host_.Line(h, sh - 1, sw - h, sh - 1, g);
@@ -529,11 +529,11 @@ void NuvelHCommand::DrawShineGlow(double sw, double sh) {
 
 // Each flag says whether its picture property holds a picture object; an empty one counts.
 void NuvelHCommand::RecomputePictureFlags() {
-    HasPictureNormal = IsPresent(pictureNormal_);
-    HasPictureOver = IsPresent(pictureOver_);
-    HasPictureOver2 = IsPresent(pictureOver2_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
+    hasPictureOver_ = IsPresent(pictureOver_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {

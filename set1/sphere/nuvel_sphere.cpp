@@ -124,35 +124,35 @@ void NuvelSphere::SetIconSize(std::int32_t value) {
 void NuvelSphere::SetPictureNormal(const Picture& value) {
     pictureNormal_ = value;
     Redraw();
-    HasPictureNormal = IsPresent(pictureNormal_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
     host_.PropertyChanged("PictureNormal");
 }
 
 void NuvelSphere::SetPictureOver(const Picture& value) {
     pictureOver_ = value;
     Redraw();
-    HasPictureOver = IsPresent(pictureOver_);
+    hasPictureOver_ = IsPresent(pictureOver_);
     host_.PropertyChanged("PictureOver");
 }
 
 void NuvelSphere::SetPictureOver2(const Picture& value) {
     pictureOver2_ = value;
     Redraw();
-    HasPictureOver2 = IsPresent(pictureOver2_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
     host_.PropertyChanged("PictureOver2");
 }
 
 void NuvelSphere::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
     Redraw();
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     host_.PropertyChanged("PicturePushed");
 }
 
 // The disabled picture counts at once: a disabled sphere shows the new picture.
 void NuvelSphere::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     Redraw();
     host_.PropertyChanged("PictureDisabled");
 }
@@ -200,8 +200,8 @@ void NuvelSphere::AboutMe() {
 void NuvelSphere::TimerInvoke() {
     if (useAnimation_ == kFalse || sphereType_ != nvlSphereCustom || useOnTop_ == kFalse) return;
     HoverStep();
-    --HoverPhase;
-    if (HoverPhase == -2) HoverPhase = -1;
+    --hoverPhase_;
+    if (hoverPhase_ == -2) hoverPhase_ = -1;
 }
 
 // ---- Host notifications ----
@@ -274,19 +274,19 @@ void NuvelSphere::WriteProperties(PropertyBag& bag) {
 }
 
 void NuvelSphere::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 // Every move restarts the roll-over at its "over" phase; only the absence of moves ends it.
 void NuvelSphere::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    HoverPhase = 2;
+    hoverPhase_ = 2;
     HoverStep();
     RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelSphere::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
@@ -309,13 +309,13 @@ void NuvelSphere::DblClick() {
 void NuvelSphere::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
     if (IsKeyThatPresses(keyCode))
-        PressStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelSphere::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
     if (!IsKeyThatPresses(keyCode)) return;
-    ReleaseStep(host_, Pressed, UseSound, SoundMethod, [this] { Redraw(); });
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
     host_.RaiseEvent(Number(Event::Click), {});
 }
 
@@ -324,22 +324,22 @@ void NuvelSphere::KeyPress(std::int16_t keyAscii) {
 }
 
 void NuvelSphere::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelSphere::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelSphere::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelSphere::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
@@ -372,11 +372,11 @@ void NuvelSphere::Paint() {
 // ---- Helpers of the notifications ----
 
 void NuvelSphere::WorkOutPresence() {
-    HasPictureNormal = IsPresent(pictureNormal_);
-    HasPictureOver = IsPresent(pictureOver_);
-    HasPictureOver2 = IsPresent(pictureOver2_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
+    hasPictureOver_ = IsPresent(pictureOver_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 void NuvelSphere::ForceSize(double twips) {
@@ -394,7 +394,7 @@ void NuvelSphere::Redraw() {
     if (!host_.Enabled()) {
         // The disabled look is the disabled face alone: no content, no focus ring.
         const Picture face =
-            HasPictureDisabled ? pictureDisabled_ : host_.LoadResPicture(kDisabledFace);
+            hasPictureDisabled_ ? pictureDisabled_ : host_.LoadResPicture(kDisabledFace);
         host_.PaintPicture(face, 0, 0, w, h);
         return;
     }
@@ -408,32 +408,32 @@ void NuvelSphere::DrawFace(double w, double h) {
         // Only the ten built-in types have skins; other numbers paint no face (and never
         // reach an unrelated bitmap of the library).
         if (!IsBuiltInType(sphereType_)) return;
-        const int base = Pressed ? kPressedFaceBase : kFaceBase;
+        const int base = pressed_ ? kPressedFaceBase : kFaceBase;
         host_.PaintPicture(host_.LoadResPicture(base + sphereType_), 0, 0, w, h);
         return;
     }
     // A custom sphere without its normal picture paints no face; the old drawing stays.
-    if (!HasPictureNormal) return;
+    if (!hasPictureNormal_) return;
     const Picture face = CustomFace();
     if (face) host_.PaintPicture(face, 0, 0, w, h);
 }
 
 // The custom face for the current state; nothing for a roll-over phase outside the sequence.
 Picture NuvelSphere::CustomFace() const {
-    if (Pressed) return picturePushed_;
+    if (pressed_) return picturePushed_;
     if (useAnimation_ == kFalse || useOnTop_ == kFalse) return pictureNormal_;
-    switch (HoverPhase) {
+    switch (hoverPhase_) {
     case -1:
     case 0:
         return pictureNormal_;
     case 1:
-        if (HasPictureOver2) return pictureOver2_;
-        return HasPictureOver ? pictureOver_ : pictureNormal_;
+        if (hasPictureOver2_) return pictureOver2_;
+        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
     case 2:
     case 3:
     case 4:
     case 5:
-        return HasPictureOver ? pictureOver_ : pictureNormal_;
+        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
     default:
         return nullptr;
     }
@@ -472,7 +472,7 @@ void NuvelSphere::DrawContent(double w, double h) {
 
 // Two circles of radius W/2 one pixel apart diagonally: a two-pixel ring.
 void NuvelSphere::DrawFocusRing(double w, double h) {
-    if (!HasFocus || ShowFocus == kFalse) return;
+    if (!hasFocus_ || ShowFocus == kFalse) return;
     host_.Circle(w / 2 - 1, h / 2 - 1, w / 2, FocusColor);
     host_.Circle(w / 2, h / 2, w / 2, FocusColor);
 }
@@ -480,24 +480,24 @@ void NuvelSphere::DrawFocusRing(double w, double h) {
 // The roll-over rules, applied once each in order, each seeing the changes of the ones
 // before it.
 void NuvelSphere::HoverStep() {
-    if (HoverPhase == 2 && HoverState == 1) HoverPhase = 4;
-    if (HoverPhase >= 0 && HoverPhase <= 2) Redraw();
-    if (HoverPhase == 0 && HoverState == 1) HoverState = 0;
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
+    if (hoverPhase_ == 2 && hoverState_ == 1) hoverPhase_ = 4;
+    if (hoverPhase_ >= 0 && hoverPhase_ <= 2) Redraw();
+    if (hoverPhase_ == 0 && hoverState_ == 1) hoverState_ = 0;
+    if (hoverPhase_ == 3 && hoverState_ == 1) {
+        hoverPhase_ = 4;
+        hoverState_ = 2;
     }
-    if (HoverPhase == 2 && HoverState == 0) {
-        HoverPhase = 4;
-        HoverState = 1;
+    if (hoverPhase_ == 2 && hoverState_ == 0) {
+        hoverPhase_ = 4;
+        hoverState_ = 1;
     }
-    if (HoverPhase == 1 && HoverState == 2) HoverState = 0;
+    if (hoverPhase_ == 1 && hoverState_ == 2) hoverState_ = 0;
 }
 
 // Gives the sphere its round shape for the picture mode, then applies the size rule.
 void NuvelSphere::ApplyPictureMode() {
-    if (PictureModeBusy) return;
-    PictureModeBusy = true;
+    if (pictureModeBusy_) return;
+    pictureModeBusy_ = true;
     const double w = host_.ScaleWidth();
     const double h = host_.ScaleHeight();
     Picture mask;
@@ -530,7 +530,7 @@ void NuvelSphere::ApplyPictureMode() {
     }
     if (changeMask) host_.SetMaskPicture(mask);
     Resize();
-    PictureModeBusy = false;
+    pictureModeBusy_ = false;
 }
 
 } // namespace nk
