@@ -49,6 +49,25 @@ template <typename Repaint> void LeaveHover(Host& host, bool& hovering, Repaint&
     redraw();
 }
 
+// The roll-over rules of the animated faces, applied once each in order, each seeing the
+// changes of the ones before it. `phase` is set to 2 by a pointer move and counted down by
+// the timer; the faces of phases 0-2 are repainted, phases 3 and 4 hold the over face.
+template <typename Repaint>
+void RollOverStep(std::int16_t& phase, std::int16_t& state, Repaint&& redraw) {
+    if (phase == 2 && state == 1) phase = 4;
+    if (phase >= 0 && phase <= 2) redraw();
+    if (phase == 0 && state == 1) state = 0;
+    if (phase == 3 && state == 1) {
+        phase = 4;
+        state = 2;
+    }
+    if (phase == 2 && state == 0) {
+        phase = 4;
+        state = 1;
+    }
+    if (phase == 1 && state == 2) state = 0;
+}
+
 // Shows or hides the glow overlay `shape`, when the control has it.
 void SetGlowVisible(Host& host, std::string_view shape, bool visible);
 

@@ -498,18 +498,7 @@ void NuvelHCommand::HoverStep() {
         hoverPhase_ = 4;
         hoverState_ = 2;
     }
-    if (hoverPhase_ == 2 && hoverState_ == 1) hoverPhase_ = 4;
-    if (hoverPhase_ == 0 || hoverPhase_ == 1 || hoverPhase_ == 2) Redraw();
-    if (hoverPhase_ == 0 && hoverState_ == 1) hoverState_ = 0;
-    if (hoverPhase_ == 3 && hoverState_ == 1) {
-        hoverPhase_ = 4;
-        hoverState_ = 2;
-    }
-    if (hoverPhase_ == 2 && hoverState_ == 0) {
-        hoverPhase_ = 4;
-        hoverState_ = 1;
-    }
-    if (hoverPhase_ == 1 && hoverState_ == 2) hoverState_ = 0;
+    RollOverStep(hoverPhase_, hoverState_, [this] { Redraw(); });
 }
 
 // The shine's glow, drawn straight over what the surface shows: two edge lines and the two

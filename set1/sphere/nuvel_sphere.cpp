@@ -480,18 +480,7 @@ void NuvelSphere::DrawFocusRing(double w, double h) {
 // The roll-over rules, applied once each in order, each seeing the changes of the ones
 // before it.
 void NuvelSphere::HoverStep() {
-    if (hoverPhase_ == 2 && hoverState_ == 1) hoverPhase_ = 4;
-    if (hoverPhase_ >= 0 && hoverPhase_ <= 2) Redraw();
-    if (hoverPhase_ == 0 && hoverState_ == 1) hoverState_ = 0;
-    if (hoverPhase_ == 3 && hoverState_ == 1) {
-        hoverPhase_ = 4;
-        hoverState_ = 2;
-    }
-    if (hoverPhase_ == 2 && hoverState_ == 0) {
-        hoverPhase_ = 4;
-        hoverState_ = 1;
-    }
-    if (hoverPhase_ == 1 && hoverState_ == 2) hoverState_ = 0;
+    RollOverStep(hoverPhase_, hoverState_, [this] { Redraw(); });
 }
 
 // Gives the sphere its round shape for the picture mode, then applies the size rule.
