@@ -2,8 +2,11 @@
 
 #include "framework/interface_table.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 namespace nk {
 
@@ -62,6 +65,37 @@ void ReadRowsThroughSetters(Control& control, const PropertyBag& bag,
     for (std::string_view name : names) {
         const PropertyInfo* row = SavedRow(control, name);
         if (row && row->set) row->set(control, ReadRow(*row, bag));
+    }
+}
+
+void ReadOntoSurfaceFont(const Control& control, Host& host, const PropertyBag& bag,
+                         std::initializer_list<std::string_view> names) {
+    constexpr std::pair<std::string_view, bool Font::*> kFlags[] = {
+        {"FontBold", &Font::bold},
+        {"FontItalic", &Font::italic},
+        {"FontStrikethru", &Font::strikethru},
+        {"FontUnderline", &Font::underline}};
+    for (std::string_view name : names) {
+        const PropertyInfo* row = SavedRow(control, name);
+        if (!row) continue;
+        const Variant v = ReadRow(*row, bag);
+        Font font = host.GetFont();
+        if (name == "FontName") {
+            const auto text = v.ToText();
+            if (!text) continue;
+            font.name = *text;
+        } else if (name == "FontSize") {
+            const auto size = v.ToSingle();
+            if (!size) continue;
+            font.size = *size;
+        } else {
+            const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                           [&](const auto& f) { return f.first == name; });
+            const auto on = v.ToBoolean();
+            if (flag == std::end(kFlags) || !on) continue;
+            font.*(flag->second) = *on != kFalse;
+        }
+        host.SetFont(font);
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/control.h"
+#include "framework/host.h"
 #include "framework/property_bag.h"
 
 #include <cstdint>
@@ -33,6 +34,12 @@ void ReadStoredRows(const Control& control, const PropertyBag& bag,
 // Reads each member and assigns it through the row's setter, with the setter's own steps.
 void ReadRowsThroughSetters(Control& control, const PropertyBag& bag,
                             std::initializer_list<std::string_view> names);
+
+// Reads each of the separate font keys ("FontName", "FontSize", "FontBold", "FontItalic",
+// "FontStrikethru", "FontUnderline") and puts it straight into the surface's font: no
+// notification, no repaint.
+void ReadOntoSurfaceFont(const Control& control, Host& host, const PropertyBag& bag,
+                         std::initializer_list<std::string_view> names);
 
 // Writes each member's current value, as its getter gives it, in the order given.
 void WriteSavedRows(Control& control, PropertyBag& bag,

@@ -307,27 +307,9 @@ void NuvelCommand::ReadProperties(const PropertyBag& bag) {
 
     // The surface's colour and font, assigned directly; "Font" below has the last word.
     if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    if (auto name = ReadString(bag, "FontName", "Arial")) {
-        Font font = host_.GetFont();
-        font.name = *name;
-        host_.SetFont(font);
-    }
-    if (auto size = ReadSingle(bag, "FontSize", 20)) {
-        Font font = host_.GetFont();
-        font.size = *size;
-        host_.SetFont(font);
-    }
-    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
-        if (auto on = ReadBoolean(bag, key, kFalse)) {
-            Font font = host_.GetFont();
-            font.*style = *on != kFalse;
-            host_.SetFont(font);
-        }
-    };
-    readFontStyle("FontBold", &Font::bold);
-    readFontStyle("FontItalic", &Font::italic);
-    readFontStyle("FontStrikethru", &Font::strikethru);
-    readFontStyle("FontUnderline", &Font::underline);
+    ReadOntoSurfaceFont(
+        *this, host_, bag,
+        {"FontName", "FontSize", "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
 
     ReadStoredRows(

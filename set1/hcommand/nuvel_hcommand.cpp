@@ -335,27 +335,9 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
 
     // The separate font keys go straight to the surface, after "Font".
-    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
-        if (auto on = ReadBoolean(bag, key, kFalse)) {
-            Font font = host_.GetFont();
-            font.*style = *on != kFalse;
-            host_.SetFont(font);
-        }
-    };
-    readFontStyle("FontBold", &Font::bold);
-    readFontStyle("FontItalic", &Font::italic);
-    if (auto name = ReadString(bag, "FontName", "")) {
-        Font font = host_.GetFont();
-        font.name = *name;
-        host_.SetFont(font);
-    }
-    if (auto size = ReadSingle(bag, "FontSize", 0)) {
-        Font font = host_.GetFont();
-        font.size = *size;
-        host_.SetFont(font);
-    }
-    readFontStyle("FontStrikethru", &Font::strikethru);
-    readFontStyle("FontUnderline", &Font::underline);
+    ReadOntoSurfaceFont(
+        *this, host_, bag,
+        {"FontBold", "FontItalic", "FontName", "FontSize", "FontStrikethru", "FontUnderline"});
 
     ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
     ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
