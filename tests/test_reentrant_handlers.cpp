@@ -104,33 +104,6 @@ RaiseEvent 8 MouseUp(Button=1, Shift=0, X=10, Y=10)
 ReleaseCapture
 PaintPicture res:104 0 0
 )"},
-    {"NuvelCommand MouseDown turns CoolButton off",
-     R"(new NuvelCommand
-init
-set UseSound True
-on MouseDown do set CoolButton False
-echo press
-send MouseMove 0 0 10 10
-send MouseDown 1 0 10 10
-send MouseUp 1 0 10 10)",
-     R"(> send MouseMove 0 0 10 10
-RaiseEvent 7 MouseMove(Button=0, Shift=0, X=10, Y=10)
-Shape2.FillColor 0x003FFFFF
-Shape2.Visible True
-SetCapture
-PaintPicture res:101 0 0
-> send MouseDown 1 0 10 10
-Shape2.Visible False
-Sound 401
-PaintPicture res:101 0 0
-RaiseEvent 6 MouseDown(Button=1, Shift=0, X=10, Y=10)
-PaintPicture res:101 0 0
-PropertyChanged CoolButton
-> send MouseUp 1 0 10 10
-Sound 402
-PaintPicture res:101 0 0
-RaiseEvent 8 MouseUp(Button=1, Shift=0, X=10, Y=10)
-)"},
     {"NuvelCommand Click from the keyboard disables",
      R"(new NuvelCommand
 init
@@ -209,27 +182,6 @@ RaiseEvent 8 MouseUp(Button=1, Shift=0, x=10, y=10)
 Sound 402
 PaintPicture res:550 0 0 175 32
 )"},
-    {"NuvelHCommand Click from the keyboard disables",
-     R"(new NuvelHCommand
-init
-set UseSound True
-on Click do set Enabled False
-echo press
-send KeyDown 32 0
-send KeyUp 32 0)",
-     R"(> send KeyDown 32 0
-RaiseEvent 3 KeyDown(KeyCode=32, Shift=0)
-Sound 401
-PaintPicture res:560 0 0 175 32
-> send KeyUp 32 0
-RaiseEvent 5 KeyUp(KeyCode=32, Shift=0)
-Sound 402
-PaintPicture res:550 0 0 175 32
-RaiseEvent 1 Click()
-Enabled False
-PaintPicture empty 0 0 175 32
-PropertyChanged Enabled
-)"},
     {"NuvelSphere MouseDown disables",
      R"(new NuvelSphere
 init
@@ -287,27 +239,6 @@ Sound 402
 PaintPicture empty 0 0 32 32
 RaiseEvent 8 MouseUp(Button=1, Shift=0, x=10, y=10)
 )"},
-    {"NuvelSphere Click from the keyboard disables",
-     R"(new NuvelSphere
-init
-set UseSound True
-on Click do set Enabled False
-echo press
-send KeyDown 32 0
-send KeyUp 32 0)",
-     R"(> send KeyDown 32 0
-RaiseEvent 3 KeyDown(KeyCode=32, Shift=0)
-Sound 401
-PaintPicture res:400 0 0 32 32
-> send KeyUp 32 0
-RaiseEvent 5 KeyUp(KeyCode=32, Shift=0)
-Sound 402
-PaintPicture res:300 0 0 32 32
-RaiseEvent 1 Click()
-Enabled False
-PropertyChanged Enabled
-PaintPicture empty 0 0 32 32
-)"},
     {"NuvelCheck MouseDown disables",
      R"(new NuvelCheck
 init
@@ -357,31 +288,6 @@ Sound 402
 PropertyChanged Value
 Cls
 PaintPicture empty 0 3
-RaiseEvent 8 MouseUp(Button=1, Shift=0, x=10, y=10)
-)"},
-    {"NuvelCheck MouseDown sets the value",
-     R"(new NuvelCheck
-init
-set UseSound True
-on MouseDown do set Value 1
-echo press
-send MouseDown 1 0 10 10
-send MouseUp 1 0 10 10)",
-     R"(> send MouseDown 1 0 10 10
-Shape1.Visible False
-Refresh
-Sound 401
-Cls
-PaintPicture res:203 0 3
-RaiseEvent 6 MouseDown(Button=1, Shift=0, x=10, y=10)
-PropertyChanged Value
-Cls
-PaintPicture res:203 0 3
-> send MouseUp 1 0 10 10
-Sound 402
-PropertyChanged Value
-Cls
-PaintPicture res:201 0 3
 RaiseEvent 8 MouseUp(Button=1, Shift=0, x=10, y=10)
 )"},
     {"NuvelCheck Click disables",
