@@ -1,6 +1,7 @@
 #include "framework/events.h"
 
 #include "framework/enumerations.h"
+#include "framework/host.h"
 
 namespace nk {
 
@@ -21,6 +22,22 @@ std::vector<EventArgInfo> MouseArgs(std::string_view x, std::string_view y) {
 
 std::vector<EventArgInfo> SoundArgs() {
     return {{"SoundType", ValueType::Long, true, &kSoundTypeEnum}};
+}
+
+void RaiseKeyEvent(Host& host, int number, std::int16_t& keyCode, std::int16_t& shift) {
+    const EventArg args[] = {&keyCode, &shift};
+    host.RaiseEvent(number, args);
+}
+
+void RaiseKeyPressEvent(Host& host, int number, std::int16_t& keyAscii) {
+    const EventArg args[] = {&keyAscii};
+    host.RaiseEvent(number, args);
+}
+
+void RaiseMouseEvent(Host& host, int number, std::int16_t& button, std::int16_t& shift, float& x,
+                     float& y) {
+    const EventArg args[] = {&button, &shift, &x, &y};
+    host.RaiseEvent(number, args);
 }
 
 } // namespace nk

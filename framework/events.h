@@ -12,6 +12,8 @@
 
 namespace nk {
 
+class Host;
+
 inline constexpr std::int16_t kEnterKey = 13;
 inline constexpr std::int16_t kSpaceKey = 32;
 
@@ -29,6 +31,26 @@ std::vector<EventArgInfo> SoundArgs();
 template <typename E> constexpr int Number(E event) {
     static_assert(std::is_enum_v<E>);
     return static_cast<int>(event);
+}
+
+// Raise the key and mouse events with their arguments by reference: a handler may change
+// them, and the caller sees what it changed them to.
+void RaiseKeyEvent(Host& host, int number, std::int16_t& keyCode, std::int16_t& shift);
+void RaiseKeyPressEvent(Host& host, int number, std::int16_t& keyAscii);
+void RaiseMouseEvent(Host& host, int number, std::int16_t& button, std::int16_t& shift, float& x,
+                     float& y);
+
+template <typename E>
+void RaiseKeyEvent(Host& host, E event, std::int16_t& keyCode, std::int16_t& shift) {
+    RaiseKeyEvent(host, Number(event), keyCode, shift);
+}
+template <typename E> void RaiseKeyPressEvent(Host& host, E event, std::int16_t& keyAscii) {
+    RaiseKeyPressEvent(host, Number(event), keyAscii);
+}
+template <typename E>
+void RaiseMouseEvent(Host& host, E event, std::int16_t& button, std::int16_t& shift, float& x,
+                     float& y) {
+    RaiseMouseEvent(host, Number(event), button, shift, x, y);
 }
 
 } // namespace nk

@@ -1,5 +1,6 @@
 // Text on the raster surface: metrics, font resolution, Print, and the DrawText layouts.
 #include "host/surface_canvas.h"
+#include "tests/ink.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -13,8 +14,6 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace nk {
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
-
 Font Arial(double size = 15, bool bold = false) {
     Font f;
     f.name = "Arial";
@@ -27,23 +26,8 @@ SurfaceCanvas Blank(int w, int h, const Font& f = Arial()) {
     return SurfaceCanvas(w, h, 0xFFFFFF, 0x000000, f);
 }
 
-struct Ink {
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1; // inclusive
-    bool any() const { return right >= 0; }
-};
-
-Ink InkOf(const SurfaceCanvas& c) {
-    Ink ink;
-    for (int y = 0; y < c.height(); ++y)
-        for (int x = 0; x < c.width(); ++x)
-            if (c.pixels().At(x, y) != kWhite) {
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y);
-                ink.bottom = std::max(ink.bottom, y);
-            }
-    return ink;
-}
+using ink::Ink;
+using ink::InkOf;
 
 SurfaceCanvas Drawn(std::string_view text, Rect r, unsigned flags, int w = 200, int h = 80,
                     const Font& f = Arial()) {

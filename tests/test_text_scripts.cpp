@@ -1,6 +1,7 @@
 // Captions beyond the Latin letters: characters from fallback fonts, shaped runs, the
 // display order of right-to-left runs, and the layouts over them.
 #include "host/surface_canvas.h"
+#include "tests/ink.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 namespace nk {
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
 constexpr unsigned kPlain = dt::kNoPrefix | dt::kNoClip;
 
 Font Named(const char* name, double size = 15) {
@@ -42,37 +42,9 @@ SurfaceCanvas DrawnInPieces(const std::vector<std::string>& pieces) {
     return c;
 }
 
-struct Ink {
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1; // inclusive
-    bool any() const { return right >= 0; }
-};
-
-Ink InkOf(const SurfaceCanvas& c) {
-    Ink ink;
-    for (int y = 0; y < c.height(); ++y)
-        for (int x = 0; x < c.width(); ++x)
-            if (c.pixels().At(x, y) != kWhite) {
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y);
-                ink.bottom = std::max(ink.bottom, y);
-            }
-    return ink;
-}
-
-// Where two drawings differ.
-Ink DifferenceOf(const SurfaceCanvas& a, const SurfaceCanvas& b) {
-    Ink ink;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixels().At(x, y) != b.pixels().At(x, y)) {
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y);
-                ink.bottom = std::max(ink.bottom, y);
-            }
-    return ink;
-}
+using ink::DifferenceOf;
+using ink::Ink;
+using ink::InkOf;
 
 bool Same(const SurfaceCanvas& a, const SurfaceCanvas& b) {
     return a.pixels().pixels == b.pixels().pixels;

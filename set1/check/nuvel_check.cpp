@@ -2,9 +2,10 @@
 
 #include "framework/about.h"
 #include "framework/frames.h"
-#include "framework/glow.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -40,9 +41,8 @@ constexpr OleColor kWhite = 0xFFFFFF;
 constexpr OleColor kDefaultFocusColor = 0x00FF00;
 constexpr OleColor kDefaultGlowColor = 0xC00000;
 
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
+// The glow overlay that the host composes above the surface while the pointer hovers.
+constexpr std::string_view kGlowShape = "Shape1";
 
 } // namespace
 
@@ -106,28 +106,28 @@ void NuvelCheck::SetEnabled(VBool value) {
 
 void NuvelCheck::SetPictureUncheck(const Picture& value) {
     pictureUncheck_ = value;
-    HasPictureUncheck = IsPresent(pictureUncheck_);
+    hasPictureUncheck_ = IsPresent(pictureUncheck_);
     Redraw();
     host_.PropertyChanged("PictureUncheck");
 }
 
 void NuvelCheck::SetPictureCheck(const Picture& value) {
     pictureCheck_ = value;
-    HasPictureCheck = IsPresent(pictureCheck_);
+    hasPictureCheck_ = IsPresent(pictureCheck_);
     Redraw();
     host_.PropertyChanged("PictureCheck");
 }
 
 void NuvelCheck::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     Redraw();
     host_.PropertyChanged("PicturePushed");
 }
 
 void NuvelCheck::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     Redraw();
     host_.PropertyChanged("PictureDisabled");
 }
@@ -191,75 +191,64 @@ void NuvelCheck::InitProperties() {
 void NuvelCheck::ReadProperties(const PropertyBag& bag) {
     // Every value goes straight into storage or onto the surface: one repaint at the end.
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) host_.SetFont(*font);
-    Assign(caption_, ReadString(bag, "Caption", ""));
-    Assign(value_, ReadLong(bag, "Value", NKUnChecked));
+    ReadStoredRows(*this, bag, {{"Caption", &caption_}, {"Value", &value_}});
     if (auto back = ReadColor(bag, "BackColor", kBlack)) host_.SetBackColor(*back);
     if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
+    ReadStoredRows(*this, bag, {{"ShowFocus", &ShowFocus}});
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    Assign(pictureCheck_, ReadPicture(bag, "PictureCheck"));
-    Assign(pictureUncheck_, ReadPicture(bag, "PictureUncheck"));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    Assign(nuvelCheckType_, ReadLong(bag, "NuvelCheckType", NKClassic));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(focusType_, ReadLong(bag, "FocusType", NKChkNormalCircle));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    // Saved as "AllowMultiline"; the bag matches keys without regard to letter case.
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+    // AllowMultiLine is saved as "AllowMultiline"; the bag matches keys without regard to
+    // letter case.
+    ReadStoredRows(*this, bag,
+                   {{"PictureCheck", &pictureCheck_},
+                    {"PictureUncheck", &pictureUncheck_},
+                    {"PicturePushed", &picturePushed_},
+                    {"FocusColor", &FocusColor},
+                    {"NuvelCheckType", &nuvelCheckType_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusType", &focusType_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolButton", &coolButton_},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
     WorkOutPicturePresence();
     Redraw();
 }
 
 void NuvelCheck::WriteProperties(PropertyBag& bag) {
     WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteString(bag, "Caption", caption_, "");
-    WriteLong(bag, "Value", value_, NKUnChecked);
-    WriteColor(bag, "BackColor", host_.BackColor(), kBlack);
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WritePicture(bag, "PictureCheck", pictureCheck_);
-    WritePicture(bag, "PictureUncheck", pictureUncheck_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "NuvelCheckType", nuvelCheckType_, NKClassic);
+    WriteSavedRows(*this, bag,
+                   {"Caption", "Value", "BackColor", "ForeColor", "Enabled", "ShowFocus",
+                    "PictureCheck", "PictureUncheck", "PicturePushed", "FocusColor",
+                    "NuvelCheckType"});
     // This key's write default is the integer 0, which stands for "no picture": an absent
     // picture is not stored, and any picture object, an empty one included, is stored so that
     // it comes back at the next load.
     if (IsPresent(pictureDisabled_))
         WriteProperty(bag, "PictureDisabled", Variant::OfPicture(pictureDisabled_),
                       Variant::Integer(0));
-    WriteLong(bag, "FocusType", focusType_, NKChkNormalCircle);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiline", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WriteSavedRows(*this, bag,
+                   {"FocusType", "UseSound", "SoundMethod", "CoolButton", "CoolGlowColor",
+                    "CoolUseGlow", "AllowMultiLine", "AdjustTop"});
     WorkOutPicturePresence();
     Redraw();
 }
 
 void NuvelCheck::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     // A press ends the hover look but keeps the capture: only a move seen outside ends it.
-    Pressed = true;
-    Hovering = false;
-    SetGlowVisible(false);
+    pressed_ = true;
+    hovering_ = false;
+    SetGlowVisible(host_, kGlowShape, false);
     host_.Refresh();
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
     Redraw();
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
     // The hover test sees the coordinates as the container's handler left them.
     if (coolButton_ != kFalse) TrackHover(x, y);
 }
@@ -267,13 +256,13 @@ void NuvelCheck::MouseMove(std::int16_t button, std::int16_t shift, float x, flo
 void NuvelCheck::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     // Wherever the pointer is: a press dragged out and released still toggles. The release
     // sound comes before the toggle, so a PlaySound handler still reads the old Value.
-    Pressed = false;
-    Hovering = false;
+    pressed_ = false;
+    hovering_ = false;
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
     Toggle();
     host_.PropertyChanged("Value");
     Redraw();
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 void NuvelCheck::Click() {
@@ -291,54 +280,50 @@ void NuvelCheck::DblClick() {
 
 void NuvelCheck::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // Each repeat of a held key presses again; only the key up toggles.
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 void NuvelCheck::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     // The toggle comes before the release sound, so a PlaySound handler reads the new Value.
     // A keyboard toggle raises no Click.
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
+        pressed_ = false;
         Toggle();
         SoundStep(host_, UseSound, SoundMethod, GettingReleased);
         host_.PropertyChanged("Value");
         Redraw();
     }
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 void NuvelCheck::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelCheck::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelCheck::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelCheck::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelCheck::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelCheck::Resize() {
-    if (Shape* glow = host_.ShapeChild("Shape1"))
+    if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
     Redraw();
 }
@@ -365,9 +350,9 @@ void NuvelCheck::Redraw() {
     // At its own size, so on a control lower than 24 pixels it reaches past the edges.
     if (const Picture glyph = ChooseGlyph()) host_.PaintPicture(glyph, 0, glyphTop);
 
-    if (HasFocus && ShowFocus != kFalse) DrawFocusMark(centreY);
+    if (hasFocus_ && ShowFocus != kFalse) DrawFocusMark(centreY);
 
-    if (Hovering && coolButton_ != kFalse)
+    if (hovering_ && coolButton_ != kFalse)
         DrawRaisedEdge(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
 }
 
@@ -386,22 +371,22 @@ void NuvelCheck::DrawCaption(Rect rect) {
 Picture NuvelCheck::ChooseGlyph() {
     if (!host_.Enabled()) {
         // Either look: the user's disabled picture when there is one, else the built-in one.
-        if (HasPictureDisabled) return pictureDisabled_;
+        if (hasPictureDisabled_) return pictureDisabled_;
         return host_.LoadResPicture(kDisabledGlyph);
     }
     if (nuvelCheckType_ == NKClassic) {
-        if (Pressed) return host_.LoadResPicture(kPressedGlyph);
+        if (pressed_) return host_.LoadResPicture(kPressedGlyph);
         return host_.LoadResPicture(value_ == NKUnChecked ? kUncheckedGlyph : kCheckedGlyph);
     }
     if (nuvelCheckType_ == NKCustom) {
-        if (Pressed) {
+        if (pressed_) {
             // Without a pushed picture the unchecked one stands in, whatever Value holds.
-            if (HasPicturePushed) return picturePushed_;
-            if (HasPictureUncheck) return pictureUncheck_;
+            if (hasPicturePushed_) return picturePushed_;
+            if (hasPictureUncheck_) return pictureUncheck_;
             return nullptr;
         }
-        if (value_ == NKUnChecked) return HasPictureUncheck ? pictureUncheck_ : nullptr;
-        return HasPictureCheck ? pictureCheck_ : nullptr;
+        if (value_ == NKUnChecked) return hasPictureUncheck_ ? pictureUncheck_ : nullptr;
+        return hasPictureCheck_ ? pictureCheck_ : nullptr;
     }
     // Any other look draws no glyph.
     return nullptr;
@@ -419,10 +404,10 @@ void NuvelCheck::DrawFocusMark(double centreY) {
 // ---- Helpers ----
 
 void NuvelCheck::WorkOutPicturePresence() {
-    HasPictureUncheck = IsPresent(pictureUncheck_);
-    HasPictureCheck = IsPresent(pictureCheck_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureUncheck_ = IsPresent(pictureUncheck_);
+    hasPictureCheck_ = IsPresent(pictureCheck_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 // Unchecked becomes checked; any other value, not only checked, becomes unchecked.
@@ -435,38 +420,18 @@ void NuvelCheck::Toggle() {
 // leaves is reported too.
 void NuvelCheck::TrackHover(float x, float y) {
     if (!IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight())) {
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-        SetGlowVisible(false);
+        LeaveHover(host_, hovering_, [this] { Redraw(); });
+        SetGlowVisible(host_, kGlowShape, false);
         return;
     }
-    if (Hovering) return;
-    Hovering = true;
-    host_.SetCapture();
-    Redraw();
+    if (hovering_) return;
+    EnterHover(host_, hovering_, [this] { Redraw(); });
     if (coolUseGlow_ != kFalse) {
-        if (Shape* glow = host_.ShapeChild("Shape1")) {
+        if (Shape* glow = host_.ShapeChild(kGlowShape)) {
             glow->SetVisible(false);
-            if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
-            glow->SetVisible(true);
+            ShowGlow(*glow, coolGlowColor_);
         }
     }
-}
-
-void NuvelCheck::SetGlowVisible(bool visible) {
-    if (Shape* glow = host_.ShapeChild("Shape1")) glow->SetVisible(visible);
-}
-
-void NuvelCheck::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                 float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelCheck::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
 }
 
 } // namespace nk

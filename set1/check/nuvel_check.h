@@ -111,15 +111,15 @@ private:
 
     // Whether each picture property holds a picture object (an empty one counts), worked out
     // by the picture's setter, at first placement, after a load and after a save.
-    bool HasPictureUncheck = false;
-    bool HasPictureCheck = false;
-    bool HasPicturePushed = false;
-    bool HasPictureDisabled = false;
+    bool hasPictureUncheck_ = false;
+    bool hasPictureCheck_ = false;
+    bool hasPicturePushed_ = false;
+    bool hasPictureDisabled_ = false;
 
     // Interaction state, never saved.
-    bool Pressed = false;
-    bool HasFocus = false;
-    bool Hovering = false;
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    bool hovering_ = false;
 
 public:
     // Host notifications.
@@ -151,9 +151,6 @@ private:
     void WorkOutPicturePresence();
     void Toggle();
     void TrackHover(float x, float y);
-    void SetGlowVisible(bool visible);
-    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
 };
 
 // The interface table of the NuvelCheck class (library nuvset1).

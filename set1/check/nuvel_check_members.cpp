@@ -1,14 +1,13 @@
 // The interface of NuvelCheck as its containers see it: the members of _NuvelCheck in
 // interface order, the events of __NuvelCheck by number, the glow overlay child and the
 // design-time settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/shared_rows.h"
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
 #include "set1/check/nuvel_check.h"
-
-#include <memory>
 
 namespace nk {
 
@@ -105,37 +104,33 @@ std::vector<EventInfo> Events() {
     return PushButtonEvents<NuvelCheck::Event>(MouseArgs("x", "y"));
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelCheck";
-    t.library = "nuvset1";
-    t.typeLibrary = "Nuvelkit3";
-    // Room for the glyph, centred at 15, and a one-line caption.
-    t.designWidth = 120;
-    t.designHeight = 30;
-    // The control's own initial colours: white text on black.
-    t.designBackColor = 0x000000;
-    t.designForeColor = 0xFFFFFF;
-    t.properties = Fields();
+// The fields first, then the properties, in interface order.
+std::vector<PropertyInfo> Rows() {
+    std::vector<PropertyInfo> rows = Fields();
     for (PropertyInfo& p : Properties())
-        t.properties.push_back(std::move(p));
-    t.methods = Methods();
-    t.events = Events();
-    t.children = {
-        // The glow overlay: hidden, white fill (which changes nothing when shown).
-        {.name = "Shape1", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
-    };
-    t.resources = &Nuvset1Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelCheck>(host);
-    };
-    return t;
+        rows.push_back(std::move(p));
+    return rows;
 }
 
 } // namespace
 
 const InterfaceTable& NuvelCheckInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table = MakeInterfaceTable<NuvelCheck>(
+        {.className = "NuvelCheck",
+         .library = "nuvset1",
+         .typeLibrary = "Nuvelkit3",
+         // Room for the glyph, centred at 15, and a one-line caption.
+         .designWidth = 120,
+         .designHeight = 30,
+         // The control's own initial colours: white text on black.
+         .designBackColor = 0x000000,
+         .designForeColor = 0xFFFFFF},
+        Rows(), Methods(), Events(),
+        {
+            // The glow overlay: hidden, white fill (which changes nothing when shown).
+            {.name = "Shape1", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
+        },
+        Nuvset1Resources());
     return table;
 }
 

@@ -4,6 +4,8 @@
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 #include <cmath>
@@ -24,9 +26,8 @@ constexpr int kDisabledBitmap = 601;
 constexpr OleColor kDefaultGlowColor = 0xC00000;
 constexpr OleColor kWhite = 0xFFFFFF;
 
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
+// The glow overlay that the host composes above the surface while the pointer hovers.
+constexpr std::string_view kGlowShape = "Shape2";
 
 // A 32-bit sum that fails instead of wrapping, so the assignment it feeds is skipped.
 std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
@@ -35,16 +36,6 @@ std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
         sum > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(sum);
-}
-
-// The glow overlay's fill colour, white less the glow colour, in 32-bit arithmetic; a glow
-// colour whose difference does not fit (a system colour) gives no fill colour.
-std::optional<OleColor> GlowFillColor(OleColor glow) {
-    const std::int64_t fill = std::int64_t{kWhite} - static_cast<std::int32_t>(glow);
-    if (fill < std::numeric_limits<std::int32_t>::min() ||
-        fill > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<OleColor>(static_cast<std::int32_t>(fill));
 }
 
 // One colour component of the gradient: t / dividend x brightness to the nearest integer
@@ -311,119 +302,90 @@ void NuvelCommand::InitProperties() {
 }
 
 void NuvelCommand::ReadProperties(const PropertyBag& bag) {
-    Assign(hWnd_, ReadLong(bag, "hWnd", 0));
-    Assign(backPicture_, ReadLong(bag, "BackPicture", NKSpiralRainbow));
-    Assign(caption_, ReadString(bag, "Caption", ""));
+    ReadStoredRows(*this, bag,
+                   {{"hWnd", &hWnd_}, {"BackPicture", &backPicture_}, {"Caption", &caption_}});
 
     // The surface's colour and font, assigned directly; "Font" below has the last word.
     if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    if (auto name = ReadString(bag, "FontName", "Arial")) {
-        Font font = host_.GetFont();
-        font.name = *name;
-        host_.SetFont(font);
-    }
-    if (auto size = ReadSingle(bag, "FontSize", 20)) {
-        Font font = host_.GetFont();
-        font.size = *size;
-        host_.SetFont(font);
-    }
-    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
-        if (auto on = ReadBoolean(bag, key, kFalse)) {
-            Font font = host_.GetFont();
-            font.*style = *on != kFalse;
-            host_.SetFont(font);
-        }
-    };
-    readFontStyle("FontBold", &Font::bold);
-    readFontStyle("FontItalic", &Font::italic);
-    readFontStyle("FontStrikethru", &Font::strikethru);
-    readFontStyle("FontUnderline", &Font::underline);
+    ReadOntoSurfaceFont(
+        *this, host_, bag,
+        {"FontName", "FontSize", "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
 
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(sideIcon_, ReadPicture(bag, "SideIcon"));
-    Assign(rSideIcon_, ReadPicture(bag, "RSideIcon"));
+    ReadStoredRows(
+        *this, bag,
+        {{"ShowFocus", &ShowFocus}, {"SideIcon", &sideIcon_}, {"RSideIcon", &rSideIcon_}});
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-
-    Assign(HasShadow, ReadBoolean(bag, "HasShadow", kFalse));
-    Assign(ShadowColor, ReadColor(bag, "ShadowColor", 0));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(pictureGoDown_, ReadBoolean(bag, "PictureGoDown", kFalse));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiLine", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
-
-    if (auto v = ReadSingle(bag, "SideIconHeight", 32)) SetSideIconHeight(*v);
-    if (auto v = ReadSingle(bag, "RSideIconWidth", 32)) SetRSideIconWidth(*v);
-    if (auto v = ReadSingle(bag, "RSideIconHeight", 32)) SetRSideIconHeight(*v);
-
-    Assign(coolButton_, ReadBoolean(bag, "CoolButton", kFalse));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(gradientRedDividend_, ReadSingle(bag, "GradientRedDividend", 2));
-    Assign(gradientGreenDividend_, ReadSingle(bag, "GradientGreenDividend", 2));
-    Assign(gradientBlueDividend_, ReadSingle(bag, "GradientBlueDividend", 1));
-    Assign(gradientBrightness_, ReadSingle(bag, "GradientBrightness", 100));
-    Assign(gradientInverted_, ReadBoolean(bag, "GradientInverted", kFalse));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
+    ReadStoredRows(*this, bag,
+                   {{"HasShadow", &HasShadow},
+                    {"ShadowColor", &ShadowColor},
+                    {"PictureMode", &pictureMode_},
+                    {"PictureGoDown", &pictureGoDown_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
+    ReadRowsThroughSetters(*this, bag, {"SideIconHeight", "RSideIconWidth", "RSideIconHeight"});
+    ReadStoredRows(*this, bag,
+                   {{"CoolButton", &coolButton_},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"GradientRedDividend", &gradientRedDividend_},
+                    {"GradientGreenDividend", &gradientGreenDividend_},
+                    {"GradientBlueDividend", &gradientBlueDividend_},
+                    {"GradientBrightness", &gradientBrightness_},
+                    {"GradientInverted", &gradientInverted_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod}});
 
     // A width that cannot be read (not a number) also counts as narrow.
-    NarrowLayout = !(host_.ScaleWidth() > 255);
+    narrowLayout_ = !(host_.ScaleWidth() > 255);
     RegenerateGradientIfShown();
     Redraw();
     ApplyShortCutKey(host_, shortCutKey_);
 }
 
 void NuvelCommand::WriteProperties(PropertyBag& bag) {
-    const Font font = host_.GetFont();
-    WriteLong(bag, "hWnd", hWnd_, 0);
-    WriteLong(bag, "BackPicture", backPicture_, NKSpiralRainbow);
-    WriteString(bag, "Caption", caption_, "");
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kWhite);
-    WriteString(bag, "FontName", font.name, "");
-    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
-    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
-    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
-    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
-    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
-    WriteFont(bag, "Font", font, host_.AmbientFont());
-    WritePicture(bag, "SideIcon", sideIcon_);
-    WritePicture(bag, "RSideIcon", rSideIcon_);
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WriteBoolean(bag, "HasShadow", HasShadow, kFalse);
-    WriteColor(bag, "ShadowColor", ShadowColor, 0);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteBoolean(bag, "PictureGoDown", pictureGoDown_, kFalse);
-    WriteBoolean(bag, "CoolButton", coolButton_, kFalse);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
-    WriteSingle(bag, "SideIconHeight", sideIconHeight_, 32);
-    WriteSingle(bag, "RSideIconWidth", rSideIconWidth_, 32);
-    WriteSingle(bag, "RSideIconHeight", rSideIconHeight_, 32);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteSingle(bag, "GradientRedDividend", gradientRedDividend_, 2);
-    WriteSingle(bag, "GradientGreenDividend", gradientGreenDividend_, 2);
-    WriteSingle(bag, "GradientBlueDividend", gradientBlueDividend_, 1);
-    WriteSingle(bag, "GradientBrightness", gradientBrightness_, 100);
-    WriteBoolean(bag, "GradientInverted", gradientInverted_, kFalse);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
+    WriteSavedRows(*this, bag,
+                   {"hWnd", "BackPicture", "Caption", "ForeColor", "FontName", "FontSize",
+                    "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
+    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
+    WriteSavedRows(*this, bag,
+                   {"SideIcon",
+                    "RSideIcon",
+                    "Enabled",
+                    "ShowFocus",
+                    "HasShadow",
+                    "ShadowColor",
+                    "PictureMode",
+                    "PictureNormal",
+                    "PictureDisabled",
+                    "PictureGoDown",
+                    "CoolButton",
+                    "CoolGlowColor",
+                    "CoolUseGlow",
+                    "AllowMultiLine",
+                    "AdjustTop",
+                    "SideIconHeight",
+                    "RSideIconWidth",
+                    "RSideIconHeight",
+                    "ShortCutKey",
+                    "GradientRedDividend",
+                    "GradientGreenDividend",
+                    "GradientBlueDividend",
+                    "GradientBrightness",
+                    "GradientInverted",
+                    "UseSound",
+                    "SoundMethod"});
     Redraw();
     ApplyShortCutKey(host_, shortCutKey_);
 }
 
 void NuvelCommand::Resize() {
-    if (Shape* glow = host_.ShapeChild("Shape2"))
+    if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());
-    NarrowLayout = host_.ScaleWidth() <= 255;
+    narrowLayout_ = host_.ScaleWidth() <= 255;
     RegenerateGradientIfShown();
 }
 
@@ -440,7 +402,7 @@ void NuvelCommand::DblClick() {
 }
 
 void NuvelCommand::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     if (ShowFocus != kFalse) Redraw();
 }
 
@@ -449,7 +411,7 @@ void NuvelCommand::EnterFocus() {
 }
 
 void NuvelCommand::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     if (ShowFocus != kFalse) Redraw();
 }
 
@@ -459,27 +421,21 @@ void NuvelCommand::ExitFocus() {
 
 void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test uses the code as delivered, before the container's handler may change it.
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 void NuvelCommand::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
+        ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 void NuvelCommand::AccessKeyPress(std::int16_t) {
@@ -487,55 +443,36 @@ void NuvelCommand::AccessKeyPress(std::int16_t) {
 }
 
 void NuvelCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    SetGlowVisible(false);
-    Pressed = true;
-    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Redraw();
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
-    if (coolButton_ != kFalse) {
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-    }
+    SetGlowVisible(host_, kGlowShape, false);
+    PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
+    if (coolButton_ != kFalse) LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
     if (coolButton_ == kFalse) return;
     // The inside test sees the coordinates as the container's handler left them.
     const bool inside = IsInside(x, y, host_.ScaleWidth(), host_.ScaleHeight());
-    if (inside && Hovering) return;
+    if (inside && hovering_) return;
     if (inside) {
         if (coolUseGlow_ != kFalse) {
-            if (Shape* glow = host_.ShapeChild("Shape2")) {
-                if (auto fill = GlowFillColor(coolGlowColor_)) glow->SetFillColor(*fill);
-                glow->SetVisible(true);
-            }
+            if (Shape* glow = host_.ShapeChild(kGlowShape)) ShowGlow(*glow, coolGlowColor_);
         }
-        Hovering = true;
-        host_.SetCapture();
-        Redraw();
+        EnterHover(host_, hovering_, [this] { Redraw(); });
         return;
     }
     // Leaving with the capture held also drops a press, without a sound.
-    SetGlowVisible(false);
-    Hovering = false;
-    Pressed = false;
-    host_.ReleaseCapture();
-    Redraw();
+    SetGlowVisible(host_, kGlowShape, false);
+    pressed_ = false;
+    LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 void NuvelCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = false;
-    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Redraw();
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
-    if (coolButton_ != kFalse) {
-        // The glow stays until the pointer leaves after entering again.
-        Hovering = false;
-        host_.ReleaseCapture();
-        Redraw();
-    }
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
+    // The glow stays until the pointer leaves after entering again.
+    if (coolButton_ != kFalse) LeaveHover(host_, hovering_, [this] { Redraw(); });
 }
 
 // ---- Drawing ----
@@ -552,14 +489,14 @@ void NuvelCommand::Redraw() {
     }
     if (backPicture_ > NKCustomPicture || backPicture_ < NKSpiralRainbow) return;
 
-    const bool goesDown = Pressed && pictureGoDown_ != kFalse;
+    const bool goesDown = pressed_ && pictureGoDown_ != kFalse;
     DrawBackground(goesDown ? 2 : 0);
-    if (Pressed)
+    if (pressed_)
         DrawPressedForeground(cy);
     else
         DrawNormalForeground(cy);
 
-    if (HasFocus && ShowFocus != kFalse) {
+    if (hasFocus_ && ShowFocus != kFalse) {
         const double w = host_.ScaleWidth();
         DrawIndentFrame(host_, 3, 3, w - 4, h - 4);
     }
@@ -585,7 +522,7 @@ void NuvelCommand::DrawBackground(double shift) {
         // The generated picture is made for this control's size, so the mode does not apply;
         // pressed, it moves by one pixel less when it covers the whole control.
         const double at = shift == 0 ? 0 : (coolButton_ != kFalse ? 1 : 2);
-        host_.PaintPicture(GradientPicture, at, at);
+        host_.PaintPicture(gradientPicture_, at, at);
     } else if (backPicture_ == NKCustomPicture) {
         PaintPlaced(host_, pictureNormal_, pictureMode_, shift);
     } else {
@@ -623,7 +560,7 @@ void NuvelCommand::DrawBorder() {
     const double b = host_.ScaleHeight() - 1;
     if (coolButton_ == kFalse)
         DrawRaisedFrame(host_, 0, 0, r, b);
-    else if (Hovering)
+    else if (hovering_)
         DrawRaisedEdge(host_, 0, 0, r, b);
 }
 
@@ -676,7 +613,7 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
     canvas->Move(0, 0, w, h);
     canvas->SetAutoRedraw(true);
 
-    const double span = NarrowLayout ? w - 3 : w - 2;
+    const double span = narrowLayout_ ? w - 3 : w - 2;
     const double k = span / 255;
     const double o = coolButton_ != kFalse ? 0 : 2;
     const double y1 = o;
@@ -691,38 +628,23 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
         if (r && g && bl) col = RGB(*r, *g, *bl); // a failed pass keeps the last colour
         if (backPicture_ == NKPictureX1) {
             canvas->Line(i - k + o, y1, i * k, h, col,
-                         NarrowLayout ? LineKind::Plain : LineKind::FilledBox);
+                         narrowLayout_ ? LineKind::Plain : LineKind::FilledBox);
         } else if (backPicture_ == NKPictureX2) {
             canvas->Line(i - 0.25 * k + o, y1, 0.25 * i * k, h, col);
             canvas->Line(span - 0.8 * (i - k) + o, y1, span - 0.8 * i * k, h, col);
         }
     }
-    GradientPicture = canvas->Image();
+    gradientPicture_ = canvas->Image();
     canvas->Cls();
     canvas->SetAutoRedraw(false);
 }
 
 // ---- Helpers ----
 
-void NuvelCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                   float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
-}
-
 void NuvelCommand::ApplyFont(std::string_view property, const Font& font) {
     host_.SetFont(font);
     host_.PropertyChanged(property);
     Redraw();
-}
-
-void NuvelCommand::SetGlowVisible(bool visible) {
-    if (Shape* glow = host_.ShapeChild("Shape2")) glow->SetVisible(visible);
 }
 
 } // namespace nk

@@ -159,11 +159,11 @@ private:
     VBool pictureGoDown_ = kFalse;
 
     // Interaction and layout state.
-    bool Pressed = false;
-    bool HasFocus = false;
-    bool Hovering = false;
-    bool NarrowLayout = false;
-    Picture GradientPicture;
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    bool hovering_ = false;
+    bool narrowLayout_ = false;
+    Picture gradientPicture_;
 
 public:
     // Host notifications.
@@ -201,10 +201,7 @@ private:
     bool ShowsGradient() const;
     void RegenerateGradientIfShown();
     void GenerateGradientPicture(double w, double h);
-    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
     void ApplyFont(std::string_view property, const Font& font);
-    void SetGlowVisible(bool visible);
 };
 
 // The interface table of the NuvelCommand class (library nuvset1).

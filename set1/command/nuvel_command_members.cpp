@@ -1,6 +1,7 @@
 // The interface of NuvelCommand as its containers see it: the members of _NuvelCommand
 // in interface order, the events of __NuvelCommand by number, the children and the
 // design-time settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
@@ -8,8 +9,6 @@
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
 #include "set1/command/nuvel_command.h"
-
-#include <memory>
 
 namespace nk {
 
@@ -110,36 +109,26 @@ std::vector<EventInfo> Events() {
     return PushButtonEvents<NuvelCommand::Event>(MouseArgs());
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelCommand";
-    t.library = "nuvset1";
-    t.typeLibrary = "Nuvelkit3";
-    // The size of the built-in backgrounds, which then cover the control exactly.
-    t.designWidth = 250;
-    t.designHeight = 100;
-    t.designBackColor = 0;
-    t.designForeColor = 0;
-    t.properties = Properties();
-    t.methods = Methods();
-    t.events = Events();
-    t.children = {
-        // The glow overlay: hidden, white fill (which changes nothing when shown).
-        {.name = "Shape2", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
-        // The off-screen canvas of the gradient pictures: hidden, black background.
-        {.name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0},
-    };
-    t.resources = &Nuvset1Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelCommand>(host);
-    };
-    return t;
-}
-
 } // namespace
 
 const InterfaceTable& NuvelCommandInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table = MakeInterfaceTable<NuvelCommand>(
+        {.className = "NuvelCommand",
+         .library = "nuvset1",
+         .typeLibrary = "Nuvelkit3",
+         // The size of the built-in backgrounds, which then cover the control exactly.
+         .designWidth = 250,
+         .designHeight = 100,
+         .designBackColor = 0,
+         .designForeColor = 0},
+        Properties(), Methods(), Events(),
+        {
+            // The glow overlay: hidden, white fill (which changes nothing when shown).
+            {.name = "Shape2", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},
+            // The off-screen canvas of the gradient pictures: hidden, black background.
+            {.name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0},
+        },
+        Nuvset1Resources());
     return table;
 }
 

@@ -3,6 +3,8 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -21,10 +23,6 @@ constexpr std::int16_t kShineFalling = 2;
 constexpr std::int16_t kShineFinishing = 32;
 constexpr std::int16_t kShineStep = 32;
 constexpr std::int16_t kShineTop = 255;
-
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
 
 } // namespace
 
@@ -64,31 +62,31 @@ void NuvelHCommand::TimerInvoke() {
     // The hover faces count down only where they are shown: the custom style with UseOnTop.
     if (nuvelStyle_ == kCustomStyle && useOnTop_ != kFalse) {
         HoverStep();
-        --HoverPhase;
-        if (HoverPhase == -2) HoverPhase = -1;
+        --hoverPhase_;
+        if (hoverPhase_ == -2) hoverPhase_ = -1;
     }
 
-    switch (ShinePhase) {
+    switch (shinePhase_) {
     case kShineRising:
-        ShineLevel = static_cast<std::int16_t>(ShineLevel + kShineStep);
-        if (ShineLevel >= kShineTop) {
-            ShinePhase = kShineFalling;
-            ShineLevel = kShineTop;
+        shineLevel_ = static_cast<std::int16_t>(shineLevel_ + kShineStep);
+        if (shineLevel_ >= kShineTop) {
+            shinePhase_ = kShineFalling;
+            shineLevel_ = kShineTop;
         }
         DrawShineGlow(sw, sh);
         break;
     case kShineFalling:
-        ShineLevel = static_cast<std::int16_t>(ShineLevel - kShineStep);
-        if (ShineLevel < 1) {
-            ShinePhase = kShineFinishing;
-            ShineLevel = 0;
+        shineLevel_ = static_cast<std::int16_t>(shineLevel_ - kShineStep);
+        if (shineLevel_ < 1) {
+            shinePhase_ = kShineFinishing;
+            shineLevel_ = 0;
         }
         DrawShineGlow(sw, sh);
         break;
     case kShineFinishing:
         // The repaint covers the last glow.
-        ShinePhase = kShineIdle;
-        ShineLevel = 0;
+        shinePhase_ = kShineIdle;
+        shineLevel_ = 0;
         Redraw();
         break;
     default:
@@ -261,35 +259,35 @@ void NuvelHCommand::SetFocusStyle(std::int32_t value) {
 
 void NuvelHCommand::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     host_.PropertyChanged("PicturePushed");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureOver(const Picture& value) {
     pictureOver_ = value;
-    HasPictureOver = IsPresent(pictureOver_);
+    hasPictureOver_ = IsPresent(pictureOver_);
     host_.PropertyChanged("PictureOver");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureNormal(const Picture& value) {
     pictureNormal_ = value;
-    HasPictureNormal = IsPresent(pictureNormal_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
     host_.PropertyChanged("PictureNormal");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     host_.PropertyChanged("PictureDisabled");
     Redraw();
 }
 
 void NuvelHCommand::SetPictureOver2(const Picture& value) {
     pictureOver2_ = value;
-    HasPictureOver2 = IsPresent(pictureOver2_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
     host_.PropertyChanged("PictureOver2");
     Redraw();
 }
@@ -303,13 +301,13 @@ void NuvelHCommand::SetPictureMode(std::int32_t value) {
 
 void NuvelHCommand::ShineEdges() {
     // Starts the shine, or turns a running one back to rising from its current level.
-    ShinePhase = kShineRising;
+    shinePhase_ = kShineRising;
 }
 
 NuvelHCommand::State NuvelHCommand::Inspect() const {
-    return {Pressed,         HasFocus,         HoverPhase,        HoverState,
-            ShinePhase,      ShineLevel,       HasPictureNormal,  HasPictureOver,
-            HasPictureOver2, HasPicturePushed, HasPictureDisabled};
+    return {pressed_,         hasFocus_,         hoverPhase_,        hoverState_,
+            shinePhase_,      shineLevel_,       hasPictureNormal_,  hasPictureOver_,
+            hasPictureOver2_, hasPicturePushed_, hasPictureDisabled_};
 }
 
 // ---- Host notifications ----
@@ -337,58 +335,42 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
 
     // The separate font keys go straight to the surface, after "Font".
-    const auto readFontStyle = [&](std::string_view key, bool Font::*style) {
-        if (auto on = ReadBoolean(bag, key, kFalse)) {
-            Font font = host_.GetFont();
-            font.*style = *on != kFalse;
-            host_.SetFont(font);
-        }
-    };
-    readFontStyle("FontBold", &Font::bold);
-    readFontStyle("FontItalic", &Font::italic);
-    if (auto name = ReadString(bag, "FontName", "")) {
-        Font font = host_.GetFont();
-        font.name = *name;
-        host_.SetFont(font);
-    }
-    if (auto size = ReadSingle(bag, "FontSize", 0)) {
-        Font font = host_.GetFont();
-        font.size = *size;
-        host_.SetFont(font);
-    }
-    readFontStyle("FontStrikethru", &Font::strikethru);
-    readFontStyle("FontUnderline", &Font::underline);
+    ReadOntoSurfaceFont(
+        *this, host_, bag,
+        {"FontBold", "FontItalic", "FontName", "FontSize", "FontStrikethru", "FontUnderline"});
 
-    Assign(foreColor_, ReadColor(bag, "ForeColor", kButtonText));
-    if (auto icon = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*icon);
+    ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    Assign(nuvelStyle_, ReadLong(bag, "NuvelStyle", 0));
-    Assign(caption_, ReadString(bag, "Caption", "0"));
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(focusStyle_, ReadLong(bag, "FocusStyle", 0));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(pictureOver_, ReadPicture(bag, "PictureOver"));
-    Assign(pictureOver2_, ReadPicture(bag, "PictureOver2"));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    // Read against True but written against False: a saved False comes back True.
-    Assign(useAnimation_, ReadBoolean(bag, "UseAnimation", kTrue));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(shineMode_, ReadLong(bag, "ShineMode", 0));
-    Assign(useOnTop_, ReadBoolean(bag, "UseOnTop", kTrue));
-    Assign(leftCaption_, ReadString(bag, "LeftCaption", ""));
-    Assign(rightCaption_, ReadString(bag, "RightCaption", ""));
-    Assign(leftColor_, ReadColor(bag, "LeftColor", 0));
-    Assign(rightColor_, ReadColor(bag, "RightColor", 0));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
-    // Written as "AllowMultiLine"; the bag matches keys whatever their letter case.
-    Assign(AllowMultiLine, ReadBoolean(bag, "AllowMultiline", kFalse));
-    Assign(AdjustTop, ReadLong(bag, "AdjustTop", 0));
+    // UseAnimation is read against True but written against False: a saved False comes back
+    // True. AllowMultiLine is read as "AllowMultiline"; the bag matches keys whatever their
+    // letter case.
+    ReadStoredRows(*this, bag,
+                   {{"NuvelStyle", &nuvelStyle_},
+                    {"Caption", &caption_},
+                    {"ShowFocus", &ShowFocus},
+                    {"FocusStyle", &focusStyle_},
+                    {"PicturePushed", &picturePushed_},
+                    {"PictureOver", &pictureOver_},
+                    {"PictureOver2", &pictureOver2_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusColor", &FocusColor},
+                    {"UseAnimation", &useAnimation_},
+                    {"PictureMode", &pictureMode_},
+                    {"ShineMode", &shineMode_},
+                    {"UseOnTop", &useOnTop_},
+                    {"LeftCaption", &leftCaption_},
+                    {"RightCaption", &rightCaption_},
+                    {"LeftColor", &leftColor_},
+                    {"RightColor", &rightColor_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_},
+                    {"AllowMultiLine", &AllowMultiLine},
+                    {"AdjustTop", &AdjustTop}});
 
     RecomputePictureFlags();
     ApplyShortCutKey(host_, shortCutKey_);
@@ -397,43 +379,17 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelHCommand::WriteProperties(PropertyBag& bag) {
-    const Font font = host_.GetFont();
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteFont(bag, "Font", font, host_.AmbientFont());
-    WriteBoolean(bag, "FontBold", ToVBool(font.bold), kFalse);
-    WriteBoolean(bag, "FontItalic", ToVBool(font.italic), kFalse);
-    WriteString(bag, "FontName", font.name, "");
-    WriteSingle(bag, "FontSize", static_cast<float>(font.size), 0);
-    WriteBoolean(bag, "FontStrikethru", ToVBool(font.strikethru), kFalse);
-    WriteBoolean(bag, "FontUnderline", ToVBool(font.underline), kFalse);
-    WriteColor(bag, "ForeColor", foreColor_, kButtonText);
-    WritePicture(bag, "MouseIcon", host_.MouseIcon());
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteLong(bag, "NuvelStyle", nuvelStyle_, 0);
-    WriteString(bag, "Caption", caption_, "0");
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WriteLong(bag, "FocusStyle", focusStyle_, 0);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureOver", pictureOver_);
-    WritePicture(bag, "PictureOver2", pictureOver2_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WriteBoolean(bag, "UseAnimation", useAnimation_, kFalse);
-    WriteLong(bag, "ShineMode", shineMode_, 0);
-    WriteBoolean(bag, "UseOnTop", useOnTop_, kTrue);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteString(bag, "LeftCaption", leftCaption_, "");
-    WriteString(bag, "RightCaption", rightCaption_, "");
-    WriteColor(bag, "LeftColor", leftColor_, 0);
-    WriteColor(bag, "RightColor", rightColor_, 0);
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
-    WriteBoolean(bag, "AllowMultiLine", AllowMultiLine, kFalse);
-    WriteLong(bag, "AdjustTop", AdjustTop, 0);
+    WriteSavedRows(*this, bag, {"Enabled"});
+    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
+    WriteSavedRows(
+        *this, bag,
+        {"FontBold",      "FontItalic",    "FontName",        "FontSize",      "FontStrikethru",
+         "FontUnderline", "ForeColor",     "MouseIcon",       "MousePointer",  "NuvelStyle",
+         "Caption",       "ShowFocus",     "FocusStyle",      "PictureNormal", "PictureOver",
+         "PictureOver2",  "PicturePushed", "PictureDisabled", "FocusColor",    "PictureMode",
+         "UseAnimation",  "ShineMode",     "UseOnTop",        "ShortCutKey",   "LeftCaption",
+         "RightCaption",  "LeftColor",     "RightColor",      "UseSound",      "SoundMethod",
+         "CoolGlowColor", "CoolUseGlow",   "AllowMultiLine",  "AdjustTop"});
     RecomputePictureFlags();
     Redraw();
 }
@@ -453,101 +409,85 @@ void NuvelHCommand::AccessKeyPress(std::int16_t) {
 }
 
 void NuvelHCommand::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(Number(Event::MouseDown), button, shift, x, y);
+    // The sound comes before the button goes down.
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Pressed = true;
+    pressed_ = true;
     Redraw();
 }
 
 void NuvelHCommand::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     // The host's Click follows the release; the release itself raises no Click.
-    RaiseMouseEvent(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
     SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Pressed = false;
+    pressed_ = false;
     Redraw();
 }
 
 void NuvelHCommand::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    HoverPhase = 2;
+    hoverPhase_ = 2;
     HoverStep();
-    RaiseMouseEvent(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelHCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test sees the code as the container's handler left it.
-    RaiseKeyEvent(Number(Event::KeyDown), keyCode, shift);
-    if (IsKeyThatPresses(keyCode)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    }
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelHCommand::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
     if (IsKeyThatPresses(keyCode)) {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
+        ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
         host_.RaiseEvent(Number(Event::Click), {});
     }
 }
 
 void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
     Redraw();
 }
 
 void NuvelHCommand::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelHCommand::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelHCommand::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelHCommand::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 // ---- Animation ----
 
-// One step of the hover sequence. A pointer move sets HoverPhase to 2 and comes here; each
-// tick comes here and then counts HoverPhase down. The faces for phases 0-2 are repainted;
+// One step of the hover sequence. A pointer move sets hoverPhase_ to 2 and comes here; each
+// tick comes here and then counts hoverPhase_ down. The faces for phases 0-2 are repainted;
 // phases 3 and 4 hold the over face without repainting, so a moving pointer costs nothing.
 void NuvelHCommand::HoverStep() {
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
+    if (hoverPhase_ == 3 && hoverState_ == 1) {
+        hoverPhase_ = 4;
+        hoverState_ = 2;
     }
-    if (HoverPhase == 2 && HoverState == 1) HoverPhase = 4;
-    if (HoverPhase == 0 || HoverPhase == 1 || HoverPhase == 2) Redraw();
-    if (HoverPhase == 0 && HoverState == 1) HoverState = 0;
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
-    }
-    if (HoverPhase == 2 && HoverState == 0) {
-        HoverPhase = 4;
-        HoverState = 1;
-    }
-    if (HoverPhase == 1 && HoverState == 2) HoverState = 0;
+    RollOverStep(hoverPhase_, hoverState_, [this] { Redraw(); });
 }
 
 // The shine's glow, drawn straight over what the surface shows: two edge lines and the two
 // end arcs, two pixels wide, in the shine colour at the current level.
 void NuvelHCommand::DrawShineGlow(double sw, double sh) {
     const double h = sh / 2;
-    const OleColor g = ShineColor(shineMode_, ShineLevel);
+    const OleColor g = ShineColor(shineMode_, shineLevel_);
     host_.SetDrawWidth(2);
     host_.Line(h, 1, sw - h, 1, g);
     host_.Line(h, sh - 1, sw - h, sh - 1, g);
@@ -560,28 +500,17 @@ void NuvelHCommand::DrawShineGlow(double sw, double sh) {
 
 // Each flag says whether its picture property holds a picture object; an empty one counts.
 void NuvelHCommand::RecomputePictureFlags() {
-    HasPictureNormal = IsPresent(pictureNormal_);
-    HasPictureOver = IsPresent(pictureOver_);
-    HasPictureOver2 = IsPresent(pictureOver2_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
+    hasPictureOver_ = IsPresent(pictureOver_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {
     host_.SetFont(font);
     host_.PropertyChanged(property);
     Redraw();
-}
-
-void NuvelHCommand::RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x,
-                                    float& y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelHCommand::RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
 }
 
 } // namespace nk

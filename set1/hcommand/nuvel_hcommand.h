@@ -203,18 +203,18 @@ private:
     std::int32_t pictureMode_ = 0;
 
     // Interaction and animation state.
-    bool Pressed = false;
-    bool HasFocus = false;
-    std::int16_t HoverPhase = 0; // -1 idle, up to 5
-    std::int16_t HoverState = 0; // 0, 1 or 2
-    std::int16_t ShinePhase = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
-    std::int16_t ShineLevel = 0; // 0-255
-    bool PictureModeBusy = false;
-    bool HasPictureNormal = false;
-    bool HasPictureOver = false;
-    bool HasPictureOver2 = false;
-    bool HasPicturePushed = false;
-    bool HasPictureDisabled = false;
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    std::int16_t hoverPhase_ = 0; // -1 idle, up to 5
+    std::int16_t hoverState_ = 0; // 0, 1 or 2
+    std::int16_t shinePhase_ = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
+    std::int16_t shineLevel_ = 0; // 0-255
+    bool pictureModeBusy_ = false;
+    bool hasPictureNormal_ = false;
+    bool hasPictureOver_ = false;
+    bool hasPictureOver2_ = false;
+    bool hasPicturePushed_ = false;
+    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -257,8 +257,6 @@ private:
     // Helpers.
     void RecomputePictureFlags();
     void StoreFont(std::string_view property, const Font& font);
-    void RaiseMouseEvent(int number, std::int16_t& button, std::int16_t& shift, float& x, float& y);
-    void RaiseKeyEvent(int number, std::int16_t& keyCode, std::int16_t& shift);
 };
 
 // The interface table of the NuvelHCommand class (library nuvset1).

@@ -85,17 +85,17 @@ void NuvelHCommand::Redraw() {
     const double sh = host_.ScaleHeight();
     DrawFace(enabled, sw, sh);
     DrawCaptions();
-    if (HasFocus && ShowFocus != kFalse) DrawFocusOutline(sw, sh);
+    if (hasFocus_ && ShowFocus != kFalse) DrawFocusOutline(sw, sh);
 }
 
 void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
     if (!enabled) {
         // The disabled face serves every style.
-        host_.PaintPicture(HasPictureDisabled ? pictureDisabled_
-                                              : host_.LoadResPicture(kDisabledFaceBitmap),
+        host_.PaintPicture(hasPictureDisabled_ ? pictureDisabled_
+                                               : host_.LoadResPicture(kDisabledFaceBitmap),
                            0, 0, sw, sh);
     } else if (nuvelStyle_ >= 0 && nuvelStyle_ <= kLastBuiltInStyle) {
-        const int first = Pressed ? kFirstPressedFaceBitmap : kFirstFaceBitmap;
+        const int first = pressed_ ? kFirstPressedFaceBitmap : kFirstFaceBitmap;
         host_.PaintPicture(host_.LoadResPicture(first + nuvelStyle_), 0, 0, sw, sh);
     } else if (nuvelStyle_ == kCustomStyle) {
         if (const std::optional<Picture> face = CustomFace())
@@ -107,15 +107,15 @@ void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
 // while the pointer is over the control or has just left it, the just-left face one step
 // before the sequence ends; the normal face otherwise.
 std::optional<Picture> NuvelHCommand::CustomFace() const {
-    if (Pressed) return HasPicturePushed ? picturePushed_ : pictureNormal_;
+    if (pressed_) return hasPicturePushed_ ? picturePushed_ : pictureNormal_;
     if (useOnTop_ == kFalse) return pictureNormal_;
-    const Picture& over = HasPictureOver ? pictureOver_ : pictureNormal_;
-    switch (HoverPhase) {
+    const Picture& over = hasPictureOver_ ? pictureOver_ : pictureNormal_;
+    switch (hoverPhase_) {
     case -1:
     case 0:
         return pictureNormal_;
     case 1:
-        return HasPictureOver2 ? pictureOver2_ : over;
+        return hasPictureOver2_ ? pictureOver2_ : over;
     case 2:
     case 3:
     case 4:
@@ -241,8 +241,8 @@ void NuvelHCommand::RightArc(double x, double y, double r, OleColor c) {
 // Gives the control the pill shape of its PictureMode, then its size. The guard keeps the
 // Resize that this causes in the rescaling modes from coming back here.
 void NuvelHCommand::ApplyPictureMode() {
-    if (PictureModeBusy) return;
-    PictureModeBusy = true;
+    if (pictureModeBusy_) return;
+    pictureModeBusy_ = true;
     const double sw = host_.ScaleWidth();
     const double sh = host_.ScaleHeight();
     switch (pictureMode_) {
@@ -269,7 +269,7 @@ void NuvelHCommand::ApplyPictureMode() {
         break;
     }
     Resize();
-    PictureModeBusy = false;
+    pictureModeBusy_ = false;
 }
 
 } // namespace nk

@@ -1,6 +1,7 @@
 // The interface of NuvelHCommand as its containers see it: the members of _NuvelHCommand
 // in interface order, the events of __NuvelHCommand by number, the child and the design-time
 // settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
@@ -9,7 +10,6 @@
 #include "resources/resource_tables.h"
 #include "set1/hcommand/nuvel_hcommand.h"
 
-#include <memory>
 #include <utility>
 
 namespace nk {
@@ -104,35 +104,25 @@ std::vector<EventInfo> Events() {
     return events;
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelHCommand";
-    t.library = "nuvset1";
-    t.typeLibrary = "Nuvelkit3";
-    // The natural size of the pill faces and of the mask.
-    t.designWidth = 175;
-    t.designHeight = 32;
-    t.properties = Properties();
-    t.methods = Methods();
-    t.events = Events();
-    t.children = {
-        // The off-screen canvas on which the mask is stretched: hidden, white.
-        {.name = "Picture1",
-         .kind = ChildKind::PictureBox,
-         .visible = false,
-         .backColor = 0xFFFFFF},
-    };
-    t.resources = &Nuvset1Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelHCommand>(host);
-    };
-    return t;
-}
-
 } // namespace
 
 const InterfaceTable& NuvelHCommandInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table = MakeInterfaceTable<NuvelHCommand>(
+        {.className = "NuvelHCommand",
+         .library = "nuvset1",
+         .typeLibrary = "Nuvelkit3",
+         // The natural size of the pill faces and of the mask.
+         .designWidth = 175,
+         .designHeight = 32},
+        Properties(), Methods(), Events(),
+        {
+            // The off-screen canvas on which the mask is stretched: hidden, white.
+            {.name = "Picture1",
+             .kind = ChildKind::PictureBox,
+             .visible = false,
+             .backColor = 0xFFFFFF},
+        },
+        Nuvset1Resources());
     return table;
 }
 

@@ -25,10 +25,7 @@ inline constexpr EnumMember kScreenTypesMembers[] = {
     {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
 inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
-// The interface of NuvelScreen (library nuvset1, type library Nuvelkit3).
-const InterfaceTable& NuvelScreenInterface();
-
-class NuvelScreen : public Control {
+class NuvelScreen final : public Control {
 public:
     // The events of the class's event interface, by number: double click and click come
     // first, in that order.
@@ -44,7 +41,7 @@ public:
     };
 
     explicit NuvelScreen(Host& host);
-    const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
+    const InterfaceTable& Interface() const override;
 
     // Properties, in interface order.
     std::int32_t ScreenType() const { return screenType_; }
@@ -84,11 +81,11 @@ public:
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
 
 private:
-    void RaiseKeyEvent(int number, std::int16_t keyCode, std::int16_t shift);
-    void RaiseMouseEvent(int number, std::int16_t button, std::int16_t shift, float x, float y);
-
     void Redraw();
     void PaintPiece(int resource, double x, double y, double width, double height);
 };
+
+// The interface table of the NuvelScreen class (library nuvset1).
+const InterfaceTable& NuvelScreenInterface();
 
 } // namespace nk

@@ -3,6 +3,8 @@
 #include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/push.h"
+#include "framework/saved_rows.h"
 #include "framework/setters.h"
 
 namespace nk {
@@ -25,10 +27,6 @@ constexpr std::string_view kDefaultLetter = "0";
 constexpr double kNormalTwips = 480;
 constexpr double kHalfTwips = 240;
 constexpr double kDoubleTwips = 960;
-
-bool IsKeyThatPresses(std::int16_t keyCode) {
-    return keyCode == kSpaceKey || keyCode == kEnterKey;
-}
 
 bool IsBuiltInType(std::int32_t type) {
     return type >= NvlSphereRings && type <= NvlSphereBlue;
@@ -126,35 +124,35 @@ void NuvelSphere::SetIconSize(std::int32_t value) {
 void NuvelSphere::SetPictureNormal(const Picture& value) {
     pictureNormal_ = value;
     Redraw();
-    HasPictureNormal = IsPresent(pictureNormal_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
     host_.PropertyChanged("PictureNormal");
 }
 
 void NuvelSphere::SetPictureOver(const Picture& value) {
     pictureOver_ = value;
     Redraw();
-    HasPictureOver = IsPresent(pictureOver_);
+    hasPictureOver_ = IsPresent(pictureOver_);
     host_.PropertyChanged("PictureOver");
 }
 
 void NuvelSphere::SetPictureOver2(const Picture& value) {
     pictureOver2_ = value;
     Redraw();
-    HasPictureOver2 = IsPresent(pictureOver2_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
     host_.PropertyChanged("PictureOver2");
 }
 
 void NuvelSphere::SetPicturePushed(const Picture& value) {
     picturePushed_ = value;
     Redraw();
-    HasPicturePushed = IsPresent(picturePushed_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
     host_.PropertyChanged("PicturePushed");
 }
 
 // The disabled picture counts at once: a disabled sphere shows the new picture.
 void NuvelSphere::SetPictureDisabled(const Picture& value) {
     pictureDisabled_ = value;
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
     Redraw();
     host_.PropertyChanged("PictureDisabled");
 }
@@ -202,8 +200,8 @@ void NuvelSphere::AboutMe() {
 void NuvelSphere::TimerInvoke() {
     if (useAnimation_ == kFalse || sphereType_ != nvlSphereCustom || useOnTop_ == kFalse) return;
     HoverStep();
-    --HoverPhase;
-    if (HoverPhase == -2) HoverPhase = -1;
+    --hoverPhase_;
+    if (hoverPhase_ == -2) hoverPhase_ = -1;
 }
 
 // ---- Host notifications ----
@@ -229,30 +227,32 @@ void NuvelSphere::InitProperties() {
 
 void NuvelSphere::ReadProperties(const PropertyBag& bag) {
     if (auto v = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*v != kFalse);
-    if (auto v = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*v);
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto v = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*v);
-    Assign(sphereType_, ReadLong(bag, "SphereType", NvlSphereRings));
-    Assign(contentType_, ReadLong(bag, "ContentType", NvlCntNone));
-    Assign(contentIcon_, ReadPicture(bag, "ContentIcon"));
-    Assign(contentLetter_, ReadString(bag, "ContentLetter", kDefaultLetter));
+    ReadStoredRows(*this, bag,
+                   {{"SphereType", &sphereType_},
+                    {"ContentType", &contentType_},
+                    {"ContentIcon", &contentIcon_},
+                    {"ContentLetter", &contentLetter_}});
     if (auto v = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*v);
     if (auto v = ReadColor(bag, "ForeColor", kButtonText)) host_.SetForeColor(*v);
-    Assign(iconSize_, ReadLong(bag, "IconSize", NvlSphrIconUnknown));
-    Assign(ShowFocus, ReadBoolean(bag, "ShowFocus", kFalse));
-    Assign(pictureOver_, ReadPicture(bag, "PictureOver"));
-    Assign(pictureOver2_, ReadPicture(bag, "PictureOver2"));
-    Assign(pictureNormal_, ReadPicture(bag, "PictureNormal"));
-    Assign(picturePushed_, ReadPicture(bag, "PicturePushed"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(FocusColor, ReadColor(bag, "FocusColor", kDefaultFocusColor));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(useAnimation_, ReadBoolean(bag, "UseAnimation", kTrue));
-    Assign(useOnTop_, ReadBoolean(bag, "UseOnTop", kTrue));
-    Assign(shortCutKey_, ReadString(bag, "ShortCutKey", ""));
-    Assign(UseSound, ReadBoolean(bag, "UseSound", kFalse));
-    Assign(SoundMethod, ReadLong(bag, "SoundMethod", NKInternalSound));
-    Assign(coolGlowColor_, ReadColor(bag, "CoolGlowColor", kDefaultGlowColor));
-    Assign(coolUseGlow_, ReadBoolean(bag, "CoolUseGlow", kTrue));
+    ReadStoredRows(*this, bag,
+                   {{"IconSize", &iconSize_},
+                    {"ShowFocus", &ShowFocus},
+                    {"PictureOver", &pictureOver_},
+                    {"PictureOver2", &pictureOver2_},
+                    {"PictureNormal", &pictureNormal_},
+                    {"PicturePushed", &picturePushed_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"FocusColor", &FocusColor},
+                    {"PictureMode", &pictureMode_},
+                    {"UseAnimation", &useAnimation_},
+                    {"UseOnTop", &useOnTop_},
+                    {"ShortCutKey", &shortCutKey_},
+                    {"UseSound", &UseSound},
+                    {"SoundMethod", &SoundMethod},
+                    {"CoolGlowColor", &coolGlowColor_},
+                    {"CoolUseGlow", &coolUseGlow_}});
     WorkOutPresence();
     ApplyShortCutKey(host_, shortCutKey_);
     ApplyPictureMode();
@@ -260,54 +260,34 @@ void NuvelSphere::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelSphere::WriteProperties(PropertyBag& bag) {
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WritePicture(bag, "MouseIcon", host_.MouseIcon());
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteLong(bag, "SphereType", sphereType_, NvlSphereRings);
-    WriteLong(bag, "ContentType", contentType_, NvlCntNone);
-    WritePicture(bag, "ContentIcon", contentIcon_);
-    WriteString(bag, "ContentLetter", contentLetter_, kDefaultLetter);
+    WriteSavedRows(*this, bag,
+                   {"Enabled", "MouseIcon", "MousePointer", "SphereType", "ContentType",
+                    "ContentIcon", "ContentLetter"});
     WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteColor(bag, "ForeColor", host_.ForeColor(), kButtonText);
-    WriteLong(bag, "IconSize", iconSize_, NvlSphrIconUnknown);
-    WriteBoolean(bag, "ShowFocus", ShowFocus, kFalse);
-    WritePicture(bag, "PictureNormal", pictureNormal_);
-    WritePicture(bag, "PictureOver", pictureOver_);
-    WritePicture(bag, "PictureOver2", pictureOver2_);
-    WritePicture(bag, "PicturePushed", picturePushed_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WriteColor(bag, "FocusColor", FocusColor, kDefaultFocusColor);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WriteBoolean(bag, "UseAnimation", useAnimation_, kTrue);
-    WriteBoolean(bag, "UseOnTop", useOnTop_, kTrue);
-    WriteString(bag, "ShortCutKey", shortCutKey_, "");
-    WriteBoolean(bag, "UseSound", UseSound, kFalse);
-    WriteLong(bag, "SoundMethod", SoundMethod, NKInternalSound);
-    WriteColor(bag, "CoolGlowColor", coolGlowColor_, kDefaultGlowColor);
-    WriteBoolean(bag, "CoolUseGlow", coolUseGlow_, kTrue);
+    WriteSavedRows(*this, bag,
+                   {"ForeColor", "IconSize", "ShowFocus", "PictureNormal", "PictureOver",
+                    "PictureOver2", "PicturePushed", "PictureDisabled", "FocusColor", "PictureMode",
+                    "UseAnimation", "UseOnTop", "ShortCutKey", "UseSound", "SoundMethod",
+                    "CoolGlowColor", "CoolUseGlow"});
     WorkOutPresence();
     ApplyPictureMode();
 }
 
 void NuvelSphere::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = true;
-    SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-    Redraw();
-    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 // Every move restarts the roll-over at its "over" phase; only the absence of moves ends it.
 void NuvelSphere::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    HoverPhase = 2;
+    hoverPhase_ = 2;
     HoverStep();
-    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelSphere::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    Pressed = false;
-    SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-    Redraw();
-    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 void NuvelSphere::Click() {
@@ -327,35 +307,39 @@ void NuvelSphere::DblClick() {
 // The key events are raised first; the Space/Enter test sees a key code the container's
 // handler may have changed.
 void NuvelSphere::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsKeyThatPresses(keyCode))
+        PressStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
 }
 
 void NuvelSphere::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
+    if (!IsKeyThatPresses(keyCode)) return;
+    ReleaseStep(host_, pressed_, UseSound, SoundMethod, [this] { Redraw(); });
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelSphere::KeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelSphere::EnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelSphere::GotFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Redraw();
 }
 
 void NuvelSphere::ExitFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
 void NuvelSphere::LostFocus() {
-    HasFocus = false;
+    hasFocus_ = false;
     Redraw();
 }
 
@@ -387,34 +371,12 @@ void NuvelSphere::Paint() {
 
 // ---- Helpers of the notifications ----
 
-void NuvelSphere::RaiseMouse(int number, std::int16_t button, std::int16_t shift, float x,
-                             float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(number, args);
-}
-
-void NuvelSphere::RaiseKey(int number, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(number, args);
-    if (!IsKeyThatPresses(keyCode)) return;
-    if (number == Number(Event::KeyDown)) {
-        Pressed = true;
-        SoundStep(host_, UseSound, SoundMethod, Gettingpushed);
-        Redraw();
-    } else {
-        Pressed = false;
-        SoundStep(host_, UseSound, SoundMethod, GettingReleased);
-        Redraw();
-        host_.RaiseEvent(Number(Event::Click), {});
-    }
-}
-
 void NuvelSphere::WorkOutPresence() {
-    HasPictureNormal = IsPresent(pictureNormal_);
-    HasPictureOver = IsPresent(pictureOver_);
-    HasPictureOver2 = IsPresent(pictureOver2_);
-    HasPicturePushed = IsPresent(picturePushed_);
-    HasPictureDisabled = IsPresent(pictureDisabled_);
+    hasPictureNormal_ = IsPresent(pictureNormal_);
+    hasPictureOver_ = IsPresent(pictureOver_);
+    hasPictureOver2_ = IsPresent(pictureOver2_);
+    hasPicturePushed_ = IsPresent(picturePushed_);
+    hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
 void NuvelSphere::ForceSize(double twips) {
@@ -432,7 +394,7 @@ void NuvelSphere::Redraw() {
     if (!host_.Enabled()) {
         // The disabled look is the disabled face alone: no content, no focus ring.
         const Picture face =
-            HasPictureDisabled ? pictureDisabled_ : host_.LoadResPicture(kDisabledFace);
+            hasPictureDisabled_ ? pictureDisabled_ : host_.LoadResPicture(kDisabledFace);
         host_.PaintPicture(face, 0, 0, w, h);
         return;
     }
@@ -446,32 +408,32 @@ void NuvelSphere::DrawFace(double w, double h) {
         // Only the ten built-in types have skins; other numbers paint no face (and never
         // reach an unrelated bitmap of the library).
         if (!IsBuiltInType(sphereType_)) return;
-        const int base = Pressed ? kPressedFaceBase : kFaceBase;
+        const int base = pressed_ ? kPressedFaceBase : kFaceBase;
         host_.PaintPicture(host_.LoadResPicture(base + sphereType_), 0, 0, w, h);
         return;
     }
     // A custom sphere without its normal picture paints no face; the old drawing stays.
-    if (!HasPictureNormal) return;
+    if (!hasPictureNormal_) return;
     const Picture face = CustomFace();
     if (face) host_.PaintPicture(face, 0, 0, w, h);
 }
 
 // The custom face for the current state; nothing for a roll-over phase outside the sequence.
 Picture NuvelSphere::CustomFace() const {
-    if (Pressed) return picturePushed_;
+    if (pressed_) return picturePushed_;
     if (useAnimation_ == kFalse || useOnTop_ == kFalse) return pictureNormal_;
-    switch (HoverPhase) {
+    switch (hoverPhase_) {
     case -1:
     case 0:
         return pictureNormal_;
     case 1:
-        if (HasPictureOver2) return pictureOver2_;
-        return HasPictureOver ? pictureOver_ : pictureNormal_;
+        if (hasPictureOver2_) return pictureOver2_;
+        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
     case 2:
     case 3:
     case 4:
     case 5:
-        return HasPictureOver ? pictureOver_ : pictureNormal_;
+        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
     default:
         return nullptr;
     }
@@ -510,7 +472,7 @@ void NuvelSphere::DrawContent(double w, double h) {
 
 // Two circles of radius W/2 one pixel apart diagonally: a two-pixel ring.
 void NuvelSphere::DrawFocusRing(double w, double h) {
-    if (!HasFocus || ShowFocus == kFalse) return;
+    if (!hasFocus_ || ShowFocus == kFalse) return;
     host_.Circle(w / 2 - 1, h / 2 - 1, w / 2, FocusColor);
     host_.Circle(w / 2, h / 2, w / 2, FocusColor);
 }
@@ -518,24 +480,13 @@ void NuvelSphere::DrawFocusRing(double w, double h) {
 // The roll-over rules, applied once each in order, each seeing the changes of the ones
 // before it.
 void NuvelSphere::HoverStep() {
-    if (HoverPhase == 2 && HoverState == 1) HoverPhase = 4;
-    if (HoverPhase >= 0 && HoverPhase <= 2) Redraw();
-    if (HoverPhase == 0 && HoverState == 1) HoverState = 0;
-    if (HoverPhase == 3 && HoverState == 1) {
-        HoverPhase = 4;
-        HoverState = 2;
-    }
-    if (HoverPhase == 2 && HoverState == 0) {
-        HoverPhase = 4;
-        HoverState = 1;
-    }
-    if (HoverPhase == 1 && HoverState == 2) HoverState = 0;
+    RollOverStep(hoverPhase_, hoverState_, [this] { Redraw(); });
 }
 
 // Gives the sphere its round shape for the picture mode, then applies the size rule.
 void NuvelSphere::ApplyPictureMode() {
-    if (PictureModeBusy) return;
-    PictureModeBusy = true;
+    if (pictureModeBusy_) return;
+    pictureModeBusy_ = true;
     const double w = host_.ScaleWidth();
     const double h = host_.ScaleHeight();
     Picture mask;
@@ -568,7 +519,7 @@ void NuvelSphere::ApplyPictureMode() {
     }
     if (changeMask) host_.SetMaskPicture(mask);
     Resize();
-    PictureModeBusy = false;
+    pictureModeBusy_ = false;
 }
 
 } // namespace nk

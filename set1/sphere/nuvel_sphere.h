@@ -129,8 +129,8 @@ public:
     void TimerInvoke();
 
     // The roll-over state, for containers and tests that inspect it.
-    std::int16_t InspectHoverPhase() const { return HoverPhase; }
-    std::int16_t InspectHoverState() const { return HoverState; }
+    std::int16_t InspectHoverPhase() const { return hoverPhase_; }
+    std::int16_t InspectHoverState() const { return hoverState_; }
 
 private:
     Host& host_;
@@ -154,16 +154,16 @@ private:
     VBool coolUseGlow_ = kFalse;
 
     // Interaction and roll-over state.
-    bool Pressed = false;
-    bool HasFocus = false;
-    std::int16_t HoverPhase = 0;
-    std::int16_t HoverState = 0;
-    bool PictureModeBusy = false;
-    bool HasPictureNormal = false;
-    bool HasPictureOver = false;
-    bool HasPictureOver2 = false;
-    bool HasPicturePushed = false;
-    bool HasPictureDisabled = false;
+    bool pressed_ = false;
+    bool hasFocus_ = false;
+    std::int16_t hoverPhase_ = 0;
+    std::int16_t hoverState_ = 0;
+    bool pictureModeBusy_ = false;
+    bool hasPictureNormal_ = false;
+    bool hasPictureOver_ = false;
+    bool hasPictureOver2_ = false;
+    bool hasPicturePushed_ = false;
+    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -199,8 +199,6 @@ private:
 
     // Helpers.
     void WorkOutPresence();
-    void RaiseMouse(int number, std::int16_t button, std::int16_t shift, float x, float y);
-    void RaiseKey(int number, std::int16_t keyCode, std::int16_t shift);
 };
 
 // The interface table of the NuvelSphere class (library nuvset1).

@@ -1,6 +1,7 @@
 // The interface of NuvelSphere as its containers see it: the members of _NuvelSphere in
 // interface order, the events of __NuvelSphere by number, the child and the design-time
 // settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/member_values.h"
 #include "framework/pic_styles.h"
@@ -8,8 +9,6 @@
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
 #include "set1/sphere/nuvel_sphere.h"
-
-#include <memory>
 
 namespace nk {
 
@@ -74,37 +73,27 @@ std::vector<EventInfo> Events() {
     return PushButtonEvents<NuvelSphere::Event>(MouseArgs("x", "y"));
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelSphere";
-    t.library = "nuvset1";
-    t.typeLibrary = "Nuvelkit3";
-    // A new sphere is 32 x 32 pixels and round: shaped by the normal round mask.
-    t.designWidth = 32;
-    t.designHeight = 32;
-    t.designForeColor = kButtonText;
-    t.designMask = 705;
-    t.properties = Properties();
-    t.methods = Methods();
-    t.events = Events();
-    t.children = {
-        // The hidden canvas on which the round mask is stretched to the control.
-        {.name = "Picture1",
-         .kind = ChildKind::PictureBox,
-         .visible = false,
-         .backColor = 0xFFFFFF},
-    };
-    t.resources = &Nuvset1Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelSphere>(host);
-    };
-    return t;
-}
-
 } // namespace
 
 const InterfaceTable& NuvelSphereInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table = MakeInterfaceTable<NuvelSphere>(
+        {.className = "NuvelSphere",
+         .library = "nuvset1",
+         .typeLibrary = "Nuvelkit3",
+         // A new sphere is 32 x 32 pixels and round: shaped by the normal round mask.
+         .designWidth = 32,
+         .designHeight = 32,
+         .designForeColor = kButtonText,
+         .designMask = 705},
+        Properties(), Methods(), Events(),
+        {
+            // The hidden canvas on which the round mask is stretched to the control.
+            {.name = "Picture1",
+             .kind = ChildKind::PictureBox,
+             .visible = false,
+             .backColor = 0xFFFFFF},
+        },
+        Nuvset1Resources());
     return table;
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/saved_rows.h"
 
 namespace nk {
 
@@ -214,22 +215,25 @@ void NuvelFill::ReadProperties(const PropertyBag& bag) {
     }
     if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    Assign(mouseIcon_, ReadPicture(bag, "MouseIcon"));
-    Assign(mousePointer_, ReadInteger(bag, "MousePointer", 0));
-    Assign(nuvelFill_, ReadLong(bag, "NuvelFill", NKGreenFill));
-    value_ = ReadProperty(bag, "Value", Variant::Integer(0)); // any variant, kept as stored
-    Assign(fillOrientation_, ReadLong(bag, "FillOrientation", NKHorizontal));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    // A bag without the key gives no caption at all, unlike a new bar.
-    Assign(captionStyle_, ReadLong(bag, "CaptionStyle", NoCaption));
+    // Value is any variant, kept as stored. A bag without CaptionStyle gives no caption at
+    // all, unlike a new bar.
+    ReadStoredRows(
+        *this, bag,
+        {{"MouseIcon", &mouseIcon_}, {"MousePointer", &mousePointer_}, {"NuvelFill", &nuvelFill_}});
+    value_ = ReadProperty(bag, "Value", Variant::Integer(0));
+    ReadStoredRows(*this, bag,
+                   {{"FillOrientation", &fillOrientation_},
+                    {"PictureMode", &pictureMode_},
+                    {"CaptionStyle", &captionStyle_}});
     if (PictureBox* box = Inside())
         if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) box->SetFont(*font);
-    Assign(caption_, ReadString(bag, "Caption", ""));
-    Assign(pictureBack_, ReadPicture(bag, "PictureBack"));
-    Assign(pictureFill_, ReadPicture(bag, "PictureFill"));
-    Assign(pictureDisabled_, ReadPicture(bag, "PictureDisabled"));
-    Assign(pictureLeftEdge_, ReadPicture(bag, "PictureLeftEdge"));
-    Assign(pictureRightEdge_, ReadPicture(bag, "PictureRightEdge"));
+    ReadStoredRows(*this, bag,
+                   {{"Caption", &caption_},
+                    {"PictureBack", &pictureBack_},
+                    {"PictureFill", &pictureFill_},
+                    {"PictureDisabled", &pictureDisabled_},
+                    {"PictureLeftEdge", &pictureLeftEdge_},
+                    {"PictureRightEdge", &pictureRightEdge_}});
     RecomputePictureFlags();
     Layout();
     DrawFill();
@@ -242,21 +246,14 @@ void NuvelFill::WriteProperties(PropertyBag& bag) {
         WriteColor(bag, "BackColor", box->BackColor(), kBackDefault);
         WriteColor(bag, "ForeColor", box->ForeColor(), kForeDefault);
     }
+    // BorderStyle, a Long member, is saved as an Integer.
     WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0);
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WritePicture(bag, "MouseIcon", mouseIcon_);
-    WriteInteger(bag, "MousePointer", mousePointer_, 0);
-    WriteLong(bag, "NuvelFill", nuvelFill_, NKGreenFill);
+    WriteSavedRows(*this, bag, {"Enabled", "MouseIcon", "MousePointer", "NuvelFill"});
     WriteProperty(bag, "Value", value_, Variant::Integer(0));
-    WriteLong(bag, "FillOrientation", fillOrientation_, NKHorizontal);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WritePicture(bag, "PictureFill", pictureFill_);
-    WritePicture(bag, "PictureBack", pictureBack_);
-    WritePicture(bag, "PictureDisabled", pictureDisabled_);
-    WritePicture(bag, "PictureLeftEdge", pictureLeftEdge_);
-    WritePicture(bag, "PictureRightEdge", pictureRightEdge_);
-    WriteLong(bag, "CaptionStyle", captionStyle_, NoCaption);
-    WriteString(bag, "Caption", caption_, "");
+    WriteSavedRows(*this, bag,
+                   {"FillOrientation", "PictureMode", "PictureFill", "PictureBack",
+                    "PictureDisabled", "PictureLeftEdge", "PictureRightEdge", "CaptionStyle",
+                    "Caption"});
     RecomputePictureFlags();
     Layout();
     DrawFill();
@@ -282,22 +279,22 @@ void NuvelFill::DblClick() {
     host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 void NuvelFill::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 void NuvelFill::KeyPress(std::int16_t keyAscii) {
-    RaiseKeyPress(keyAscii);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 void NuvelFill::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 void NuvelFill::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 void NuvelFill::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 // ---- Events of Picture1, with Picture1's own coordinates --------------------------------
@@ -312,41 +309,25 @@ void NuvelFill::ChildDblClick(ChildRef child) {
     if (IsPicture1(child)) host_.RaiseEvent(Number(Event::DblClick), {});
 }
 void NuvelFill::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 void NuvelFill::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 void NuvelFill::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
-    if (IsPicture1(child)) RaiseKeyPress(keyAscii);
+    if (IsPicture1(child)) RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 void NuvelFill::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 void NuvelFill::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 void NuvelFill::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                              float y) {
-    if (IsPicture1(child)) RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
-}
-
-// The handler may change the arguments; the bar has no use for what it changes them to.
-void NuvelFill::RaiseKey(int event, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(event, args);
-}
-
-void NuvelFill::RaiseKeyPress(std::int16_t keyAscii) {
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
-}
-
-void NuvelFill::RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(event, args);
+    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 } // namespace nk

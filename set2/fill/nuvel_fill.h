@@ -140,9 +140,6 @@ private:
     bool IsVertical() const { return fillOrientation_ == NKVertical; }
 
     // The events, raised alike for the surface and for Picture1.
-    void RaiseKey(int event, std::int16_t keyCode, std::int16_t shift);
-    void RaiseKeyPress(std::int16_t keyAscii);
-    void RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y);
 
     // Layout and painting.
     void Layout();

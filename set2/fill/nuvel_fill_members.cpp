@@ -1,5 +1,6 @@
 // NuvelFill's interface: `_NuvelFill` in its order, the events of `__NuvelFill`, the
 // child picture box Picture1 and the design-time settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/pic_styles.h"
 #include "framework/shared_rows.h"
@@ -85,31 +86,21 @@ std::vector<EventInfo> Events() {
     return KeyMouseEvents<NuvelFill::Event>(MouseArgs());
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelFill";
-    t.library = "nuvset2";
-    t.typeLibrary = "Nuvelkit4";
-    t.designWidth = 200; // a default-style horizontal bar
-    t.designHeight = 42;
-    t.designBackColor = 0x000000;
-    t.designForeColor = kButtonText;
-    t.properties = Properties();
-    t.methods = Methods();
-    t.events = Events();
-    // Picture1: the visible inside of the bar, black until painted.
-    t.children = {{"Picture1", ChildKind::PictureBox, 1, true, 0x000000}};
-    t.resources = &Nuvset2Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelFill>(host);
-    };
-    return t;
-}
-
 } // namespace
 
 const InterfaceTable& NuvelFillInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table = MakeInterfaceTable<NuvelFill>(
+        {.className = "NuvelFill",
+         .library = "nuvset2",
+         .typeLibrary = "Nuvelkit4",
+         // A default-style horizontal bar.
+         .designWidth = 200,
+         .designHeight = 42,
+         .designBackColor = 0x000000,
+         .designForeColor = kButtonText},
+        Properties(), Methods(), Events(),
+        // Picture1: the visible inside of the bar, black until painted.
+        {{"Picture1", ChildKind::PictureBox, 1, true, 0x000000}}, Nuvset2Resources());
     return table;
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
+#include "framework/saved_rows.h"
 
 namespace nk {
 
@@ -282,22 +283,23 @@ void NuvelPad::ReadProperties(const PropertyBag& bag) {
     // Values are stored directly, except MouseIcon and Font, which go through their own
     // setters (each notifying and repainting while the rest is still loading).
     if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
-    if (auto icon = ReadPicture(bag, "MouseIcon")) SetMouseIcon(*icon);
+    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
     if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    Assign(foreColor_, ReadColor(bag, "ForeColor", 0));
+    ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
     if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
     if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    Assign(nuvelStyle_, ReadLong(bag, "NuvelStyle", NuvlMilitaryDir));
-    Assign(statusLight1_, ReadInteger(bag, "StatusLight1", 0));
-    Assign(statusLight2_, ReadInteger(bag, "StatusLight2", 0));
-    Assign(xValue_, ReadSingle(bag, "XValue", 0));
-    Assign(yValue_, ReadSingle(bag, "YValue", 0));
-    Assign(pictureMode_, ReadLong(bag, "PictureMode", DefaultStyle));
-    Assign(useDirectionShortKeys_, ReadBoolean(bag, "UseDirectionShortKeys", kFalse));
-    Assign(leftToolTip_, ReadString(bag, "LeftToolTip", kLeftTip));
-    Assign(rightToolTip_, ReadString(bag, "RightToolTip", kRightTip));
-    Assign(upToolTip_, ReadString(bag, "UpToolTip", kUpTip));
-    Assign(downToolTip_, ReadString(bag, "DownToolTip", kDownTip));
+    ReadStoredRows(*this, bag,
+                   {{"NuvelStyle", &nuvelStyle_},
+                    {"StatusLight1", &statusLight1_},
+                    {"StatusLight2", &statusLight2_},
+                    {"XValue", &xValue_},
+                    {"YValue", &yValue_},
+                    {"PictureMode", &pictureMode_},
+                    {"UseDirectionShortKeys", &useDirectionShortKeys_},
+                    {"LeftToolTip", &leftToolTip_},
+                    {"RightToolTip", &rightToolTip_},
+                    {"UpToolTip", &upToolTip_},
+                    {"DownToolTip", &downToolTip_}});
     ApplyToolTips();
     ApplyShortKeys();
     ApplyPadSize();
@@ -307,23 +309,14 @@ void NuvelPad::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelPad::WriteProperties(PropertyBag& bag) {
+    // BorderStyle, a Long member, is saved as an Integer.
     WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0);
-    WritePicture(bag, "MouseIcon", MouseIcon());
-    WriteInteger(bag, "MousePointer", host_.MousePointer(), 0);
-    WriteColor(bag, "ForeColor", foreColor_, 0);
+    WriteSavedRows(*this, bag, {"MouseIcon", "MousePointer", "ForeColor"});
     WriteFont(bag, "Font", GetFont(), host_.AmbientFont());
-    WriteBoolean(bag, "Enabled", ToVBool(host_.Enabled()), kTrue);
-    WriteLong(bag, "NuvelStyle", nuvelStyle_, NuvlMilitaryDir);
-    WriteInteger(bag, "StatusLight1", statusLight1_, 0);
-    WriteInteger(bag, "StatusLight2", statusLight2_, 0);
-    WriteSingle(bag, "XValue", xValue_, 0);
-    WriteSingle(bag, "YValue", yValue_, 0);
-    WriteLong(bag, "PictureMode", pictureMode_, DefaultStyle);
-    WriteBoolean(bag, "UseDirectionShortKeys", useDirectionShortKeys_, kFalse);
-    WriteString(bag, "LeftToolTip", leftToolTip_, kLeftTip);
-    WriteString(bag, "RightToolTip", rightToolTip_, kRightTip);
-    WriteString(bag, "UpToolTip", upToolTip_, kUpTip);
-    WriteString(bag, "DownToolTip", downToolTip_, kDownTip);
+    WriteSavedRows(*this, bag,
+                   {"Enabled", "NuvelStyle", "StatusLight1", "StatusLight2", "XValue", "YValue",
+                    "PictureMode", "UseDirectionShortKeys", "LeftToolTip", "RightToolTip",
+                    "UpToolTip", "DownToolTip"});
     ApplyToolTips();
     ApplyShortKeys();
     ApplyPadSize();

@@ -131,8 +131,6 @@ private:
     void Step(std::int16_t direction);
     void Force(Direction direction);
     void RaiseXYRefresh();
-    void RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y);
-    void RaiseKey(int event, std::int16_t keyCode, std::int16_t shift);
     void ApplyToolTips();
     void ApplyShortKeys();
 

@@ -82,15 +82,15 @@ void NuvelPad::ChildMouseUp(ChildRef child, std::int16_t, std::int16_t, float, f
 
 // Outside the hot zones the pad only passes its mouse and click events on.
 void NuvelPad::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseDown), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 void NuvelPad::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseMove), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelPad::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouse(Number(Event::MouseUp), button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 void NuvelPad::Click() {
@@ -110,7 +110,7 @@ void NuvelPad::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     }
     RaiseXYRefresh();
     Redraw();
-    RaiseKey(Number(Event::KeyDown), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 // A typed direction letter steps once more, without holding anything.
@@ -118,8 +118,7 @@ void NuvelPad::KeyPress(std::int16_t keyAscii) {
     Step(DirectionOfCharacter(keyAscii));
     RaiseXYRefresh();
     Redraw();
-    const EventArg args[] = {&keyAscii};
-    host_.RaiseEvent(Number(Event::KeyPress), args);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 // Any key going up lets go of the held direction.
@@ -127,7 +126,7 @@ void NuvelPad::KeyUp(std::int16_t keyCode, std::int16_t shift) {
     activeDirection_ = kNoDirection;
     RaiseXYRefresh();
     Redraw();
-    RaiseKey(Number(Event::KeyUp), keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 // An access key steps once; nothing is held and nothing repainted.
@@ -139,16 +138,6 @@ void NuvelPad::AccessKeyPress(std::int16_t keyAscii) {
 // The access keys are the four letters only while the short keys are exactly True (-1).
 void NuvelPad::ApplyShortKeys() {
     host_.SetAccessKeys(useDirectionShortKeys_ == kTrue ? "udlr" : "");
-}
-
-void NuvelPad::RaiseMouse(int event, std::int16_t button, std::int16_t shift, float x, float y) {
-    const EventArg args[] = {&button, &shift, &x, &y};
-    host_.RaiseEvent(event, args);
-}
-
-void NuvelPad::RaiseKey(int event, std::int16_t keyCode, std::int16_t shift) {
-    const EventArg args[] = {&keyCode, &shift};
-    host_.RaiseEvent(event, args);
 }
 
 } // namespace nk

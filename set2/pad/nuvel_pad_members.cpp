@@ -1,5 +1,6 @@
 // NuvelPad's interface: `_NuvelPad` in its order with its help strings, the events of
 // `__NuvelPad`, the hot zones Image1(0) to Image1(3) and the design-time settings.
+#include "framework/class_table.h"
 #include "framework/member_rows.h"
 #include "framework/pic_styles.h"
 #include "framework/shared_rows.h"
@@ -147,29 +148,19 @@ std::vector<EventInfo> Events() {
     };
 }
 
-InterfaceTable MakeTable() {
-    InterfaceTable t;
-    t.className = "NuvelPad";
-    t.library = "nuvset2";
-    t.typeLibrary = "Nuvelkit4";
-    t.designWidth = 150; // the skin's size
-    t.designHeight = 120;
-    t.properties = Properties();
-    t.methods = Methods();
-    t.events = Events();
-    // The arrow hot zones: 0 left, 1 right, 2 up, 3 down.
-    t.children = {{"Image1", ChildKind::ImageZones, 4}};
-    t.resources = &Nuvset2Resources();
-    t.create = [](Host& host) -> std::unique_ptr<Control> {
-        return std::make_unique<NuvelPad>(host);
-    };
-    return t;
-}
-
 } // namespace
 
 const InterfaceTable& NuvelPadInterface() {
-    static const InterfaceTable table = MakeTable();
+    static const InterfaceTable table =
+        MakeInterfaceTable<NuvelPad>({.className = "NuvelPad",
+                                      .library = "nuvset2",
+                                      .typeLibrary = "Nuvelkit4",
+                                      // The skin's size.
+                                      .designWidth = 150,
+                                      .designHeight = 120},
+                                     Properties(), Methods(), Events(),
+                                     // The arrow hot zones: 0 left, 1 right, 2 up, 3 down.
+                                     {{"Image1", ChildKind::ImageZones, 4}}, Nuvset2Resources());
     return table;
 }
 

@@ -1,0 +1,89 @@
+// The interface of NuvelScreen as its containers see it: its members in interface order,
+// its events by number (double click and click first) and its design-time settings.
+#include "framework/class_table.h"
+#include "framework/shared_rows.h"
+#include "resources/resource_tables.h"
+#include "set1/screen/nuvel_screen.h"
+
+#include <optional>
+
+namespace nk {
+
+namespace {
+
+MethodResult FileErrorResult(FileError error) {
+    switch (error) {
+    case FileError::None:
+        return {};
+    case FileError::FileNotFound:
+        return {53, "File not found", {}};
+    case FileError::PathNotFound:
+        return {76, "Path not found", {}};
+    case FileError::PathFileAccess:
+        break;
+    }
+    return {75, "Path/File access error", {}};
+}
+
+std::vector<PropertyInfo> Properties() {
+    return {
+        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelScreen::ScreenType,
+                    &NuvelScreen::SetScreenType>(
+            "ScreenType", "The frame's colour scheme: green, cyan, blue, or custom (no frame).")
+            .Takes(kScreenTypesEnum)
+            .Saved(Variant::Long(NKGreenScreen)),
+        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelScreen::BorderStyle,
+                    &NuvelScreen::SetBorderStyle>("BorderStyle",
+                                                  "0 no border, 1 a single line around the panel.")
+            .Saved(Variant::Integer(0)),
+        SharedRows<NuvelScreen>::MousePointer("The pointer shown over the panel."),
+        SharedRows<NuvelScreen>::MouseIcon("A custom pointer picture."),
+    };
+}
+
+std::vector<MethodInfo> Methods() {
+    return {
+        SharedRows<NuvelScreen>::AboutMe("Shows the about dialog."),
+        SharedRows<NuvelScreen>::TimerInvoke(
+            "The kit's timer entry point; the panel has nothing to animate."),
+        {"LoadScreenDataFile",
+         {{"GFilename", ValueType::String}},
+         [](Control& c, std::span<const Variant> args) {
+             const auto name = args.empty() ? std::optional<std::string>{} : args[0].ToText();
+             if (!name) return MethodResult{13, "Type mismatch", {}};
+             return FileErrorResult(static_cast<NuvelScreen&>(c).LoadScreenDataFile(*name));
+         },
+         "Opens the named file and closes it again; a file error reaches the caller."},
+    };
+}
+
+std::vector<EventInfo> Events() {
+    using E = NuvelScreen::Event;
+    const auto key = KeyArgs();
+    const auto mouse = MouseArgs("x", "y");
+    return {
+        {Number(E::DblClick), "DblClick", {}},
+        {Number(E::Click), "Click", {}},
+        {Number(E::KeyDown), "KeyDown", key},
+        {Number(E::KeyPress), "KeyPress", KeyPressArgs()},
+        {Number(E::KeyUp), "KeyUp", key},
+        {Number(E::MouseDown), "MouseDown", mouse},
+        {Number(E::MouseMove), "MouseMove", mouse},
+        {Number(E::MouseUp), "MouseUp", mouse},
+    };
+}
+
+} // namespace
+
+const InterfaceTable& NuvelScreenInterface() {
+    static const InterfaceTable table =
+        MakeInterfaceTable<NuvelScreen>({.className = "NuvelScreen",
+                                         .library = "nuvset1",
+                                         .typeLibrary = "Nuvelkit3",
+                                         .designWidth = 320,
+                                         .designHeight = 256},
+                                        Properties(), Methods(), Events(), {}, Nuvset1Resources());
+    return table;
+}
+
+} // namespace nk
