@@ -31,6 +31,8 @@
 
 #include <QShortcut>
 
+class QPainter;
+
 namespace nk::qt {
 
 class ControlWidget : public QWidget {
@@ -108,8 +110,11 @@ private:
     void AccessKey(int keyAscii);
     void MouseMove(int buttons, int shift, QPointF at);
     void RunAboutDialog(AboutForm& about);
-    // Composes the part `asked` of the control into scratch_ (at its top-left corner).
-    void ComposeArea(QRect asked, int inset);
+    // `pixels` as a Qt image over the same memory, kept in `cache` while the pixels stay where
+    // they are, so that a repaint allocates nothing.
+    static const QImage& Wrapped(const Image& pixels, QImage& cache);
+    // The one-pixel black line around the surface box `inside`.
+    void DrawBorder(QPainter& p, QRect inside);
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
@@ -125,7 +130,8 @@ private:
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;
-    QImage scratch_;
+    QImage surfaceImage_;
+    std::vector<QImage> boxImages_;
     std::string accessKeys_;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;

@@ -10,7 +10,7 @@
 namespace nk::qt::testing {
 namespace {
 
-enum class State { Rest, Hovered, Pressed, Focused, Disabled, HalfSize };
+enum class State { Rest, Hovered, Pressed, Focused, Disabled, HalfSize, Bordered };
 
 const char* Name(State s) {
     switch (s) {
@@ -26,6 +26,8 @@ const char* Name(State s) {
         return "disabled";
     case State::HalfSize:
         return "half size";
+    case State::Bordered:
+        return "with a border";
     }
     return "?";
 }
@@ -70,6 +72,8 @@ bool Apply(State s, ControlWidget& w, Reference& ref) {
         return ref.table->FindProperty("Enabled") != nullptr;
     case State::HalfSize:
         return both("PictureMode", Variant::Long(3));
+    case State::Bordered:
+        return both("BorderStyle", Variant::Integer(1));
     }
     return false;
 }
@@ -77,8 +81,8 @@ bool Apply(State s, ControlWidget& w, Reference& ref) {
 TEST(QtHost, EveryClassShowsWhatTheKitComposesInEveryState) {
     const char* classes[] = {"NuvelCommand", "NuvelHCommand", "NuvelSphere", "NuvelCheck",
                              "NuvelScreen",  "NuvelFill",     "NuvelPad"};
-    const State states[] = {State::Rest,    State::Hovered,  State::Pressed,
-                            State::Focused, State::Disabled, State::HalfSize};
+    const State states[] = {State::Rest,     State::Hovered,  State::Pressed, State::Focused,
+                            State::Disabled, State::HalfSize, State::Bordered};
     int compared = 0;
     for (const char* cls : classes) {
         for (State s : states) {
@@ -99,7 +103,7 @@ TEST(QtHost, EveryClassShowsWhatTheKitComposesInEveryState) {
             if (s == State::Pressed) Release(*w, QPoint(w->width() / 2, w->height() / 2));
         }
     }
-    EXPECT_GE(compared, 35);
+    EXPECT_GE(compared, 38);
 }
 
 TEST(QtHost, APictureModeThatFixesTheSizeFixesTheWidgetAndTellsTheLayout) {
