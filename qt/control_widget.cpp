@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 namespace nk::qt {
 
@@ -42,8 +43,7 @@ int Px(double v) {
     return static_cast<int>(std::lround(v));
 }
 
-// The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy. Qt's raster engine copies
-// RGB32 onto its own 32-bit formats row by row, with no conversion.
+// The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy.
 QImage Wrap(const Image& image) {
     return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                   image.width * 4, QImage::Format_RGB32);
@@ -374,60 +374,80 @@ bool ControlWidget::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-const QImage& ControlWidget::Wrapped(const Image& pixels, QImage& cache) {
-    const auto* bits = reinterpret_cast<const uchar*>(pixels.pixels.data());
-    if (cache.constBits() != bits || cache.width() != pixels.width ||
-        cache.height() != pixels.height)
-        cache = Wrap(pixels);
-    return cache;
+namespace {
+
+// Copies the part `area` of `src` (placed at `at` in widget pixels) into the scratch image
+// whose top-left is `origin`.
+void CopyInto(QImage& into, QPoint origin, const Image& src, QPoint at, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(into.scanLine(y - origin.y())) +
+                    (area.left() - origin.x());
+        const std::uint32_t* from =
+            &src.pixels[static_cast<size_t>(y - at.y()) * src.width + (area.left() - at.x())];
+        std::memcpy(dst, from, static_cast<size_t>(area.width()) * 4);
+    }
+}
+
+} // namespace
+
+void ControlWidget::ComposeArea(QRect asked, int inset) {
+    const HeadlessHost& host = control_->host();
+    const Image& surface = host.surface().pixels();
+    const QRect surfaceBox = QRect(inset, inset, surface.width, surface.height) & rect();
+    if (scratch_.width() < asked.width() || scratch_.height() < asked.height())
+        scratch_ = QImage(std::max(asked.width(), scratch_.width()),
+                          std::max(asked.height(), scratch_.height()), QImage::Format_RGB32);
+    const QPoint origin = asked.topLeft();
+    if (inset) scratch_.fill(Qt::black); // the border line
+    const QRect area = asked & surfaceBox;
+    if (area.isEmpty()) return;
+    CopyInto(scratch_, origin, surface, QPoint(inset, inset), area);
+    for (const auto& box : host.pictureBoxes()) {
+        if (!box->visible()) continue;
+        const Image& b = box->surface().pixels();
+        const QPoint at(inset + Px(box->left()), inset + Px(box->top()));
+        const QRect boxArea = QRect(at, QSize(b.width, b.height)) & area;
+        if (!boxArea.isEmpty()) CopyInto(scratch_, origin, b, at, boxArea);
+    }
+    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
+    for (const auto& shape : host.shapes()) {
+        if (!shape->Visible()) continue;
+        const QRect r = QRect(inset + Px(shape->left()), inset + Px(shape->top()),
+                              Px(shape->width()), Px(shape->height())) &
+                        area;
+        const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(scratch_.scanLine(y - origin.y()));
+            for (int x = r.left(); x <= r.right(); ++x)
+                row[x - origin.x()] |= notFill;
+        }
+    }
 }
 
 void ControlWidget::paintEvent(QPaintEvent* e) {
     if (!Ensure()) return;
     const HeadlessHost& host = control_->host();
     const int inset = host.BorderStyle() == 1 ? 1 : 0;
-    const QImage& surface = Wrapped(host.surface().pixels(), surfaceImage_);
-    const QRect surfaceBox = QRect(inset, inset, surface.width(), surface.height()) & rect();
+    const bool plain = inset == 0 &&
+                       std::none_of(host.shapes().begin(), host.shapes().end(),
+                                    [](const auto& s) { return s->Visible(); }) &&
+                       std::none_of(host.pictureBoxes().begin(), host.pictureBoxes().end(),
+                                    [](const auto& b) { return b->visible(); });
     QPainter p(this);
     // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.
     if (maskShown_) p.setClipRegion(mask());
-    if (inset) DrawBorder(p, surfaceBox);
-    // Each picture is copied once, straight from the kit's pixels, and only where asked.
-    auto copy = [&p, e](const QImage& from, QPoint at, QRect within) {
-        for (const QRect& asked : e->region()) {
-            const QRect area = asked & within;
-            if (!area.isEmpty()) p.drawImage(area.topLeft(), from, area.translated(-at));
+    const Image& surface = host.surface().pixels();
+    const QImage pixels = Wrap(surface);
+    for (const QRect& asked : e->region()) {
+        if (plain) {
+            // The surface alone: straight from the control's pixels.
+            const QRect area = asked & QRect(0, 0, surface.width, surface.height);
+            if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area);
+            continue;
         }
-    };
-    copy(surface, surfaceBox.topLeft(), surfaceBox);
-    const auto& boxes = host.pictureBoxes();
-    boxImages_.resize(boxes.size());
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (!boxes[i]->visible()) continue;
-        const QImage& b = Wrapped(boxes[i]->surface().pixels(), boxImages_[i]);
-        const QPoint at(inset + Px(boxes[i]->left()), inset + Px(boxes[i]->top()));
-        copy(b, at, QRect(at, b.size()) & surfaceBox);
+        ComposeArea(asked, inset);
+        p.drawImage(asked.topLeft(), scratch_, QRect(QPoint(0, 0), asked.size()));
     }
-    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
-    p.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-    for (const auto& shape : host.shapes()) {
-        if (!shape->Visible()) continue;
-        const QRect r(inset + Px(shape->left()), inset + Px(shape->top()), Px(shape->width()),
-                      Px(shape->height()));
-        p.fillRect(r & surfaceBox, QColor::fromRgb(ResolveColor(shape->fillColor()) | 0xFF000000u));
-    }
-}
-
-void ControlWidget::DrawBorder(QPainter& p, QRect inside) {
-    const QRect all = rect();
-    p.fillRect(QRect(all.left(), all.top(), all.width(), inside.top() - all.top()), Qt::black);
-    p.fillRect(QRect(all.left(), inside.bottom() + 1, all.width(), all.bottom() - inside.bottom()),
-               Qt::black);
-    p.fillRect(QRect(all.left(), inside.top(), inside.left() - all.left(), inside.height()),
-               Qt::black);
-    p.fillRect(
-        QRect(inside.right() + 1, inside.top(), all.right() - inside.right(), inside.height()),
-        Qt::black);
 }
 
 void ControlWidget::resizeEvent(QResizeEvent* e) {

@@ -31,8 +31,6 @@
 
 #include <QShortcut>
 
-class QPainter;
-
 namespace nk::qt {
 
 class ControlWidget : public QWidget {
@@ -111,11 +109,8 @@ private:
     void AccessKey(int keyAscii);
     void MouseMove(int buttons, int shift, QPointF at);
     void RunAboutDialog(AboutForm& about);
-    // `pixels` as a Qt image over the same memory, kept in `cache` while the pixels stay where
-    // they are, so that a repaint allocates nothing.
-    static const QImage& Wrapped(const Image& pixels, QImage& cache);
-    // The one-pixel black line around the surface box `inside`.
-    void DrawBorder(QPainter& p, QRect inside);
+    // Composes the part `asked` of the control into scratch_ (at its top-left corner).
+    void ComposeArea(QRect asked, int inset);
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
@@ -131,8 +126,7 @@ private:
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;
-    QImage surfaceImage_;
-    std::vector<QImage> boxImages_;
+    QImage scratch_;
     std::string accessKeys_;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;
