@@ -179,14 +179,8 @@ FormControl* ControlWidget::Ensure() {
 bool ControlWidget::setMember(std::string_view name, const Variant& value) {
     if (!Ensure()) return false;
     const bool ok = control_->Set(name, value);
-    // A fixed size was the control's answer to the last settings; new ones may free it.
-    if (ok && (fixedWidth_ || fixedHeight_)) {
-        ++syncing_;
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        --syncing_;
-        fixedWidth_ = fixedHeight_ = false;
-    }
+    // The limits were the control's answers to the last settings; new ones may free it.
+    if (ok && limited_) ClearLimits();
     Sync();
     return ok;
 }
@@ -237,16 +231,34 @@ void ControlWidget::Sync() {
 void ControlWidget::SyncSize() {
     const QSize extent(control_->width(), control_->height());
     if (extent == size()) return;
-    // The control chose its size itself (a picture mode that fixes it): the widget takes
-    // it and tells its layout that it cannot be sized otherwise.
-    if (extent.width() != width()) {
-        setFixedWidth(extent.width());
-        fixedWidth_ = true;
-    }
-    if (extent.height() != height()) {
-        setFixedHeight(extent.height());
-        fixedHeight_ = true;
-    }
+    // The control would not take the size it was given. Where it grew the size, it holds
+    // that side at least that long; where it cut the size down, it holds that side fixed
+    // (the controls' rules know minimums and fixed sizes, no bare maximum). A fixed side
+    // first seen growing is found fixed when it is next asked for more.
+    QSize least = minimumSize(), most = maximumSize();
+    auto learn = [](int now, int asked, int& min, int& max) {
+        if (now > asked) min = now;
+        if (now < asked) min = max = now;
+    };
+    learn(extent.width(), width(), least.rwidth(), most.rwidth());
+    learn(extent.height(), height(), least.rheight(), most.rheight());
+    setMinimumSize(least);
+    setMaximumSize(most);
+    setSizePolicy(least.width() == most.width() ? QSizePolicy::Fixed : QSizePolicy::Preferred,
+                  least.height() == most.height() ? QSizePolicy::Fixed : QSizePolicy::Preferred);
+    limited_ = true;
+    resize(extent);
+    updateGeometry();
+}
+
+void ControlWidget::ClearLimits() {
+    ++syncing_;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    --syncing_;
+    limited_ = false;
+    updateGeometry();
 }
 
 void ControlWidget::SyncMask() {

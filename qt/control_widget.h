@@ -109,6 +109,7 @@ private:
     // keys, enabled state, and a repaint.
     void Sync();
     void SyncSize();
+    void ClearLimits();
     void SyncMask();
     void SyncAccessKeys();
     void SyncEnabled();
@@ -128,8 +129,8 @@ private:
     int syncing_ = 0;
     const PictureObject* maskShown_ = nullptr;
     QSize maskSize_;
-    bool fixedWidth_ = false;
-    bool fixedHeight_ = false;
+    // Whether the widget's minimum or maximum size holds what the control refused.
+    bool limited_ = false;
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;

@@ -10,7 +10,7 @@
 namespace nk::qt::testing {
 namespace {
 
-enum class State { Rest, Hovered, Pressed, Focused, Disabled, HalfSize };
+enum class State { Rest, Hovered, Pressed, Focused, Disabled, HalfSize, Bordered };
 
 const char* Name(State s) {
     switch (s) {
@@ -26,6 +26,8 @@ const char* Name(State s) {
         return "disabled";
     case State::HalfSize:
         return "half size";
+    case State::Bordered:
+        return "with a border";
     }
     return "?";
 }
@@ -70,6 +72,8 @@ bool Apply(State s, ControlWidget& w, Reference& ref) {
         return ref.table->FindProperty("Enabled") != nullptr;
     case State::HalfSize:
         return both("PictureMode", Variant::Long(3));
+    case State::Bordered:
+        return both("BorderStyle", Variant::Integer(1));
     }
     return false;
 }
@@ -77,8 +81,8 @@ bool Apply(State s, ControlWidget& w, Reference& ref) {
 TEST(QtHost, EveryClassShowsWhatTheKitComposesInEveryState) {
     const char* classes[] = {"NuvelCommand", "NuvelHCommand", "NuvelSphere", "NuvelCheck",
                              "NuvelScreen",  "NuvelFill",     "NuvelPad"};
-    const State states[] = {State::Rest,    State::Hovered,  State::Pressed,
-                            State::Focused, State::Disabled, State::HalfSize};
+    const State states[] = {State::Rest,     State::Hovered,  State::Pressed, State::Focused,
+                            State::Disabled, State::HalfSize, State::Bordered};
     int compared = 0;
     for (const char* cls : classes) {
         for (State s : states) {
@@ -99,7 +103,7 @@ TEST(QtHost, EveryClassShowsWhatTheKitComposesInEveryState) {
             if (s == State::Pressed) Release(*w, QPoint(w->width() / 2, w->height() / 2));
         }
     }
-    EXPECT_GE(compared, 35);
+    EXPECT_GE(compared, 38);
 }
 
 TEST(QtHost, APictureModeThatFixesTheSizeFixesTheWidgetAndTellsTheLayout) {
@@ -117,6 +121,59 @@ TEST(QtHost, APictureModeThatFixesTheSizeFixesTheWidgetAndTellsTheLayout) {
     EXPECT_GT(w->width(), 175);
     EXPECT_EQ(w->formControl()->width(), w->width());
     EXPECT_EQ(w->formControl()->height(), w->height());
+}
+
+// A size the control refuses becomes a limit of the widget: a minimum where it grew the
+// size, a fixed side where it cut it down; a side it only holds at least so long stays free.
+TEST(QtHost, TheWidgetsLimitsFollowWhatTheControlRefuses) {
+    struct Case {
+        const char* name;
+        const char* cls;
+        int mode;
+        QSize first, firstGot; // asked, then what the control keeps
+        QSize then, thenGot;   // asked larger, then what the control keeps
+    };
+    const Case cases[] = {
+        {"free bar, short", "NuvelFill", 1, {50, 30}, {80, 30}, {200, 60}, {200, 60}},
+        {"fixed-thickness bar", "NuvelFill", 0, {50, 30}, {80, 42}, {200, 60}, {200, 42}},
+        {"round sphere", "NuvelSphere", 0, {50, 50}, {32, 32}, {100, 100}, {32, 32}},
+        {"pill asked smaller", "NuvelHCommand", 0, {100, 20}, {175, 32}, {300, 50}, {175, 32}},
+        {"push button", "NuvelCommand", 0, {50, 20}, {50, 20}, {300, 120}, {300, 120}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto form = ShownForm();
+        auto* w = new ControlWidget(c.cls, form.get());
+        ASSERT_TRUE(Show(*form));
+        ASSERT_TRUE(w->setMember("PictureMode", Variant::Long(c.mode)));
+        w->resize(c.first);
+        EXPECT_EQ(w->size(), c.firstGot);
+        w->resize(c.then);
+        EXPECT_EQ(w->size(), c.thenGot);
+        EXPECT_EQ(w->size(), QSize(w->formControl()->width(), w->formControl()->height()));
+        EXPECT_LE(w->minimumWidth(), c.thenGot.width());
+    }
+}
+
+// In a layout the bar that holds only a minimum length tells the layout so when it is
+// squeezed, and still takes the room it is given afterwards.
+TEST(QtHost, ABarWithAMinimumLengthTellsItsLayoutAndStillGrows) {
+    auto form = ShownForm(300, 100);
+    auto* w = new ControlWidget("NuvelFill", form.get());
+    w->setMember("PictureMode", Variant::Long(1));
+    auto* layout = new QHBoxLayout(form.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(w);
+    ASSERT_TRUE(Show(*form));
+    form->resize(40, 100);
+    layout->activate();
+    EXPECT_EQ(w->width(), 80);
+    EXPECT_EQ(w->minimumWidth(), 80);
+    EXPECT_EQ(layout->minimumSize().width(), 80);
+    form->resize(600, 100);
+    layout->activate();
+    EXPECT_EQ(w->width(), 600);
+    EXPECT_EQ(w->formControl()->width(), 600);
 }
 
 TEST(QtHost, HoverEntryAndExitShowTheGlowAndHoldTheMouseGrab) {
