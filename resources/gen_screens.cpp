@@ -281,16 +281,17 @@ private:
 paint::Layer Render(const ScreenPicture& picture, int w, int h, float x0, float y0, float scale) {
     paint::Layer layer(w, h, {}, scale);
     const float step = 1 / scale; // logical pixels per device pixel
+    const int n = paint::SamplesPerAxis(kSamplesPerAxis, scale);
     for (int j = 0; j < layer.height(); ++j)
         for (int i = 0; i < layer.width(); ++i) {
             Rgb sum{};
-            for (int v = 0; v < kSamplesPerAxis; ++v)
-                for (int u = 0; u < kSamplesPerAxis; ++u) {
-                    const float fu = (u + 0.5f) / kSamplesPerAxis;
-                    const float fv = (v + 0.5f) / kSamplesPerAxis;
+            for (int v = 0; v < n; ++v)
+                for (int u = 0; u < n; ++u) {
+                    const float fu = (u + 0.5f) / n;
+                    const float fv = (v + 0.5f) / n;
                     sum = sum + picture.At({x0 + (i + fu) * step, y0 + (j + fv) * step});
                 }
-            layer.At(i, j) = paint::Clamp(sum * (1.0f / (kSamplesPerAxis * kSamplesPerAxis)));
+            layer.At(i, j) = paint::Clamp(sum * (1.0f / (n * n)));
         }
     return layer;
 }

@@ -37,6 +37,7 @@ Rgb ShadeSurface(const Surface& s, Vec3 n) {
 paint::Layer RenderSurface(const SurfaceFn& f, int x0, int y0, int w, int h, int samples,
                            float scale) {
     paint::Layer layer(w, h, {}, scale);
+    samples = paint::SamplesPerAxis(samples, scale);
     constexpr float e = 0.35f;
     // The origin in device pixels; at scale 1 the sums below are exact integers.
     const float ox = static_cast<float>(x0) * scale, oy = static_cast<float>(y0) * scale;
@@ -130,7 +131,7 @@ paint::Layer FillPicture(const FillColour& colour, bool horizontal, float scale)
     const int w = horizontal ? kFillLength : kThickness;
     const int h = horizontal ? kThickness : kFillLength;
     paint::Layer layer(w, h, {}, scale);
-    constexpr int n = 4;
+    const int n = paint::SamplesPerAxis(4, scale);
     for (int y = 0; y < layer.height(); ++y)
         for (int x = 0; x < layer.width(); ++x) {
             Rgb sum{};

@@ -11,15 +11,17 @@
 // it. A resource or variant of the list that nothing generated fails the run too, unless
 // --allow-missing is given, in which case it is reported and left out.
 //
-// The scales are painted on two threads; each drawing is the same whichever thread paints it.
+// The drawings are painted on two threads; each is the same whichever thread paints it.
 #include "resources/generator.h"
 #include "resources/resource_pack.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <thread>
@@ -48,27 +50,30 @@ void ReportMissing(const std::vector<const ResourceSpec*>& missing, bool allowed
         std::cout << "nk_resgen: " << library << ": not generated yet:" << ids << "\n";
 }
 
-// Every bitmap of both libraries at one scale.
-std::vector<nk::resgen::GeneratedBitmap> PaintAt(float scale) {
-    std::vector<nk::resgen::GeneratedBitmap> bitmaps;
-    nk::resgen::GenerateSet1Bitmaps(bitmaps, scale);
-    nk::resgen::GenerateScreenBitmaps(bitmaps, scale);
-    nk::resgen::GenerateSet2Bitmaps(bitmaps, scale);
-    return bitmaps;
-}
-
-// 1x and the variant scales, in that order: 3x (as much work as the others together) on a
-// second thread.
-std::vector<std::vector<nk::resgen::GeneratedBitmap>> PaintAllScales() {
-    std::vector<std::vector<nk::resgen::GeneratedBitmap>> byScale(
-        1 + std::size(nk::resgen::kVariantScales));
-    const std::size_t last = byScale.size() - 1;
-    std::thread finest([&] { byScale[last] = PaintAt(nk::resgen::kVariantScales[last - 1]); });
-    byScale[0] = PaintAt(1.0f);
-    for (std::size_t i = 1; i < last; ++i)
-        byScale[i] = PaintAt(nk::resgen::kVariantScales[i - 1]);
-    finest.join();
-    return byScale;
+// Every bitmap of both libraries at 1x and each variant scale, in a fixed order: each group of
+// drawings at each scale is one task, and two threads take the tasks in turn. Each task fills
+// its own slot, so the order (and every pixel) is the same whichever thread paints it.
+std::vector<nk::resgen::GeneratedBitmap> PaintAllScales() {
+    using Group = void (*)(std::vector<nk::resgen::GeneratedBitmap>&, float);
+    const Group groups[] = {nk::resgen::GenerateSet1Bitmaps, nk::resgen::GenerateScreenBitmaps,
+                            nk::resgen::GenerateSet2Bitmaps};
+    std::vector<float> scales{1.0f};
+    scales.insert(scales.end(), std::begin(nk::resgen::kVariantScales),
+                  std::end(nk::resgen::kVariantScales));
+    const std::size_t tasks = scales.size() * std::size(groups);
+    std::vector<std::vector<nk::resgen::GeneratedBitmap>> slots(tasks);
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t t; (t = next++) < tasks;)
+            groups[t % std::size(groups)](slots[t], scales[t / std::size(groups)]);
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
+    std::vector<nk::resgen::GeneratedBitmap> all;
+    for (auto& slot : slots)
+        std::move(slot.begin(), slot.end(), std::back_inserter(all));
+    return all;
 }
 
 bool WriteBytes(const std::filesystem::path& path, const std::string_view bytes,
@@ -149,9 +154,8 @@ int main(int argc, char** argv) {
     nk::resgen::GenerateSounds(sounds);
 
     nk::resgen::ResourcePack pack;
-    for (const auto& bitmaps : PaintAllScales())
-        for (const auto& b : bitmaps)
-            pack.AddBitmap(b);
+    for (const auto& b : PaintAllScales())
+        pack.AddBitmap(b);
     for (const auto& s : sounds)
         pack.AddSound(s);
     const std::vector<const ResourceSpec*> missing = pack.Missing();

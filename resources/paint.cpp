@@ -347,6 +347,12 @@ int DeviceSize(int logical, float scale) {
     return static_cast<int>(std::lround(static_cast<double>(logical) * scale));
 }
 
+int SamplesPerAxis(int atOneX, float scale) {
+    if (!(scale > 1.0f)) return atOneX;
+    const int needed = static_cast<int>(std::ceil(static_cast<float>(atOneX) / scale));
+    return std::max(needed, std::min(atOneX, 2));
+}
+
 Layer::Layer(int width, int height, Rgb fill, float scale)
     : width_(DeviceSize(width, scale)), height_(DeviceSize(height, scale)),
       logicalWidth_(std::max(width, 0)), logicalHeight_(std::max(height, 0)),

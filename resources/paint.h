@@ -154,6 +154,11 @@ using Paint = std::function<Rgb(Vec2)>;
 // The device pixels across `logical` pixels at `scale`, rounded to the nearest (halves up).
 int DeviceSize(int logical, float scale);
 
+// Samples across a device pixel for a supersampled drawing that takes `atOneX` across a pixel
+// at 1x: as many per logical pixel at `scale` as at 1x, and at least two across a device pixel
+// (or `atOneX`, when that is fewer), so the finer scales cost no more samples than they need.
+int SamplesPerAxis(int atOneX, float scale);
+
 class Layer {
 public:
     Layer() = default;
