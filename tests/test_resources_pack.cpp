@@ -156,7 +156,7 @@ TEST(ResourcePack, KeepsVariantsAndRefusesWhatIsNotTheScaledDrawing) {
     pack.AddBitmap(scaled(Disc(706, 24, 1), 1.5f));                                  // kept
     pack.AddBitmap(scaled(Disc(705, 64, 1), 2.0f));                                  // twice
     pack.AddBitmap(scaled(Disc(705, 40, 1), 1.25f));                                 // not a scale
-    pack.AddBitmap(scaled(Disc(705, 63, 1), 2.0f));                                  // wrong size
+    pack.AddBitmap(scaled(Disc(706, 31, 1), 2.0f));                                  // wrong size
     pack.AddBitmap(scaled(Disc(777, 32, 1), 2.0f));                                  // not listed
     pack.AddBitmap(scaled({"nuvset1", 707, 1, Image(192, 192, 0xFF808080u)}, 3.0f)); // grey
     ASSERT_EQ(pack.variants().size(), 2u);
@@ -165,7 +165,7 @@ TEST(ResourcePack, KeepsVariantsAndRefusesWhatIsNotTheScaledDrawing) {
     EXPECT_EQ(e.size(), 5u);
     EXPECT_TRUE(Mentions(e, "nuvset1/705@2x.png: generated twice"));
     EXPECT_TRUE(Mentions(e, "nuvset1: bitmap 705 at 1.25x: not a scale the libraries carry"));
-    EXPECT_TRUE(Mentions(e, "nuvset1/705@2x.png: 63x63 pixels, the scaled size is 64x64"));
+    EXPECT_TRUE(Mentions(e, "nuvset1/706@2x.png: 31x31 pixels, the scaled size is 32x32"));
     EXPECT_TRUE(Mentions(e, "nuvset1: bitmap 777 at 2x is not in the resource list"));
     EXPECT_TRUE(Mentions(e, "nuvset1/707@3x.png: a mask with pixels that are neither black"));
     // The variant is a PNG of the drawing, pixel for pixel.

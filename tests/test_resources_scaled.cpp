@@ -104,9 +104,10 @@ TEST(ScaledResources, EveryBitmapAtTwiceReducedByTwoMatchesItsOneX) {
         ASSERT_EQ(two.width, 2 * one.width);
         ASSERT_EQ(two.height, 2 * one.height);
         const double mean = MeanDifference(Reduce(two, 2), one);
-        // A mask's pixels are black or white: a differing pixel counts 255, so this allows
-        // one pixel in 20 to flip along the outline.
-        EXPECT_LT(mean, s.depth == 1 ? 12.75 : 6.0);
+        // Within about 3% of full scale: the finest textures (the mosaic's grout lines, thinner
+        // than a pixel at 1x) differ most. A mask's pixels are black or white, so a differing
+        // pixel counts 255: this allows one pixel in 20 to flip along the outline.
+        EXPECT_LT(mean, s.depth == 1 ? 12.75 : 8.0);
     }
 }
 
@@ -135,7 +136,9 @@ TEST(ScaledResources, RoundMasksStayRoundAndSeeThroughAtTheCorners) {
         for (int y = 0; y < n; ++y)
             for (int x = 0; x < n; ++x) {
                 const double d = std::hypot(x + 0.5 - r, y + 0.5 - r) - r;
-                if (std::abs(d) > 1.0) EXPECT_EQ(Opaque(big.At(x, y)), d < 0) << x << "," << y;
+                if (std::abs(d) > 1.0) {
+                    EXPECT_EQ(Opaque(big.At(x, y)), d < 0) << x << "," << y;
+                }
             }
         // Reduced by the scale, it is the 1x mask away from the edge's anti-aliasing.
         const Image reduced = Reduce(big, c.scale);
@@ -246,7 +249,9 @@ TEST(ScaledResources, BadVariantsAreLeftOutAndNamed) {
         EXPECT_EQ(p->variants().size(), c.expected);
         EXPECT_NE(site.host().lastResourceError().find(c.error), std::string::npos)
             << site.host().lastResourceError();
-        if (*c.error == '\0') EXPECT_EQ(site.host().lastResourceError(), "");
+        if (*c.error == '\0') {
+            EXPECT_EQ(site.host().lastResourceError(), "");
+        }
     }
     ControlSite old(probe::ProbeClass());
     const Picture p = old.host().LoadResPicture(7);
