@@ -5,6 +5,7 @@
 #include "host/recording_host.h"
 #include "registry/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -246,6 +247,45 @@ void HeadlessHost::ReleaseCapture() {
     if (hooks_.onCapture) hooks_.onCapture(false);
 }
 
+namespace {
+
+// The variants a library carries for bitmap `id` (an image `base`), in increasing scale. A
+// variant that does not decode, or is not the base's size times its scale, is left out and
+// named in `error`. A variant of a mask is a mask too.
+std::vector<ScaledImage> DecodeVariants(const ResourceLibrary& library, int id, const Image& base,
+                                        const std::string& label, std::string& error) {
+    std::vector<ScaledImage> out;
+    for (const ResourceVariant& v : library.variants) {
+        if (v.id != id) continue;
+        char scale[16];
+        std::snprintf(scale, sizeof scale, "%g", v.scale);
+        const std::string source = label + "@" + scale + "x";
+        if (!(v.scale > 1.0) || v.scale > 16.0) {
+            error = source + ": a variant needs a scale above 1";
+            continue;
+        }
+        DecodeResult decoded = DecodePng(v.bytes, source);
+        if (!decoded.ok()) {
+            error = decoded.error;
+            continue;
+        }
+        const long w = std::lround(base.width * v.scale), h = std::lround(base.height * v.scale);
+        if (decoded.image.width != w || decoded.image.height != h) {
+            error = source + ": " + std::to_string(decoded.image.width) + "x" +
+                    std::to_string(decoded.image.height) + " pixels, expected " +
+                    std::to_string(w) + "x" + std::to_string(h);
+            continue;
+        }
+        if (base.IsMonochrome()) decoded.image.bitsPerPixel = 1;
+        out.push_back({v.scale, std::make_shared<const Image>(std::move(decoded.image))});
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ScaledImage& a, const ScaledImage& b) { return a.scale < b.scale; });
+    return out;
+}
+
+} // namespace
+
 Picture HeadlessHost::LoadResPicture(int id) {
     const std::string label = "res:" + std::to_string(id);
     auto cached = resourceImages_.find(id);
@@ -258,12 +298,14 @@ Picture HeadlessHost::LoadResPicture(int id) {
             resourceError_ = decoded.error;
             return nullptr;
         }
-        cached =
-            resourceImages_.emplace(id, std::make_shared<const Image>(std::move(decoded.image)))
-                .first;
+        ResourceImages images{std::make_shared<const Image>(std::move(decoded.image)), {}};
+        images.variants =
+            DecodeVariants(*table_.resources, id, *images.image, label, resourceError_);
+        cached = resourceImages_.emplace(id, std::move(images)).first;
     }
-    // A fresh picture object per load, sharing the decoded image.
-    return std::make_shared<const PictureObject>(cached->second, label);
+    // A fresh picture object per load, sharing the decoded images.
+    return std::make_shared<const PictureObject>(cached->second.image, label,
+                                                 cached->second.variants);
 }
 
 std::shared_ptr<const std::vector<std::uint8_t>> HeadlessHost::LoadResData(int id) {

@@ -235,7 +235,7 @@ public:
     const std::shared_ptr<const std::vector<std::uint8_t>>& lastSound() const { return sound_; }
     int lastSoundId() const { return soundId_; }
     bool modalShowing() const { return modal_ != nullptr; }
-    // The problem of the last resource bitmap that could not be decoded.
+    // The problem of the last resource bitmap, or variant of one, that could not be decoded.
     const std::string& lastResourceError() const { return resourceError_; }
 
     // The site, the services and the children; the canvas is the control's own surface.
@@ -299,7 +299,12 @@ private:
     std::vector<std::string> shellAddresses_;
     std::shared_ptr<const std::vector<std::uint8_t>> sound_;
     int soundId_ = 0;
-    std::map<int, std::shared_ptr<const Image>> resourceImages_;
+    // A numbered bitmap decoded once, with its finer variants.
+    struct ResourceImages {
+        std::shared_ptr<const Image> image;
+        std::vector<ScaledImage> variants;
+    };
+    std::map<int, ResourceImages> resourceImages_;
     std::string resourceError_;
     std::vector<std::unique_ptr<HeadlessPictureBox>> boxes_;
     std::vector<std::unique_ptr<HeadlessShape>> shapes_;

@@ -276,29 +276,33 @@ private:
     paint::Noise texture_{0x5C4EE1u};
 };
 
-// Renders a w x h piece whose pixel (i, j) shows the control at
-// (x0 + i * sx, y0 + j * sy), averaging a grid of samples over each pixel.
-paint::Layer Render(const ScreenPicture& picture, int w, int h, float x0, float y0, float sx,
-                    float sy) {
-    paint::Layer layer(w, h);
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
+// Renders a piece of w x h logical pixels at `scale` whose device pixel (i, j) shows the
+// control at (x0 + i / scale, y0 + j / scale), averaging a grid of samples over each pixel.
+paint::Layer Render(const ScreenPicture& picture, int w, int h, float x0, float y0, float scale) {
+    paint::Layer layer(w, h, {}, scale);
+    const float step = 1 / scale; // logical pixels per device pixel
+    const int n = paint::SamplesPerAxis(kSamplesPerAxis, scale);
+    for (int j = 0; j < layer.height(); ++j)
+        for (int i = 0; i < layer.width(); ++i) {
             Rgb sum{};
-            for (int v = 0; v < kSamplesPerAxis; ++v)
-                for (int u = 0; u < kSamplesPerAxis; ++u) {
-                    const float fu = (u + 0.5f) / kSamplesPerAxis;
-                    const float fv = (v + 0.5f) / kSamplesPerAxis;
-                    sum = sum + picture.At({x0 + (i + fu) * sx, y0 + (j + fv) * sy});
+            for (int v = 0; v < n; ++v)
+                for (int u = 0; u < n; ++u) {
+                    const float fu = (u + 0.5f) / n;
+                    const float fv = (v + 0.5f) / n;
+                    sum = sum + picture.At({x0 + (i + fu) * step, y0 + (j + fv) * step});
                 }
-            layer.At(i, j) = paint::Clamp(sum * (1.0f / (kSamplesPerAxis * kSamplesPerAxis)));
+            layer.At(i, j) = paint::Clamp(sum * (1.0f / (n * n)));
         }
     return layer;
 }
 
 // The rows of a bitmap that the control draws `ideal.height()` rows high although it has only
-// `rows` rows: the bitmap whose bilinear stretch (pixel centres aligned, as the kit's surface
-// stretches) comes closest to the ideal picture, found by least squares for each column.
-paint::Layer Precompensate(const paint::Layer& ideal, int rows) {
+// `logicalRows` logical rows: the bitmap whose bilinear stretch (pixel centres aligned, as the
+// kit's surface stretches) comes closest to the ideal picture, found by least squares for
+// each column.
+paint::Layer Precompensate(const paint::Layer& ideal, int logicalRows) {
+    paint::Layer out(ideal.logicalWidth(), logicalRows, {}, ideal.scale());
+    const int rows = out.height();
     const int drawn = ideal.height();
     // Each drawn row k blends source rows i0 and i1 with weight w of i1.
     struct Tap {
@@ -332,7 +336,6 @@ paint::Layer Precompensate(const paint::Layer& ideal, int rows) {
             d[static_cast<std::size_t>(t.i0)] += 2 * (1 - t.w) * t.w + t.w * t.w;
         }
     }
-    paint::Layer out(ideal.width(), rows);
     for (int x = 0; x < ideal.width(); ++x)
         for (int channel = 0; channel < 3; ++channel) {
             auto get = [&](const Rgb& c) { return channel == 0 ? c.r : channel == 1 ? c.g : c.b; };
@@ -366,16 +369,16 @@ paint::Layer Precompensate(const paint::Layer& ideal, int rows) {
 }
 
 void Emit(std::vector<GeneratedBitmap>& out, int id, const paint::Layer& layer) {
-    out.push_back({"nuvset1", id, 24, layer.ToImage()});
+    out.push_back({"nuvset1", id, 24, layer.ToImage(), layer.scale()});
 }
 
-void GenerateScheme(const Scheme& s, std::vector<GeneratedBitmap>& out) {
+void GenerateScheme(const Scheme& s, std::vector<GeneratedBitmap>& out, float scale) {
     const float W = kReferenceWidth, H = kReferenceHeight;
     const ScreenPicture picture(s, W, H);
     auto corner = [&](const CornerPiece& c, bool right, bool bottom) {
         const float x0 = right ? W - static_cast<float>(c.width) : 0;
         const float y0 = bottom ? H - static_cast<float>(c.drawnHeight) : 0;
-        const paint::Layer ideal = Render(picture, c.width, c.drawnHeight, x0, y0, 1, 1);
+        const paint::Layer ideal = Render(picture, c.width, c.drawnHeight, x0, y0, scale);
         // A corner drawn taller than its bitmap gets the rows whose stretch looks most like
         // the ideal picture.
         Emit(out, c.id, c.drawnHeight == c.height ? ideal : Precompensate(ideal, c.height));
@@ -386,14 +389,14 @@ void GenerateScheme(const Scheme& s, std::vector<GeneratedBitmap>& out) {
     corner(s.bottomRight, true, true);
     // Edges: one-pixel cuts through the middle of each side. The left edge is drawn one
     // pixel left of the control, so its first column lies outside it.
-    Emit(out, s.topEdgeId, Render(picture, 1, s.topEdgeHeight, W / 2, 0, 1, 1));
+    Emit(out, s.topEdgeId, Render(picture, 1, s.topEdgeHeight, W / 2, 0, scale));
     Emit(out, s.bottomEdgeId,
          Render(picture, 1, s.bottomEdgeHeight, W / 2, H - static_cast<float>(s.bottomEdgeHeight),
-                1, 1));
-    Emit(out, s.leftEdgeId, Render(picture, s.leftEdgeWidth, 1, -1, H / 2, 1, 1));
+                scale));
+    Emit(out, s.leftEdgeId, Render(picture, s.leftEdgeWidth, 1, -1, H / 2, scale));
     Emit(out, s.rightEdgeId,
-         Render(picture, s.rightEdgeWidth, 1, W - static_cast<float>(s.rightEdgeWidth), H / 2, 1,
-                1));
+         Render(picture, s.rightEdgeWidth, 1, W - static_cast<float>(s.rightEdgeWidth), H / 2,
+                scale));
 }
 
 std::vector<Scheme> Schemes() {
@@ -528,9 +531,9 @@ std::vector<Scheme> Schemes() {
 
 } // namespace
 
-void GenerateScreenBitmaps(std::vector<GeneratedBitmap>& out) {
+void GenerateScreenBitmaps(std::vector<GeneratedBitmap>& out, float scale) {
     for (const auto& scheme : Schemes())
-        GenerateScheme(scheme, out);
+        GenerateScheme(scheme, out, scale);
 }
 
 } // namespace nk::resgen

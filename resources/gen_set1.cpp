@@ -9,43 +9,48 @@ namespace nk::resgen {
 
 namespace {
 
-void Add(std::vector<GeneratedBitmap>& out, int id, int depth, Image image) {
-    image.bitsPerPixel = depth;
-    out.push_back({"nuvset1", id, depth, std::move(image)});
-}
+struct Adder {
+    std::vector<GeneratedBitmap>& out;
+    float scale;
+    void operator()(int id, int depth, Image image) const {
+        image.bitsPerPixel = depth;
+        out.push_back({"nuvset1", id, depth, std::move(image), scale});
+    }
+};
 
 } // namespace
 
-void GenerateSet1Bitmaps(std::vector<GeneratedBitmap>& out) {
+void GenerateSet1Bitmaps(std::vector<GeneratedBitmap>& out, float scale) {
     using namespace set1;
+    const Adder Add{out, scale};
     for (int i = 0; i < kBackgroundCount; ++i)
-        Add(out, 101 + i, i == 3 ? 24 : 8, Background(i));
-    Add(out, 601, 8, Background(kBackgroundCount));
+        Add(101 + i, i == 3 ? 24 : 8, Background(i, scale));
+    Add(601, 8, Background(kBackgroundCount, scale));
 
     for (int state = 0; state < 4; ++state)
-        Add(out, 201 + state, 8, CheckGlyph(state));
+        Add(201 + state, 8, CheckGlyph(state, scale));
 
     for (int i = 0; i < kSphereCount; ++i) {
-        Add(out, 300 + i, 8, Sphere(i, false));
-        Add(out, 400 + i, i == 7 ? 24 : 8, Sphere(i, true));
+        Add(300 + i, 8, Sphere(i, false, scale));
+        Add(400 + i, i == 7 ? 24 : 8, Sphere(i, true, scale));
     }
-    Add(out, 600, 8, Sphere(kSphereCount, false));
-    Add(out, 705, 1, DiscMask(32));
-    Add(out, 706, 1, DiscMask(16));
-    Add(out, 707, 1, DiscMask(64));
+    Add(600, 8, Sphere(kSphereCount, false, scale));
+    Add(705, 1, DiscMask(32, scale));
+    Add(706, 1, DiscMask(16, scale));
+    Add(707, 1, DiscMask(64, scale));
 
     for (int i = 0; i < kPillCount; ++i) {
         const int depth = (i == 2 || i == 3 || i == 7) ? 24 : 8;
-        Add(out, 550 + i, depth, Pill(i, false));
-        Add(out, 560 + i, depth, Pill(i, true));
+        Add(550 + i, depth, Pill(i, false, scale));
+        Add(560 + i, depth, Pill(i, true, scale));
     }
-    Add(out, 602, 8, Pill(kPillCount, false));
-    Add(out, 700, 1, PillMask(175, 32));
-    Add(out, 701, 1, PillMask(88, 16));
-    Add(out, 702, 1, PillMask(350, 64));
+    Add(602, 8, Pill(kPillCount, false, scale));
+    Add(700, 1, PillMask(175, 32, scale));
+    Add(701, 1, PillMask(88, 16, scale));
+    Add(702, 1, PillMask(350, 64, scale));
 
-    Add(out, 900, 8, Logo());
-    Add(out, 901, 8, LinkPointer());
+    Add(900, 8, Logo(scale));
+    Add(901, 8, LinkPointer(scale));
 }
 
 } // namespace nk::resgen

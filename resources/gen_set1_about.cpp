@@ -154,7 +154,7 @@ Lettering SetText(std::string_view text, float left, float top, float em, float 
 void DrawLettering(Layer& l, const Lettering& t, const Gradient& body, float top, float em,
                    Rgb outline) {
     const Sdf shape = [&t](Vec2 p) { return t.Distance(p); };
-    Layer shadow(l.width(), l.height(), Grey(1.0f));
+    Layer shadow(l.logicalWidth(), l.logicalHeight(), Grey(1.0f), l.scale());
     FillShape(
         shadow,
         [&](Vec2 p) {
@@ -175,15 +175,15 @@ void DrawLettering(Layer& l, const Lettering& t, const Gradient& body, float top
         const Vec3 n = Normalize({dx * (1.0f - depth), dy * (1.0f - depth), 0.6f + depth});
         return Lit(body.At((p.y - top) / em), n, light);
     });
-    GlossBand(l, 0.0f, top - em * 0.1f, static_cast<float>(l.width()), top + em * 0.42f, 2.0f,
-              0.55f, 0.12f, 1.5f, [&](Vec2 p) { return t.Distance(p) + 1.0f; });
+    GlossBand(l, 0.0f, top - em * 0.1f, static_cast<float>(l.logicalWidth()), top + em * 0.42f,
+              2.0f, 0.55f, 0.12f, 1.5f, [&](Vec2 p) { return t.Distance(p) + 1.0f; });
 }
 
 } // namespace
 
-Image Logo() {
+Image Logo(float scale) {
     constexpr int w = 400, h = 120;
-    Layer l(w, h);
+    Layer l(w, h, {}, scale);
     // A deep blue glass panel with a sweep of light.
     l.Shade(
         LinearPaint(Gradient{{0.0f, Hex(0x0B2A6B)}, {0.55f, Hex(0x1456B8)}, {1.0f, Hex(0x0A1E4F)}},
@@ -263,9 +263,9 @@ Image Logo() {
     return l.ToImage();
 }
 
-Image LinkPointer() {
+Image LinkPointer(float scale) {
     constexpr int s = 32;
-    Layer l(s, s, Grey(1.0f));
+    Layer l(s, s, Grey(1.0f), scale);
     // A white gloved hand pointing up, outlined in black: the index finger raised, three
     // fingers folded, the thumb along the side. Everything else stays white.
     const Sdf finger = [](Vec2 p) { return SdSegment(p, {13.0f, 5.5f}, {13.0f, 18.0f}, 2.6f); };

@@ -38,8 +38,8 @@ void Finish(Layer& l, float calm, float gloss = 0.62f) {
     GlossBand(l, 8.0f, 1.0f, kW - 8.0f, 2.4f, 1.0f, 0.18f, 0.18f, 1.2f);
 }
 
-Layer SpiralRainbow() {
-    Layer l(kW, kH);
+Layer SpiralRainbow(float scale) {
+    Layer l(kW, kH, {}, scale);
     l.Shade([](Vec2 p) {
         const Vec2 d = p - kCentre;
         const float r = Length(d);
@@ -65,8 +65,8 @@ float Caustics(const Noise& n, Vec2 p, float scale) {
     return std::pow(r, 6.0f);
 }
 
-Layer CyanWater() {
-    Layer l(kW, kH);
+Layer CyanWater(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Gradient depth{{0.0f, Hex(0x8CEBF2)}, {0.45f, Hex(0x22B5CB)}, {1.0f, Hex(0x07667F)}};
     const Noise n(102);
     l.Shade([&](Vec2 p) {
@@ -106,8 +106,8 @@ void Bubble(Layer& l, Vec2 c, float r) {
         1.5f, Hex(0xBFE9FF), 0.35f);
 }
 
-Layer BlueBubblyWater() {
-    Layer l(kW, kH);
+Layer BlueBubblyWater(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Gradient depth{{0.0f, Hex(0x3D8FEA)}, {0.5f, Hex(0x1A5BC4)}, {1.0f, Hex(0x0A2777)}};
     const Noise n(103);
     l.Shade([&](Vec2 p) {
@@ -131,8 +131,8 @@ Layer BlueBubblyWater() {
     return l;
 }
 
-Layer AuroraZone() {
-    Layer l(kW, kH);
+Layer AuroraZone(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Gradient sky{{0.0f, Hex(0x040720)}, {0.6f, Hex(0x0C1446)}, {1.0f, Hex(0x1B2D63)}};
     const Noise n(104);
     l.Shade([&](Vec2 p) { return sky.At(p.y / kH); });
@@ -141,7 +141,7 @@ Layer AuroraZone() {
     for (int i = 0; i < 90; ++i) {
         const Vec2 s{rng.Range(0.0f, kW), rng.Range(0.0f, kH * 0.8f)};
         const float b = rng.Range(0.25f, 1.0f) * (1.0f - s.y / kH);
-        l.Put(static_cast<int>(s.x), static_cast<int>(s.y), Grey(1.0f), b, Blend::Screen);
+        l.PutLogical(static_cast<int>(s.x), static_cast<int>(s.y), Grey(1.0f), b, Blend::Screen);
     }
     // Two curtains: each a wavy lower edge with rays rising from it, green below turning
     // to violet at the top.
@@ -183,8 +183,8 @@ Layer AuroraZone() {
     return l;
 }
 
-Layer GreenWater() {
-    Layer l(kW, kH);
+Layer GreenWater(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Gradient depth{{0.0f, Hex(0x9CEFA6)}, {0.45f, Hex(0x2FB467)}, {1.0f, Hex(0x0B5B36)}};
     const Noise n(105);
     const Vec2 drops[] = {{52.0f, 30.0f}, {196.0f, 70.0f}, {150.0f, 18.0f}};
@@ -234,8 +234,8 @@ float BayCentre(int bay) {
     return bay == 0 ? kBayEdge * 0.5f : (bay == 1 ? kW * 0.5f : kW - kBayEdge * 0.5f);
 }
 
-Layer TriColorTemple() {
-    Layer l(kW, kH);
+Layer TriColorTemple(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Noise n(106);
     // Three bays: ruby, gold and sapphire, each lit from its own arch.
     const Rgb bays[] = {Hex(0xB3163A), Hex(0xE9A81E), Hex(0x1B4FB8)};
@@ -283,8 +283,8 @@ Layer TriColorTemple() {
     return l;
 }
 
-Layer UnderwaterClouds() {
-    Layer l(kW, kH);
+Layer UnderwaterClouds(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Noise n(107);
     const Gradient water{{0.0f, Hex(0x1B6FA4)}, {1.0f, Hex(0x08304F)}};
     l.Shade([&](Vec2 p) {
@@ -327,8 +327,8 @@ void Lollipop(Layer& l, Vec2 c, float r, Rgb stripe, float turn) {
     SpecularSpot(l, {c.x - r * 0.35f, c.y - r * 0.42f}, r * 0.45f, r * 0.25f, 0.7f);
 }
 
-Layer LollipopLand() {
-    Layer l(kW, kH);
+Layer LollipopLand(float scale) {
+    Layer l(kW, kH, {}, scale);
     l.Shade(
         LinearPaint(Gradient{{0.0f, Hex(0xFFD3EA)}, {0.55f, Hex(0xF7B8DD)}, {1.0f, Hex(0xD9A6F0)}},
                     {0, 0}, {0, kH}));
@@ -353,8 +353,8 @@ Layer LollipopLand() {
     return l;
 }
 
-Layer Disabled() {
-    Layer l(kW, kH);
+Layer Disabled(float scale) {
+    Layer l(kW, kH, {}, scale);
     const Noise n(601);
     l.Shade([&](Vec2 p) {
         const float t = p.y / kH;
@@ -368,26 +368,26 @@ Layer Disabled() {
 
 } // namespace
 
-Image Background(int index) {
+Image Background(int index, float scale) {
     switch (index) {
     case 0:
-        return SpiralRainbow().ToImage();
+        return SpiralRainbow(scale).ToImage();
     case 1:
-        return CyanWater().ToImage();
+        return CyanWater(scale).ToImage();
     case 2:
-        return BlueBubblyWater().ToImage();
+        return BlueBubblyWater(scale).ToImage();
     case 3:
-        return AuroraZone().ToImage();
+        return AuroraZone(scale).ToImage();
     case 4:
-        return GreenWater().ToImage();
+        return GreenWater(scale).ToImage();
     case 5:
-        return TriColorTemple().ToImage();
+        return TriColorTemple(scale).ToImage();
     case 6:
-        return UnderwaterClouds().ToImage();
+        return UnderwaterClouds(scale).ToImage();
     case 7:
-        return LollipopLand().ToImage();
+        return LollipopLand(scale).ToImage();
     default:
-        return Disabled().ToImage();
+        return Disabled(scale).ToImage();
     }
 }
 

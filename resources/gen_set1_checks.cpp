@@ -50,9 +50,9 @@ Style StyleOf(int state) {
 
 } // namespace
 
-Image CheckGlyph(int state) {
+Image CheckGlyph(int state, float scale) {
     const Style st = StyleOf(state);
-    Layer l(kSize, kSize, Hex(0xD4D0C8)); // the button face the glyph sits on
+    Layer l(kSize, kSize, Hex(0xD4D0C8), scale); // the button face the glyph sits on
     // A soft shadow under the box, a dark border, and the glass body.
     FillSoft(
         l,

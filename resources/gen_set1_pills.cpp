@@ -134,11 +134,11 @@ float SdPill(Vec2 p) {
     return SdRoundBox(p, 0.0f, 0.0f, kW, kH, kR);
 }
 
-Layer PillLayer(int style, bool pressed) {
+Layer PillLayer(int style, bool pressed, float scale) {
     const Texture texture = TextureOf(style);
     const Noise n(static_cast<std::uint32_t>(550 + style));
     const bool disabled = style >= kPillCount;
-    Layer l(kW, kH);
+    Layer l(kW, kH, {}, scale);
     l.Shade([&](Vec2 p) {
         const Rgb albedo = texture(p, n);
         // A glass tube: darker under the top edge, bright where light gathers at the bottom;
@@ -180,8 +180,8 @@ Layer PillLayer(int style, bool pressed) {
 
 } // namespace
 
-Image Pill(int style, bool pressed) {
-    return PillLayer(style, pressed).ToImage();
+Image Pill(int style, bool pressed, float scale) {
+    return PillLayer(style, pressed, scale).ToImage();
 }
 
 } // namespace nk::resgen::set1

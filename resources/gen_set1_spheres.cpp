@@ -204,7 +204,7 @@ void PlanetRing(Layer& l, bool pressed) {
         });
 }
 
-Layer SphereLayer(int type, bool pressed) {
+Layer SphereLayer(int type, bool pressed, float scale) {
     const Look look = LookOf(type);
     const Noise n(static_cast<std::uint32_t>(300 + type));
     Light light;
@@ -216,7 +216,7 @@ Layer SphereLayer(int type, bool pressed) {
         light.specular = 0.45f;
         light.shininess = 24.0f;
     }
-    Layer l(kSize, kSize);
+    Layer l(kSize, kSize, {}, scale);
     l.Shade([&](Vec2 p) {
         const Surface s = SurfaceAt(p, look.tilt);
         Rgb c = Lit(look.texture(s, n), s.n, light);
@@ -252,20 +252,26 @@ Layer SphereLayer(int type, bool pressed) {
 
 } // namespace
 
-Image Sphere(int type, bool pressed) {
-    return SphereLayer(type, pressed).ToImage();
+Image Sphere(int type, bool pressed, float scale) {
+    return SphereLayer(type, pressed, scale).ToImage();
 }
 
-Image DiscMask(int size) {
+Image DiscMask(int size, float scale) {
     const float r = static_cast<float>(size) * 0.5f;
-    return MaskImage(size, size, [=](Vec2 p) { return SdDisc(p, {r, r}, r); });
+    return MaskImage(
+        size, size,
+        [=](Vec2 p) {
+            return SdDisc(p, {r, r}, r);
+        },
+        scale);
 }
 
-Image PillMask(int width, int height) {
+Image PillMask(int width, int height, float scale) {
     const float h = static_cast<float>(height);
-    return MaskImage(width, height, [=](Vec2 p) {
-        return SdRoundBox(p, 0.0f, 0.0f, static_cast<float>(width), h, h * 0.5f);
-    });
+    return MaskImage(
+        width, height,
+        [=](Vec2 p) { return SdRoundBox(p, 0.0f, 0.0f, static_cast<float>(width), h, h * 0.5f); },
+        scale);
 }
 
 } // namespace nk::resgen::set1

@@ -34,16 +34,20 @@ Rgb ShadeSurface(const Surface& s, Vec3 n) {
     return c + s.emission;
 }
 
-paint::Layer RenderSurface(const SurfaceFn& f, int x0, int y0, int w, int h, int samples) {
-    paint::Layer layer(w, h);
+paint::Layer RenderSurface(const SurfaceFn& f, int x0, int y0, int w, int h, int samples,
+                           float scale) {
+    paint::Layer layer(w, h, {}, scale);
+    samples = paint::SamplesPerAxis(samples, scale);
     constexpr float e = 0.35f;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
+    // The origin in device pixels; at scale 1 the sums below are exact integers.
+    const float ox = static_cast<float>(x0) * scale, oy = static_cast<float>(y0) * scale;
+    for (int j = 0; j < layer.height(); ++j)
+        for (int i = 0; i < layer.width(); ++i) {
             Rgb sum{};
             for (int v = 0; v < samples; ++v)
                 for (int u = 0; u < samples; ++u) {
-                    const Vec2 p{static_cast<float>(x0 + i) + (u + 0.5f) / samples,
-                                 static_cast<float>(y0 + j) + (v + 0.5f) / samples};
+                    const Vec2 p{(ox + static_cast<float>(i) + (u + 0.5f) / samples) / scale,
+                                 (oy + static_cast<float>(j) + (v + 0.5f) / samples) / scale};
                     const Surface s = f(p);
                     const float dx = f({p.x + e, p.y}).height - f({p.x - e, p.y}).height;
                     const float dy = f({p.x, p.y + e}).height - f({p.x, p.y - e}).height;
@@ -56,7 +60,7 @@ paint::Layer RenderSurface(const SurfaceFn& f, int x0, int y0, int w, int h, int
 }
 
 paint::Layer Crop(const paint::Layer& l, int x0, int y0, int w, int h) {
-    paint::Layer out(w, h);
+    paint::Layer out(w, h, {}, l.scale());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             out.At(x, y) = l.At(x0 + x, y0 + y);
@@ -65,11 +69,12 @@ paint::Layer Crop(const paint::Layer& l, int x0, int y0, int w, int h) {
 
 paint::Layer Inset(const paint::Layer& base, const paint::Layer& changed, float fade) {
     const int w = base.width(), h = base.height();
-    paint::Layer out(w, h);
+    paint::Layer out(base.logicalWidth(), base.logicalHeight(), {}, base.scale());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            // Distance in pixels from the piece's outermost ring.
-            const float edge = static_cast<float>(std::min({x, y, w - 1 - x, h - 1 - y}));
+            // Distance in logical pixels from the piece's outermost ring.
+            const float edge =
+                static_cast<float>(std::min({x, y, w - 1 - x, h - 1 - y})) / base.scale();
             const float t = fade > 0 ? paint::Clamp01(edge / fade) : 1.0f;
             out.At(x, y) = paint::Mix(base.At(x, y), changed.At(x, y), edge < 1 ? 0 : t);
         }
@@ -77,7 +82,7 @@ paint::Layer Inset(const paint::Layer& base, const paint::Layer& changed, float 
 }
 
 void AddBitmap(std::vector<GeneratedBitmap>& out, int id, int depth, const paint::Layer& layer) {
-    out.push_back({"nuvset2", id, depth, layer.ToImage()});
+    out.push_back({"nuvset2", id, depth, layer.ToImage(), layer.scale()});
 }
 
 } // namespace set2
@@ -122,18 +127,18 @@ Rgb TubeAt(const FillColour& colour, float t, float s) {
 
 // A fill bitmap: `horizontal` is 10 x 42 with the bar running left to right; otherwise
 // 42 x 10 with the bar growing from the bottom up.
-paint::Layer FillPicture(const FillColour& colour, bool horizontal) {
+paint::Layer FillPicture(const FillColour& colour, bool horizontal, float scale) {
     const int w = horizontal ? kFillLength : kThickness;
     const int h = horizontal ? kThickness : kFillLength;
-    paint::Layer layer(w, h);
-    constexpr int n = 4;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+    paint::Layer layer(w, h, {}, scale);
+    const int n = paint::SamplesPerAxis(4, scale);
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x) {
             Rgb sum{};
             for (int v = 0; v < n; ++v)
                 for (int u = 0; u < n; ++u) {
-                    const float px = (static_cast<float>(x) + (u + 0.5f) / n);
-                    const float py = (static_cast<float>(y) + (v + 0.5f) / n);
+                    const float px = (static_cast<float>(x) + (u + 0.5f) / n) / scale;
+                    const float py = (static_cast<float>(y) + (v + 0.5f) / n) / scale;
                     // Across: from the lit wall (top, or left for a vertical bar).
                     const float t = horizontal ? py / kThickness : px / kThickness;
                     const float s = horizontal ? px / kFillLength : 1.0f - py / kFillLength;
@@ -152,7 +157,7 @@ FillColour Solid(std::uint32_t rrggbb) {
 // The end caps: chrome pieces lit as the tube is, rounded off at the outer end, with a ridge
 // across them and a dark seam where the liquid starts. `outerAtStart` puts the rounded end
 // at the left (or top) of the bitmap.
-paint::Layer CapPicture(bool horizontal, bool outerAtStart) {
+paint::Layer CapPicture(bool horizontal, bool outerAtStart, float scale) {
     const int w = horizontal ? kCapLength : kThickness;
     const int h = horizontal ? kThickness : kCapLength;
     const Rgb chrome = paint::Hex(0xC9D2DE);
@@ -179,7 +184,7 @@ paint::Layer CapPicture(bool horizontal, bool outerAtStart) {
         s.gloss = 1.0f;
         return s;
     };
-    paint::Layer layer = set2::RenderSurface(f, 0, 0, w, h, 4);
+    paint::Layer layer = set2::RenderSurface(f, 0, 0, w, h, 4, scale);
     // A dark outline along the outer end and the tube's walls.
     layer.Filter([&](Vec2 p, Rgb c) {
         const float along0 = horizontal ? p.x : p.y;
@@ -192,15 +197,20 @@ paint::Layer CapPicture(bool horizontal, bool outerAtStart) {
 }
 
 // The toolbox images: a small glossy fill bar, and a small directional pad.
-paint::Layer FillToolboxImage() {
-    paint::Layer l(16, 15, paint::Hex(0xD4D0C8));
-    const auto fill = FillPicture(Solid(0x36C24A), true);
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 14; ++x) {
-            const Rgb liquid = fill.Sample(5.0f, (static_cast<float>(y) + 0.5f) * kThickness / 9);
+paint::Layer FillToolboxImage(float scale) {
+    paint::Layer l(16, 15, paint::Hex(0xD4D0C8), scale);
+    const auto fill = FillPicture(Solid(0x36C24A), true, scale);
+    // The bar fills the logical pixels 1..14 across and 3..11 down, liquid in its first nine
+    // columns; (x, y) is a device pixel's centre measured from the bar's corner.
+    for (int j = 0; j < l.height(); ++j)
+        for (int i = 0; i < l.width(); ++i) {
+            const paint::Vec2 c = l.Centre(i, j);
+            const float x = c.x - 1, y = c.y - 3;
+            if (x < 0 || x >= 14 || y < 0 || y >= 9) continue;
+            const Rgb liquid = fill.Sample(5.0f, y * kThickness / 9);
             const Rgb empty =
-                paint::Mix(paint::Hex(0xF4F6F8), paint::Hex(0xC0C6CE), static_cast<float>(y) / 8);
-            l.At(x + 1, y + 3) = x < 9 ? liquid : empty;
+                paint::Mix(paint::Hex(0xF4F6F8), paint::Hex(0xC0C6CE), (y - 0.5f) / 8);
+            l.At(i, j) = x < 9 ? liquid : empty;
         }
     paint::StrokeShape(
         l, [](Vec2 p) { return paint::SdBox(p, 0.5f, 2.5f, 15.5f, 12.5f); }, 1.0f,
@@ -208,8 +218,8 @@ paint::Layer FillToolboxImage() {
     return l;
 }
 
-paint::Layer PadToolboxImage() {
-    paint::Layer l(16, 15, paint::Hex(0xD4D0C8));
+paint::Layer PadToolboxImage(float scale) {
+    paint::Layer l(16, 15, paint::Hex(0xD4D0C8), scale);
     auto cross = [](Vec2 p) {
         return std::min(paint::SdRoundBox(p, 1.5f, 5.5f, 14.5f, 10.5f, 1.5f),
                         paint::SdRoundBox(p, 5.0f, 1.0f, 11.0f, 14.0f, 1.5f));
@@ -239,11 +249,11 @@ paint::Layer PadToolboxImage() {
 
 } // namespace
 
-void GenerateSet2Bitmaps(std::vector<GeneratedBitmap>& out) {
-    AddBitmap(out, 101, 8, CapPicture(true, true));
-    AddBitmap(out, 102, 8, CapPicture(true, false));
-    AddBitmap(out, 103, 8, CapPicture(false, true));
-    AddBitmap(out, 104, 8, CapPicture(false, false));
+void GenerateSet2Bitmaps(std::vector<GeneratedBitmap>& out, float scale) {
+    AddBitmap(out, 101, 8, CapPicture(true, true, scale));
+    AddBitmap(out, 102, 8, CapPicture(true, false, scale));
+    AddBitmap(out, 103, 8, CapPicture(false, true, scale));
+    AddBitmap(out, 104, 8, CapPicture(false, false, scale));
 
     // NKGreenFill, NKYellowFill, NKPurpleFill, NKRedFill, NKCyanFill, NKBlueFill,
     // NKRainbowFill (the spectrum along the bar), NKRainbow2Fill (the spectrum across it),
@@ -262,14 +272,14 @@ void GenerateSet2Bitmaps(std::vector<GeneratedBitmap>& out) {
         Solid(0x9A9EA4),
     };
     for (std::size_t k = 0; k < fills.size(); ++k) {
-        AddBitmap(out, 110 + static_cast<int>(k), 8, FillPicture(fills[k], true));
-        AddBitmap(out, 120 + static_cast<int>(k), 8, FillPicture(fills[k], false));
+        AddBitmap(out, 110 + static_cast<int>(k), 8, FillPicture(fills[k], true, scale));
+        AddBitmap(out, 120 + static_cast<int>(k), 8, FillPicture(fills[k], false, scale));
     }
 
-    set2::GeneratePadBitmaps(out);
+    set2::GeneratePadBitmaps(out, scale);
 
-    AddBitmap(out, 30000, 24, FillToolboxImage());
-    AddBitmap(out, 30001, 24, PadToolboxImage());
+    AddBitmap(out, 30000, 24, FillToolboxImage(scale));
+    AddBitmap(out, 30001, 24, PadToolboxImage(scale));
 }
 
 } // namespace nk::resgen

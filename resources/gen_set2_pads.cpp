@@ -87,20 +87,25 @@ struct Pad {
     int maskId;
 };
 
-void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out) {
+void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out, float scale) {
     auto render = [&](const State& st, const Rect& r) {
-        return RenderSurface([&](Vec2 p) { return pad.surface(p, st); }, r.x, r.y, r.w, r.h, 3);
+        return RenderSurface([&](Vec2 p) { return pad.surface(p, st); }, r.x, r.y, r.w, r.h, 3,
+                             scale);
     };
     const paint::Layer skin = render({}, {0, 0, kWidth, kHeight});
+    // The resting skin at a place: cut from the skin at 1x; painted on its own at a finer
+    // scale, where the place need not start on a device pixel of the skin.
+    auto rest = [&](const Rect& r) {
+        return scale == 1.0f ? Crop(skin, r.x, r.y, r.w, r.h) : render({}, r);
+    };
     AddBitmap(out, pad.skinId, 8, skin);
     for (int k = 0; k < 4; ++k) {
         const Rect& r = pad.arrowRects[static_cast<std::size_t>(k)];
         const paint::Layer held = render({k + 1, false, false}, r);
-        AddBitmap(out, pad.arrowIds[static_cast<std::size_t>(k)], 8,
-                  Inset(Crop(skin, r.x, r.y, r.w, r.h), held, 2.0f));
+        AddBitmap(out, pad.arrowIds[static_cast<std::size_t>(k)], 8, Inset(rest(r), held, 2.0f));
     }
     auto light = [&](int darkId, int litId, const Rect& r, bool first) {
-        const paint::Layer dark = Crop(skin, r.x, r.y, r.w, r.h);
+        const paint::Layer dark = rest(r);
         AddBitmap(out, darkId, 8, dark);
         const paint::Layer lit = render({0, first, !first}, r);
         AddBitmap(out, litId, 8, Inset(dark, lit, 2.0f));
@@ -109,9 +114,9 @@ void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out) {
     if (pad.light2Dark != pad.light1Dark)
         light(pad.light2Dark, pad.light2Lit, pad.light2Rect, false);
 
-    Image mask = paint::MaskImage(kWidth, kHeight, pad.outline);
+    Image mask = paint::MaskImage(kWidth, kHeight, pad.outline, scale);
     mask.bitsPerPixel = 1;
-    out.push_back({"nuvset2", pad.maskId, 1, std::move(mask)});
+    out.push_back({"nuvset2", pad.maskId, 1, std::move(mask), scale});
 }
 
 // A lamp in a ring bezel: the lens's height and colour at distance r from its centre.
@@ -480,10 +485,10 @@ Pad Electronic() {
 
 } // namespace
 
-void GeneratePadBitmaps(std::vector<GeneratedBitmap>& out) {
-    GeneratePad(Military(), out);
-    GeneratePad(Aquaish(), out);
-    GeneratePad(Electronic(), out);
+void GeneratePadBitmaps(std::vector<GeneratedBitmap>& out, float scale) {
+    GeneratePad(Military(), out, scale);
+    GeneratePad(Aquaish(), out, scale);
+    GeneratePad(Electronic(), out, scale);
 }
 
 } // namespace nk::resgen::set2

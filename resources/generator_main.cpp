@@ -4,19 +4,27 @@
 //
 //   nk_resgen OUTDIR [--allow-missing]
 //
-// OUTDIR receives nuvset1/<n>.bmp, nuvset2/<n>.bmp, nuvset1/401.wav, nuvset1/402.wav,
-// nuvset1_table.cpp and nuvset2_table.cpp. A resource that differs from the list (size, depth,
-// wave size), is not in it, or comes twice fails the run with a message naming it. A resource
-// of the list that nothing generated fails the run too, unless --allow-missing is given, in
-// which case it is reported and left out.
+// OUTDIR receives nuvset1/<n>.bmp, nuvset2/<n>.bmp, nuvset1/401.wav, nuvset1/402.wav, each
+// bitmap painted finer as <library>/<n>@1.5x.png, @2x.png and @3x.png, nuvset1_table.cpp and
+// nuvset2_table.cpp. A resource that differs from the list (size, depth, wave size; for a
+// variant the scaled size), is not in it, or comes twice fails the run with a message naming
+// it. A resource or variant of the list that nothing generated fails the run too, unless
+// --allow-missing is given, in which case it is reported and left out.
+//
+// The drawings are painted on two threads; each is the same whichever thread paints it.
 #include "resources/generator.h"
 #include "resources/resource_pack.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -40,6 +48,32 @@ void ReportMissing(const std::vector<const ResourceSpec*>& missing, bool allowed
     }
     for (const auto& [library, ids] : byLibrary)
         std::cout << "nk_resgen: " << library << ": not generated yet:" << ids << "\n";
+}
+
+// Every bitmap of both libraries at 1x and each variant scale, in a fixed order: each group of
+// drawings at each scale is one task, and two threads take the tasks in turn. Each task fills
+// its own slot, so the order (and every pixel) is the same whichever thread paints it.
+std::vector<nk::resgen::GeneratedBitmap> PaintAllScales() {
+    using Group = void (*)(std::vector<nk::resgen::GeneratedBitmap>&, float);
+    const Group groups[] = {nk::resgen::GenerateSet1Bitmaps, nk::resgen::GenerateScreenBitmaps,
+                            nk::resgen::GenerateSet2Bitmaps};
+    std::vector<float> scales{1.0f};
+    scales.insert(scales.end(), std::begin(nk::resgen::kVariantScales),
+                  std::end(nk::resgen::kVariantScales));
+    const std::size_t tasks = scales.size() * std::size(groups);
+    std::vector<std::vector<nk::resgen::GeneratedBitmap>> slots(tasks);
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t t; (t = next++) < tasks;)
+            groups[t % std::size(groups)](slots[t], scales[t / std::size(groups)]);
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
+    std::vector<nk::resgen::GeneratedBitmap> all;
+    for (auto& slot : slots)
+        std::move(slot.begin(), slot.end(), std::back_inserter(all));
+    return all;
 }
 
 bool WriteBytes(const std::filesystem::path& path, const std::string_view bytes,
@@ -68,8 +102,41 @@ bool WriteLibrary(const std::filesystem::path& dir, std::string_view library,
         const std::string_view bytes(reinterpret_cast<const char*>(r.bytes.data()), r.bytes.size());
         if (!WriteBytes(dir / nk::resgen::ResourcePath(*r.listed), bytes, error)) return false;
     }
+    for (const nk::resgen::PackedVariant& v : pack.variants()) {
+        if (v.listed->library != library) continue;
+        const std::string_view bytes(reinterpret_cast<const char*>(v.bytes.data()), v.bytes.size());
+        if (!WriteBytes(dir / nk::resgen::VariantPath(*v.listed, v.scale), bytes, error))
+            return false;
+    }
     return WriteBytes(dir / (std::string(library) + "_table.cpp"),
                       nk::resgen::TableSource(library, function, pack), error);
+}
+
+// One line per library: how many variants, their bytes as embedded, and the memory they take
+// decoded (four bytes a pixel); then the run time.
+void ReportVariants(const nk::resgen::ResourcePack& pack, double seconds) {
+    struct Sum {
+        std::size_t count = 0, bytes = 0, pixels = 0;
+    };
+    std::map<std::string_view, Sum> byLibrary;
+    for (const nk::resgen::PackedVariant& v : pack.variants()) {
+        Sum& sum = byLibrary[v.listed->library];
+        ++sum.count;
+        sum.bytes += v.bytes.size();
+        sum.pixels += v.pixels;
+    }
+    for (const auto& [library, sum] : byLibrary) {
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "nk_resgen: %.*s: %zu variants at 1.5x, 2x and 3x: %zu bytes as PNG, "
+                      "%.1f MB decoded\n",
+                      static_cast<int>(library.size()), library.data(), sum.count, sum.bytes,
+                      static_cast<double>(sum.pixels) * 4 / (1024.0 * 1024.0));
+        std::cout << line;
+    }
+    char line[80];
+    std::snprintf(line, sizeof line, "nk_resgen: painted and packed in %.1f s\n", seconds);
+    std::cout << line;
 }
 
 } // namespace
@@ -82,23 +149,25 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = argv[1];
     const bool allowMissing = argc == 3;
 
-    std::vector<nk::resgen::GeneratedBitmap> bitmaps;
-    nk::resgen::GenerateSet1Bitmaps(bitmaps);
-    nk::resgen::GenerateScreenBitmaps(bitmaps);
-    nk::resgen::GenerateSet2Bitmaps(bitmaps);
+    const auto started = std::chrono::steady_clock::now();
     std::vector<nk::resgen::GeneratedSound> sounds;
     nk::resgen::GenerateSounds(sounds);
 
     nk::resgen::ResourcePack pack;
-    for (const auto& b : bitmaps)
+    for (const auto& b : PaintAllScales())
         pack.AddBitmap(b);
     for (const auto& s : sounds)
         pack.AddSound(s);
     const std::vector<const ResourceSpec*> missing = pack.Missing();
     ReportMissing(missing, allowMissing);
+    const std::vector<std::string> missingVariants = pack.MissingVariants();
+    if (!allowMissing)
+        for (const std::string& path : missingVariants)
+            std::cerr << "nk_resgen: missing: " << path << "\n";
     for (const std::string& e : pack.errors())
         std::cerr << "nk_resgen: " << e << "\n";
-    if (!pack.errors().empty() || (!allowMissing && !missing.empty())) {
+    if (!pack.errors().empty() ||
+        (!allowMissing && (!missing.empty() || !missingVariants.empty()))) {
         std::cerr << "nk_resgen: the generated resources do not match the resource list\n";
         return 1;
     }
@@ -109,7 +178,10 @@ int main(int argc, char** argv) {
         std::cerr << "nk_resgen: " << error << "\n";
         return 1;
     }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::cout << "nk_resgen: " << pack.resources().size() << " resources written to "
               << dir.string() << "\n";
+    ReportVariants(pack, seconds);
     return 0;
 }

@@ -342,14 +342,26 @@ float Coverage(float sd) {
 // ---------------------------------------------------------------------------------------------
 // The raster
 
-Layer::Layer(int width, int height, Rgb fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
-      px_(static_cast<size_t>(width_) * height_, fill) {}
+int DeviceSize(int logical, float scale) {
+    if (logical <= 0 || !(scale > 0.0f)) return 0;
+    return static_cast<int>(std::lround(static_cast<double>(logical) * scale));
+}
+
+int SamplesPerAxis(int atOneX, float scale) {
+    if (!(scale > 1.0f)) return atOneX;
+    const int needed = static_cast<int>(std::ceil(static_cast<float>(atOneX) / scale));
+    return std::max(needed, std::min(atOneX, 2));
+}
+
+Layer::Layer(int width, int height, Rgb fill, float scale)
+    : width_(DeviceSize(width, scale)), height_(DeviceSize(height, scale)),
+      logicalWidth_(std::max(width, 0)), logicalHeight_(std::max(height, 0)),
+      scale_(scale > 0.0f ? scale : 1.0f), px_(static_cast<size_t>(width_) * height_, fill) {}
 
 Rgb Layer::Sample(float x, float y) const {
     if (width_ == 0 || height_ == 0) return {};
-    const float fx = std::clamp(x - 0.5f, 0.0f, static_cast<float>(width_ - 1));
-    const float fy = std::clamp(y - 0.5f, 0.0f, static_cast<float>(height_ - 1));
+    const float fx = std::clamp(x * scale_ - 0.5f, 0.0f, static_cast<float>(width_ - 1));
+    const float fy = std::clamp(y * scale_ - 0.5f, 0.0f, static_cast<float>(height_ - 1));
     const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
     const int x1 = std::min(x0 + 1, width_ - 1), y1 = std::min(y0 + 1, height_ - 1);
     const float tx = fx - x0, ty = fy - y0;
@@ -364,22 +376,34 @@ void Layer::Put(int x, int y, Rgb c, float alpha, Blend mode) {
     base = Mix(base, BlendColor(base, c, mode), a);
 }
 
+void Layer::PutLogical(int x, int y, Rgb c, float alpha, Blend mode) {
+    // Device pixel i has its centre in logical pixel x when x <= (i + 0.5) / scale < x + 1.
+    auto first = [this](int v) {
+        return static_cast<int>(std::ceil(static_cast<float>(v) * scale_ - 0.5f));
+    };
+    for (int j = first(y); j < first(y + 1); ++j)
+        for (int i = first(x); i < first(x + 1); ++i)
+            Put(i, j, c, alpha, mode);
+}
+
 void Layer::Shade(const Paint& f) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
-            At(x, y) = f({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f});
+            At(x, y) = f(Centre(x, y));
 }
 
 void Layer::Filter(const std::function<Rgb(Vec2, Rgb)>& f) {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
-            At(x, y) = f({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f}, At(x, y));
+            At(x, y) = f(Centre(x, y), At(x, y));
 }
 
 void Layer::Draw(const Layer& top, int dx, int dy, float opacity, Blend mode) {
+    const int ox = static_cast<int>(std::lround(static_cast<float>(dx) * scale_));
+    const int oy = static_cast<int>(std::lround(static_cast<float>(dy) * scale_));
     for (int y = 0; y < top.height(); ++y)
         for (int x = 0; x < top.width(); ++x)
-            Put(x + dx, y + dy, top.At(x, y), opacity, mode);
+            Put(x + ox, y + oy, top.At(x, y), opacity, mode);
 }
 
 Image Layer::ToImage() const {
@@ -399,10 +423,11 @@ Layer Layer::FromImage(const Image& image) {
 
 static void ForEachCovered(Layer& l, const Sdf& shape,
                            const std::function<void(int, int, Vec2, float)>& f) {
+    const float scale = l.scale();
     for (int y = 0; y < l.height(); ++y)
         for (int x = 0; x < l.width(); ++x) {
-            const Vec2 p{static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f};
-            const float cov = Coverage(shape(p));
+            const Vec2 p = l.Centre(x, y);
+            const float cov = Coverage(shape(p) * scale);
             if (cov > 0.0f) f(x, y, p, cov);
         }
 }
@@ -428,7 +453,7 @@ void FillSoft(Layer& l, const Sdf& shape, float feather, Rgb colour, float opaci
     const float half = std::max(feather, 0.01f) * 0.5f;
     for (int y = 0; y < l.height(); ++y)
         for (int x = 0; x < l.width(); ++x) {
-            const Vec2 p{static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f};
+            const Vec2 p = l.Centre(x, y);
             const float a = SmoothStep(half, -half, shape(p));
             if (a > 0.0f) l.Put(x, y, colour, a * opacity, mode);
         }
@@ -509,10 +534,10 @@ void GlossBand(Layer& l, float x0, float y0, float x1, float y1, float radius, f
     const float height = std::max(y1 - y0, 1e-3f);
     for (int y = 0; y < l.height(); ++y)
         for (int x = 0; x < l.width(); ++x) {
-            const Vec2 p{static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f};
+            const Vec2 p = l.Centre(x, y);
             float a = SmoothStep(half, -half, SdRoundBox(p, x0, y0, x1, y1, radius));
             if (a <= 0.0f) continue;
-            if (clip) a *= Coverage(clip(p));
+            if (clip) a *= Coverage(clip(p) * l.scale());
             const float t = Clamp01((p.y - y0) / height);
             a *= Lerp(topAlpha, bottomAlpha, t);
             l.Put(x, y, {1, 1, 1}, a, Blend::Screen);
@@ -523,8 +548,9 @@ void SpecularSpot(Layer& l, Vec2 centre, float rx, float ry, float alpha, Rgb co
     if (rx <= 0.0f || ry <= 0.0f) return;
     for (int y = 0; y < l.height(); ++y)
         for (int x = 0; x < l.width(); ++x) {
-            const float dx = (static_cast<float>(x) + 0.5f - centre.x) / rx;
-            const float dy = (static_cast<float>(y) + 0.5f - centre.y) / ry;
+            const Vec2 p = l.Centre(x, y);
+            const float dx = (p.x - centre.x) / rx;
+            const float dy = (p.y - centre.y) / ry;
             const float d2 = dx * dx + dy * dy;
             if (d2 >= 1.0f) continue;
             const float a = (1.0f - d2) * (1.0f - d2);
@@ -533,8 +559,8 @@ void SpecularSpot(Layer& l, Vec2 centre, float rx, float ry, float alpha, Rgb co
 }
 
 void Vignette(Layer& l, float strength) {
-    const float cx = static_cast<float>(l.width()) * 0.5f;
-    const float cy = static_cast<float>(l.height()) * 0.5f;
+    const float cx = static_cast<float>(l.logicalWidth()) * 0.5f;
+    const float cy = static_cast<float>(l.logicalHeight()) * 0.5f;
     l.Filter([&](Vec2 p, Rgb c) {
         const float dx = cx > 0.0f ? (p.x - cx) / cx : 0.0f;
         const float dy = cy > 0.0f ? (p.y - cy) / cy : 0.0f;
@@ -561,7 +587,8 @@ static void BlurLine(std::vector<Rgb>& line, int radius) {
     }
 }
 
-void Blur(Layer& l, int radius, int passes) {
+void Blur(Layer& l, int logicalRadius, int passes) {
+    const int radius = static_cast<int>(std::lround(static_cast<float>(logicalRadius) * l.scale()));
     std::vector<Rgb> line;
     for (int pass = 0; pass < passes; ++pass) {
         line.resize(static_cast<size_t>(l.width()));
@@ -591,14 +618,15 @@ void Grain(Layer& l, std::uint32_t seed, float amplitude) {
     });
 }
 
-Image MaskImage(int width, int height, const Sdf& shape) {
-    Image img(width, height, 0xFFFFFFFFu);
+Image MaskImage(int width, int height, const Sdf& shape, float scale) {
+    // A layer only for its device size and pixel centres.
+    const Layer grid(width, height, {}, scale);
+    Image img(grid.width(), grid.height(), 0xFFFFFFFFu);
     img.bitsPerPixel = 1;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const Vec2 p{static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f};
-            if (Coverage(shape(p)) >= 0.5f) img.At(x, y) = 0xFF000000u;
-        }
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x)
+            if (Coverage(shape(grid.Centre(x, y)) * grid.scale()) >= 0.5f)
+                img.At(x, y) = 0xFF000000u;
     return img;
 }
 

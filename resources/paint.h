@@ -145,26 +145,51 @@ using Paint = std::function<Rgb(Vec2)>;
 
 // ---------------------------------------------------------------------------------------------
 // The raster
+//
+// A layer is painted in logical pixels and holds `scale` device pixels per logical pixel, so
+// the same drawing paints its picture at 1x or finer (1.5x, 2x, 3x): every position, size,
+// feather and paint is given in logical pixels, and the edges of shapes are anti-aliased over
+// one device pixel. At scale 1 the two kinds of pixel are the same.
+
+// The device pixels across `logical` pixels at `scale`, rounded to the nearest (halves up).
+int DeviceSize(int logical, float scale);
+
+// Samples across a device pixel for a supersampled drawing that takes `atOneX` across a pixel
+// at 1x: as many per logical pixel at `scale` as at 1x, and at least two across a device pixel
+// (or `atOneX`, when that is fewer), so the finer scales cost no more samples than they need.
+int SamplesPerAxis(int atOneX, float scale);
 
 class Layer {
 public:
     Layer() = default;
-    Layer(int width, int height, Rgb fill = {});
+    Layer(int width, int height, Rgb fill = {}, float scale = 1.0f);
 
+    // Device pixels.
     int width() const { return width_; }
     int height() const { return height_; }
+    // Logical pixels, and device pixels per logical pixel.
+    int logicalWidth() const { return logicalWidth_; }
+    int logicalHeight() const { return logicalHeight_; }
+    float scale() const { return scale_; }
+    // The logical position of a device pixel's centre.
+    Vec2 Centre(int x, int y) const {
+        return {(static_cast<float>(x) + 0.5f) / scale_, (static_cast<float>(y) + 0.5f) / scale_};
+    }
     Rgb At(int x, int y) const { return px_[static_cast<size_t>(y) * width_ + x]; }
     Rgb& At(int x, int y) { return px_[static_cast<size_t>(y) * width_ + x]; }
-    // Bilinear sample at a continuous position (pixel centres at +0.5), clamped to the edges.
+    // Bilinear sample at a continuous logical position (pixel centres at +0.5), clamped to
+    // the edges.
     Rgb Sample(float x, float y) const;
 
-    // Composites `c` at a pixel with coverage `alpha`; ignores pixels outside.
+    // Composites `c` at a device pixel with coverage `alpha`; ignores pixels outside.
     void Put(int x, int y, Rgb c, float alpha, Blend mode = Blend::Normal);
-    // Sets every pixel from a function of its centre (x + 0.5, y + 0.5).
+    // Composites `c` over every device pixel whose centre lies in the logical pixel (x, y).
+    void PutLogical(int x, int y, Rgb c, float alpha, Blend mode = Blend::Normal);
+    // Sets every pixel from a function of its logical centre.
     void Shade(const Paint& f);
-    // Replaces every pixel by a function of its centre and its current colour.
+    // Replaces every pixel by a function of its logical centre and its current colour.
     void Filter(const std::function<Rgb(Vec2, Rgb)>& f);
-    // Composites another layer with its top-left at (dx, dy).
+    // Composites another layer of the same scale with its top-left at logical (dx, dy).
     void Draw(const Layer& top, int dx, int dy, float opacity = 1.0f, Blend mode = Blend::Normal);
 
     Image ToImage() const; // opaque 0xFFRRGGBB
@@ -173,10 +198,14 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
+    int logicalWidth_ = 0;
+    int logicalHeight_ = 0;
+    float scale_ = 1.0f;
     std::vector<Rgb> px_;
 };
 
-// Fills a shape with a paint or a colour, anti-aliased by the signed distance.
+// Shapes are signed distances in logical pixels; the fills anti-alias them over one device
+// pixel. Fills a shape with a paint or a colour.
 void FillShape(Layer& l, const Sdf& shape, const Paint& paint, float opacity = 1.0f,
                Blend mode = Blend::Normal);
 void FillShape(Layer& l, const Sdf& shape, Rgb colour, float opacity = 1.0f,
@@ -235,12 +264,13 @@ void GlossBand(Layer& l, float x0, float y0, float x1, float y1, float radius, f
 void SpecularSpot(Layer& l, Vec2 centre, float rx, float ry, float alpha, Rgb colour = {1, 1, 1});
 // Darkens towards the edges of the layer: `strength` at the corners.
 void Vignette(Layer& l, float strength);
-// A box blur of the given radius, repeated `passes` times (3 passes look Gaussian).
+// A box blur of the given logical radius, repeated `passes` times (3 passes look Gaussian).
 void Blur(Layer& l, int radius, int passes = 3);
 // Adds fine grain (+-amplitude) from a fixed seed so that palettised images dither evenly.
 void Grain(Layer& l, std::uint32_t seed, float amplitude);
 
-// A 1-bit mask: black where the shape covers at least half the pixel, white elsewhere.
-Image MaskImage(int width, int height, const Sdf& shape);
+// A 1-bit mask of width x height logical pixels at `scale`: black where the shape covers at
+// least half the device pixel, white elsewhere.
+Image MaskImage(int width, int height, const Sdf& shape, float scale = 1.0f);
 
 } // namespace nk::paint

@@ -3,6 +3,7 @@
 #include "host/codec.h"
 #include "resources/resource_pack.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -143,6 +144,57 @@ TEST(ResourcePack, EachLibrarySourceHoldsOnlyItsOwnEntries) {
     const std::string none = TableSource("nuvset2", "Nuvset2Resources", ResourcePack());
     EXPECT_NE(none.find("static const ResourceLibrary lib{\"nuvset2\", {}};"), std::string::npos);
     EXPECT_EQ(none.find("Bytes("), std::string::npos);
+}
+
+TEST(ResourcePack, KeepsVariantsAndRefusesWhatIsNotTheScaledDrawing) {
+    auto scaled = [](GeneratedBitmap b, float scale) {
+        b.scale = scale;
+        return b;
+    };
+    ResourcePack pack;
+    pack.AddBitmap(scaled(Disc(705, 64, 1), 2.0f));                                  // kept
+    pack.AddBitmap(scaled(Disc(706, 24, 1), 1.5f));                                  // kept
+    pack.AddBitmap(scaled(Disc(705, 64, 1), 2.0f));                                  // twice
+    pack.AddBitmap(scaled(Disc(705, 40, 1), 1.25f));                                 // not a scale
+    pack.AddBitmap(scaled(Disc(706, 31, 1), 2.0f));                                  // wrong size
+    pack.AddBitmap(scaled(Disc(777, 32, 1), 2.0f));                                  // not listed
+    pack.AddBitmap(scaled({"nuvset1", 707, 1, Image(192, 192, 0xFF808080u)}, 3.0f)); // grey
+    ASSERT_EQ(pack.variants().size(), 2u);
+    EXPECT_TRUE(pack.resources().empty());
+    const auto& e = pack.errors();
+    EXPECT_EQ(e.size(), 5u);
+    EXPECT_TRUE(Mentions(e, "nuvset1/705@2x.png: generated twice"));
+    EXPECT_TRUE(Mentions(e, "nuvset1: bitmap 705 at 1.25x: not a scale the libraries carry"));
+    EXPECT_TRUE(Mentions(e, "nuvset1/706@2x.png: 31x31 pixels, the scaled size is 32x32"));
+    EXPECT_TRUE(Mentions(e, "nuvset1: bitmap 777 at 2x is not in the resource list"));
+    EXPECT_TRUE(Mentions(e, "nuvset1/707@3x.png: a mask with pixels that are neither black"));
+    // The variant is a PNG of the drawing, pixel for pixel.
+    const DecodeResult d = DecodePng(pack.variants()[0].bytes, "705@2x");
+    ASSERT_TRUE(d.ok()) << d.error;
+    EXPECT_EQ(d.image.pixels, Disc(705, 64, 1).image.pixels);
+    // Every listed bitmap but these two still lacks a variant at each scale.
+    const auto missing = pack.MissingVariants();
+    EXPECT_EQ(std::count(missing.begin(), missing.end(), "nuvset1/705@2x.png"), 0);
+    EXPECT_EQ(std::count(missing.begin(), missing.end(), "nuvset1/705@3x.png"), 1);
+    EXPECT_EQ(std::count(missing.begin(), missing.end(), "nuvset1/706@1.5x.png"), 0);
+}
+
+TEST(ResourcePack, LibrarySourceListsTheVariantsByNumberAndScale) {
+    ResourcePack pack;
+    pack.AddBitmap(Disc(705, 32, 1));
+    GeneratedBitmap fine = Disc(705, 48, 1);
+    fine.scale = 1.5f;
+    pack.AddBitmap(fine);
+    ASSERT_TRUE(pack.errors().empty()) << pack.errors().front();
+    const std::string one = TableSource("nuvset1", "Nuvset1Resources", pack);
+    EXPECT_NE(one.find("{705, 1.5, {Bytes(kBitmap705At1_5), sizeof(kBitmap705At1_5) - 1}}"),
+              std::string::npos);
+    EXPECT_NE(one.find("lib{\"nuvset1\", entries, variants}"), std::string::npos);
+    // A library without numbered bitmaps carries no variants either.
+    ResourcePack onlyFine;
+    onlyFine.AddBitmap(fine);
+    const std::string none = TableSource("nuvset1", "Nuvset1Resources", onlyFine);
+    EXPECT_EQ(none.find("kBitmap705At1_5"), std::string::npos);
 }
 
 } // namespace nk::resgen

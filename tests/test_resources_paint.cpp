@@ -182,4 +182,58 @@ TEST(Paint, MasksAreOneBitBlackInside) {
     ExpectRgb(round.At(2, 1), {0.2f, 0.4f, 0.6f}, 0.5f / 255.0f);
 }
 
+TEST(Paint, DeviceSizesRoundHalvesUp) {
+    struct Case {
+        int logical;
+        float scale;
+        int device;
+    };
+    const Case cases[] = {{175, 1.0f, 175},  {175, 1.5f, 263}, {15, 1.5f, 23}, {32, 2.0f, 64},
+                          {350, 3.0f, 1050}, {0, 2.0f, 0},     {-4, 2.0f, 0},  {10, 0.0f, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(DeviceSize(c.logical, c.scale), c.device) << c.logical << " at " << c.scale;
+}
+
+// A finer layer paints the same logical picture: a disc keeps its logical area, a logical
+// pixel covers scale x scale device pixels, a blur reaches as far in logical pixels, and no
+// scale takes fewer samples per logical pixel than 1x.
+TEST(Paint, ScaledLayersPaintTheSameLogicalPicture) {
+    for (float scale : {1.0f, 1.5f, 2.0f, 3.0f}) {
+        SCOPED_TRACE(scale);
+        Layer l(40, 40, Grey(0.0f), scale);
+        ASSERT_EQ(l.width(), DeviceSize(40, scale));
+        FillDisc(l, {20, 20}, 10, Grey(1.0f));
+        float area = 0;
+        for (int y = 0; y < l.height(); ++y)
+            for (int x = 0; x < l.width(); ++x)
+                area += l.At(x, y).r;
+        EXPECT_NEAR(area / (scale * scale), 3.14159265f * 100, 2.0f);
+
+        Layer dot(6, 6, Grey(0.0f), scale);
+        dot.PutLogical(2, 3, Grey(1.0f), 1.0f);
+        int lit = 0;
+        for (int y = 0; y < dot.height(); ++y)
+            for (int x = 0; x < dot.width(); ++x)
+                if (dot.At(x, y).r > 0.5f) {
+                    ++lit;
+                    const Vec2 c = dot.Centre(x, y);
+                    EXPECT_TRUE(c.x >= 2 && c.x < 3 && c.y >= 3 && c.y < 4) << x << "," << y;
+                }
+        // At 1.5x the device pixel centres fall one and two to a logical pixel, in turn.
+        EXPECT_EQ(lit, scale == 1.5f ? 2 : static_cast<int>(scale * scale));
+
+        Layer line(40, 1, Grey(0.0f), scale);
+        line.PutLogical(20, 0, Grey(1.0f), 1.0f);
+        Blur(line, 4, 1);
+        EXPECT_GT(line.Sample(23.5f, 0.5f).r, 0.0f);
+        EXPECT_EQ(line.Sample(27.5f, 0.5f).r, 0.0f);
+
+        for (int atOneX : {1, 3, 4})
+            EXPECT_GE(static_cast<float>(SamplesPerAxis(atOneX, scale)) * scale,
+                      static_cast<float>(atOneX));
+    }
+    EXPECT_EQ(SamplesPerAxis(4, 1.0f), 4);
+    EXPECT_LT(SamplesPerAxis(4, 3.0f), 4);
+}
+
 } // namespace nk::paint
