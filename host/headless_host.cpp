@@ -59,8 +59,8 @@ std::string FolderOf(const std::string& path) {
 
 // ---- children ----
 
-HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font)
-    : info_(info), surface_(0, 0, info.backColor, kButtonText, font) {}
+HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale)
+    : info_(info), surface_(0, 0, info.backColor, kButtonText, font, scale) {}
 
 bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
     const auto w = PixelSize(width);
@@ -111,8 +111,8 @@ bool HeadlessPictureBox::DrawText(std::string_view text, const Rect& r, unsigned
 }
 
 Picture HeadlessPictureBox::Image() {
-    const auto& px = std::as_const(surface_).pixels();
-    return MakePicture(px, "image:" + std::to_string(px.width) + "x" + std::to_string(px.height));
+    return SurfacePicture(surface_, "image:" + std::to_string(surface_.width()) + "x" +
+                                        std::to_string(surface_.height()));
 }
 
 HeadlessShape::HeadlessShape(const ChildInfo& info) : info_(info), fill_(info.fillColor) {}
@@ -139,15 +139,15 @@ bool HeadlessZone::Move(double left, double top, double width, double height) {
 
 // ---- the host ----
 
-HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
+HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h, double scale)
     : table_(table), surface_(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
-                              table.designBackColor, table.designForeColor, Font{}),
+                              table.designBackColor, table.designForeColor, Font{}, scale),
       extentW_(surface_.width()), extentH_(surface_.height()) {
     displayName_ = std::string(table.className) + "1";
     for (const auto& child : table.children) {
         switch (child.kind) {
         case ChildKind::PictureBox:
-            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}));
+            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}, surface_.scale()));
             break;
         case ChildKind::Shape:
             shapes_.push_back(std::make_unique<HeadlessShape>(child));
@@ -417,7 +417,7 @@ FileError HeadlessHost::OpenFileForRead(const std::string& name) {
 ControlSite::ControlSite(const InterfaceTable& table) : ControlSite(table, Options{}) {}
 
 ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
-    : host_(std::make_unique<HeadlessHost>(table, options.width, options.height)) {
+    : host_(std::make_unique<HeadlessHost>(table, options.width, options.height, options.scale)) {
     if (!options.displayName.empty()) host_->SetAmbientDisplayName(options.displayName);
     host_->SetAmbientFont(options.ambientFont);
     host_->hooks() = options.hooks;
