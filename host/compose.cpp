@@ -151,10 +151,13 @@ void ComposeFormArea(const Form& form, Image& frame, PixelBox area) {
         std::fill_n(&frame.pixels[static_cast<size_t>(y) * frame.width + area.left], area.Width(),
                     back);
     for (const auto& c : form.controls()) {
-        const PixelBox place{c->left(), c->top(), c->left() + c->width(), c->top() + c->height()};
+        const double scale = c->host().surface().scale();
+        const int left = Dev(c->left(), scale), top = Dev(c->top(), scale);
+        const PixelBox place{left, top, left + Dev(c->width(), scale),
+                             top + Dev(c->height(), scale)};
         const PixelBox part = Intersect(place, area);
         if (part.Empty()) continue;
-        const Image shown = ComposeArea(c->host(), Offset(part, -c->left(), -c->top()));
+        const Image shown = ComposeArea(c->host(), Offset(part, -left, -top));
         for (int y = 0; y < shown.height; ++y) {
             const std::uint32_t* from = &shown.pixels[static_cast<size_t>(y) * shown.width];
             std::uint32_t* to =

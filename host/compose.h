@@ -41,8 +41,9 @@ std::optional<OleColor> ComposedPixel(const Image& composed, int x, int y);
 // at every device scale (the device pixel at the centre of the logical one is taken).
 std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y);
 
-// Paints the part `area` (form pixels) of the form as shown into `frame`, an image of the
-// form's size: the form's back colour, then every control composed at its place.
+// Paints the part `area` (form pixels; device pixels at a device scale) of the form as
+// shown into `frame`, an image of the form's size: the form's back colour, then every control
+// composed at its place.
 void ComposeFormArea(const Form& form, Image& frame, PixelBox area);
 
 } // namespace nk
