@@ -416,6 +416,7 @@ bool SurfaceCanvas::ScaledPicture(const Picture& p, std::int64_t x, std::int64_t
         for (const ScaledImage& variant : p->variants())
             if (variant.image && variant.scale > best) chosen = variant.image, best = variant.scale;
     }
+    if (const auto memo = Stretched(chosen, dst.x1 - dst.x0, dst.y1 - dst.y0)) chosen = memo;
     const Image& im = *chosen;
     if (im.width <= 0 || im.height <= 0 ||
         im.pixels.size() < static_cast<std::size_t>(im.width) * im.height)
@@ -429,6 +430,23 @@ bool SurfaceCanvas::ScaledPicture(const Picture& p, std::int64_t x, std::int64_t
     else
         raster::StretchSmooth(v, v.Bounds(), src, dst);
     return true;
+}
+
+std::shared_ptr<const Image> SurfaceCanvas::Stretched(const std::shared_ptr<const Image>& source,
+                                                      std::int64_t w, std::int64_t h) {
+    constexpr std::int64_t kMostPixels = std::int64_t{1} << 22;
+    if ((source->width == w && source->height == h) || w > kMaxSide || h > kMaxSide ||
+        w * h > kMostPixels)
+        return nullptr;
+    for (const StretchMemo& m : stretched_)
+        if (m.width == w && m.height == h && !m.source.owner_before(source) &&
+            !source.owner_before(m.source) && !m.source.expired())
+            return m.stretched;
+    auto out =
+        std::make_shared<const Image>(Resampled(*source, static_cast<int>(w), static_cast<int>(h)));
+    stretched_[stretchedNext_] = {source, w, h, out};
+    stretchedNext_ = (stretchedNext_ + 1) % stretched_.size();
+    return out;
 }
 
 Image Resampled(const Image& image, int w, int h) {

@@ -150,6 +150,17 @@ private:
     };
     std::array<OpacityMemo, 4> opacity_{};
     unsigned opacityNext_ = 0;
+    // At a device scale: the last few pictures stretched to a device size, so that painting
+    // them again at that size is a plain copy.
+    struct StretchMemo {
+        std::weak_ptr<const Image> source;
+        std::int64_t width = 0, height = 0;
+        std::shared_ptr<const Image> stretched;
+    };
+    std::shared_ptr<const Image> Stretched(const std::shared_ptr<const Image>& source,
+                                           std::int64_t w, std::int64_t h);
+    std::array<StretchMemo, 4> stretched_{};
+    unsigned stretchedNext_ = 0;
     PixelBox dirty_;
 };
 
