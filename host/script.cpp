@@ -624,9 +624,10 @@ private:
             End(lx);
             if (!path.empty() && path.front() != '/' && !options_.baseDir.empty())
                 path = options_.baseDir + "/" + path;
-            DecodeResult decoded = LoadPictureFile(path);
-            if (!decoded.ok()) Fail(decoded.error);
-            pictures_[name] = MakePicture(std::move(decoded.image), name);
+            std::string error;
+            Picture picture = LoadScaledPictureFile(path, name, error);
+            if (!picture) Fail(error);
+            pictures_[name] = std::move(picture);
             return;
         }
         const int w = Int(first, "width");

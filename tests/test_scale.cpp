@@ -1,6 +1,7 @@
 // Drawing at a device scale: the surface maps logical drawing onto device pixels, the
 // control sees the same logical world (trace lines, sizes), composition and the mask keep
 // their logical shape, and hit testing stays in logical pixels.
+#include "host/codec.h"
 #include "host/compose.h"
 #include "host/headless_host.h"
 #include "host/recording_host.h"
@@ -11,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 namespace nk {
 namespace {
@@ -285,6 +288,51 @@ TEST(DeviceScale, HitTestingUsesLogicalPixels) {
         EXPECT_FALSE(ComposedPixelAt(host, w, h / 2)) << s;
         EXPECT_FALSE(ComposedPixelAt(host, -1, h / 2)) << s;
     }
+}
+
+TEST(DeviceScale, ScaledFileNamesSitBesideThePicture) {
+    struct Case {
+        const char* path;
+        double scale;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"icon.png", 2.0, "icon@2x.png"},       {"dir.v2/icon.png", 1.5, "dir.v2/icon@1.5x.png"},
+        {"dir.v2/icon", 3.0, "dir.v2/icon@3x"}, {"/a/.hidden", 2.0, "/a/.hidden@2x"},
+        {"a.b.gif", 2.0, "a.b@2x.gif"},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(ScaledFileName(k.path, k.scale), k.expected) << k.path;
+}
+
+TEST(DeviceScale, PictureFileTakesTheImagesBesideIt) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("nk_scale_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string base = (dir / "p.png").string();
+    ASSERT_EQ(WritePng(Image(4, 3, 0xFF112233u), base), "");
+    std::string error;
+    Picture plain = LoadScaledPictureFile(base, "p", error);
+    ASSERT_TRUE(plain) << error;
+    EXPECT_TRUE(plain->variants().empty());
+
+    ASSERT_EQ(WritePng(Image(8, 6, 0xFF445566u), (dir / "p@2x.png").string()), "");
+    Picture fine = LoadScaledPictureFile(base, "p", error);
+    ASSERT_TRUE(fine) << error;
+    EXPECT_EQ(fine->Width(), 4);
+    ASSERT_NE(fine->VariantAt(2.0), nullptr);
+    EXPECT_EQ(fine->VariantAt(2.0)->At(7, 5), 0xFF445566u);
+    EXPECT_EQ(fine->VariantAt(3.0), nullptr);
+
+    // An image of the wrong size, or one that does not decode, is bad input naming it.
+    ASSERT_EQ(WritePng(Image(5, 5), (dir / "p@3x.png").string()), "");
+    EXPECT_FALSE(LoadScaledPictureFile(base, "p", error));
+    EXPECT_NE(error.find("p@3x.png: the image is 5 x 5 pixels"), std::string::npos) << error;
+    EXPECT_NE(error.find("must be 12 x 9"), std::string::npos) << error;
+    ASSERT_EQ(WriteFile((dir / "p@3x.png").string(), std::vector<std::uint8_t>{1, 2, 3}), "");
+    EXPECT_FALSE(LoadScaledPictureFile(base, "p", error));
+    EXPECT_NE(error.find("p@3x.png"), std::string::npos) << error;
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
