@@ -31,6 +31,13 @@ int DeviceSide(int logical, double scale) {
     return static_cast<int>(std::lround(logical * scale));
 }
 
+// The scale a surface of w x h logical pixels draws at: the one asked for when its device
+// pixels stay within the largest side, else 1.
+double FittingScale(int w, int h, double asked) {
+    const double s = SaneScale(asked);
+    return DeviceSide(SaneSide(w), s) > kMaxSide || DeviceSide(SaneSide(h), s) > kMaxSide ? 1.0 : s;
+}
+
 std::uint32_t Pixel(OleColor c) {
     return 0xFF000000u | ResolveColor(c);
 }
@@ -86,10 +93,10 @@ SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const F
 
 SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font,
                              double scale)
-    : image_(DeviceSide(SaneSide(w), SaneScale(scale)), DeviceSide(SaneSide(h), SaneScale(scale)),
-             Pixel(back)),
-      width_(SaneSide(w)), height_(SaneSide(h)), scale_(SaneScale(scale)), back_(back), fore_(fore),
-      font_(font) {
+    : image_(DeviceSide(SaneSide(w), FittingScale(w, h, scale)),
+             DeviceSide(SaneSide(h), FittingScale(w, h, scale)), Pixel(back)),
+      width_(SaneSide(w)), height_(SaneSide(h)), scale_(FittingScale(w, h, scale)), back_(back),
+      fore_(fore), font_(font) {
     MarkAll(); // a new surface has never been shown
 }
 
@@ -115,6 +122,7 @@ bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
     const int logicalW = w, logicalH = h;
     w = DeviceSide(w, scale_);
     h = DeviceSide(h, scale_);
+    if (w > kMaxSide || h > kMaxSide) return false; // more device pixels than a surface holds
     try {
         Image next(w, h, Pixel(fill));
         next.bitsPerPixel = image_.bitsPerPixel;

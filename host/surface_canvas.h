@@ -53,7 +53,9 @@ public:
     SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font);
     // The same at a device scale (1, 1.5, 2 or 3; anything else is taken as 1): the caller
     // still works in w x h logical pixels, and the surface holds w * scale x h * scale
-    // device pixels onto which every drawing operation is mapped.
+    // device pixels onto which every drawing operation is mapped. A surface whose device
+    // pixels would exceed 16384 a side draws at 1, and at a scale it refuses a resize to
+    // more than that.
     SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font, double scale);
 
     // The device pixels, 0xFFRRGGBB (the logical pixels at scale 1). Writing through the

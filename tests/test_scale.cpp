@@ -64,6 +64,13 @@ TEST(DeviceScale, SurfaceKeepsLogicalSizeAndHoldsDevicePixels) {
     }
     // A scale the surface does not draw at is taken as 1.
     EXPECT_EQ(SurfaceCanvas(10, 10, 0, 0, Font{}, 2.5).pixels().width, 10);
+    // Device pixels stay within 16384 a side: a surface too large for its scale draws at 1,
+    // and a scaled surface refuses to grow beyond that.
+    EXPECT_EQ(SurfaceCanvas(9000, 10, 0, 0, Font{}, 2.0).scale(), 1.0);
+    SurfaceCanvas scaled(100, 100, 0, 0, Font{}, 2.0);
+    EXPECT_FALSE(scaled.ResizeTo(9000, 100, 0));
+    EXPECT_EQ(scaled.width(), 100);
+    EXPECT_TRUE(scaled.ResizeTo(8192, 100, 0));
 }
 
 // Straight one-pixel lines and frames cover exactly the device blocks of the logical

@@ -268,11 +268,13 @@ Image Sheet::Render() const {
             LayOutRow(row, measurer, width_, y, layout);
         y += kSectionGap;
     }
-    if (y + kMargin > kMaxExtent)
-        std::cerr << "gallery: the sheet is cut off at " << kMaxExtent << " pixels; "
-                  << y + kMargin - kMaxExtent << " pixels of rows are left out\n";
-    layout.height = std::min(y + kMargin, kMaxExtent);
-    layout.width = std::min(layout.width, kMaxExtent);
+    // The sheet's device pixels stay within a surface's largest side.
+    const int most = static_cast<int>(kMaxExtent / scale_);
+    if (y + kMargin > most)
+        std::cerr << "gallery: the sheet is cut off at " << most << " pixels; "
+                  << y + kMargin - most << " pixels of rows are left out\n";
+    layout.height = std::min(y + kMargin, most);
+    layout.width = std::min(layout.width, most);
 
     SurfaceCanvas canvas(layout.width, layout.height, kSheetBack, kTitleColor, kCellFont, scale_);
     for (const PlacedRule& rule : layout.rules)
