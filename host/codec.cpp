@@ -2,8 +2,10 @@
 #include "host/codec.h"
 #include "registry/file_io.h"
 
+#include <cmath>
 #include <cstring>
 #include <new>
+#include <sys/stat.h>
 
 namespace nk {
 namespace {
@@ -58,6 +60,48 @@ DecodeResult LoadPictureFile(const std::string& path) {
         return result;
     }
     return DecodePicture(file.bytes, path);
+}
+
+std::string ScaledFileName(const std::string& path, double scale) {
+    const std::string tag = scale == 1.5 ? "@1.5x" : "@" + std::to_string(std::lround(scale)) + "x";
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
+        dot == (slash == std::string::npos ? 0 : slash + 1))
+        return path + tag;
+    return path.substr(0, dot) + tag + path.substr(dot);
+}
+
+Picture LoadScaledPictureFile(const std::string& path, std::string label, std::string& error) {
+    DecodeResult base = LoadPictureFile(path);
+    if (!base.ok()) {
+        error = std::move(base.error);
+        return nullptr;
+    }
+    std::vector<ScaledImage> variants;
+    for (const double scale : {1.5, 2.0, 3.0}) {
+        const std::string name = ScaledFileName(path, scale);
+        struct stat st {};
+        if (::stat(name.c_str(), &st) != 0) continue; // none for this scale
+        DecodeResult fine = LoadPictureFile(name);
+        if (!fine.ok()) {
+            error = std::move(fine.error);
+            return nullptr;
+        }
+        const long w = std::lround(base.image.width * scale),
+                   h = std::lround(base.image.height * scale);
+        if (fine.image.width != w || fine.image.height != h) {
+            error = name + ": the image is " + std::to_string(fine.image.width) + " x " +
+                    std::to_string(fine.image.height) + " pixels; beside a picture of " +
+                    std::to_string(base.image.width) + " x " + std::to_string(base.image.height) +
+                    " it must be " + std::to_string(w) + " x " + std::to_string(h);
+            return nullptr;
+        }
+        fine.image.bitsPerPixel = base.image.bitsPerPixel;
+        variants.push_back({scale, std::make_shared<const Image>(std::move(fine.image))});
+    }
+    return std::make_shared<PictureObject>(std::make_shared<const Image>(std::move(base.image)),
+                                           std::move(label), std::move(variants));
 }
 
 std::string WriteFile(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -44,6 +44,16 @@ DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string
 // read: a folder, a FIFO or a device is refused at once.
 DecodeResult LoadPictureFile(const std::string& path);
 
+// The name of the image for a device scale beside a picture file: "dir/name@2x.png" for
+// "dir/name.png" and the scale 2 ("@1.5x", "@3x" for the others).
+std::string ScaledFileName(const std::string& path, double scale);
+
+// A picture file as a picture labelled `label`, with the images for the device scales
+// (1.5, 2, 3) that lie beside it as "name@2x.png" and so on. Nothing, with `error` naming
+// the file and the problem, when the file or one of those images cannot be decoded, or an
+// image's size is not its scale times the picture's.
+Picture LoadScaledPictureFile(const std::string& path, std::string label, std::string& error);
+
 // BMP of the given depth. 1 bit: black and white; 8 bits: a palette of at most 256
 // colours chosen for the image, with error-diffusion dithering when `dither` is set;
 // 24 and 32 bits: true colour.

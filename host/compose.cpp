@@ -15,6 +15,38 @@ int Px(double v) {
     return static_cast<int>(std::lround(v));
 }
 
+// A control pixel of the logical grid in device pixels of a host drawing at `scale`.
+int Dev(int v, double scale) {
+    return scale == 1.0 ? v : static_cast<int>(std::lround(v * scale));
+}
+
+// Whether the control keeps the device pixel (x, y) by its mask: the mask's image painted
+// for the scale when it has one of the scaled size, else the logical mask pixel under it.
+class MaskSampler {
+public:
+    MaskSampler(const PictureObject& mask, double scale) : scale_(scale) {
+        const Image* fine = mask.VariantAt(scale);
+        if (fine && fine->width == Dev(mask.Width(), scale) &&
+            fine->height == Dev(mask.Height(), scale)) {
+            image_ = fine;
+            scale_ = 1.0;
+        } else {
+            image_ = mask.image();
+        }
+    }
+    bool Keeps(int x, int y) const {
+        if (scale_ != 1.0) {
+            x = static_cast<int>(std::floor(x / scale_ + 1e-9));
+            y = static_cast<int>(std::floor(y / scale_ + 1e-9));
+        }
+        return x < image_->width && y < image_->height && MaskKeeps(image_->At(x, y));
+    }
+
+private:
+    const Image* image_;
+    double scale_;
+};
+
 PixelBox BoundsOf(const Image& image) {
     return {0, 0, image.width, image.height};
 }
@@ -52,19 +84,30 @@ std::optional<OleColor> ComposedPixel(const Image& composed, int x, int y) {
 }
 
 std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y) {
+    // The device pixel at the centre of the logical one.
+    const double scale = host.surface().scale();
+    if (scale != 1.0) {
+        if (x < 0 || y < 0) return std::nullopt;
+        x = static_cast<int>(std::floor((x + 0.5) * scale));
+        y = static_cast<int>(std::floor((y + 0.5) * scale));
+    }
     const Image one = ComposeArea(host, {x, y, x + 1, y + 1});
     return ComposedPixel(one, 0, 0);
 }
 
 Image Compose(const HeadlessHost& host) {
-    return ComposeArea(host, {0, 0, host.ExtentWidth(), host.ExtentHeight()});
+    const double scale = host.surface().scale();
+    return ComposeArea(host,
+                       {0, 0, Dev(host.ExtentWidth(), scale), Dev(host.ExtentHeight(), scale)});
 }
 
 Image ComposeArea(const HeadlessHost& host, PixelBox area) {
-    area = Intersect(area, {0, 0, host.ExtentWidth(), host.ExtentHeight()});
+    const double scale = host.surface().scale();
+    const auto dev = [scale](int v) { return Dev(v, scale); };
+    area = Intersect(area, {0, 0, dev(host.ExtentWidth()), dev(host.ExtentHeight())});
     if (area.Empty()) return {};
     Image out(area.Width(), area.Height(), kOpaque); // the border line is black
-    const int inset = host.BorderStyle() == 1 ? 1 : 0;
+    const int inset = host.BorderStyle() == 1 ? dev(1) : 0;
     const Image& surface = host.surface().pixels();
     const PixelBox surfaceBox =
         Intersect({inset, inset, inset + surface.width, inset + surface.height}, area);
@@ -73,15 +116,17 @@ Image ComposeArea(const HeadlessHost& host, PixelBox area) {
     for (const auto& box : host.pictureBoxes()) {
         if (!box->visible()) continue;
         const HeadlessPictureBox& child = *box;
-        Blit(out, area, child.surface().pixels(), inset + Px(box->left()), inset + Px(box->top()),
-             surfaceBox);
+        Blit(out, area, child.surface().pixels(), inset + dev(Px(box->left())),
+             inset + dev(Px(box->top())), surfaceBox);
     }
 
     for (const auto& shape : host.shapes()) {
         if (!shape->Visible()) continue;
-        const int l = inset + Px(shape->left()), t = inset + Px(shape->top());
-        const PixelBox glow =
-            Intersect({l, t, l + Px(shape->width()), t + Px(shape->height())}, surfaceBox);
+        const int left = Px(shape->left()), top = Px(shape->top());
+        const int l = inset + dev(left), t = inset + dev(top);
+        const PixelBox glow = Intersect(
+            {l, t, inset + dev(left + Px(shape->width())), inset + dev(top + Px(shape->height()))},
+            surfaceBox);
         const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
         for (int y = glow.top; y < glow.bottom; ++y)
             for (int x = glow.left; x < glow.right; ++x)
@@ -90,12 +135,10 @@ Image ComposeArea(const HeadlessHost& host, PixelBox area) {
 
     const Picture& mask = host.maskPicture();
     if (HasImage(mask)) {
-        const Image& m = *mask->image();
+        const MaskSampler sampler(*mask, scale);
         for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) {
-                const bool keep = x < m.width && y < m.height && MaskKeeps(m.At(x, y));
-                if (!keep) out.At(x - area.left, y - area.top) = 0;
-            }
+            for (int x = area.left; x < area.right; ++x)
+                if (!sampler.Keeps(x, y)) out.At(x - area.left, y - area.top) = 0;
     }
     return out;
 }
@@ -108,10 +151,13 @@ void ComposeFormArea(const Form& form, Image& frame, PixelBox area) {
         std::fill_n(&frame.pixels[static_cast<size_t>(y) * frame.width + area.left], area.Width(),
                     back);
     for (const auto& c : form.controls()) {
-        const PixelBox place{c->left(), c->top(), c->left() + c->width(), c->top() + c->height()};
+        const double scale = c->host().surface().scale();
+        const int left = Dev(c->left(), scale), top = Dev(c->top(), scale);
+        const PixelBox place{left, top, left + Dev(c->width(), scale),
+                             top + Dev(c->height(), scale)};
         const PixelBox part = Intersect(place, area);
         if (part.Empty()) continue;
-        const Image shown = ComposeArea(c->host(), Offset(part, -c->left(), -c->top()));
+        const Image shown = ComposeArea(c->host(), Offset(part, -left, -top));
         for (int y = 0; y < shown.height; ++y) {
             const std::uint32_t* from = &shown.pixels[static_cast<size_t>(y) * shown.width];
             std::uint32_t* to =

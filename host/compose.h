@@ -20,10 +20,13 @@ namespace nk {
 
 class Form;
 
-// The composed control, extent-sized, pixels 0xAARRGGBB.
+// The composed control, extent-sized, pixels 0xAARRGGBB. A host drawing at a device scale
+// gives device pixels: the extent times the scale, the border, the children, the glow
+// overlay and the mask all where the logical layout puts them.
 Image Compose(const HeadlessHost& host);
-// The part of the composed control inside `area` (control pixels, clipped to its extent):
-// the result's pixel (0, 0) is the clipped area's top-left corner.
+// The part of the composed control inside `area` (control pixels, device pixels at a
+// device scale, clipped to its extent): the result's pixel (0, 0) is the clipped area's
+// top-left corner.
 Image ComposeArea(const HeadlessHost& host, PixelBox area);
 
 // Whether a mask picture's pixel (0xAARRGGBB) belongs to the control: dark pixels do.
@@ -34,11 +37,13 @@ OleColor PixelToOleColor(std::uint32_t pixel);
 
 // The composed pixel at (x, y) as an OLE colour; nothing where see-through or outside.
 std::optional<OleColor> ComposedPixel(const Image& composed, int x, int y);
-// The same for the control itself, composing only that pixel.
+// The same for the control itself, composing only that pixel; (x, y) are logical pixels
+// at every device scale (the device pixel at the centre of the logical one is taken).
 std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y);
 
-// Paints the part `area` (form pixels) of the form as shown into `frame`, an image of the
-// form's size: the form's back colour, then every control composed at its place.
+// Paints the part `area` (form pixels; device pixels at a device scale) of the form as
+// shown into `frame`, an image of the form's size: the form's back colour, then every control
+// composed at its place.
 void ComposeFormArea(const Form& form, Image& frame, PixelBox area);
 
 } // namespace nk

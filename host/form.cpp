@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace nk {
 
@@ -38,6 +39,7 @@ ControlSite::Options FormControl::SiteOptions(FormControl& self, const std::stri
         self.DispatchChange(property);
     };
     options.trace = self.form_.trace_;
+    options.scale = self.form_.scale_;
     return options;
 }
 
@@ -205,8 +207,8 @@ void Form::PaintAll() {
 }
 
 Image Form::Compose() const {
-    const int w = std::max(settings_.width, 0);
-    const int h = std::max(settings_.height, 0);
+    const int w = static_cast<int>(std::lround(std::max(settings_.width, 0) * scale_));
+    const int h = static_cast<int>(std::lround(std::max(settings_.height, 0) * scale_));
     Image out(w, h);
     ComposeFormArea(*this, out, {0, 0, w, h});
     return out;

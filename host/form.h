@@ -60,6 +60,7 @@ public:
 struct FormReadOptions {
     bool strict = false;
     std::vector<std::string>* warnings = nullptr;
+    double scale = 1.0; // the device scale the form's controls draw at (see Form::SetScale)
 };
 
 // An application's handler of one event of one control: the control that raised it and the
@@ -188,6 +189,10 @@ public:
     // Controls placed from now on print every request they make of their host to `sink`
     // (nullptr: no trace); the sink must outlive them.
     void SetTrace(TraceSink* sink) { trace_ = sink; }
+    // Controls placed from now on draw at this device scale (1, 1.5, 2 or 3), and Compose
+    // gives the form in device pixels; the form and its controls keep their logical sizes.
+    void SetScale(double scale) { scale_ = scale; }
+    double scale() const { return scale_; }
     const FormEventObserver& observer() const { return observer_; }
 
     // The container's services (player, shell, message boxes, the modal dialog's loop) for
@@ -200,7 +205,8 @@ public:
     // Sends Paint to every control.
     void PaintAll();
 
-    // The whole form as shown: the background, then every control composed at its place.
+    // The whole form as shown: the background, then every control composed at its place
+    // (device pixels at a device scale).
     Image Compose() const;
 
     // The form file as text (ends with a newline).
@@ -240,6 +246,7 @@ private:
     ContainerHooks hooks_;
     FormEventObserver observer_;
     TraceSink* trace_ = nullptr;
+    double scale_ = 1.0;
 };
 
 } // namespace nk

@@ -503,6 +503,7 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
                                  " is newer than this program reads (" +
                                  std::to_string(kFormVersion) + ")");
         auto form = std::make_unique<Form>(classes);
+        form->SetScale(options.scale);
         const bool pixels = UnitsArePixels(root);
         ReadSettings(root, form->settings_, pixels);
         const PictureIds pictures = ReadPictures(root, source);

@@ -55,8 +55,8 @@ std::string FolderOf(const std::string& path) {
 
 // ---- children ----
 
-HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font)
-    : HeadlessCanvas(0, 0, info.backColor, kButtonText, font), info_(info) {}
+HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale)
+    : HeadlessCanvas(0, 0, info.backColor, kButtonText, font, scale), info_(info) {}
 
 bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
     const auto w = PixelSize(width);
@@ -69,8 +69,8 @@ bool HeadlessPictureBox::Move(double left, double top, double width, double heig
 }
 
 Picture HeadlessPictureBox::Image() {
-    const auto& px = std::as_const(surface_).pixels();
-    return MakePicture(px, "image:" + std::to_string(px.width) + "x" + std::to_string(px.height));
+    return SurfacePicture(surface_, "image:" + std::to_string(surface_.width()) + "x" +
+                                        std::to_string(surface_.height()));
 }
 
 HeadlessShape::HeadlessShape(const ChildInfo& info) : info_(info), fill_(info.fillColor) {}
@@ -97,15 +97,15 @@ bool HeadlessZone::Move(double left, double top, double width, double height) {
 
 // ---- the host ----
 
-HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h)
+HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h, double scale)
     : HeadlessCanvas(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
-                     table.designBackColor, table.designForeColor, Font{}),
+                     table.designBackColor, table.designForeColor, Font{}, scale),
       table_(table), extentW_(surface_.width()), extentH_(surface_.height()) {
     displayName_ = std::string(table.className) + "1";
     for (const auto& child : table.children) {
         switch (child.kind) {
         case ChildKind::PictureBox:
-            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}));
+            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}, surface_.scale()));
             break;
         case ChildKind::Shape:
             shapes_.push_back(std::make_unique<HeadlessShape>(child));
@@ -379,7 +379,7 @@ FileError HeadlessHost::OpenFileForRead(const std::string& name) {
 ControlSite::ControlSite(const InterfaceTable& table) : ControlSite(table, Options{}) {}
 
 ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
-    : host_(std::make_unique<HeadlessHost>(table, options.width, options.height)) {
+    : host_(std::make_unique<HeadlessHost>(table, options.width, options.height, options.scale)) {
     if (!options.displayName.empty()) host_->SetAmbientDisplayName(options.displayName);
     host_->SetAmbientFont(options.ambientFont);
     host_->hooks() = options.hooks;

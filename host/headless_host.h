@@ -68,8 +68,9 @@ public:
     }
 
 protected:
-    HeadlessCanvas(int w, int h, OleColor back, OleColor fore, const Font& font)
-        : ForwardingCanvas<Base, SurfaceCanvas>(surface_), surface_(w, h, back, fore, font) {}
+    HeadlessCanvas(int w, int h, OleColor back, OleColor fore, const Font& font, double scale = 1.0)
+        : ForwardingCanvas<Base, SurfaceCanvas>(surface_), surface_(w, h, back, fore, font, scale) {
+    }
 
     SurfaceCanvas surface_;
 
@@ -81,7 +82,8 @@ private:
 // A child picture box: its own surface, 0 x 0 until moved.
 class HeadlessPictureBox : public HeadlessCanvas<PictureBox> {
 public:
-    HeadlessPictureBox(const ChildInfo& info, const Font& font);
+    // `scale`: the device scale of the box's surface.
+    HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale = 1.0);
 
     const ChildInfo& info() const { return info_; }
     std::string_view name() const { return info_.name; }
@@ -187,8 +189,10 @@ struct ContainerHooks {
 class HeadlessHost : public HeadlessCanvas<Host> {
 public:
     // A surface of w x h pixels (the class's design size when w or h is negative), filled
-    // with the class's design background colour.
-    HeadlessHost(const InterfaceTable& table, int w = -1, int h = -1);
+    // with the class's design background colour, drawn at a device scale (1, 1.5, 2 or 3)
+    // for a screen with that many device pixels per pixel; the control sees only logical
+    // pixels either way.
+    HeadlessHost(const InterfaceTable& table, int w = -1, int h = -1, double scale = 1.0);
     ~HeadlessHost() override;
     HeadlessHost(const HeadlessHost&) = delete;
     HeadlessHost& operator=(const HeadlessHost&) = delete;
@@ -326,6 +330,7 @@ public:
         Font ambientFont = {};        // Ambient.Font
         TraceSink* trace = nullptr;   // when set, every request prints a line here
         ContainerHooks hooks = {};    // installed before the control is created
+        double scale = 1.0;           // device pixels per pixel: 1, 1.5, 2 or 3
     };
 
     explicit ControlSite(const InterfaceTable& table);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -552,6 +553,26 @@ void FillBox(const View& v, const Box& clip, Box b, std::uint32_t color) {
         std::fill_n(p, n, color);
 }
 
+std::optional<Box> StraightLineBox(std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                                   std::int64_t y1) {
+    if (x0 == x1 && y0 == y1) return std::nullopt;
+    if (y0 == y1) return x1 > x0 ? Box{x0, y0, x1, y0 + 1} : Box{x1 + 1, y0, x0 + 1, y0 + 1};
+    if (x0 == x1) return y1 > y0 ? Box{x0, y0, x0 + 1, y1} : Box{x0, y1 + 1, x0 + 1, y0 + 1};
+    return std::nullopt;
+}
+
+FrameBoxes FrameOf(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                   int penWidth) {
+    const Box r = OrderedBox(x0, y0, x1, y1);
+    const PenBand pen(Pen(penWidth));
+    return {{r.x0 - pen.lo, r.y0 - pen.lo, r.x1 + pen.hi + 1, r.y1 + pen.hi + 1},
+            {r.x0 + pen.hi + 1, r.y0 + pen.hi + 1, r.x1 - pen.lo, r.y1 - pen.lo}};
+}
+
+int BrushOffset(int penWidth) {
+    return -(Pen(penWidth) - 1) / 2;
+}
+
 void DrawLine(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0, std::int64_t x1,
               std::int64_t y1, std::uint32_t color, int penWidth) {
     const Box clip = Intersect(clip0, v.Bounds());
@@ -561,14 +582,8 @@ void DrawLine(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0,
         ThickLine(v, clip, x0, y0, x1, y1, color, penWidth);
         return;
     }
-    if (y0 == y1) {
-        FillBox(v, clip, x1 > x0 ? Box{x0, y0, x1, y0 + 1} : Box{x1 + 1, y0, x0 + 1, y0 + 1},
-                color);
-        return;
-    }
-    if (x0 == x1) {
-        FillBox(v, clip, y1 > y0 ? Box{x0, y0, x0 + 1, y1} : Box{x0, y1 + 1, x0 + 1, y0 + 1},
-                color);
+    if (const std::optional<Box> straight = StraightLineBox(x0, y0, x1, y1)) {
+        FillBox(v, clip, *straight, color);
         return;
     }
     WalkPath(x0, y0, x1, y1, clip, [&](std::int64_t x, std::int64_t y) { v.Row(y)[x] = color; });
@@ -578,10 +593,7 @@ void DrawFrame(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0
                std::int64_t y1, std::uint32_t color, int penWidth) {
     const Box clip = Intersect(clip0, v.Bounds());
     if (clip.Empty()) return;
-    const Box r = OrderedBox(x0, y0, x1, y1);
-    const PenBand pen(Pen(penWidth));
-    const Box outer{r.x0 - pen.lo, r.y0 - pen.lo, r.x1 + pen.hi + 1, r.y1 + pen.hi + 1};
-    const Box inner{r.x0 + pen.hi + 1, r.y0 + pen.hi + 1, r.x1 - pen.lo, r.y1 - pen.lo};
+    const auto [outer, inner] = FrameOf(x0, y0, x1, y1, penWidth);
     if (inner.Empty()) {
         FillBox(v, clip, outer, color);
         return;
@@ -594,9 +606,7 @@ void DrawFrame(const View& v, const Box& clip0, std::int64_t x0, std::int64_t y0
 
 void FillFrame(const View& v, const Box& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
                std::int64_t y1, std::uint32_t color, int penWidth) {
-    const Box r = OrderedBox(x0, y0, x1, y1);
-    const PenBand pen(Pen(penWidth));
-    FillBox(v, clip, {r.x0 - pen.lo, r.y0 - pen.lo, r.x1 + pen.hi + 1, r.y1 + pen.hi + 1}, color);
+    FillBox(v, clip, FrameOf(x0, y0, x1, y1, penWidth).outer, color);
 }
 
 void DrawCircle(const View& v, const Box& clip0, std::int64_t cx, std::int64_t cy, double r,

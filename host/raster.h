@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace nk::raster {
 
@@ -51,6 +52,23 @@ struct Source {
 
 // Fills `b` (clipped to `clip` and the view) with `color`.
 void FillBox(const View& v, const Box& clip, Box b, std::uint32_t color);
+
+// The pixels a one-pixel plain line covers when it runs straight across or down; nothing
+// for a slanted or empty line.
+std::optional<Box> StraightLineBox(std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                                   std::int64_t y1);
+
+// The rectangle with corners (x0, y0) and (x1, y1) drawn by a pen of `penWidth`: the box
+// its outline covers and the box inside the outline (empty when the pen fills it all).
+struct FrameBoxes {
+    Box outer;
+    Box inner;
+};
+FrameBoxes FrameOf(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                   int penWidth);
+
+// The offset of the first row and column of a round brush from the point it is stamped on.
+int BrushOffset(int penWidth);
 
 // A plain line from (x0, y0) up to, not including, (x1, y1) on the Bresenham path;
 // a pen wider than one pixel is a round brush centred on each pixel of that path.

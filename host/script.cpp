@@ -288,6 +288,7 @@ private:
         options.displayName = name.empty() ? std::string(table->className) + "1" : name;
         options.ambientFont = ambientFont_;
         options.trace = &sink_;
+        options.scale = options_.scale;
         options.hooks.onEvent = [this](const EventInfo* info, int number,
                                        std::span<const EventArg> args) {
             OnEvent(info, number, args);
@@ -623,9 +624,10 @@ private:
             End(lx);
             if (!path.empty() && path.front() != '/' && !options_.baseDir.empty())
                 path = options_.baseDir + "/" + path;
-            DecodeResult decoded = LoadPictureFile(path);
-            if (!decoded.ok()) Fail(decoded.error);
-            pictures_[name] = MakePicture(std::move(decoded.image), name);
+            std::string error;
+            Picture picture = LoadScaledPictureFile(path, name, error);
+            if (!picture) Fail(error);
+            pictures_[name] = std::move(picture);
             return;
         }
         const int w = Int(first, "width");
@@ -663,7 +665,7 @@ private:
         const int x = Int(Need(lx, "x"), "x");
         const int y = Int(Need(lx, "y"), "y");
         End(lx);
-        const auto c = ComposedPixel(Compose(site.host()), x, y);
+        const auto c = ComposedPixelAt(site.host(), x, y);
         Print(c ? "= " + FormatColor(*c) : std::string("= transparent"));
     }
 

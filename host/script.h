@@ -20,6 +20,9 @@ struct ScriptOptions {
     // Relative file names of `picture <name> file "<path>"` are looked up here ("" for the
     // current folder): a script's pictures travel with the script.
     std::string baseDir;
+    // The device scale every control is drawn at (1, 1.5, 2 or 3): `png` writes device
+    // pixels; traces, `pixel` and `extent` stay in logical pixels.
+    double scale = 1.0;
 };
 
 // Runs a script from `in`, printing the echo and trace lines to `out` and an error line

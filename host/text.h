@@ -186,6 +186,19 @@ DrawTextFlags ParseDrawTextFlags(unsigned flags);
 // Lays out and draws text in a rectangle by the DrawText flags.
 void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r, unsigned flags);
 
+// Text drawn at a device scale: the font at `scale` times the size, rasterising what the
+// logical font laid out.
+struct DeviceText {
+    SizedFont* font = nullptr;
+    double scale = 1.0;
+};
+
+// The same on a surface of `device.scale` device pixels per logical pixel: `font` and `r`
+// are logical and decide the lines (where words break, which characters are marked); each
+// line is then drawn with the device font, aligned in the scaled rectangle by the flags.
+void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r, unsigned flags,
+                    const DeviceText& device);
+
 // Decodes the UTF-8 character at text[i] and moves i past it; a malformed sequence gives
 // U+FFFD and moves past one byte.
 char32_t NextChar(std::string_view text, std::size_t& i);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace nk::text {
@@ -314,15 +315,24 @@ int PrintText(SizedFont& font, const Pen& pen, std::string_view text, std::int64
     return static_cast<int>(lines.size());
 }
 
-void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r,
-                    unsigned flags) {
-    const DrawTextFlags f = ParseDrawTextFlags(flags);
+namespace {
+
+Options OptionsOf(const DrawTextFlags& f) {
     Options o;
     o.prefix = f.prefix;
     o.singleLine = f.singleLine;
     o.wordBreak = f.wordBreak;
     o.expandTabs = f.expandTabs;
     o.tabChars = f.tabChars;
+    return o;
+}
+
+} // namespace
+
+void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r,
+                    unsigned flags) {
+    const DrawTextFlags f = ParseDrawTextFlags(flags);
+    const Options o = OptionsOf(f);
     if (f.clip) pen.clip = raster::Intersect(pen.clip, {r.left, r.top, r.right, r.bottom});
 
     Cells cells(text.size());
@@ -354,6 +364,54 @@ void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect&
             DrawDisplayLine(font, pen, cells, shaped, line, adv, x, y);
         else
             DrawLineOfText(font, pen, cells, line, adv, x, y);
+    }
+}
+
+void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r, unsigned flags,
+                    const DeviceText& device) {
+    const DrawTextFlags f = ParseDrawTextFlags(flags);
+    const Options o = OptionsOf(f);
+    const double s = device.scale;
+    const auto dev = [s](std::int64_t v) {
+        return static_cast<std::int64_t>(std::llround(static_cast<double>(v) * s));
+    };
+    const raster::Box box{dev(r.left), dev(r.top), dev(r.right), dev(r.bottom)};
+    if (f.clip) pen.clip = raster::Intersect(pen.clip, box);
+
+    // The lines as the logical font breaks them.
+    Cells cells(text.size());
+    Shaped shaped;
+    if (Decode(font, text, o, cells)) detail::Shape(font, cells, o.singleLine, shaped);
+    Lines lines(0);
+    BreakLines(cells, o, static_cast<std::int64_t>(r.right) - r.left, Advancer(font, o), lines);
+
+    // The same characters with the device font's glyphs: one cell for each, as above.
+    SizedFont& fine = *device.font;
+    Cells fineCells(text.size());
+    Shaped fineShaped;
+    const bool display = Decode(fine, text, o, fineCells) &&
+                         detail::Shape(fine, fineCells, o.singleLine, fineShaped);
+    const Advancer adv(fine, o);
+    const std::int64_t h = fine.metrics().height;
+    std::int64_t top = box.y0;
+    if (f.singleLine && f.vcenter)
+        top = box.y0 + (box.y1 - box.y0 - h) / 2;
+    else if (f.singleLine && f.bottom)
+        top = box.y1 - h;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        LineSpan line = lines[i];
+        line.width = Width(fineCells, line.begin, line.end, adv);
+        std::int64_t x = box.x0;
+        if (f.center)
+            x = box.x0 + (box.x1 - box.x0 - line.width) / 2;
+        else if (f.right)
+            x = box.x1 - line.width;
+        const std::int64_t y = top + static_cast<std::int64_t>(i) * h;
+        if (f.clip && (y >= pen.clip.y1 || y + h <= pen.clip.y0)) continue;
+        if (display)
+            DrawDisplayLine(fine, pen, fineCells, fineShaped, line, adv, x, y);
+        else
+            DrawLineOfText(fine, pen, fineCells, line, adv, x, y);
     }
 }
 

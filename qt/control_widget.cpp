@@ -131,6 +131,19 @@ ContainerHooks ControlWidget::Hooks() {
     return h;
 }
 
+namespace {
+
+// The device scale a surface draws at for a screen's device pixel ratio: the nearest of 1,
+// 1.5, 2 and 3.
+double DeviceScaleFor(qreal ratio) {
+    if (ratio >= 2.5) return 3.0;
+    if (ratio >= 1.75) return 2.0;
+    if (ratio >= 1.25) return 1.5;
+    return 1.0;
+}
+
+} // namespace
+
 FormControl* ControlWidget::Ensure() {
     if (control_ || !table_ || creating_) return control_;
     creating_ = true;
@@ -138,6 +151,7 @@ FormControl* ControlWidget::Ensure() {
     settings.font = fontFromQt(font());
     settings.timerInterval = 0;
     form_ = std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
+    form_->SetScale(DeviceScaleFor(devicePixelRatioF()));
     form_->SetHooks(Hooks());
     form_->SetObserver(
         [this](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
@@ -426,9 +440,24 @@ void ControlWidget::ComposeArea(QRect asked, int inset) {
     }
 }
 
+void ControlWidget::PaintScaled(QPainter& p) {
+    const HeadlessHost& host = control_->host();
+    const Image shown = Compose(host);
+    QImage image(reinterpret_cast<const uchar*>(shown.pixels.data()), shown.width, shown.height,
+                 shown.width * 4, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(host.surface().scale());
+    p.drawImage(QPointF(0, 0), image);
+}
+
 void ControlWidget::paintEvent(QPaintEvent* e) {
     if (!Ensure()) return;
     const HeadlessHost& host = control_->host();
+    if (host.surface().scale() != 1.0) {
+        QPainter p(this);
+        if (maskShown_) p.setClipRegion(mask());
+        PaintScaled(p);
+        return;
+    }
     const int inset = host.BorderStyle() == 1 ? 1 : 0;
     const bool plain = inset == 0 &&
                        std::none_of(host.shapes().begin(), host.shapes().end(),

@@ -119,6 +119,8 @@ private:
     void RunAboutDialog(AboutForm& about);
     // Composes the part `asked` of the control into scratch_ (at its top-left corner).
     void ComposeArea(QRect asked, int inset);
+    // At a device scale: the whole control composed in device pixels, drawn at the ratio.
+    void PaintScaled(QPainter& p);
 
     const InterfaceTable* table_ = nullptr;
     QString error_;

@@ -4,7 +4,7 @@
 // trace shows what it asks of its host from the press on (faces, events, capture, sounds,
 // notifications; the other drawing calls are left out).
 #include "host/script.h"
-#include "tests/kit_classes.h"
+#include "kit/classes.h"
 
 #include <gtest/gtest.h>
 

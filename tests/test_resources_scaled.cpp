@@ -3,7 +3,7 @@
 // host hands the finer images out with the picture.
 #include "host/codec.h"
 #include "host/headless_host.h"
-#include "kit_classes.h"
+#include "kit/classes.h"
 #include "probe_control.h"
 #include "resources/generator.h"
 #include "resources/paint.h"

@@ -64,12 +64,21 @@ PictureFormat RequireFormat(const std::string& path, std::span<const PictureForm
     return *format;
 }
 
+void AddDeviceScaleOption(CLI::App& cmd, double& scale) {
+    cmd.add_option("--scale", scale,
+                   "Draw at this device scale (1, 1.5, 2 or 3): every pixel that many device "
+                   "pixels wide, the layout unchanged")
+        ->check(CLI::IsMember({1.0, 1.5, 2.0, 3.0}))
+        ->capture_default_str();
+}
+
 std::unique_ptr<Form> LoadFormFile(const std::string& path,
-                                   std::span<const InterfaceTable* const> classes, bool strict) {
+                                   std::span<const InterfaceTable* const> classes, bool strict,
+                                   double scale) {
     std::vector<std::string> warnings;
     std::string error;
     std::unique_ptr<Form> form =
-        Form::Load(path, classes, error, {.strict = strict, .warnings = &warnings});
+        Form::Load(path, classes, error, {.strict = strict, .warnings = &warnings, .scale = scale});
     for (const std::string& w : warnings)
         std::cerr << "warning: " << w << '\n';
     if (!form) Fail(kExitUsage, error);

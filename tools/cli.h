@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+namespace CLI {
+class App;
+}
+
 namespace nk::tools {
 
 // Exit statuses, the same for every sub-command.
@@ -49,6 +53,10 @@ std::string WritePicture(const Image& image, const std::string& path, PictureFor
 // format is not one of `supported`.
 PictureFormat RequireFormat(const std::string& path, std::span<const PictureFormat> supported);
 
+// Adds `--scale S` to a sub-command: draw at a device scale of 1, 1.5, 2 or 3 (a screen with
+// that many device pixels per pixel); any other value is bad usage.
+void AddDeviceScaleOption(CLI::App& cmd, double& scale);
+
 // "wrote /abs/path<detail>" on standard output, unless --quiet.
 void ReportWritten(const CommonOptions& common, const std::string& path,
                    const std::string& detail = {});
@@ -56,6 +64,7 @@ void ReportWritten(const CommonOptions& common, const std::string& path,
 // Loads a form file for run and render: its warnings go to standard error ("warning: ...");
 // a file that cannot be read, or with `strict` one with warnings, stops with status 2.
 std::unique_ptr<Form> LoadFormFile(const std::string& path,
-                                   std::span<const InterfaceTable* const> classes, bool strict);
+                                   std::span<const InterfaceTable* const> classes, bool strict,
+                                   double scale = 1.0);
 
 } // namespace nk::tools

@@ -23,7 +23,7 @@ namespace nk::tools {
 namespace {
 
 // The sheet resampled smoothly to `factor` of its size (a picture for the README).
-Image Scaled(Image sheet, double factor) {
+Image Shrunk(Image sheet, double factor) {
     if (factor >= 1.0) return sheet;
     const int w = std::max(1, static_cast<int>(sheet.width * factor + 0.5));
     const int h = std::max(1, static_cast<int>(sheet.height * factor + 0.5));
@@ -43,13 +43,15 @@ void RegisterGallery(CLI::App& app, const CommonOptions& common) {
     auto output = std::make_shared<std::string>("gallery.png");
     cmd->add_option("-o,--output", *output, "The picture to write (.png or .bmp)")
         ->capture_default_str();
-    auto scale = std::make_shared<double>(1.0);
-    cmd->add_option("--scale", *scale, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
+    auto shrink = std::make_shared<double>(1.0);
+    cmd->add_option("--shrink", *shrink, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
         ->check(CLI::Range(0.1, 1.0))
         ->capture_default_str();
+    auto scale = std::make_shared<double>(1.0);
+    AddDeviceScaleOption(*cmd, *scale);
     auto only = std::make_shared<std::vector<std::string>>();
     cmd->add_option("--only", *only, "Only the sections of these controls (e.g. NuvelCommand)");
-    cmd->callback([output, scale, only, &common] {
+    cmd->callback([output, shrink, scale, only, &common] {
         static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
         const PictureFormat format = RequireFormat(*output, kFormats);
         // A file that cannot be written is reported before the sheet is drawn.
@@ -58,10 +60,10 @@ void RegisterGallery(CLI::App& app, const CommonOptions& common) {
         } else {
             Fail(kExitFailed, *output + ": cannot open for writing: " + std::strerror(errno));
         }
-        const gallery::Sheet sheet = gallery::BuildSheet(*only);
+        const gallery::Sheet sheet = gallery::BuildSheet(*only, *scale);
         if (!only->empty() && sheet.sections().size() < only->size())
             std::cerr << "warning: some of the controls named by --only have no gallery rows\n";
-        const Image image = Scaled(sheet.Render(), *scale);
+        const Image image = Shrunk(sheet.Render(), *shrink);
         if (const std::string error = WritePicture(image, *output, format); !error.empty())
             Fail(kExitFailed, error);
         ReportWritten(common, *output,

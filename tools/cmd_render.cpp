@@ -26,14 +26,16 @@ void RegisterRender(CLI::App& app, const CommonOptions& common) {
     cmd->add_option("-o,--output", *out, "The picture to write (.png or .bmp)")->required();
     cmd->add_option("--ticks", *ticks, "Timer steps to run before drawing")
         ->check(CLI::Range(0, 100000));
+    auto scale = std::make_shared<double>(1.0);
+    AddDeviceScaleOption(*cmd, *scale);
     cmd->footer("A form file that cannot be read is bad input (status 2): the message names the "
                 "file, the place and the problem. A picture that cannot be written is a failed "
                 "work (status 1).");
-    cmd->callback([form, out, ticks, strict, &common] {
+    cmd->callback([form, out, ticks, strict, scale, &common] {
         static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
         const PictureFormat format = RequireFormat(*out, kFormats);
         const std::vector<const InterfaceTable*> classes = AllClasses();
-        auto loaded = LoadFormFile(*form, classes, *strict);
+        auto loaded = LoadFormFile(*form, classes, *strict, *scale);
         for (int i = 0; i < *ticks; ++i)
             loaded->Tick();
         const Image picture = loaded->Compose();

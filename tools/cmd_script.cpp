@@ -60,7 +60,9 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
     cmd->footer(kScriptHelp);
     auto file = std::make_shared<std::string>("-");
     cmd->add_option("FILE", *file, "The script (standard input when absent or -)");
-    cmd->callback([file] {
+    auto scale = std::make_shared<double>(1.0);
+    AddDeviceScaleOption(*cmd, *scale);
+    cmd->callback([file, scale] {
         // The classes come from the libraries' class objects, loaded as a container loads
         // them; the program's own copies stand in only when a library cannot be found.
         std::string loadError;
@@ -70,12 +72,13 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
             classes = AllClasses();
         }
         int status = 0;
+        ScriptOptions options;
+        options.scale = *scale;
         if (*file == "-") {
-            status = RunScript(std::cin, std::cout, std::cerr, classes);
+            status = RunScript(std::cin, std::cout, std::cerr, classes, options);
         } else {
             std::ifstream in(*file);
             if (!in) Fail(kExitUsage, *file + ": cannot open the script");
-            ScriptOptions options;
             options.baseDir = std::filesystem::path(*file).parent_path().string();
             status = RunScript(in, std::cout, std::cerr, classes, options);
         }

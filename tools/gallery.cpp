@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <exception>
 #include <iostream>
 #include <tuple>
@@ -61,8 +62,14 @@ std::uint32_t Opaque(OleColor c) {
     return 0xFF000000u | ResolveColor(c);
 }
 
-Image FailedImage() {
-    return Image(120, 40, 0xFFF0C8C8);
+Image FailedImage(double scale) {
+    return Image(static_cast<int>(std::lround(120 * scale)),
+                 static_cast<int>(std::lround(40 * scale)), 0xFFF0C8C8);
+}
+
+// A cell picture's size in the sheet's logical pixels.
+int Logical(int device, double scale) {
+    return static_cast<int>(std::lround(device / scale));
 }
 
 // Text measured and drawn on a surface in one of the sheet's fonts.
@@ -114,6 +121,7 @@ struct Layout {
 };
 
 void LayOutRow(const Row& row, Writer& writer, int sheetWidth, int& y, Layout& out) {
+    const double scale = row.scale();
     out.texts.push_back({&kRowFont, kRowLabelColor, row.label(), kMargin, y, sheetWidth, false});
     y += writer.Height(kRowFont) + 6;
     const int labelHeight = writer.Height(kCellFont);
@@ -121,16 +129,18 @@ void LayOutRow(const Row& row, Writer& writer, int sheetWidth, int& y, Layout& o
     int lineHeight = 0;
     for (const Cell& cell : row.cells()) {
         const int labelWidth = writer.Width(kCellFont, cell.label);
-        const int w = std::max(cell.image.width, labelWidth);
-        const int h = cell.image.height + kLabelGap + labelHeight;
+        const int imageW = Logical(cell.image.width, scale);
+        const int imageH = Logical(cell.image.height, scale);
+        const int w = std::max(imageW, labelWidth);
+        const int h = imageH + kLabelGap + labelHeight;
         if (x > kMargin && x + w > sheetWidth - kMargin) {
             y += lineHeight + kCellGapY;
             x = kMargin;
             lineHeight = 0;
         }
-        out.cells.push_back({&cell, x + (w - cell.image.width) / 2, y});
+        out.cells.push_back({&cell, x + (w - imageW) / 2, y});
         out.texts.push_back({&kCellFont, cell.failed ? kFailedColor : kCellLabelColor, cell.label,
-                             x, y + cell.image.height + kLabelGap, x + w, true});
+                             x, y + imageH + kLabelGap, x + w, true});
         out.width = std::max(out.width, x + w + kMargin);
         x += w + kCellGapX;
         lineHeight = std::max(lineHeight, h);
@@ -138,8 +148,10 @@ void LayOutRow(const Row& row, Writer& writer, int sheetWidth, int& y, Layout& o
     y += lineHeight + kRowGap;
 }
 
-// Copies a composed control onto the sheet; see-through pixels show a chequer board.
-void Blit(Image& sheet, const Image& image, int left, int top) {
+// Copies a composed control onto the sheet (device pixels); see-through pixels show a
+// chequer board of 6 x 6 logical pixels.
+void Blit(Image& sheet, const Image& image, int left, int top, double scale) {
+    const int square = static_cast<int>(std::lround(6 * scale));
     for (int y = 0; y < image.height; ++y) {
         const int sy = top + y;
         if (sy < 0 || sy >= sheet.height) continue;
@@ -148,7 +160,8 @@ void Blit(Image& sheet, const Image& image, int left, int top) {
             if (sx < 0 || sx >= sheet.width) continue;
             const std::uint32_t p = image.At(x, y);
             const std::uint32_t alpha = p >> 24;
-            const std::uint32_t under = ((x / 6 + y / 6) % 2) ? kChequerDark : kChequerLight;
+            const std::uint32_t under =
+                ((x / square + y / square) % 2) ? kChequerDark : kChequerLight;
             if (alpha == 0xFF) {
                 sheet.At(sx, sy) = p;
             } else {
@@ -174,6 +187,7 @@ Row& Row::AddControl(std::string label, const InterfaceTable& table, const CellO
     o.height = options.height;
     o.displayName = options.displayName;
     o.ambientFont = options.ambientFont;
+    o.scale = scale_;
     o.hooks.onFault = [&fault](const std::string& message) {
         if (fault.empty()) fault = message;
     };
@@ -197,23 +211,26 @@ Row& Row::AddControl(std::string label, const InterfaceTable& table, const CellO
         std::cerr << "gallery: " << table.className << " \"" << cell.label << "\": " << fault
                   << '\n';
         cell.failed = true;
-        if (cell.image.width == 0) cell.image = FailedImage();
+        if (cell.image.width == 0) cell.image = FailedImage(scale_);
     }
     cells_.push_back(std::move(cell));
     return *this;
 }
 
 Row& Row::AddImage(std::string label, Image image) {
+    if (scale_ != 1.0)
+        image = Resampled(image, static_cast<int>(std::lround(image.width * scale_)),
+                          static_cast<int>(std::lround(image.height * scale_)));
     cells_.push_back({std::move(label), std::move(image), false});
     return *this;
 }
 
 Row& Section::AddRow(std::string label) {
-    return rows_.emplace_back(std::move(label));
+    return rows_.emplace_back(std::move(label), scale_);
 }
 
 Section& Sheet::AddSection(std::string title) {
-    return sections_.emplace_back(std::move(title));
+    return sections_.emplace_back(std::move(title), scale_);
 }
 
 int Sheet::CellCount() const {
@@ -251,17 +268,21 @@ Image Sheet::Render() const {
             LayOutRow(row, measurer, width_, y, layout);
         y += kSectionGap;
     }
-    if (y + kMargin > kMaxExtent)
-        std::cerr << "gallery: the sheet is cut off at " << kMaxExtent << " pixels; "
-                  << y + kMargin - kMaxExtent << " pixels of rows are left out\n";
-    layout.height = std::min(y + kMargin, kMaxExtent);
-    layout.width = std::min(layout.width, kMaxExtent);
+    // The sheet's device pixels stay within a surface's largest side.
+    const int most = static_cast<int>(kMaxExtent / scale_);
+    if (y + kMargin > most)
+        std::cerr << "gallery: the sheet is cut off at " << most << " pixels; "
+                  << y + kMargin - most << " pixels of rows are left out\n";
+    layout.height = std::min(y + kMargin, most);
+    layout.width = std::min(layout.width, most);
 
-    SurfaceCanvas canvas(layout.width, layout.height, kSheetBack, kTitleColor, kCellFont);
+    SurfaceCanvas canvas(layout.width, layout.height, kSheetBack, kTitleColor, kCellFont, scale_);
     for (const PlacedRule& rule : layout.rules)
         canvas.Line(rule.left, rule.top, rule.right, rule.top, kRuleColor, LineKind::Plain);
     for (const PlacedCell& placed : layout.cells)
-        Blit(canvas.pixels(), placed.cell->image, placed.left, placed.top);
+        Blit(canvas.pixels(), placed.cell->image,
+             static_cast<int>(std::lround(placed.left * scale_)),
+             static_cast<int>(std::lround(placed.top * scale_)), scale_);
     Writer writer(canvas);
     for (const PlacedText& t : layout.texts)
         writer.Draw(*t.font, t.color, t.text, t.left, t.top, t.right, t.centred);
@@ -272,7 +293,7 @@ Registration::Registration(std::string_view title, int order, AddRowsFn addRows)
     Registry().push_back({std::string(title), order, addRows});
 }
 
-Sheet BuildSheet(const std::vector<std::string>& only) {
+Sheet BuildSheet(const std::vector<std::string>& only, double scale) {
     std::vector<Entry> entries = Registry();
     if (!only.empty())
         std::erase_if(entries, [&only](const Entry& e) {
@@ -282,7 +303,7 @@ Sheet BuildSheet(const std::vector<std::string>& only) {
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         return std::tie(a.order, a.title) < std::tie(b.order, b.title);
     });
-    Sheet sheet("Nuvelkit gallery");
+    Sheet sheet("Nuvelkit gallery", 1400, scale);
     for (const Entry& e : entries)
         if (e.addRows) e.addRows(sheet.AddSection(e.title));
     return sheet;

@@ -40,7 +40,7 @@ namespace nk::gallery {
 
 struct Cell {
     std::string label;
-    Image image;
+    Image image;         // device pixels when the sheet is drawn at a device scale
     bool failed = false; // drawn with a red label
 };
 
@@ -56,25 +56,28 @@ using Setup = std::function<void(ControlSite&)>;
 
 class Row {
 public:
-    explicit Row(std::string label) : label_(std::move(label)) {}
+    explicit Row(std::string label, double scale = 1.0) : label_(std::move(label)), scale_(scale) {}
 
     const std::string& label() const { return label_; }
+    double scale() const { return scale_; }
     const std::vector<Cell>& cells() const { return cells_; }
 
     // A control of `table` placed, set up and composed.
     Row& AddControl(std::string label, const InterfaceTable& table, const CellOptions& options,
                     const Setup& setup = {});
-    // Any picture.
+    // Any picture (logical pixels; resampled smoothly at a device scale).
     Row& AddImage(std::string label, Image image);
 
 private:
     std::string label_;
+    double scale_;
     std::vector<Cell> cells_;
 };
 
 class Section {
 public:
-    explicit Section(std::string title) : title_(std::move(title)) {}
+    explicit Section(std::string title, double scale = 1.0)
+        : title_(std::move(title)), scale_(scale) {}
 
     const std::string& title() const { return title_; }
     const std::deque<Row>& rows() const { return rows_; }
@@ -83,12 +86,16 @@ public:
 
 private:
     std::string title_;
+    double scale_;
     std::deque<Row> rows_;
 };
 
 class Sheet {
 public:
-    explicit Sheet(std::string title, int width = 1400) : title_(std::move(title)), width_(width) {}
+    // `scale`: the device scale the sheet and its controls are drawn at (1, 1.5, 2 or 3);
+    // the layout stays that of scale 1, with every pixel `scale` times finer.
+    explicit Sheet(std::string title, int width = 1400, double scale = 1.0)
+        : title_(std::move(title)), width_(width), scale_(scale) {}
 
     Section& AddSection(std::string title);
     const std::deque<Section>& sections() const { return sections_; }
@@ -102,6 +109,7 @@ public:
 private:
     std::string title_;
     int width_;
+    double scale_;
     std::deque<Section> sections_;
 };
 
@@ -116,7 +124,7 @@ struct Registration {
 
 // Builds the sheet from every registered section, or only from the sections whose titles
 // are listed (any letter case).
-Sheet BuildSheet(const std::vector<std::string>& only = {});
+Sheet BuildSheet(const std::vector<std::string>& only = {}, double scale = 1.0);
 
 // A picture of w x h pixels with a diagonal two-colour pattern (0x00BBGGRR colours), for
 // the cells that show pictures of the user's own.

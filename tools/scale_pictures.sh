@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Writes the pictures of the kit at device scale 2 that the repository keeps:
+#   docs/gallery@2x.png   the gallery sheet of docs/gallery.png (shrunk to half) at scale 2
+#   docs/scale.png        a NuvelSphere and a NuvelHCommand drawn at scale 2, each beside
+#                         the same control drawn at scale 1 and stretched to twice its size
+# Run it again whenever the controls or their built-in pictures change:
+#   bash tools/scale_pictures.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${1:-build}
+if [ ! -x "$BUILD/bin/nuvelkit" ]; then
+  cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD" --target nuvelkit
+fi
+NK=$(cd "$BUILD/bin" && pwd)/nuvelkit
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+"$NK" gallery --quiet --scale 2 --shrink 0.5 -o docs/gallery@2x.png
+
+# Each control, drawn by a script at scale 1 and at scale 2.
+cat >"$WORK/controls.script" <<'SCRIPT'
+new NuvelSphere
+init
+send Resize
+send Paint
+png "sphere.png"
+new NuvelHCommand HCommand1 220 60
+init
+set Caption "Open the &file"
+send Resize
+send Paint
+png "hcommand.png"
+SCRIPT
+for s in 1 2; do
+  mkdir -p "$WORK/$s"
+  (cd "$WORK/$s" && "$NK" script --scale "$s" "$WORK/controls.script" >/dev/null)
+done
+
+python3 tools/scale_compare.py docs/scale.png \
+  "$WORK/1/sphere.png" "$WORK/2/sphere.png" "$WORK/1/hcommand.png" "$WORK/2/hcommand.png"
+echo "wrote docs/gallery@2x.png and docs/scale.png"
