@@ -139,6 +139,12 @@ template <typename C> struct SharedRows {
     }
 };
 
+// The hidden white picture box on which a control stretches its mask to its own size.
+inline ChildInfo HiddenMaskCanvas() {
+    return {
+        .name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0xFFFFFF};
+}
+
 // Click, DblClick, KeyDown, KeyPress, KeyUp, MouseDown, MouseMove and MouseUp, in that
 // order, numbered by the control's event enumeration `E`; `mouse` names the position
 // arguments as the class's event interface does.

@@ -116,11 +116,8 @@ const InterfaceTable& NuvelHCommandInterface() {
          .designHeight = 32},
         Properties(), Methods(), Events(),
         {
-            // The off-screen canvas on which the mask is stretched: hidden, white.
-            {.name = "Picture1",
-             .kind = ChildKind::PictureBox,
-             .visible = false,
-             .backColor = 0xFFFFFF},
+            // The hidden canvas on which the mask is stretched to the control.
+            HiddenMaskCanvas(),
         },
         Nuvset1Resources());
     return table;

@@ -6,6 +6,7 @@
 #include "set1/screen/nuvel_screen.h"
 
 #include <optional>
+#include <utility>
 
 namespace nk {
 
@@ -58,19 +59,10 @@ std::vector<MethodInfo> Methods() {
 }
 
 std::vector<EventInfo> Events() {
-    using E = NuvelScreen::Event;
-    const auto key = KeyArgs();
-    const auto mouse = MouseArgs("x", "y");
-    return {
-        {Number(E::DblClick), "DblClick", {}},
-        {Number(E::Click), "Click", {}},
-        {Number(E::KeyDown), "KeyDown", key},
-        {Number(E::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(E::KeyUp), "KeyUp", key},
-        {Number(E::MouseDown), "MouseDown", mouse},
-        {Number(E::MouseMove), "MouseMove", mouse},
-        {Number(E::MouseUp), "MouseUp", mouse},
-    };
+    // The screen's event interface lists DblClick before Click.
+    std::vector<EventInfo> events = KeyMouseEvents<NuvelScreen::Event>(MouseArgs("x", "y"));
+    std::swap(events[0], events[1]);
+    return events;
 }
 
 } // namespace

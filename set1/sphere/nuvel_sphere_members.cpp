@@ -87,11 +87,8 @@ const InterfaceTable& NuvelSphereInterface() {
          .designMask = 705},
         Properties(), Methods(), Events(),
         {
-            // The hidden canvas on which the round mask is stretched to the control.
-            {.name = "Picture1",
-             .kind = ChildKind::PictureBox,
-             .visible = false,
-             .backColor = 0xFFFFFF},
+            // The hidden canvas on which the mask is stretched to the control.
+            HiddenMaskCanvas(),
         },
         Nuvset1Resources());
     return table;
