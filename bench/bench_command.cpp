@@ -5,6 +5,7 @@
 //
 //   build/bin/nk_bench --benchmark_filter=Command
 #include "bench/bench_timing.h"
+#include "bench/command_button.h"
 #include "host/headless_host.h"
 #include "set1/command/nuvel_command.h"
 
@@ -24,20 +25,7 @@ constexpr int kW = 250, kH = 100;
 // filled boxes.
 constexpr int kGradientW = 300, kGradientH = 100;
 
-// A button placed by its container, showing NKSpiralRainbow at its own size, a
-// white caption and, with CoolButton off, the raised frame.
-std::unique_ptr<nk::ControlSite> MakeButton(int w, int h) {
-    nk::ControlSite::Options o;
-    o.width = w;
-    o.height = h;
-    o.displayName = "Command1";
-    auto site = std::make_unique<nk::ControlSite>(nk::NuvelCommandInterface(), o);
-    site->InitProperties();
-    site->Resize();
-    site->Set("CoolButton", nk::Variant::Boolean(nk::kFalse));
-    site->Set("ForeColor", nk::Variant::Double(0xFFFFFF));
-    return site;
-}
+using nk::bench::MakeCommandButton;
 
 // The same repaint through cairo: the background, the caption centred, eight
 // frame lines.
@@ -149,7 +137,7 @@ nk::Image Background(nk::ControlSite& site) {
 }
 
 void BM_CommandRepaint(benchmark::State& state) {
-    auto site = MakeButton(kW, kH);
+    auto site = MakeCommandButton(kW, kH);
     nk::Control& button = *site->control();
     for (auto _ : state) {
         button.Paint();
@@ -159,7 +147,7 @@ void BM_CommandRepaint(benchmark::State& state) {
 BENCHMARK(BM_CommandRepaint);
 
 void BM_CairoCommandRepaint(benchmark::State& state) {
-    auto site = MakeButton(kW, kH);
+    auto site = MakeCommandButton(kW, kH);
     CairoButton cairo(Background(*site));
     for (auto _ : state) {
         cairo.Repaint();
@@ -169,7 +157,7 @@ void BM_CairoCommandRepaint(benchmark::State& state) {
 BENCHMARK(BM_CairoCommandRepaint);
 
 void BM_CommandGenerateGradient(benchmark::State& state) {
-    auto site = MakeButton(kGradientW, kGradientH);
+    auto site = MakeCommandButton(kGradientW, kGradientH);
     site->Set("CoolButton", nk::Variant::Boolean(nk::kTrue));
     site->Set("BackPicture", nk::Variant::Long(nk::NKPictureX1));
     nk::Control& button = *site->control();
@@ -194,10 +182,10 @@ using nk::bench::TimeBatch;
 // Every operation timed in turn in the same loop, so that the ratios compare
 // like with like.
 void BM_CommandTargets(benchmark::State& state) {
-    auto site = MakeButton(kW, kH);
+    auto site = MakeCommandButton(kW, kH);
     nk::Control& button = *site->control();
     CairoButton cairo(Background(*site));
-    auto wide = MakeButton(kGradientW, kGradientH);
+    auto wide = MakeCommandButton(kGradientW, kGradientH);
     wide->Set("CoolButton", nk::Variant::Boolean(nk::kTrue));
     wide->Set("BackPicture", nk::Variant::Long(nk::NKPictureX1));
     nk::Control& gradient = *wide->control();

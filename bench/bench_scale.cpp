@@ -3,6 +3,7 @@
 //
 //   build/bin/nk_bench --benchmark_filter=Scale
 #include "bench/bench_timing.h"
+#include "bench/command_button.h"
 #include "host/headless_host.h"
 #include "set1/command/nuvel_command.h"
 
@@ -12,19 +13,9 @@
 
 namespace {
 
-// A button as the command benchmarks place it, drawing at `scale`.
+// The button the command benchmarks place, drawing at `scale`.
 std::unique_ptr<nk::ControlSite> MakeScaledButton(double scale) {
-    nk::ControlSite::Options o;
-    o.width = 250;
-    o.height = 100;
-    o.displayName = "Command1";
-    o.scale = scale;
-    auto site = std::make_unique<nk::ControlSite>(nk::NuvelCommandInterface(), o);
-    site->InitProperties();
-    site->Resize();
-    site->Set("CoolButton", nk::Variant::Boolean(nk::kFalse));
-    site->Set("ForeColor", nk::Variant::Double(0xFFFFFF));
-    return site;
+    return nk::bench::MakeCommandButton(250, 100, scale);
 }
 
 void BM_ScaleCommandRepaint(benchmark::State& state) {
