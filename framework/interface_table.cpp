@@ -46,6 +46,12 @@ PropertyInfo PropertyInfo::Takes(const EnumInfo& e) const {
     return row;
 }
 
+PropertyInfo PropertyInfo::Help(std::string_view text) const {
+    PropertyInfo row = *this;
+    row.help = text;
+    return row;
+}
+
 PropertyInfo PropertyInfo::Saved(std::optional<Variant> def) const {
     return Saved(def, def);
 }

@@ -74,6 +74,7 @@ struct PropertyInfo {
 
     // Builders for table rows: `PropertyInfo{...}.Takes(kPicStylesEnum).Saved(def)`.
     PropertyInfo Takes(const EnumInfo& e) const;
+    PropertyInfo Help(std::string_view text) const;
     // Saved under its own name with one default for reading and writing, or two.
     PropertyInfo Saved(std::optional<Variant> def) const;
     PropertyInfo Saved(std::optional<Variant> readDef, std::optional<Variant> writeDef) const;

@@ -69,10 +69,11 @@ PropertyInfo FieldRow(std::string_view name, std::string_view help = {}) {
             help};
 }
 
-// A property with a getter and a setter; the setter does the member's own steps.
-template <ValueType T, MemberKind K, auto Get, auto Set>
+// A property with a getter and a setter; the setter does the member's own steps. C is the
+// control's class, named when the accessors come from a base such as FontParts.
+template <ValueType T, MemberKind K, auto Get, auto Set,
+          typename C = typename rows::ClassOf<decltype(Get)>::type>
 PropertyInfo AccessorRow(std::string_view name, std::string_view help = {}) {
-    using C = typename rows::ClassOf<decltype(Get)>::type;
     return {name,
             T,
             K,
@@ -84,3 +85,13 @@ PropertyInfo AccessorRow(std::string_view name, std::string_view help = {}) {
 }
 
 } // namespace nk
+
+// Rows named after their member, so that each name is written once: `Name` is the field or
+// the getter, `SetName` the setter, and "Name" the member's name in the table. C is the
+// control's class, T the member's ValueType.
+#define NK_FIELD_ROW(C, T, Name) ::nk::FieldRow<::nk::ValueType::T, &C::Name>(#Name)
+#define NK_OWN_ROW(C, T, Name)                                                                     \
+    ::nk::AccessorRow<::nk::ValueType::T, ::nk::MemberKind::Own, &C::Name, &C::Set##Name, C>(#Name)
+#define NK_SURFACE_ROW(C, T, Name)                                                                 \
+    ::nk::AccessorRow<::nk::ValueType::T, ::nk::MemberKind::Surface, &C::Name, &C::Set##Name, C>(  \
+        #Name)

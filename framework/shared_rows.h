@@ -56,12 +56,12 @@ template <typename C> struct SharedRows {
     }
     // The container's ambient font is the default, so no fixed value is handed to the bag.
     static PropertyInfo Font(std::string_view help = {}) {
-        return AccessorRow<ValueType::Font, MemberKind::Surface, &C::GetFont, &C::SetFont>("Font",
-                                                                                           help)
+        return AccessorRow<ValueType::Font, MemberKind::Surface, &C::GetFont, &C::SetFont, C>(
+                   "Font", help)
             .Saved(std::nullopt);
     }
     template <auto Get, auto Set> static PropertyInfo FontFlag(std::string_view name) {
-        return AccessorRow<ValueType::Boolean, MemberKind::Surface, Get, Set>(name).Saved(
+        return AccessorRow<ValueType::Boolean, MemberKind::Surface, Get, Set, C>(name).Saved(
             Variant::Boolean(kFalse));
     }
     static PropertyInfo FontBold() { return FontFlag<&C::FontBold, &C::SetFontBold>("FontBold"); }

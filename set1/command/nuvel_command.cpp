@@ -56,20 +56,11 @@ const InterfaceTable& NuvelCommand::Interface() const {
 
 // ---- Public members, in interface order ----
 
-void NuvelCommand::SethWnd(std::int32_t value) {
-    hWnd_ = value;
-    host_.PropertyChanged("hWnd");
-}
-
 void NuvelCommand::SetBackPicture(std::int32_t value) {
     backPicture_ = value;
     host_.PropertyChanged("BackPicture");
     RegenerateGradientIfShown();
     Redraw();
-}
-
-void NuvelCommand::SetCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
 }
 
 void NuvelCommand::SetShortCutKey(const std::string& value) {
@@ -133,74 +124,6 @@ void NuvelCommand::SetForeColor(OleColor value) {
     host_.SetForeColor(value);
     host_.PropertyChanged("ForeColor");
     Redraw();
-}
-
-std::string NuvelCommand::FontName() const {
-    return host_.GetFont().name;
-}
-
-void NuvelCommand::SetFontName(const std::string& value) {
-    Font font = host_.GetFont();
-    font.name = value;
-    ApplyFont("FontName", font);
-}
-
-float NuvelCommand::FontSize() const {
-    return static_cast<float>(host_.GetFont().size);
-}
-
-void NuvelCommand::SetFontSize(float value) {
-    Font font = host_.GetFont();
-    font.size = value;
-    ApplyFont("FontSize", font);
-}
-
-VBool NuvelCommand::FontBold() const {
-    return ToVBool(host_.GetFont().bold);
-}
-
-void NuvelCommand::SetFontBold(VBool value) {
-    Font font = host_.GetFont();
-    font.bold = value != kFalse;
-    ApplyFont("FontBold", font);
-}
-
-VBool NuvelCommand::FontItalic() const {
-    return ToVBool(host_.GetFont().italic);
-}
-
-void NuvelCommand::SetFontItalic(VBool value) {
-    Font font = host_.GetFont();
-    font.italic = value != kFalse;
-    ApplyFont("FontItalic", font);
-}
-
-VBool NuvelCommand::FontStrikethru() const {
-    return ToVBool(host_.GetFont().strikethru);
-}
-
-void NuvelCommand::SetFontStrikethru(VBool value) {
-    Font font = host_.GetFont();
-    font.strikethru = value != kFalse;
-    ApplyFont("FontStrikethru", font);
-}
-
-VBool NuvelCommand::FontUnderline() const {
-    return ToVBool(host_.GetFont().underline);
-}
-
-void NuvelCommand::SetFontUnderline(VBool value) {
-    Font font = host_.GetFont();
-    font.underline = value != kFalse;
-    ApplyFont("FontUnderline", font);
-}
-
-Font NuvelCommand::GetFont() const {
-    return host_.GetFont();
-}
-
-void NuvelCommand::SetFont(const Font& value) {
-    ApplyFont("Font", value);
 }
 
 void NuvelCommand::SetSideIcon(const Picture& value) {
@@ -637,14 +560,6 @@ void NuvelCommand::GenerateGradientPicture(double w, double h) {
     gradientPicture_ = canvas->Image();
     canvas->Cls();
     canvas->SetAutoRedraw(false);
-}
-
-// ---- Helpers ----
-
-void NuvelCommand::ApplyFont(std::string_view property, const Font& font) {
-    host_.SetFont(font);
-    host_.PropertyChanged(property);
-    Redraw();
 }
 
 } // namespace nk

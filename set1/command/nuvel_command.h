@@ -7,6 +7,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -39,7 +40,7 @@ inline constexpr EnumMember kBackPicsMembers[] = {
     {"NKPictureX2", 9},        {"NKCustomPicture", 10}};
 inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 
-class NuvelCommand final : public Control {
+class NuvelCommand final : public Control, public FontParts<NuvelCommand> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -70,11 +71,11 @@ public:
     void AboutMe();
 
     std::int32_t hWnd() const { return hWnd_; }
-    void SethWnd(std::int32_t value);
+    void SethWnd(std::int32_t value) { StoreNotify("hWnd", hWnd_, value); }
     std::int32_t BackPicture() const { return backPicture_; }
     void SetBackPicture(std::int32_t value);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
     float SideIconHeight() const { return sideIconHeight_; }
@@ -95,20 +96,6 @@ public:
     void SetGradientBlueDividend(float value);
     OleColor ForeColor() const;
     void SetForeColor(OleColor value);
-    std::string FontName() const;
-    void SetFontName(const std::string& value);
-    float FontSize() const;
-    void SetFontSize(float value);
-    VBool FontBold() const;
-    void SetFontBold(VBool value);
-    VBool FontItalic() const;
-    void SetFontItalic(VBool value);
-    VBool FontStrikethru() const;
-    void SetFontStrikethru(VBool value);
-    VBool FontUnderline() const;
-    void SetFontUnderline(VBool value);
-    Font GetFont() const;
-    void SetFont(const Font& value);
     const Picture& SideIcon() const { return sideIcon_; }
     void SetSideIcon(const Picture& value);
     const Picture& RSideIcon() const { return rSideIcon_; }
@@ -133,6 +120,7 @@ public:
     void TimerInvoke();
 
 private:
+    friend MemberSteps<NuvelCommand>;
     Host& host_;
 
     // Stored properties.
@@ -201,7 +189,6 @@ private:
     bool ShowsGradient() const;
     void RegenerateGradientIfShown();
     void GenerateGradientPicture(double w, double h);
-    void ApplyFont(std::string_view property, const Font& font);
 };
 
 // The interface table of the NuvelCommand class (library nuvset1).

@@ -30,16 +30,12 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelCommand>::UseSound(),
         SharedRows<NuvelCommand>::ShowFocus(),
         // Properties.
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::hWnd, &NuvelCommand::SethWnd>(
-            "hWnd")
-            .Saved(Variant::Long(0)),
+        NK_OWN_ROW(NuvelCommand, Long, hWnd).Saved(Variant::Long(0)),
         AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::BackPicture,
                     &NuvelCommand::SetBackPicture>("BackPicture")
             .Takes(kBackPicsEnum)
             .Saved(Variant::Long(NKSpiralRainbow)),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelCommand::Caption,
-                    &NuvelCommand::SetCaption>("Caption")
-            .Saved(Variant::String("")),
+        NK_OWN_ROW(NuvelCommand, String, Caption).Saved(Variant::String("")),
         SharedRows<NuvelCommand>::ShortCutKey(),
         AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::SideIconHeight,
                     &NuvelCommand::SetSideIconHeight>("SideIconHeight")
@@ -68,11 +64,9 @@ std::vector<PropertyInfo> Properties() {
         AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCommand::ForeColor,
                     &NuvelCommand::SetForeColor>("ForeColor")
             .Saved(Variant::Double(0xFFFFFF)),
-        AccessorRow<ValueType::String, MemberKind::Surface, &NuvelCommand::FontName,
-                    &NuvelCommand::SetFontName>("FontName")
+        NK_SURFACE_ROW(NuvelCommand, String, FontName)
             .Saved(Variant::String("Arial"), Variant::String("")),
-        AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelCommand::FontSize,
-                    &NuvelCommand::SetFontSize>("FontSize")
+        NK_SURFACE_ROW(NuvelCommand, Single, FontSize)
             .Saved(Variant::Single(20), Variant::Single(0)),
         SharedRows<NuvelCommand>::FontBold(),
         SharedRows<NuvelCommand>::FontItalic(),
