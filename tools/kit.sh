@@ -43,12 +43,12 @@ build() {
   cmake --build "$dir" -j "$JOBS" "${targets[@]}"
 }
 
-# fuzz_all SECONDS: builds the fuzz targets and runs each for SECONDS, one after another,
-# with inputs up to 1 MB, the target's seeds and its dictionary.
+# fuzz_all SECONDS [CMAKE OPTIONS...]: builds the fuzz targets and runs each for SECONDS, one
+# after another, with inputs up to 1 MB, the target's seeds and its dictionary.
 fuzz_all() {
-  local seconds=$1
+  local seconds=$1; shift
   CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNK_FUZZ=ON \
-    -DNK_TESTS=OFF -DNK_BENCH=OFF -DNK_QT=OFF
+    -DNK_TESTS=OFF -DNK_BENCH=OFF -DNK_QT=OFF "$@"
   build build-fuzz
   for f in build-fuzz/bin/fuzz_*; do
     [ -x "$f" ] || continue
@@ -66,6 +66,11 @@ fuzz_all() {
     [ "$rc" -eq 0 ] || { tail -40 "$log"; echo "$name failed" >&2; exit 1; }
   done
 }
+
+# The test run's sanitizer and fuzz builds take the built-in resources its Release build has
+# just drawn from the same sources, instead of drawing them again (the drawing is deterministic
+# and takes a while).
+DRAWN_RESOURCES=-DNK_RESOURCES_FROM=$ROOT/build/resources
 
 cmd=${1:-gallery}
 shift || true
@@ -107,15 +112,16 @@ case "$cmd" in
       QT_QPA_PLATFORM=offscreen build/designer-example/nuvelkit-designer-example --check
     fi
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
-    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF
+    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF \
+      "$DRAWN_RESOURCES"
     build build-asan
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$ROOT/tools/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure -j "$JOBS")
     echo "== fuzzing"
-    fuzz_all "${NK_FUZZ_SECONDS:-45}"
+    fuzz_all "${NK_FUZZ_SECONDS:-30}" "$DRAWN_RESOURCES"
     ;;
   fuzz)
-    fuzz_all $(( ${1:-10} * 60 ))
+    fuzz_all $(( ${1:-10} * 60 )) -DNK_RESOURCES_FROM=
     ;;
   bench)
     configure build -DCMAKE_BUILD_TYPE=Release
