@@ -66,7 +66,7 @@ public:
     std::int32_t hWnd() const { return hWnd_; }
     void SethWnd(std::int32_t value) { StoreNotify("hWnd", hWnd_, value); }
     std::int32_t BackPicture() const { return backPicture_; }
-    void SetBackPicture(std::int32_t value) { StoreLook("BackPicture", backPicture_, value); }
+    void SetBackPicture(std::int32_t value) { StoreGradient("BackPicture", backPicture_, value); }
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
@@ -79,23 +79,23 @@ public:
     void SetRSideIconWidth(float value) { Store("RSideIconWidth", rSideIconWidth_, value); }
     float GradientRedDividend() const { return gradientRedDividend_; }
     void SetGradientRedDividend(float value) {
-        StoreLook("GradientRedDividend", gradientRedDividend_, value);
+        StoreGradient("GradientRedDividend", gradientRedDividend_, value);
     }
     VBool GradientInverted() const { return gradientInverted_; }
     void SetGradientInverted(VBool value) {
-        StoreLook("GradientInverted", gradientInverted_, value);
+        StoreGradient("GradientInverted", gradientInverted_, value);
     }
     float GradientBrightness() const { return gradientBrightness_; }
     void SetGradientBrightness(float value) {
-        StoreLook("GradientBrightness", gradientBrightness_, value);
+        StoreGradient("GradientBrightness", gradientBrightness_, value);
     }
     float GradientGreenDividend() const { return gradientGreenDividend_; }
     void SetGradientGreenDividend(float value) {
-        StoreLook("GradientGreenDividend", gradientGreenDividend_, value);
+        StoreGradient("GradientGreenDividend", gradientGreenDividend_, value);
     }
     float GradientBlueDividend() const { return gradientBlueDividend_; }
     void SetGradientBlueDividend(float value) {
-        StoreLook("GradientBlueDividend", gradientBlueDividend_, value);
+        StoreGradient("GradientBlueDividend", gradientBlueDividend_, value);
     }
     OleColor ForeColor() const { return host_.ForeColor(); }
     void SetForeColor(OleColor value) {
@@ -208,9 +208,9 @@ private:
     void DrawCaption(std::int32_t leftTop, std::int32_t rightBottom,
                      std::optional<std::int32_t> multiLineTop);
 
-    // Stores a member the gradient picture is made from (or that chooses it), tells the
-    // container, regenerates the picture when it is shown and repaints.
-    template <typename T> void StoreLook(std::string_view name, T& field, T value) {
+    // Stores a member that the gradient picture is made from, or BackPicture, which chooses
+    // it; tells the container, regenerates the picture when it is shown and repaints.
+    template <typename T> void StoreGradient(std::string_view name, T& field, T value) {
         field = value;
         host_.PropertyChanged(name);
         RegenerateGradientIfShown();
