@@ -1,40 +1,13 @@
 #include "set1/check/nuvel_check.h"
 
-#include "framework/about.h"
-#include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
 #include "framework/saved_rows.h"
-#include "framework/setters.h"
 
 namespace nk {
 
 namespace {
-
-// The built-in glyphs of the classic look, 24 x 24 pixels each.
-constexpr int kUncheckedGlyph = 201;
-constexpr int kCheckedGlyph = 202;
-constexpr int kPressedGlyph = 203;
-constexpr int kDisabledGlyph = 204;
-constexpr double kGlyphHalf = 12;
-
-// The caption starts right of the glyph and stops short of the right edge.
-constexpr std::int32_t kCaptionLeft = 30;
-constexpr std::int32_t kCaptionRightMargin = 2;
-// One line centred vertically (0xB4), or lines wrapped at word boundaries from the top of the
-// rectangle (0x90); both left aligned and with the tab-stop bit, the single line with the
-// word-break bit as well.
-constexpr unsigned kSingleLineFlags =
-    dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
-constexpr unsigned kMultiLineFlags = dt::kWordBreak | dt::kTabStop;
-static_assert(kSingleLineFlags == 0xB4 && kMultiLineFlags == 0x90);
-
-// The focus marks around the glyph: a circle of radius 11 about its centre, or a box along
-// its edges.
-constexpr double kFocusCircleX = 12;
-constexpr double kFocusCircleRadius = 11;
-constexpr double kFocusBoxRight = 24;
 
 constexpr OleColor kBlack = 0x000000;
 constexpr OleColor kWhite = 0xFFFFFF;
@@ -50,120 +23,6 @@ NuvelCheck::NuvelCheck(Host& host) : host_(host) {}
 
 const InterfaceTable& NuvelCheck::Interface() const {
     return NuvelCheckInterface();
-}
-
-// ---- Properties, in interface order ----
-
-Font NuvelCheck::GetFont() const {
-    return host_.GetFont();
-}
-
-void NuvelCheck::SetFont(const Font& value) {
-    host_.SetFont(value);
-    host_.PropertyChanged("Font");
-    Redraw();
-}
-
-void NuvelCheck::SetCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
-}
-
-void NuvelCheck::SetValue(std::int32_t value) {
-    // Setting from code plays no sound and raises no event.
-    value_ = value;
-    host_.PropertyChanged("Value");
-    Redraw();
-}
-
-OleColor NuvelCheck::BackColor() const {
-    return host_.BackColor();
-}
-
-void NuvelCheck::SetBackColor(OleColor value) {
-    host_.SetBackColor(value);
-    host_.PropertyChanged("BackColor");
-    Redraw();
-}
-
-OleColor NuvelCheck::ForeColor() const {
-    return host_.ForeColor();
-}
-
-void NuvelCheck::SetForeColor(OleColor value) {
-    host_.SetForeColor(value);
-    host_.PropertyChanged("ForeColor");
-}
-
-VBool NuvelCheck::Enabled() const {
-    return ToVBool(host_.Enabled());
-}
-
-void NuvelCheck::SetEnabled(VBool value) {
-    host_.SetEnabled(value != kFalse);
-    Redraw();
-    host_.PropertyChanged("Enabled");
-}
-
-void NuvelCheck::SetPictureUncheck(const Picture& value) {
-    pictureUncheck_ = value;
-    hasPictureUncheck_ = IsPresent(pictureUncheck_);
-    Redraw();
-    host_.PropertyChanged("PictureUncheck");
-}
-
-void NuvelCheck::SetPictureCheck(const Picture& value) {
-    pictureCheck_ = value;
-    hasPictureCheck_ = IsPresent(pictureCheck_);
-    Redraw();
-    host_.PropertyChanged("PictureCheck");
-}
-
-void NuvelCheck::SetPicturePushed(const Picture& value) {
-    picturePushed_ = value;
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    Redraw();
-    host_.PropertyChanged("PicturePushed");
-}
-
-void NuvelCheck::SetPictureDisabled(const Picture& value) {
-    pictureDisabled_ = value;
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-    Redraw();
-    host_.PropertyChanged("PictureDisabled");
-}
-
-void NuvelCheck::SetNuvelCheckType(std::int32_t value) {
-    nuvelCheckType_ = value;
-    Redraw();
-    host_.PropertyChanged("NuvelCheckType");
-}
-
-void NuvelCheck::SetFocusType(std::int32_t value) {
-    focusType_ = value;
-    Redraw();
-    host_.PropertyChanged("FocusType");
-}
-
-void NuvelCheck::SetCoolButton(VBool value) {
-    StoreNotifyRedraw(host_, "CoolButton", coolButton_, value, [this] { Redraw(); });
-}
-
-void NuvelCheck::SetCoolUseGlow(VBool value) {
-    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
-}
-
-void NuvelCheck::SetCoolGlowColor(OleColor value) {
-    StoreNotifyRedraw(host_, "CoolGlowColor", coolGlowColor_, value, [this] { Redraw(); });
-}
-
-// ---- Methods ----
-
-void NuvelCheck::AboutMe() {
-    nk::AboutMe(host_);
-}
-
-void NuvelCheck::TimerInvoke() {
-    // The check box has nothing to animate.
 }
 
 // ---- Host notifications ----
@@ -303,8 +162,7 @@ void NuvelCheck::KeyPress(std::int16_t keyAscii) {
 }
 
 void NuvelCheck::EnterFocus() {
-    hasFocus_ = true;
-    Redraw();
+    GotFocus();
 }
 
 void NuvelCheck::GotFocus() {
@@ -313,8 +171,7 @@ void NuvelCheck::GotFocus() {
 }
 
 void NuvelCheck::ExitFocus() {
-    hasFocus_ = false;
-    Redraw();
+    LostFocus();
 }
 
 void NuvelCheck::LostFocus() {
@@ -330,75 +187,6 @@ void NuvelCheck::Resize() {
 
 void NuvelCheck::Paint() {
     Redraw();
-}
-
-// ---- Drawing ----
-
-// Repaints the whole control: clears it, then draws the caption, the glyph, the focus mark
-// and the hover edge. The glow overlay is the host's to compose; Redraw leaves it alone.
-void NuvelCheck::Redraw() {
-    host_.Cls();
-
-    const double centreY = host_.ScaleHeight() / 2;
-    const double glyphTop = centreY - kGlyphHalf;
-    Rect captionRect = host_.GetClientRect();
-    captionRect.left = kCaptionLeft;
-    captionRect.right -= kCaptionRightMargin;
-
-    DrawCaption(captionRect);
-
-    // At its own size, so on a control lower than 24 pixels it reaches past the edges.
-    if (const Picture glyph = ChooseGlyph()) host_.PaintPicture(glyph, 0, glyphTop);
-
-    if (hasFocus_ && ShowFocus != kFalse) DrawFocusMark(centreY);
-
-    if (hovering_ && coolButton_ != kFalse)
-        DrawRaisedEdge(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
-}
-
-// The caption in the surface's font and ForeColor; an ampersand underlines the character
-// after it and two draw one.
-void NuvelCheck::DrawCaption(Rect rect) {
-    unsigned flags = kSingleLineFlags;
-    if (AllowMultiLine != kFalse) {
-        rect.top = AdjustTop;
-        flags = kMultiLineFlags;
-    }
-    host_.DrawText(caption_, rect, flags);
-}
-
-// The glyph for the current state, or no picture when the state shows none.
-Picture NuvelCheck::ChooseGlyph() {
-    if (!host_.Enabled()) {
-        // Either look: the user's disabled picture when there is one, else the built-in one.
-        if (hasPictureDisabled_) return pictureDisabled_;
-        return host_.LoadResPicture(kDisabledGlyph);
-    }
-    if (nuvelCheckType_ == NKClassic) {
-        if (pressed_) return host_.LoadResPicture(kPressedGlyph);
-        return host_.LoadResPicture(value_ == NKUnChecked ? kUncheckedGlyph : kCheckedGlyph);
-    }
-    if (nuvelCheckType_ == NKCustom) {
-        if (pressed_) {
-            // Without a pushed picture the unchecked one stands in, whatever Value holds.
-            if (hasPicturePushed_) return picturePushed_;
-            if (hasPictureUncheck_) return pictureUncheck_;
-            return nullptr;
-        }
-        if (value_ == NKUnChecked) return hasPictureUncheck_ ? pictureUncheck_ : nullptr;
-        return hasPictureCheck_ ? pictureCheck_ : nullptr;
-    }
-    // Any other look draws no glyph.
-    return nullptr;
-}
-
-void NuvelCheck::DrawFocusMark(double centreY) {
-    if (focusType_ == NKChkNormalCircle) {
-        host_.Circle(kFocusCircleX, centreY, kFocusCircleRadius, FocusColor);
-    } else if (focusType_ == NKChkNormalSquare) {
-        host_.Line(0, centreY - kGlyphHalf, kFocusBoxRight, centreY + kGlyphHalf, FocusColor,
-                   LineKind::Box);
-    }
 }
 
 // ---- Helpers ----

@@ -5,15 +5,19 @@
 // raised edge and the host composes the glow overlay Shape1 above it.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
+#include "framework/push_events.h"
 #include "framework/sound.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -28,20 +32,10 @@ enum NKBiState : std::int32_t { NKUnChecked = 0, NKChecked = 1 };
 inline constexpr EnumMember kBiStateMembers[] = {{"NKUnChecked", 0}, {"NKChecked", 1}};
 inline constexpr EnumInfo kBiStateEnum = {"NKBiState", kBiStateMembers};
 
-class NuvelCheck final : public Control {
+class NuvelCheck final : public Control, public MemberSteps<NuvelCheck> {
 public:
     // The events of the class's event interface, by number.
-    enum class Event : int {
-        Click = 1,
-        DblClick = 2,
-        KeyDown = 3,
-        KeyPress = 4,
-        KeyUp = 5,
-        MouseDown = 6,
-        MouseMove = 7,
-        MouseUp = 8,
-        PlaySound = 9,
-    };
+    using Event = PushButtonEvent;
 
     explicit NuvelCheck(Host& host);
     const InterfaceTable& Interface() const override;
@@ -56,44 +50,69 @@ public:
     OleColor FocusColor = 0;
 
     // Properties, in interface order.
-    Font GetFont() const;
-    void SetFont(const Font& value);
+    Font GetFont() const { return host_.GetFont(); }
+    void SetFont(const Font& value) {
+        host_.SetFont(value);
+        Changed("Font");
+    }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     // The default member. Any number is stored; 0 draws unchecked, anything else checked.
+    // Setting it from code plays no sound and raises no event.
     std::int32_t Value() const { return value_; }
-    void SetValue(std::int32_t value);
-    OleColor BackColor() const;
-    void SetBackColor(OleColor value);
-    OleColor ForeColor() const;
+    void SetValue(std::int32_t value) { Store("Value", value_, value); }
+    OleColor BackColor() const { return host_.BackColor(); }
+    void SetBackColor(OleColor value) {
+        host_.SetBackColor(value);
+        Changed("BackColor");
+    }
+    OleColor ForeColor() const { return host_.ForeColor(); }
     // Notifies without repainting: the caption takes the colour at the next repaint.
-    void SetForeColor(OleColor value);
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
+    void SetForeColor(OleColor value) {
+        host_.SetForeColor(value);
+        host_.PropertyChanged("ForeColor");
+    }
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled", kRedrawFirst);
+    }
     const Picture& PictureUncheck() const { return pictureUncheck_; }
-    void SetPictureUncheck(const Picture& value);
+    void SetPictureUncheck(const Picture& value) {
+        StorePicture("PictureUncheck", pictureUncheck_, hasPictureUncheck_, value);
+    }
     const Picture& PictureCheck() const { return pictureCheck_; }
-    void SetPictureCheck(const Picture& value);
+    void SetPictureCheck(const Picture& value) {
+        StorePicture("PictureCheck", pictureCheck_, hasPictureCheck_, value);
+    }
     const Picture& PicturePushed() const { return picturePushed_; }
-    void SetPicturePushed(const Picture& value);
+    void SetPicturePushed(const Picture& value) {
+        StorePicture("PicturePushed", picturePushed_, hasPicturePushed_, value);
+    }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& value);
+    void SetPictureDisabled(const Picture& value) {
+        StorePicture("PictureDisabled", pictureDisabled_, hasPictureDisabled_, value);
+    }
     std::int32_t NuvelCheckType() const { return nuvelCheckType_; }
-    void SetNuvelCheckType(std::int32_t value);
+    void SetNuvelCheckType(std::int32_t value) {
+        Store("NuvelCheckType", nuvelCheckType_, value, kRedrawFirst);
+    }
     std::int32_t FocusType() const { return focusType_; }
-    void SetFocusType(std::int32_t value);
+    void SetFocusType(std::int32_t value) { Store("FocusType", focusType_, value, kRedrawFirst); }
     VBool CoolButton() const { return coolButton_; }
-    void SetCoolButton(VBool value);
+    void SetCoolButton(VBool value) { Store("CoolButton", coolButton_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
 
     // Methods.
-    void AboutMe();
-    void TimerInvoke();
+    void AboutMe() { nk::AboutMe(host_); }
+    // The check box has nothing to animate.
+    void TimerInvoke() {}
 
 private:
+    friend MemberSteps<NuvelCheck>;
     Host& host_;
 
     // Stored properties.
@@ -148,6 +167,12 @@ private:
     Picture ChooseGlyph();
     void DrawFocusMark(double centreY);
 
+    // Stores a picture, works out whether it is present, repaints and tells the container.
+    void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value) {
+        field = value;
+        present = IsPresent(field);
+        Changed(name, kRedrawFirst);
+    }
     void WorkOutPicturePresence();
     void Toggle();
     void TrackHover(float x, float y);

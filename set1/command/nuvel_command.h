@@ -4,17 +4,20 @@
 // focus frame and, while hovered, the glow overlay that the host composes above the surface.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
 #include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/push_events.h"
 #include "framework/sound.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -43,17 +46,7 @@ inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 class NuvelCommand final : public Control, public FontParts<NuvelCommand> {
 public:
     // The events of the class's event interface, by number.
-    enum class Event : int {
-        Click = 1,
-        DblClick = 2,
-        KeyDown = 3,
-        KeyPress = 4,
-        KeyUp = 5,
-        MouseDown = 6,
-        MouseMove = 7,
-        MouseUp = 8,
-        PlaySound = 9,
-    };
+    using Event = PushButtonEvent;
 
     explicit NuvelCommand(Host& host);
     const InterfaceTable& Interface() const override;
@@ -68,56 +61,85 @@ public:
     VBool UseSound = kFalse;
     VBool ShowFocus = kFalse;
 
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
 
     std::int32_t hWnd() const { return hWnd_; }
     void SethWnd(std::int32_t value) { StoreNotify("hWnd", hWnd_, value); }
     std::int32_t BackPicture() const { return backPicture_; }
-    void SetBackPicture(std::int32_t value);
+    void SetBackPicture(std::int32_t value) { StoreGradient("BackPicture", backPicture_, value); }
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
     float SideIconHeight() const { return sideIconHeight_; }
-    void SetSideIconHeight(float value);
+    void SetSideIconHeight(float value) { Store("SideIconHeight", sideIconHeight_, value); }
     float RSideIconHeight() const { return rSideIconHeight_; }
-    void SetRSideIconHeight(float value);
+    void SetRSideIconHeight(float value) { Store("RSideIconHeight", rSideIconHeight_, value); }
     float RSideIconWidth() const { return rSideIconWidth_; }
-    void SetRSideIconWidth(float value);
+    void SetRSideIconWidth(float value) { Store("RSideIconWidth", rSideIconWidth_, value); }
     float GradientRedDividend() const { return gradientRedDividend_; }
-    void SetGradientRedDividend(float value);
+    void SetGradientRedDividend(float value) {
+        StoreGradient("GradientRedDividend", gradientRedDividend_, value);
+    }
     VBool GradientInverted() const { return gradientInverted_; }
-    void SetGradientInverted(VBool value);
+    void SetGradientInverted(VBool value) {
+        StoreGradient("GradientInverted", gradientInverted_, value);
+    }
     float GradientBrightness() const { return gradientBrightness_; }
-    void SetGradientBrightness(float value);
+    void SetGradientBrightness(float value) {
+        StoreGradient("GradientBrightness", gradientBrightness_, value);
+    }
     float GradientGreenDividend() const { return gradientGreenDividend_; }
-    void SetGradientGreenDividend(float value);
+    void SetGradientGreenDividend(float value) {
+        StoreGradient("GradientGreenDividend", gradientGreenDividend_, value);
+    }
     float GradientBlueDividend() const { return gradientBlueDividend_; }
-    void SetGradientBlueDividend(float value);
-    OleColor ForeColor() const;
-    void SetForeColor(OleColor value);
+    void SetGradientBlueDividend(float value) {
+        StoreGradient("GradientBlueDividend", gradientBlueDividend_, value);
+    }
+    OleColor ForeColor() const { return host_.ForeColor(); }
+    void SetForeColor(OleColor value) {
+        host_.SetForeColor(value);
+        Changed("ForeColor");
+    }
     const Picture& SideIcon() const { return sideIcon_; }
-    void SetSideIcon(const Picture& value);
+    void SetSideIcon(const Picture& value) { Store("SideIcon", sideIcon_, value); }
     const Picture& RSideIcon() const { return rSideIcon_; }
-    void SetRSideIcon(const Picture& value);
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
+    void SetRSideIcon(const Picture& value) { Store("RSideIcon", rSideIcon_, value); }
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled", kRedrawFirst);
+    }
     VBool CoolButton() const { return coolButton_; }
-    void SetCoolButton(VBool value);
+    // The gradient picture's size depends on CoolButton, but it follows only at the next
+    // resize, gradient change or BackPicture assignment.
+    void SetCoolButton(VBool value) { Store("CoolButton", coolButton_, value, kRedrawFirst); }
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) {
+        Store("CoolGlowColor", coolGlowColor_, value, kRedrawFirst);
+    }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value, kRedrawFirst); }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t value);
+    void SetPictureMode(std::int32_t value) {
+        Store("PictureMode", pictureMode_, value, kRedrawFirst);
+    }
     const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value);
+    void SetPictureNormal(const Picture& value) {
+        Store("PictureNormal", pictureNormal_, value, kRedrawFirst);
+    }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& value);
+    void SetPictureDisabled(const Picture& value) {
+        Store("PictureDisabled", pictureDisabled_, value, kRedrawFirst);
+    }
     VBool PictureGoDown() const { return pictureGoDown_; }
-    void SetPictureGoDown(VBool value);
+    void SetPictureGoDown(VBool value) {
+        Store("PictureGoDown", pictureGoDown_, value, kRedrawFirst);
+    }
 
-    void TimerInvoke();
+    // NuvelCommand has no timed behaviour.
+    void TimerInvoke() {}
 
 private:
     friend MemberSteps<NuvelCommand>;
@@ -186,6 +208,14 @@ private:
     void DrawCaption(std::int32_t leftTop, std::int32_t rightBottom,
                      std::optional<std::int32_t> multiLineTop);
 
+    // Stores a member that the gradient picture is made from, or BackPicture, which chooses
+    // it; tells the container, regenerates the picture when it is shown and repaints.
+    template <typename T> void StoreGradient(std::string_view name, T& field, T value) {
+        field = value;
+        host_.PropertyChanged(name);
+        RegenerateGradientIfShown();
+        Redraw();
+    }
     bool ShowsGradient() const;
     void RegenerateGradientIfShown();
     void GenerateGradientPicture(double w, double h);

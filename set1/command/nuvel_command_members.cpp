@@ -19,51 +19,29 @@ namespace {
 std::vector<PropertyInfo> Properties() {
     return {
         // Public fields.
-        FieldRow<ValueType::Boolean, &NuvelCommand::HasShadow>("HasShadow")
-            .Saved(Variant::Boolean(kFalse)),
-        FieldRow<ValueType::Color, &NuvelCommand::ShadowColor>("ShadowColor")
-            .Saved(Variant::Double(0)),
-        FieldRow<ValueType::Boolean, &NuvelCommand::AllowMultiLine>("AllowMultiLine")
-            .Saved(Variant::Boolean(kFalse)),
-        FieldRow<ValueType::Long, &NuvelCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
+        NK_FIELD_ROW(NuvelCommand, Boolean, HasShadow).Saved(Variant::Boolean(kFalse)),
+        NK_FIELD_ROW(NuvelCommand, Color, ShadowColor).Saved(Variant::Double(0)),
+        NK_FIELD_ROW(NuvelCommand, Boolean, AllowMultiLine).Saved(Variant::Boolean(kFalse)),
+        NK_FIELD_ROW(NuvelCommand, Long, AdjustTop).Saved(Variant::Long(0)),
         SharedRows<NuvelCommand>::SoundMethod(),
         SharedRows<NuvelCommand>::UseSound(),
         SharedRows<NuvelCommand>::ShowFocus(),
         // Properties.
         NK_OWN_ROW(NuvelCommand, Long, hWnd).Saved(Variant::Long(0)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelCommand::BackPicture,
-                    &NuvelCommand::SetBackPicture>("BackPicture")
+        NK_OWN_ROW(NuvelCommand, Long, BackPicture)
             .Takes(kBackPicsEnum)
             .Saved(Variant::Long(NKSpiralRainbow)),
         NK_OWN_ROW(NuvelCommand, String, Caption).Saved(Variant::String("")),
         SharedRows<NuvelCommand>::ShortCutKey(),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::SideIconHeight,
-                    &NuvelCommand::SetSideIconHeight>("SideIconHeight")
-            .Saved(Variant::Single(32)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconHeight,
-                    &NuvelCommand::SetRSideIconHeight>("RSideIconHeight")
-            .Saved(Variant::Single(32)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::RSideIconWidth,
-                    &NuvelCommand::SetRSideIconWidth>("RSideIconWidth")
-            .Saved(Variant::Single(32)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientRedDividend,
-                    &NuvelCommand::SetGradientRedDividend>("GradientRedDividend")
-            .Saved(Variant::Single(2)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::GradientInverted,
-                    &NuvelCommand::SetGradientInverted>("GradientInverted")
-            .Saved(Variant::Boolean(kFalse)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBrightness,
-                    &NuvelCommand::SetGradientBrightness>("GradientBrightness")
-            .Saved(Variant::Single(100)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientGreenDividend,
-                    &NuvelCommand::SetGradientGreenDividend>("GradientGreenDividend")
-            .Saved(Variant::Single(2)),
-        AccessorRow<ValueType::Single, MemberKind::Own, &NuvelCommand::GradientBlueDividend,
-                    &NuvelCommand::SetGradientBlueDividend>("GradientBlueDividend")
-            .Saved(Variant::Single(1)),
-        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelCommand::ForeColor,
-                    &NuvelCommand::SetForeColor>("ForeColor")
-            .Saved(Variant::Double(0xFFFFFF)),
+        NK_OWN_ROW(NuvelCommand, Single, SideIconHeight).Saved(Variant::Single(32)),
+        NK_OWN_ROW(NuvelCommand, Single, RSideIconHeight).Saved(Variant::Single(32)),
+        NK_OWN_ROW(NuvelCommand, Single, RSideIconWidth).Saved(Variant::Single(32)),
+        NK_OWN_ROW(NuvelCommand, Single, GradientRedDividend).Saved(Variant::Single(2)),
+        NK_OWN_ROW(NuvelCommand, Boolean, GradientInverted).Saved(Variant::Boolean(kFalse)),
+        NK_OWN_ROW(NuvelCommand, Single, GradientBrightness).Saved(Variant::Single(100)),
+        NK_OWN_ROW(NuvelCommand, Single, GradientGreenDividend).Saved(Variant::Single(2)),
+        NK_OWN_ROW(NuvelCommand, Single, GradientBlueDividend).Saved(Variant::Single(1)),
+        NK_SURFACE_ROW(NuvelCommand, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
         NK_SURFACE_ROW(NuvelCommand, String, FontName)
             .Saved(Variant::String("Arial"), Variant::String("")),
         NK_SURFACE_ROW(NuvelCommand, Single, FontSize)
@@ -73,12 +51,8 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelCommand>::FontStrikethru(),
         SharedRows<NuvelCommand>::FontUnderline(),
         SharedRows<NuvelCommand>::Font(),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::SideIcon,
-                    &NuvelCommand::SetSideIcon>("SideIcon")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelCommand::RSideIcon,
-                    &NuvelCommand::SetRSideIcon>("RSideIcon")
-            .Saved(Variant::OfPicture(nullptr)),
+        NK_OWN_ROW(NuvelCommand, Picture, SideIcon).Saved(Variant::OfPicture(nullptr)),
+        NK_OWN_ROW(NuvelCommand, Picture, RSideIcon).Saved(Variant::OfPicture(nullptr)),
         SharedRows<NuvelCommand>::Enabled(),
         SharedRows<NuvelCommand>::CoolButton(),
         SharedRows<NuvelCommand>::CoolGlowColor(),
@@ -86,9 +60,7 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelCommand>::PictureMode(),
         SharedRows<NuvelCommand>::PictureNormal(),
         SharedRows<NuvelCommand>::PictureDisabled(),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelCommand::PictureGoDown,
-                    &NuvelCommand::SetPictureGoDown>("PictureGoDown")
-            .Saved(Variant::Boolean(kFalse)),
+        NK_OWN_ROW(NuvelCommand, Boolean, PictureGoDown).Saved(Variant::Boolean(kFalse)),
     };
 }
 
