@@ -1,6 +1,6 @@
 // NuvelFill's layout and painting: Layout places Picture1 between the caps and keeps
 // the bar's length and thickness, DrawFill paints the inside of the bar on Picture1,
-// DrawEdges paints the two caps on the control's own surface.
+// DrawEdges paints the two caps on the control's own surface, Redraw does both.
 #include "framework/pic_styles.h"
 #include "set2/fill/nuvel_fill.h"
 
@@ -114,6 +114,11 @@ void NuvelFill::Layout() {
         box->Move(sizes->boxStart, 0, host_.ScaleWidth() - sizes->boxShrink, boxThickness);
 }
 
+void NuvelFill::Redraw() {
+    DrawFill();
+    DrawEdges();
+}
+
 void NuvelFill::DrawFill() {
     // 1. An unknown fill style paints nothing.
     if (nuvelFill_ < NKGreenFill || nuvelFill_ > NKCustomPicture) return;
@@ -133,13 +138,13 @@ void NuvelFill::DrawFill() {
 
     // 5. The empty part, beyond the filled part: from 2 pixels past it to the far end.
     if (vertical) {
-        if (hasPictureBack_)
-            box->PaintPicture(pictureBack_, 0, 0, t, ph - (f + 2));
+        if (back_.present)
+            box->PaintPicture(back_.picture, 0, 0, t, ph - (f + 2));
         else
             box->Line(0, 0, t, ph - (f + 2), box->BackColor(), LineKind::FilledBox);
     } else {
-        if (hasPictureBack_)
-            box->PaintPicture(pictureBack_, f + 2, 0, pw - (f + 2), t);
+        if (back_.present)
+            box->PaintPicture(back_.picture, f + 2, 0, pw - (f + 2), t);
         else
             box->Line(f + 2, 0, pw, t, box->BackColor(), LineKind::FilledBox);
     }
@@ -161,12 +166,12 @@ void NuvelFill::PaintFilledPart(PictureBox& box, double x, double y, double w, d
     const bool vertical = IsVertical();
     if (host_.Enabled()) {
         if (nuvelFill_ == NKCustomPicture)
-            box.PaintPicture(pictureFill_, x, y, w, h);
+            box.PaintPicture(fill_.picture, x, y, w, h);
         else
             PaintBitmap(box, (vertical ? kVerticalFills : kHorizontalFills) + nuvelFill_, x, y, w,
                         h);
-    } else if (hasPictureDisabled_) {
-        box.PaintPicture(pictureDisabled_, x, y, w, h);
+    } else if (disabled_.present) {
+        box.PaintPicture(disabled_.picture, x, y, w, h);
     } else {
         PaintBitmap(box, vertical ? kVerticalDisabled : kHorizontalDisabled, x, y, w, h);
     }
@@ -177,34 +182,16 @@ void NuvelFill::DrawEdges() {
     const double sw = host_.ScaleWidth();
     const double sh = host_.ScaleHeight();
 
-    // 1. Custom caps. A vertical bar decides on the built-in caps by its far cap alone.
-    bool useBuiltIn = true;
-    if (vertical) {
-        if (hasPictureLeftEdge_) {
-            host_.PaintPicture(pictureLeftEdge_, 0, 0, sw, kCustomCapLength);
-            useBuiltIn = false;
-        } else {
-            useBuiltIn = true;
-        }
-        if (hasPictureRightEdge_) {
-            host_.PaintPicture(pictureRightEdge_, 0, sh - kCustomCapOffset, sw, kCustomCapLength);
-            useBuiltIn = false;
-        } else {
-            useBuiltIn = true;
-        }
-    } else {
-        if (hasPictureLeftEdge_) {
-            host_.PaintPicture(pictureLeftEdge_, 0, 0, kCustomCapLength, sh);
-            useBuiltIn = false;
-        }
-        if (hasPictureRightEdge_) {
-            host_.PaintPicture(pictureRightEdge_, sw - kCustomCapOffset, 0, kCustomCapLength, sh);
-            useBuiltIn = false;
-        }
-    }
+    // 1. Custom caps, along the bar's thickness, the far one at its distance from the end.
+    const double w = vertical ? sw : kCustomCapLength;
+    const double h = vertical ? kCustomCapLength : sh;
+    if (leftEdge_.present) host_.PaintPicture(leftEdge_.picture, 0, 0, w, h);
+    if (rightEdge_.present)
+        host_.PaintPicture(rightEdge_.picture, vertical ? 0 : sw - kCustomCapOffset,
+                           vertical ? sh - kCustomCapOffset : 0, w, h);
 
-    // 2. Custom caps replace the built-in ones.
-    if (!useBuiltIn) return;
+    // 2. Custom caps replace the built-in ones. A vertical bar decides by its far cap alone.
+    if (vertical ? rightEdge_.present : leftEdge_.present || rightEdge_.present) return;
 
     // 3. Built-in caps, sized by the picture mode; none for an unknown mode.
     const std::optional<ModeSizes> sizes = SizesOf(pictureMode_, vertical ? sw : sh);
