@@ -164,64 +164,37 @@ void NuvelFill::Paint() {
     DrawEdges();
 }
 
-// ---- Events of the surface (the caps and whatever lies outside Picture1) -------------
-
-void NuvelFill::Click() {
-    host_.RaiseEvent(Number(Event::Click), {});
-}
-void NuvelFill::DblClick() {
-    host_.RaiseEvent(Number(Event::DblClick), {});
-}
-void NuvelFill::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
-}
-void NuvelFill::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
-}
-void NuvelFill::KeyPress(std::int16_t keyAscii) {
-    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
-}
-void NuvelFill::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
-}
-void NuvelFill::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
-}
-void NuvelFill::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
-}
-
 // ---- Events of Picture1, with Picture1's own coordinates --------------------------------
 
 void NuvelFill::ChildPaint(ChildRef child) {
     if (IsPicture1(child)) DrawFill();
 }
 void NuvelFill::ChildClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::Click), {});
+    if (IsPicture1(child)) Click();
 }
 void NuvelFill::ChildDblClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::DblClick), {});
+    if (IsPicture1(child)) DblClick();
 }
 void NuvelFill::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsPicture1(child)) KeyDown(keyCode, shift);
 }
 void NuvelFill::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
+    if (IsPicture1(child)) KeyUp(keyCode, shift);
 }
 void NuvelFill::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
-    if (IsPicture1(child)) RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
+    if (IsPicture1(child)) KeyPress(keyAscii);
 }
 void NuvelFill::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
+    if (IsPicture1(child)) MouseDown(button, shift, x, y);
 }
 void NuvelFill::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
+    if (IsPicture1(child)) MouseMove(button, shift, x, y);
 }
 void NuvelFill::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                              float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
+    if (IsPicture1(child)) MouseUp(button, shift, x, y);
 }
 
 } // namespace nk

@@ -10,6 +10,7 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
+#include "framework/passed_input.h"
 #include "framework/values.h"
 
 #include <cstdint>
@@ -47,7 +48,7 @@ inline constexpr EnumMember kFillCaptionStyleMembers[] = {
     {"None", 0}, {"CaptionInFront", 1}, {"CaptionInback", 2}};
 inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCaptionStyleMembers};
 
-class NuvelFill final : public Control, public MemberSteps<NuvelFill> {
+class NuvelFill final : public PassedInput<NuvelFill>, public MemberSteps<NuvelFill> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -122,22 +123,15 @@ public:
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t mode);
 
-    // Host notifications of the control's own surface.
+    // Host notifications of the control's own surface; its click, key and mouse
+    // notifications pass on as the events of the same names.
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
     void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Paint() override;
-    void Click() override;
-    void DblClick() override;
-    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
-    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
-    void KeyPress(std::int16_t keyAscii) override;
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
 
-    // The same notifications from Picture1, the inside of the bar.
+    // The same notifications from Picture1, the inside of the bar, passed on alike.
     void ChildPaint(ChildRef child) override;
     void ChildClick(ChildRef child) override;
     void ChildDblClick(ChildRef child) override;
@@ -152,6 +146,7 @@ public:
                       float y) override;
 
 private:
+    friend PassedInput<NuvelFill>;
     friend MemberSteps<NuvelFill>;
 
     // A picture member and whether it was present when it was last set, loaded or saved.

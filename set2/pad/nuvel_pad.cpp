@@ -256,27 +256,6 @@ void NuvelPad::ChildMouseUp(ChildRef child, std::int16_t, std::int16_t, float, f
     Redraw();
 }
 
-// Outside the hot zones the pad only passes its mouse and click events on.
-void NuvelPad::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
-}
-
-void NuvelPad::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
-}
-
-void NuvelPad::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
-}
-
-void NuvelPad::Click() {
-    host_.RaiseEvent(Number(Event::Click), {});
-}
-
-void NuvelPad::DblClick() {
-    host_.RaiseEvent(Number(Event::DblClick), {});
-}
-
 // A direction key holds its direction and steps, on every key-down including repeats,
 // whatever the shift state and whether or not the short keys are on.
 void NuvelPad::KeyDown(std::int16_t keyCode, std::int16_t shift) {

@@ -12,6 +12,7 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
+#include "framework/passed_input.h"
 #include "framework/values.h"
 
 #include <cstdint>
@@ -29,7 +30,7 @@ inline constexpr EnumMember kPadNuvelsMembers[] = {
     {"NuvlMilitaryDir", 0}, {"NuvlAquaishDir", 1}, {"NuvlElectronicDir", 2}};
 inline constexpr EnumInfo kPadNuvelsEnum = {"NuvlDirPadNuvels", kPadNuvelsMembers};
 
-class NuvelPad final : public Control, public MemberSteps<NuvelPad> {
+class NuvelPad final : public PassedInput<NuvelPad>, public MemberSteps<NuvelPad> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -130,21 +131,17 @@ public:
     VBool UseDirectionShortKeys() const { return useDirectionShortKeys_; }
     void SetUseDirectionShortKeys(VBool value);
 
-    // Host notifications.
+    // Host notifications. Outside the hot zones the pad passes its mouse and click
+    // notifications on as the events of the same names.
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
     void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Paint() override;
-    void Click() override;
-    void DblClick() override;
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
     void AccessKeyPress(std::int16_t keyAscii) override;
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     // The hot zones Image1(0) to Image1(3).
     void ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                         float y) override;
@@ -152,6 +149,7 @@ public:
                       float y) override;
 
 private:
+    friend PassedInput<NuvelPad>;
     friend MemberSteps<NuvelPad>;
 
     // The setters' steps beyond storing and notifying: the tool tips reach the hot zones,
