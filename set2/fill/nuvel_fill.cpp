@@ -71,12 +71,6 @@ void NuvelFill::StorePicture(std::string_view name, KeptPicture& kept, const Pic
     Redraw();
 }
 
-void NuvelFill::SetPictureMode(std::int32_t mode) {
-    StoreNotify("PictureMode", pictureMode_, mode);
-    Layout();
-    Redraw();
-}
-
 void NuvelFill::RecomputePictureFlags() {
     for (KeptPicture* kept : {&back_, &fill_, &disabled_, &leftEdge_, &rightEdge_})
         kept->present = IsPresent(kept->picture);

@@ -121,7 +121,11 @@ public:
     const Variant& Value() const { return value_; }
     void SetValue(const Variant& value) { Store("Value", value_, value); }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t mode);
+    void SetPictureMode(std::int32_t value) {
+        StoreNotify("PictureMode", pictureMode_, value);
+        Layout();
+        Redraw();
+    }
 
     // Host notifications of the control's own surface; its click, key and mouse
     // notifications pass on as the events of the same names.

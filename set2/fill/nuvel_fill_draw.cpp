@@ -83,11 +83,8 @@ void NuvelFill::Layout() {
     const bool vertical = IsVertical();
 
     // 1. The minimum length.
-    if (vertical) {
-        if (host_.Height() < kMinimumLength) host_.SetHeight(kMinimumLength);
-    } else {
-        if (host_.Width() < kMinimumLength) host_.SetWidth(kMinimumLength);
-    }
+    if (vertical && host_.Height() < kMinimumLength) host_.SetHeight(kMinimumLength);
+    if (!vertical && host_.Width() < kMinimumLength) host_.SetWidth(kMinimumLength);
 
     // 2. The thickness and Picture1's place, by picture mode. Setting the thickness makes
     // the host resize at once, so the surface's size is read only after it.
@@ -95,11 +92,9 @@ void NuvelFill::Layout() {
     if (!sizes) return;
     double boxThickness = 0;
     if (sizes->fixed) {
-        if (vertical) {
-            if (host_.Width() != sizes->controlTwips) host_.SetWidth(sizes->controlTwips);
-        } else {
-            if (host_.Height() != sizes->controlTwips) host_.SetHeight(sizes->controlTwips);
-        }
+        const double twips = sizes->controlTwips;
+        if (vertical && host_.Width() != twips) host_.SetWidth(twips);
+        if (!vertical && host_.Height() != twips) host_.SetHeight(twips);
         boxThickness = sizes->thickness;
     } else if (pictureMode_ == RescaleToEdges) {
         boxThickness = vertical ? host_.ScaleWidth() : host_.ScaleHeight();
@@ -137,17 +132,13 @@ void NuvelFill::DrawFill() {
     const double t = sizes ? sizes->thickness : 0;
 
     // 5. The empty part, beyond the filled part: from 2 pixels past it to the far end.
-    if (vertical) {
-        if (back_.present)
-            box->PaintPicture(back_.picture, 0, 0, t, ph - (f + 2));
-        else
-            box->Line(0, 0, t, ph - (f + 2), box->BackColor(), LineKind::FilledBox);
-    } else {
-        if (back_.present)
-            box->PaintPicture(back_.picture, f + 2, 0, pw - (f + 2), t);
-        else
-            box->Line(f + 2, 0, pw, t, box->BackColor(), LineKind::FilledBox);
-    }
+    const double emptyX = vertical ? 0 : f + 2;
+    const double emptyW = vertical ? t : pw - (f + 2);
+    const double emptyH = vertical ? ph - (f + 2) : t;
+    if (back_.present)
+        box->PaintPicture(back_.picture, emptyX, 0, emptyW, emptyH);
+    else
+        box->Line(emptyX, 0, vertical ? t : pw, emptyH, box->BackColor(), LineKind::FilledBox);
 
     // 6. Text behind the fill.
     if (captionStyle_ == CaptionInback) PrintCentred(*box, text);
