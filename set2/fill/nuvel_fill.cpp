@@ -28,14 +28,14 @@ const InterfaceTable& NuvelFill::Interface() const {
     return NuvelFillInterface();
 }
 
-PictureBox* NuvelFill::Inside() {
+PictureBox* NuvelFill::Inside() const {
     return host_.PictureBoxChild(kInside);
 }
 
 // ---- Properties ------------------------------------------------------------------
 
 OleColor NuvelFill::BackColor() const {
-    PictureBox* box = host_.PictureBoxChild(kInside);
+    PictureBox* box = Inside();
     return box ? box->BackColor() : kBackDefault;
 }
 
@@ -45,7 +45,7 @@ void NuvelFill::SetBackColor(OleColor color) {
 }
 
 OleColor NuvelFill::ForeColor() const {
-    PictureBox* box = host_.PictureBoxChild(kInside);
+    PictureBox* box = Inside();
     return box ? box->ForeColor() : kButtonText;
 }
 
@@ -54,29 +54,8 @@ void NuvelFill::SetForeColor(OleColor color) {
     Changed("ForeColor");
 }
 
-void NuvelFill::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    Changed("Caption");
-}
-
-void NuvelFill::SetCaptionStyle(std::int32_t style) {
-    captionStyle_ = style;
-    Changed("CaptionStyle");
-}
-
-std::int32_t NuvelFill::BorderStyle() const {
-    return host_.BorderStyle();
-}
-
-void NuvelFill::SetBorderStyle(std::int32_t style) {
-    // The surface keeps its border style in 16 bits; a value that does not fit is not
-    // stored, and the rest of the setter goes on.
-    if (auto narrow = RoundToInt16(style)) host_.SetBorderStyle(*narrow);
-    Changed("BorderStyle");
-}
-
 Font NuvelFill::GetFont() const {
-    PictureBox* box = host_.PictureBoxChild(kInside);
+    PictureBox* box = Inside();
     return box ? box->GetFont() : host_.AmbientFont();
 }
 
@@ -85,103 +64,16 @@ void NuvelFill::SetFont(const Font& font) {
     Changed("Font");
 }
 
-VBool NuvelFill::Enabled() const {
-    return ToVBool(host_.Enabled());
-}
-
-void NuvelFill::SetEnabled(VBool enabled) {
-    host_.SetEnabled(enabled != kFalse);
-    Changed("Enabled");
-}
-
-// The pointer settings are kept and saved only; they change nothing on the screen.
-void NuvelFill::SetMouseIcon(const Picture& icon) {
-    mouseIcon_ = icon;
-    host_.PropertyChanged("MouseIcon");
-}
-
-void NuvelFill::SetMousePointer(std::int16_t pointer) {
-    mousePointer_ = pointer;
-    host_.PropertyChanged("MousePointer");
-}
-
-void NuvelFill::SetNuvelFill(std::int32_t style) {
-    nuvelFill_ = style;
-    Changed("NuvelFill");
-}
-
-// The picture setters notify, then recompute their picture's flag, then repaint.
-void NuvelFill::SetPictureBack(const Picture& picture) {
-    pictureBack_ = picture;
-    host_.PropertyChanged("PictureBack");
-    hasPictureBack_ = IsPresent(pictureBack_);
-    DrawFill();
-    DrawEdges();
-}
-
-void NuvelFill::SetPictureDisabled(const Picture& picture) {
-    pictureDisabled_ = picture;
-    host_.PropertyChanged("PictureDisabled");
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-    DrawFill();
-    DrawEdges();
-}
-
-void NuvelFill::SetPictureFill(const Picture& picture) {
-    pictureFill_ = picture;
-    host_.PropertyChanged("PictureFill");
-    hasPictureFill_ = IsPresent(pictureFill_);
-    DrawFill();
-    DrawEdges();
-}
-
-void NuvelFill::SetPictureLeftEdge(const Picture& picture) {
-    pictureLeftEdge_ = picture;
-    host_.PropertyChanged("PictureLeftEdge");
-    hasPictureLeftEdge_ = IsPresent(pictureLeftEdge_);
-    DrawFill();
-    DrawEdges();
-}
-
-void NuvelFill::SetPictureRightEdge(const Picture& picture) {
-    pictureRightEdge_ = picture;
-    host_.PropertyChanged("PictureRightEdge");
-    hasPictureRightEdge_ = IsPresent(pictureRightEdge_);
-    DrawFill();
-    DrawEdges();
-}
-
-// The orientation repaints at once; Picture1 keeps its place until the next Layout.
-void NuvelFill::SetFillOrientation(std::int32_t orientation) {
-    fillOrientation_ = orientation;
-    Changed("FillOrientation");
-}
-
-void NuvelFill::SetValue(const Variant& value) {
-    value_ = value;
-    Changed("Value");
-}
-
-void NuvelFill::SetPictureMode(std::int32_t mode) {
-    pictureMode_ = mode;
-    host_.PropertyChanged("PictureMode");
-    Layout();
-    DrawFill();
-    DrawEdges();
-}
-
-void NuvelFill::Changed(std::string_view name) {
+void NuvelFill::StorePicture(std::string_view name, KeptPicture& kept, const Picture& value) {
+    kept.picture = value;
     host_.PropertyChanged(name);
-    DrawFill();
-    DrawEdges();
+    kept.present = IsPresent(kept.picture);
+    Redraw();
 }
 
 void NuvelFill::RecomputePictureFlags() {
-    hasPictureBack_ = IsPresent(pictureBack_);
-    hasPictureFill_ = IsPresent(pictureFill_);
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-    hasPictureLeftEdge_ = IsPresent(pictureLeftEdge_);
-    hasPictureRightEdge_ = IsPresent(pictureRightEdge_);
+    for (KeptPicture* kept : {&back_, &fill_, &disabled_, &leftEdge_, &rightEdge_})
+        kept->present = IsPresent(kept->picture);
 }
 
 // ---- Life cycle ------------------------------------------------------------------
@@ -203,8 +95,7 @@ void NuvelFill::InitProperties() {
     captionStyle_ = CaptionInFront;
     RecomputePictureFlags();
     // No Layout here: the host's first Resize places Picture1.
-    DrawFill();
-    DrawEdges();
+    Redraw();
 }
 
 void NuvelFill::ReadProperties(const PropertyBag& bag) {
@@ -229,15 +120,14 @@ void NuvelFill::ReadProperties(const PropertyBag& bag) {
         if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) box->SetFont(*font);
     ReadStoredRows(*this, bag,
                    {{"Caption", &caption_},
-                    {"PictureBack", &pictureBack_},
-                    {"PictureFill", &pictureFill_},
-                    {"PictureDisabled", &pictureDisabled_},
-                    {"PictureLeftEdge", &pictureLeftEdge_},
-                    {"PictureRightEdge", &pictureRightEdge_}});
+                    {"PictureBack", &back_.picture},
+                    {"PictureFill", &fill_.picture},
+                    {"PictureDisabled", &disabled_.picture},
+                    {"PictureLeftEdge", &leftEdge_.picture},
+                    {"PictureRightEdge", &rightEdge_.picture}});
     RecomputePictureFlags();
     Layout();
-    DrawFill();
-    DrawEdges();
+    Redraw();
 }
 
 void NuvelFill::WriteProperties(PropertyBag& bag) {
@@ -256,45 +146,16 @@ void NuvelFill::WriteProperties(PropertyBag& bag) {
                     "Caption"});
     RecomputePictureFlags();
     Layout();
-    DrawFill();
-    DrawEdges();
+    Redraw();
 }
 
 void NuvelFill::Resize() {
     Layout();
-    DrawFill();
-    DrawEdges();
+    Redraw();
 }
 
 void NuvelFill::Paint() {
     DrawEdges();
-}
-
-// ---- Events of the surface (the caps and whatever lies outside Picture1) -------------
-
-void NuvelFill::Click() {
-    host_.RaiseEvent(Number(Event::Click), {});
-}
-void NuvelFill::DblClick() {
-    host_.RaiseEvent(Number(Event::DblClick), {});
-}
-void NuvelFill::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
-}
-void NuvelFill::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
-}
-void NuvelFill::KeyPress(std::int16_t keyAscii) {
-    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
-}
-void NuvelFill::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
-}
-void NuvelFill::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
-}
-void NuvelFill::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 // ---- Events of Picture1, with Picture1's own coordinates --------------------------------
@@ -303,31 +164,31 @@ void NuvelFill::ChildPaint(ChildRef child) {
     if (IsPicture1(child)) DrawFill();
 }
 void NuvelFill::ChildClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::Click), {});
+    if (IsPicture1(child)) Click();
 }
 void NuvelFill::ChildDblClick(ChildRef child) {
-    if (IsPicture1(child)) host_.RaiseEvent(Number(Event::DblClick), {});
+    if (IsPicture1(child)) DblClick();
 }
 void NuvelFill::ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+    if (IsPicture1(child)) KeyDown(keyCode, shift);
 }
 void NuvelFill::ChildKeyUp(ChildRef child, std::int16_t keyCode, std::int16_t shift) {
-    if (IsPicture1(child)) RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
+    if (IsPicture1(child)) KeyUp(keyCode, shift);
 }
 void NuvelFill::ChildKeyPress(ChildRef child, std::int16_t keyAscii) {
-    if (IsPicture1(child)) RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
+    if (IsPicture1(child)) KeyPress(keyAscii);
 }
 void NuvelFill::ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
+    if (IsPicture1(child)) MouseDown(button, shift, x, y);
 }
 void NuvelFill::ChildMouseMove(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                                float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
+    if (IsPicture1(child)) MouseMove(button, shift, x, y);
 }
 void NuvelFill::ChildMouseUp(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                              float y) {
-    if (IsPicture1(child)) RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
+    if (IsPicture1(child)) MouseUp(button, shift, x, y);
 }
 
 } // namespace nk

@@ -9,6 +9,9 @@
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
+#include "framework/passed_input.h"
+#include "framework/values.h"
 
 #include <cstdint>
 #include <string>
@@ -45,7 +48,7 @@ inline constexpr EnumMember kFillCaptionStyleMembers[] = {
     {"None", 0}, {"CaptionInFront", 1}, {"CaptionInback", 2}};
 inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCaptionStyleMembers};
 
-class NuvelFill final : public Control {
+class NuvelFill final : public PassedInput<NuvelFill>, public MemberSteps<NuvelFill> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -69,55 +72,70 @@ public:
     OleColor ForeColor() const;
     void SetForeColor(OleColor color);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     std::int32_t CaptionStyle() const { return captionStyle_; }
-    void SetCaptionStyle(std::int32_t style);
-    std::int32_t BorderStyle() const;
-    void SetBorderStyle(std::int32_t style);
+    void SetCaptionStyle(std::int32_t value) { Store("CaptionStyle", captionStyle_, value); }
+    std::int32_t BorderStyle() const { return host_.BorderStyle(); }
+    // The surface keeps its border style in 16 bits; a value that does not fit is not
+    // stored, and the rest of the setter goes on.
+    void SetBorderStyle(std::int32_t value) {
+        if (auto narrow = RoundToInt16(value)) host_.SetBorderStyle(*narrow);
+        Changed("BorderStyle");
+    }
     Font GetFont() const;
     void SetFont(const Font& font);
-    VBool Enabled() const;
-    void SetEnabled(VBool enabled);
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled");
+    }
+    // The pointer settings are kept and saved only; they change nothing on the screen.
     const Picture& MouseIcon() const { return mouseIcon_; }
-    void SetMouseIcon(const Picture& icon);
+    void SetMouseIcon(const Picture& value) { StoreNotify("MouseIcon", mouseIcon_, value); }
     std::int16_t MousePointer() const { return mousePointer_; }
-    void SetMousePointer(std::int16_t pointer);
+    void SetMousePointer(std::int16_t value) { StoreNotify("MousePointer", mousePointer_, value); }
     // The member `NuvelFill`, the fill style (the class's own name cannot name a getter).
     std::int32_t GetNuvelFill() const { return nuvelFill_; }
-    void SetNuvelFill(std::int32_t style);
-    const Picture& PictureBack() const { return pictureBack_; }
-    void SetPictureBack(const Picture& picture);
-    const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& picture);
-    const Picture& PictureFill() const { return pictureFill_; }
-    void SetPictureFill(const Picture& picture);
-    const Picture& PictureLeftEdge() const { return pictureLeftEdge_; }
-    void SetPictureLeftEdge(const Picture& picture);
-    const Picture& PictureRightEdge() const { return pictureRightEdge_; }
-    void SetPictureRightEdge(const Picture& picture);
+    void SetNuvelFill(std::int32_t value) { Store("NuvelFill", nuvelFill_, value); }
+    const Picture& PictureBack() const { return back_.picture; }
+    void SetPictureBack(const Picture& value) { StorePicture("PictureBack", back_, value); }
+    const Picture& PictureDisabled() const { return disabled_.picture; }
+    void SetPictureDisabled(const Picture& value) {
+        StorePicture("PictureDisabled", disabled_, value);
+    }
+    const Picture& PictureFill() const { return fill_.picture; }
+    void SetPictureFill(const Picture& value) { StorePicture("PictureFill", fill_, value); }
+    const Picture& PictureLeftEdge() const { return leftEdge_.picture; }
+    void SetPictureLeftEdge(const Picture& value) {
+        StorePicture("PictureLeftEdge", leftEdge_, value);
+    }
+    const Picture& PictureRightEdge() const { return rightEdge_.picture; }
+    void SetPictureRightEdge(const Picture& value) {
+        StorePicture("PictureRightEdge", rightEdge_, value);
+    }
+    // The orientation repaints at once; Picture1 keeps its place until the next Layout.
     std::int32_t FillOrientation() const { return fillOrientation_; }
-    void SetFillOrientation(std::int32_t orientation);
+    void SetFillOrientation(std::int32_t value) {
+        Store("FillOrientation", fillOrientation_, value);
+    }
     const Variant& Value() const { return value_; }
-    void SetValue(const Variant& value);
+    void SetValue(const Variant& value) { Store("Value", value_, value); }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t mode);
+    void SetPictureMode(std::int32_t value) {
+        StoreNotify("PictureMode", pictureMode_, value);
+        Layout();
+        Redraw();
+    }
 
-    // Host notifications of the control's own surface.
+    // Host notifications of the control's own surface; its click, key and mouse
+    // notifications pass on as the events of the same names.
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
     void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Paint() override;
-    void Click() override;
-    void DblClick() override;
-    void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
-    void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
-    void KeyPress(std::int16_t keyAscii) override;
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
 
-    // The same notifications from Picture1, the inside of the bar.
+    // The same notifications from Picture1, the inside of the bar, passed on alike.
     void ChildPaint(ChildRef child) override;
     void ChildClick(ChildRef child) override;
     void ChildDblClick(ChildRef child) override;
@@ -132,17 +150,25 @@ public:
                       float y) override;
 
 private:
+    friend PassedInput<NuvelFill>;
+    friend MemberSteps<NuvelFill>;
+
+    // A picture member and whether it was present when it was last set, loaded or saved.
+    struct KeptPicture {
+        Picture picture;
+        bool present = false;
+    };
+
     // Picture1, the inside of the bar; nullptr when the host has none.
-    PictureBox* Inside();
-    // One setter's ending: notify the container, then repaint the inside and the caps.
-    void Changed(std::string_view name);
+    PictureBox* Inside() const;
+    // The picture setters notify, then recompute their picture's flag, then repaint.
+    void StorePicture(std::string_view name, KeptPicture& kept, const Picture& value);
     void RecomputePictureFlags();
     bool IsVertical() const { return fillOrientation_ == NKVertical; }
 
-    // The events, raised alike for the surface and for Picture1.
-
-    // Layout and painting.
+    // Layout and painting: Redraw paints the inside of the bar, then the caps.
     void Layout();
+    void Redraw();
     void DrawFill();
     void DrawEdges();
     void PaintFilledPart(PictureBox& box, double x, double y, double w, double h);
@@ -154,20 +180,14 @@ private:
     Picture mouseIcon_;
     std::int16_t mousePointer_ = 0;
     std::int32_t nuvelFill_ = 0;
-    Picture pictureBack_;
-    Picture pictureDisabled_;
-    Picture pictureFill_;
-    Picture pictureLeftEdge_;
-    Picture pictureRightEdge_;
+    KeptPicture back_;
+    KeptPicture disabled_;
+    KeptPicture fill_;
+    KeptPicture leftEdge_;
+    KeptPicture rightEdge_;
     std::int32_t fillOrientation_ = 0;
     Variant value_;
     std::int32_t pictureMode_ = 0;
-
-    bool hasPictureBack_ = false;
-    bool hasPictureFill_ = false;
-    bool hasPictureDisabled_ = false;
-    bool hasPictureLeftEdge_ = false;
-    bool hasPictureRightEdge_ = false;
 };
 
 // The interface table of NuvelFill (library nuvset2, type library Nuvelkit4).

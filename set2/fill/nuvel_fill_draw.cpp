@@ -1,6 +1,6 @@
 // NuvelFill's layout and painting: Layout places Picture1 between the caps and keeps
 // the bar's length and thickness, DrawFill paints the inside of the bar on Picture1,
-// DrawEdges paints the two caps on the control's own surface.
+// DrawEdges paints the two caps on the control's own surface, Redraw does both.
 #include "framework/pic_styles.h"
 #include "set2/fill/nuvel_fill.h"
 
@@ -83,11 +83,8 @@ void NuvelFill::Layout() {
     const bool vertical = IsVertical();
 
     // 1. The minimum length.
-    if (vertical) {
-        if (host_.Height() < kMinimumLength) host_.SetHeight(kMinimumLength);
-    } else {
-        if (host_.Width() < kMinimumLength) host_.SetWidth(kMinimumLength);
-    }
+    if (vertical && host_.Height() < kMinimumLength) host_.SetHeight(kMinimumLength);
+    if (!vertical && host_.Width() < kMinimumLength) host_.SetWidth(kMinimumLength);
 
     // 2. The thickness and Picture1's place, by picture mode. Setting the thickness makes
     // the host resize at once, so the surface's size is read only after it.
@@ -95,11 +92,9 @@ void NuvelFill::Layout() {
     if (!sizes) return;
     double boxThickness = 0;
     if (sizes->fixed) {
-        if (vertical) {
-            if (host_.Width() != sizes->controlTwips) host_.SetWidth(sizes->controlTwips);
-        } else {
-            if (host_.Height() != sizes->controlTwips) host_.SetHeight(sizes->controlTwips);
-        }
+        const double twips = sizes->controlTwips;
+        if (vertical && host_.Width() != twips) host_.SetWidth(twips);
+        if (!vertical && host_.Height() != twips) host_.SetHeight(twips);
         boxThickness = sizes->thickness;
     } else if (pictureMode_ == RescaleToEdges) {
         boxThickness = vertical ? host_.ScaleWidth() : host_.ScaleHeight();
@@ -112,6 +107,11 @@ void NuvelFill::Layout() {
         box->Move(0, sizes->boxStart, boxThickness, host_.ScaleHeight() - sizes->boxShrink);
     else
         box->Move(sizes->boxStart, 0, host_.ScaleWidth() - sizes->boxShrink, boxThickness);
+}
+
+void NuvelFill::Redraw() {
+    DrawFill();
+    DrawEdges();
 }
 
 void NuvelFill::DrawFill() {
@@ -132,17 +132,13 @@ void NuvelFill::DrawFill() {
     const double t = sizes ? sizes->thickness : 0;
 
     // 5. The empty part, beyond the filled part: from 2 pixels past it to the far end.
-    if (vertical) {
-        if (hasPictureBack_)
-            box->PaintPicture(pictureBack_, 0, 0, t, ph - (f + 2));
-        else
-            box->Line(0, 0, t, ph - (f + 2), box->BackColor(), LineKind::FilledBox);
-    } else {
-        if (hasPictureBack_)
-            box->PaintPicture(pictureBack_, f + 2, 0, pw - (f + 2), t);
-        else
-            box->Line(f + 2, 0, pw, t, box->BackColor(), LineKind::FilledBox);
-    }
+    const double emptyX = vertical ? 0 : f + 2;
+    const double emptyW = vertical ? t : pw - (f + 2);
+    const double emptyH = vertical ? ph - (f + 2) : t;
+    if (back_.present)
+        box->PaintPicture(back_.picture, emptyX, 0, emptyW, emptyH);
+    else
+        box->Line(emptyX, 0, vertical ? t : pw, emptyH, box->BackColor(), LineKind::FilledBox);
 
     // 6. Text behind the fill.
     if (captionStyle_ == CaptionInback) PrintCentred(*box, text);
@@ -161,12 +157,12 @@ void NuvelFill::PaintFilledPart(PictureBox& box, double x, double y, double w, d
     const bool vertical = IsVertical();
     if (host_.Enabled()) {
         if (nuvelFill_ == NKCustomPicture)
-            box.PaintPicture(pictureFill_, x, y, w, h);
+            box.PaintPicture(fill_.picture, x, y, w, h);
         else
             PaintBitmap(box, (vertical ? kVerticalFills : kHorizontalFills) + nuvelFill_, x, y, w,
                         h);
-    } else if (hasPictureDisabled_) {
-        box.PaintPicture(pictureDisabled_, x, y, w, h);
+    } else if (disabled_.present) {
+        box.PaintPicture(disabled_.picture, x, y, w, h);
     } else {
         PaintBitmap(box, vertical ? kVerticalDisabled : kHorizontalDisabled, x, y, w, h);
     }
@@ -177,34 +173,16 @@ void NuvelFill::DrawEdges() {
     const double sw = host_.ScaleWidth();
     const double sh = host_.ScaleHeight();
 
-    // 1. Custom caps. A vertical bar decides on the built-in caps by its far cap alone.
-    bool useBuiltIn = true;
-    if (vertical) {
-        if (hasPictureLeftEdge_) {
-            host_.PaintPicture(pictureLeftEdge_, 0, 0, sw, kCustomCapLength);
-            useBuiltIn = false;
-        } else {
-            useBuiltIn = true;
-        }
-        if (hasPictureRightEdge_) {
-            host_.PaintPicture(pictureRightEdge_, 0, sh - kCustomCapOffset, sw, kCustomCapLength);
-            useBuiltIn = false;
-        } else {
-            useBuiltIn = true;
-        }
-    } else {
-        if (hasPictureLeftEdge_) {
-            host_.PaintPicture(pictureLeftEdge_, 0, 0, kCustomCapLength, sh);
-            useBuiltIn = false;
-        }
-        if (hasPictureRightEdge_) {
-            host_.PaintPicture(pictureRightEdge_, sw - kCustomCapOffset, 0, kCustomCapLength, sh);
-            useBuiltIn = false;
-        }
-    }
+    // 1. Custom caps, along the bar's thickness, the far one at its distance from the end.
+    const double w = vertical ? sw : kCustomCapLength;
+    const double h = vertical ? kCustomCapLength : sh;
+    if (leftEdge_.present) host_.PaintPicture(leftEdge_.picture, 0, 0, w, h);
+    if (rightEdge_.present)
+        host_.PaintPicture(rightEdge_.picture, vertical ? 0 : sw - kCustomCapOffset,
+                           vertical ? sh - kCustomCapOffset : 0, w, h);
 
-    // 2. Custom caps replace the built-in ones.
-    if (!useBuiltIn) return;
+    // 2. Custom caps replace the built-in ones. A vertical bar decides by its far cap alone.
+    if (vertical ? rightEdge_.present : leftEdge_.present || rightEdge_.present) return;
 
     // 3. Built-in caps, sized by the picture mode; none for an unknown mode.
     const std::optional<ModeSizes> sizes = SizesOf(pictureMode_, vertical ? sw : sh);

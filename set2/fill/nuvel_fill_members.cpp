@@ -16,61 +16,38 @@ NuvelFill& Self(Control& c) {
 }
 
 std::vector<PropertyInfo> Properties() {
-    using enum MemberKind;
     return {
-        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelFill::BackColor,
-                    &NuvelFill::SetBackColor>("BackColor")
-            .Saved(Variant::Double(0x000000)),
-        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelFill::ForeColor,
-                    &NuvelFill::SetForeColor>("ForeColor")
-            .Saved(Variant::Double(0xFFFFFF)),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelFill::Caption,
-                    &NuvelFill::SetCaption>("Caption")
-            .Saved(Variant::String("")),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::CaptionStyle,
-                    &NuvelFill::SetCaptionStyle>("CaptionStyle")
+        NK_SURFACE_ROW(NuvelFill, Color, BackColor).Saved(Variant::Double(0x000000)),
+        NK_SURFACE_ROW(NuvelFill, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
+        NK_OWN_ROW(NuvelFill, String, Caption).Saved(Variant::String("")),
+        NK_OWN_ROW(NuvelFill, Long, CaptionStyle)
             .Takes(kFillCaptionStyleEnum)
             .Saved(Variant::Long(NoCaption)),
-        AccessorRow<ValueType::Long, MemberKind::Surface, &NuvelFill::BorderStyle,
-                    &NuvelFill::SetBorderStyle>("BorderStyle")
+        NK_SURFACE_ROW(NuvelFill, Long, BorderStyle)
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0)),
         SharedRows<NuvelFill>::Font(),
         SharedRows<NuvelFill>::Enabled(),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::MouseIcon,
-                    &NuvelFill::SetMouseIcon>("MouseIcon")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Integer, MemberKind::Own, &NuvelFill::MousePointer,
-                    &NuvelFill::SetMousePointer>("MousePointer")
-            .Saved(Variant::Integer(0)),
+        NK_OWN_ROW(NuvelFill, Picture, MouseIcon).Saved(Variant::OfPicture(nullptr)),
+        NK_OWN_ROW(NuvelFill, Integer, MousePointer).Saved(Variant::Integer(0)),
         AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::GetNuvelFill,
                     &NuvelFill::SetNuvelFill>("NuvelFill")
             .Takes(kFillTypeEnum)
             .Saved(Variant::Long(NKGreenFill)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureBack,
-                    &NuvelFill::SetPictureBack>("PictureBack")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureDisabled,
-                    &NuvelFill::SetPictureDisabled>("PictureDisabled")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureFill,
-                    &NuvelFill::SetPictureFill>("PictureFill")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureLeftEdge,
-                    &NuvelFill::SetPictureLeftEdge>("PictureLeftEdge")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelFill::PictureRightEdge,
-                    &NuvelFill::SetPictureRightEdge>("PictureRightEdge")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::FillOrientation,
-                    &NuvelFill::SetFillOrientation>("FillOrientation")
+        PictureRow<&NuvelFill::PictureBack, &NuvelFill::SetPictureBack>("PictureBack"),
+        PictureRow<&NuvelFill::PictureDisabled, &NuvelFill::SetPictureDisabled>("PictureDisabled"),
+        PictureRow<&NuvelFill::PictureFill, &NuvelFill::SetPictureFill>("PictureFill"),
+        PictureRow<&NuvelFill::PictureLeftEdge, &NuvelFill::SetPictureLeftEdge>("PictureLeftEdge"),
+        PictureRow<&NuvelFill::PictureRightEdge, &NuvelFill::SetPictureRightEdge>(
+            "PictureRightEdge"),
+        NK_OWN_ROW(NuvelFill, Long, FillOrientation)
             .Takes(kOrientationEnum)
             .Saved(Variant::Long(NKHorizontal)),
-        PropertyInfo{"Value", ValueType::Variant, Own, [](Control& c) { return Self(c).Value(); },
+        PropertyInfo{"Value", ValueType::Variant, MemberKind::Own,
+                     [](Control& c) { return Self(c).Value(); },
                      [](Control& c, const Variant& v) { Self(c).SetValue(v); }}
             .Saved(Variant::Integer(0)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::PictureMode,
-                    &NuvelFill::SetPictureMode>("PictureMode")
+        NK_OWN_ROW(NuvelFill, Long, PictureMode)
             .Takes(kPicStyles2Enum)
             .Saved(Variant::Long(DefaultStyle)),
     };

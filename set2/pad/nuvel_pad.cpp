@@ -1,6 +1,5 @@
-// NuvelPad's properties, public methods and persistence. Input and motion are in
-// nuvel_pad_input.cpp, painting, shape and size in nuvel_pad_draw.cpp, the interface
-// table in nuvel_pad_members.cpp.
+// NuvelPad's properties, public methods, persistence, motion and input. Painting, shape
+// and size are in nuvel_pad_draw.cpp, the interface table in nuvel_pad_members.cpp.
 #include "set2/pad/nuvel_pad.h"
 
 #include "framework/pic_styles.h"
@@ -19,6 +18,36 @@ constexpr std::string_view kRightTip = "Right";
 constexpr std::string_view kUpTip = "Up";
 constexpr std::string_view kDownTip = "Down";
 
+// The keys of each direction: its arrow key, and its letter, whose key code is the
+// capital's and which is typed in either case.
+struct DirectionKeys {
+    NuvelPad::Direction direction;
+    std::int16_t arrow;
+    char letter;
+};
+constexpr DirectionKeys kDirectionKeys[] = {{NuvelPad::kLeft, 37, 'L'},
+                                            {NuvelPad::kRight, 39, 'R'},
+                                            {NuvelPad::kUp, 38, 'U'},
+                                            {NuvelPad::kDown, 40, 'D'}};
+
+std::int16_t DirectionOfKey(std::int16_t keyCode) {
+    for (const DirectionKeys& keys : kDirectionKeys)
+        if (keyCode == keys.arrow || keyCode == keys.letter) return keys.direction;
+    return NuvelPad::kNoDirection;
+}
+
+std::int16_t DirectionOfCharacter(std::int16_t keyAscii) {
+    for (const DirectionKeys& keys : kDirectionKeys)
+        if (keyAscii == keys.letter || keyAscii == keys.letter - 'A' + 'a') return keys.direction;
+    return NuvelPad::kNoDirection;
+}
+
+// The hot zone a child notification comes from, 0 to 3; -1 for anything else.
+int ZoneOf(ChildRef child) {
+    if (child.name != kZones || child.index < 0 || child.index > 3) return -1;
+    return child.index;
+}
+
 } // namespace
 
 NuvelPad::NuvelPad(Host& host) : host_(host) {}
@@ -29,100 +58,13 @@ const InterfaceTable& NuvelPad::Interface() const {
 
 // ---- Properties ------------------------------------------------------------------
 
-// The tool tips only reach the hot zones; nothing is repainted.
-void NuvelPad::SetLeftToolTip(const std::string& text) {
-    leftToolTip_ = text;
-    host_.PropertyChanged("LeftToolTip");
+void NuvelPad::StoreTip(std::string_view name, std::string& field, const std::string& value) {
+    StoreNotify(name, field, value);
     ApplyToolTips();
 }
 
-void NuvelPad::SetRightToolTip(const std::string& text) {
-    rightToolTip_ = text;
-    host_.PropertyChanged("RightToolTip");
-    ApplyToolTips();
-}
-
-void NuvelPad::SetUpToolTip(const std::string& text) {
-    upToolTip_ = text;
-    host_.PropertyChanged("UpToolTip");
-    ApplyToolTips();
-}
-
-void NuvelPad::SetDownToolTip(const std::string& text) {
-    downToolTip_ = text;
-    host_.PropertyChanged("DownToolTip");
-    ApplyToolTips();
-}
-
-std::int32_t NuvelPad::BorderStyle() const {
-    return host_.BorderStyle();
-}
-
-void NuvelPad::SetBorderStyle(std::int32_t style) {
-    // The surface keeps its border style in 16 bits; a value that does not fit is not
-    // stored, and the rest of the setter goes on.
-    if (auto narrow = RoundToInt16(style)) host_.SetBorderStyle(*narrow);
-    host_.PropertyChanged("BorderStyle");
-    Redraw();
-}
-
-Picture NuvelPad::MouseIcon() const {
-    return host_.MouseIcon();
-}
-
-void NuvelPad::SetMouseIcon(const Picture& icon) {
-    host_.SetMouseIcon(icon);
-    host_.PropertyChanged("MouseIcon");
-    Redraw();
-}
-
-std::int16_t NuvelPad::MousePointer() const {
-    return host_.MousePointer();
-}
-
-void NuvelPad::SetMousePointer(std::int16_t pointer) {
-    host_.SetMousePointer(pointer);
-    host_.PropertyChanged("MousePointer");
-    Redraw();
-}
-
-void NuvelPad::SetPictureMode(std::int32_t mode) {
-    pictureMode_ = mode;
-    host_.PropertyChanged("PictureMode");
-    ApplyPadSize();
-    ApplyStyleLayout();
-    Redraw();
-}
-
-void NuvelPad::SetForeColor(OleColor color) {
-    foreColor_ = color;
-    host_.PropertyChanged("ForeColor");
-    Redraw();
-}
-
-Font NuvelPad::GetFont() const {
-    return host_.GetFont();
-}
-
-void NuvelPad::SetFont(const Font& font) {
-    host_.SetFont(font);
-    host_.PropertyChanged("Font");
-    Redraw();
-}
-
-VBool NuvelPad::Enabled() const {
-    return ToVBool(host_.Enabled());
-}
-
-void NuvelPad::SetEnabled(VBool enabled) {
-    host_.SetEnabled(enabled != kFalse);
-    host_.PropertyChanged("Enabled");
-    Redraw();
-}
-
-void NuvelPad::SetNuvelStyle(std::int32_t style) {
-    nuvelStyle_ = style;
-    host_.PropertyChanged("NuvelStyle");
+void NuvelPad::StoreShape(std::string_view name, std::int32_t& field, std::int32_t value) {
+    StoreNotify(name, field, value);
     ApplyPadSize();
     ApplyStyleLayout();
     Redraw();
@@ -131,57 +73,33 @@ void NuvelPad::SetNuvelStyle(std::int32_t style) {
 // A status light repaints only when its new value differs from the one its setter last
 // acted on. A load stores the value without acting on it, so after loading a lit light
 // (1), setting it to 0 compares with the last acted-on 0 and does not repaint.
-void NuvelPad::SetStatusLight1(std::int16_t value) {
-    statusLight1_ = value;
-    host_.PropertyChanged("StatusLight1");
-    if (value != shownLight1_) {
-        shownLight1_ = value;
+void NuvelPad::StoreLight(std::string_view name, std::int16_t& field, std::int16_t& shown,
+                          std::int16_t value) {
+    StoreNotify(name, field, value);
+    if (value != shown) {
+        shown = value;
         Redraw();
     }
 }
 
-void NuvelPad::SetStatusLight2(std::int16_t value) {
-    statusLight2_ = value;
-    host_.PropertyChanged("StatusLight2");
-    if (value != shownLight2_) {
-        shownLight2_ = value;
-        Redraw();
-    }
+// Assigning the position raises XYRefresh even when the value does not change.
+void NuvelPad::StorePosition(std::string_view name, float& field, float value) {
+    StoreNotify(name, field, value);
+    RaiseXYRefresh();
+    Redraw();
+}
+
+void NuvelPad::SetUseDirectionShortKeys(VBool value) {
+    StoreNotify("UseDirectionShortKeys", useDirectionShortKeys_, value);
+    ApplyShortKeys();
+    Redraw();
 }
 
 // ---- Methods ---------------------------------------------------------------------
 
-void NuvelPad::TweakLeft() {
-    Step(kLeft);
+void NuvelPad::Tweak(Direction direction) {
+    Step(direction);
     RaiseXYRefresh();
-}
-
-void NuvelPad::TweakRight() {
-    Step(kRight);
-    RaiseXYRefresh();
-}
-
-void NuvelPad::TweakUp() {
-    Step(kUp);
-    RaiseXYRefresh();
-}
-
-void NuvelPad::TweakDown() {
-    Step(kDown);
-    RaiseXYRefresh();
-}
-
-void NuvelPad::ForceLeft() {
-    Force(kLeft);
-}
-void NuvelPad::ForceDown() {
-    Force(kDown);
-}
-void NuvelPad::ForceUp() {
-    Force(kUp);
-}
-void NuvelPad::ForceRight() {
-    Force(kRight);
 }
 
 // Holds the direction, steps once and shows the held arrow; TimerInvoke keeps stepping.
@@ -195,28 +113,6 @@ void NuvelPad::Force(Direction direction) {
 void NuvelPad::ForceNeutral() {
     activeDirection_ = kNoDirection;
     RaiseXYRefresh();
-    Redraw();
-}
-
-// Assigning the position raises XYRefresh even when the value does not change.
-void NuvelPad::SetXValue(float value) {
-    xValue_ = value;
-    host_.PropertyChanged("XValue");
-    RaiseXYRefresh();
-    Redraw();
-}
-
-void NuvelPad::SetYValue(float value) {
-    yValue_ = value;
-    host_.PropertyChanged("YValue");
-    RaiseXYRefresh();
-    Redraw();
-}
-
-void NuvelPad::SetUseDirectionShortKeys(VBool use) {
-    useDirectionShortKeys_ = use;
-    host_.PropertyChanged("UseDirectionShortKeys");
-    ApplyShortKeys();
     Redraw();
 }
 
@@ -332,6 +228,71 @@ void NuvelPad::Resize() {
 
 void NuvelPad::Paint() {
     Redraw();
+}
+
+// ---- Motion and input ------------------------------------------------------------
+
+// One step in the held direction, if any, then XYRefresh in every case. No repaint.
+void NuvelPad::TimerInvoke() {
+    Step(activeDirection_);
+    RaiseXYRefresh();
+}
+
+// A press on a hot zone, with any button, steps at once and holds the zone's direction.
+// The control's own MouseDown event is not raised.
+void NuvelPad::ChildMouseDown(ChildRef child, std::int16_t, std::int16_t, float, float) {
+    const int zone = ZoneOf(child);
+    if (zone < 0) return;
+    Step(static_cast<std::int16_t>(zone + 1));
+    activeDirection_ = static_cast<std::int16_t>(zone + 1);
+    Redraw();
+    RaiseXYRefresh();
+}
+
+// A release on any hot zone lets go of whatever direction is held, however it was set.
+void NuvelPad::ChildMouseUp(ChildRef child, std::int16_t, std::int16_t, float, float) {
+    if (ZoneOf(child) < 0) return;
+    activeDirection_ = kNoDirection;
+    Redraw();
+}
+
+// A direction key holds its direction and steps, on every key-down including repeats,
+// whatever the shift state and whether or not the short keys are on.
+void NuvelPad::KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    if (const std::int16_t direction = DirectionOfKey(keyCode); direction != kNoDirection) {
+        activeDirection_ = direction;
+        Step(direction);
+    }
+    RaiseXYRefresh();
+    Redraw();
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
+}
+
+// A typed direction letter steps once more, without holding anything.
+void NuvelPad::KeyPress(std::int16_t keyAscii) {
+    Step(DirectionOfCharacter(keyAscii));
+    RaiseXYRefresh();
+    Redraw();
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
+}
+
+// Any key going up lets go of the held direction.
+void NuvelPad::KeyUp(std::int16_t keyCode, std::int16_t shift) {
+    activeDirection_ = kNoDirection;
+    RaiseXYRefresh();
+    Redraw();
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
+}
+
+// An access key steps once; nothing is held and nothing repainted.
+void NuvelPad::AccessKeyPress(std::int16_t keyAscii) {
+    Step(DirectionOfCharacter(keyAscii));
+    RaiseXYRefresh();
+}
+
+// The access keys are the four letters only while the short keys are exactly True (-1).
+void NuvelPad::ApplyShortKeys() {
+    host_.SetAccessKeys(useDirectionShortKeys_ == kTrue ? "udlr" : "");
 }
 
 } // namespace nk

@@ -11,6 +11,9 @@
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
+#include "framework/passed_input.h"
+#include "framework/values.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +30,7 @@ inline constexpr EnumMember kPadNuvelsMembers[] = {
     {"NuvlMilitaryDir", 0}, {"NuvlAquaishDir", 1}, {"NuvlElectronicDir", 2}};
 inline constexpr EnumInfo kPadNuvelsEnum = {"NuvlDirPadNuvels", kPadNuvelsMembers};
 
-class NuvelPad final : public Control {
+class NuvelPad final : public PassedInput<NuvelPad>, public MemberSteps<NuvelPad> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -58,67 +61,87 @@ public:
     explicit NuvelPad(Host& host);
     const InterfaceTable& Interface() const override;
 
-    // The interface `_NuvelPad`, in its order.
+    // The interface `_NuvelPad`, in its order. The tool tips only reach the hot zones;
+    // nothing is repainted.
     const std::string& LeftToolTip() const { return leftToolTip_; }
-    void SetLeftToolTip(const std::string& text);
+    void SetLeftToolTip(const std::string& value) { StoreTip("LeftToolTip", leftToolTip_, value); }
     const std::string& RightToolTip() const { return rightToolTip_; }
-    void SetRightToolTip(const std::string& text);
+    void SetRightToolTip(const std::string& value) {
+        StoreTip("RightToolTip", rightToolTip_, value);
+    }
     const std::string& UpToolTip() const { return upToolTip_; }
-    void SetUpToolTip(const std::string& text);
+    void SetUpToolTip(const std::string& value) { StoreTip("UpToolTip", upToolTip_, value); }
     const std::string& DownToolTip() const { return downToolTip_; }
-    void SetDownToolTip(const std::string& text);
-    std::int32_t BorderStyle() const;
-    void SetBorderStyle(std::int32_t style);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& icon);
+    void SetDownToolTip(const std::string& value) { StoreTip("DownToolTip", downToolTip_, value); }
+    std::int32_t BorderStyle() const { return host_.BorderStyle(); }
+    // The surface keeps its border style in 16 bits; a value that does not fit is not
+    // stored, and the rest of the setter goes on.
+    void SetBorderStyle(std::int32_t value) {
+        if (auto narrow = RoundToInt16(value)) host_.SetBorderStyle(*narrow);
+        Changed("BorderStyle");
+    }
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& value) {
+        host_.SetMouseIcon(value);
+        Changed("MouseIcon");
+    }
     void TimerInvoke();
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t pointer);
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t value) {
+        host_.SetMousePointer(value);
+        Changed("MousePointer");
+    }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t mode);
+    void SetPictureMode(std::int32_t value) { StoreShape("PictureMode", pictureMode_, value); }
     OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor color);
-    Font GetFont() const;
-    void SetFont(const Font& font);
-    VBool Enabled() const;
-    void SetEnabled(VBool enabled);
+    void SetForeColor(OleColor value) { Store("ForeColor", foreColor_, value); }
+    Font GetFont() const { return host_.GetFont(); }
+    void SetFont(const Font& value) {
+        host_.SetFont(value);
+        Changed("Font");
+    }
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled");
+    }
     std::int32_t NuvelStyle() const { return nuvelStyle_; }
-    void SetNuvelStyle(std::int32_t style);
+    void SetNuvelStyle(std::int32_t value) { StoreShape("NuvelStyle", nuvelStyle_, value); }
     std::int16_t StatusLight1() const { return statusLight1_; }
-    void SetStatusLight1(std::int16_t value);
+    void SetStatusLight1(std::int16_t value) {
+        StoreLight("StatusLight1", statusLight1_, shownLight1_, value);
+    }
     std::int16_t StatusLight2() const { return statusLight2_; }
-    void SetStatusLight2(std::int16_t value);
-    void TweakLeft();
-    void TweakRight();
-    void TweakUp();
-    void TweakDown();
-    void ForceLeft();
-    void ForceDown();
-    void ForceUp();
-    void ForceRight();
+    void SetStatusLight2(std::int16_t value) {
+        StoreLight("StatusLight2", statusLight2_, shownLight2_, value);
+    }
+    void TweakLeft() { Tweak(kLeft); }
+    void TweakRight() { Tweak(kRight); }
+    void TweakUp() { Tweak(kUp); }
+    void TweakDown() { Tweak(kDown); }
+    void ForceLeft() { Force(kLeft); }
+    void ForceDown() { Force(kDown); }
+    void ForceUp() { Force(kUp); }
+    void ForceRight() { Force(kRight); }
     void ForceNeutral();
     float XValue() const { return xValue_; }
-    void SetXValue(float value);
+    void SetXValue(float value) { StorePosition("XValue", xValue_, value); }
     float YValue() const { return yValue_; }
-    void SetYValue(float value);
+    void SetYValue(float value) { StorePosition("YValue", yValue_, value); }
     VBool UseDirectionShortKeys() const { return useDirectionShortKeys_; }
-    void SetUseDirectionShortKeys(VBool use);
+    void SetUseDirectionShortKeys(VBool value);
 
-    // Host notifications.
+    // Host notifications. Outside the hot zones the pad passes its mouse and click
+    // notifications on as the events of the same names.
     void InitProperties() override;
     void ReadProperties(const PropertyBag& bag) override;
     void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Paint() override;
-    void Click() override;
-    void DblClick() override;
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
     void AccessKeyPress(std::int16_t keyAscii) override;
-    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     // The hot zones Image1(0) to Image1(3).
     void ChildMouseDown(ChildRef child, std::int16_t button, std::int16_t shift, float x,
                         float y) override;
@@ -126,9 +149,22 @@ public:
                       float y) override;
 
 private:
+    friend PassedInput<NuvelPad>;
+    friend MemberSteps<NuvelPad>;
+
+    // The setters' steps beyond storing and notifying: the tool tips reach the hot zones,
+    // the skin and picture mode reshape the pad, a status light repaints when it changed,
+    // and the position raises XYRefresh.
+    void StoreTip(std::string_view name, std::string& field, const std::string& value);
+    void StoreShape(std::string_view name, std::int32_t& field, std::int32_t value);
+    void StoreLight(std::string_view name, std::int16_t& field, std::int16_t& shown,
+                    std::int16_t value);
+    void StorePosition(std::string_view name, float& field, float value);
+
     // One step: move the point one unit in the direction, then raise its event. Any
     // other direction makes no step.
     void Step(std::int16_t direction);
+    void Tweak(Direction direction);
     void Force(Direction direction);
     void RaiseXYRefresh();
     void ApplyToolTips();
