@@ -140,6 +140,22 @@ bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
     return true;
 }
 
+bool SurfaceCanvas::SetScale(double scale) {
+    const double next = FittingScale(width_, height_, scale);
+    if (next == scale_) return true;
+    try {
+        image_ = Resampled(image_, DeviceSide(width_, next), DeviceSide(height_, next));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    scale_ = next;
+    // The font rasterised and the pictures stretched for the old device pixels.
+    deviceFont_.reset();
+    stretched_ = {};
+    MarkAll();
+    return true;
+}
+
 double SurfaceCanvas::ScaleWidth() const {
     return width_;
 }

@@ -111,16 +111,21 @@ inline int Differences(QWidget& w, const Image& expected, std::string* where = n
     return count;
 }
 
-// The same class in the kit's own headless form, with the widget's ambient font and name.
+// The same class in the kit's own headless form, with the widget's ambient font and name,
+// drawn at the widget's own device scale.
 struct Reference {
     explicit Reference(ControlWidget& w)
         : table(&w.formControl()->table()),
           form(std::span<const InterfaceTable* const>(&table, 1), Settings(w)),
-          control(form.Add(table->className, w.objectName().toStdString(), 0, 0, w.width(),
-                           w.height())),
-          input(form) {
+          control(Place(form, w)), input(form) {
         // Qt gives the focus to the first widget of a window that is activated.
         if (w.controlHasFocus()) input.Focus(control);
+    }
+
+    static FormControl* Place(Form& form, ControlWidget& w) {
+        form.SetScale(w.formControl()->host().surface().scale());
+        return form.Add(w.formControl()->table().className, w.objectName().toStdString(), 0, 0,
+                        w.width(), w.height());
     }
 
     static FormSettings Settings(const QWidget& w) {
