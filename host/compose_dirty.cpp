@@ -42,9 +42,9 @@ PixelBox TakeLogicalDirty(SurfaceCanvas& surface) {
 // The surface's drawing record and those of its visible picture boxes, in form pixels.
 void TakeDrawing(FormControl& c, const PixelBox& surface, std::vector<PixelBox>& out) {
     HeadlessHost& host = c.host();
-    AddIfAny(Intersect(Offset(TakeLogicalDirty(host.surface()), surface.left, surface.top),
-                       surface),
-             out);
+    AddIfAny(
+        Intersect(Offset(TakeLogicalDirty(host.surface()), surface.left, surface.top), surface),
+        out);
     for (const auto& box : host.pictureBoxes()) {
         const PixelBox drawn = TakeLogicalDirty(box->surface());
         if (!box->visible() || drawn.Empty()) continue;

@@ -208,6 +208,8 @@ void Form::SetScale(double scale) {
     for (size_t i = 0; i < controls_.size(); ++i) {
         ControlSite& site = controls_[i]->site();
         site.host().SetDeviceScale(scale);
+        // The surface holds other device pixels now: drawn again as when it changed size.
+        site.Resize();
         site.Paint();
         const auto& boxes = site.host().pictureBoxes();
         for (size_t b = 0; b < boxes.size(); ++b)

@@ -191,7 +191,7 @@ public:
     void SetTrace(TraceSink* sink) { trace_ = sink; }
     // The controls draw at this device scale (1, 1.5, 2 or 3), and Compose gives the form in
     // device pixels; the form and its controls keep their logical sizes. Controls placed
-    // already are asked to paint again (Paint, and Paint of each picture box).
+    // already draw again as when resized (Resize, Paint, and Paint of each picture box).
     void SetScale(double scale);
     double scale() const { return scale_; }
     const FormEventObserver& observer() const { return observer_; }

@@ -79,8 +79,8 @@ public:
     // part with `fill` (an OLE colour). Refuses a negative size or more than 16384 a side.
     bool ResizeTo(int w, int h, OleColor fill);
     // Draws at another device scale from now on (taken as the constructor takes it). The
-    // logical size stays; the pixels drawn so far are resampled to the new device size until
-    // the owner draws them again. False when the new pixels cannot be held.
+    // logical size stays; each logical pixel keeps the colours drawn so far (those at its
+    // place, nearest) until the owner draws it again. False when the new pixels cannot be held.
     bool SetScale(double scale);
 
     double ScaleWidth() const override;

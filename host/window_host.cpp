@@ -279,8 +279,7 @@ double WindowHost::DrawableRatio() const {
 }
 
 void WindowHost::UpdateScale() {
-    const double scale =
-        options_.scale > 0 ? options_.scale : NearestDeviceScale(DrawableRatio());
+    const double scale = options_.scale > 0 ? options_.scale : NearestDeviceScale(DrawableRatio());
     if (scale != form_.scale()) {
         form_.SetScale(scale);
         damage_.Reset();

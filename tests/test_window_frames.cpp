@@ -134,9 +134,9 @@ TEST(WindowScale, TheFormDrawsAtTheDrawablesScaleSnappedToASupportedOne) {
         double scale;
     };
     for (const Case c :
-         {Case{200, 100, 200, 100, 1}, Case{400, 200, 200, 100, 2}, Case{480, 300, 200, 100, 2}, Case{500, 250, 200, 100, 3},
-          Case{600, 200, 200, 100, 2}, Case{100, 50, 200, 100, 1}, Case{300, 300, 0, 0, 1},
-          Case{300, 150, 200, 100, 1.5}, Case{250, 125, 200, 100, 1.5},
+         {Case{200, 100, 200, 100, 1}, Case{400, 200, 200, 100, 2}, Case{480, 300, 200, 100, 2},
+          Case{500, 250, 200, 100, 3}, Case{600, 200, 200, 100, 2}, Case{100, 50, 200, 100, 1},
+          Case{300, 300, 0, 0, 1}, Case{300, 150, 200, 100, 1.5}, Case{250, 125, 200, 100, 1.5},
           Case{248, 124, 200, 100, 1}, Case{350, 175, 200, 100, 2}, Case{600, 300, 200, 100, 3},
           Case{1000, 500, 200, 100, 3}, Case{0, 0, 200, 100, 1}}) {
         SCOPED_TRACE(std::to_string(c.dw) + "x" + std::to_string(c.dh) + " in " +

@@ -145,7 +145,9 @@ TEST(QtHost, TheWidgetPaintsInDevicePixelsAtTheScreensRatio) {
         EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), ratio);
         EXPECT_EQ(shown.width(), std::lround(w->width() * ratio));
         EXPECT_EQ(shown.height(), std::lround(w->height() * ratio));
-        if (ratio == 2.0) EXPECT_FALSE(BlocksAreUniform(shown)) << "drawn at 1 and doubled";
+        if (ratio == 2.0) {
+            EXPECT_FALSE(BlocksAreUniform(shown)) << "drawn at 1 and doubled";
+        }
     }
 }
 
