@@ -1,7 +1,9 @@
 // The windowed host: a form in a real SDL2 window. FormInput turns the container's input
 // (pointer and keys, in the form's pixels) into the controls' notifications by the kit's
 // input rules; WindowHost owns the window, the frame loop, the form's timer, the SDL audio
-// player, the modal about dialog and real message boxes.
+// player, the modal about dialog and real message boxes. The window draws the form at its
+// screen's device scale (see DrawableScale) and takes the pointer in points, which are the
+// form's pixels.
 //
 // Input rules: the control under the pointer is the topmost one whose composed pixel there
 // is not see-through (masks); a disabled control takes no input. Inside a hot zone the
