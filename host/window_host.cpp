@@ -225,6 +225,7 @@ WindowHost::WindowHost(Form& form, Options options)
     };
     hooks.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
     form_.SetHooks(hooks);
+    if (options_.scale > 0) options_.scale = NearestDeviceScale(options_.scale);
 
     OpenWindow();
 }

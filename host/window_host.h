@@ -151,8 +151,9 @@ public:
     struct Options {
         int frames = -1;        // stop after this many frames; -1: until the window closes
         bool startSound = true; // start the SDL audio device (off: samples stay queued)
-        // The device scale to draw at (1, 1.5, 2 or 3), whatever the screen's; 0: the
-        // window's drawable scale, followed as the window moves between screens.
+        // The device scale to draw at (1, 1.5, 2 or 3; another is taken as the nearest of
+        // them), whatever the screen's; 0: the window's drawable scale, followed as the
+        // window moves between screens.
         double scale = 0;
     };
 

@@ -151,6 +151,22 @@ TEST_P(ScaledWindow, AHoverPresentsOnlyTheButtonAndTheFrameFollowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledWindow, ::testing::Values(1.0, 1.5, 2.0));
 
+TEST(WindowScale, AScaleAskedForThatIsNoDeviceScaleTakesTheNearest) {
+    EnvVar video("SDL_VIDEODRIVER", "dummy");
+    EnvVar audio("SDL_AUDIODRIVER", "dummy");
+    const auto classes = AllClasses();
+    for (const auto& [asked, taken] :
+         {std::pair{2.2, 2.0}, std::pair{1.3, 1.5}, std::pair{7.0, 3.0}, std::pair{0.5, 1.0}}) {
+        SCOPED_TRACE(asked);
+        Form form(classes, {.width = 50, .height = 40});
+        WindowHost window(form, {.frames = 1, .startSound = false, .scale = asked});
+        ASSERT_TRUE(window.ok()) << window.error();
+        window.Frame(1000);
+        EXPECT_DOUBLE_EQ(form.scale(), taken);
+        EXPECT_EQ(window.WindowPixels().width, std::lround(50 * taken));
+    }
+}
+
 // Where two images of one size differ: how many pixels and the first ("" when none).
 std::string Differences(const Image& a, const Image& b) {
     if (a.width != b.width || a.height != b.height) return "another size";
