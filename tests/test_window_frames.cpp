@@ -1,6 +1,7 @@
 // What the window presents, under SDL's dummy drivers: the whole form at first, nothing while
 // the form is at rest, only the hovered button's area on a hover, the form's back colour
 // beyond the form in a larger window; and the window that cannot open without a display.
+#include "env_var.h"
 #include "host/form.h"
 #include "host/window_host.h"
 #include "kit/classes.h"
@@ -17,30 +18,6 @@
 
 namespace nk {
 namespace {
-
-// Sets an environment variable for the test's lifetime, or unsets it (nullopt).
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvVar() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class WindowFrames : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // window): a form asked to draw at 1.5 or 2 gets a window of that many pixels per form pixel,
 // shows exactly the headless composition at that scale, and its pointer input stays logical;
 // a form scaled after its controls were placed draws as one placed at that scale.
+#include "env_var.h"
 #include "host/form.h"
 #include "host/window_host.h"
 #include "kit/classes.h"
@@ -35,27 +36,6 @@ void Populate(Form& form) {
     ASSERT_NE(form.Add("NuvelCommand", "Command1", 60, 10, 120, 40), nullptr);
     ASSERT_NE(form.Add("NuvelCheck", "Check1", 10, 70, 150, 24), nullptr);
 }
-
-// Sets an environment variable for the test's lifetime.
-class EnvVar {
-public:
-    EnvVar(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        setenv(name, value, 1);
-    }
-    ~EnvVar() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class ScaledWindow : public ::testing::TestWithParam<double> {
 protected:
