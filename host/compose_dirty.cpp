@@ -28,13 +28,25 @@ void AddIfAny(const PixelBox& b, std::vector<PixelBox>& out) {
     if (!b.Empty()) out.push_back(b);
 }
 
+// A surface's drawing record (device pixels) in its logical pixels: every logical pixel a
+// touched device pixel lies in.
+PixelBox TakeLogicalDirty(SurfaceCanvas& surface) {
+    const PixelBox drawn = surface.TakeDirty();
+    const double s = surface.scale();
+    if (s == 1.0 || drawn.Empty()) return drawn;
+    const auto down = [s](int v) { return static_cast<int>(std::floor(v / s)); };
+    const auto up = [s](int v) { return static_cast<int>(std::ceil(v / s)); };
+    return {down(drawn.left), down(drawn.top), up(drawn.right), up(drawn.bottom)};
+}
+
 // The surface's drawing record and those of its visible picture boxes, in form pixels.
 void TakeDrawing(FormControl& c, const PixelBox& surface, std::vector<PixelBox>& out) {
     HeadlessHost& host = c.host();
-    AddIfAny(Intersect(Offset(host.surface().TakeDirty(), surface.left, surface.top), surface),
-             out);
+    AddIfAny(
+        Intersect(Offset(TakeLogicalDirty(host.surface()), surface.left, surface.top), surface),
+        out);
     for (const auto& box : host.pictureBoxes()) {
-        const PixelBox drawn = box->surface().TakeDirty();
+        const PixelBox drawn = TakeLogicalDirty(box->surface());
         if (!box->visible() || drawn.Empty()) continue;
         const PixelBox at =
             Offset(drawn, surface.left + Px(box->left()), surface.top + Px(box->top()));

@@ -21,7 +21,8 @@ std::vector<PixelBox> MergeBoxes(std::vector<PixelBox> boxes, const PixelBox& bo
 
 class FormDamage {
 public:
-    // The areas of the form (form pixels) changed since the last call, and the drawing
+    // The areas of the form (form pixels, logical at every device scale: a touched device
+    // pixel counts with all of its logical pixel) changed since the last call, and the drawing
     // records of every surface are taken. The first call, and any after the form's size,
     // back colour or list of controls changed, gives the whole form.
     std::vector<PixelBox> Collect(Form& form);

@@ -201,6 +201,22 @@ void Form::Tick() {
     }
 }
 
+void Form::SetScale(double scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    // Index loops: a handler run by a paint may add controls (placed at the new scale).
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        ControlSite& site = controls_[i]->site();
+        site.host().SetDeviceScale(scale);
+        // The surface holds other device pixels now: drawn again as when it changed size.
+        site.Resize();
+        site.Paint();
+        const auto& boxes = site.host().pictureBoxes();
+        for (size_t b = 0; b < boxes.size(); ++b)
+            site.ChildPaint(ChildRef{boxes[b]->name()});
+    }
+}
+
 void Form::PaintAll() {
     for (size_t i = 0; i < controls_.size(); ++i)
         controls_[i]->site().Paint();

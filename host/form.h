@@ -189,9 +189,10 @@ public:
     // Controls placed from now on print every request they make of their host to `sink`
     // (nullptr: no trace); the sink must outlive them.
     void SetTrace(TraceSink* sink) { trace_ = sink; }
-    // Controls placed from now on draw at this device scale (1, 1.5, 2 or 3), and Compose
-    // gives the form in device pixels; the form and its controls keep their logical sizes.
-    void SetScale(double scale) { scale_ = scale; }
+    // The controls draw at this device scale (1, 1.5, 2 or 3), and Compose gives the form in
+    // device pixels; the form and its controls keep their logical sizes. Controls placed
+    // already draw again as when resized (Resize, Paint, and Paint of each picture box).
+    void SetScale(double scale);
     double scale() const { return scale_; }
     const FormEventObserver& observer() const { return observer_; }
 

@@ -123,6 +123,12 @@ HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h, double sca
 
 HeadlessHost::~HeadlessHost() = default;
 
+void HeadlessHost::SetDeviceScale(double scale) {
+    surface_.SetScale(scale);
+    for (const auto& box : boxes_)
+        box->SetDeviceScale(surface_.scale());
+}
+
 void HeadlessHost::QueueDialogClicks(std::span<const std::string> elements) {
     dialogClicks_.insert(dialogClicks_.end(), elements.begin(), elements.end());
 }

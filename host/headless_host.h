@@ -84,6 +84,7 @@ class HeadlessPictureBox : public HeadlessCanvas<PictureBox> {
 public:
     // `scale`: the device scale of the box's surface.
     HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale = 1.0);
+    void SetDeviceScale(double scale) { surface_.SetScale(scale); }
 
     const ChildInfo& info() const { return info_; }
     std::string_view name() const { return info_.name; }
@@ -216,6 +217,9 @@ public:
     bool SetExtent(int w, int h);
     int ExtentWidth() const { return extentW_; }
     int ExtentHeight() const { return extentH_; }
+    // Draws at another device scale from now on: the surface and the picture boxes keep their
+    // logical sizes and what they show, resampled until the control paints them again.
+    void SetDeviceScale(double scale);
 
     // Runs fn on the attached control, catching anything it throws and refusing to nest
     // deeper than kMaxNesting; false when the call did not complete.

@@ -140,6 +140,43 @@ bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
     return true;
 }
 
+bool SurfaceCanvas::SetScale(double scale) {
+    const double next = FittingScale(width_, height_, scale);
+    if (next == scale_) return true;
+    try {
+        // Each new device pixel takes the old one at the same place of the logical grid, so
+        // that what the owner does not draw again keeps its colours exactly.
+        Image out(DeviceSide(width_, next), DeviceSide(height_, next), 0);
+        out.bitsPerPixel = image_.bitsPerPixel;
+        const double was = scale_;
+        // The logical pixel a device pixel lies in (logical pixel L covers the device pixels
+        // from Dev(L) up to Dev(L + 1)), and the first old device pixel of that one.
+        const auto from = [was, next](int v, int side) {
+            const auto dev = [](std::int64_t l, double s) { return std::llround(l * s); };
+            std::int64_t l = static_cast<std::int64_t>(v / next);
+            while (dev(l + 1, next) <= v)
+                ++l;
+            while (l > 0 && dev(l, next) > v)
+                --l;
+            return static_cast<int>(std::clamp<std::int64_t>(dev(l, was), 0, side - 1));
+        };
+        if (image_.width > 0 && image_.height > 0)
+            for (int y = 0; y < out.height; ++y)
+                for (int x = 0; x < out.width; ++x)
+                    out.pixels[static_cast<std::size_t>(y) * out.width + x] =
+                        image_.At(from(x, image_.width), from(y, image_.height));
+        image_ = std::move(out);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    scale_ = next;
+    // The font rasterised and the pictures stretched for the old device pixels.
+    deviceFont_.reset();
+    stretched_ = {};
+    MarkAll();
+    return true;
+}
+
 double SurfaceCanvas::ScaleWidth() const {
     return width_;
 }

@@ -78,6 +78,10 @@ public:
     // Changes the logical size, keeping the pixels where old and new overlap and filling the new
     // part with `fill` (an OLE colour). Refuses a negative size or more than 16384 a side.
     bool ResizeTo(int w, int h, OleColor fill);
+    // Draws at another device scale from now on (taken as the constructor takes it). The
+    // logical size stays; each logical pixel keeps the colours drawn so far (those at its
+    // place, nearest) until the owner draws it again. False when the new pixels cannot be held.
+    bool SetScale(double scale);
 
     double ScaleWidth() const override;
     double ScaleHeight() const override;

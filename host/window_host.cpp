@@ -12,6 +12,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace nk {
@@ -36,31 +37,44 @@ struct SourceSurface {
     SDL_Surface* surface;
 };
 
-SDL_Rect ToSdl(const PixelBox& b, int scale) {
-    return {b.left * scale, b.top * scale, b.Width() * scale, b.Height() * scale};
+SDL_Rect ToSdl(const PixelBox& b) {
+    return {b.left, b.top, b.Width(), b.Height()};
 }
 
-// The whole factor between the window's surface (pixels) and the window (points).
-int ScaleOf(SDL_Window* window, const SDL_Surface* target) {
-    int w = 0, h = 0;
-    SDL_GetWindowSize(window, &w, &h);
-    return WholeScale(target->w, target->h, w, h);
+// A box scaled by (kx, ky), widened to whole pixels.
+PixelBox ScaledBox(const PixelBox& b, double kx, double ky) {
+    const auto down = [](double v) { return static_cast<int>(std::floor(v)); };
+    const auto up = [](double v) { return static_cast<int>(std::ceil(v)); };
+    return {down(b.left * kx), down(b.top * ky), up(b.right * kx), up(b.bottom * ky)};
 }
 
-// Copies the areas of an image (0xAARRGGBB) onto a window's surface, each pixel as a square
-// of `scale` pixels, and presents them. With `fill`, the rest of the surface beyond the image
-// is filled with that colour first and all of the surface is presented.
+// Device pixels per point of a drawable of dw x dh pixels in a window of ww x wh points: the
+// smaller side's, 0 for an empty window.
+double RatioOf(int dw, int dh, int ww, int wh) {
+    if (ww <= 0 || wh <= 0) return 0;
+    return std::min(static_cast<double>(dw) / ww, static_cast<double>(dh) / wh);
+}
+
+// Copies the areas of an image (0xAARRGGBB) onto a window's surface and presents them; each
+// image pixel covers `pointsPerPixel` points of the window, so as many of the surface's
+// pixels as that many points hold (a plain copy where that is one). With `fill`, the rest of
+// the surface beyond the image is filled with that colour first and all of the surface is
+// presented.
 void Show(SDL_Window* window, const Image& image, const std::vector<PixelBox>& areas,
-          std::optional<std::uint32_t> fill) {
+          std::optional<std::uint32_t> fill, double pointsPerPixel) {
     if (!window) return;
     SDL_Surface* target = SDL_GetWindowSurface(window);
     if (!target) return;
-    const int scale = ScaleOf(window, target);
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(window, &ww, &wh);
+    const double kx = (ww > 0 ? static_cast<double>(target->w) / ww : 1.0) * pointsPerPixel;
+    const double ky = (wh > 0 ? static_cast<double>(target->h) / wh : 1.0) * pointsPerPixel;
+    const PixelBox whole = ScaledBox({0, 0, image.width, image.height}, kx, ky);
     if (fill) {
         const Uint32 back =
             SDL_MapRGB(target->format, (*fill >> 16) & 0xFF, (*fill >> 8) & 0xFF, *fill & 0xFF);
-        const SDL_Rect right{image.width * scale, 0, target->w, target->h};
-        const SDL_Rect below{0, image.height * scale, target->w, target->h};
+        const SDL_Rect right{whole.right, 0, target->w, target->h};
+        const SDL_Rect below{0, whole.bottom, target->w, target->h};
         SDL_FillRect(target, &right, back);
         SDL_FillRect(target, &below, back);
     }
@@ -68,13 +82,13 @@ void Show(SDL_Window* window, const Image& image, const std::vector<PixelBox>& a
     if (!source.surface) return;
     std::vector<SDL_Rect> rects;
     for (const PixelBox& area : areas) {
-        SDL_Rect from = ToSdl(area, 1);
-        SDL_Rect to = ToSdl(area, scale);
-        if (scale == 1)
+        SDL_Rect from = ToSdl(area);
+        SDL_Rect to = ToSdl(ScaledBox(area, kx, ky));
+        if (to.w == from.w && to.h == from.h)
             SDL_BlitSurface(source.surface, &from, target, &to);
         else
             SDL_BlitScaled(source.surface, &from, target, &to);
-        rects.push_back(ToSdl(area, scale));
+        rects.push_back(ToSdl(Intersect(ScaledBox(area, kx, ky), {0, 0, target->w, target->h})));
     }
     if (fill)
         SDL_UpdateWindowSurface(window);
@@ -83,7 +97,7 @@ void Show(SDL_Window* window, const Image& image, const std::vector<PixelBox>& a
 }
 
 void ShowAll(SDL_Window* window, const Image& image, std::uint32_t fill) {
-    Show(window, image, {{0, 0, image.width, image.height}}, fill);
+    Show(window, image, {{0, 0, image.width, image.height}}, fill, 1.0);
 }
 
 bool VideoDriverAsked() {
@@ -123,9 +137,20 @@ bool IsHeadlessVideoDriver(std::string_view driver) {
     return driver == "dummy" || driver == "offscreen" || driver == "evdev";
 }
 
-int WholeScale(int drawableW, int drawableH, int windowW, int windowH) {
-    if (windowW <= 0 || windowH <= 0) return 1;
-    return std::max(1, std::min(drawableW / windowW, drawableH / windowH));
+double NearestDeviceScale(double ratio) {
+    if (ratio >= 2.5) return 3.0;
+    if (ratio >= 1.75) return 2.0;
+    if (ratio >= 1.25) return 1.5;
+    return 1.0;
+}
+
+double DrawableScale(int drawableW, int drawableH, int windowW, int windowH) {
+    return NearestDeviceScale(RatioOf(drawableW, drawableH, windowW, windowH));
+}
+
+double PointsPerPixel(double askedScale, double ratio) {
+    if (!(askedScale > 0) || !(ratio >= 1.0)) ratio = 1.0;
+    return askedScale > ratio ? askedScale / ratio : 1.0;
 }
 
 int VkFromSdl(std::int32_t key) {
@@ -200,6 +225,7 @@ WindowHost::WindowHost(Form& form, Options options)
     };
     hooks.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
     form_.SetHooks(hooks);
+    if (options_.scale > 0) options_.scale = NearestDeviceScale(options_.scale);
 
     OpenWindow();
 }
@@ -230,6 +256,36 @@ void WindowHost::OpenWindow() {
         return;
     }
     SDL_SetWindowMinimumSize(AsWindow(window_), w, h);
+    if (options_.scale > 0) {
+        // A screen that does not scale windows itself gets a window large enough for the
+        // device pixels asked for.
+        points_ = PointsPerPixel(options_.scale, DrawableRatio());
+        if (points_ != 1.0) {
+            const int pw = static_cast<int>(std::lround(w * points_));
+            const int ph = static_cast<int>(std::lround(h * points_));
+            SDL_SetWindowMinimumSize(AsWindow(window_), pw, ph);
+            SDL_SetWindowSize(AsWindow(window_), pw, ph);
+        }
+    }
+    UpdateScale();
+}
+
+double WindowHost::DrawableRatio() const {
+    if (!window_) return 1.0;
+    int ww = 0, wh = 0, pw = 0, ph = 0;
+    SDL_GetWindowSize(AsWindow(window_), &ww, &wh);
+    SDL_GetWindowSizeInPixels(AsWindow(window_), &pw, &ph);
+    const double ratio = RatioOf(pw, ph, ww, wh);
+    return ratio > 0 ? ratio : 1.0;
+}
+
+void WindowHost::UpdateScale() {
+    const double scale = options_.scale > 0 ? options_.scale : NearestDeviceScale(DrawableRatio());
+    if (scale != form_.scale()) {
+        form_.SetScale(scale);
+        damage_.Reset();
+    }
+    repaintAll_ = true;
 }
 
 WindowHost::~WindowHost() {
@@ -253,9 +309,13 @@ bool WindowHost::HandleEvent(const SDL_Event& e) {
         if (e.window.windowID != id) return true;
         switch (e.window.event) {
         case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
             // Presented with the next frame, which follows every batch of events.
             repaintAll_ = true;
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            // The window may now lie on a screen of another scale.
+            UpdateScale();
             break;
         default:
             break;
@@ -265,19 +325,21 @@ bool WindowHost::HandleEvent(const SDL_Event& e) {
         const int button = ButtonFromSdl(e.button.button);
         if (button == 0 || e.button.windowID != id) return true;
         const int clicks = e.button.clicks >= 2 && e.button.clicks % 2 == 0 ? 2 : 1;
-        input_.MouseDown(button, ShiftFromSdl(SDL_GetModState()), e.button.x, e.button.y, clicks);
+        input_.MouseDown(button, ShiftFromSdl(SDL_GetModState()), e.button.x / points_,
+                         e.button.y / points_, clicks);
         return true;
     }
     case SDL_MOUSEBUTTONUP: {
         const int button = ButtonFromSdl(e.button.button);
         if (button == 0 || e.button.windowID != id) return true;
-        input_.MouseUp(button, ShiftFromSdl(SDL_GetModState()), e.button.x, e.button.y);
+        input_.MouseUp(button, ShiftFromSdl(SDL_GetModState()), e.button.x / points_,
+                       e.button.y / points_);
         return true;
     }
     case SDL_MOUSEMOTION:
         if (e.motion.windowID != id) return true;
         input_.MouseMove(ButtonsFromSdlState(e.motion.state), ShiftFromSdl(SDL_GetModState()),
-                         e.motion.x, e.motion.y);
+                         e.motion.x / points_, e.motion.y / points_);
         return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
@@ -377,24 +439,34 @@ void WindowHost::Invalidate() {
 
 void WindowHost::Present() {
     const FormSettings& s = form_.settings();
+    const double scale = form_.scale();
     const int w = std::max(s.width, 0), h = std::max(s.height, 0);
-    if (shown_.width != w || shown_.height != h) {
-        shown_ = Image(w, h);
+    const PixelBox device{0, 0, static_cast<int>(std::lround(w * scale)),
+                          static_cast<int>(std::lround(h * scale))};
+    if (shown_.width != device.right || shown_.height != device.bottom) {
+        shown_ = Image(device.right, device.bottom);
         damage_.Reset();
     }
     std::vector<PixelBox> areas = damage_.Collect(form_);
-    for (const PixelBox& area : areas)
-        ComposeFormArea(form_, shown_, area);
-    if (repaintAll_) areas = {{0, 0, w, h}};
-    PresentAreas(areas);
+    std::vector<PixelBox> deviceAreas;
+    for (const PixelBox& area : areas) {
+        deviceAreas.push_back(Intersect(ScaledBox(area, scale, scale), device));
+        ComposeFormArea(form_, shown_, deviceAreas.back());
+    }
+    if (repaintAll_) {
+        areas = {{0, 0, w, h}};
+        deviceAreas = {device};
+    }
+    PresentAreas(areas, deviceAreas);
 }
 
-void WindowHost::PresentAreas(const std::vector<PixelBox>& areas) {
+void WindowHost::PresentAreas(const std::vector<PixelBox>& areas,
+                              const std::vector<PixelBox>& deviceAreas) {
     if (areas.empty()) return;
     std::optional<std::uint32_t> fill;
     if (repaintAll_) fill = ResolveColor(form_.settings().backColor);
     repaintAll_ = false;
-    Show(AsWindow(window_), shown_, areas, fill);
+    Show(AsWindow(window_), shown_, deviceAreas, fill, points_ / form_.scale());
     ++presented_.count;
     presented_.last = areas;
 }

@@ -1,7 +1,9 @@
 // The windowed host: a form in a real SDL2 window. FormInput turns the container's input
 // (pointer and keys, in the form's pixels) into the controls' notifications by the kit's
 // input rules; WindowHost owns the window, the frame loop, the form's timer, the SDL audio
-// player, the modal about dialog and real message boxes.
+// player, the modal about dialog and real message boxes. The window draws the form at its
+// screen's device scale (see DrawableScale) and takes the pointer in points, which are the
+// form's pixels.
 //
 // Input rules: the control under the pointer is the topmost one whose composed pixel there
 // is not see-through (masks); a disabled control takes no input. Inside a hot zone the
@@ -122,9 +124,18 @@ inline constexpr std::string_view kNoDisplayMessage =
 
 // Whether a video driver draws nowhere a user can see (SDL's dummy and offscreen drivers).
 bool IsHeadlessVideoDriver(std::string_view driver);
-// The whole factor by which a drawable of the given size in pixels is larger than its window
-// (at least 1).
-int WholeScale(int drawableW, int drawableH, int windowW, int windowH);
+// The device scale a form draws at for a screen of that many device pixels per point: the
+// nearest of 1, 1.5, 2 and 3 (1 for anything below 1.25 or not a number).
+double NearestDeviceScale(double ratio);
+// The device scale a window draws at: the ratio of its drawable's size (pixels) to its size
+// (points), the smaller of the two sides', snapped by NearestDeviceScale; 1 for an empty
+// window.
+double DrawableScale(int drawableW, int drawableH, int windowW, int windowH);
+// How big a window must be, in points, to show a form at a device scale asked for by the user
+// on a screen whose drawable has `ratio` device pixels per point: one point per form pixel,
+// or more where the screen's own ratio is below the scale asked for (a screen that does not
+// scale windows itself).
+double PointsPerPixel(double askedScale, double ratio);
 
 class SdlPlayer;
 
@@ -140,6 +151,10 @@ public:
     struct Options {
         int frames = -1;        // stop after this many frames; -1: until the window closes
         bool startSound = true; // start the SDL audio device (off: samples stay queued)
+        // The device scale to draw at (1, 1.5, 2 or 3; another is taken as the nearest of
+        // them), whatever the screen's; 0: the window's drawable scale, followed as the
+        // window moves between screens.
+        double scale = 0;
     };
 
     // Opens the form's window (SDL video and audio are initialised here; tests use the dummy
@@ -184,9 +199,12 @@ public:
     // Asks for a new window size in points (a window manager may give another; never less
     // than the form's size). The area beyond the form shows the form's back colour.
     void SetWindowSize(int w, int h);
-    // The frame last shown, at the form's size.
+    // The frame last shown: the form in device pixels of its scale.
     const Image& shown() const { return shown_; }
     const PresentRecord& presented() const { return presented_; }
+    // The window's points per form pixel (1 unless a scale was asked for that the screen
+    // does not give).
+    double pointsPerPixel() const { return points_; }
     // The pixels of the window's surface (0xFFRRGGBB), as presented.
     Image WindowPixels() const;
     // Runs until the window closes (or the frame limit); returns the number of frames. The
@@ -200,7 +218,13 @@ private:
     bool WaitEvent(SDL_Event& e, int timeoutMs);
     // Composes the areas that changed into shown_ and presents them.
     void Present();
-    void PresentAreas(const std::vector<PixelBox>& areas);
+    // Presents the areas (form pixels) as the shown frame holds them (device pixels).
+    void PresentAreas(const std::vector<PixelBox>& areas, const std::vector<PixelBox>& deviceAreas);
+    // The drawable's pixels per point now.
+    double DrawableRatio() const;
+    // Follows the window's drawable scale (or the scale asked for): the form draws again at
+    // a new scale, and all of the window is presented again.
+    void UpdateScale();
     void RunAboutDialog(AboutForm& form);
     Picture AboutLogo();
 
@@ -218,6 +242,7 @@ private:
     bool started_ = false;
     bool videoInitialised_ = false;
     bool headless_ = false; // the video driver shows nothing (tests, benchmarks)
+    double points_ = 1.0;   // window points per form pixel
 };
 
 } // namespace nk

@@ -52,6 +52,7 @@ TEST(Cli, UsageErrorsAndFailuresGiveTheSameStatusInEverySubcommand) {
         {"gallery --scale 2.5", 2, "--scale"},
         {"render " + kDemoForm + " -o x.png --scale 4", 2, "--scale"},
         {"script --scale 0", 2, "--scale"},
+        {"run " + kDemoForm + " --scale 2.5", 2, "--scale"},
         {"demo -o /no-such-folder/x.png", 1, "error: /no-such-folder/x.png"},
         {"demo -o demo.tiff", 2, "the supported formats are .png, .bmp"},
         {"script /no/such.script", 2, "error: /no/such.script: cannot open the script"},

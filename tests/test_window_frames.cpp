@@ -1,6 +1,7 @@
 // What the window presents, under SDL's dummy drivers: the whole form at first, nothing while
 // the form is at rest, only the hovered button's area on a hover, the form's back colour
 // beyond the form in a larger window; and the window that cannot open without a display.
+#include "env_var.h"
 #include "host/form.h"
 #include "host/window_host.h"
 #include "kit/classes.h"
@@ -17,30 +18,6 @@
 
 namespace nk {
 namespace {
-
-// Sets an environment variable for the test's lifetime, or unsets it (nullopt).
-class EnvVar {
-public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvVar() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    EnvVar(const EnvVar&) = delete;
-    EnvVar& operator=(const EnvVar&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class WindowFrames : public ::testing::Test {
 protected:
@@ -128,15 +105,20 @@ TEST_F(WindowFrames, ALargerWindowShowsTheFormsBackColourBeyondTheForm) {
     }
 }
 
-TEST(WindowScale, TheFormIsScaledByTheWholeFactorOfTheDrawable) {
+TEST(WindowScale, TheFormDrawsAtTheDrawablesScaleSnappedToASupportedOne) {
     struct Case {
-        int dw, dh, ww, wh, scale;
+        int dw, dh, ww, wh;
+        double scale;
     };
     for (const Case c :
-         {Case{200, 100, 200, 100, 1}, Case{400, 200, 200, 100, 2}, Case{500, 300, 200, 100, 2},
-          Case{600, 200, 200, 100, 2}, Case{100, 50, 200, 100, 1}, Case{300, 300, 0, 0, 1}}) {
-        SCOPED_TRACE(std::to_string(c.dw) + "x" + std::to_string(c.dh));
-        EXPECT_EQ(WholeScale(c.dw, c.dh, c.ww, c.wh), c.scale);
+         {Case{200, 100, 200, 100, 1}, Case{400, 200, 200, 100, 2}, Case{480, 300, 200, 100, 2},
+          Case{500, 250, 200, 100, 3}, Case{600, 200, 200, 100, 2}, Case{100, 50, 200, 100, 1},
+          Case{300, 300, 0, 0, 1}, Case{300, 150, 200, 100, 1.5}, Case{250, 125, 200, 100, 1.5},
+          Case{248, 124, 200, 100, 1}, Case{350, 175, 200, 100, 2}, Case{600, 300, 200, 100, 3},
+          Case{1000, 500, 200, 100, 3}, Case{0, 0, 200, 100, 1}}) {
+        SCOPED_TRACE(std::to_string(c.dw) + "x" + std::to_string(c.dh) + " in " +
+                     std::to_string(c.ww) + "x" + std::to_string(c.wh));
+        EXPECT_EQ(DrawableScale(c.dw, c.dh, c.ww, c.wh), c.scale);
     }
 }
 

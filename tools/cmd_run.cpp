@@ -24,13 +24,19 @@ void RegisterRun(CLI::App& app, const CommonOptions&) {
                   "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("--frames", *frames, "Exit after this many frames (for scripted runs)")
         ->check(CLI::Range(0, 100000000));
+    auto scale = std::make_shared<double>(0.0);
+    cmd->add_option("--scale", *scale,
+                    "Draw at this device scale (1, 1.5, 2 or 3) instead of the screen's: every "
+                    "pixel that many device pixels wide, the layout unchanged")
+        ->check(CLI::IsMember({1.0, 1.5, 2.0, 3.0}));
     cmd->footer("The form's timer calls TimerInvoke of its controls. The run ends with status 0 "
                 "when the window closes; a form file that cannot be read gives 2, no window 3.");
-    cmd->callback([form, frames, strict] {
+    cmd->callback([form, frames, strict, scale] {
         const std::vector<const InterfaceTable*> classes = AllClasses();
         auto loaded = LoadFormFile(*form, classes, *strict);
         WindowHost::Options options;
         options.frames = *frames;
+        options.scale = *scale;
         WindowHost window(*loaded, options);
         if (!window.ok()) Fail(kExitNoDisplay, window.error());
         window.Run();

@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QRegion>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -83,7 +84,9 @@ inline void Click(QWidget& w, QPoint p) {
 }
 
 // The number of pixels where Qt's picture of the widget differs from `expected` (see-through
-// pixels must stay see-through), and the first of them in `where`.
+// pixels must stay see-through), and the first of them in `where`. `expected` holds the
+// widget's device pixels; Qt keeps a widget's mask in its logical pixels, so a device pixel
+// outside the widget's mask shows what lies beneath.
 inline int Differences(QWidget& w, const Image& expected, std::string* where = nullptr) {
     const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     if (shown.width() != expected.width || shown.height() != expected.height) {
@@ -95,10 +98,16 @@ inline int Differences(QWidget& w, const Image& expected, std::string* where = n
     }
     // A see-through pixel shows what lies beneath: in a grab, the window's background.
     const QRgb under = w.palette().color(QPalette::Window).rgba();
+    const QRegion mask = w.mask();
+    const qreal ratio = shown.devicePixelRatio();
+    const auto masked = [&](int x, int y) {
+        return !mask.isEmpty() &&
+               !mask.contains(QPoint(static_cast<int>(x / ratio), static_cast<int>(y / ratio)));
+    };
     int count = 0;
     for (int y = 0; y < expected.height; ++y)
         for (int x = 0; x < expected.width; ++x) {
-            const std::uint32_t want = expected.At(x, y);
+            const std::uint32_t want = masked(x, y) ? 0u : expected.At(x, y);
             const std::uint32_t got = shown.pixel(x, y);
             const bool same = (want >> 24) == 0 ? got == under : got == want;
             if (same) continue;
@@ -111,16 +120,21 @@ inline int Differences(QWidget& w, const Image& expected, std::string* where = n
     return count;
 }
 
-// The same class in the kit's own headless form, with the widget's ambient font and name.
+// The same class in the kit's own headless form, with the widget's ambient font and name,
+// drawn at the widget's own device scale.
 struct Reference {
     explicit Reference(ControlWidget& w)
         : table(&w.formControl()->table()),
           form(std::span<const InterfaceTable* const>(&table, 1), Settings(w)),
-          control(form.Add(table->className, w.objectName().toStdString(), 0, 0, w.width(),
-                           w.height())),
-          input(form) {
+          control(Place(form, w)), input(form) {
         // Qt gives the focus to the first widget of a window that is activated.
         if (w.controlHasFocus()) input.Focus(control);
+    }
+
+    static FormControl* Place(Form& form, ControlWidget& w) {
+        form.SetScale(w.formControl()->host().surface().scale());
+        return form.Add(w.formControl()->table().className, w.objectName().toStdString(), 0, 0,
+                        w.width(), w.height());
     }
 
     static FormSettings Settings(const QWidget& w) {

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 
+#include <cmath>
+
 namespace nk::qt::testing {
 namespace {
 
@@ -104,6 +106,49 @@ TEST(QtHost, EveryClassShowsWhatTheKitComposesInEveryState) {
         }
     }
     EXPECT_GE(compared, 38);
+}
+
+// The ratio the screen has: 1, or what QT_SCALE_FACTOR asks of Qt (one ctest entry runs
+// these tests at 2).
+double ScreenRatio() {
+    const QByteArray asked = qgetenv("QT_SCALE_FACTOR");
+    return asked.isEmpty() ? 1.0 : asked.toDouble();
+}
+
+// Whether every 2x2 block of device pixels is of one colour, as in a picture drawn at 1 and
+// doubled.
+bool BlocksAreUniform(const QImage& image) {
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+                image.pixel(x + 1, y + 1) != c)
+                return false;
+        }
+    return true;
+}
+
+// The widget paints an image of the screen's ratio with that many device pixels per pixel,
+// drawn at that scale: not a picture at 1 stretched.
+TEST(QtHost, TheWidgetPaintsInDevicePixelsAtTheScreensRatio) {
+    const double ratio = ScreenRatio();
+    for (const char* cls : {"NuvelCommand", "NuvelSphere", "NuvelCheck"}) {
+        SCOPED_TRACE(cls);
+        auto form = ShownForm();
+        auto* w = new ControlWidget(cls, form.get());
+        w->move(20, 20);
+        ASSERT_TRUE(Show(*form));
+        ASSERT_TRUE(w->hasControl()) << w->error().toStdString();
+        EXPECT_DOUBLE_EQ(w->devicePixelRatioF(), ratio);
+        EXPECT_DOUBLE_EQ(w->formControl()->host().surface().scale(), ratio);
+        const QImage shown = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), ratio);
+        EXPECT_EQ(shown.width(), std::lround(w->width() * ratio));
+        EXPECT_EQ(shown.height(), std::lround(w->height() * ratio));
+        if (ratio == 2.0) {
+            EXPECT_FALSE(BlocksAreUniform(shown)) << "drawn at 1 and doubled";
+        }
+    }
 }
 
 TEST(QtHost, APictureModeThatFixesTheSizeFixesTheWidgetAndTellsTheLayout) {
