@@ -5,7 +5,6 @@
 #include "framework/property_bag.h"
 #include "framework/push.h"
 #include "framework/saved_rows.h"
-#include "framework/setters.h"
 
 namespace nk {
 
@@ -98,198 +97,10 @@ void NuvelHCommand::AboutMe() {
     nk::AboutMe(host_);
 }
 
-void NuvelHCommand::SetUseAnimation(VBool value) {
-    StoreNotifyRedraw(host_, "UseAnimation", useAnimation_, value, [this] { Redraw(); });
-}
-
 void NuvelHCommand::SetShortCutKey(const std::string& value) {
     shortCutKey_ = value;
     host_.PropertyChanged("ShortCutKey");
     ApplyShortCutKey(host_, shortCutKey_);
-}
-
-VBool NuvelHCommand::Enabled() const {
-    return ToVBool(host_.Enabled());
-}
-
-void NuvelHCommand::SetEnabled(VBool value) {
-    host_.SetEnabled(value != kFalse);
-    Redraw();
-    host_.PropertyChanged("Enabled");
-}
-
-Font NuvelHCommand::GetFont() const {
-    return host_.GetFont();
-}
-
-void NuvelHCommand::SetFont(const Font& value) {
-    StoreFont("Font", value);
-}
-
-VBool NuvelHCommand::FontBold() const {
-    return ToVBool(host_.GetFont().bold);
-}
-
-void NuvelHCommand::SetFontBold(VBool value) {
-    Font font = host_.GetFont();
-    font.bold = value != kFalse;
-    StoreFont("FontBold", font);
-}
-
-VBool NuvelHCommand::FontItalic() const {
-    return ToVBool(host_.GetFont().italic);
-}
-
-void NuvelHCommand::SetFontItalic(VBool value) {
-    Font font = host_.GetFont();
-    font.italic = value != kFalse;
-    StoreFont("FontItalic", font);
-}
-
-VBool NuvelHCommand::FontStrikethru() const {
-    return ToVBool(host_.GetFont().strikethru);
-}
-
-void NuvelHCommand::SetFontStrikethru(VBool value) {
-    Font font = host_.GetFont();
-    font.strikethru = value != kFalse;
-    StoreFont("FontStrikethru", font);
-}
-
-VBool NuvelHCommand::FontUnderline() const {
-    return ToVBool(host_.GetFont().underline);
-}
-
-void NuvelHCommand::SetFontUnderline(VBool value) {
-    Font font = host_.GetFont();
-    font.underline = value != kFalse;
-    StoreFont("FontUnderline", font);
-}
-
-std::string NuvelHCommand::FontName() const {
-    return host_.GetFont().name;
-}
-
-void NuvelHCommand::SetFontName(const std::string& value) {
-    Font font = host_.GetFont();
-    font.name = value;
-    StoreFont("FontName", font);
-}
-
-float NuvelHCommand::FontSize() const {
-    return static_cast<float>(host_.GetFont().size);
-}
-
-void NuvelHCommand::SetFontSize(float value) {
-    Font font = host_.GetFont();
-    font.size = value;
-    StoreFont("FontSize", font);
-}
-
-void NuvelHCommand::SetShineMode(std::int32_t value) {
-    StoreNotifyRedraw(host_, "ShineMode", shineMode_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetForeColor(OleColor value) {
-    StoreNotifyRedraw(host_, "ForeColor", foreColor_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetLeftColor(OleColor value) {
-    StoreNotifyRedraw(host_, "LeftColor", leftColor_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetRightColor(OleColor value) {
-    StoreNotifyRedraw(host_, "RightColor", rightColor_, value, [this] { Redraw(); });
-}
-
-Picture NuvelHCommand::MouseIcon() const {
-    return host_.MouseIcon();
-}
-
-void NuvelHCommand::SetMouseIcon(const Picture& value) {
-    host_.SetMouseIcon(value);
-    host_.PropertyChanged("MouseIcon");
-    Redraw();
-}
-
-std::int16_t NuvelHCommand::MousePointer() const {
-    return host_.MousePointer();
-}
-
-void NuvelHCommand::SetMousePointer(std::int16_t value) {
-    host_.SetMousePointer(value);
-    host_.PropertyChanged("MousePointer");
-    Redraw();
-}
-
-void NuvelHCommand::SetNuvelStyle(std::int32_t value) {
-    StoreNotifyRedraw(host_, "NuvelStyle", nuvelStyle_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetUseOnTop(VBool value) {
-    StoreNotifyRedraw(host_, "UseOnTop", useOnTop_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetLeftCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "LeftCaption", leftCaption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetCoolGlowColor(OleColor value) {
-    // Kept and saved for the container's sake; nothing here draws with it.
-    coolGlowColor_ = value;
-    host_.PropertyChanged("CoolGlowColor");
-    Redraw();
-}
-
-void NuvelHCommand::SetCoolUseGlow(VBool value) {
-    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetRightCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "RightCaption", rightCaption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetFocusStyle(std::int32_t value) {
-    StoreNotifyRedraw(host_, "FocusStyle", focusStyle_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetPicturePushed(const Picture& value) {
-    picturePushed_ = value;
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    host_.PropertyChanged("PicturePushed");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureOver(const Picture& value) {
-    pictureOver_ = value;
-    hasPictureOver_ = IsPresent(pictureOver_);
-    host_.PropertyChanged("PictureOver");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureNormal(const Picture& value) {
-    pictureNormal_ = value;
-    hasPictureNormal_ = IsPresent(pictureNormal_);
-    host_.PropertyChanged("PictureNormal");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureDisabled(const Picture& value) {
-    pictureDisabled_ = value;
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-    host_.PropertyChanged("PictureDisabled");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureOver2(const Picture& value) {
-    pictureOver2_ = value;
-    hasPictureOver2_ = IsPresent(pictureOver2_);
-    host_.PropertyChanged("PictureOver2");
-    Redraw();
 }
 
 void NuvelHCommand::SetPictureMode(std::int32_t value) {
@@ -507,10 +318,11 @@ void NuvelHCommand::RecomputePictureFlags() {
     hasPictureDisabled_ = IsPresent(pictureDisabled_);
 }
 
-void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {
-    host_.SetFont(font);
-    host_.PropertyChanged(property);
-    Redraw();
+void NuvelHCommand::StorePicture(std::string_view name, Picture& field, bool& present,
+                                 const Picture& value) {
+    field = value;
+    present = IsPresent(field);
+    Changed(name);
 }
 
 } // namespace nk

@@ -9,6 +9,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -70,7 +72,7 @@ inline constexpr EnumInfo kHShineModesEnum = {"NKHShineModes", kHShineModesMembe
 // The colour of the shine at level `level` (0-255) for a ShineMode.
 OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 
-class NuvelHCommand final : public Control {
+class NuvelHCommand final : public Control, public FontParts<NuvelHCommand> {
 public:
     // The events of the class's event interface, by number. MouseMove and MouseDown are
     // numbered the other way round from the other push buttons of the set.
@@ -102,63 +104,70 @@ public:
     void AboutMe();
 
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value);
+    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
-    Font GetFont() const;
-    void SetFont(const Font& value);
-    VBool FontBold() const;
-    void SetFontBold(VBool value);
-    VBool FontItalic() const;
-    void SetFontItalic(VBool value);
-    VBool FontStrikethru() const;
-    void SetFontStrikethru(VBool value);
-    VBool FontUnderline() const;
-    void SetFontUnderline(VBool value);
-    std::string FontName() const;
-    void SetFontName(const std::string& value);
-    float FontSize() const;
-    void SetFontSize(float value);
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled", kRedrawFirst);
+    }
+    // The font members come from FontParts.
     std::int32_t ShineMode() const { return shineMode_; }
-    void SetShineMode(std::int32_t value);
+    void SetShineMode(std::int32_t value) { Store("ShineMode", shineMode_, value); }
     OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor value);
+    void SetForeColor(OleColor value) { Store("ForeColor", foreColor_, value); }
     OleColor LeftColor() const { return leftColor_; }
-    void SetLeftColor(OleColor value);
+    void SetLeftColor(OleColor value) { Store("LeftColor", leftColor_, value); }
     OleColor RightColor() const { return rightColor_; }
-    void SetRightColor(OleColor value);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& value);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t value);
+    void SetRightColor(OleColor value) { Store("RightColor", rightColor_, value); }
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& value) {
+        host_.SetMouseIcon(value);
+        Changed("MouseIcon");
+    }
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t value) {
+        host_.SetMousePointer(value);
+        Changed("MousePointer");
+    }
     std::int32_t NuvelStyle() const { return nuvelStyle_; }
-    void SetNuvelStyle(std::int32_t value);
+    void SetNuvelStyle(std::int32_t value) { Store("NuvelStyle", nuvelStyle_, value); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value);
+    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value); }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     const std::string& LeftCaption() const { return leftCaption_; }
-    void SetLeftCaption(const std::string& value);
+    void SetLeftCaption(const std::string& value) { Store("LeftCaption", leftCaption_, value); }
+    // Kept and saved for the container's sake; nothing here draws with it.
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
     const std::string& RightCaption() const { return rightCaption_; }
-    void SetRightCaption(const std::string& value);
+    void SetRightCaption(const std::string& value) { Store("RightCaption", rightCaption_, value); }
     std::int32_t FocusStyle() const { return focusStyle_; }
-    void SetFocusStyle(std::int32_t value);
+    void SetFocusStyle(std::int32_t value) { Store("FocusStyle", focusStyle_, value); }
     const Picture& PicturePushed() const { return picturePushed_; }
-    void SetPicturePushed(const Picture& value);
+    void SetPicturePushed(const Picture& value) {
+        StorePicture("PicturePushed", picturePushed_, hasPicturePushed_, value);
+    }
     const Picture& PictureOver() const { return pictureOver_; }
-    void SetPictureOver(const Picture& value);
+    void SetPictureOver(const Picture& value) {
+        StorePicture("PictureOver", pictureOver_, hasPictureOver_, value);
+    }
     const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value);
+    void SetPictureNormal(const Picture& value) {
+        StorePicture("PictureNormal", pictureNormal_, hasPictureNormal_, value);
+    }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& value);
+    void SetPictureDisabled(const Picture& value) {
+        StorePicture("PictureDisabled", pictureDisabled_, hasPictureDisabled_, value);
+    }
     const Picture& PictureOver2() const { return pictureOver2_; }
-    void SetPictureOver2(const Picture& value);
+    void SetPictureOver2(const Picture& value) {
+        StorePicture("PictureOver2", pictureOver2_, hasPictureOver2_, value);
+    }
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
 
@@ -178,6 +187,7 @@ public:
     State Inspect() const;
 
 private:
+    friend MemberSteps<NuvelHCommand>;
     Host& host_;
 
     // Stored properties.
@@ -256,7 +266,8 @@ private:
 
     // Helpers.
     void RecomputePictureFlags();
-    void StoreFont(std::string_view property, const Font& font);
+    // Stores a state picture and whether it holds a picture object, then notifies and repaints.
+    void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
 
 // The interface table of the NuvelHCommand class (library nuvset1).
