@@ -11,10 +11,12 @@
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
 #include "framework/sound.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -56,7 +58,7 @@ inline constexpr EnumMember kSphereIconSizeMembers[] = {
     {"NvlSphrIconUnknown", 0}, {"NvlSphrIcon32", 1}, {"NvlSphrIcon24", 2}, {"NvlSphrIcon16", 3}};
 inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconSizeMembers};
 
-class NuvelSphere final : public Control {
+class NuvelSphere final : public Control, public MemberSteps<NuvelSphere> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -75,48 +77,82 @@ public:
     const InterfaceTable& Interface() const override;
 
     // Properties, in interface order.
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& value);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t value);
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled");
+    }
+    // The mouse icon goes to the surface without a repaint.
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& value) {
+        host_.SetMouseIcon(value);
+        host_.PropertyChanged("MouseIcon");
+    }
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t value) {
+        host_.SetMousePointer(value);
+        Changed("MousePointer");
+    }
     std::int32_t SphereType() const { return sphereType_; }
-    void SetSphereType(std::int32_t value);
+    void SetSphereType(std::int32_t value) {
+        Store("SphereType", sphereType_, value, kRedrawFirst);
+    }
     std::int32_t ContentType() const { return contentType_; }
-    void SetContentType(std::int32_t value);
+    void SetContentType(std::int32_t value) {
+        Store("ContentType", contentType_, value, kRedrawFirst);
+    }
     const Picture& ContentIcon() const { return contentIcon_; }
-    void SetContentIcon(const Picture& value);
+    void SetContentIcon(const Picture& value) {
+        Store("ContentIcon", contentIcon_, value, kRedrawFirst);
+    }
     const std::string& ContentLetter() const { return contentLetter_; }
-    void SetContentLetter(const std::string& value);
-    Font GetFont() const;
-    void SetFont(const Font& value);
-    OleColor ForeColor() const;
-    void SetForeColor(OleColor value);
+    void SetContentLetter(const std::string& value) {
+        Store("ContentLetter", contentLetter_, value, kRedrawFirst);
+    }
+    Font GetFont() const { return host_.GetFont(); }
+    void SetFont(const Font& value) {
+        host_.SetFont(value);
+        Changed("Font", kRedrawFirst);
+    }
+    OleColor ForeColor() const { return host_.ForeColor(); }
+    void SetForeColor(OleColor value) {
+        host_.SetForeColor(value);
+        Changed("ForeColor", kRedrawFirst);
+    }
     std::int32_t IconSize() const { return iconSize_; }
-    void SetIconSize(std::int32_t value);
+    void SetIconSize(std::int32_t value) { Store("IconSize", iconSize_, value); }
+    // The state pictures repaint before their presence is worked out, so a picture newly set
+    // where none was shows only at the next repaint.
     const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value);
+    void SetPictureNormal(const Picture& value) {
+        StoreFace("PictureNormal", pictureNormal_, hasPictureNormal_, value);
+    }
     const Picture& PictureOver() const { return pictureOver_; }
-    void SetPictureOver(const Picture& value);
+    void SetPictureOver(const Picture& value) {
+        StoreFace("PictureOver", pictureOver_, hasPictureOver_, value);
+    }
     const Picture& PictureOver2() const { return pictureOver2_; }
-    void SetPictureOver2(const Picture& value);
+    void SetPictureOver2(const Picture& value) {
+        StoreFace("PictureOver2", pictureOver2_, hasPictureOver2_, value);
+    }
     const Picture& PicturePushed() const { return picturePushed_; }
-    void SetPicturePushed(const Picture& value);
+    void SetPicturePushed(const Picture& value) {
+        StoreFace("PicturePushed", picturePushed_, hasPicturePushed_, value);
+    }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
     void SetPictureDisabled(const Picture& value);
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value);
+    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value, kRedrawFirst); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value);
+    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value, kRedrawFirst); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
 
     // Public fields: written directly by the container; no notification, no repaint.
     OleColor FocusColor = 0;
@@ -133,6 +169,7 @@ public:
     std::int16_t InspectHoverState() const { return hoverState_; }
 
 private:
+    friend MemberSteps<NuvelSphere>;
     Host& host_;
 
     // Stored properties.
@@ -199,6 +236,9 @@ private:
 
     // Helpers.
     void WorkOutPresence();
+    // Stores a state picture, repaints, works out whether it holds a picture object and
+    // notifies.
+    void StoreFace(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
 
 // The interface table of the NuvelSphere class (library nuvset1).
