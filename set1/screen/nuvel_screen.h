@@ -9,6 +9,7 @@
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +26,7 @@ inline constexpr EnumMember kScreenTypesMembers[] = {
     {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
 inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
-class NuvelScreen final : public Control {
+class NuvelScreen final : public Control, public MemberSteps<NuvelScreen> {
 public:
     // The events of the class's event interface, by number: double click and click come
     // first, in that order.
@@ -45,13 +46,23 @@ public:
 
     // Properties, in interface order.
     std::int32_t ScreenType() const { return screenType_; }
-    void SetScreenType(std::int32_t type);
-    std::int16_t BorderStyle() const;
-    void SetBorderStyle(std::int16_t style);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t pointer);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& icon);
+    void SetScreenType(std::int32_t type) { Store("ScreenType", screenType_, type); }
+    std::int16_t BorderStyle() const { return host_.BorderStyle(); }
+    void SetBorderStyle(std::int16_t style) {
+        host_.SetBorderStyle(style);
+        Changed("BorderStyle");
+    }
+    // The pointer members go to the surface without a repaint.
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t pointer) {
+        host_.SetMousePointer(pointer);
+        host_.PropertyChanged("MousePointer");
+    }
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& icon) {
+        host_.SetMouseIcon(icon);
+        host_.PropertyChanged("MouseIcon");
+    }
 
     // Methods.
     void AboutMe();
@@ -61,6 +72,7 @@ public:
     FileError LoadScreenDataFile(const std::string& gFilename);
 
 private:
+    friend MemberSteps<NuvelScreen>;
     Host& host_;
     std::int32_t screenType_ = NKGreenScreen;
 
@@ -82,7 +94,6 @@ public:
 
 private:
     void Redraw();
-    void PaintPiece(int resource, double x, double y, double width, double height);
 };
 
 // The interface table of the NuvelScreen class (library nuvset1).
