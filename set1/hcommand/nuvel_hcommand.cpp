@@ -116,9 +116,9 @@ void NuvelHCommand::ShineEdges() {
 }
 
 NuvelHCommand::State NuvelHCommand::Inspect() const {
-    return {pressed_,         hasFocus_,         hoverPhase_,        hoverState_,
-            shinePhase_,      shineLevel_,       hasPictureNormal_,  hasPictureOver_,
-            hasPictureOver2_, hasPicturePushed_, hasPictureDisabled_};
+    return {pressed_,        hasFocus_,        hoverPhase_,       hoverState_,
+            shinePhase_,     shineLevel_,      faces_.hasNormal,  faces_.hasOver,
+            faces_.hasOver2, faces_.hasPushed, faces_.hasDisabled};
 }
 
 // ---- Host notifications ----
@@ -130,14 +130,14 @@ void NuvelHCommand::InitProperties() {
     ShowFocus = kFalse;
     focusStyle_ = static_cast<std::int32_t>(NKHCommandFocusStyles::NKHClassicIndent);
     // Empty pictures count as assigned; the just-left face stays unassigned.
-    pictureDisabled_ = host_.LoadPicture();
-    picturePushed_ = host_.LoadPicture();
-    pictureOver_ = host_.LoadPicture();
-    pictureNormal_ = host_.LoadPicture();
+    faces_.disabled = host_.LoadPicture();
+    faces_.pushed = host_.LoadPicture();
+    faces_.over = host_.LoadPicture();
+    faces_.normal = host_.LoadPicture();
     FocusColor = kDefaultFocusColor;
     coolGlowColor_ = kDefaultGlowColor;
     coolUseGlow_ = kTrue;
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     Redraw();
 }
 
@@ -161,11 +161,11 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
                     {"Caption", &caption_},
                     {"ShowFocus", &ShowFocus},
                     {"FocusStyle", &focusStyle_},
-                    {"PicturePushed", &picturePushed_},
-                    {"PictureOver", &pictureOver_},
-                    {"PictureOver2", &pictureOver2_},
-                    {"PictureNormal", &pictureNormal_},
-                    {"PictureDisabled", &pictureDisabled_},
+                    {"PicturePushed", &faces_.pushed},
+                    {"PictureOver", &faces_.over},
+                    {"PictureOver2", &faces_.over2},
+                    {"PictureNormal", &faces_.normal},
+                    {"PictureDisabled", &faces_.disabled},
                     {"FocusColor", &FocusColor},
                     {"UseAnimation", &useAnimation_},
                     {"PictureMode", &pictureMode_},
@@ -183,7 +183,7 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
                     {"AllowMultiLine", &AllowMultiLine},
                     {"AdjustTop", &AdjustTop}});
 
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     ApplyShortCutKey(host_, shortCutKey_);
     Redraw();
     ApplyPictureMode();
@@ -201,7 +201,7 @@ void NuvelHCommand::WriteProperties(PropertyBag& bag) {
          "UseAnimation",  "ShineMode",     "UseOnTop",        "ShortCutKey",   "LeftCaption",
          "RightCaption",  "LeftColor",     "RightColor",      "UseSound",      "SoundMethod",
          "CoolGlowColor", "CoolUseGlow",   "AllowMultiLine",  "AdjustTop"});
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     Redraw();
 }
 
@@ -308,15 +308,6 @@ void NuvelHCommand::DrawShineGlow(double sw, double sh) {
 }
 
 // ---- Helpers ----
-
-// Each flag says whether its picture property holds a picture object; an empty one counts.
-void NuvelHCommand::RecomputePictureFlags() {
-    hasPictureNormal_ = IsPresent(pictureNormal_);
-    hasPictureOver_ = IsPresent(pictureOver_);
-    hasPictureOver2_ = IsPresent(pictureOver2_);
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-}
 
 void NuvelHCommand::StorePicture(std::string_view name, Picture& field, bool& present,
                                  const Picture& value) {

@@ -13,6 +13,7 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
+#include "framework/state_pictures.h"
 
 #include <cstdint>
 #include <optional>
@@ -148,25 +149,25 @@ public:
     void SetRightCaption(const std::string& value) { Store("RightCaption", rightCaption_, value); }
     std::int32_t FocusStyle() const { return focusStyle_; }
     void SetFocusStyle(std::int32_t value) { Store("FocusStyle", focusStyle_, value); }
-    const Picture& PicturePushed() const { return picturePushed_; }
+    const Picture& PicturePushed() const { return faces_.pushed; }
     void SetPicturePushed(const Picture& value) {
-        StorePicture("PicturePushed", picturePushed_, hasPicturePushed_, value);
+        StorePicture("PicturePushed", faces_.pushed, faces_.hasPushed, value);
     }
-    const Picture& PictureOver() const { return pictureOver_; }
+    const Picture& PictureOver() const { return faces_.over; }
     void SetPictureOver(const Picture& value) {
-        StorePicture("PictureOver", pictureOver_, hasPictureOver_, value);
+        StorePicture("PictureOver", faces_.over, faces_.hasOver, value);
     }
-    const Picture& PictureNormal() const { return pictureNormal_; }
+    const Picture& PictureNormal() const { return faces_.normal; }
     void SetPictureNormal(const Picture& value) {
-        StorePicture("PictureNormal", pictureNormal_, hasPictureNormal_, value);
+        StorePicture("PictureNormal", faces_.normal, faces_.hasNormal, value);
     }
-    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    const Picture& PictureDisabled() const { return faces_.disabled; }
     void SetPictureDisabled(const Picture& value) {
-        StorePicture("PictureDisabled", pictureDisabled_, hasPictureDisabled_, value);
+        StorePicture("PictureDisabled", faces_.disabled, faces_.hasDisabled, value);
     }
-    const Picture& PictureOver2() const { return pictureOver2_; }
+    const Picture& PictureOver2() const { return faces_.over2; }
     void SetPictureOver2(const Picture& value) {
-        StorePicture("PictureOver2", pictureOver2_, hasPictureOver2_, value);
+        StorePicture("PictureOver2", faces_.over2, faces_.hasOver2, value);
     }
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
@@ -205,11 +206,7 @@ private:
     VBool coolUseGlow_ = kFalse;
     std::string rightCaption_;
     std::int32_t focusStyle_ = 0;
-    Picture picturePushed_;
-    Picture pictureOver_;
-    Picture pictureNormal_;
-    Picture pictureDisabled_;
-    Picture pictureOver2_;
+    StatePictures faces_;
     std::int32_t pictureMode_ = 0;
 
     // Interaction and animation state.
@@ -220,11 +217,6 @@ private:
     std::int16_t shinePhase_ = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
     std::int16_t shineLevel_ = 0; // 0-255
     bool pictureModeBusy_ = false;
-    bool hasPictureNormal_ = false;
-    bool hasPictureOver_ = false;
-    bool hasPictureOver2_ = false;
-    bool hasPicturePushed_ = false;
-    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -265,7 +257,6 @@ private:
     void ApplyPictureMode();
 
     // Helpers.
-    void RecomputePictureFlags();
     // Stores a state picture and whether it holds a picture object, then notifies and repaints.
     void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value);
 };

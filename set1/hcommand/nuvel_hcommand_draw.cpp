@@ -3,6 +3,7 @@
 #include "set1/hcommand/nuvel_hcommand.h"
 
 #include "framework/frames.h"
+#include "framework/mask_canvas.h"
 #include "framework/pic_styles.h"
 
 #include <optional>
@@ -91,8 +92,8 @@ void NuvelHCommand::Redraw() {
 void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
     if (!enabled) {
         // The disabled face serves every style.
-        host_.PaintPicture(hasPictureDisabled_ ? pictureDisabled_
-                                               : host_.LoadResPicture(kDisabledFaceBitmap),
+        host_.PaintPicture(faces_.hasDisabled ? faces_.disabled
+                                              : host_.LoadResPicture(kDisabledFaceBitmap),
                            0, 0, sw, sh);
     } else if (nuvelStyle_ >= 0 && nuvelStyle_ <= kLastBuiltInStyle) {
         const int first = pressed_ ? kFirstPressedFaceBitmap : kFirstFaceBitmap;
@@ -107,15 +108,15 @@ void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
 // while the pointer is over the control or has just left it, the just-left face one step
 // before the sequence ends; the normal face otherwise.
 std::optional<Picture> NuvelHCommand::CustomFace() const {
-    if (pressed_) return hasPicturePushed_ ? picturePushed_ : pictureNormal_;
-    if (useOnTop_ == kFalse) return pictureNormal_;
-    const Picture& over = hasPictureOver_ ? pictureOver_ : pictureNormal_;
+    if (pressed_) return faces_.hasPushed ? faces_.pushed : faces_.normal;
+    if (useOnTop_ == kFalse) return faces_.normal;
+    const Picture& over = faces_.hasOver ? faces_.over : faces_.normal;
     switch (hoverPhase_) {
     case -1:
     case 0:
-        return pictureNormal_;
+        return faces_.normal;
     case 1:
-        return hasPictureOver2_ ? pictureOver2_ : over;
+        return faces_.hasOver2 ? faces_.over2 : over;
     case 2:
     case 3:
     case 4:
@@ -252,11 +253,7 @@ void NuvelHCommand::ApplyPictureMode() {
     case RescaleToEdges:
     case RescaleWhenNeeded:
         // The mask stretched to the control, drawn on the off-screen canvas.
-        if (PictureBox* canvas = host_.PictureBoxChild("Picture1")) {
-            canvas->Move(0, 0, sw, sh);
-            canvas->PaintPicture(host_.LoadResPicture(kMaskBitmap), 0, 0, sw, sh);
-            host_.SetMaskPicture(canvas->Image());
-        }
+        if (auto mask = StretchedMask(host_, kMaskBitmap, sw, sh)) host_.SetMaskPicture(*mask);
         break;
     case HalfSize:
         host_.SetMaskPicture(host_.LoadResPicture(kHalfSizeMaskBitmap));

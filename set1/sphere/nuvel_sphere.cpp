@@ -26,8 +26,8 @@ const InterfaceTable& NuvelSphere::Interface() const {
 
 // The disabled picture counts at once: a disabled sphere shows the new picture.
 void NuvelSphere::SetPictureDisabled(const Picture& value) {
-    pictureDisabled_ = value;
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
+    faces_.disabled = value;
+    faces_.hasDisabled = IsPresent(faces_.disabled);
     Changed("PictureDisabled", kRedrawFirst);
 }
 
@@ -68,14 +68,14 @@ void NuvelSphere::InitProperties() {
     host_.SetFont(host_.AmbientFont());
     iconSize_ = NvlSphrIconUnknown;
     ShowFocus = kFalse;
-    pictureOver_ = host_.LoadPicture();
-    picturePushed_ = host_.LoadPicture();
-    pictureNormal_ = host_.LoadPicture();
-    pictureDisabled_ = host_.LoadPicture();
+    faces_.over = host_.LoadPicture();
+    faces_.pushed = host_.LoadPicture();
+    faces_.normal = host_.LoadPicture();
+    faces_.disabled = host_.LoadPicture();
     FocusColor = kDefaultFocusColor;
     coolGlowColor_ = kDefaultGlowColor;
     coolUseGlow_ = kTrue;
-    WorkOutPresence();
+    faces_.WorkOutPresence();
     Redraw();
 }
 
@@ -93,11 +93,11 @@ void NuvelSphere::ReadProperties(const PropertyBag& bag) {
     ReadStoredRows(*this, bag,
                    {{"IconSize", &iconSize_},
                     {"ShowFocus", &ShowFocus},
-                    {"PictureOver", &pictureOver_},
-                    {"PictureOver2", &pictureOver2_},
-                    {"PictureNormal", &pictureNormal_},
-                    {"PicturePushed", &picturePushed_},
-                    {"PictureDisabled", &pictureDisabled_},
+                    {"PictureOver", &faces_.over},
+                    {"PictureOver2", &faces_.over2},
+                    {"PictureNormal", &faces_.normal},
+                    {"PicturePushed", &faces_.pushed},
+                    {"PictureDisabled", &faces_.disabled},
                     {"FocusColor", &FocusColor},
                     {"PictureMode", &pictureMode_},
                     {"UseAnimation", &useAnimation_},
@@ -107,7 +107,7 @@ void NuvelSphere::ReadProperties(const PropertyBag& bag) {
                     {"SoundMethod", &SoundMethod},
                     {"CoolGlowColor", &coolGlowColor_},
                     {"CoolUseGlow", &coolUseGlow_}});
-    WorkOutPresence();
+    faces_.WorkOutPresence();
     ApplyShortCutKey(host_, shortCutKey_);
     ApplyPictureMode();
     Redraw();
@@ -123,7 +123,7 @@ void NuvelSphere::WriteProperties(PropertyBag& bag) {
                     "PictureOver2", "PicturePushed", "PictureDisabled", "FocusColor", "PictureMode",
                     "UseAnimation", "UseOnTop", "ShortCutKey", "UseSound", "SoundMethod",
                     "CoolGlowColor", "CoolUseGlow"});
-    WorkOutPresence();
+    faces_.WorkOutPresence();
     ApplyPictureMode();
 }
 
@@ -198,14 +198,6 @@ void NuvelSphere::LostFocus() {
 }
 
 // ---- Helpers of the notifications ----
-
-void NuvelSphere::WorkOutPresence() {
-    hasPictureNormal_ = IsPresent(pictureNormal_);
-    hasPictureOver_ = IsPresent(pictureOver_);
-    hasPictureOver2_ = IsPresent(pictureOver2_);
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-}
 
 void NuvelSphere::StoreFace(std::string_view name, Picture& field, bool& present,
                             const Picture& value) {

@@ -12,7 +12,9 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
+#include "framework/push_events.h"
 #include "framework/sound.h"
+#include "framework/state_pictures.h"
 
 #include <cstdint>
 #include <string>
@@ -60,18 +62,8 @@ inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconS
 
 class NuvelSphere final : public Control, public MemberSteps<NuvelSphere> {
 public:
-    // The events of the class's event interface, by number.
-    enum class Event : int {
-        Click = 1,
-        DblClick = 2,
-        KeyDown = 3,
-        KeyPress = 4,
-        KeyUp = 5,
-        MouseDown = 6,
-        MouseMove = 7,
-        MouseUp = 8,
-        PlaySound = 9,
-    };
+    // The events of the class's event interface, by number: those of the push buttons.
+    using Event = PushButtonEvent;
 
     explicit NuvelSphere(Host& host);
     const InterfaceTable& Interface() const override;
@@ -123,23 +115,23 @@ public:
     void SetIconSize(std::int32_t value) { Store("IconSize", iconSize_, value); }
     // The state pictures repaint before their presence is worked out, so a picture newly set
     // where none was shows only at the next repaint.
-    const Picture& PictureNormal() const { return pictureNormal_; }
+    const Picture& PictureNormal() const { return faces_.normal; }
     void SetPictureNormal(const Picture& value) {
-        StoreFace("PictureNormal", pictureNormal_, hasPictureNormal_, value);
+        StoreFace("PictureNormal", faces_.normal, faces_.hasNormal, value);
     }
-    const Picture& PictureOver() const { return pictureOver_; }
+    const Picture& PictureOver() const { return faces_.over; }
     void SetPictureOver(const Picture& value) {
-        StoreFace("PictureOver", pictureOver_, hasPictureOver_, value);
+        StoreFace("PictureOver", faces_.over, faces_.hasOver, value);
     }
-    const Picture& PictureOver2() const { return pictureOver2_; }
+    const Picture& PictureOver2() const { return faces_.over2; }
     void SetPictureOver2(const Picture& value) {
-        StoreFace("PictureOver2", pictureOver2_, hasPictureOver2_, value);
+        StoreFace("PictureOver2", faces_.over2, faces_.hasOver2, value);
     }
-    const Picture& PicturePushed() const { return picturePushed_; }
+    const Picture& PicturePushed() const { return faces_.pushed; }
     void SetPicturePushed(const Picture& value) {
-        StoreFace("PicturePushed", picturePushed_, hasPicturePushed_, value);
+        StoreFace("PicturePushed", faces_.pushed, faces_.hasPushed, value);
     }
-    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    const Picture& PictureDisabled() const { return faces_.disabled; }
     void SetPictureDisabled(const Picture& value);
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
@@ -178,11 +170,7 @@ private:
     Picture contentIcon_;
     std::string contentLetter_;
     std::int32_t iconSize_ = 0;
-    Picture pictureNormal_;
-    Picture pictureOver_;
-    Picture pictureOver2_;
-    Picture picturePushed_;
-    Picture pictureDisabled_;
+    StatePictures faces_;
     std::int32_t pictureMode_ = 0;
     VBool useAnimation_ = kFalse;
     VBool useOnTop_ = kFalse;
@@ -196,11 +184,6 @@ private:
     std::int16_t hoverPhase_ = 0;
     std::int16_t hoverState_ = 0;
     bool pictureModeBusy_ = false;
-    bool hasPictureNormal_ = false;
-    bool hasPictureOver_ = false;
-    bool hasPictureOver2_ = false;
-    bool hasPicturePushed_ = false;
-    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -235,7 +218,6 @@ private:
     void ForceSize(double twips);
 
     // Helpers.
-    void WorkOutPresence();
     // Stores a state picture, repaints, works out whether it holds a picture object and
     // notifies.
     void StoreFace(std::string_view name, Picture& field, bool& present, const Picture& value);

@@ -2,6 +2,7 @@
 // roll-over step, and the round mask and fixed sizes of the picture modes.
 #include "set1/sphere/nuvel_sphere.h"
 
+#include "framework/mask_canvas.h"
 #include "framework/pic_styles.h"
 #include "framework/push.h"
 
@@ -69,7 +70,7 @@ void NuvelSphere::Redraw() {
     if (!host_.Enabled()) {
         // The disabled look is the disabled face alone: no content, no focus ring.
         const Picture face =
-            hasPictureDisabled_ ? pictureDisabled_ : host_.LoadResPicture(kDisabledFace);
+            faces_.hasDisabled ? faces_.disabled : host_.LoadResPicture(kDisabledFace);
         host_.PaintPicture(face, 0, 0, w, h);
         return;
     }
@@ -88,27 +89,27 @@ void NuvelSphere::DrawFace(double w, double h) {
         return;
     }
     // A custom sphere without its normal picture paints no face; the old drawing stays.
-    if (!hasPictureNormal_) return;
+    if (!faces_.hasNormal) return;
     const Picture face = CustomFace();
     if (face) host_.PaintPicture(face, 0, 0, w, h);
 }
 
 // The custom face for the current state; nothing for a roll-over phase outside the sequence.
 Picture NuvelSphere::CustomFace() const {
-    if (pressed_) return picturePushed_;
-    if (useAnimation_ == kFalse || useOnTop_ == kFalse) return pictureNormal_;
+    if (pressed_) return faces_.pushed;
+    if (useAnimation_ == kFalse || useOnTop_ == kFalse) return faces_.normal;
     switch (hoverPhase_) {
     case -1:
     case 0:
-        return pictureNormal_;
+        return faces_.normal;
     case 1:
-        if (hasPictureOver2_) return pictureOver2_;
-        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
+        if (faces_.hasOver2) return faces_.over2;
+        return faces_.hasOver ? faces_.over : faces_.normal;
     case 2:
     case 3:
     case 4:
     case 5:
-        return hasPictureOver_ ? pictureOver_ : pictureNormal_;
+        return faces_.hasOver ? faces_.over : faces_.normal;
     default:
         return nullptr;
     }
@@ -173,13 +174,10 @@ void NuvelSphere::ApplyPictureMode() {
     case RescaleToEdges:
     case RescaleWhenNeeded:
         // The round mask stretched into the canvas: an ellipse filling the control.
-        if (PictureBox* canvas = host_.PictureBoxChild("Picture1")) {
-            canvas->Move(0, 0, w, h);
-            canvas->PaintPicture(host_.LoadResPicture(kRoundMask), 0, 0, w, h);
-            mask = canvas->Image();
-        } else {
+        if (auto stretched = StretchedMask(host_, kRoundMask, w, h))
+            mask = *stretched;
+        else
             changeMask = false;
-        }
         break;
     case HalfSize:
         mask = host_.LoadResPicture(kHalfRoundMask);
