@@ -3,8 +3,8 @@
 #include "set1/hcommand/nuvel_hcommand.h"
 
 #include "framework/frames.h"
-#include "framework/mask_canvas.h"
 #include "framework/pic_styles.h"
+#include "framework/picture_masks.h"
 
 #include <optional>
 
@@ -15,9 +15,8 @@ namespace {
 constexpr int kFirstFaceBitmap = 550;
 constexpr int kFirstPressedFaceBitmap = 560;
 constexpr int kDisabledFaceBitmap = 602;
-constexpr int kMaskBitmap = 700;
-constexpr int kHalfSizeMaskBitmap = 701;
-constexpr int kDoubleSizeMaskBitmap = 702;
+// The pill masks of the natural, the half and the double size.
+constexpr MaskBitmaps kMasks = {.natural = 700, .half = 701, .twice = 702};
 
 constexpr std::int32_t kLastBuiltInStyle = static_cast<std::int32_t>(NKHCommandTypes::NKSpectrum);
 constexpr std::int32_t kCustomStyle = static_cast<std::int32_t>(NKHCommandTypes::NKCustom);
@@ -242,31 +241,7 @@ void NuvelHCommand::RightArc(double x, double y, double r, OleColor c) {
 // Gives the control the pill shape of its PictureMode, then its size. The guard keeps the
 // Resize that this causes in the rescaling modes from coming back here.
 void NuvelHCommand::ApplyPictureMode() {
-    if (pictureModeBusy_) return;
-    pictureModeBusy_ = true;
-    const double sw = host_.ScaleWidth();
-    const double sh = host_.ScaleHeight();
-    switch (pictureMode_) {
-    case DefaultStyle:
-        host_.SetMaskPicture(host_.LoadResPicture(kMaskBitmap));
-        break;
-    case RescaleToEdges:
-    case RescaleWhenNeeded:
-        // The mask stretched to the control, drawn on the off-screen canvas.
-        if (auto mask = StretchedMask(host_, kMaskBitmap, sw, sh)) host_.SetMaskPicture(*mask);
-        break;
-    case HalfSize:
-        host_.SetMaskPicture(host_.LoadResPicture(kHalfSizeMaskBitmap));
-        break;
-    case DoubleSize:
-    case OneAndHalfSize:
-        host_.SetMaskPicture(host_.LoadResPicture(kDoubleSizeMaskBitmap));
-        break;
-    default:
-        break;
-    }
-    Resize();
-    pictureModeBusy_ = false;
+    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, kMasks, [this] { Resize(); });
 }
 
 } // namespace nk

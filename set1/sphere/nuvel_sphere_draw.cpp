@@ -2,8 +2,8 @@
 // roll-over step, and the round mask and fixed sizes of the picture modes.
 #include "set1/sphere/nuvel_sphere.h"
 
-#include "framework/mask_canvas.h"
 #include "framework/pic_styles.h"
+#include "framework/picture_masks.h"
 #include "framework/push.h"
 
 namespace nk {
@@ -14,9 +14,8 @@ namespace {
 constexpr int kFaceBase = 300;
 constexpr int kPressedFaceBase = 400;
 constexpr int kDisabledFace = 600;
-constexpr int kRoundMask = 705;       // 32 x 32
-constexpr int kHalfRoundMask = 706;   // 16 x 16
-constexpr int kDoubleRoundMask = 707; // 64 x 64
+// The round masks of 32 x 32, 16 x 16 and 64 x 64.
+constexpr MaskBitmaps kMasks = {.natural = 705, .half = 706, .twice = 707};
 
 // Sizes the size rule forces, in twips.
 constexpr double kNormalTwips = 480;
@@ -159,40 +158,10 @@ void NuvelSphere::HoverStep() {
     RollOverStep(hoverPhase_, hoverState_, [this] { Redraw(); });
 }
 
-// Gives the sphere its round shape for the picture mode, then applies the size rule.
+// Gives the sphere its round shape for the picture mode (rescaled, an ellipse filling the
+// control), then applies the size rule.
 void NuvelSphere::ApplyPictureMode() {
-    if (pictureModeBusy_) return;
-    pictureModeBusy_ = true;
-    const double w = host_.ScaleWidth();
-    const double h = host_.ScaleHeight();
-    Picture mask;
-    bool changeMask = true;
-    switch (pictureMode_) {
-    case DefaultStyle:
-        mask = host_.LoadResPicture(kRoundMask);
-        break;
-    case RescaleToEdges:
-    case RescaleWhenNeeded:
-        // The round mask stretched into the canvas: an ellipse filling the control.
-        if (auto stretched = StretchedMask(host_, kRoundMask, w, h))
-            mask = *stretched;
-        else
-            changeMask = false;
-        break;
-    case HalfSize:
-        mask = host_.LoadResPicture(kHalfRoundMask);
-        break;
-    case DoubleSize:
-    case OneAndHalfSize:
-        mask = host_.LoadResPicture(kDoubleRoundMask);
-        break;
-    default:
-        changeMask = false;
-        break;
-    }
-    if (changeMask) host_.SetMaskPicture(mask);
-    Resize();
-    pictureModeBusy_ = false;
+    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, kMasks, [this] { Resize(); });
 }
 
 } // namespace nk
