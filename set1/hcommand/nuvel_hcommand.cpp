@@ -1,6 +1,5 @@
 #include "set1/hcommand/nuvel_hcommand.h"
 
-#include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
@@ -47,10 +46,6 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level) {
 
 NuvelHCommand::NuvelHCommand(Host& host) : host_(host) {}
 
-const InterfaceTable& NuvelHCommand::Interface() const {
-    return NuvelHCommandInterface();
-}
-
 // ---- Public members, in interface order ----
 
 void NuvelHCommand::TimerInvoke() {
@@ -91,10 +86,6 @@ void NuvelHCommand::TimerInvoke() {
     default:
         break;
     }
-}
-
-void NuvelHCommand::AboutMe() {
-    nk::AboutMe(host_);
 }
 
 void NuvelHCommand::SetShortCutKey(const std::string& value) {

@@ -6,6 +6,7 @@
 // both advance one step each time the container calls TimerInvoke.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -73,6 +74,9 @@ inline constexpr EnumInfo kHShineModesEnum = {"NKHShineModes", kHShineModesMembe
 // The colour of the shine at level `level` (0-255) for a ShineMode.
 OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 
+// The interface table of the NuvelHCommand class (library nuvset1).
+const InterfaceTable& NuvelHCommandInterface();
+
 class NuvelHCommand final : public Control, public FontParts<NuvelHCommand> {
 public:
     // The events of the class's event interface, by number. MouseMove and MouseDown are
@@ -90,7 +94,7 @@ public:
     };
 
     explicit NuvelHCommand(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelHCommandInterface(); }
 
     // Public fields: the container writes them directly; the look changes at the next
     // repaint and the value is saved at the next save.
@@ -102,7 +106,7 @@ public:
     std::int32_t AdjustTop = 0;
 
     void TimerInvoke();
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
 
     VBool UseAnimation() const { return useAnimation_; }
     void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value); }
@@ -249,7 +253,6 @@ private:
     void DrawFace(bool enabled, double sw, double sh);
     std::optional<Picture> CustomFace() const;
     void DrawCaptions();
-    void DrawFocusOutline(double sw, double sh);
     void DrawFixedFocusOutline();
     void DrawScaledFocusOutline(double sw, double sh);
     void LeftArc(double x, double y, double r, OleColor c);
@@ -260,8 +263,5 @@ private:
     // Stores a state picture and whether it holds a picture object, then notifies and repaints.
     void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
-
-// The interface table of the NuvelHCommand class (library nuvset1).
-const InterfaceTable& NuvelHCommandInterface();
 
 } // namespace nk

@@ -85,7 +85,11 @@ void NuvelHCommand::Redraw() {
     const double sh = host_.ScaleHeight();
     DrawFace(enabled, sw, sh);
     DrawCaptions();
-    if (hasFocus_ && ShowFocus != kFalse) DrawFocusOutline(sw, sh);
+    if (!hasFocus_ || ShowFocus == kFalse) return;
+    if (pictureMode_ == DefaultStyle)
+        DrawFixedFocusOutline();
+    else
+        DrawScaledFocusOutline(sw, sh);
 }
 
 void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
@@ -150,13 +154,6 @@ void NuvelHCommand::DrawCaptions() {
     rect = host_.GetClientRect();
     rect.right -= 5;
     host_.DrawText(rightCaption_, rect, kRightCaptionFlags);
-}
-
-void NuvelHCommand::DrawFocusOutline(double sw, double sh) {
-    if (pictureMode_ == DefaultStyle)
-        DrawFixedFocusOutline();
-    else
-        DrawScaledFocusOutline(sw, sh);
 }
 
 // The outlines of the natural 175 x 32 face, at fixed places.

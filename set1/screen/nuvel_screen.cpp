@@ -1,6 +1,5 @@
 #include "set1/screen/nuvel_screen.h"
 
-#include "framework/about.h"
 #include "framework/property_bag.h"
 #include "framework/saved_rows.h"
 
@@ -8,15 +7,7 @@ namespace nk {
 
 NuvelScreen::NuvelScreen(Host& host) : host_(host) {}
 
-const InterfaceTable& NuvelScreen::Interface() const {
-    return NuvelScreenInterface();
-}
-
 // ---- Methods ----------------------------------------------------------------------------
-
-void NuvelScreen::AboutMe() {
-    nk::AboutMe(host_);
-}
 
 FileError NuvelScreen::LoadScreenDataFile(const std::string& gFilename) {
     // The name goes to the host exactly as given; nothing is read from the file.

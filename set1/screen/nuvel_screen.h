@@ -4,6 +4,7 @@
 // passes the host's mouse and keyboard input on to the application as events.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -26,6 +27,9 @@ inline constexpr EnumMember kScreenTypesMembers[] = {
     {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
 inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
+// The interface table of the NuvelScreen class (library nuvset1).
+const InterfaceTable& NuvelScreenInterface();
+
 class NuvelScreen final : public Control, public MemberSteps<NuvelScreen> {
 public:
     // The events of the class's event interface, by number: double click and click come
@@ -42,7 +46,7 @@ public:
     };
 
     explicit NuvelScreen(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
 
     // Properties, in interface order.
     std::int32_t ScreenType() const { return screenType_; }
@@ -65,7 +69,7 @@ public:
     }
 
     // Methods.
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
     void TimerInvoke() {}
     // Opens the named file for reading and closes it at once, reading nothing. The one
     // method of the kit whose failure reaches its caller: the host's file error.
@@ -95,8 +99,5 @@ public:
 private:
     void Redraw();
 };
-
-// The interface table of the NuvelScreen class (library nuvset1).
-const InterfaceTable& NuvelScreenInterface();
 
 } // namespace nk

@@ -1,6 +1,5 @@
 #include "set1/sphere/nuvel_sphere.h"
 
-#include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
@@ -17,10 +16,6 @@ constexpr std::string_view kDefaultLetter = "0";
 } // namespace
 
 NuvelSphere::NuvelSphere(Host& host) : host_(host) {}
-
-const InterfaceTable& NuvelSphere::Interface() const {
-    return NuvelSphereInterface();
-}
 
 // ---- Properties, in interface order ----
 
@@ -45,10 +40,6 @@ void NuvelSphere::SetShortCutKey(const std::string& value) {
 }
 
 // ---- Methods ----
-
-void NuvelSphere::AboutMe() {
-    nk::AboutMe(host_);
-}
 
 // Counts the roll-over down; only a custom sphere with animation and UseOnTop counts.
 void NuvelSphere::TimerInvoke() {

@@ -6,6 +6,7 @@
 // calls TimerInvoke.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -60,13 +61,16 @@ inline constexpr EnumMember kSphereIconSizeMembers[] = {
     {"NvlSphrIconUnknown", 0}, {"NvlSphrIcon32", 1}, {"NvlSphrIcon24", 2}, {"NvlSphrIcon16", 3}};
 inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconSizeMembers};
 
+// The interface table of the NuvelSphere class (library nuvset1).
+const InterfaceTable& NuvelSphereInterface();
+
 class NuvelSphere final : public Control, public MemberSteps<NuvelSphere> {
 public:
     // The events of the class's event interface, by number: those of the push buttons.
     using Event = PushButtonEvent;
 
     explicit NuvelSphere(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelSphereInterface(); }
 
     // Properties, in interface order.
     VBool Enabled() const { return ToVBool(host_.Enabled()); }
@@ -153,7 +157,7 @@ public:
     std::int32_t SoundMethod = NKInternalSound;
 
     // Methods.
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
     void TimerInvoke();
 
     // The roll-over state, for containers and tests that inspect it.
@@ -222,8 +226,5 @@ private:
     // notifies.
     void StoreFace(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
-
-// The interface table of the NuvelSphere class (library nuvset1).
-const InterfaceTable& NuvelSphereInterface();
 
 } // namespace nk
