@@ -1,5 +1,7 @@
-// The event numbers that NuvelCommand, NuvelCheck and the other push buttons with the same
-// event interface raise: the key and mouse events in their usual order, then PlaySound.
+// The event numbers that the push buttons share (NuvelCommand, NuvelSphere, NuvelCheck):
+// Click and DblClick, the key events, then MouseDown, MouseMove and MouseUp, and PlaySound
+// last. A class whose event interface numbers them so names this enumeration as its own
+// Event; a class that numbers them otherwise declares its own.
 #pragma once
 
 namespace nk {

@@ -1,11 +1,9 @@
 #include "set1/hcommand/nuvel_hcommand.h"
 
-#include "framework/about.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/push.h"
 #include "framework/saved_rows.h"
-#include "framework/setters.h"
 
 namespace nk {
 
@@ -47,10 +45,6 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level) {
 }
 
 NuvelHCommand::NuvelHCommand(Host& host) : host_(host) {}
-
-const InterfaceTable& NuvelHCommand::Interface() const {
-    return NuvelHCommandInterface();
-}
 
 // ---- Public members, in interface order ----
 
@@ -94,202 +88,10 @@ void NuvelHCommand::TimerInvoke() {
     }
 }
 
-void NuvelHCommand::AboutMe() {
-    nk::AboutMe(host_);
-}
-
-void NuvelHCommand::SetUseAnimation(VBool value) {
-    StoreNotifyRedraw(host_, "UseAnimation", useAnimation_, value, [this] { Redraw(); });
-}
-
 void NuvelHCommand::SetShortCutKey(const std::string& value) {
     shortCutKey_ = value;
     host_.PropertyChanged("ShortCutKey");
     ApplyShortCutKey(host_, shortCutKey_);
-}
-
-VBool NuvelHCommand::Enabled() const {
-    return ToVBool(host_.Enabled());
-}
-
-void NuvelHCommand::SetEnabled(VBool value) {
-    host_.SetEnabled(value != kFalse);
-    Redraw();
-    host_.PropertyChanged("Enabled");
-}
-
-Font NuvelHCommand::GetFont() const {
-    return host_.GetFont();
-}
-
-void NuvelHCommand::SetFont(const Font& value) {
-    StoreFont("Font", value);
-}
-
-VBool NuvelHCommand::FontBold() const {
-    return ToVBool(host_.GetFont().bold);
-}
-
-void NuvelHCommand::SetFontBold(VBool value) {
-    Font font = host_.GetFont();
-    font.bold = value != kFalse;
-    StoreFont("FontBold", font);
-}
-
-VBool NuvelHCommand::FontItalic() const {
-    return ToVBool(host_.GetFont().italic);
-}
-
-void NuvelHCommand::SetFontItalic(VBool value) {
-    Font font = host_.GetFont();
-    font.italic = value != kFalse;
-    StoreFont("FontItalic", font);
-}
-
-VBool NuvelHCommand::FontStrikethru() const {
-    return ToVBool(host_.GetFont().strikethru);
-}
-
-void NuvelHCommand::SetFontStrikethru(VBool value) {
-    Font font = host_.GetFont();
-    font.strikethru = value != kFalse;
-    StoreFont("FontStrikethru", font);
-}
-
-VBool NuvelHCommand::FontUnderline() const {
-    return ToVBool(host_.GetFont().underline);
-}
-
-void NuvelHCommand::SetFontUnderline(VBool value) {
-    Font font = host_.GetFont();
-    font.underline = value != kFalse;
-    StoreFont("FontUnderline", font);
-}
-
-std::string NuvelHCommand::FontName() const {
-    return host_.GetFont().name;
-}
-
-void NuvelHCommand::SetFontName(const std::string& value) {
-    Font font = host_.GetFont();
-    font.name = value;
-    StoreFont("FontName", font);
-}
-
-float NuvelHCommand::FontSize() const {
-    return static_cast<float>(host_.GetFont().size);
-}
-
-void NuvelHCommand::SetFontSize(float value) {
-    Font font = host_.GetFont();
-    font.size = value;
-    StoreFont("FontSize", font);
-}
-
-void NuvelHCommand::SetShineMode(std::int32_t value) {
-    StoreNotifyRedraw(host_, "ShineMode", shineMode_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetForeColor(OleColor value) {
-    StoreNotifyRedraw(host_, "ForeColor", foreColor_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetLeftColor(OleColor value) {
-    StoreNotifyRedraw(host_, "LeftColor", leftColor_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetRightColor(OleColor value) {
-    StoreNotifyRedraw(host_, "RightColor", rightColor_, value, [this] { Redraw(); });
-}
-
-Picture NuvelHCommand::MouseIcon() const {
-    return host_.MouseIcon();
-}
-
-void NuvelHCommand::SetMouseIcon(const Picture& value) {
-    host_.SetMouseIcon(value);
-    host_.PropertyChanged("MouseIcon");
-    Redraw();
-}
-
-std::int16_t NuvelHCommand::MousePointer() const {
-    return host_.MousePointer();
-}
-
-void NuvelHCommand::SetMousePointer(std::int16_t value) {
-    host_.SetMousePointer(value);
-    host_.PropertyChanged("MousePointer");
-    Redraw();
-}
-
-void NuvelHCommand::SetNuvelStyle(std::int32_t value) {
-    StoreNotifyRedraw(host_, "NuvelStyle", nuvelStyle_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetUseOnTop(VBool value) {
-    StoreNotifyRedraw(host_, "UseOnTop", useOnTop_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "Caption", caption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetLeftCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "LeftCaption", leftCaption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetCoolGlowColor(OleColor value) {
-    // Kept and saved for the container's sake; nothing here draws with it.
-    coolGlowColor_ = value;
-    host_.PropertyChanged("CoolGlowColor");
-    Redraw();
-}
-
-void NuvelHCommand::SetCoolUseGlow(VBool value) {
-    StoreNotifyRedraw(host_, "CoolUseGlow", coolUseGlow_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetRightCaption(const std::string& value) {
-    StoreNotifyRedraw(host_, "RightCaption", rightCaption_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetFocusStyle(std::int32_t value) {
-    StoreNotifyRedraw(host_, "FocusStyle", focusStyle_, value, [this] { Redraw(); });
-}
-
-void NuvelHCommand::SetPicturePushed(const Picture& value) {
-    picturePushed_ = value;
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    host_.PropertyChanged("PicturePushed");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureOver(const Picture& value) {
-    pictureOver_ = value;
-    hasPictureOver_ = IsPresent(pictureOver_);
-    host_.PropertyChanged("PictureOver");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureNormal(const Picture& value) {
-    pictureNormal_ = value;
-    hasPictureNormal_ = IsPresent(pictureNormal_);
-    host_.PropertyChanged("PictureNormal");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureDisabled(const Picture& value) {
-    pictureDisabled_ = value;
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-    host_.PropertyChanged("PictureDisabled");
-    Redraw();
-}
-
-void NuvelHCommand::SetPictureOver2(const Picture& value) {
-    pictureOver2_ = value;
-    hasPictureOver2_ = IsPresent(pictureOver2_);
-    host_.PropertyChanged("PictureOver2");
-    Redraw();
 }
 
 void NuvelHCommand::SetPictureMode(std::int32_t value) {
@@ -305,9 +107,9 @@ void NuvelHCommand::ShineEdges() {
 }
 
 NuvelHCommand::State NuvelHCommand::Inspect() const {
-    return {pressed_,         hasFocus_,         hoverPhase_,        hoverState_,
-            shinePhase_,      shineLevel_,       hasPictureNormal_,  hasPictureOver_,
-            hasPictureOver2_, hasPicturePushed_, hasPictureDisabled_};
+    return {pressed_,        hasFocus_,        hoverPhase_,       hoverState_,
+            shinePhase_,     shineLevel_,      faces_.hasNormal,  faces_.hasOver,
+            faces_.hasOver2, faces_.hasPushed, faces_.hasDisabled};
 }
 
 // ---- Host notifications ----
@@ -319,14 +121,14 @@ void NuvelHCommand::InitProperties() {
     ShowFocus = kFalse;
     focusStyle_ = static_cast<std::int32_t>(NKHCommandFocusStyles::NKHClassicIndent);
     // Empty pictures count as assigned; the just-left face stays unassigned.
-    pictureDisabled_ = host_.LoadPicture();
-    picturePushed_ = host_.LoadPicture();
-    pictureOver_ = host_.LoadPicture();
-    pictureNormal_ = host_.LoadPicture();
+    faces_.disabled = host_.LoadPicture();
+    faces_.pushed = host_.LoadPicture();
+    faces_.over = host_.LoadPicture();
+    faces_.normal = host_.LoadPicture();
     FocusColor = kDefaultFocusColor;
     coolGlowColor_ = kDefaultGlowColor;
     coolUseGlow_ = kTrue;
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     Redraw();
 }
 
@@ -350,11 +152,11 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
                     {"Caption", &caption_},
                     {"ShowFocus", &ShowFocus},
                     {"FocusStyle", &focusStyle_},
-                    {"PicturePushed", &picturePushed_},
-                    {"PictureOver", &pictureOver_},
-                    {"PictureOver2", &pictureOver2_},
-                    {"PictureNormal", &pictureNormal_},
-                    {"PictureDisabled", &pictureDisabled_},
+                    {"PicturePushed", &faces_.pushed},
+                    {"PictureOver", &faces_.over},
+                    {"PictureOver2", &faces_.over2},
+                    {"PictureNormal", &faces_.normal},
+                    {"PictureDisabled", &faces_.disabled},
                     {"FocusColor", &FocusColor},
                     {"UseAnimation", &useAnimation_},
                     {"PictureMode", &pictureMode_},
@@ -372,7 +174,7 @@ void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
                     {"AllowMultiLine", &AllowMultiLine},
                     {"AdjustTop", &AdjustTop}});
 
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     ApplyShortCutKey(host_, shortCutKey_);
     Redraw();
     ApplyPictureMode();
@@ -390,7 +192,7 @@ void NuvelHCommand::WriteProperties(PropertyBag& bag) {
          "UseAnimation",  "ShineMode",     "UseOnTop",        "ShortCutKey",   "LeftCaption",
          "RightCaption",  "LeftColor",     "RightColor",      "UseSound",      "SoundMethod",
          "CoolGlowColor", "CoolUseGlow",   "AllowMultiLine",  "AdjustTop"});
-    RecomputePictureFlags();
+    faces_.WorkOutPresence();
     Redraw();
 }
 
@@ -498,19 +300,11 @@ void NuvelHCommand::DrawShineGlow(double sw, double sh) {
 
 // ---- Helpers ----
 
-// Each flag says whether its picture property holds a picture object; an empty one counts.
-void NuvelHCommand::RecomputePictureFlags() {
-    hasPictureNormal_ = IsPresent(pictureNormal_);
-    hasPictureOver_ = IsPresent(pictureOver_);
-    hasPictureOver2_ = IsPresent(pictureOver2_);
-    hasPicturePushed_ = IsPresent(picturePushed_);
-    hasPictureDisabled_ = IsPresent(pictureDisabled_);
-}
-
-void NuvelHCommand::StoreFont(std::string_view property, const Font& font) {
-    host_.SetFont(font);
-    host_.PropertyChanged(property);
-    Redraw();
+void NuvelHCommand::StorePicture(std::string_view name, Picture& field, bool& present,
+                                 const Picture& value) {
+    field = value;
+    present = IsPresent(field);
+    Changed(name);
 }
 
 } // namespace nk

@@ -6,16 +6,20 @@
 // both advance one step each time the container calls TimerInvoke.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/sound.h"
+#include "framework/state_pictures.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -70,7 +74,10 @@ inline constexpr EnumInfo kHShineModesEnum = {"NKHShineModes", kHShineModesMembe
 // The colour of the shine at level `level` (0-255) for a ShineMode.
 OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 
-class NuvelHCommand final : public Control {
+// The interface table of the NuvelHCommand class (library nuvset1).
+const InterfaceTable& NuvelHCommandInterface();
+
+class NuvelHCommand final : public Control, public FontParts<NuvelHCommand> {
 public:
     // The events of the class's event interface, by number. MouseMove and MouseDown are
     // numbered the other way round from the other push buttons of the set.
@@ -87,7 +94,7 @@ public:
     };
 
     explicit NuvelHCommand(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelHCommandInterface(); }
 
     // Public fields: the container writes them directly; the look changes at the next
     // repaint and the value is saved at the next save.
@@ -99,66 +106,73 @@ public:
     std::int32_t AdjustTop = 0;
 
     void TimerInvoke();
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
 
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value);
+    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
-    Font GetFont() const;
-    void SetFont(const Font& value);
-    VBool FontBold() const;
-    void SetFontBold(VBool value);
-    VBool FontItalic() const;
-    void SetFontItalic(VBool value);
-    VBool FontStrikethru() const;
-    void SetFontStrikethru(VBool value);
-    VBool FontUnderline() const;
-    void SetFontUnderline(VBool value);
-    std::string FontName() const;
-    void SetFontName(const std::string& value);
-    float FontSize() const;
-    void SetFontSize(float value);
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled", kRedrawFirst);
+    }
+    // The font members come from FontParts.
     std::int32_t ShineMode() const { return shineMode_; }
-    void SetShineMode(std::int32_t value);
+    void SetShineMode(std::int32_t value) { Store("ShineMode", shineMode_, value); }
     OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor value);
+    void SetForeColor(OleColor value) { Store("ForeColor", foreColor_, value); }
     OleColor LeftColor() const { return leftColor_; }
-    void SetLeftColor(OleColor value);
+    void SetLeftColor(OleColor value) { Store("LeftColor", leftColor_, value); }
     OleColor RightColor() const { return rightColor_; }
-    void SetRightColor(OleColor value);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& value);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t value);
+    void SetRightColor(OleColor value) { Store("RightColor", rightColor_, value); }
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& value) {
+        host_.SetMouseIcon(value);
+        Changed("MouseIcon");
+    }
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t value) {
+        host_.SetMousePointer(value);
+        Changed("MousePointer");
+    }
     std::int32_t NuvelStyle() const { return nuvelStyle_; }
-    void SetNuvelStyle(std::int32_t value);
+    void SetNuvelStyle(std::int32_t value) { Store("NuvelStyle", nuvelStyle_, value); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value);
+    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value); }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
     const std::string& LeftCaption() const { return leftCaption_; }
-    void SetLeftCaption(const std::string& value);
+    void SetLeftCaption(const std::string& value) { Store("LeftCaption", leftCaption_, value); }
+    // Kept and saved for the container's sake; nothing here draws with it.
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
     const std::string& RightCaption() const { return rightCaption_; }
-    void SetRightCaption(const std::string& value);
+    void SetRightCaption(const std::string& value) { Store("RightCaption", rightCaption_, value); }
     std::int32_t FocusStyle() const { return focusStyle_; }
-    void SetFocusStyle(std::int32_t value);
-    const Picture& PicturePushed() const { return picturePushed_; }
-    void SetPicturePushed(const Picture& value);
-    const Picture& PictureOver() const { return pictureOver_; }
-    void SetPictureOver(const Picture& value);
-    const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value);
-    const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& value);
-    const Picture& PictureOver2() const { return pictureOver2_; }
-    void SetPictureOver2(const Picture& value);
+    void SetFocusStyle(std::int32_t value) { Store("FocusStyle", focusStyle_, value); }
+    const Picture& PicturePushed() const { return faces_.pushed; }
+    void SetPicturePushed(const Picture& value) {
+        StorePicture("PicturePushed", faces_.pushed, faces_.hasPushed, value);
+    }
+    const Picture& PictureOver() const { return faces_.over; }
+    void SetPictureOver(const Picture& value) {
+        StorePicture("PictureOver", faces_.over, faces_.hasOver, value);
+    }
+    const Picture& PictureNormal() const { return faces_.normal; }
+    void SetPictureNormal(const Picture& value) {
+        StorePicture("PictureNormal", faces_.normal, faces_.hasNormal, value);
+    }
+    const Picture& PictureDisabled() const { return faces_.disabled; }
+    void SetPictureDisabled(const Picture& value) {
+        StorePicture("PictureDisabled", faces_.disabled, faces_.hasDisabled, value);
+    }
+    const Picture& PictureOver2() const { return faces_.over2; }
+    void SetPictureOver2(const Picture& value) {
+        StorePicture("PictureOver2", faces_.over2, faces_.hasOver2, value);
+    }
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
 
@@ -178,6 +192,7 @@ public:
     State Inspect() const;
 
 private:
+    friend MemberSteps<NuvelHCommand>;
     Host& host_;
 
     // Stored properties.
@@ -195,11 +210,7 @@ private:
     VBool coolUseGlow_ = kFalse;
     std::string rightCaption_;
     std::int32_t focusStyle_ = 0;
-    Picture picturePushed_;
-    Picture pictureOver_;
-    Picture pictureNormal_;
-    Picture pictureDisabled_;
-    Picture pictureOver2_;
+    StatePictures faces_;
     std::int32_t pictureMode_ = 0;
 
     // Interaction and animation state.
@@ -210,11 +221,6 @@ private:
     std::int16_t shinePhase_ = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
     std::int16_t shineLevel_ = 0; // 0-255
     bool pictureModeBusy_ = false;
-    bool hasPictureNormal_ = false;
-    bool hasPictureOver_ = false;
-    bool hasPictureOver2_ = false;
-    bool hasPicturePushed_ = false;
-    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -247,7 +253,6 @@ private:
     void DrawFace(bool enabled, double sw, double sh);
     std::optional<Picture> CustomFace() const;
     void DrawCaptions();
-    void DrawFocusOutline(double sw, double sh);
     void DrawFixedFocusOutline();
     void DrawScaledFocusOutline(double sw, double sh);
     void LeftArc(double x, double y, double r, OleColor c);
@@ -255,11 +260,8 @@ private:
     void ApplyPictureMode();
 
     // Helpers.
-    void RecomputePictureFlags();
-    void StoreFont(std::string_view property, const Font& font);
+    // Stores a state picture and whether it holds a picture object, then notifies and repaints.
+    void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
-
-// The interface table of the NuvelHCommand class (library nuvset1).
-const InterfaceTable& NuvelHCommandInterface();
 
 } // namespace nk

@@ -4,6 +4,7 @@
 
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
+#include "framework/picture_masks.h"
 
 #include <optional>
 
@@ -14,9 +15,8 @@ namespace {
 constexpr int kFirstFaceBitmap = 550;
 constexpr int kFirstPressedFaceBitmap = 560;
 constexpr int kDisabledFaceBitmap = 602;
-constexpr int kMaskBitmap = 700;
-constexpr int kHalfSizeMaskBitmap = 701;
-constexpr int kDoubleSizeMaskBitmap = 702;
+// The pill masks of the natural, the half and the double size.
+constexpr MaskBitmaps kMasks = {.natural = 700, .half = 701, .twice = 702};
 
 constexpr std::int32_t kLastBuiltInStyle = static_cast<std::int32_t>(NKHCommandTypes::NKSpectrum);
 constexpr std::int32_t kCustomStyle = static_cast<std::int32_t>(NKHCommandTypes::NKCustom);
@@ -85,14 +85,18 @@ void NuvelHCommand::Redraw() {
     const double sh = host_.ScaleHeight();
     DrawFace(enabled, sw, sh);
     DrawCaptions();
-    if (hasFocus_ && ShowFocus != kFalse) DrawFocusOutline(sw, sh);
+    if (!hasFocus_ || ShowFocus == kFalse) return;
+    if (pictureMode_ == DefaultStyle)
+        DrawFixedFocusOutline();
+    else
+        DrawScaledFocusOutline(sw, sh);
 }
 
 void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
     if (!enabled) {
         // The disabled face serves every style.
-        host_.PaintPicture(hasPictureDisabled_ ? pictureDisabled_
-                                               : host_.LoadResPicture(kDisabledFaceBitmap),
+        host_.PaintPicture(faces_.hasDisabled ? faces_.disabled
+                                              : host_.LoadResPicture(kDisabledFaceBitmap),
                            0, 0, sw, sh);
     } else if (nuvelStyle_ >= 0 && nuvelStyle_ <= kLastBuiltInStyle) {
         const int first = pressed_ ? kFirstPressedFaceBitmap : kFirstFaceBitmap;
@@ -107,15 +111,15 @@ void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
 // while the pointer is over the control or has just left it, the just-left face one step
 // before the sequence ends; the normal face otherwise.
 std::optional<Picture> NuvelHCommand::CustomFace() const {
-    if (pressed_) return hasPicturePushed_ ? picturePushed_ : pictureNormal_;
-    if (useOnTop_ == kFalse) return pictureNormal_;
-    const Picture& over = hasPictureOver_ ? pictureOver_ : pictureNormal_;
+    if (pressed_) return faces_.hasPushed ? faces_.pushed : faces_.normal;
+    if (useOnTop_ == kFalse) return faces_.normal;
+    const Picture& over = faces_.hasOver ? faces_.over : faces_.normal;
     switch (hoverPhase_) {
     case -1:
     case 0:
-        return pictureNormal_;
+        return faces_.normal;
     case 1:
-        return hasPictureOver2_ ? pictureOver2_ : over;
+        return faces_.hasOver2 ? faces_.over2 : over;
     case 2:
     case 3:
     case 4:
@@ -150,13 +154,6 @@ void NuvelHCommand::DrawCaptions() {
     rect = host_.GetClientRect();
     rect.right -= 5;
     host_.DrawText(rightCaption_, rect, kRightCaptionFlags);
-}
-
-void NuvelHCommand::DrawFocusOutline(double sw, double sh) {
-    if (pictureMode_ == DefaultStyle)
-        DrawFixedFocusOutline();
-    else
-        DrawScaledFocusOutline(sw, sh);
 }
 
 // The outlines of the natural 175 x 32 face, at fixed places.
@@ -241,35 +238,7 @@ void NuvelHCommand::RightArc(double x, double y, double r, OleColor c) {
 // Gives the control the pill shape of its PictureMode, then its size. The guard keeps the
 // Resize that this causes in the rescaling modes from coming back here.
 void NuvelHCommand::ApplyPictureMode() {
-    if (pictureModeBusy_) return;
-    pictureModeBusy_ = true;
-    const double sw = host_.ScaleWidth();
-    const double sh = host_.ScaleHeight();
-    switch (pictureMode_) {
-    case DefaultStyle:
-        host_.SetMaskPicture(host_.LoadResPicture(kMaskBitmap));
-        break;
-    case RescaleToEdges:
-    case RescaleWhenNeeded:
-        // The mask stretched to the control, drawn on the off-screen canvas.
-        if (PictureBox* canvas = host_.PictureBoxChild("Picture1")) {
-            canvas->Move(0, 0, sw, sh);
-            canvas->PaintPicture(host_.LoadResPicture(kMaskBitmap), 0, 0, sw, sh);
-            host_.SetMaskPicture(canvas->Image());
-        }
-        break;
-    case HalfSize:
-        host_.SetMaskPicture(host_.LoadResPicture(kHalfSizeMaskBitmap));
-        break;
-    case DoubleSize:
-    case OneAndHalfSize:
-        host_.SetMaskPicture(host_.LoadResPicture(kDoubleSizeMaskBitmap));
-        break;
-    default:
-        break;
-    }
-    Resize();
-    pictureModeBusy_ = false;
+    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, kMasks, [this] { Resize(); });
 }
 
 } // namespace nk

@@ -21,16 +21,14 @@ namespace {
 std::vector<PropertyInfo> Properties() {
     return {
         SharedRows<NuvelHCommand>::ShowFocus(),
-        FieldRow<ValueType::Color, &NuvelHCommand::FocusColor>("FocusColor")
-            .Saved(Variant::Double(0xFF00)),
+        NK_FIELD_ROW(NuvelHCommand, Color, FocusColor).Saved(Variant::Double(0xFF00)),
         SharedRows<NuvelHCommand>::UseSound(),
         SharedRows<NuvelHCommand>::SoundMethod(),
-        FieldRow<ValueType::Boolean, &NuvelHCommand::AllowMultiLine>("AllowMultiLine")
+        NK_FIELD_ROW(NuvelHCommand, Boolean, AllowMultiLine)
             .ReadAs("AllowMultiline")
             .Saved(Variant::Boolean(kFalse)),
-        FieldRow<ValueType::Long, &NuvelHCommand::AdjustTop>("AdjustTop").Saved(Variant::Long(0)),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelHCommand::UseAnimation,
-                    &NuvelHCommand::SetUseAnimation>("UseAnimation")
+        NK_FIELD_ROW(NuvelHCommand, Long, AdjustTop).Saved(Variant::Long(0)),
+        NK_OWN_ROW(NuvelHCommand, Boolean, UseAnimation)
             .Saved(Variant::Boolean(kTrue), Variant::Boolean(kFalse)),
         SharedRows<NuvelHCommand>::ShortCutKey(),
         SharedRows<NuvelHCommand>::Enabled(),
@@ -39,45 +37,24 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelHCommand>::FontItalic(),
         SharedRows<NuvelHCommand>::FontStrikethru(),
         SharedRows<NuvelHCommand>::FontUnderline(),
-        AccessorRow<ValueType::String, MemberKind::Surface, &NuvelHCommand::FontName,
-                    &NuvelHCommand::SetFontName>("FontName")
-            .Saved(Variant::String("")),
-        AccessorRow<ValueType::Single, MemberKind::Surface, &NuvelHCommand::FontSize,
-                    &NuvelHCommand::SetFontSize>("FontSize")
-            .Saved(Variant::Single(0)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::ShineMode,
-                    &NuvelHCommand::SetShineMode>("ShineMode")
-            .Takes(kHShineModesEnum)
-            .Saved(Variant::Long(0)),
-        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::ForeColor,
-                    &NuvelHCommand::SetForeColor>("ForeColor")
-            .Saved(Variant::Double(kButtonText)),
-        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::LeftColor,
-                    &NuvelHCommand::SetLeftColor>("LeftColor")
-            .Saved(Variant::Double(0)),
-        AccessorRow<ValueType::Color, MemberKind::Own, &NuvelHCommand::RightColor,
-                    &NuvelHCommand::SetRightColor>("RightColor")
-            .Saved(Variant::Double(0)),
+        NK_SURFACE_ROW(NuvelHCommand, String, FontName).Saved(Variant::String("")),
+        NK_SURFACE_ROW(NuvelHCommand, Single, FontSize).Saved(Variant::Single(0)),
+        NK_OWN_ROW(NuvelHCommand, Long, ShineMode).Takes(kHShineModesEnum).Saved(Variant::Long(0)),
+        NK_OWN_ROW(NuvelHCommand, Color, ForeColor).Saved(Variant::Double(kButtonText)),
+        NK_OWN_ROW(NuvelHCommand, Color, LeftColor).Saved(Variant::Double(0)),
+        NK_OWN_ROW(NuvelHCommand, Color, RightColor).Saved(Variant::Double(0)),
         SharedRows<NuvelHCommand>::MouseIcon(),
         SharedRows<NuvelHCommand>::MousePointer(),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::NuvelStyle,
-                    &NuvelHCommand::SetNuvelStyle>("NuvelStyle")
+        NK_OWN_ROW(NuvelHCommand, Long, NuvelStyle)
             .Takes(kHCommandTypesEnum)
             .Saved(Variant::Long(0)),
         SharedRows<NuvelHCommand>::UseOnTop(),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::Caption,
-                    &NuvelHCommand::SetCaption>("Caption")
-            .Saved(Variant::String("0")),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::LeftCaption,
-                    &NuvelHCommand::SetLeftCaption>("LeftCaption")
-            .Saved(Variant::String("")),
+        NK_OWN_ROW(NuvelHCommand, String, Caption).Saved(Variant::String("0")),
+        NK_OWN_ROW(NuvelHCommand, String, LeftCaption).Saved(Variant::String("")),
         SharedRows<NuvelHCommand>::CoolGlowColor(),
         SharedRows<NuvelHCommand>::CoolUseGlow(),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelHCommand::RightCaption,
-                    &NuvelHCommand::SetRightCaption>("RightCaption")
-            .Saved(Variant::String("")),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelHCommand::FocusStyle,
-                    &NuvelHCommand::SetFocusStyle>("FocusStyle")
+        NK_OWN_ROW(NuvelHCommand, String, RightCaption).Saved(Variant::String("")),
+        NK_OWN_ROW(NuvelHCommand, Long, FocusStyle)
             .Takes(kHCommandFocusStylesEnum)
             .Saved(Variant::Long(0)),
         SharedRows<NuvelHCommand>::PicturePushed(),

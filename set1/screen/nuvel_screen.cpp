@@ -1,6 +1,5 @@
 #include "set1/screen/nuvel_screen.h"
 
-#include "framework/about.h"
 #include "framework/property_bag.h"
 #include "framework/saved_rows.h"
 
@@ -8,51 +7,7 @@ namespace nk {
 
 NuvelScreen::NuvelScreen(Host& host) : host_(host) {}
 
-const InterfaceTable& NuvelScreen::Interface() const {
-    return NuvelScreenInterface();
-}
-
-// ---- Properties -------------------------------------------------------------------------
-
-void NuvelScreen::SetScreenType(std::int32_t type) {
-    screenType_ = type;
-    host_.PropertyChanged("ScreenType");
-    Redraw();
-}
-
-std::int16_t NuvelScreen::BorderStyle() const {
-    return host_.BorderStyle();
-}
-
-void NuvelScreen::SetBorderStyle(std::int16_t style) {
-    host_.SetBorderStyle(style);
-    host_.PropertyChanged("BorderStyle");
-    Redraw();
-}
-
-std::int16_t NuvelScreen::MousePointer() const {
-    return host_.MousePointer();
-}
-
-void NuvelScreen::SetMousePointer(std::int16_t pointer) {
-    host_.SetMousePointer(pointer);
-    host_.PropertyChanged("MousePointer");
-}
-
-Picture NuvelScreen::MouseIcon() const {
-    return host_.MouseIcon();
-}
-
-void NuvelScreen::SetMouseIcon(const Picture& icon) {
-    host_.SetMouseIcon(icon);
-    host_.PropertyChanged("MouseIcon");
-}
-
 // ---- Methods ----------------------------------------------------------------------------
-
-void NuvelScreen::AboutMe() {
-    nk::AboutMe(host_);
-}
 
 FileError NuvelScreen::LoadScreenDataFile(const std::string& gFilename) {
     // The name goes to the host exactly as given; nothing is read from the file.
@@ -87,35 +42,35 @@ void NuvelScreen::Paint() {
 }
 
 void NuvelScreen::Click() {
-    host_.RaiseEvent(Number(NuvelScreen::Event::Click), {});
+    host_.RaiseEvent(Number(Event::Click), {});
 }
 
 void NuvelScreen::DblClick() {
-    host_.RaiseEvent(Number(NuvelScreen::Event::DblClick), {});
+    host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
 void NuvelScreen::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, NuvelScreen::Event::KeyDown, keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyDown, keyCode, shift);
 }
 
 void NuvelScreen::KeyPress(std::int16_t keyAscii) {
-    RaiseKeyPressEvent(host_, NuvelScreen::Event::KeyPress, keyAscii);
+    RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
 void NuvelScreen::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    RaiseKeyEvent(host_, NuvelScreen::Event::KeyUp, keyCode, shift);
+    RaiseKeyEvent(host_, Event::KeyUp, keyCode, shift);
 }
 
 void NuvelScreen::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, NuvelScreen::Event::MouseDown, button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseDown, button, shift, x, y);
 }
 
 void NuvelScreen::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, NuvelScreen::Event::MouseMove, button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseMove, button, shift, x, y);
 }
 
 void NuvelScreen::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-    RaiseMouseEvent(host_, NuvelScreen::Event::MouseUp, button, shift, x, y);
+    RaiseMouseEvent(host_, Event::MouseUp, button, shift, x, y);
 }
 
 } // namespace nk

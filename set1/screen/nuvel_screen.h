@@ -4,11 +4,13 @@
 // passes the host's mouse and keyboard input on to the application as events.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +27,10 @@ inline constexpr EnumMember kScreenTypesMembers[] = {
     {"NKGreenScreen", 0}, {"NKCyanScreen", 1}, {"NKBlueScreen", 2}, {"NKCustomScreen", 3}};
 inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembers};
 
-class NuvelScreen final : public Control {
+// The interface table of the NuvelScreen class (library nuvset1).
+const InterfaceTable& NuvelScreenInterface();
+
+class NuvelScreen final : public Control, public MemberSteps<NuvelScreen> {
 public:
     // The events of the class's event interface, by number: double click and click come
     // first, in that order.
@@ -41,26 +46,37 @@ public:
     };
 
     explicit NuvelScreen(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelScreenInterface(); }
 
     // Properties, in interface order.
     std::int32_t ScreenType() const { return screenType_; }
-    void SetScreenType(std::int32_t type);
-    std::int16_t BorderStyle() const;
-    void SetBorderStyle(std::int16_t style);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t pointer);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& icon);
+    void SetScreenType(std::int32_t type) { Store("ScreenType", screenType_, type); }
+    std::int16_t BorderStyle() const { return host_.BorderStyle(); }
+    void SetBorderStyle(std::int16_t style) {
+        host_.SetBorderStyle(style);
+        Changed("BorderStyle");
+    }
+    // The pointer members go to the surface without a repaint.
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t pointer) {
+        host_.SetMousePointer(pointer);
+        host_.PropertyChanged("MousePointer");
+    }
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& icon) {
+        host_.SetMouseIcon(icon);
+        host_.PropertyChanged("MouseIcon");
+    }
 
     // Methods.
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
     void TimerInvoke() {}
     // Opens the named file for reading and closes it at once, reading nothing. The one
     // method of the kit whose failure reaches its caller: the host's file error.
     FileError LoadScreenDataFile(const std::string& gFilename);
 
 private:
+    friend MemberSteps<NuvelScreen>;
     Host& host_;
     std::int32_t screenType_ = NKGreenScreen;
 
@@ -82,10 +98,6 @@ public:
 
 private:
     void Redraw();
-    void PaintPiece(int resource, double x, double y, double width, double height);
 };
-
-// The interface table of the NuvelScreen class (library nuvset1).
-const InterfaceTable& NuvelScreenInterface();
 
 } // namespace nk

@@ -66,6 +66,13 @@ std::optional<ScreenFrame> FrameFor(std::int32_t type, double w, double h) {
     }
 }
 
+// A skin bitmap that cannot be loaded is skipped.
+void PaintPiece(Host& host, const Piece& piece) {
+    const Picture picture = host.LoadResPicture(piece.resource);
+    if (!picture) return;
+    host.PaintPicture(picture, piece.x, piece.y, piece.width, piece.height);
+}
+
 } // namespace
 
 // ---- Drawing ----------------------------------------------------------------------------
@@ -79,19 +86,9 @@ void NuvelScreen::Redraw() {
     if (!frame) return;
     host_.Line(0, 0, w, h, frame->background, LineKind::FilledBox);
     for (const Piece& corner : frame->corners)
-        PaintPiece(corner.resource, corner.x, corner.y, corner.width, corner.height);
-    for (const Edge& edge : frame->edges) {
-        if (!edge.drawn) continue;
-        const Piece& p = edge.piece;
-        PaintPiece(p.resource, p.x, p.y, p.width, p.height);
-    }
-}
-
-// A skin bitmap that cannot be loaded is skipped.
-void NuvelScreen::PaintPiece(int resource, double x, double y, double width, double height) {
-    const Picture picture = host_.LoadResPicture(resource);
-    if (!picture) return;
-    host_.PaintPicture(picture, x, y, width, height);
+        PaintPiece(host_, corner);
+    for (const Edge& edge : frame->edges)
+        if (edge.drawn) PaintPiece(host_, edge.piece);
 }
 
 } // namespace nk

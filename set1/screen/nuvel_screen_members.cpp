@@ -28,14 +28,12 @@ MethodResult FileErrorResult(FileError error) {
 
 std::vector<PropertyInfo> Properties() {
     return {
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelScreen::ScreenType,
-                    &NuvelScreen::SetScreenType>(
-            "ScreenType", "The frame's colour scheme: green, cyan, blue, or custom (no frame).")
+        NK_OWN_ROW(NuvelScreen, Long, ScreenType)
+            .Help("The frame's colour scheme: green, cyan, blue, or custom (no frame).")
             .Takes(kScreenTypesEnum)
             .Saved(Variant::Long(NKGreenScreen)),
-        AccessorRow<ValueType::Integer, MemberKind::Surface, &NuvelScreen::BorderStyle,
-                    &NuvelScreen::SetBorderStyle>("BorderStyle",
-                                                  "0 no border, 1 a single line around the panel.")
+        NK_SURFACE_ROW(NuvelScreen, Integer, BorderStyle)
+            .Help("0 no border, 1 a single line around the panel.")
             .Saved(Variant::Integer(0)),
         SharedRows<NuvelScreen>::MousePointer("The pointer shown over the panel."),
         SharedRows<NuvelScreen>::MouseIcon("A custom pointer picture."),

@@ -6,15 +6,20 @@
 // calls TimerInvoke.
 #pragma once
 
+#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/member_steps.h"
+#include "framework/push_events.h"
 #include "framework/sound.h"
+#include "framework/state_pictures.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace nk {
 
@@ -56,67 +61,94 @@ inline constexpr EnumMember kSphereIconSizeMembers[] = {
     {"NvlSphrIconUnknown", 0}, {"NvlSphrIcon32", 1}, {"NvlSphrIcon24", 2}, {"NvlSphrIcon16", 3}};
 inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconSizeMembers};
 
-class NuvelSphere final : public Control {
+// The interface table of the NuvelSphere class (library nuvset1).
+const InterfaceTable& NuvelSphereInterface();
+
+class NuvelSphere final : public Control, public MemberSteps<NuvelSphere> {
 public:
-    // The events of the class's event interface, by number.
-    enum class Event : int {
-        Click = 1,
-        DblClick = 2,
-        KeyDown = 3,
-        KeyPress = 4,
-        KeyUp = 5,
-        MouseDown = 6,
-        MouseMove = 7,
-        MouseUp = 8,
-        PlaySound = 9,
-    };
+    // The events of the class's event interface, by number: those of the push buttons.
+    using Event = PushButtonEvent;
 
     explicit NuvelSphere(Host& host);
-    const InterfaceTable& Interface() const override;
+    const InterfaceTable& Interface() const override { return NuvelSphereInterface(); }
 
     // Properties, in interface order.
-    VBool Enabled() const;
-    void SetEnabled(VBool value);
-    Picture MouseIcon() const;
-    void SetMouseIcon(const Picture& value);
-    std::int16_t MousePointer() const;
-    void SetMousePointer(std::int16_t value);
+    VBool Enabled() const { return ToVBool(host_.Enabled()); }
+    void SetEnabled(VBool value) {
+        host_.SetEnabled(value != kFalse);
+        Changed("Enabled");
+    }
+    // The mouse icon goes to the surface without a repaint.
+    Picture MouseIcon() const { return host_.MouseIcon(); }
+    void SetMouseIcon(const Picture& value) {
+        host_.SetMouseIcon(value);
+        host_.PropertyChanged("MouseIcon");
+    }
+    std::int16_t MousePointer() const { return host_.MousePointer(); }
+    void SetMousePointer(std::int16_t value) {
+        host_.SetMousePointer(value);
+        Changed("MousePointer");
+    }
     std::int32_t SphereType() const { return sphereType_; }
-    void SetSphereType(std::int32_t value);
+    void SetSphereType(std::int32_t value) {
+        Store("SphereType", sphereType_, value, kRedrawFirst);
+    }
     std::int32_t ContentType() const { return contentType_; }
-    void SetContentType(std::int32_t value);
+    void SetContentType(std::int32_t value) {
+        Store("ContentType", contentType_, value, kRedrawFirst);
+    }
     const Picture& ContentIcon() const { return contentIcon_; }
-    void SetContentIcon(const Picture& value);
+    void SetContentIcon(const Picture& value) {
+        Store("ContentIcon", contentIcon_, value, kRedrawFirst);
+    }
     const std::string& ContentLetter() const { return contentLetter_; }
-    void SetContentLetter(const std::string& value);
-    Font GetFont() const;
-    void SetFont(const Font& value);
-    OleColor ForeColor() const;
-    void SetForeColor(OleColor value);
+    void SetContentLetter(const std::string& value) {
+        Store("ContentLetter", contentLetter_, value, kRedrawFirst);
+    }
+    Font GetFont() const { return host_.GetFont(); }
+    void SetFont(const Font& value) {
+        host_.SetFont(value);
+        Changed("Font", kRedrawFirst);
+    }
+    OleColor ForeColor() const { return host_.ForeColor(); }
+    void SetForeColor(OleColor value) {
+        host_.SetForeColor(value);
+        Changed("ForeColor", kRedrawFirst);
+    }
     std::int32_t IconSize() const { return iconSize_; }
-    void SetIconSize(std::int32_t value);
-    const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value);
-    const Picture& PictureOver() const { return pictureOver_; }
-    void SetPictureOver(const Picture& value);
-    const Picture& PictureOver2() const { return pictureOver2_; }
-    void SetPictureOver2(const Picture& value);
-    const Picture& PicturePushed() const { return picturePushed_; }
-    void SetPicturePushed(const Picture& value);
-    const Picture& PictureDisabled() const { return pictureDisabled_; }
+    void SetIconSize(std::int32_t value) { Store("IconSize", iconSize_, value); }
+    // The state pictures repaint before their presence is worked out, so a picture newly set
+    // where none was shows only at the next repaint.
+    const Picture& PictureNormal() const { return faces_.normal; }
+    void SetPictureNormal(const Picture& value) {
+        StoreFace("PictureNormal", faces_.normal, faces_.hasNormal, value);
+    }
+    const Picture& PictureOver() const { return faces_.over; }
+    void SetPictureOver(const Picture& value) {
+        StoreFace("PictureOver", faces_.over, faces_.hasOver, value);
+    }
+    const Picture& PictureOver2() const { return faces_.over2; }
+    void SetPictureOver2(const Picture& value) {
+        StoreFace("PictureOver2", faces_.over2, faces_.hasOver2, value);
+    }
+    const Picture& PicturePushed() const { return faces_.pushed; }
+    void SetPicturePushed(const Picture& value) {
+        StoreFace("PicturePushed", faces_.pushed, faces_.hasPushed, value);
+    }
+    const Picture& PictureDisabled() const { return faces_.disabled; }
     void SetPictureDisabled(const Picture& value);
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value);
+    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value, kRedrawFirst); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value);
+    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value, kRedrawFirst); }
     const std::string& ShortCutKey() const { return shortCutKey_; }
     void SetShortCutKey(const std::string& value);
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value);
+    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value);
+    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
 
     // Public fields: written directly by the container; no notification, no repaint.
     OleColor FocusColor = 0;
@@ -125,7 +157,7 @@ public:
     std::int32_t SoundMethod = NKInternalSound;
 
     // Methods.
-    void AboutMe();
+    void AboutMe() { nk::AboutMe(host_); }
     void TimerInvoke();
 
     // The roll-over state, for containers and tests that inspect it.
@@ -133,6 +165,7 @@ public:
     std::int16_t InspectHoverState() const { return hoverState_; }
 
 private:
+    friend MemberSteps<NuvelSphere>;
     Host& host_;
 
     // Stored properties.
@@ -141,11 +174,7 @@ private:
     Picture contentIcon_;
     std::string contentLetter_;
     std::int32_t iconSize_ = 0;
-    Picture pictureNormal_;
-    Picture pictureOver_;
-    Picture pictureOver2_;
-    Picture picturePushed_;
-    Picture pictureDisabled_;
+    StatePictures faces_;
     std::int32_t pictureMode_ = 0;
     VBool useAnimation_ = kFalse;
     VBool useOnTop_ = kFalse;
@@ -159,11 +188,6 @@ private:
     std::int16_t hoverPhase_ = 0;
     std::int16_t hoverState_ = 0;
     bool pictureModeBusy_ = false;
-    bool hasPictureNormal_ = false;
-    bool hasPictureOver_ = false;
-    bool hasPictureOver2_ = false;
-    bool hasPicturePushed_ = false;
-    bool hasPictureDisabled_ = false;
 
 public:
     // Host notifications.
@@ -198,10 +222,9 @@ private:
     void ForceSize(double twips);
 
     // Helpers.
-    void WorkOutPresence();
+    // Stores a state picture, repaints, works out whether it holds a picture object and
+    // notifies.
+    void StoreFace(std::string_view name, Picture& field, bool& present, const Picture& value);
 };
-
-// The interface table of the NuvelSphere class (library nuvset1).
-const InterfaceTable& NuvelSphereInterface();
 
 } // namespace nk

@@ -19,26 +19,17 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelSphere>::Enabled(),
         SharedRows<NuvelSphere>::MouseIcon(),
         SharedRows<NuvelSphere>::MousePointer(),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::SphereType,
-                    &NuvelSphere::SetSphereType>("SphereType")
+        NK_OWN_ROW(NuvelSphere, Long, SphereType)
             .Takes(kSphereTypeEnum)
             .Saved(Variant::Long(NvlSphereRings)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::ContentType,
-                    &NuvelSphere::SetContentType>("ContentType")
+        NK_OWN_ROW(NuvelSphere, Long, ContentType)
             .Takes(kSphereContentTypeEnum)
             .Saved(Variant::Long(NvlCntNone)),
-        AccessorRow<ValueType::Picture, MemberKind::Own, &NuvelSphere::ContentIcon,
-                    &NuvelSphere::SetContentIcon>("ContentIcon")
-            .Saved(Variant::OfPicture(nullptr)),
-        AccessorRow<ValueType::String, MemberKind::Own, &NuvelSphere::ContentLetter,
-                    &NuvelSphere::SetContentLetter>("ContentLetter")
-            .Saved(Variant::String("0")),
+        NK_OWN_ROW(NuvelSphere, Picture, ContentIcon).Saved(Variant::OfPicture(nullptr)),
+        NK_OWN_ROW(NuvelSphere, String, ContentLetter).Saved(Variant::String("0")),
         SharedRows<NuvelSphere>::Font(),
-        AccessorRow<ValueType::Color, MemberKind::Surface, &NuvelSphere::ForeColor,
-                    &NuvelSphere::SetForeColor>("ForeColor")
-            .Saved(Variant::Double(kButtonText)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelSphere::IconSize,
-                    &NuvelSphere::SetIconSize>("IconSize")
+        NK_SURFACE_ROW(NuvelSphere, Color, ForeColor).Saved(Variant::Double(kButtonText)),
+        NK_OWN_ROW(NuvelSphere, Long, IconSize)
             .Takes(kSphereIconSizeEnum)
             .Saved(Variant::Long(NvlSphrIconUnknown)),
         SharedRows<NuvelSphere>::PictureNormal(),
@@ -47,15 +38,12 @@ std::vector<PropertyInfo> Properties() {
         SharedRows<NuvelSphere>::PicturePushed(),
         SharedRows<NuvelSphere>::PictureDisabled(),
         SharedRows<NuvelSphere>::PictureMode(),
-        AccessorRow<ValueType::Boolean, MemberKind::Own, &NuvelSphere::UseAnimation,
-                    &NuvelSphere::SetUseAnimation>("UseAnimation")
-            .Saved(Variant::Boolean(kTrue)),
+        NK_OWN_ROW(NuvelSphere, Boolean, UseAnimation).Saved(Variant::Boolean(kTrue)),
         SharedRows<NuvelSphere>::UseOnTop(),
         SharedRows<NuvelSphere>::ShortCutKey(),
         SharedRows<NuvelSphere>::CoolGlowColor(),
         SharedRows<NuvelSphere>::CoolUseGlow(),
-        FieldRow<ValueType::Color, &NuvelSphere::FocusColor>("FocusColor")
-            .Saved(Variant::Double(0xFFFFFF)),
+        NK_FIELD_ROW(NuvelSphere, Color, FocusColor).Saved(Variant::Double(0xFFFFFF)),
         SharedRows<NuvelSphere>::ShowFocus(),
         SharedRows<NuvelSphere>::UseSound(),
         SharedRows<NuvelSphere>::SoundMethod(),
