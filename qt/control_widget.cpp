@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
@@ -380,8 +381,21 @@ bool isInputEvent(QEvent::Type type) {
 
 } // namespace
 
+bool ControlWidget::FollowDeviceRatio() {
+    if (!control_) return false;
+    const double scale = DeviceScaleFor(devicePixelRatioF());
+    if (scale == form_->scale()) return false;
+    form_->SetScale(scale);
+    return true;
+}
+
 bool ControlWidget::event(QEvent* e) {
     if (e->type() == QEvent::Polish || e->type() == QEvent::Show) Ensure();
+    // The window went to another screen (Qt tells every widget in it), or the widget went
+    // into another window: its ratio may differ.
+    if ((e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::ParentChange) &&
+        FollowDeviceRatio())
+        Sync();
     // Unhandled, so that the form designer above the widget sees the input.
     if (designMode_ && isInputEvent(e->type())) {
         e->ignore();
@@ -451,6 +465,10 @@ void ControlWidget::PaintScaled(QPainter& p) {
 
 void ControlWidget::paintEvent(QPaintEvent* e) {
     if (!Ensure()) return;
+    // A ratio that changed unannounced (the screen's own ratio changed): the control draws
+    // again before it is shown, and the mask and the rest follow after this paint; the next
+    // paint finds the scale in place.
+    if (FollowDeviceRatio()) QTimer::singleShot(0, this, [this] { Sync(); });
     const HeadlessHost& host = control_->host();
     if (host.surface().scale() != 1.0) {
         QPainter p(this);

@@ -104,6 +104,9 @@ protected:
 
 private:
     FormControl* Ensure();
+    // Draws the control again at the device scale of the widget's ratio when that changed;
+    // whether it did.
+    bool FollowDeviceRatio();
     ContainerHooks Hooks();
     // Brings the widget up to date after anything reached the control: size, mask, access
     // keys, enabled state, and a repaint.
