@@ -112,5 +112,21 @@ TEST(QtScreens, AWidgetTakenIntoAWindowOnAnotherScreenDrawsAtItsRatio) {
     ExpectDrawnAt(*w, 2);
 }
 
+// A widget hidden while its window moves (a page not shown) draws at the new ratio once it
+// is shown again.
+TEST(QtScreens, AWidgetHiddenWhileItsWindowMovesDrawsAtTheNewRatioWhenShown) {
+    if (!HaveTwoRatios()) GTEST_SKIP() << "one screen ratio only";
+    auto form = FormOn(ScreenOfRatio(2));
+    auto* w = Place("NuvelCommand", *form);
+    ASSERT_TRUE(Show(*form));
+    ASSERT_TRUE(w->hasControl());
+    ExpectDrawnAt(*w, 2);
+    w->hide();
+    MoveWindowTo(*form, ScreenOfRatio(1));
+    w->show();
+    QCoreApplication::processEvents();
+    ExpectDrawnAt(*w, 1);
+}
+
 } // namespace
 } // namespace nk::qt::testing
