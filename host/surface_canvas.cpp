@@ -81,6 +81,13 @@ std::int64_t PenReach(int width) {
 
 } // namespace
 
+double NearestDeviceScale(double ratio) {
+    if (ratio >= 2.5) return 3.0;
+    if (ratio >= 1.75) return 2.0;
+    if (ratio >= 1.25) return 1.5;
+    return 1.0;
+}
+
 void SurfaceCanvas::TouchCircle(std::int64_t cx, std::int64_t cy, double r) {
     const double limit = static_cast<double>(raster::kCoordLimit);
     const std::int64_t reach =

@@ -47,6 +47,10 @@ inline PixelBox Offset(const PixelBox& b, int dx, int dy) {
     return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
 }
 
+// The device scale a surface draws at for a screen of that many device pixels per point: the
+// nearest of 1, 1.5, 2 and 3 (1 for anything below 1.25 or not a number).
+double NearestDeviceScale(double ratio);
+
 class SurfaceCanvas : public Canvas {
 public:
     // A surface of w x h pixels filled with `back` (an OLE colour).

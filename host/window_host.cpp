@@ -137,13 +137,6 @@ bool IsHeadlessVideoDriver(std::string_view driver) {
     return driver == "dummy" || driver == "offscreen" || driver == "evdev";
 }
 
-double NearestDeviceScale(double ratio) {
-    if (ratio >= 2.5) return 3.0;
-    if (ratio >= 1.75) return 2.0;
-    if (ratio >= 1.25) return 1.5;
-    return 1.0;
-}
-
 double DrawableScale(int drawableW, int drawableH, int windowW, int windowH) {
     return NearestDeviceScale(RatioOf(drawableW, drawableH, windowW, windowH));
 }

@@ -124,9 +124,6 @@ inline constexpr std::string_view kNoDisplayMessage =
 
 // Whether a video driver draws nowhere a user can see (SDL's dummy and offscreen drivers).
 bool IsHeadlessVideoDriver(std::string_view driver);
-// The device scale a form draws at for a screen of that many device pixels per point: the
-// nearest of 1, 1.5, 2 and 3 (1 for anything below 1.25 or not a number).
-double NearestDeviceScale(double ratio);
 // The device scale a window draws at: the ratio of its drawable's size (pixels) to its size
 // (points), the smaller of the two sides', snapped by NearestDeviceScale; 1 for an empty
 // window.

@@ -2,6 +2,7 @@
 
 #include "framework/about.h"
 #include "host/compose.h"
+#include "host/surface_canvas.h"
 #include "qt/about_dialog.h"
 #include "qt/accessibility.h"
 #include "qt/kit.h"
@@ -132,19 +133,6 @@ ContainerHooks ControlWidget::Hooks() {
     return h;
 }
 
-namespace {
-
-// The device scale a surface draws at for a screen's device pixel ratio: the nearest of 1,
-// 1.5, 2 and 3.
-double DeviceScaleFor(qreal ratio) {
-    if (ratio >= 2.5) return 3.0;
-    if (ratio >= 1.75) return 2.0;
-    if (ratio >= 1.25) return 1.5;
-    return 1.0;
-}
-
-} // namespace
-
 FormControl* ControlWidget::Ensure() {
     if (control_ || !table_ || creating_) return control_;
     creating_ = true;
@@ -152,7 +140,7 @@ FormControl* ControlWidget::Ensure() {
     settings.font = fontFromQt(font());
     settings.timerInterval = 0;
     form_ = std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
-    form_->SetScale(DeviceScaleFor(devicePixelRatioF()));
+    form_->SetScale(NearestDeviceScale(devicePixelRatioF()));
     form_->SetHooks(Hooks());
     form_->SetObserver(
         [this](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
@@ -383,7 +371,7 @@ bool isInputEvent(QEvent::Type type) {
 
 bool ControlWidget::FollowDeviceRatio() {
     if (!control_) return false;
-    const double scale = DeviceScaleFor(devicePixelRatioF());
+    const double scale = NearestDeviceScale(devicePixelRatioF());
     if (scale == form_->scale()) return false;
     form_->SetScale(scale);
     return true;
