@@ -1,8 +1,8 @@
 // The built-in bitmaps with their finer variants: the time a control's first load of a skin
 // takes (the 1x bitmap and its 1.5x, 2x and 3x PNGs decoded), and the memory the variants
 // take decoded, for one skin and for every bitmap of both libraries.
-#include "host/codec.h"
-#include "host/headless_host.h"
+#include "host/codec/codec.h"
+#include "host/hosts/control_site.h"
 #include "set1/classes.h"
 #include "set2/classes.h"
 

@@ -4,7 +4,7 @@
 //   build/bin/nk_bench --benchmark_filter=Scale
 #include "bench/bench_timing.h"
 #include "bench/command_button.h"
-#include "host/headless_host.h"
+#include "host/hosts/control_site.h"
 #include "set1/command/nuvel_command.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 //   bash tools/kit.sh bench                    every benchmark, then the table
 //   build/bin/nk_bench --benchmark_filter=Arc  a subset (the table shows what ran)
 #include "framework/frames.h"
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

@@ -2,7 +2,7 @@
 // caption, whose characters come from a fallback font, and an Arabic caption, shaped and
 // put right to left on every draw. cairo is given the font that has the characters and
 // HarfBuzz's glyphs for the text each time, as an application doing its own shaping would.
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

@@ -8,8 +8,8 @@
 //   BM_WindowFirstFrame   opening the window of a 200-button form and its first frame
 //
 //   build/bin/nk_bench --benchmark_filter=Window
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/window/window_host.h"
 #include "kit/classes.h"
 
 #include <benchmark/benchmark.h>

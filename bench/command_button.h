@@ -3,7 +3,7 @@
 // frame, drawing at the device scale `scale`.
 #pragma once
 
-#include "host/headless_host.h"
+#include "host/hosts/control_site.h"
 #include "set1/command/nuvel_command.h"
 
 #include <memory>

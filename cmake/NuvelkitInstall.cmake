@@ -22,7 +22,7 @@ install(TARGETS nuvset1 nuvset2 EXPORT NuvelkitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_SKIP)
 install(TARGETS nuvelkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework ${PROJECT_SOURCE_DIR}/registry
-  ${PROJECT_SOURCE_DIR}/host
+  ${PROJECT_SOURCE_DIR}/support ${PROJECT_SOURCE_DIR}/host
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit FILES_MATCHING PATTERN "*.h"
   # The reader's own checks speak its JSON library, which stays private.
   PATTERN "form_check.h" EXCLUDE)

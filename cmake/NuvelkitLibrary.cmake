@@ -21,16 +21,16 @@ function(nk_control_library name dir resources)
   string(SUBSTRING ${name} 0 1 first)
   string(SUBSTRING ${name} 1 -1 rest)
   string(TOUPPER ${first} first)
-  add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/cmake/library_exports.cpp)
+  add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/registry/library_exports.cpp)
   target_compile_definitions(${name} PRIVATE NK_LIBRARY_NAME="${name}"
     NK_LIBRARY_CLASSES_HEADER="${folder}/classes.h" NK_LIBRARY_CLASSES=${first}${rest}Classes)
   target_link_libraries(${name} PRIVATE nk_${name} nk_registry nk_framework nk_warnings
     INTERFACE $<BUILD_INTERFACE:nk_${name}>)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/exports.map)
+    VISIBILITY_INLINES_HIDDEN ON LINK_DEPENDS ${PROJECT_SOURCE_DIR}/registry/exports.map)
   target_link_options(${name} PRIVATE
-    -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/exports.map
+    -Wl,--version-script=${PROJECT_SOURCE_DIR}/registry/exports.map
     # Sanitized builds leave the runtime to the executable, so only plain builds can insist
     # that the library resolves every symbol itself.
     $<$<NOT:$<OR:$<BOOL:${NK_SANITIZE}>,$<BOOL:${NK_FUZZ}>>>:-Wl,--no-undefined>)

@@ -10,8 +10,11 @@
 file(GLOB NK_PACKAGE_FRAMEWORK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/framework/*.cpp)
 # The framework is compiled again here: the static copy is built for the control libraries,
 # with its symbols hidden, and an application calls it.
-add_library(nuvelkit_app SHARED ${NK_PACKAGE_FRAMEWORK_SOURCES} $<TARGET_OBJECTS:nk_host>
-  $<TARGET_OBJECTS:nk_registry>)
+set(NK_PACKAGE_OBJECTS)
+foreach(part ${NK_HOST_PARTS} nk_registry nk_support)
+  list(APPEND NK_PACKAGE_OBJECTS $<TARGET_OBJECTS:${part}>)
+endforeach()
+add_library(nuvelkit_app SHARED ${NK_PACKAGE_FRAMEWORK_SOURCES} ${NK_PACKAGE_OBJECTS})
 target_include_directories(nuvelkit_app PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit>)

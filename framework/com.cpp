@@ -209,22 +209,3 @@ HResult GetClassObject(const InterfaceTable& table, const Guid& classIid, const 
 }
 
 } // namespace nk
-
-#include "framework/identity.h"
-
-namespace nk {
-
-HResult ServeClassObject(std::string_view library, std::span<const InterfaceTable* const> classes,
-                         const Guid* clsid, const Guid* iid, void** out) {
-    if (out == nullptr) return E_POINTER;
-    *out = nullptr;
-    if (clsid == nullptr || iid == nullptr) return E_POINTER;
-    const ClassIdentity* id = FindClass(*clsid);
-    if (id == nullptr || id->library != library) return CLASS_E_CLASSNOTAVAILABLE;
-    for (const InterfaceTable* t : classes)
-        if (t != nullptr && t->className == id->className)
-            return GetClassObject(*t, id->interfaceId, *iid, out);
-    return CLASS_E_CLASSNOTAVAILABLE;
-}
-
-} // namespace nk

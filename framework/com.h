@@ -130,11 +130,4 @@ HResult GetClassObject(const InterfaceTable& table, const Guid& classIid, const 
 
 #include <span>
 
-namespace nk {
-
-// What a library's DllGetClassObject does: the class object of `clsid` when that class is
-// one of `classes` (its tables) and `library` serves it; CLASS_E_CLASSNOTAVAILABLE otherwise.
-HResult ServeClassObject(std::string_view library, std::span<const InterfaceTable* const> classes,
-                         const Guid* clsid, const Guid* iid, void** out);
-
-} // namespace nk
+namespace nk {} // namespace nk

@@ -1,5 +1,7 @@
 #include "framework/identity.h"
 
+#include "framework/interface_table.h"
+
 #include <array>
 
 namespace nk {
@@ -82,6 +84,19 @@ std::string ProgramId(const ClassIdentity& c) {
     id += '.';
     id += c.className;
     return id;
+}
+
+HResult ServeClassObject(std::string_view library, std::span<const InterfaceTable* const> classes,
+                         const Guid* clsid, const Guid* iid, void** out) {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (clsid == nullptr || iid == nullptr) return E_POINTER;
+    const ClassIdentity* id = FindClass(*clsid);
+    if (id == nullptr || id->library != library) return CLASS_E_CLASSNOTAVAILABLE;
+    for (const InterfaceTable* t : classes)
+        if (t != nullptr && t->className == id->className)
+            return GetClassObject(*t, id->interfaceId, *iid, out);
+    return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 } // namespace nk

@@ -36,4 +36,9 @@ const ClassIdentity* FindClass(const Guid& classId);
 // "Nuvelkit3.NuvelCommand": the type library's name, a dot and the class's name.
 std::string ProgramId(const ClassIdentity& c);
 
+// What a library's DllGetClassObject does: the class object of `clsid` when that class is
+// one of `classes` (its tables) and `library` serves it; CLASS_E_CLASSNOTAVAILABLE otherwise.
+HResult ServeClassObject(std::string_view library, std::span<const InterfaceTable* const> classes,
+                         const Guid* clsid, const Guid* iid, void** out);
+
 } // namespace nk

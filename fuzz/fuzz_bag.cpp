@@ -1,9 +1,9 @@
 // Feeds arbitrary text to the JSON bag: it must parse or refuse it without crashing, a
 // refusal must say why, and a parsed bag must write JSON that reads back to the same text.
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
 // The reader is compiled into this target, not only linked from nk_host, so that the
 // fuzzer's coverage instrumentation sees its branches (the libraries are built without it).
-#include "host/json_bag.cpp"
+#include "host/forms/json_bag.cpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the BMP reader: it must refuse or decode them without reading
 // outside the buffer; a decoded image must be within the side limit and hold every pixel,
 // and a refusal must name the source.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 // The reader is compiled into this target, not only linked from nk_host, so that the
 // fuzzer's coverage instrumentation sees its branches (the libraries are built without it).
-#include "host/codec_bmp.cpp"
+#include "host/codec/codec_bmp.cpp"
 
 #include <cstddef>
 #include <cstdint>

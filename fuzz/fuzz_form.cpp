@@ -1,7 +1,7 @@
 // Feeds arbitrary text to form loading with every control class: it must load or refuse
 // it with a message naming the source, and a loaded form must save to text that loads
 // again.
-#include "host/form.h"
+#include "host/forms/form.h"
 #include "kit/classes.h"
 
 #include <cstddef>

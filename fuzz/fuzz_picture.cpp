@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the kit's picture decoding, the format chosen by the data's
 // signature as for a file: every reader must refuse or decode without reading outside the
 // buffer, within the pixel budget, and a refusal must name the source.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Feeds arbitrary text to the script runner with every control class: it must run it or
 // stop with an error line and a status, never crash. Scripts that would write files are
 // skipped, so that the fuzzer writes nothing outside its corpus.
-#include "host/script.h"
+#include "host/script/script.h"
 #include "kit/classes.h"
 
 #include <algorithm>

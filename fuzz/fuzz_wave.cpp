@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the wave decoder: it must refuse or decode them without reading
 // outside the buffer, and a decoded image must hold whole sample frames.
-#include "host/wave.h"
+#include "host/sound/wave.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "qt/about_dialog.h"
 
 #include "framework/about_layout.h"
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 #include "qt/kit.h"
 
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "qt/control_widget.h"
 
 #include "framework/about.h"
-#include "host/compose.h"
-#include "host/surface_canvas.h"
+#include "host/hosts/compose.h"
+#include "host/surface/surface_canvas.h"
 #include "qt/about_dialog.h"
 #include "qt/accessibility.h"
 #include "qt/kit.h"

@@ -16,8 +16,8 @@
 #pragma once
 
 #include "framework/variant.h"
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/input/form_input.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,9 +1,10 @@
 #include "qt/kit.h"
 
+#include "qt/sound_player.h"
+
 #include "framework/identity.h"
-#include "host/library_loader.h"
-#include "host/sdl_player.h"
-#include "host/shell.h"
+#include "host/desktop/shell.h"
+#include "host/loading/library_loader.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -73,8 +74,7 @@ const InterfaceTable* findClass(const QString& className, QString* error) {
 }
 
 void playSound(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
-    static SdlPlayer player;
-    player.Play(std::move(image), id);
+    Sounds().Play(std::move(image), id);
 }
 
 int openAddress(const std::string& address) {

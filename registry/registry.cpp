@@ -1,7 +1,7 @@
 #include "registry/registry.h"
 
-#include "registry/file_io.h"
-#include "registry/json_text.h"
+#include "support/file_io.h"
+#include "support/json_text.h"
 
 #include <nlohmann/json.hpp>
 

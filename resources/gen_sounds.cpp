@@ -5,7 +5,7 @@
 // contact), one or two damped resonances (the key cap and the housing ringing), and a low
 // damped sine (the thump of the key landing). The press is bright and quick; the release is
 // darker, lower, softer and rings a little longer.
-#include "host/wave.h"
+#include "host/sound/wave.h"
 #include "resources/generator.h"
 #include "resources/paint.h"
 

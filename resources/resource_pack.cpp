@@ -1,6 +1,6 @@
 #include "resources/resource_pack.h"
 
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "resources/paint.h"
 
 #include <algorithm>

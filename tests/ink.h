@@ -2,7 +2,7 @@
 // or of the pixels where two surfaces differ.
 #pragma once
 
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 
 #include <algorithm>
 #include <cstdint>

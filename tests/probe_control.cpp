@@ -6,7 +6,7 @@
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/sound.h"
-#include "host/codec.h"
+#include "host/codec/codec.h"
 
 #include <cmath>
 #include <memory>

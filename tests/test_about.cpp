@@ -1,6 +1,6 @@
 // AboutMe's one form per thread, made anew after OK, and OpenAddress with its return flag.
 #include "framework/about.h"
-#include "host/headless_host.h"
+#include "host/hosts/headless_host.h"
 #include "set1/screen/nuvel_screen.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // the hit test that turns a point of the form into the element clicked.
 #include "framework/about.h"
 #include "framework/about_layout.h"
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The desktop opener: how its outcome maps onto the shell codes, and that the address
 // reaches it as one untouched argument. Fake openers are small scripts in a temporary folder.
-#include "host/shell.h"
+#include "host/desktop/shell.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The JSON property bag: keys without regard to case, defaults, conversions of stored
 // values, the value kinds of the JSON form and its errors.
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
 
 #include <gtest/gtest.h>
 

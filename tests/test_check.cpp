@@ -3,9 +3,9 @@
 // at a repaint, the hover edge and the glow overlay, the focus marks, and a save and load
 // round trip through a bag.
 #include "framework/glow.h"
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
 #include "set1/check/nuvel_check.h"
 
 #include <gtest/gtest.h>

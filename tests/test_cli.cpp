@@ -1,7 +1,7 @@
 // The program's conventions, the same for every sub-command: the exit statuses (0 done,
 // 1 the work failed, 2 bad usage or input, 3 no display), usage lines with the program's
 // name, the output format chosen by the file's extension, and "wrote FILE" unless --quiet.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "tests/run_program.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Picture codecs: round trips at every depth, palettes chosen for an image, and
 // damaged files refused with a message that names the problem.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // PNG, JPEG and GIF reading (files made here with the same libraries' writers), PNG
 // writing, the choice of decoder by signature, and the file helpers.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // placement that leaves the rest of the surface alone, the frames, the disabled look,
 // a save and load round trip, and values at the edges of their types.
 #include "framework/pic_styles.h"
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/json_bag.h"
-#include "host/recording_host.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
+#include "host/hosts/recording_host.h"
 #include "set1/command/nuvel_command.h"
 
 #include <gtest/gtest.h>

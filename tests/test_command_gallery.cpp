@@ -1,7 +1,7 @@
 // `nuvelkit gallery` from end to end: every cell of every registered control
 // draws, and the sheet is written as a PNG file; a file that cannot be written
 // is an error naming it.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "tests/run_program.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // What a window must show again: the area each surface records as drawn, joined boxes, and
 // the areas of a form that changed, by drawing or by a change of a control's place, border,
 // children or glow overlay.
-#include "host/compose.h"
-#include "host/compose_dirty.h"
-#include "host/form.h"
-#include "host/surface_canvas.h"
+#include "host/forms/form.h"
+#include "host/forms/form_damage.h"
+#include "host/hosts/compose.h"
+#include "host/surface/surface_canvas.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // NuvelFill's pixels: what the inside of the bar shows for values in and out of range,
 // where the filled part grows, and that nothing of the inside ever lands on the control's
 // own surface.
-#include "host/compose.h"
-#include "host/headless_host.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
 #include "set2/fill/nuvel_fill.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Form files and the form model: saving, loading, damaged files, handlers by name, the timer.
-#include "host/compose.h"
-#include "host/form.h"
+#include "host/forms/form.h"
+#include "host/hosts/compose.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

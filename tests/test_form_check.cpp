@@ -2,8 +2,8 @@
 // name the file, the place and the nearest member, or errors when strict; colours may be
 // written as "#RRGGBB" or by a system colour's name; what the kit writes reads back strict,
 // without a warning, to the same bytes.
-#include "host/form.h"
-#include "host/form_check.h"
+#include "host/forms/form.h"
+#include "host/forms/form_check.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // NuvelHCommand where state and pixels matter: the hover state machine step by step, the
 // shine's levels and colours on the composed control, the pill masks of the picture modes,
 // the picture flags, and a save and load round trip through the bag.
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
 #include "set1/hcommand/nuvel_hcommand.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The headless host and the compositor through the probe control: extent rules,
 // resources, the player, file errors, the modal dialog, the boundary and composition.
 #include "framework/about.h"
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/recording_host.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
+#include "host/hosts/recording_host.h"
 #include "tests/probe_control.h"
 
 #include <cmath>

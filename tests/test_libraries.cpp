@@ -4,8 +4,8 @@
 #include "framework/com.h"
 #include "framework/control.h"
 #include "framework/identity.h"
-#include "host/headless_host.h"
-#include "host/library_loader.h"
+#include "host/hosts/headless_host.h"
+#include "host/loading/library_loader.h"
 #include "registry/registry.h"
 
 #include <array>

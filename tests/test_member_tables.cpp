@@ -3,9 +3,9 @@
 // the bag keys and write defaults of the rows are the ones WriteProperties uses, a save
 // survives a load apart from the listed quirks, and the event numbers are the ones the
 // control raises.
-#include "host/headless_host.h"
-#include "host/json_bag.h"
-#include "host/recording_host.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/control_site.h"
+#include "host/hosts/recording_host.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

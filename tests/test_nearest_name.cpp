@@ -1,6 +1,6 @@
 // The suggestions of messages about names that are not there: near slips are named, far
 // guesses are not.
-#include "host/nearest_name.h"
+#include "support/nearest_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // NuvelPad through the headless host's C++ API: the direction table of every input path,
 // single-precision steps, what an event handler sees, and the hot zones' index range.
 #include "framework/pic_styles.h"
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
 #include "set2/pad/nuvel_pad.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // under the number the control's own enumeration gives it, with the notification's
 // arguments in order.
 #include "framework/passed_input.h"
-#include "host/headless_host.h"
+#include "host/hosts/headless_host.h"
 #include "tests/probe_control.h"
 
 #include <gtest/gtest.h>

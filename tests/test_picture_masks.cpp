@@ -3,7 +3,7 @@
 // or a rescaling mode without a canvas (the control keeps the mask it has).
 #include "framework/pic_styles.h"
 #include "framework/picture_masks.h"
-#include "host/headless_host.h"
+#include "host/hosts/control_site.h"
 #include "set1/screen/nuvel_screen.h"
 #include "set1/sphere/nuvel_sphere.h"
 

@@ -1,6 +1,6 @@
 // The README's form file opens as it says: it loads, holds the controls it shows, and draws.
 // (Its C++ application is compiled against the installed package by package_test.sh.)
-#include "host/form.h"
+#include "host/forms/form.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // that disables it. Each control finishes the press with the state the handler left: the
 // trace shows what it asks of its host from the press on (faces, events, capture, sounds,
 // notifications; the other drawing calls are left out).
-#include "host/script.h"
+#include "host/script/script.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

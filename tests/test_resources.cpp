@@ -1,6 +1,6 @@
 // The embedded resource libraries against the resource list, and the roles of the masks,
 // faces and backgrounds as the controls use them.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "resources/generator.h"
 #include "resources/resource_list.h"
 #include "resources/resource_tables.h"

@@ -1,6 +1,6 @@
 // The build-time checks of generated resources against the resource list, and the source
 // that embeds each library's files.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "resources/resource_pack.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The built-in bitmaps painted finer for device scales above 1: each is the same picture as
 // its numbered 1x bitmap, masks keep their shape, the drawings repeat byte for byte, and the
 // host hands the finer images out with the picture.
-#include "host/codec.h"
-#include "host/headless_host.h"
+#include "host/codec/codec.h"
+#include "host/hosts/control_site.h"
 #include "kit/classes.h"
 #include "probe_control.h"
 #include "resources/generator.h"

@@ -1,11 +1,11 @@
 // Drawing at a device scale: the surface maps logical drawing onto device pixels, the
 // control sees the same logical world (trace lines, sizes), composition and the mask keep
 // their logical shape, and hit testing stays in logical pixels.
-#include "host/codec.h"
-#include "host/compose.h"
-#include "host/headless_host.h"
-#include "host/recording_host.h"
-#include "host/surface_canvas.h"
+#include "host/codec/codec.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
+#include "host/hosts/recording_host.h"
+#include "host/surface/surface_canvas.h"
 #include "set1/command/nuvel_command.h"
 #include "set1/sphere/nuvel_sphere.h"
 

@@ -1,8 +1,8 @@
 // NuvelScreen's frame as the container shows it: each corner at its own size in its
 // corner, the edges stretched between them (the left edge without its first column) and
 // the scheme's colour in the middle, for each of the three schemes.
-#include "host/compose.h"
-#include "host/headless_host.h"
+#include "host/hosts/compose.h"
+#include "host/hosts/control_site.h"
 #include "set1/screen/nuvel_screen.h"
 
 #include <gtest/gtest.h>

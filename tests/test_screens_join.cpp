@@ -3,8 +3,8 @@
 // sizes where every edge is drawn, and neighbouring pixels that come from different pieces
 // (or from a piece and the background fill) must look alike.
 #include "framework/font.h"
-#include "host/codec.h"
-#include "host/surface_canvas.h"
+#include "host/codec/codec.h"
+#include "host/surface/surface_canvas.h"
 #include "resources/resource_tables.h"
 
 #include <algorithm>

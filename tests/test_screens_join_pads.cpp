@@ -2,7 +2,7 @@
 // nuvset2's embedded bitmaps and laid on the skin where the pad paints it, matches the skin
 // along its border, changes the skin only inside (an arrow only inside its hot zone), and so
 // sits exactly at its place.
-#include "host/codec.h"
+#include "host/codec/codec.h"
 #include "resources/resource_tables.h"
 
 #include <algorithm>

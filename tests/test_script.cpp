@@ -1,8 +1,8 @@
 // Value formats, the script syntax and the runner's errors, files and exit statuses.
-#include "host/codec.h"
-#include "host/format.h"
-#include "host/script.h"
-#include "host/script_parse.h"
+#include "host/codec/codec.h"
+#include "host/hosts/format.h"
+#include "host/script/script.h"
+#include "host/script/script_parse.h"
 #include "tests/probe_control.h"
 
 #include <cmath>

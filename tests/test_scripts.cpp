@@ -3,7 +3,7 @@
 // "exit <n>" when the run does not end with status 0. One test case per script.
 //
 // NK_UPDATE_SCRIPTS=1 writes the actual output to the .out files instead, for review.
-#include "host/script.h"
+#include "host/script/script.h"
 #include "kit/classes.h"
 #include "tests/probe_control.h"
 

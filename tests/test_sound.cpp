@@ -1,7 +1,7 @@
 // The sound step every push button runs and PlayResourceSound with its per-thread buffer,
 // driven through a headless host whose player and event handler only record.
 #include "framework/sound.h"
-#include "host/headless_host.h"
+#include "host/hosts/headless_host.h"
 #include "set1/screen/nuvel_screen.h"
 
 #include <gtest/gtest.h>

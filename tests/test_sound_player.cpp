@@ -1,8 +1,8 @@
 // The windowed player under SDL's dummy audio driver, kept paused so that its queue can be
 // read: what a sound queues, that a new sound replaces the old one, that a bad image is
 // silence, and how long the player keeps an image.
-#include "host/sdl_player.h"
-#include "host/wave.h"
+#include "host/sound/wave.h"
+#include "host/window/sdl_player.h"
 #include "resources/resource_tables.h"
 
 #include <gtest/gtest.h>

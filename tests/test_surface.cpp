@@ -1,7 +1,7 @@
 // Pixel tests of the raster surface: lines and their end points, frames, boxes, circles
 // and arcs, pictures at own size and stretched, clipping, colours and resizing.
 #include "framework/frames.h"
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

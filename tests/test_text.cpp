@@ -1,5 +1,5 @@
 // Text on the raster surface: metrics, font resolution, Print, and the DrawText layouts.
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 #include "tests/ink.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Captions beyond the Latin letters: characters from fallback fonts, shaped runs, the
 // display order of right-to-left runs, and the layouts over them.
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 #include "tests/ink.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The typed API: handles give the same requests as the table by name, event arguments are
 // really by reference, change notifications follow every change, lookups check the class,
 // and the checked-in reference is what the generator writes.
-#include "host/recording_host.h"
+#include "host/hosts/recording_host.h"
 #include "kit/classes.h"
 #include "nuvelkit/nuvelkit.h"
 #include "tests/api_expected.h"

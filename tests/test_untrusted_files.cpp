@@ -2,14 +2,14 @@
 // saving keeps permissions, follows links and leaves nothing behind when it fails; JSON
 // refusals say what is wrong and where; the registry keeps every entry under concurrent
 // registration.
-#include "host/codec.h"
-#include "host/form.h"
-#include "host/headless_host.h"
-#include "host/script.h"
+#include "host/codec/codec.h"
+#include "host/forms/form.h"
+#include "host/hosts/headless_host.h"
+#include "host/script/script.h"
 #include "kit/classes.h"
-#include "registry/file_io.h"
-#include "registry/json_text.h"
 #include "registry/registry.h"
+#include "support/file_io.h"
+#include "support/json_text.h"
 
 #include <gtest/gtest.h>
 

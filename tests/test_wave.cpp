@@ -1,6 +1,6 @@
 // The wave codec: chunk parsing, PCM and MS ADPCM decoding, the MS ADPCM encoder, and the
 // refusal of damaged images. SDL's wave loader serves as an independent decoder.
-#include "host/wave.h"
+#include "host/sound/wave.h"
 #include "resources/resource_tables.h"
 
 #include <SDL2/SDL.h>

@@ -1,9 +1,9 @@
 // The windowed host's input rules and its window under SDL's dummy drivers: clicks, double
 // clicks, capture, masks, hot zones, disabled controls, focus and Tab order, access keys,
 // key codes, the timer and the frame the window shows.
-#include "host/compose.h"
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/hosts/compose.h"
+#include "host/window/window_host.h"
 #include "kit/classes.h"
 #include "set1/command/nuvel_command.h"
 

@@ -2,8 +2,8 @@
 // the form is at rest, only the hovered button's area on a hover, the form's back colour
 // beyond the form in a larger window; and the window that cannot open without a display.
 #include "env_var.h"
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/window/window_host.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

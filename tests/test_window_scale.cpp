@@ -3,8 +3,8 @@
 // shows exactly the headless composition at that scale, and its pointer input stays logical;
 // a form scaled after its controls were placed draws as one placed at that scale.
 #include "env_var.h"
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/window/window_host.h"
 #include "kit/classes.h"
 
 #include <gtest/gtest.h>

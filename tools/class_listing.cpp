@@ -1,9 +1,9 @@
 #include "tools/class_listing.h"
 
-#include "host/format.h"
-#include "host/headless_host.h"
-#include "host/nearest_name.h"
-#include "host/script_parse.h"
+#include "host/hosts/control_site.h"
+#include "host/hosts/format.h"
+#include "host/script/script_parse.h"
+#include "support/nearest_name.h"
 
 #include <algorithm>
 #include <iomanip>

@@ -3,8 +3,8 @@
 // says where a file was written.
 #pragma once
 
-#include "host/codec.h"
-#include "host/form.h"
+#include "host/codec/codec.h"
+#include "host/forms/form.h"
 
 #include <memory>
 

@@ -5,8 +5,8 @@
 #include "tools/commands.h"
 
 #include "framework/frames.h"
-#include "host/codec.h"
-#include "host/surface_canvas.h"
+#include "host/codec/codec.h"
+#include "host/surface/surface_canvas.h"
 
 #include <CLI/CLI.hpp>
 

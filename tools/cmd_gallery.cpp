@@ -3,7 +3,7 @@
 #include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 #include "tools/gallery.h"
 
 #include <CLI/CLI.hpp>

@@ -4,7 +4,7 @@
 #include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/library_loader.h"
+#include "host/loading/library_loader.h"
 #include "kit/classes.h"
 #include "registry/registry.h"
 

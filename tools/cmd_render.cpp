@@ -2,7 +2,7 @@
 #include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/form.h"
+#include "host/forms/form.h"
 #include "kit/classes.h"
 
 #include <CLI/CLI.hpp>

@@ -1,8 +1,8 @@
 // nuvelkit resources export DIR: writes every embedded resource of both libraries as a file
 // (DIR/nuvset1/<n>.bmp, DIR/nuvset2/<n>.bmp, DIR/nuvset1/<n>.wav) and a contact sheet,
 // DIR/resources.png, with every bitmap at its real size under its number.
-#include "host/codec.h"
-#include "host/surface_canvas.h"
+#include "host/codec/codec.h"
+#include "host/surface/surface_canvas.h"
 #include "resources/resource_tables.h"
 #include "tools/cli.h"
 #include "tools/commands.h"

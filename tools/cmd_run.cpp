@@ -2,8 +2,8 @@
 #include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/window/window_host.h"
 #include "kit/classes.h"
 
 #include <CLI/CLI.hpp>

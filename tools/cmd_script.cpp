@@ -3,8 +3,8 @@
 #include "tools/cli.h"
 #include "tools/commands.h"
 
-#include "host/library_loader.h"
-#include "host/script.h"
+#include "host/loading/library_loader.h"
+#include "host/script/script.h"
 #include "kit/classes.h"
 
 #include <CLI/CLI.hpp>

@@ -1,7 +1,7 @@
 #include "tools/gallery.h"
 
-#include "host/compose.h"
-#include "host/surface_canvas.h"
+#include "host/hosts/compose.h"
+#include "host/surface/surface_canvas.h"
 
 #include <algorithm>
 #include <cctype>

@@ -28,7 +28,7 @@
 
 #include "framework/interface_table.h"
 #include "framework/picture.h"
-#include "host/headless_host.h"
+#include "host/hosts/control_site.h"
 
 #include <deque>
 #include <functional>

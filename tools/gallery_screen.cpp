@@ -3,8 +3,8 @@
 // and the single-line border.
 #include "tools/gallery.h"
 
-#include "host/compose.h"
-#include "host/json_bag.h"
+#include "host/forms/json_bag.h"
+#include "host/hosts/compose.h"
 #include "set1/screen/nuvel_screen.h"
 
 #include <array>

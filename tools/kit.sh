@@ -12,7 +12,7 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libfreetype-dev libfontconfig-dev libharfbuzz-dev libfribidi-dev
   fonts-liberation2 fonts-dejavu-core fonts-droid-fallback fonts-lohit-deva
   libpng-dev libjpeg-dev libgif-dev nlohmann-json3-dev libsdl2-dev libcli11-dev
-  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev)
+  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev)
 
 install_packages() {
   local missing=()

@@ -2,8 +2,8 @@
 // nk::OpenKitLibraries (the control libraries next to the installed libnuvelkit, or those the
 // component registry records), prints the interface of NuvelCommand, places a button on a
 // form and draws the form headless. Usage: consumer
-#include "host/form.h"
-#include "host/library_loader.h"
+#include "host/forms/form.h"
+#include "host/loading/library_loader.h"
 
 #include <cstdio>
 #include <string>

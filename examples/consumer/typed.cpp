@@ -1,7 +1,7 @@
 // An application built against the installed kit with the typed API: it opens both control
 // libraries, places a button and a check box through their typed handles, toggles the check
 // box from the keyboard and checks that the change notification enabled the button.
-#include "host/library_loader.h"
+#include "host/loading/library_loader.h"
 
 #include <nuvelkit/nuvelkit.h>
 

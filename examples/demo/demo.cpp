@@ -4,8 +4,8 @@
 // round its edge when clicked.
 //
 //     nk_demo_form [FORM] [--frames N] [--save FILE]
-#include "host/library_loader.h"
-#include "host/window_host.h"
+#include "host/loading/library_loader.h"
+#include "host/window/window_host.h"
 
 #include <nuvelkit/nuvelkit.h>
 

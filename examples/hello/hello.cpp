@@ -3,8 +3,8 @@
 // shows the about dialog.
 //
 //     nk_hello [--frames N] [--save FILE]
-#include "host/library_loader.h"
-#include "host/window_host.h"
+#include "host/loading/library_loader.h"
+#include "host/window/window_host.h"
 
 #include <nuvelkit/nuvelkit.h>
 

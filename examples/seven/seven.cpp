@@ -4,8 +4,8 @@
 // dialog. The panel frames the pad.
 //
 //     nk_seven [--frames N] [--save FILE]
-#include "host/library_loader.h"
-#include "host/window_host.h"
+#include "host/loading/library_loader.h"
+#include "host/window/window_host.h"
 
 #include <nuvelkit/nuvelkit.h>
 

@@ -2,8 +2,8 @@
 // control raises; and the comparison of a widget's pixels with the kit's own composition.
 #pragma once
 
-#include "host/form.h"
-#include "host/window_host.h"
+#include "host/forms/form.h"
+#include "host/input/form_input.h"
 #include "qt/control_widget.h"
 #include "qt/kit.h"
 

@@ -1,6 +1,6 @@
 // The Designer plugin from the build tree: what Designer's widget box reads of each class, and
 // the widgets it places, which draw but take no input.
-#include "host/compose.h"
+#include "host/hosts/compose.h"
 #include "qt/member_help.h"
 #include "qt_fixture.h"
 

@@ -1,6 +1,6 @@
 // The Qt host: the widget shows exactly what the kit composes, and Qt's input reaches the
 // control by the kit's input rules.
-#include "host/compose.h"
+#include "host/hosts/compose.h"
 #include "qt_fixture.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // A widget whose window moves to a screen of another device pixel ratio draws again at the
 // new ratio. The ctest entry qt_widgets_across_two_screens gives Qt's offscreen platform two
 // screens, of ratios 1 and 2; elsewhere there is one screen and these tests are skipped.
-#include "host/compose.h"
+#include "host/hosts/compose.h"
 #include "qt_fixture.h"
 
 #include <QGuiApplication>

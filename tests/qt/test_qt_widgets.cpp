@@ -2,7 +2,7 @@
 // events as signals whose by-reference arguments a slot may change, the methods as
 // invokables, the form timer and the about dialog.
 #include "framework/about_layout.h"
-#include "host/surface_canvas.h"
+#include "host/surface/surface_canvas.h"
 #include "qt/about_dialog.h"
 #include "qt/form_timer.h"
 #include "qt/widgets.h"

@@ -13,7 +13,7 @@
 //     allow.OnValueChanged([hello](std::int16_t v) { hello.SetEnabled(v != 0); });
 #pragma once
 
-#include "host/form.h"
+#include "host/forms/form.h"
 
 #include <cstdint>
 #include <functional>

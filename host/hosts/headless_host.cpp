@@ -1,0 +1,382 @@
+#include "host/hosts/headless_host.h"
+
+#include "framework/about.h"
+#include "host/codec/codec.h"
+#include "support/file_io.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <sys/stat.h>
+
+namespace nk {
+
+namespace {
+
+// A size in pixels from a double: nearest whole pixel, nothing for a negative, non-finite
+// or too large value.
+std::optional<int> PixelSize(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const double r = std::floor(v + 0.5);
+    if (r < 0 || r > kMaxExtent) return std::nullopt;
+    return static_cast<int>(r);
+}
+
+// Resizes a surface, keeping the overlap and filling what is added with `fill`.
+bool ResizeSurface(SurfaceCanvas& s, int w, int h, OleColor fill) {
+    if (w == s.width() && h == s.height()) return true;
+    return s.ResizeTo(w, h, fill);
+}
+
+// A requested extent, or the design size when it is negative or too large.
+int ExtentOr(int requested, int design) {
+    const int v = requested < 0 || requested > kMaxExtent ? design : requested;
+    return v < 0 ? 0 : (v > kMaxExtent ? kMaxExtent : v);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The folder part of a path ("" when it has none).
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return "";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+} // namespace
+
+// ---- children ----
+
+HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale)
+    : HeadlessCanvas(0, 0, info.backColor, kButtonText, font, scale), info_(info) {}
+
+bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
+    const auto w = PixelSize(width);
+    const auto h = PixelSize(height);
+    if (!w || !h || !std::isfinite(left) || !std::isfinite(top)) return false;
+    if (!ResizeSurface(surface_, *w, *h, info_.backColor)) return false;
+    left_ = left;
+    top_ = top;
+    return true;
+}
+
+Picture HeadlessPictureBox::Image() {
+    return SurfacePicture(surface_, "image:" + std::to_string(surface_.width()) + "x" +
+                                        std::to_string(surface_.height()));
+}
+
+HeadlessShape::HeadlessShape(const ChildInfo& info) : info_(info), fill_(info.fillColor) {}
+
+bool HeadlessShape::Move(double left, double top, double width, double height) {
+    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
+        return false;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+bool HeadlessZone::Move(double left, double top, double width, double height) {
+    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
+        return false;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+// ---- the host ----
+
+HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h, double scale)
+    : HeadlessCanvas(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
+                     table.designBackColor, table.designForeColor, Font{}, scale),
+      table_(table), extentW_(surface_.width()), extentH_(surface_.height()) {
+    displayName_ = std::string(table.className) + "1";
+    for (const auto& child : table.children) {
+        switch (child.kind) {
+        case ChildKind::PictureBox:
+            boxes_.push_back(std::make_unique<HeadlessPictureBox>(child, Font{}, surface_.scale()));
+            break;
+        case ChildKind::Shape:
+            shapes_.push_back(std::make_unique<HeadlessShape>(child));
+            break;
+        case ChildKind::ImageZones:
+            for (int i = 0; i < child.count; ++i)
+                zones_.push_back(std::make_unique<HeadlessZone>(child, i));
+            break;
+        }
+    }
+    // A class can be shaped from its creation on (a round button is round before any
+    // property is applied); this is a design-time setting, not a request of the control.
+    if (table.designMask != 0) mask_ = LoadResPicture(table.designMask);
+}
+
+HeadlessHost::~HeadlessHost() = default;
+
+void HeadlessHost::SetDeviceScale(double scale) {
+    surface_.SetScale(scale);
+    for (const auto& box : boxes_)
+        box->SetDeviceScale(surface_.scale());
+}
+
+void HeadlessHost::QueueDialogClicks(std::span<const std::string> elements) {
+    dialogClicks_.insert(dialogClicks_.end(), elements.begin(), elements.end());
+}
+
+HeadlessPictureBox* HeadlessHost::FindPictureBox(std::string_view name) const {
+    for (const auto& b : boxes_)
+        if (b->name() == name) return b.get();
+    return nullptr;
+}
+
+HeadlessShape* HeadlessHost::FindShape(std::string_view name) const {
+    for (const auto& s : shapes_)
+        if (s->name() == name) return s.get();
+    return nullptr;
+}
+
+HeadlessZone* HeadlessHost::FindZone(std::string_view name, int index) const {
+    for (const auto& z : zones_)
+        if (z->name() == name && z->index() == index) return z.get();
+    return nullptr;
+}
+
+void HeadlessHost::Fault(const std::string& message) {
+    if (hooks_.onFault) hooks_.onFault(message);
+}
+
+bool HeadlessHost::Deliver(std::string_view what, const std::function<void(Control&)>& fn) {
+    if (!control_) return false;
+    if (nesting_ >= kMaxNesting) {
+        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " +
+              std::string(what) +
+              " (does an event handler call back into the control without end?)");
+        return false;
+    }
+    ++nesting_;
+    bool ok = false;
+    try {
+        fn(*control_);
+        ok = true;
+    } catch (const std::exception& e) {
+        Fault("the control threw in " + std::string(what) + ": " + e.what());
+    } catch (...) {
+        Fault("the control threw in " + std::string(what));
+    }
+    --nesting_;
+    return ok;
+}
+
+bool HeadlessHost::ApplyExtent(int w, int h) {
+    if (w < 0 || h < 0 || w > kMaxExtent || h > kMaxExtent) return false;
+    const int border = borderStyle_ == 1 ? 2 : 0;
+    const int sw = w > border ? w - border : 0;
+    const int sh = h > border ? h - border : 0;
+    const bool changed = sw != surface_.width() || sh != surface_.height();
+    if (changed && !ResizeSurface(surface_, sw, sh, table_.designBackColor)) return false;
+    extentW_ = w;
+    extentH_ = h;
+    if (changed) Deliver("Resize", [](Control& c) { c.Resize(); });
+    return true;
+}
+
+bool HeadlessHost::SetExtent(int w, int h) {
+    return ApplyExtent(w, h);
+}
+
+bool HeadlessHost::SetWidth(double twips) {
+    const auto px = PixelSize(twips / kTwipsPerPixel);
+    if (!std::isfinite(twips) || twips < 0 || !px) return false;
+    return ApplyExtent(*px, extentH_);
+}
+
+bool HeadlessHost::SetHeight(double twips) {
+    const auto px = PixelSize(twips / kTwipsPerPixel);
+    if (!std::isfinite(twips) || twips < 0 || !px) return false;
+    return ApplyExtent(extentW_, *px);
+}
+
+void HeadlessHost::SetBorderStyle(std::int16_t style) {
+    borderStyle_ = style;
+    ApplyExtent(extentW_, extentH_);
+}
+
+// Runs a container's handler for the control, with the nesting limit and every exception
+// caught: the control goes on either way.
+void HeadlessHost::CallContainer(const std::string& what, const std::function<void()>& fn) {
+    if (nesting_ >= kMaxNesting) {
+        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " + what +
+              " (does an event handler call back into the control without end?)");
+        return;
+    }
+    ++nesting_;
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        Fault("the container's handler of " + what + " threw: " + e.what());
+    } catch (...) {
+        Fault("the container's handler of " + what + " threw");
+    }
+    --nesting_;
+}
+
+void HeadlessHost::PropertyChanged(std::string_view property) {
+    if (!hooks_.onPropertyChanged) return;
+    CallContainer("the change of " + std::string(property),
+                  [&] { hooks_.onPropertyChanged(property); });
+}
+
+void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
+    if (!hooks_.onEvent) return;
+    const EventInfo* info = table_.FindEvent(number);
+    CallContainer("event " + std::to_string(number), [&] { hooks_.onEvent(info, number, args); });
+}
+
+bool HeadlessHost::SetCapture() {
+    captured_ = true;
+    if (hooks_.onCapture) hooks_.onCapture(true);
+    return true;
+}
+
+void HeadlessHost::ReleaseCapture() {
+    captured_ = false;
+    if (hooks_.onCapture) hooks_.onCapture(false);
+}
+
+namespace {
+
+// The variants a library carries for bitmap `id` (an image `base`), in increasing scale. A
+// variant that does not decode, or is not the base's size times its scale, is left out and
+// named in `error`. A variant of a mask is a mask too.
+std::vector<ScaledImage> DecodeVariants(const ResourceLibrary& library, int id, const Image& base,
+                                        const std::string& label, std::string& error) {
+    std::vector<ScaledImage> out;
+    for (const ResourceVariant& v : library.variants) {
+        if (v.id != id) continue;
+        char scale[16];
+        std::snprintf(scale, sizeof scale, "%g", v.scale);
+        const std::string source = label + "@" + scale + "x";
+        if (!(v.scale > 1.0) || v.scale > 16.0) {
+            error = source + ": a variant needs a scale above 1";
+            continue;
+        }
+        DecodeResult decoded = DecodePng(v.bytes, source);
+        if (!decoded.ok()) {
+            error = decoded.error;
+            continue;
+        }
+        const long w = std::lround(base.width * v.scale), h = std::lround(base.height * v.scale);
+        if (decoded.image.width != w || decoded.image.height != h) {
+            error = source + ": " + std::to_string(decoded.image.width) + "x" +
+                    std::to_string(decoded.image.height) + " pixels, expected " +
+                    std::to_string(w) + "x" + std::to_string(h);
+            continue;
+        }
+        if (base.IsMonochrome()) decoded.image.bitsPerPixel = 1;
+        out.push_back({v.scale, std::make_shared<const Image>(std::move(decoded.image))});
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ScaledImage& a, const ScaledImage& b) { return a.scale < b.scale; });
+    return out;
+}
+
+} // namespace
+
+Picture HeadlessHost::LoadResPicture(int id) {
+    const std::string label = "res:" + std::to_string(id);
+    auto cached = resourceImages_.find(id);
+    if (cached == resourceImages_.end()) {
+        const ResourceEntry* entry =
+            table_.resources ? table_.resources->Find(id, ResourceKind::Bitmap) : nullptr;
+        if (!entry) return nullptr;
+        DecodeResult decoded = DecodeBmp(entry->bytes, label);
+        if (!decoded.ok()) {
+            resourceError_ = decoded.error;
+            return nullptr;
+        }
+        ResourceImages images{std::make_shared<const Image>(std::move(decoded.image)), {}};
+        images.variants =
+            DecodeVariants(*table_.resources, id, *images.image, label, resourceError_);
+        cached = resourceImages_.emplace(id, std::move(images)).first;
+    }
+    // A fresh picture object per load, sharing the decoded images.
+    return std::make_shared<const PictureObject>(cached->second.image, label,
+                                                 cached->second.variants);
+}
+
+std::shared_ptr<const std::vector<std::uint8_t>> HeadlessHost::LoadResData(int id) {
+    const ResourceEntry* entry =
+        table_.resources ? table_.resources->Find(id, ResourceKind::Sound) : nullptr;
+    if (!entry) return nullptr;
+    return std::make_shared<const std::vector<std::uint8_t>>(entry->bytes.begin(),
+                                                             entry->bytes.end());
+}
+
+void HeadlessHost::PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
+    if (hooks_.player) {
+        hooks_.player(image, id);
+        return;
+    }
+    // The recording player: the new image replaces (and so stops) the previous one.
+    sound_ = std::move(image);
+    soundId_ = id;
+}
+
+void HeadlessHost::ShowModal(AboutForm& form) {
+    if (modal_) return; // one modal dialog at a time
+    modal_ = &form;
+    if (hooks_.runDialog) {
+        hooks_.runDialog(form);
+        modal_ = nullptr;
+        return;
+    }
+    // Perform the queued clicks in order; when they run out, OK closes the dialog.
+    while (!form.Unloaded() && !dialogClicks_.empty()) {
+        const std::string element = dialogClicks_.front();
+        dialogClicks_.pop_front();
+        form.Click(element);
+    }
+    if (!form.Unloaded()) form.Click("Command1");
+    // Clicks left after the dialog closed were meant for it: they go with it.
+    dialogClicks_.clear();
+    modal_ = nullptr;
+}
+
+void HeadlessHost::CloseModal(AboutForm& form) {
+    if (modal_ == &form) modal_ = nullptr;
+}
+
+int HeadlessHost::ShellExecute(const std::string& address) {
+    shellAddresses_.push_back(address);
+    return hooks_.shell ? hooks_.shell(address) : shellResult_;
+}
+
+void HeadlessHost::MessageBox(int style, const std::string& title, const std::string& text) {
+    messageBoxes_.push_back({style, title, text});
+    if (hooks_.messageBox) hooks_.messageBox(style, title, text);
+}
+
+FileError HeadlessHost::OpenFileForRead(const std::string& name) {
+    // The name is opened exactly as given: no shell, no expansion. Only a regular file
+    // opens: a folder, a FIFO or a device is refused at once rather than waited on.
+    const int err = name.empty() ? ENOENT : ProbeRegularFile(name);
+    if (err == 0) return FileError::None;
+    if (err == EACCES || err == EPERM || err == EISDIR || err == EINVAL)
+        return FileError::PathFileAccess;
+    if (err == ENOTDIR) return FileError::PathNotFound;
+    const std::string folder = FolderOf(name);
+    if (!folder.empty() && !IsDirectory(folder)) return FileError::PathNotFound;
+    if (err == ENOENT) return FileError::FileNotFound;
+    return FileError::PathFileAccess;
+}
+
+} // namespace nk

@@ -1,0 +1,173 @@
+#include "host/loading/library_loader.h"
+
+#include "registry/registry.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
+namespace nk {
+
+void LoadedLibrary::Closer::operator()(void* handle) const {
+    if (handle != nullptr) ::dlclose(handle);
+}
+
+std::unique_ptr<LoadedLibrary> LoadedLibrary::Open(const std::filesystem::path& file,
+                                                   std::string& error) {
+    ::dlerror();
+    void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+        const char* why = ::dlerror();
+        error = file.string() + ": cannot be loaded: " + (why ? why : "unknown reason");
+        return nullptr;
+    }
+    auto lib = std::make_unique<LoadedLibrary>(Token{});
+    lib->path_ = file;
+    lib->handle_.reset(handle);
+    auto find = [&](const char* name) -> void* {
+        void* sym = ::dlsym(handle, name);
+        if (sym == nullptr && error.empty())
+            error = file.string() + ": not a control library: no export " + name;
+        return sym;
+    };
+    error.clear();
+    lib->getClassObject_ = reinterpret_cast<GetClassObjectFn>(find("DllGetClassObject"));
+    lib->canUnloadNow_ = reinterpret_cast<CanUnloadNowFn>(find("DllCanUnloadNow"));
+    lib->register_ = reinterpret_cast<RegisterServerFn>(find("DllRegisterServer"));
+    lib->unregister_ = reinterpret_cast<RegisterServerFn>(find("DllUnregisterServer"));
+    if (!error.empty()) return nullptr;
+    std::vector<const ClassIdentity*> classes = lib->Classes();
+    if (!classes.empty()) lib->name_ = classes.front()->library;
+    return lib;
+}
+
+LoadedLibrary::~LoadedLibrary() {
+    // Unloading code whose objects are still referenced would leave them pointing at
+    // nothing, so such a library stays loaded.
+    if (handle_ && canUnloadNow_ != nullptr && canUnloadNow_() != S_OK) (void)handle_.release();
+}
+
+HResult LoadedLibrary::GetClassObject(const Guid* clsid, const Guid* iid, void** out) const {
+    return getClassObject_(clsid, iid, out);
+}
+HResult LoadedLibrary::CanUnloadNow() const {
+    return canUnloadNow_();
+}
+HResult LoadedLibrary::RegisterServer() const {
+    return register_();
+}
+HResult LoadedLibrary::UnregisterServer() const {
+    return unregister_();
+}
+
+ComRef<ClassFactory> LoadedLibrary::ClassObject(const Guid& clsid) const {
+    ComRef<ClassFactory> factory;
+    if (getClassObject_(&clsid, &kIID_ClassFactory, factory.Out()) != S_OK) factory.Reset();
+    return factory;
+}
+
+std::vector<const ClassIdentity*> LoadedLibrary::Classes() const {
+    std::vector<const ClassIdentity*> out;
+    for (const ClassIdentity& c : ClassIdentities())
+        if (ClassObject(c.classId)) out.push_back(&c);
+    return out;
+}
+
+std::vector<const InterfaceTable*> LoadedLibrary::ClassTables() const {
+    std::vector<const InterfaceTable*> out;
+    for (const ClassIdentity& c : ClassIdentities())
+        if (ComRef<ClassFactory> f = ClassObject(c.classId)) out.push_back(&f->ClassInterface());
+    return out;
+}
+
+ComRef<ControlObject> CreateControl(ClassFactory& factory, Host& host, HResult* result) {
+    ComRef<ControlObject> obj;
+    HResult hr = factory.CreateInstance(nullptr, &host, kIID_ControlObject, obj.Out());
+    if (result) *result = hr;
+    if (hr != S_OK) obj.Reset();
+    return obj;
+}
+
+std::filesystem::path ProgramFolder() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+std::filesystem::path KitLibraryFolder() {
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<const void*>(&KitLibraryFolder), &info) == 0 ||
+        info.dli_fname == nullptr)
+        return {};
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::weakly_canonical(info.dli_fname, ec);
+    return ec ? std::filesystem::path(info.dli_fname).parent_path() : file.parent_path();
+}
+
+std::vector<std::string> LibraryFileNames(std::string_view name) {
+    const std::string base = "lib" + std::string(name) + ".so";
+    return {base + "." + std::to_string(kControlLibraryVersion), base};
+}
+
+std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std::string& error) {
+    const std::vector<std::string> names = LibraryFileNames(name);
+    // The kit's own library folder (where this code was loaded from: the installed
+    // libnuvelkit, or a program that carries the kit), then the program's ../lib folder, as
+    // in the build tree and an installed tree.
+    const std::filesystem::path bin = ProgramFolder();
+    std::vector<std::filesystem::path> folders;
+    for (const std::filesystem::path& dir :
+         {KitLibraryFolder(), bin / "../lib", bin / "../lib64"}) {
+        if (dir.empty()) continue;
+        const std::filesystem::path normal = dir.lexically_normal();
+        if (std::find(folders.begin(), folders.end(), normal) == folders.end())
+            folders.push_back(normal);
+    }
+    std::error_code ec;
+    for (const std::filesystem::path& dir : folders)
+        for (const std::string& file : names)
+            if (std::filesystem::exists(dir / file, ec)) return dir / file;
+    std::string looked;
+    for (const std::filesystem::path& dir : folders)
+        looked += (looked.empty() ? "" : ", ") + dir.string();
+    std::optional<std::filesystem::path> registry = RegistryPath(&error);
+    if (!registry) {
+        error = names.front() + ": not in " + looked + "; " + error;
+        return std::nullopt;
+    }
+    std::optional<std::vector<RegisteredLibrary>> libs = ReadRegistry(*registry, error);
+    if (!libs) return std::nullopt;
+    for (const RegisteredLibrary& lib : *libs)
+        if (lib.name == name && !lib.path.empty()) return std::filesystem::path(lib.path);
+    error = names.front() + ": not in " + looked + " and not in the component registry " +
+            registry->string();
+    return std::nullopt;
+}
+
+std::vector<const InterfaceTable*> KitLibraries::Tables() const {
+    std::vector<const InterfaceTable*> out;
+    for (const auto& lib : libraries)
+        for (const InterfaceTable* t : lib->ClassTables())
+            out.push_back(t);
+    return out;
+}
+
+KitLibraries OpenKitLibraries(std::string& error) {
+    KitLibraries kit;
+    error.clear();
+    for (const LibraryIdentity& id : Libraries()) {
+        std::string why;
+        std::optional<std::filesystem::path> file = FindLibraryFile(id.name, why);
+        std::unique_ptr<LoadedLibrary> lib;
+        if (file) lib = LoadedLibrary::Open(*file, why);
+        if (lib) {
+            kit.libraries.push_back(std::move(lib));
+        } else {
+            if (!error.empty()) error += '\n';
+            error += why;
+        }
+    }
+    return kit;
+}
+
+} // namespace nk
