@@ -127,7 +127,3 @@ HResult GetClassObject(const InterfaceTable& table, const Guid& classIid, const 
                        void** out);
 
 } // namespace nk
-
-#include <span>
-
-namespace nk {} // namespace nk

@@ -230,15 +230,6 @@ Image Form::Compose() const {
     return out;
 }
 
-namespace {
-
-// A form pixel of the logical grid in device pixels of a host drawing at `scale`.
-int DevicePixels(int v, double scale) {
-    return scale == 1.0 ? v : static_cast<int>(std::lround(v * scale));
-}
-
-} // namespace
-
 void ComposeFormArea(const Form& form, Image& frame, PixelBox area) {
     area = Intersect(area, PixelBox{0, 0, frame.width, frame.height});
     if (area.Empty()) return;

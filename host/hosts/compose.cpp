@@ -13,19 +13,14 @@ int Px(double v) {
     return static_cast<int>(std::lround(v));
 }
 
-// A control pixel of the logical grid in device pixels of a host drawing at `scale`.
-int Dev(int v, double scale) {
-    return scale == 1.0 ? v : static_cast<int>(std::lround(v * scale));
-}
-
 // Whether the control keeps the device pixel (x, y) by its mask: the mask's image painted
 // for the scale when it has one of the scaled size, else the logical mask pixel under it.
 class MaskSampler {
 public:
     MaskSampler(const PictureObject& mask, double scale) : scale_(scale) {
         const Image* fine = mask.VariantAt(scale);
-        if (fine && fine->width == Dev(mask.Width(), scale) &&
-            fine->height == Dev(mask.Height(), scale)) {
+        if (fine && fine->width == DevicePixels(mask.Width(), scale) &&
+            fine->height == DevicePixels(mask.Height(), scale)) {
             image_ = fine;
             scale_ = 1.0;
         } else {
@@ -95,13 +90,13 @@ std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y) 
 
 Image Compose(const HeadlessHost& host) {
     const double scale = host.surface().scale();
-    return ComposeArea(host,
-                       {0, 0, Dev(host.ExtentWidth(), scale), Dev(host.ExtentHeight(), scale)});
+    return ComposeArea(host, {0, 0, DevicePixels(host.ExtentWidth(), scale),
+                              DevicePixels(host.ExtentHeight(), scale)});
 }
 
 Image ComposeArea(const HeadlessHost& host, PixelBox area) {
     const double scale = host.surface().scale();
-    const auto dev = [scale](int v) { return Dev(v, scale); };
+    const auto dev = [scale](int v) { return DevicePixels(v, scale); };
     area = Intersect(area, {0, 0, dev(host.ExtentWidth()), dev(host.ExtentHeight())});
     if (area.Empty()) return {};
     Image out(area.Width(), area.Height(), kOpaque); // the border line is black

@@ -26,16 +26,12 @@ double SaneScale(double s) {
     return s == 1.5 || s == 2.0 || s == 3.0 ? s : 1.0;
 }
 
-// A logical size in device pixels.
-int DeviceSide(int logical, double scale) {
-    return static_cast<int>(std::lround(logical * scale));
-}
-
 // The scale a surface of w x h logical pixels draws at: the one asked for when its device
 // pixels stay within the largest side, else 1.
 double FittingScale(int w, int h, double asked) {
     const double s = SaneScale(asked);
-    return DeviceSide(SaneSide(w), s) > kMaxSide || DeviceSide(SaneSide(h), s) > kMaxSide ? 1.0 : s;
+    return DevicePixels(SaneSide(w), s) > kMaxSide || DevicePixels(SaneSide(h), s) > kMaxSide ? 1.0
+                                                                                              : s;
 }
 
 std::uint32_t Pixel(OleColor c) {
@@ -81,6 +77,10 @@ std::int64_t PenReach(int width) {
 
 } // namespace
 
+int DevicePixels(int logical, double scale) {
+    return scale == 1.0 ? logical : static_cast<int>(std::lround(logical * scale));
+}
+
 double NearestDeviceScale(double ratio) {
     if (ratio >= 2.5) return 3.0;
     if (ratio >= 1.75) return 2.0;
@@ -100,8 +100,8 @@ SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const F
 
 SurfaceCanvas::SurfaceCanvas(int w, int h, OleColor back, OleColor fore, const Font& font,
                              double scale)
-    : image_(DeviceSide(SaneSide(w), FittingScale(w, h, scale)),
-             DeviceSide(SaneSide(h), FittingScale(w, h, scale)), Pixel(back)),
+    : image_(DevicePixels(SaneSide(w), FittingScale(w, h, scale)),
+             DevicePixels(SaneSide(h), FittingScale(w, h, scale)), Pixel(back)),
       width_(SaneSide(w)), height_(SaneSide(h)), scale_(FittingScale(w, h, scale)), back_(back),
       fore_(fore), font_(font) {
     MarkAll(); // a new surface has never been shown
@@ -127,8 +127,8 @@ bool SurfaceCanvas::ResizeTo(int w, int h, OleColor fill) {
     if (w < 0 || h < 0 || w > kMaxSide || h > kMaxSide) return false;
     if (w == width_ && h == height_) return true;
     const int logicalW = w, logicalH = h;
-    w = DeviceSide(w, scale_);
-    h = DeviceSide(h, scale_);
+    w = DevicePixels(w, scale_);
+    h = DevicePixels(h, scale_);
     if (w > kMaxSide || h > kMaxSide) return false; // more device pixels than a surface holds
     try {
         Image next(w, h, Pixel(fill));
@@ -153,7 +153,7 @@ bool SurfaceCanvas::SetScale(double scale) {
     try {
         // Each new device pixel takes the old one at the same place of the logical grid, so
         // that what the owner does not draw again keeps its colours exactly.
-        Image out(DeviceSide(width_, next), DeviceSide(height_, next), 0);
+        Image out(DevicePixels(width_, next), DevicePixels(height_, next), 0);
         out.bitsPerPixel = image_.bitsPerPixel;
         const double was = scale_;
         // The logical pixel a device pixel lies in (logical pixel L covers the device pixels

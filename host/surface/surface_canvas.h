@@ -50,6 +50,8 @@ inline PixelBox Offset(const PixelBox& b, int dx, int dy) {
 // The device scale a surface draws at for a screen of that many device pixels per point: the
 // nearest of 1, 1.5, 2 and 3 (1 for anything below 1.25 or not a number).
 double NearestDeviceScale(double ratio);
+// A coordinate of the logical grid in device pixels of a surface drawing at `scale`.
+int DevicePixels(int logical, double scale);
 
 class SurfaceCanvas : public Canvas {
 public:
