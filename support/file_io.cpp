@@ -111,21 +111,18 @@ std::time_t ProgramStart() {
     return static_cast<std::time_t>(boot + ticks / static_cast<unsigned long long>(hz));
 }
 
-// True for ".<name>.tmp-" followed by exactly six characters of mkstemp's alphabet, and for
-// "<name>.tmp<pid>", the name the registry's earlier writer gave its temporary file.
+// The marker that makes a temporary file the kit's own: ".<name>" + kTemporaryMarker + six
+// characters of mkstemp's alphabet. No other name is ever taken for one of the kit's files.
+constexpr std::string_view kTemporaryMarker = ".nuvelkit-tmp-";
+
+// True only for a name that carries the marker for `name`, ending in exactly six characters
+// of mkstemp's alphabet.
 bool IsTemporaryOf(std::string_view entry, std::string_view name) {
-    auto allOf = [](std::string_view text, auto pred) {
-        return std::all_of(text.begin(), text.end(),
-                           [&](char c) { return pred(static_cast<unsigned char>(c)) != 0; });
-    };
-    const std::string current = "." + std::string(name) + ".tmp-";
-    if (entry.size() == current.size() + 6 && entry.starts_with(current))
-        return allOf(entry.substr(current.size()), ::isalnum);
-    const std::string earlier = std::string(name) + ".tmp";
-    if (entry.size() > earlier.size() && entry.size() <= earlier.size() + 10 &&
-        entry.starts_with(earlier))
-        return allOf(entry.substr(earlier.size()), ::isdigit);
-    return false;
+    const std::string prefix = "." + std::string(name) + std::string(kTemporaryMarker);
+    if (entry.size() != prefix.size() + 6 || !entry.starts_with(prefix)) return false;
+    const std::string_view suffix = entry.substr(prefix.size());
+    return std::all_of(suffix.begin(), suffix.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 // The file a save of `path` replaces: the end of a chain of symbolic links, else `path`.
@@ -288,7 +285,7 @@ std::string NonRegularKind(const std::string& path) {
 }
 
 std::string TemporaryPattern(std::string_view name) {
-    return "." + std::string(name) + ".tmp-XXXXXX";
+    return "." + std::string(name) + std::string(kTemporaryMarker) + "XXXXXX";
 }
 
 int RemoveStaleTemporaries(const std::string& target) {
@@ -304,13 +301,30 @@ int RemoveStaleTemporaries(const std::string& target) {
         if (!IsTemporaryOf(entry->d_name, name)) continue;
         const fs::path tmp = dir / entry->d_name;
         struct stat st {};
-        if (::lstat(tmp.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        // Only a regular file of this user's: never a link, a folder or another user's file.
+        if (::lstat(tmp.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
         // A file written since the program started may belong to a save in progress.
         if (st.st_mtime >= start) continue;
         if (::unlink(tmp.c_str()) == 0) ++removed;
     }
     ::closedir(folder);
     return removed;
+}
+
+std::string WriteProblem(const std::string& path) {
+    std::string error;
+    const std::string target = FollowLinks(path, error);
+    if (target.empty()) return error;
+    mode_t mode = 0;
+    int err = 0;
+    error = ModeFor(target, path, mode, err);
+    if (!error.empty()) return error;
+    const fs::path file(target);
+    const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (::access(dir.c_str(), W_OK | X_OK) != 0)
+        return path + ": cannot open for writing: " + Errno(errno);
+    return {};
 }
 
 std::string ReplaceFile(const std::string& path, std::string_view bytes, int* cause) {

@@ -41,12 +41,18 @@ std::string NonRegularKind(const std::string& path);
 // no system cause, such as a write-protected file).
 std::string ReplaceFile(const std::string& path, std::string_view bytes, int* cause = nullptr);
 
-// The temporary name pattern ReplaceFile uses beside `name`: ".<name>.tmp-XXXXXX".
+// Why ReplaceFile could not write `path`, found without writing anything (so that a long
+// work can be refused before it starts): a folder, a write-protected file, a folder that
+// cannot be written; "" when nothing stands in the way.
+std::string WriteProblem(const std::string& path);
+
+// The temporary name pattern ReplaceFile uses beside `name`: ".<name>.nuvelkit-tmp-XXXXXX".
 std::string TemporaryPattern(std::string_view name);
 
 // Removes temporary files of ReplaceFile beside `target` that are older than the running
-// program: what an earlier, interrupted save left behind (and the "<name>.tmp<pid>" files of
-// the registry's earlier writer). Returns how many it removed.
+// program: what an earlier, interrupted save left behind. Only regular files of the user's
+// that carry the kit's marker are touched; any other name (a user's "<name>.tmp2") is never
+// removed. Returns how many it removed.
 int RemoveStaleTemporaries(const std::string& target);
 
 } // namespace nk

@@ -124,6 +124,13 @@ std::string QuoteCut(std::string_view s) {
     return quoted;
 }
 
+std::string MessageName(std::string_view name) {
+    const bool plain =
+        !name.empty() && name.size() <= kMaxQuotedChars &&
+        std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 0x7F; });
+    return plain ? std::string(name) : QuoteCut(name);
+}
+
 std::string DescribeJsonValue(const Json& j) {
     if (j.is_object())
         return "an object with " + std::to_string(j.size()) +

@@ -26,6 +26,11 @@ std::string LineColumn(std::string_view text, std::size_t offset);
 // `s` in double quotes as JSON writes it, cut after kMaxQuotedChars characters with "…".
 std::string QuoteCut(std::string_view s);
 
+// A name from the user's file (a key, a member's name) as a message shows it: as it stands
+// when it is short printable ASCII, else quoted and cut as above, so that escape sequences
+// and megabytes of text never reach the terminal.
+std::string MessageName(std::string_view name);
+
 // A short account of a JSON value for a message: a scalar as written (cut as above),
 // an object or an array by its kind and size.
 std::string DescribeJsonValue(const nlohmann::ordered_json& j);

@@ -33,10 +33,16 @@ int NameDistance(std::string_view a, std::string_view b) {
 }
 
 std::string NearestName(std::string_view word, std::span<const std::string_view> candidates) {
+    // No member name is this long, so a longer word is no slip and is not compared at all.
+    if (word.size() > kMaxSuggestedLength) return {};
     const int allowed = std::min(3, std::max(1, static_cast<int>(word.size()) / 3));
     std::string_view best;
     int bestDistance = allowed + 1;
     for (std::string_view c : candidates) {
+        // Names whose lengths differ by more than the allowance are farther than it.
+        const std::size_t gap =
+            c.size() > word.size() ? c.size() - word.size() : word.size() - c.size();
+        if (gap > static_cast<std::size_t>(allowed)) continue;
         const int d = NameDistance(word, c);
         if (d < bestDistance) {
             best = c;

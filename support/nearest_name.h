@@ -2,6 +2,7 @@
 // meant ("unknown member Capton of NuvelCommand; did you mean Caption?").
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@ namespace nk {
 
 // The edit distance between two names, letters compared in any case.
 int NameDistance(std::string_view a, std::string_view b);
+
+// Words longer than this get no suggestion.
+inline constexpr std::size_t kMaxSuggestedLength = 64;
 
 // The candidate nearest to `word`, or "" when none is near enough to be a likely slip (at
 // most a third of the word's letters wrong, and never more than three). On a tie the first.

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,48 @@ TEST(Cli, UsageErrorsAndFailuresGiveTheSameStatusInEverySubcommand) {
         // The argument library's own statuses and the program's full path never show.
         EXPECT_EQ(printed.find(NK_BINARY_DIR), std::string::npos) << printed;
     }
+}
+
+// Every numeric switch takes its whole text as one finite number: what a lenient conversion
+// would turn into 0 or a partial value is bad usage, not work done at a nonsense value.
+TEST(Cli, NumericSwitchesRefuseAnythingButOneWholeFiniteNumber) {
+    const std::string render = "render " + kDemoForm + " -o " + TempName(".png");
+    const std::vector<std::string> commands = {
+        render + " --scale", "gallery --only NuvelFill --shrink", render + " --ticks",
+        "run " + kDemoForm + " --frames", "run " + kDemoForm + " --scale"};
+    for (const std::string& command : commands)
+        for (const char* value : {"''", "2x", "' 2'", "nan", "-inf", "1e400", "0x", "-1"}) {
+            std::string printed;
+            const std::string args = command + " " + value;
+            EXPECT_EQ(RunProgram(args, printed), 2) << "nuvelkit " << args << "\n" << printed;
+            EXPECT_NE(printed.find("Run \"nuvelkit help "), std::string::npos) << printed;
+        }
+}
+
+// A picture the format cannot hold is a failed work that keeps the file it would replace.
+TEST(Cli, AFailedWriteKeepsTheOldFile) {
+    const std::string form = TempName(".nkform");
+    {
+        std::ofstream out(form);
+        out << R"({"format":"nuvelkit-form","version":1,"form":{"width":8000,"height":20,)"
+               R"("units":"pixels"},"controls":[]})";
+    }
+    const std::string picture = TempName(".bmp");
+    {
+        std::ofstream out(picture);
+        out << "old picture";
+    }
+    std::string printed;
+    EXPECT_EQ(RunProgram("render " + form + " -o " + picture + " --scale 3", printed), 1);
+    EXPECT_NE(printed.find("error: " + picture + ": cannot encode a picture of 24000 x 60"),
+              std::string::npos)
+        << printed;
+    EXPECT_EQ(printed.find("wrote"), std::string::npos) << printed;
+    std::ifstream in(picture);
+    std::string kept((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(kept, "old picture");
+    std::remove(form.c_str());
+    std::remove(picture.c_str());
 }
 
 TEST(Cli, WritesTheFormatTheExtensionNamesAndSaysWhere) {

@@ -43,6 +43,13 @@ TEST(FormCheck, UnknownMembersAndWrongTypesAreWarningsOrStrictErrors) {
         {"NuvelFill", R"({"CaptionStyle":"big"})",
          "expected a number for CaptionStyle of NuvelFill"},
         {"NuvelCommand", R"({"Caption":null})", ""},
+        // Hostile keys and values reach the message escaped and cut short.
+        {"NuvelCommand", R"({"\u001b[31mRed":1})",
+         R"(/controls/0/bag/"\u001b[31mRed": unknown member "\u001b[31mRed" of NuvelCommand)"},
+        {"NuvelCommand", "{\"" + std::string(100000, 'K') + "\":1}",
+         "/controls/0/bag/\"" + std::string(80, 'K') + "\u2026\": unknown member \""},
+        {"NuvelCommand", R"({"ForeColor":")" + std::string(100000, 'x') + "\"}",
+         "found \"" + std::string(80, 'x') + "\u2026\""},
     };
     const auto classes = AllClasses();
     for (const Case& c : cases) {
@@ -56,6 +63,7 @@ TEST(FormCheck, UnknownMembersAndWrongTypesAreWarningsOrStrictErrors) {
         } else {
             ASSERT_EQ(warnings.size(), 1u) << c.bag;
             EXPECT_NE(warnings[0].find(c.warning), std::string::npos) << warnings[0];
+            EXPECT_LT(warnings[0].size(), 600u) << warnings[0].substr(0, 600);
         }
         auto strict = Form::FromJson(text, "f.nkform", classes, error, {.strict = true});
         EXPECT_EQ(strict == nullptr, !c.warning.empty()) << c.bag;

@@ -274,25 +274,37 @@ TEST_F(UntrustedFiles, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(Others("form").empty());
 }
 
-TEST_F(UntrustedFiles, StaleTemporaryFilesAreRemovedAndFreshOnesKept) {
+TEST_F(UntrustedFiles, OnlyTheKitsOwnStaleTemporaryFilesAreRemoved) {
+    struct Case {
+        const char* name;
+        bool old;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".doc.nkform.nuvelkit-tmp-AbC123", true, true},   // left by a killed save
+        {".doc.nkform.nuvelkit-tmp-Fresh1", false, false}, // a save in progress
+        {".doc.nkform.nuvelkit-tmp-toolong7", true, false},
+        {".other.nuvelkit-tmp-AbC123", true, false}, // another file's
+        {".doc.nkform.tmp-AbC123", true, false},     // no marker: not provably the kit's
+        {"doc.nkform.tmp4242", true, false},
+        {"doc.nkform.tmp2", true, false}, // a user's notes
+    };
     Write("doc.nkform", "{}");
-    Write(".doc.nkform.tmp-AbC123", "left by a killed save");
-    Write(".doc.nkform.tmp-Fresh1", "a save in progress");
-    Write(".doc.nkform.tmp-toolong7", "not the kit's pattern");
-    Write(".other.tmp-AbC123", "another file's");
-    Write("doc.nkform.tmp4242", "left by the registry's earlier writer");
-    Write("doc.nkform.tmpx42", "not a process number");
     const timeval old[2] = {{946684800, 0}, {946684800, 0}}; // 2000-01-01
-    for (const char* name : {".doc.nkform.tmp-AbC123", ".doc.nkform.tmp-toolong7",
-                             ".other.tmp-AbC123", "doc.nkform.tmp4242", "doc.nkform.tmpx42"})
-        ASSERT_EQ(::utimes(Path(name).c_str(), old), 0);
+    for (const Case& c : cases) {
+        Write(c.name, "my notes");
+        if (c.old) {
+            ASSERT_EQ(::utimes(Path(c.name).c_str(), old), 0);
+        }
+    }
     ASSERT_EQ(ReplaceFile(Path("doc.nkform"), "{\"a\":1}"), "");
-    EXPECT_FALSE(fs::exists(dir_ / ".doc.nkform.tmp-AbC123"));
-    EXPECT_TRUE(fs::exists(dir_ / ".doc.nkform.tmp-Fresh1"));
-    EXPECT_TRUE(fs::exists(dir_ / ".doc.nkform.tmp-toolong7"));
-    EXPECT_TRUE(fs::exists(dir_ / ".other.tmp-AbC123"));
-    EXPECT_FALSE(fs::exists(dir_ / "doc.nkform.tmp4242"));
-    EXPECT_TRUE(fs::exists(dir_ / "doc.nkform.tmpx42"));
+    for (const Case& c : cases) {
+        EXPECT_EQ(!fs::exists(dir_ / c.name), c.removed) << c.name;
+        if (!c.removed) {
+            EXPECT_EQ(Read(c.name), "my notes") << c.name;
+        }
+    }
+    EXPECT_EQ(Read("doc.nkform"), "{\"a\":1}");
 }
 
 TEST_F(UntrustedFiles, ConcurrentRegistrationsLoseNoEntry) {

@@ -1,9 +1,14 @@
 #include "tools/cli.h"
 
+#include "support/json_text.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -32,6 +37,24 @@ std::string Lowered(std::string text) {
 
 } // namespace
 
+const CLI::Validator& WholeNumber() {
+    static const CLI::Validator check(
+        [](std::string& text) -> std::string {
+            const char* begin = text.c_str();
+            char* end = nullptr;
+            errno = 0;
+            const double value = text.empty() || std::isspace(static_cast<unsigned char>(text[0]))
+                                     ? 0.0
+                                     : std::strtod(begin, &end);
+            if (end == nullptr || end != begin + text.size() || errno == ERANGE ||
+                !std::isfinite(value))
+                return QuoteCut(text) + " is not a number";
+            return {};
+        },
+        "NUMBER");
+    return check;
+}
+
 void Fail(int status, const std::string& message) {
     std::cerr << "error: " << message << '\n';
     throw CLI::RuntimeError(status);
@@ -53,7 +76,7 @@ FormatFor(const std::string& path, std::span<const PictureFormat> supported, std
 }
 
 std::string WritePicture(const Image& image, const std::string& path, PictureFormat format) {
-    if (format == PictureFormat::Bmp) return WriteFile(path, EncodeBmp(image, 24));
+    if (format == PictureFormat::Bmp) return WriteBmp(image, path);
     return WritePng(image, path);
 }
 
@@ -68,6 +91,7 @@ void AddDeviceScaleOption(CLI::App& cmd, double& scale) {
     cmd.add_option("--scale", scale,
                    "Draw at this device scale (1, 1.5, 2 or 3): every pixel that many device "
                    "pixels wide, the layout unchanged")
+        ->check(WholeNumber())
         ->check(CLI::IsMember({1.0, 1.5, 2.0, 3.0}))
         ->capture_default_str();
 }

@@ -15,7 +15,8 @@
 
 namespace CLI {
 class App;
-}
+class Validator;
+} // namespace CLI
 
 namespace nk::tools {
 
@@ -52,6 +53,11 @@ std::string WritePicture(const Image& image, const std::string& path, PictureFor
 // Checks the output's extension before any work is done: stops with status 2 when the
 // format is not one of `supported`.
 PictureFormat RequireFormat(const std::string& path, std::span<const PictureFormat> supported);
+
+// Checks a numeric switch's text before it is converted: the whole text must be one finite
+// number, so that "", "2x", " 2", "nan" and "inf" are bad usage however the value's own range
+// check would treat what a lenient conversion makes of them.
+const CLI::Validator& WholeNumber();
 
 // Adds `--scale S` to a sub-command: draw at a device scale of 1, 1.5, 2 or 3 (a screen with
 // that many device pixels per pixel); any other value is bad usage.

@@ -4,14 +4,12 @@
 #include "tools/commands.h"
 
 #include "host/surface/surface_canvas.h"
+#include "support/file_io.h"
 #include "tools/gallery.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -45,6 +43,7 @@ void RegisterGallery(CLI::App& app, const CommonOptions& common) {
         ->capture_default_str();
     auto shrink = std::make_shared<double>(1.0);
     cmd->add_option("--shrink", *shrink, "Shrink the sheet by this factor, smoothly (0.1 to 1)")
+        ->check(WholeNumber())
         ->check(CLI::Range(0.1, 1.0))
         ->capture_default_str();
     auto scale = std::make_shared<double>(1.0);
@@ -55,11 +54,8 @@ void RegisterGallery(CLI::App& app, const CommonOptions& common) {
         static constexpr PictureFormat kFormats[] = {PictureFormat::Png, PictureFormat::Bmp};
         const PictureFormat format = RequireFormat(*output, kFormats);
         // A file that cannot be written is reported before the sheet is drawn.
-        if (std::FILE* probe = std::fopen(output->c_str(), "ab")) {
-            std::fclose(probe);
-        } else {
-            Fail(kExitFailed, *output + ": cannot open for writing: " + std::strerror(errno));
-        }
+        if (const std::string problem = WriteProblem(*output); !problem.empty())
+            Fail(kExitFailed, problem);
         const gallery::Sheet sheet = gallery::BuildSheet(*only, *scale);
         if (!only->empty() && sheet.sections().size() < only->size())
             std::cerr << "warning: some of the controls named by --only have no gallery rows\n";

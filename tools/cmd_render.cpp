@@ -25,6 +25,7 @@ void RegisterRender(CLI::App& app, const CommonOptions& common) {
                   "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("-o,--output", *out, "The picture to write (.png or .bmp)")->required();
     cmd->add_option("--ticks", *ticks, "Timer steps to run before drawing")
+        ->check(WholeNumber())
         ->check(CLI::Range(0, 100000));
     auto scale = std::make_shared<double>(1.0);
     AddDeviceScaleOption(*cmd, *scale);

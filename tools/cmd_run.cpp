@@ -23,11 +23,13 @@ void RegisterRun(CLI::App& app, const CommonOptions&) {
     cmd->add_flag("--strict", *strict,
                   "Refuse a form file with unknown members or values of the wrong type");
     cmd->add_option("--frames", *frames, "Exit after this many frames (for scripted runs)")
+        ->check(WholeNumber())
         ->check(CLI::Range(0, 100000000));
     auto scale = std::make_shared<double>(0.0);
     cmd->add_option("--scale", *scale,
                     "Draw at this device scale (1, 1.5, 2 or 3) instead of the screen's: every "
                     "pixel that many device pixels wide, the layout unchanged")
+        ->check(WholeNumber())
         ->check(CLI::IsMember({1.0, 1.5, 2.0, 3.0}));
     cmd->footer("The form's timer calls TimerInvoke of its controls. The run ends with status 0 "
                 "when the window closes; a form file that cannot be read gives 2, no window 3.");

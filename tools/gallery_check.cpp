@@ -123,13 +123,14 @@ void AddCustom(Section& section) {
         UseCustomPictures(site);
         site.MouseDown(1, 0, 10, 10);
     });
-    row.AddControl("pressed, no PicturePushed", NuvelCheckInterface(), kCell, [](ControlSite& site) {
-        Dress(site, "Unchecked shown");
-        UseCustomPictures(site);
-        site.Set("PicturePushed", Variant::OfPicture(nullptr));
-        site.Set("Value", Long(NKChecked));
-        site.MouseDown(1, 0, 10, 10);
-    });
+    row.AddControl("pressed, no PicturePushed", NuvelCheckInterface(), kCell,
+                   [](ControlSite& site) {
+                       Dress(site, "Unchecked shown");
+                       UseCustomPictures(site);
+                       site.Set("PicturePushed", Variant::OfPicture(nullptr));
+                       site.Set("Value", Long(NKChecked));
+                       site.MouseDown(1, 0, 10, 10);
+                   });
     row.AddControl("disabled: built-in 204", NuvelCheckInterface(), kCell, [](ControlSite& site) {
         Dress(site, "Disabled");
         UseCustomPictures(site);
@@ -173,12 +174,13 @@ void AddHoverAndFocus(Section& section) {
 
 void AddCaptions(Section& section) {
     Row& row = section.AddRow("Captions");
-    row.AddControl("AllowMultiLine, AdjustTop 4", NuvelCheckInterface(), kTall, [](ControlSite& site) {
-        Dress(site, "A longer caption that wraps over several lines");
-        site.Set("AllowMultiLine", Bool(true));
-        site.Set("AdjustTop", Long(4));
-        site.Paint();
-    });
+    row.AddControl("AllowMultiLine, AdjustTop 4", NuvelCheckInterface(), kTall,
+                   [](ControlSite& site) {
+                       Dress(site, "A longer caption that wraps over several lines");
+                       site.Set("AllowMultiLine", Bool(true));
+                       site.Set("AdjustTop", Long(4));
+                       site.Paint();
+                   });
     row.AddControl("one line, clipped", NuvelCheckInterface(), kCell,
                    [](ControlSite& site) { Dress(site, "A longer caption that does not fit"); });
     row.AddControl("access key, colours", NuvelCheckInterface(), kCell, [](ControlSite& site) {

@@ -114,12 +114,13 @@ void AddGeneratedPictures(Section& section) {
                    gradient(8, [](ControlSite& site) {
                        site.Set("GradientBrightness", Variant::Single(50));
                    }));
-    row.AddControl("10 NKCustomPicture", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
-        Dress(site, "Custom picture");
-        site.Set("PictureNormal",
-                 Pic(gallery::PatternImage(250, 100, 0x804020, 0xC07030), "stripes"));
-        site.Set("BackPicture", Long(NKCustomPicture));
-    });
+    row.AddControl(
+        "10 NKCustomPicture", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
+            Dress(site, "Custom picture");
+            site.Set("PictureNormal",
+                     Pic(gallery::PatternImage(250, 100, 0x804020, 0xC07030), "stripes"));
+            site.Set("BackPicture", Long(NKCustomPicture));
+        });
 }
 
 void AddPictureModes(Section& section) {
@@ -225,7 +226,8 @@ void AddCaptions(Section& section) {
                        site.Paint();
                    });
     row.AddControl(
-        "italic, underlined, access key", NuvelCommandInterface(), kDesignSize, [](ControlSite& site) {
+        "italic, underlined, access key", NuvelCommandInterface(), kDesignSize,
+        [](ControlSite& site) {
             Dress(site, "&Save changes");
             site.Set("Font", Variant::OfFont(Font{"Times New Roman", 14, false, true, true}));
             site.Set("BackPicture", Long(NKLollipopLand));

@@ -110,10 +110,11 @@ void AddCustomFaces(Section& section) {
                        site.MouseMove(0, 0, 80, 16);
                        Ticks(site, 6);
                    });
-    row.AddControl("pressed: PicturePushed", NuvelHCommandInterface(), kNatural, [](ControlSite& site) {
-        CustomFaces(site, "Pushed");
-        site.MouseDown(1, 0, 80, 16);
-    });
+    row.AddControl("pressed: PicturePushed", NuvelHCommandInterface(), kNatural,
+                   [](ControlSite& site) {
+                       CustomFaces(site, "Pushed");
+                       site.MouseDown(1, 0, 80, 16);
+                   });
 }
 
 void AddCaptions(Section& section) {
@@ -127,15 +128,16 @@ void AddCaptions(Section& section) {
         site.Set("RightColor", Color(0x008000));
         site.Set("ForeColor", Color(0x800000));
     });
-    row.AddControl(
-        "AllowMultiLine, AdjustTop 2", NuvelHCommandInterface(), Size(175, 32), [](ControlSite& site) {
-            Dress(site, "A caption that wraps onto two lines", 0x000000);
-            site.Set("NuvelStyle", Long(static_cast<std::int32_t>(NKHCommandTypes::NKCrystaline)));
-            site.Set("Font", Variant::OfFont(Font{"Arial", 7}));
-            site.Set("AllowMultiLine", Bool(true));
-            site.Set("AdjustTop", Long(2));
-            site.Paint();
-        });
+    row.AddControl("AllowMultiLine, AdjustTop 2", NuvelHCommandInterface(), Size(175, 32),
+                   [](ControlSite& site) {
+                       Dress(site, "A caption that wraps onto two lines", 0x000000);
+                       site.Set("NuvelStyle",
+                                Long(static_cast<std::int32_t>(NKHCommandTypes::NKCrystaline)));
+                       site.Set("Font", Variant::OfFont(Font{"Arial", 7}));
+                       site.Set("AllowMultiLine", Bool(true));
+                       site.Set("AdjustTop", Long(2));
+                       site.Paint();
+                   });
     row.AddControl("as placed: the container's name", NuvelHCommandInterface(), kNatural);
 }
 
@@ -159,7 +161,8 @@ void AddFocusStyles(Section& section) {
     Row& fixed = section.AddRow("FocusStyle 0-3 with ShowFocus, DefaultStyle (fixed places)");
     Row& scaled = section.AddRow("The same in RescaleToEdges, 240 x 40 (scaled to the surface)");
     for (int i = 0; i < static_cast<int>(kFocusStyles.size()); ++i) {
-        fixed.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandInterface(), kNatural,
+        fixed.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandInterface(),
+                         kNatural,
                          [i](ControlSite& site) { Focused(site, i, DefaultStyle, 175, 32); });
         scaled.AddControl(std::to_string(i) + " " + kFocusStyles[i], NuvelHCommandInterface(),
                           Size(240, 40),
@@ -221,12 +224,13 @@ void AddDisabled(Section& section) {
                        site.Set("PictureDisabled", Variant::OfPicture(nullptr));
                        site.Set("Enabled", Bool(false));
                    });
-    row.AddControl("own PictureDisabled", NuvelHCommandInterface(), kNatural, [](ControlSite& site) {
-        Dress(site, "Disabled", 0x404040);
-        site.Set("PictureDisabled",
-                 Pic(gallery::PatternImage(175, 32, 0x909090, 0xA8A8A8), "gray"));
-        site.Set("Enabled", Bool(false));
-    });
+    row.AddControl("own PictureDisabled", NuvelHCommandInterface(), kNatural,
+                   [](ControlSite& site) {
+                       Dress(site, "Disabled", 0x404040);
+                       site.Set("PictureDisabled",
+                                Pic(gallery::PatternImage(175, 32, 0x909090, 0xA8A8A8), "gray"));
+                       site.Set("Enabled", Bool(false));
+                   });
     row.AddControl("disabled, shining (5 ticks)", NuvelHCommandInterface(), kNatural,
                    [](ControlSite& site) {
                        Dress(site, "Disabled", 0x808080);

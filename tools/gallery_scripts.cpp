@@ -57,12 +57,14 @@ void AddScriptRows(Section& section) {
     auto& hcommands = section.AddRow("NuvelHCommand (Arial 9 bold)");
     auto& checks = section.AddRow("NuvelCheck (Arial 10)");
     for (const Caption& c : kCaptions) {
-        commands.AddControl(c.label, NuvelCommandInterface(), Size(140, 44), [&c](ControlSite& site) {
-            Captioned(site, c.text, Font{"Arial", 11, true}, 0xFFFFFF);
-        });
-        hcommands.AddControl(c.label, NuvelHCommandInterface(), Size(140, 32), [&c](ControlSite& site) {
-            Captioned(site, c.text, Font{"Arial", 9, true}, 0xFFFFFF);
-        });
+        commands.AddControl(c.label, NuvelCommandInterface(), Size(140, 44),
+                            [&c](ControlSite& site) {
+                                Captioned(site, c.text, Font{"Arial", 11, true}, 0xFFFFFF);
+                            });
+        hcommands.AddControl(c.label, NuvelHCommandInterface(), Size(140, 32),
+                             [&c](ControlSite& site) {
+                                 Captioned(site, c.text, Font{"Arial", 9, true}, 0xFFFFFF);
+                             });
         checks.AddControl(c.label, NuvelCheckInterface(), Size(140, 31), [&c](ControlSite& site) {
             Captioned(site, c.text, Font{"Arial", 10}, 0xFFFFFF);
         });

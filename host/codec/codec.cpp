@@ -109,12 +109,27 @@ std::string WriteFile(const std::string& path, std::span<const std::uint8_t> byt
                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-std::string WritePng(const Image& image, const std::string& path) {
-    std::vector<std::uint8_t> png = EncodePng(image);
-    if (png.empty())
+namespace {
+
+// Writes what an encoder made, or says it made nothing of a picture of this size.
+std::string WriteEncoded(const Image& image, const std::string& path,
+                         std::span<const std::uint8_t> bytes, std::string_view format) {
+    if (bytes.empty())
         return path + ": cannot encode a picture of " + std::to_string(image.width) + " x " +
-               std::to_string(image.height) + " pixels as PNG";
-    return WriteFile(path, png);
+               std::to_string(image.height) + " pixels as " + std::string(format);
+    return WriteFile(path, bytes);
+}
+
+} // namespace
+
+std::string WritePng(const Image& image, const std::string& path) {
+    return WriteEncoded(image, path, EncodePng(image), "PNG");
+}
+
+std::string WriteBmp(const Image& image, const std::string& path) {
+    static const std::string kBmp =
+        "BMP (which holds 1 to " + std::to_string(kMaxPictureSide) + " pixels a side)";
+    return WriteEncoded(image, path, EncodeBmp(image, 24), kBmp);
 }
 
 } // namespace nk

@@ -64,5 +64,8 @@ std::vector<std::uint8_t> EncodePng(const Image& image);
 // Writes bytes to a file; returns an error message, empty on success.
 std::string WriteFile(const std::string& path, std::span<const std::uint8_t> bytes);
 std::string WritePng(const Image& image, const std::string& path);
+// Writes `image` as a 24-bit BMP file; a picture the format cannot hold (none, or more than
+// kMaxPictureSide pixels a side) is an error and leaves any old file as it was.
+std::string WriteBmp(const Image& image, const std::string& path);
 
 } // namespace nk

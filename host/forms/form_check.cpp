@@ -2,6 +2,7 @@
 
 #include "host/forms/json_bag.h"
 #include "host/hosts/control_site.h"
+#include "support/json_text.h"
 #include "support/nearest_name.h"
 
 #include <algorithm>
@@ -125,7 +126,7 @@ bool Fits(Expected e, const FormChecker::Json& j) {
 }
 
 std::string Found(const FormChecker::Json& j) {
-    if (j.is_string() || j.is_number() || j.is_boolean()) return j.dump();
+    if (j.is_string() || j.is_number() || j.is_boolean()) return DescribeJsonValue(j);
     return j.type_name();
 }
 
@@ -177,8 +178,8 @@ FormChecker::Json FormChecker::BagEntry(const InterfaceTable& table, const std::
         std::vector<std::string_view> names;
         for (const Member& m : members)
             names.push_back(m.key);
-        issues.push_back({path, "unknown member " + key + " of " + std::string(table.className) +
-                                    DidYouMean(key, names)});
+        issues.push_back({path, "unknown member " + MessageName(key) + " of " +
+                                    std::string(table.className) + DidYouMean(key, names)});
         return value;
     }
     const bool colour = member->propertyType == ValueType::Color;
@@ -187,7 +188,7 @@ FormChecker::Json FormChecker::BagEntry(const InterfaceTable& table, const std::
         issues.push_back({path, "expected a colour for " + member->key +
                                     " (a number, \"#RRGGBB\" or a system colour's name such as "
                                     "\"ButtonFace\"), found " +
-                                    value.dump()});
+                                    Found(value)});
         return value;
     }
     const Expected expected = member->saved          ? ExpectedOf(*member->saved)

@@ -415,7 +415,7 @@ void ReadControl(Form& form, const Json& e, const std::string& path, const Pictu
         const Json& b = e["bag"];
         if (!b.is_object()) Fail(path + "/bag", "expected an object, found " + TypeName(b));
         for (const auto& [key, value] : b.items()) {
-            const std::string here = path + "/bag/" + key;
+            const std::string here = path + "/bag/" + MessageName(key);
             std::vector<FormIssue> issues;
             const Json checked = reading.checker.BagEntry(*table, key, value, here, issues);
             Report(reading, issues);
