@@ -6,13 +6,17 @@
 #include "host/loading/library_loader.h"
 #include "host/script/script.h"
 #include "kit/classes.h"
+#include "support/file_io.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
+#include <streambuf>
 #include <vector>
 
 namespace nk::tools {
@@ -52,6 +56,44 @@ A line that cannot be understood or carried out stops the run with status 2
 
 The full reference is docs/script.md.)HELP";
 
+// Scripts beyond this size are refused: a script is typed or generated commands, and an
+// endless input (a device, a pipe that never ends) must not grow without bound.
+constexpr std::uint64_t kMaxScriptBytes = std::uint64_t{16} << 20;
+
+// Standard input passed through with a bound: after kMaxScriptBytes it reports the end of
+// the input and remembers that the script was cut.
+class BoundedInput : public std::streambuf {
+public:
+    explicit BoundedInput(std::streambuf& source) : source_(source) {}
+    bool cut() const { return cut_; }
+
+protected:
+    int_type underflow() override {
+        if (read_ >= kMaxScriptBytes) {
+            cut_ = source_.sgetc() != traits_type::eof();
+            return traits_type::eof();
+        }
+        const std::streamsize want = static_cast<std::streamsize>(
+            std::min<std::uint64_t>(sizeof buffer_, kMaxScriptBytes - read_));
+        const std::streamsize got = source_.sgetn(buffer_, want);
+        if (got <= 0) return traits_type::eof();
+        read_ += static_cast<std::uint64_t>(got);
+        setg(buffer_, buffer_, buffer_ + got);
+        return traits_type::to_int_type(buffer_[0]);
+    }
+
+private:
+    std::streambuf& source_;
+    char buffer_[4096];
+    std::uint64_t read_ = 0;
+    bool cut_ = false;
+};
+
+std::string TooLong(const std::string& name) {
+    return name + ": the script is longer than " + std::to_string(kMaxScriptBytes >> 20) +
+           " MB; it was not run to its end";
+}
+
 } // namespace
 
 void RegisterScript(CLI::App& app, const CommonOptions&) {
@@ -75,10 +117,17 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
         ScriptOptions options;
         options.scale = *scale;
         if (*file == "-") {
-            status = RunScript(std::cin, std::cout, std::cerr, classes, options);
+            // Read as it comes, so that commands typed at a terminal run as they are typed.
+            BoundedInput bounded(*std::cin.rdbuf());
+            std::istream in(&bounded);
+            status = RunScript(in, std::cout, std::cerr, classes, options);
+            if (bounded.cut()) Fail(kExitUsage, TooLong("standard input"));
         } else {
-            std::ifstream in(*file);
-            if (!in) Fail(kExitUsage, *file + ": cannot open the script");
+            // Only a regular file, read whole: a folder, a FIFO or a device is refused
+            // before anything runs.
+            const FileBytes script = ReadRegularFile(*file, kMaxScriptBytes, "script");
+            if (!script.ok()) Fail(kExitUsage, script.error);
+            std::istringstream in(std::string(script.bytes.begin(), script.bytes.end()));
             options.baseDir = std::filesystem::path(*file).parent_path().string();
             status = RunScript(in, std::cout, std::cerr, classes, options);
         }

@@ -2,9 +2,16 @@
 
 #include "registry/registry.h"
 
+#include "support/file_io.h"
+#include "support/json_text.h"
+
 #include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace nk {
 
@@ -12,8 +19,18 @@ void LoadedLibrary::Closer::operator()(void* handle) const {
     if (handle != nullptr) ::dlclose(handle);
 }
 
-std::unique_ptr<LoadedLibrary> LoadedLibrary::Open(const std::filesystem::path& file,
+std::unique_ptr<LoadedLibrary> LoadedLibrary::Open(const std::filesystem::path& given,
                                                    std::string& error) {
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::absolute(given, ec);
+    if (ec) {
+        error = given.string() + ": cannot be loaded: " + ec.message();
+        return nullptr;
+    }
+    if (std::string problem = LibraryTrustProblem(file); !problem.empty()) {
+        error = std::move(problem);
+        return nullptr;
+    }
     ::dlerror();
     void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
@@ -88,10 +105,43 @@ ComRef<ControlObject> CreateControl(ClassFactory& factory, Host& host, HResult* 
     return obj;
 }
 
-std::filesystem::path ProgramFolder() {
+std::filesystem::path ProgramFolder(const std::filesystem::path& exeLink) {
     std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+    const std::filesystem::path exe = std::filesystem::read_symlink(exeLink, ec);
+    if (ec || !exe.is_absolute()) return {};
+    return exe.parent_path();
+}
+
+namespace {
+
+// Whether a file or folder with this status could be changed by a user other than the
+// one running the program and the system's administrator.
+bool OthersMayChange(const struct stat& st, bool folder) {
+    const bool foreignOwner = st.st_uid != ::geteuid() && st.st_uid != 0;
+    const bool othersWrite = (st.st_mode & S_IWOTH) != 0 && !(folder && (st.st_mode & S_ISVTX));
+    return foreignOwner || othersWrite;
+}
+
+} // namespace
+
+std::string LibraryTrustProblem(const std::filesystem::path& file) {
+    const std::string name = file.string();
+    if (!file.is_absolute()) return name + ": not loaded: the path is not absolute";
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return name + ": cannot be loaded: " + std::strerror(errno);
+    if (!S_ISREG(st.st_mode)) {
+        const std::string kind = NonRegularKind(name);
+        return name + ": not loaded: it is " + (kind.empty() ? "not a regular file" : kind) +
+               ", not a library file";
+    }
+    if (OthersMayChange(st, false))
+        return name + ": not loaded: the file can be changed by other users";
+    struct stat dir {};
+    const std::filesystem::path folder = file.parent_path();
+    if (::stat(folder.c_str(), &dir) != 0 || OthersMayChange(dir, true))
+        return name + ": not loaded: its folder " + folder.string() +
+               " can be changed by other users";
+    return {};
 }
 
 std::filesystem::path KitLibraryFolder() {
@@ -137,8 +187,15 @@ std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std:
     }
     std::optional<std::vector<RegisteredLibrary>> libs = ReadRegistry(*registry, error);
     if (!libs) return std::nullopt;
-    for (const RegisteredLibrary& lib : *libs)
-        if (lib.name == name && !lib.path.empty()) return std::filesystem::path(lib.path);
+    for (const RegisteredLibrary& lib : *libs) {
+        if (lib.name != name || lib.path.empty()) continue;
+        const std::filesystem::path recorded(lib.path);
+        if (recorded.is_absolute()) return recorded;
+        error = MessageName(lib.path) + ": the component registry " + registry->string() +
+                " records " + names.front() +
+                " at a path that is not absolute; it is not loaded from there";
+        return std::nullopt;
+    }
     error = names.front() + ": not in " + looked + " and not in the component registry " +
             registry->string();
     return std::nullopt;

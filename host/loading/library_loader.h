@@ -63,7 +63,9 @@ private:
 // unload; a library that still has live objects or locks stays loaded.
 class LoadedLibrary {
 public:
-    // Opens the file and finds its four exports; nothing (and a message) on failure.
+    // Opens the file and finds its four exports; nothing (and a message) on failure. A
+    // relative path is taken from the current folder (never searched for); a file that
+    // LibraryTrustProblem refuses is not opened at all.
     static std::unique_ptr<LoadedLibrary> Open(const std::filesystem::path& file,
                                                std::string& error);
     ~LoadedLibrary();
@@ -107,8 +109,17 @@ private:
 // result, when wanted, in *result).
 ComRef<ControlObject> CreateControl(ClassFactory& factory, Host& host, HResult* result = nullptr);
 
-// The folder of the running program.
-std::filesystem::path ProgramFolder();
+// The folder of the running program, from the kernel's link `exeLink` (normally
+// /proc/self/exe); empty when that cannot be read. It never falls back to the current
+// folder, which says nothing about where the program came from.
+std::filesystem::path ProgramFolder(const std::filesystem::path& exeLink = "/proc/self/exe");
+
+// Why the library file at `file` must not be opened, or "" when it may: it must be an
+// absolute path to a regular file (never a FIFO, a device or a folder, which could block or
+// mean nothing), owned by the user or the system, and neither it nor its folder writable by
+// other users (a folder with the sticky bit counts as safe, since others cannot replace a
+// file in it).
+std::string LibraryTrustProblem(const std::filesystem::path& file);
 
 // The version in the file names of the control libraries (libnuvset1.so.1).
 inline constexpr int kControlLibraryVersion = 1;
@@ -121,7 +132,9 @@ std::filesystem::path KitLibraryFolder();
 std::vector<std::string> LibraryFileNames(std::string_view name);
 
 // Where a kit library is: in the kit's library folder, in the program's ../lib folder (as
-// in the build tree and an installed tree), else the path the component registry records.
+// in the build tree and an installed tree), else the path the component registry records,
+// which must be absolute (a relative one would mean a different file in every folder the
+// reading program stands in, and is refused with a message).
 // Nothing when none has it, with a message naming the file and every place looked in.
 std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std::string& error);
 
