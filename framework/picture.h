@@ -24,6 +24,11 @@ struct Image {
     bool IsMonochrome() const { return bitsPerPixel == 1; }
 };
 
+// The largest picture any entrance takes (a file, a Qt pixmap, the typed API, a script):
+// at most this many pixels a side, and 64 megapixels (256 MB at four bytes a pixel) in all.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{64} << 20;
+
 // The same picture painted finer for a device scale above 1: a built-in resource painted
 // again at 1.5, 2 or 3 times its size, or a larger image the application gives beside its
 // own (a "name@2x.png" file). The picture's logical size stays that of its 1x image.

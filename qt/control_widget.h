@@ -47,6 +47,11 @@ public:
 
     // The public members through the class's table (see ControlSite::Set, Get, Call).
     bool setMember(std::string_view name, const Variant& value);
+    // The same for a value that may have been refused on its way from Qt (nothing): a refused
+    // value is not assigned.
+    bool setMember(std::string_view name, const std::optional<Variant>& value) {
+        return value && setMember(name, *value);
+    }
     std::optional<Variant> member(std::string_view name);
     // The same for the widget classes' const getters: reading a member changes nothing the
     // widget shows.

@@ -191,8 +191,15 @@ QPixmap pictureToQt(const Picture& picture) {
                                      QImage::Format_ARGB32));
 }
 
+bool pictureWithinLimits(const QPixmap& pixmap) {
+    if (pixmap.isNull()) return true;
+    const std::uint64_t w = static_cast<std::uint64_t>(pixmap.width());
+    const std::uint64_t h = static_cast<std::uint64_t>(pixmap.height());
+    return w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+}
+
 Picture pictureFromQt(const QPixmap& pixmap) {
-    if (pixmap.isNull()) return nullptr;
+    if (pixmap.isNull() || !pictureWithinLimits(pixmap)) return nullptr;
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     Image out(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
@@ -260,11 +267,18 @@ Variant colorValueFromQt(const QColor& v) {
     return Variant::Long(static_cast<std::int32_t>(colorFromQt(v)));
 }
 
-Variant pictureValueFromQt(const QPixmap& v) {
+std::optional<Variant> pictureValueFromQt(const QPixmap& v) {
+    if (!pictureWithinLimits(v)) {
+        qWarning("Nuvelkit: a picture of %d x %d pixels was refused: pictures have at most %d "
+                 "pixels a side and %llu pixels in all",
+                 v.width(), v.height(), kMaxPictureSide,
+                 static_cast<unsigned long long>(kMaxPicturePixels));
+        return std::nullopt;
+    }
     return Variant::OfPicture(pictureFromQt(v));
 }
 
-Variant variantFromQt(const QVariant& v) {
+std::optional<Variant> variantFromQt(const QVariant& v) {
     switch (v.typeId()) {
     case QMetaType::UnknownType:
         return {};

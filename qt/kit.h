@@ -53,9 +53,12 @@ OleColor colorFromQt(const QColor& color);
 QString fromUtf8(std::string_view text);
 
 // A picture as a Qt pixmap (null for no picture or an empty one), and a pixmap as a picture
-// (no picture for a null pixmap).
+// (no picture for a null pixmap, or for one beyond the limits below).
 QPixmap pictureToQt(const Picture& picture);
 Picture pictureFromQt(const QPixmap& pixmap);
+// Whether a pixmap is within the limits picture files obey (kMaxPictureSide pixels a side,
+// kMaxPicturePixels in all); a null pixmap is.
+bool pictureWithinLimits(const QPixmap& pixmap);
 
 // A member's value in Qt's types, as the widget classes' properties give it; what does not
 // convert gives the type's empty value.
@@ -66,11 +69,12 @@ QString stringToQt(const std::optional<Variant>& v);
 QColor colorToQt(const std::optional<Variant>& v);
 QPixmap pictureToQt(const std::optional<Variant>& v);
 QVariant variantToQt(const std::optional<Variant>& v);
-// And back.
+// And back. A pixmap beyond the picture limits gives nothing: the assignment is refused,
+// with a warning naming its size, and the member keeps its picture.
 Variant boolFromQt(bool v);
 Variant stringFromQt(const QString& v);
 Variant colorValueFromQt(const QColor& v);
-Variant pictureValueFromQt(const QPixmap& v);
-Variant variantFromQt(const QVariant& v);
+std::optional<Variant> pictureValueFromQt(const QPixmap& v);
+std::optional<Variant> variantFromQt(const QVariant& v);
 
 } // namespace nk::qt

@@ -13,9 +13,6 @@
 
 namespace nk {
 
-inline constexpr int kMaxPictureSide = 16384;
-// Decoded pixels one picture may hold: 64 megapixels, 256 MB at four bytes a pixel.
-inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{64} << 20;
 // Decoded pixels all the pictures of one form may hold together: 256 megapixels.
 inline constexpr std::uint64_t kMaxFormPicturePixels = std::uint64_t{256} << 20;
 // Picture files beyond this size are refused before they are read: room for the largest
