@@ -99,6 +99,12 @@ PropertyInfo PropertyInfo::Init(int at, Initial from, Via by) const {
     return row;
 }
 
+PropertyInfo PropertyInfo::WrittenAs(ValueType type) const {
+    PropertyInfo row = *this;
+    row.writtenAs = type;
+    return row;
+}
+
 PropertyInfo PropertyInfo::StoredBy(void (*store)(Control&, const Variant&)) const {
     PropertyInfo row = *this;
     row.store = store;

@@ -91,6 +91,8 @@ struct PropertyInfo {
     std::optional<Variant> readDefault = std::nullopt;
     std::optional<Variant> writeDefault = std::nullopt;
     Lifecycle life = {};
+    // The type WriteProperties stores the value as, when it is not the member's own.
+    std::optional<ValueType> writtenAs = std::nullopt;
     // Stores a value already converted to `type` into the control's own storage, without the
     // setter's steps; nullptr where the setter is the storage (a field) or the surface keeps it.
     void (*store)(Control&, const Variant&) = nullptr;
@@ -112,6 +114,8 @@ struct PropertyInfo {
     PropertyInfo Init(int at, Via by = Via::Storage) const;
     PropertyInfo Init(int at, Variant value, Via by = Via::Storage) const;
     PropertyInfo Init(int at, Initial from, Via by = Via::Storage) const;
+    // Saved as another type than its own (a Long member saved as an Integer).
+    PropertyInfo WrittenAs(ValueType type) const;
     // Its storage, for a member that no field pointer reaches.
     PropertyInfo StoredBy(void (*store)(Control&, const Variant&)) const;
     // Its places in ReadProperties and WriteProperties, and how a read value is applied.

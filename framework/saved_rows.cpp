@@ -159,7 +159,8 @@ void WriteFromRows(Control& control, Host& host, PropertyBag& bag,
         [&](const PropertyInfo& row) {
             const auto def = BagDefault(host, row, row.writeDefault);
             if (row.bagKey.empty() || !def || !row.get) return;
-            const Variant value = row.get(control);
+            Variant value = row.get(control);
+            if (row.writtenAs) value = ConvertTo(*row.writtenAs, value).value_or(value);
             // No picture is never stored, whatever the write default stands for.
             if (row.type == ValueType::Picture && !IsPresent(value.ToPicture().value_or(nullptr)))
                 return;

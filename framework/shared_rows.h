@@ -182,6 +182,9 @@ template <typename E> std::vector<EventInfo> PushButtonEvents(std::vector<EventA
 
 } // namespace nk
 
+// A picture row named after its member, as NK_OWN_ROW names it; then its storage, if any.
+#define NK_PICTURE_ROW(C, Name, ...)                                                               \
+    ::nk::PictureRow<C, &C::Name, &C::Set##Name __VA_OPT__(, ) __VA_ARGS__>(#Name)
 // A method row named after its member, so that the name is written once: `Name` is C's
 // method without arguments, "Name" the method's name in the table, then its help if any.
 #define NK_METHOD_ROW(C, Name, ...) ::nk::MethodRow<C, &C::Name>(#Name __VA_OPT__(, ) __VA_ARGS__)

@@ -113,16 +113,13 @@ void NuvelFill::ReadProperties(const PropertyBag& bag) {
 
 void NuvelFill::WriteProperties(PropertyBag& bag) {
     WriteFromRows(*this, host_, bag,
-                  {{1,
-                    [&] {
+                  {{1, [&] {
                         if (PictureBox* box = Inside()) {
                             WriteFont(bag, "Font", box->GetFont(), host_.AmbientFont());
                             WriteColor(bag, "BackColor", box->BackColor(), kBackDefault);
                             WriteColor(bag, "ForeColor", box->ForeColor(), kForeDefault);
                         }
-                    }},
-                   // BorderStyle, a Long member, is saved as an Integer.
-                   {4, [&] { WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0); }}});
+                    }}});
     RecomputePictureFlags();
     Layout();
     Redraw();

@@ -29,7 +29,8 @@ std::vector<PropertyInfo> NuvelFill::Rows() {
         NK_SURFACE_ROW(C, Long, BorderStyle)
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0))
-            .Kept(3, 0),
+            .WrittenAs(ValueType::Integer)
+            .Kept(3, 4),
         SharedRows<C>::Font(),
         SharedRows<C>::Enabled().Init(2).Kept(4, 5),
         NK_OWN_ROW(C, Picture, MouseIcon, mouseIcon_)
@@ -47,22 +48,19 @@ std::vector<PropertyInfo> NuvelFill::Rows() {
             .Saved(Variant::Long(NKGreenFill))
             .Init(5)
             .Kept(7, 8),
-        PictureRow<C, &C::PictureBack, &C::SetPictureBack, &C::back_, &K::picture>("PictureBack")
+        NK_PICTURE_ROW(C, PictureBack, &C::back_, &K::picture)
             .Init(9, noPicture, kSetter)
             .Kept(14, 13),
-        PictureRow<C, &C::PictureDisabled, &C::SetPictureDisabled, &C::disabled_, &K::picture>(
-            "PictureDisabled")
+        NK_PICTURE_ROW(C, PictureDisabled, &C::disabled_, &K::picture)
             .Init(13, noPicture, kSetter)
             .Kept(16, 14),
-        PictureRow<C, &C::PictureFill, &C::SetPictureFill, &C::fill_, &K::picture>("PictureFill")
+        NK_PICTURE_ROW(C, PictureFill, &C::fill_, &K::picture)
             .Init(10, noPicture, kSetter)
             .Kept(15, 12),
-        PictureRow<C, &C::PictureLeftEdge, &C::SetPictureLeftEdge, &C::leftEdge_, &K::picture>(
-            "PictureLeftEdge")
+        NK_PICTURE_ROW(C, PictureLeftEdge, &C::leftEdge_, &K::picture)
             .Init(11, noPicture, kSetter)
             .Kept(17, 15),
-        PictureRow<C, &C::PictureRightEdge, &C::SetPictureRightEdge, &C::rightEdge_, &K::picture>(
-            "PictureRightEdge")
+        NK_PICTURE_ROW(C, PictureRightEdge, &C::rightEdge_, &K::picture)
             .Init(12, noPicture, kSetter)
             .Kept(18, 16),
         NK_OWN_ROW(C, Long, FillOrientation, fillOrientation_)

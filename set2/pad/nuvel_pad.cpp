@@ -171,9 +171,7 @@ void NuvelPad::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelPad::WriteProperties(PropertyBag& bag) {
-    WriteFromRows(*this, host_, bag,
-                  // BorderStyle, a Long member, is saved as an Integer.
-                  {{1, [&] { WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0); }}});
+    WriteFromRows(*this, host_, bag);
     ApplyToolTips();
     ApplyShortKeys();
     ApplyPadSize();

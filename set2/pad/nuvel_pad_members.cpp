@@ -37,7 +37,8 @@ std::vector<PropertyInfo> NuvelPad::Rows() {
             .Help("Returns/sets the border style for an object.")
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0))
-            .Kept(1, 0),
+            .WrittenAs(ValueType::Integer)
+            .Kept(1, 1),
         S::MouseIcon("Sets a custom mouse icon.").Kept(2, 2, kSetter),
         S::MousePointer(
             "Returns/sets the type of mouse pointer displayed when over part of an object.")
