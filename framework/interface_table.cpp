@@ -77,6 +77,48 @@ PropertyInfo PropertyInfo::ReadAs(std::string_view key) const {
     return row;
 }
 
+PropertyInfo PropertyInfo::Init(int at, Via by) const {
+    return Init(at, readDefault.value_or(Variant{}), by);
+}
+
+PropertyInfo PropertyInfo::Init(int at, Variant value, Via by) const {
+    PropertyInfo row = *this;
+    row.life.initAt = at;
+    row.life.initBy = by;
+    row.life.initFrom = Initial::Value;
+    row.life.initValue = std::move(value);
+    return row;
+}
+
+PropertyInfo PropertyInfo::Init(int at, Initial from, Via by) const {
+    PropertyInfo row = *this;
+    row.life.initAt = at;
+    row.life.initBy = by;
+    row.life.initFrom = from;
+    row.life.initValue = std::nullopt;
+    return row;
+}
+
+PropertyInfo PropertyInfo::WrittenAs(ValueType type) const {
+    PropertyInfo row = *this;
+    row.writtenAs = type;
+    return row;
+}
+
+PropertyInfo PropertyInfo::StoredBy(void (*store)(Control&, const Variant&)) const {
+    PropertyInfo row = *this;
+    row.store = store;
+    return row;
+}
+
+PropertyInfo PropertyInfo::Kept(int readAt, int writeAt, Via by) const {
+    PropertyInfo row = *this;
+    row.life.readAt = readAt;
+    row.life.writeAt = writeAt;
+    row.life.readBy = by;
+    return row;
+}
+
 std::optional<Variant> ConvertTo(ValueType type, const Variant& v) {
     switch (type) {
     case ValueType::Boolean:

@@ -21,6 +21,28 @@ namespace nk {
 class Control;
 class Host;
 
+// How InitProperties or ReadProperties hands a member its value: stored as it is (into the
+// control's storage or onto the surface, with no notification and no repaint), or through
+// the member's setter with the setter's own steps.
+enum class Via { Storage, Setter };
+
+// Where a member's initial value comes from: the row's fixed value, or the container and
+// the host at the time InitProperties runs.
+enum class Initial { Value, EmptyPicture, AmbientDisplayName, AmbientFont };
+
+// A member's part in the control's lifecycle: its place in InitProperties, ReadProperties
+// and WriteProperties, counted from 1 in each (0: not part of it), and how it is applied.
+// A control's own steps that the rows cannot say take places of the same count.
+struct Lifecycle {
+    int initAt = 0;
+    Via initBy = Via::Storage;
+    Initial initFrom = Initial::Value;
+    std::optional<Variant> initValue = std::nullopt;
+    int readAt = 0;
+    Via readBy = Via::Storage;
+    int writeAt = 0;
+};
+
 // The type of a member, an argument or a parameter, as traces print it.
 enum class ValueType {
     Boolean,
@@ -68,6 +90,12 @@ struct PropertyInfo {
     std::string_view readKey = {};
     std::optional<Variant> readDefault = std::nullopt;
     std::optional<Variant> writeDefault = std::nullopt;
+    Lifecycle life = {};
+    // The type WriteProperties stores the value as, when it is not the member's own.
+    std::optional<ValueType> writtenAs = std::nullopt;
+    // Stores a value already converted to `type` into the control's own storage, without the
+    // setter's steps; nullptr where the setter is the storage (a field) or the surface keeps it.
+    void (*store)(Control&, const Variant&) = nullptr;
 
     // The key ReadProperties reads.
     std::string_view ReadKey() const { return readKey.empty() ? bagKey : readKey; }
@@ -81,6 +109,17 @@ struct PropertyInfo {
     // Saved under a key spelt differently from the name; read under `key` unless ReadAs.
     PropertyInfo SavedAs(std::string_view key) const;
     PropertyInfo ReadAs(std::string_view key) const;
+    // Its initial value, assigned at place `at` of InitProperties: its read default, a value
+    // of its own, or one that the container or the host gives.
+    PropertyInfo Init(int at, Via by = Via::Storage) const;
+    PropertyInfo Init(int at, Variant value, Via by = Via::Storage) const;
+    PropertyInfo Init(int at, Initial from, Via by = Via::Storage) const;
+    // Saved as another type than its own (a Long member saved as an Integer).
+    PropertyInfo WrittenAs(ValueType type) const;
+    // Its storage, for a member that no field pointer reaches.
+    PropertyInfo StoredBy(void (*store)(Control&, const Variant&)) const;
+    // Its places in ReadProperties and WriteProperties, and how a read value is applied.
+    PropertyInfo Kept(int readAt, int writeAt, Via by = Via::Storage) const;
 };
 
 struct ParamInfo {

@@ -84,14 +84,41 @@ PropertyInfo AccessorRow(std::string_view name, std::string_view help = {}) {
             help};
 }
 
+namespace rows {
+
+// The storage that a path of member pointers leads to: `c.*First`, then `.*Next` of that.
+template <auto First, auto... Next, typename O> auto& Reach(O& object) {
+    if constexpr (sizeof...(Next) == 0)
+        return object.*First;
+    else
+        return Reach<Next...>(object.*First);
+}
+
+} // namespace rows
+
+// The row with a way to store a value straight into the control's storage that `Path` leads
+// to (no notification, no repaint), for a member that InitProperties or ReadProperties assigns
+// without its setter; without a path, the row as it is.
+template <ValueType T, typename C, auto... Path> PropertyInfo StoredIn(PropertyInfo row) {
+    if constexpr (sizeof...(Path) > 0) {
+        row.store = [](Control& c, const Variant& v) {
+            if (auto x = rows::Unwrap<T>(v)) rows::Reach<Path...>(static_cast<C&>(c)) = *x;
+        };
+    }
+    return row;
+}
+
 } // namespace nk
 
 // Rows named after their member, so that each name is written once: `Name` is the field or
 // the getter, `SetName` the setter, and "Name" the member's name in the table. C is the
-// control's class, T the member's ValueType.
+// control's class, T the member's ValueType; an own member's storage, when given, is where
+// InitProperties and ReadProperties store it without the setter.
 #define NK_FIELD_ROW(C, T, Name) ::nk::FieldRow<::nk::ValueType::T, &C::Name>(#Name)
-#define NK_OWN_ROW(C, T, Name)                                                                     \
-    ::nk::AccessorRow<::nk::ValueType::T, ::nk::MemberKind::Own, &C::Name, &C::Set##Name, C>(#Name)
+#define NK_OWN_ROW(C, T, Name, ...)                                                                \
+    ::nk::StoredIn<::nk::ValueType::T, C __VA_OPT__(, &C::__VA_ARGS__)>(                           \
+        ::nk::AccessorRow<::nk::ValueType::T, ::nk::MemberKind::Own, &C::Name, &C::Set##Name, C>(  \
+            #Name))
 #define NK_SURFACE_ROW(C, T, Name)                                                                 \
     ::nk::AccessorRow<::nk::ValueType::T, ::nk::MemberKind::Surface, &C::Name, &C::Set##Name, C>(  \
         #Name)

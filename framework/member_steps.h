@@ -2,10 +2,14 @@
 // member changed and repaint, in one of the two orders the controls use. A control derives
 // from MemberSteps<itself> and befriends it, so that the steps reach the control's `host_`
 // and its `Redraw`; a setter with any other step writes it out beside these.
+//
+// A setter names its member once, in its own name: the steps called from `SetName` tell the
+// container that "Name" changed.
 #pragma once
 
 #include "framework/host.h"
 
+#include <source_location>
 #include <string_view>
 #include <utility>
 
@@ -14,23 +18,55 @@ namespace nk {
 enum class Steps {
     NotifyThenRedraw, // PropertyChanged, then Redraw
     RedrawThenNotify, // Redraw, then PropertyChanged
+    NotifyOnly,       // PropertyChanged; the look follows at the next repaint
 };
+
+// The member that a setter sets, from the setter's name as the compiler spells its function
+// ("void nk::NuvelCommand::SetCaption(const std::string&)" gives "Caption"); empty when the
+// function is not named Set followed by a member.
+constexpr std::string_view SetterMember(std::string_view function) {
+    function = function.substr(0, function.find('('));
+    const std::size_t scope = function.rfind("::");
+    const std::size_t space = function.rfind(' ');
+    std::size_t start = 0;
+    if (scope != std::string_view::npos) start = scope + 2;
+    if (space != std::string_view::npos && space + 1 > start) start = space + 1;
+    function = function.substr(start);
+    constexpr std::string_view kSet = "Set";
+    if (function.size() <= kSet.size() || function.substr(0, kSet.size()) != kSet) return {};
+    return function.substr(kSet.size());
+}
+
+inline std::string_view SetterMember(const std::source_location& where) {
+    return SetterMember(where.function_name());
+}
 
 template <typename Self> class MemberSteps {
 protected:
+    using Where = std::source_location;
     static constexpr Steps kRedrawFirst = Steps::RedrawThenNotify;
 
     // Stores `value` in `field`, then tells the container and repaints.
     template <typename T, typename V>
-    void Store(std::string_view name, T& field, V&& value, Steps steps = Steps::NotifyThenRedraw) {
+    void Store(T& field, V&& value, Steps steps = Steps::NotifyThenRedraw,
+               Where where = Where::current()) {
         field = std::forward<V>(value);
-        Changed(name, steps);
+        Changed(SetterMember(where), steps);
     }
 
     // Stores `value` in `field` and tells the container; the look follows at the next repaint.
-    template <typename T, typename V> void StoreNotify(std::string_view name, T& field, V&& value) {
+    template <typename T, typename V>
+    void StoreNotify(T& field, V&& value, Where where = Where::current()) {
         field = std::forward<V>(value);
-        Site().PropertyChanged(name);
+        Site().PropertyChanged(SetterMember(where));
+    }
+
+    // Tells the container that the setter's member changed, with no repaint.
+    void Notify(Where where = Where::current()) { Site().PropertyChanged(SetterMember(where)); }
+
+    // Tells the container that the setter's member changed and repaints, in the order given.
+    void Changed(Steps steps = Steps::NotifyThenRedraw, Where where = Where::current()) {
+        Changed(SetterMember(where), steps);
     }
 
     // Tells the container that `name` changed and repaints, in the order `steps` gives.

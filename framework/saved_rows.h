@@ -1,48 +1,41 @@
-// Loading and saving driven by a control's member table: each member is read under its
-// row's read key against its read default and written under its bag key against its write
-// default, so a control's ReadProperties and WriteProperties list only which members, in
-// which order, and how a read value is applied.
+// A control's InitProperties, ReadProperties and WriteProperties driven by its member table:
+// each row carries its initial value, its bag keys and defaults, its places in the three and
+// how a value is applied, so a control writes out only the steps the rows cannot say.
 #pragma once
 
 #include "framework/control.h"
 #include "framework/host.h"
 #include "framework/property_bag.h"
 
-#include <cstdint>
+#include <functional>
 #include <initializer_list>
-#include <string>
 #include <string_view>
-#include <variant>
 
 namespace nk {
 
-// Where a read value is stored: the control's own storage for a member, of the member's type
-// (VBool and Integer members are 16-bit, Long members 32-bit, colours OleColor).
-using StoredRef =
-    std::variant<std::int16_t*, std::int32_t*, float*, OleColor*, std::string*, Picture*>;
-
-struct StoredMember {
-    std::string_view name;
-    StoredRef target;
+// A step of the control's own at place `at` of InitProperties, ReadProperties or
+// WriteProperties, between the members' rows: one that the rows cannot say.
+struct OwnStep {
+    int at;
+    std::function<void()> run;
 };
 
-// Reads each member straight into its storage: no notification, no repaint. A stored value
-// that does not convert to the member's type leaves the storage as it was.
-void ReadStoredRows(const Control& control, const PropertyBag& bag,
-                    std::initializer_list<StoredMember> members);
+// InitProperties from the rows: each row with a place in it gets its initial value, stored
+// or through its setter, in the order of the places, the control's own steps among them.
+void InitFromRows(Control& control, Host& host, std::initializer_list<OwnStep> own = {});
 
-// Reads each member and assigns it through the row's setter, with the setter's own steps.
-void ReadRowsThroughSetters(Control& control, const PropertyBag& bag,
-                            std::initializer_list<std::string_view> names);
+// ReadProperties from the rows: each row with a place in it is read under its read key
+// against its read default (the container's font for the font) and applied as the row says.
+void ReadFromRows(Control& control, Host& host, const PropertyBag& bag,
+                  std::initializer_list<OwnStep> own = {});
 
-// Reads each of the separate font keys ("FontName", "FontSize", "FontBold", "FontItalic",
-// "FontStrikethru", "FontUnderline") and puts it straight into the surface's font: no
-// notification, no repaint.
-void ReadOntoSurfaceFont(const Control& control, Host& host, const PropertyBag& bag,
-                         std::initializer_list<std::string_view> names);
+// WriteProperties from the rows: each row with a place in it is written under its bag key
+// against its write default (the container's font for the font), as its getter gives it; a
+// picture member without a picture is not written.
+void WriteFromRows(Control& control, Host& host, PropertyBag& bag,
+                   std::initializer_list<OwnStep> own = {});
 
-// Writes each member's current value, as its getter gives it, in the order given.
-void WriteSavedRows(Control& control, PropertyBag& bag,
-                    std::initializer_list<std::string_view> names);
+// Whether the surface keeps a member of this name, so that a stored value goes onto it.
+bool IsSurfaceMember(std::string_view name);
 
 } // namespace nk

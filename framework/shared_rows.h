@@ -28,13 +28,16 @@ MethodInfo MethodRow(std::string_view name, std::string_view help = {}) {
 }
 
 // A picture the control keeps, saved with no picture as its default.
-template <auto Get, auto Set>
+template <typename C, auto Get, auto Set, auto... Field>
 PropertyInfo PictureRow(std::string_view name, std::string_view help = {}) {
-    return AccessorRow<ValueType::Picture, MemberKind::Own, Get, Set>(name, help)
-        .Saved(Variant::OfPicture(nullptr));
+    return StoredIn<ValueType::Picture, C, Field...>(
+        AccessorRow<ValueType::Picture, MemberKind::Own, Get, Set, C>(name, help)
+            .Saved(Variant::OfPicture(nullptr)));
 }
 
-// The members that the push buttons share, with their saved defaults.
+// The members that the push buttons share, with their saved defaults. An own member's
+// storage, when given (`Field`, a path of member pointers), is where InitProperties and
+// ReadProperties store it without the setter.
 template <typename C> struct SharedRows {
     static PropertyInfo ShowFocus() {
         return FieldRow<ValueType::Boolean, &C::ShowFocus>("ShowFocus")
@@ -50,7 +53,7 @@ template <typename C> struct SharedRows {
             .Saved(Variant::Long(NKInternalSound));
     }
     static PropertyInfo Enabled(std::string_view help = {}) {
-        return AccessorRow<ValueType::Boolean, MemberKind::Surface, &C::Enabled, &C::SetEnabled>(
+        return AccessorRow<ValueType::Boolean, MemberKind::Surface, &C::Enabled, &C::SetEnabled, C>(
                    "Enabled", help)
             .Saved(Variant::Boolean(kTrue));
     }
@@ -74,62 +77,70 @@ template <typename C> struct SharedRows {
     static PropertyInfo FontUnderline() {
         return FontFlag<&C::FontUnderline, &C::SetFontUnderline>("FontUnderline");
     }
-    static PropertyInfo ShortCutKey() {
-        return AccessorRow<ValueType::String, MemberKind::Own, &C::ShortCutKey, &C::SetShortCutKey>(
-                   "ShortCutKey")
-            .Saved(Variant::String(""));
+    template <auto... Field> static PropertyInfo ShortCutKey() {
+        return StoredIn<ValueType::String, C, Field...>(
+            AccessorRow<ValueType::String, MemberKind::Own, &C::ShortCutKey, &C::SetShortCutKey, C>(
+                "ShortCutKey")
+                .Saved(Variant::String("")));
     }
-    static PropertyInfo CoolButton(std::string_view help = {}) {
-        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolButton, &C::SetCoolButton>(
-                   "CoolButton", help)
-            .Saved(Variant::Boolean(kFalse));
+    template <auto... Field> static PropertyInfo CoolButton(std::string_view help = {}) {
+        return StoredIn<ValueType::Boolean, C, Field...>(
+            AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolButton, &C::SetCoolButton>(
+                "CoolButton", help)
+                .Saved(Variant::Boolean(kFalse)));
     }
-    static PropertyInfo CoolGlowColor(std::string_view help = {}) {
-        return AccessorRow<ValueType::Color, MemberKind::Own, &C::CoolGlowColor,
-                           &C::SetCoolGlowColor>("CoolGlowColor", help)
-            .Saved(Variant::Double(0xC00000));
+    template <auto... Field> static PropertyInfo CoolGlowColor(std::string_view help = {}) {
+        return StoredIn<ValueType::Color, C, Field...>(
+            AccessorRow<ValueType::Color, MemberKind::Own, &C::CoolGlowColor, &C::SetCoolGlowColor>(
+                "CoolGlowColor", help)
+                .Saved(Variant::Double(0xC00000)));
     }
-    static PropertyInfo CoolUseGlow(std::string_view help = {}) {
-        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolUseGlow,
-                           &C::SetCoolUseGlow>("CoolUseGlow", help)
-            .Saved(Variant::Boolean(kTrue));
+    template <auto... Field> static PropertyInfo CoolUseGlow(std::string_view help = {}) {
+        return StoredIn<ValueType::Boolean, C, Field...>(
+            AccessorRow<ValueType::Boolean, MemberKind::Own, &C::CoolUseGlow, &C::SetCoolUseGlow>(
+                "CoolUseGlow", help)
+                .Saved(Variant::Boolean(kTrue)));
     }
     static PropertyInfo MouseIcon(std::string_view help = {}) {
-        return AccessorRow<ValueType::Picture, MemberKind::Surface, &C::MouseIcon,
-                           &C::SetMouseIcon>("MouseIcon", help)
+        return AccessorRow<ValueType::Picture, MemberKind::Surface, &C::MouseIcon, &C::SetMouseIcon,
+                           C>("MouseIcon", help)
             .Saved(Variant::OfPicture(nullptr));
     }
     static PropertyInfo MousePointer(std::string_view help = {}) {
         return AccessorRow<ValueType::Integer, MemberKind::Surface, &C::MousePointer,
-                           &C::SetMousePointer>("MousePointer", help)
+                           &C::SetMousePointer, C>("MousePointer", help)
             .Saved(Variant::Integer(0));
     }
-    static PropertyInfo UseOnTop() {
-        return AccessorRow<ValueType::Boolean, MemberKind::Own, &C::UseOnTop, &C::SetUseOnTop>(
-                   "UseOnTop")
-            .Saved(Variant::Boolean(kTrue));
+    template <auto... Field> static PropertyInfo UseOnTop() {
+        return StoredIn<ValueType::Boolean, C, Field...>(
+            AccessorRow<ValueType::Boolean, MemberKind::Own, &C::UseOnTop, &C::SetUseOnTop>(
+                "UseOnTop")
+                .Saved(Variant::Boolean(kTrue)));
     }
     // NKPicStyles, saved as DefaultStyle.
-    static PropertyInfo PictureMode() {
-        return AccessorRow<ValueType::Long, MemberKind::Own, &C::PictureMode, &C::SetPictureMode>(
-                   "PictureMode")
-            .Takes(kPicStylesEnum)
-            .Saved(Variant::Long(DefaultStyle));
+    template <auto... Field> static PropertyInfo PictureMode() {
+        return StoredIn<ValueType::Long, C, Field...>(
+            AccessorRow<ValueType::Long, MemberKind::Own, &C::PictureMode, &C::SetPictureMode>(
+                "PictureMode")
+                .Takes(kPicStylesEnum)
+                .Saved(Variant::Long(DefaultStyle)));
     }
-    static PropertyInfo PictureNormal() {
-        return PictureRow<&C::PictureNormal, &C::SetPictureNormal>("PictureNormal");
+    template <auto... Field> static PropertyInfo PictureNormal() {
+        return PictureRow<C, &C::PictureNormal, &C::SetPictureNormal, Field...>("PictureNormal");
     }
-    static PropertyInfo PictureDisabled() {
-        return PictureRow<&C::PictureDisabled, &C::SetPictureDisabled>("PictureDisabled");
+    template <auto... Field> static PropertyInfo PictureDisabled() {
+        return PictureRow<C, &C::PictureDisabled, &C::SetPictureDisabled, Field...>(
+            "PictureDisabled");
     }
-    static PropertyInfo PicturePushed(std::string_view help = {}) {
-        return PictureRow<&C::PicturePushed, &C::SetPicturePushed>("PicturePushed", help);
+    template <auto... Field> static PropertyInfo PicturePushed(std::string_view help = {}) {
+        return PictureRow<C, &C::PicturePushed, &C::SetPicturePushed, Field...>("PicturePushed",
+                                                                                help);
     }
-    static PropertyInfo PictureOver() {
-        return PictureRow<&C::PictureOver, &C::SetPictureOver>("PictureOver");
+    template <auto... Field> static PropertyInfo PictureOver() {
+        return PictureRow<C, &C::PictureOver, &C::SetPictureOver, Field...>("PictureOver");
     }
-    static PropertyInfo PictureOver2() {
-        return PictureRow<&C::PictureOver2, &C::SetPictureOver2>("PictureOver2");
+    template <auto... Field> static PropertyInfo PictureOver2() {
+        return PictureRow<C, &C::PictureOver2, &C::SetPictureOver2, Field...>("PictureOver2");
     }
     static MethodInfo AboutMe(std::string_view help = {}) {
         return MethodRow<C, &C::AboutMe>("AboutMe", help);
@@ -171,6 +182,9 @@ template <typename E> std::vector<EventInfo> PushButtonEvents(std::vector<EventA
 
 } // namespace nk
 
+// A picture row named after its member, as NK_OWN_ROW names it; then its storage, if any.
+#define NK_PICTURE_ROW(C, Name, ...)                                                               \
+    ::nk::PictureRow<C, &C::Name, &C::Set##Name __VA_OPT__(, ) __VA_ARGS__>(#Name)
 // A method row named after its member, so that the name is written once: `Name` is C's
 // method without arguments, "Name" the method's name in the table, then its help if any.
 #define NK_METHOD_ROW(C, Name, ...) ::nk::MethodRow<C, &C::Name>(#Name __VA_OPT__(, ) __VA_ARGS__)

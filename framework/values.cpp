@@ -8,7 +8,9 @@ namespace nk {
 
 namespace {
 
-int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+int Clamp255(int v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
 
 // The classic scheme, by system colour index, as 0x00RRGGBB.
 constexpr std::array<std::uint32_t, 31> kClassicScheme = {
@@ -64,7 +66,8 @@ std::uint32_t ResolveColor(OleColor c) {
 std::optional<std::int16_t> RoundToInt16(double v) {
     if (!std::isfinite(v)) return std::nullopt;
     const double r = std::nearbyint(v); // default rounding mode: halves to even
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
+    if (r < std::numeric_limits<std::int16_t>::min() ||
+        r > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(r);
 }
@@ -72,7 +75,8 @@ std::optional<std::int16_t> RoundToInt16(double v) {
 std::optional<std::int32_t> RoundToInt32(double v) {
     if (!std::isfinite(v)) return std::nullopt;
     const double r = std::nearbyint(v);
-    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max())
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(r);
 }

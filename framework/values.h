@@ -11,7 +11,9 @@ namespace nk {
 using VBool = std::int16_t;
 inline constexpr VBool kTrue = -1;
 inline constexpr VBool kFalse = 0;
-inline constexpr VBool ToVBool(bool b) { return b ? kTrue : kFalse; }
+inline constexpr VBool ToVBool(bool b) {
+    return b ? kTrue : kFalse;
+}
 
 // An OLE colour: 0x00BBGGRR, or a system colour of the scheme when bit 31 is set.
 using OleColor = std::uint32_t;

@@ -73,8 +73,10 @@ namespace {
 
 std::optional<double> ParseNumber(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    while (b < e && (s[b] == ' ' || s[b] == '\t'))
+        ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
+        --e;
     if (b == e) return std::nullopt;
     double v = 0;
     const char* first = s.data() + b;
@@ -125,14 +127,16 @@ std::optional<OleColor> Variant::ToColor() const {
 std::optional<VBool> Variant::ToBoolean() const {
     if (kind_ == VariantKind::String) {
         std::string t;
-        for (char c : text_) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char c : text_)
+            t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (t == "true") return kTrue;
         if (t == "false") return kFalse;
     }
     auto d = ToDouble();
     if (!d) return std::nullopt;
     if (*d == 0) return kFalse;
-    if (kind_ == VariantKind::Boolean || kind_ == VariantKind::Integer) return static_cast<VBool>(*d);
+    if (kind_ == VariantKind::Boolean || kind_ == VariantKind::Integer)
+        return static_cast<VBool>(*d);
     return kTrue;
 }
 

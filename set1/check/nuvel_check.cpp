@@ -9,11 +9,6 @@ namespace nk {
 
 namespace {
 
-constexpr OleColor kBlack = 0x000000;
-constexpr OleColor kWhite = 0xFFFFFF;
-constexpr OleColor kDefaultFocusColor = 0x00FF00;
-constexpr OleColor kDefaultGlowColor = 0xC00000;
-
 // The glow overlay that the host composes above the surface while the pointer hovers.
 constexpr std::string_view kGlowShape = "Shape1";
 
@@ -28,69 +23,22 @@ const InterfaceTable& NuvelCheck::Interface() const {
 // ---- Host notifications ----
 
 void NuvelCheck::InitProperties() {
-    host_.SetFont(host_.AmbientFont());
-    caption_ = host_.AmbientDisplayName();
-    value_ = NKUnChecked;
-    ShowFocus = kFalse;
-    picturePushed_ = host_.LoadPicture();
-    pictureCheck_ = host_.LoadPicture();
-    pictureUncheck_ = host_.LoadPicture();
-    FocusColor = kDefaultFocusColor;
-    nuvelCheckType_ = NKClassic;
+    InitFromRows(*this, host_);
     // The three empty pictures count as present; PictureDisabled stays absent, so a disabled
     // new control shows the built-in disabled glyph.
     WorkOutPicturePresence();
-    coolGlowColor_ = kDefaultGlowColor;
-    coolUseGlow_ = kTrue;
-    // On at placement, though a bag without the key loads it off (its stored default).
-    coolButton_ = kTrue;
     Redraw();
 }
 
+// Every value goes straight into storage or onto the surface: one repaint at the end.
 void NuvelCheck::ReadProperties(const PropertyBag& bag) {
-    // Every value goes straight into storage or onto the surface: one repaint at the end.
-    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) host_.SetFont(*font);
-    ReadStoredRows(*this, bag, {{"Caption", &caption_}, {"Value", &value_}});
-    if (auto back = ReadColor(bag, "BackColor", kBlack)) host_.SetBackColor(*back);
-    if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    ReadStoredRows(*this, bag, {{"ShowFocus", &ShowFocus}});
-    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    // AllowMultiLine is saved as "AllowMultiline"; the bag matches keys without regard to
-    // letter case.
-    ReadStoredRows(*this, bag,
-                   {{"PictureCheck", &pictureCheck_},
-                    {"PictureUncheck", &pictureUncheck_},
-                    {"PicturePushed", &picturePushed_},
-                    {"FocusColor", &FocusColor},
-                    {"NuvelCheckType", &nuvelCheckType_},
-                    {"PictureDisabled", &pictureDisabled_},
-                    {"FocusType", &focusType_},
-                    {"UseSound", &UseSound},
-                    {"SoundMethod", &SoundMethod},
-                    {"CoolButton", &coolButton_},
-                    {"CoolGlowColor", &coolGlowColor_},
-                    {"CoolUseGlow", &coolUseGlow_},
-                    {"AllowMultiLine", &AllowMultiLine},
-                    {"AdjustTop", &AdjustTop}});
+    ReadFromRows(*this, host_, bag);
     WorkOutPicturePresence();
     Redraw();
 }
 
 void NuvelCheck::WriteProperties(PropertyBag& bag) {
-    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteSavedRows(*this, bag,
-                   {"Caption", "Value", "BackColor", "ForeColor", "Enabled", "ShowFocus",
-                    "PictureCheck", "PictureUncheck", "PicturePushed", "FocusColor",
-                    "NuvelCheckType"});
-    // This key's write default is the integer 0, which stands for "no picture": an absent
-    // picture is not stored, and any picture object, an empty one included, is stored so that
-    // it comes back at the next load.
-    if (IsPresent(pictureDisabled_))
-        WriteProperty(bag, "PictureDisabled", Variant::OfPicture(pictureDisabled_),
-                      Variant::Integer(0));
-    WriteSavedRows(*this, bag,
-                   {"FocusType", "UseSound", "SoundMethod", "CoolButton", "CoolGlowColor",
-                    "CoolUseGlow", "AllowMultiLine", "AdjustTop"});
+    WriteFromRows(*this, host_, bag);
     WorkOutPicturePresence();
     Redraw();
 }

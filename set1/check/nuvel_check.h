@@ -13,11 +13,13 @@
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
 #include "framework/push_events.h"
+#include "framework/shared_members.h"
 #include "framework/sound.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nk {
 
@@ -32,7 +34,8 @@ enum NKBiState : std::int32_t { NKUnChecked = 0, NKChecked = 1 };
 inline constexpr EnumMember kBiStateMembers[] = {{"NKUnChecked", 0}, {"NKChecked", 1}};
 inline constexpr EnumInfo kBiStateEnum = {"NKBiState", kBiStateMembers};
 
-class NuvelCheck final : public Control, public MemberSteps<NuvelCheck> {
+class NuvelCheck final : public Control,
+                         public EnabledPart<MemberSteps<NuvelCheck>, Steps::RedrawThenNotify> {
 public:
     // The events of the class's event interface, by number.
     using Event = PushButtonEvent;
@@ -53,58 +56,51 @@ public:
     Font GetFont() const { return host_.GetFont(); }
     void SetFont(const Font& value) {
         host_.SetFont(value);
-        Changed("Font");
+        Changed();
     }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     // The default member. Any number is stored; 0 draws unchecked, anything else checked.
     // Setting it from code plays no sound and raises no event.
     std::int32_t Value() const { return value_; }
-    void SetValue(std::int32_t value) { Store("Value", value_, value); }
+    void SetValue(std::int32_t value) { Store(value_, value); }
     OleColor BackColor() const { return host_.BackColor(); }
     void SetBackColor(OleColor value) {
         host_.SetBackColor(value);
-        Changed("BackColor");
+        Changed();
     }
     OleColor ForeColor() const { return host_.ForeColor(); }
     // Notifies without repainting: the caption takes the colour at the next repaint.
     void SetForeColor(OleColor value) {
         host_.SetForeColor(value);
-        host_.PropertyChanged("ForeColor");
-    }
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled", kRedrawFirst);
+        Notify();
     }
     const Picture& PictureUncheck() const { return pictureUncheck_; }
     void SetPictureUncheck(const Picture& value) {
-        StorePicture("PictureUncheck", pictureUncheck_, hasPictureUncheck_, value);
+        StorePicture(pictureUncheck_, hasPictureUncheck_, value);
     }
     const Picture& PictureCheck() const { return pictureCheck_; }
     void SetPictureCheck(const Picture& value) {
-        StorePicture("PictureCheck", pictureCheck_, hasPictureCheck_, value);
+        StorePicture(pictureCheck_, hasPictureCheck_, value);
     }
     const Picture& PicturePushed() const { return picturePushed_; }
     void SetPicturePushed(const Picture& value) {
-        StorePicture("PicturePushed", picturePushed_, hasPicturePushed_, value);
+        StorePicture(picturePushed_, hasPicturePushed_, value);
     }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
     void SetPictureDisabled(const Picture& value) {
-        StorePicture("PictureDisabled", pictureDisabled_, hasPictureDisabled_, value);
+        StorePicture(pictureDisabled_, hasPictureDisabled_, value);
     }
     std::int32_t NuvelCheckType() const { return nuvelCheckType_; }
-    void SetNuvelCheckType(std::int32_t value) {
-        Store("NuvelCheckType", nuvelCheckType_, value, kRedrawFirst);
-    }
+    void SetNuvelCheckType(std::int32_t value) { Store(nuvelCheckType_, value, kRedrawFirst); }
     std::int32_t FocusType() const { return focusType_; }
-    void SetFocusType(std::int32_t value) { Store("FocusType", focusType_, value, kRedrawFirst); }
+    void SetFocusType(std::int32_t value) { Store(focusType_, value, kRedrawFirst); }
     VBool CoolButton() const { return coolButton_; }
-    void SetCoolButton(VBool value) { Store("CoolButton", coolButton_, value); }
+    void SetCoolButton(VBool value) { Store(coolButton_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
+    void SetCoolUseGlow(VBool value) { Store(coolUseGlow_, value); }
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
+    void SetCoolGlowColor(OleColor value) { Store(coolGlowColor_, value); }
 
     // Methods.
     void AboutMe() { nk::AboutMe(host_); }
@@ -113,6 +109,10 @@ public:
 
 private:
     friend MemberSteps<NuvelCheck>;
+    friend const InterfaceTable& NuvelCheckInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
+
     Host& host_;
 
     // Stored properties.
@@ -168,10 +168,11 @@ private:
     void DrawFocusMark(double centreY);
 
     // Stores a picture, works out whether it is present, repaints and tells the container.
-    void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value) {
+    void StorePicture(Picture& field, bool& present, const Picture& value,
+                      Where where = Where::current()) {
         field = value;
         present = IsPresent(field);
-        Changed(name, kRedrawFirst);
+        Changed(SetterMember(where), kRedrawFirst);
     }
     void WorkOutPicturePresence();
     void Toggle();

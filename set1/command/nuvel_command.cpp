@@ -9,9 +9,6 @@ namespace nk {
 
 namespace {
 
-constexpr OleColor kDefaultGlowColor = 0xC00000;
-constexpr OleColor kWhite = 0xFFFFFF;
-
 // The glow overlay that the host composes above the surface while the pointer hovers.
 constexpr std::string_view kGlowShape = "Shape2";
 
@@ -23,119 +20,26 @@ const InterfaceTable& NuvelCommand::Interface() const {
     return NuvelCommandInterface();
 }
 
-void NuvelCommand::SetShortCutKey(const std::string& value) {
-    shortCutKey_ = value;
-    host_.PropertyChanged("ShortCutKey");
-    ApplyShortCutKey(host_, shortCutKey_);
-}
-
 // ---- Host notifications ----
 
 void NuvelCommand::InitProperties() {
-    hWnd_ = 0;
-    backPicture_ = NKSpiralRainbow;
-    caption_ = host_.AmbientDisplayName();
-    SetFont(host_.AmbientFont());
-    ShowFocus = kFalse;
-    // Empty pictures count as present, so a new disabled control shows no disabled
-    // background until a real PictureDisabled is assigned.
-    pictureDisabled_ = host_.LoadPicture();
-    pictureNormal_ = host_.LoadPicture();
-    SetGradientRedDividend(2);
-    SetGradientGreenDividend(2);
-    SetGradientBlueDividend(1);
-    SetGradientBrightness(100);
-    SetGradientInverted(kFalse);
-    SetPictureGoDown(kFalse);
-    HasShadow = kFalse;
-    sideIconHeight_ = 32;
-    rSideIconHeight_ = 32;
-    rSideIconWidth_ = 32;
-    coolButton_ = kTrue;
-    coolGlowColor_ = kDefaultGlowColor;
-    coolUseGlow_ = kTrue;
+    InitFromRows(*this, host_);
     Redraw();
 }
 
 void NuvelCommand::ReadProperties(const PropertyBag& bag) {
-    ReadStoredRows(*this, bag,
-                   {{"hWnd", &hWnd_}, {"BackPicture", &backPicture_}, {"Caption", &caption_}});
-
-    // The surface's colour and font, assigned directly; "Font" below has the last word.
-    if (auto fore = ReadColor(bag, "ForeColor", kWhite)) host_.SetForeColor(*fore);
-    ReadOntoSurfaceFont(
-        *this, host_, bag,
-        {"FontName", "FontSize", "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
-    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
-
-    ReadStoredRows(
-        *this, bag,
-        {{"ShowFocus", &ShowFocus}, {"SideIcon", &sideIcon_}, {"RSideIcon", &rSideIcon_}});
-    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    ReadStoredRows(*this, bag,
-                   {{"HasShadow", &HasShadow},
-                    {"ShadowColor", &ShadowColor},
-                    {"PictureMode", &pictureMode_},
-                    {"PictureGoDown", &pictureGoDown_},
-                    {"PictureNormal", &pictureNormal_},
-                    {"PictureDisabled", &pictureDisabled_},
-                    {"AllowMultiLine", &AllowMultiLine},
-                    {"AdjustTop", &AdjustTop}});
-    ReadRowsThroughSetters(*this, bag, {"SideIconHeight", "RSideIconWidth", "RSideIconHeight"});
-    ReadStoredRows(*this, bag,
-                   {{"CoolButton", &coolButton_},
-                    {"CoolGlowColor", &coolGlowColor_},
-                    {"CoolUseGlow", &coolUseGlow_},
-                    {"ShortCutKey", &shortCutKey_},
-                    {"GradientRedDividend", &gradientRedDividend_},
-                    {"GradientGreenDividend", &gradientGreenDividend_},
-                    {"GradientBlueDividend", &gradientBlueDividend_},
-                    {"GradientBrightness", &gradientBrightness_},
-                    {"GradientInverted", &gradientInverted_},
-                    {"UseSound", &UseSound},
-                    {"SoundMethod", &SoundMethod}});
-
+    ReadFromRows(*this, host_, bag);
     // A width that cannot be read (not a number) also counts as narrow.
     narrowLayout_ = !(host_.ScaleWidth() > 255);
     RegenerateGradientIfShown();
     Redraw();
-    ApplyShortCutKey(host_, shortCutKey_);
+    ApplyShortCutKey();
 }
 
 void NuvelCommand::WriteProperties(PropertyBag& bag) {
-    WriteSavedRows(*this, bag,
-                   {"hWnd", "BackPicture", "Caption", "ForeColor", "FontName", "FontSize",
-                    "FontBold", "FontItalic", "FontStrikethru", "FontUnderline"});
-    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteSavedRows(*this, bag,
-                   {"SideIcon",
-                    "RSideIcon",
-                    "Enabled",
-                    "ShowFocus",
-                    "HasShadow",
-                    "ShadowColor",
-                    "PictureMode",
-                    "PictureNormal",
-                    "PictureDisabled",
-                    "PictureGoDown",
-                    "CoolButton",
-                    "CoolGlowColor",
-                    "CoolUseGlow",
-                    "AllowMultiLine",
-                    "AdjustTop",
-                    "SideIconHeight",
-                    "RSideIconWidth",
-                    "RSideIconHeight",
-                    "ShortCutKey",
-                    "GradientRedDividend",
-                    "GradientGreenDividend",
-                    "GradientBlueDividend",
-                    "GradientBrightness",
-                    "GradientInverted",
-                    "UseSound",
-                    "SoundMethod"});
+    WriteFromRows(*this, host_, bag);
     Redraw();
-    ApplyShortCutKey(host_, shortCutKey_);
+    ApplyShortCutKey();
 }
 
 void NuvelCommand::Resize() {

@@ -12,12 +12,14 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/push_events.h"
+#include "framework/shared_members.h"
 #include "framework/sound.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nk {
 
@@ -43,7 +45,10 @@ inline constexpr EnumMember kBackPicsMembers[] = {
     {"NKPictureX2", 9},        {"NKCustomPicture", 10}};
 inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 
-class NuvelCommand final : public Control, public FontParts<NuvelCommand> {
+class NuvelCommand final
+    : public Control,
+      public ShortCutKeyPart<
+          EnabledPart<FontParts<MemberSteps<NuvelCommand>>, Steps::RedrawThenNotify>> {
 public:
     // The events of the class's event interface, by number.
     using Event = PushButtonEvent;
@@ -64,92 +69,68 @@ public:
     void AboutMe() { nk::AboutMe(host_); }
 
     std::int32_t hWnd() const { return hWnd_; }
-    void SethWnd(std::int32_t value) { StoreNotify("hWnd", hWnd_, value); }
+    void SethWnd(std::int32_t value) { StoreNotify(hWnd_, value); }
     std::int32_t BackPicture() const { return backPicture_; }
-    void SetBackPicture(std::int32_t value) { StoreGradient("BackPicture", backPicture_, value); }
+    void SetBackPicture(std::int32_t value) { StoreGradient(backPicture_, value); }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
-    const std::string& ShortCutKey() const { return shortCutKey_; }
-    void SetShortCutKey(const std::string& value);
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     float SideIconHeight() const { return sideIconHeight_; }
-    void SetSideIconHeight(float value) { Store("SideIconHeight", sideIconHeight_, value); }
+    void SetSideIconHeight(float value) { Store(sideIconHeight_, value); }
     float RSideIconHeight() const { return rSideIconHeight_; }
-    void SetRSideIconHeight(float value) { Store("RSideIconHeight", rSideIconHeight_, value); }
+    void SetRSideIconHeight(float value) { Store(rSideIconHeight_, value); }
     float RSideIconWidth() const { return rSideIconWidth_; }
-    void SetRSideIconWidth(float value) { Store("RSideIconWidth", rSideIconWidth_, value); }
+    void SetRSideIconWidth(float value) { Store(rSideIconWidth_, value); }
     float GradientRedDividend() const { return gradientRedDividend_; }
-    void SetGradientRedDividend(float value) {
-        StoreGradient("GradientRedDividend", gradientRedDividend_, value);
-    }
+    void SetGradientRedDividend(float value) { StoreGradient(gradientRedDividend_, value); }
     VBool GradientInverted() const { return gradientInverted_; }
-    void SetGradientInverted(VBool value) {
-        StoreGradient("GradientInverted", gradientInverted_, value);
-    }
+    void SetGradientInverted(VBool value) { StoreGradient(gradientInverted_, value); }
     float GradientBrightness() const { return gradientBrightness_; }
-    void SetGradientBrightness(float value) {
-        StoreGradient("GradientBrightness", gradientBrightness_, value);
-    }
+    void SetGradientBrightness(float value) { StoreGradient(gradientBrightness_, value); }
     float GradientGreenDividend() const { return gradientGreenDividend_; }
-    void SetGradientGreenDividend(float value) {
-        StoreGradient("GradientGreenDividend", gradientGreenDividend_, value);
-    }
+    void SetGradientGreenDividend(float value) { StoreGradient(gradientGreenDividend_, value); }
     float GradientBlueDividend() const { return gradientBlueDividend_; }
-    void SetGradientBlueDividend(float value) {
-        StoreGradient("GradientBlueDividend", gradientBlueDividend_, value);
-    }
+    void SetGradientBlueDividend(float value) { StoreGradient(gradientBlueDividend_, value); }
     OleColor ForeColor() const { return host_.ForeColor(); }
     void SetForeColor(OleColor value) {
         host_.SetForeColor(value);
-        Changed("ForeColor");
+        Changed();
     }
     const Picture& SideIcon() const { return sideIcon_; }
-    void SetSideIcon(const Picture& value) { Store("SideIcon", sideIcon_, value); }
+    void SetSideIcon(const Picture& value) { Store(sideIcon_, value); }
     const Picture& RSideIcon() const { return rSideIcon_; }
-    void SetRSideIcon(const Picture& value) { Store("RSideIcon", rSideIcon_, value); }
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled", kRedrawFirst);
-    }
+    void SetRSideIcon(const Picture& value) { Store(rSideIcon_, value); }
     VBool CoolButton() const { return coolButton_; }
     // The gradient picture's size depends on CoolButton, but it follows only at the next
     // resize, gradient change or BackPicture assignment.
-    void SetCoolButton(VBool value) { Store("CoolButton", coolButton_, value, kRedrawFirst); }
+    void SetCoolButton(VBool value) { Store(coolButton_, value, kRedrawFirst); }
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value) {
-        Store("CoolGlowColor", coolGlowColor_, value, kRedrawFirst);
-    }
+    void SetCoolGlowColor(OleColor value) { Store(coolGlowColor_, value, kRedrawFirst); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value, kRedrawFirst); }
+    void SetCoolUseGlow(VBool value) { Store(coolUseGlow_, value, kRedrawFirst); }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t value) {
-        Store("PictureMode", pictureMode_, value, kRedrawFirst);
-    }
+    void SetPictureMode(std::int32_t value) { Store(pictureMode_, value, kRedrawFirst); }
     const Picture& PictureNormal() const { return pictureNormal_; }
-    void SetPictureNormal(const Picture& value) {
-        Store("PictureNormal", pictureNormal_, value, kRedrawFirst);
-    }
+    void SetPictureNormal(const Picture& value) { Store(pictureNormal_, value, kRedrawFirst); }
     const Picture& PictureDisabled() const { return pictureDisabled_; }
-    void SetPictureDisabled(const Picture& value) {
-        Store("PictureDisabled", pictureDisabled_, value, kRedrawFirst);
-    }
+    void SetPictureDisabled(const Picture& value) { Store(pictureDisabled_, value, kRedrawFirst); }
     VBool PictureGoDown() const { return pictureGoDown_; }
-    void SetPictureGoDown(VBool value) {
-        Store("PictureGoDown", pictureGoDown_, value, kRedrawFirst);
-    }
+    void SetPictureGoDown(VBool value) { Store(pictureGoDown_, value, kRedrawFirst); }
 
     // NuvelCommand has no timed behaviour.
     void TimerInvoke() {}
 
 private:
     friend MemberSteps<NuvelCommand>;
+    friend const InterfaceTable& NuvelCommandInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
+
     Host& host_;
 
     // Stored properties.
     std::int32_t hWnd_ = 0;
     std::int32_t backPicture_ = 0;
     std::string caption_;
-    std::string shortCutKey_;
     float sideIconHeight_ = 0;
     float rSideIconHeight_ = 0;
     float rSideIconWidth_ = 0;
@@ -210,9 +191,9 @@ private:
 
     // Stores a member that the gradient picture is made from, or BackPicture, which chooses
     // it; tells the container, regenerates the picture when it is shown and repaints.
-    template <typename T> void StoreGradient(std::string_view name, T& field, T value) {
+    template <typename T> void StoreGradient(T& field, T value, Where where = Where::current()) {
         field = value;
-        host_.PropertyChanged(name);
+        host_.PropertyChanged(SetterMember(where));
         RegenerateGradientIfShown();
         Redraw();
     }

@@ -12,57 +12,100 @@
 
 namespace nk {
 
-namespace {
-
-// Setters receive values already converted to the member's type.
-
-std::vector<PropertyInfo> Properties() {
+// Setters receive values already converted to the member's type. Each row gives its place
+// in InitProperties (Init), and in ReadProperties and WriteProperties (Kept); members that
+// InitProperties leaves alone keep their creation values.
+std::vector<PropertyInfo> NuvelCommand::Rows() {
+    using C = NuvelCommand;
+    using S = SharedRows<C>;
+    constexpr Via kSetter = Via::Setter;
     return {
         // Public fields.
-        NK_FIELD_ROW(NuvelCommand, Boolean, HasShadow).Saved(Variant::Boolean(kFalse)),
-        NK_FIELD_ROW(NuvelCommand, Color, ShadowColor).Saved(Variant::Double(0)),
-        NK_FIELD_ROW(NuvelCommand, Boolean, AllowMultiLine).Saved(Variant::Boolean(kFalse)),
-        NK_FIELD_ROW(NuvelCommand, Long, AdjustTop).Saved(Variant::Long(0)),
-        SharedRows<NuvelCommand>::SoundMethod(),
-        SharedRows<NuvelCommand>::UseSound(),
-        SharedRows<NuvelCommand>::ShowFocus(),
+        NK_FIELD_ROW(C, Boolean, HasShadow).Saved(Variant::Boolean(kFalse)).Init(14).Kept(16, 16),
+        NK_FIELD_ROW(C, Color, ShadowColor).Saved(Variant::Double(0)).Kept(17, 17),
+        NK_FIELD_ROW(C, Boolean, AllowMultiLine).Saved(Variant::Boolean(kFalse)).Kept(22, 25),
+        NK_FIELD_ROW(C, Long, AdjustTop).Saved(Variant::Long(0)).Kept(23, 26),
+        S::SoundMethod().Kept(37, 37),
+        S::UseSound().Kept(36, 36),
+        S::ShowFocus().Init(5).Kept(12, 15),
         // Properties.
-        NK_OWN_ROW(NuvelCommand, Long, hWnd).Saved(Variant::Long(0)),
-        NK_OWN_ROW(NuvelCommand, Long, BackPicture)
+        NK_OWN_ROW(C, Long, hWnd, hWnd_).Saved(Variant::Long(0)).Init(1).Kept(1, 1),
+        NK_OWN_ROW(C, Long, BackPicture, backPicture_)
             .Takes(kBackPicsEnum)
-            .Saved(Variant::Long(NKSpiralRainbow)),
-        NK_OWN_ROW(NuvelCommand, String, Caption).Saved(Variant::String("")),
-        SharedRows<NuvelCommand>::ShortCutKey(),
-        NK_OWN_ROW(NuvelCommand, Single, SideIconHeight).Saved(Variant::Single(32)),
-        NK_OWN_ROW(NuvelCommand, Single, RSideIconHeight).Saved(Variant::Single(32)),
-        NK_OWN_ROW(NuvelCommand, Single, RSideIconWidth).Saved(Variant::Single(32)),
-        NK_OWN_ROW(NuvelCommand, Single, GradientRedDividend).Saved(Variant::Single(2)),
-        NK_OWN_ROW(NuvelCommand, Boolean, GradientInverted).Saved(Variant::Boolean(kFalse)),
-        NK_OWN_ROW(NuvelCommand, Single, GradientBrightness).Saved(Variant::Single(100)),
-        NK_OWN_ROW(NuvelCommand, Single, GradientGreenDividend).Saved(Variant::Single(2)),
-        NK_OWN_ROW(NuvelCommand, Single, GradientBlueDividend).Saved(Variant::Single(1)),
-        NK_SURFACE_ROW(NuvelCommand, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
-        NK_SURFACE_ROW(NuvelCommand, String, FontName)
-            .Saved(Variant::String("Arial"), Variant::String("")),
-        NK_SURFACE_ROW(NuvelCommand, Single, FontSize)
-            .Saved(Variant::Single(20), Variant::Single(0)),
-        SharedRows<NuvelCommand>::FontBold(),
-        SharedRows<NuvelCommand>::FontItalic(),
-        SharedRows<NuvelCommand>::FontStrikethru(),
-        SharedRows<NuvelCommand>::FontUnderline(),
-        SharedRows<NuvelCommand>::Font(),
-        NK_OWN_ROW(NuvelCommand, Picture, SideIcon).Saved(Variant::OfPicture(nullptr)),
-        NK_OWN_ROW(NuvelCommand, Picture, RSideIcon).Saved(Variant::OfPicture(nullptr)),
-        SharedRows<NuvelCommand>::Enabled(),
-        SharedRows<NuvelCommand>::CoolButton(),
-        SharedRows<NuvelCommand>::CoolGlowColor(),
-        SharedRows<NuvelCommand>::CoolUseGlow(),
-        SharedRows<NuvelCommand>::PictureMode(),
-        SharedRows<NuvelCommand>::PictureNormal(),
-        SharedRows<NuvelCommand>::PictureDisabled(),
-        NK_OWN_ROW(NuvelCommand, Boolean, PictureGoDown).Saved(Variant::Boolean(kFalse)),
+            .Saved(Variant::Long(NKSpiralRainbow))
+            .Init(2)
+            .Kept(2, 2),
+        NK_OWN_ROW(C, String, Caption, caption_)
+            .Saved(Variant::String(""))
+            .Init(3, Initial::AmbientDisplayName)
+            .Kept(3, 3),
+        S::ShortCutKey<&C::shortCutKey_>().Kept(30, 30),
+        NK_OWN_ROW(C, Single, SideIconHeight, sideIconHeight_)
+            .Saved(Variant::Single(32))
+            .Init(15)
+            .Kept(24, 27, kSetter),
+        NK_OWN_ROW(C, Single, RSideIconHeight, rSideIconHeight_)
+            .Saved(Variant::Single(32))
+            .Init(16)
+            .Kept(26, 29, kSetter),
+        NK_OWN_ROW(C, Single, RSideIconWidth, rSideIconWidth_)
+            .Saved(Variant::Single(32))
+            .Init(17)
+            .Kept(25, 28, kSetter),
+        NK_OWN_ROW(C, Single, GradientRedDividend, gradientRedDividend_)
+            .Saved(Variant::Single(2))
+            .Init(8, kSetter)
+            .Kept(31, 31),
+        NK_OWN_ROW(C, Boolean, GradientInverted, gradientInverted_)
+            .Saved(Variant::Boolean(kFalse))
+            .Init(12, kSetter)
+            .Kept(35, 35),
+        NK_OWN_ROW(C, Single, GradientBrightness, gradientBrightness_)
+            .Saved(Variant::Single(100))
+            .Init(11, kSetter)
+            .Kept(34, 34),
+        NK_OWN_ROW(C, Single, GradientGreenDividend, gradientGreenDividend_)
+            .Saved(Variant::Single(2))
+            .Init(9, kSetter)
+            .Kept(32, 32),
+        NK_OWN_ROW(C, Single, GradientBlueDividend, gradientBlueDividend_)
+            .Saved(Variant::Single(1))
+            .Init(10, kSetter)
+            .Kept(33, 33),
+        // The surface's colour and font are read straight onto it; "Font" has the last word.
+        NK_SURFACE_ROW(C, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)).Kept(4, 4),
+        NK_SURFACE_ROW(C, String, FontName)
+            .Saved(Variant::String("Arial"), Variant::String(""))
+            .Kept(5, 5),
+        NK_SURFACE_ROW(C, Single, FontSize)
+            .Saved(Variant::Single(20), Variant::Single(0))
+            .Kept(6, 6),
+        S::FontBold().Kept(7, 7),
+        S::FontItalic().Kept(8, 8),
+        S::FontStrikethru().Kept(9, 9),
+        S::FontUnderline().Kept(10, 10),
+        S::Font().Init(4, Initial::AmbientFont, kSetter).Kept(11, 11, kSetter),
+        NK_OWN_ROW(C, Picture, SideIcon, sideIcon_).Saved(Variant::OfPicture(nullptr)).Kept(13, 12),
+        NK_OWN_ROW(C, Picture, RSideIcon, rSideIcon_)
+            .Saved(Variant::OfPicture(nullptr))
+            .Kept(14, 13),
+        S::Enabled().Kept(15, 14),
+        S::CoolButton<&C::coolButton_>().Init(18, Variant::Boolean(kTrue)).Kept(27, 22),
+        S::CoolGlowColor<&C::coolGlowColor_>().Init(19).Kept(28, 23),
+        S::CoolUseGlow<&C::coolUseGlow_>().Init(20).Kept(29, 24),
+        S::PictureMode<&C::pictureMode_>().Kept(18, 18),
+        // Empty pictures count as present, so a new disabled control shows no disabled
+        // background until a real PictureDisabled is assigned.
+        S::PictureNormal<&C::pictureNormal_>().Init(7, Initial::EmptyPicture).Kept(20, 19),
+        S::PictureDisabled<&C::pictureDisabled_>().Init(6, Initial::EmptyPicture).Kept(21, 20),
+        NK_OWN_ROW(C, Boolean, PictureGoDown, pictureGoDown_)
+            .Saved(Variant::Boolean(kFalse))
+            .Init(13, kSetter)
+            .Kept(19, 21),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -87,7 +130,7 @@ const InterfaceTable& NuvelCommandInterface() {
          .designHeight = 100,
          .designBackColor = 0,
          .designForeColor = 0},
-        Properties(), Methods(), Events(),
+        NuvelCommand::Rows(), Methods(), Events(),
         {
             // The glow overlay: hidden, white fill (which changes nothing when shown).
             {.name = "Shape2", .kind = ChildKind::Shape, .fillColor = 0xFFFFFF},

@@ -9,9 +9,6 @@ namespace nk {
 
 namespace {
 
-constexpr OleColor kDefaultFocusColor = 0xFF00;
-constexpr OleColor kDefaultGlowColor = 0xC00000;
-
 constexpr std::int32_t kCustomStyle = static_cast<std::int32_t>(NKHCommandTypes::NKCustom);
 
 // Shine phases.
@@ -88,16 +85,10 @@ void NuvelHCommand::TimerInvoke() {
     }
 }
 
-void NuvelHCommand::SetShortCutKey(const std::string& value) {
-    shortCutKey_ = value;
-    host_.PropertyChanged("ShortCutKey");
-    ApplyShortCutKey(host_, shortCutKey_);
-}
-
 void NuvelHCommand::SetPictureMode(std::int32_t value) {
     pictureMode_ = value;
     ApplyPictureMode();
-    host_.PropertyChanged("PictureMode");
+    Notify();
     Redraw();
 }
 
@@ -115,83 +106,21 @@ NuvelHCommand::State NuvelHCommand::Inspect() const {
 // ---- Host notifications ----
 
 void NuvelHCommand::InitProperties() {
-    SetFont(host_.AmbientFont());
-    nuvelStyle_ = static_cast<std::int32_t>(NKHCommandTypes::NKCyanWater);
-    caption_ = host_.AmbientDisplayName();
-    ShowFocus = kFalse;
-    focusStyle_ = static_cast<std::int32_t>(NKHCommandFocusStyles::NKHClassicIndent);
-    // Empty pictures count as assigned; the just-left face stays unassigned.
-    faces_.disabled = host_.LoadPicture();
-    faces_.pushed = host_.LoadPicture();
-    faces_.over = host_.LoadPicture();
-    faces_.normal = host_.LoadPicture();
-    FocusColor = kDefaultFocusColor;
-    coolGlowColor_ = kDefaultGlowColor;
-    coolUseGlow_ = kTrue;
+    InitFromRows(*this, host_);
     faces_.WorkOutPresence();
     Redraw();
 }
 
 void NuvelHCommand::ReadProperties(const PropertyBag& bag) {
-    if (auto on = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*on != kFalse);
-    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
-
-    // The separate font keys go straight to the surface, after "Font".
-    ReadOntoSurfaceFont(
-        *this, host_, bag,
-        {"FontBold", "FontItalic", "FontName", "FontSize", "FontStrikethru", "FontUnderline"});
-
-    ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
-    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
-    if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    // UseAnimation is read against True but written against False: a saved False comes back
-    // True. AllowMultiLine is read as "AllowMultiline"; the bag matches keys whatever their
-    // letter case.
-    ReadStoredRows(*this, bag,
-                   {{"NuvelStyle", &nuvelStyle_},
-                    {"Caption", &caption_},
-                    {"ShowFocus", &ShowFocus},
-                    {"FocusStyle", &focusStyle_},
-                    {"PicturePushed", &faces_.pushed},
-                    {"PictureOver", &faces_.over},
-                    {"PictureOver2", &faces_.over2},
-                    {"PictureNormal", &faces_.normal},
-                    {"PictureDisabled", &faces_.disabled},
-                    {"FocusColor", &FocusColor},
-                    {"UseAnimation", &useAnimation_},
-                    {"PictureMode", &pictureMode_},
-                    {"ShineMode", &shineMode_},
-                    {"UseOnTop", &useOnTop_},
-                    {"LeftCaption", &leftCaption_},
-                    {"RightCaption", &rightCaption_},
-                    {"LeftColor", &leftColor_},
-                    {"RightColor", &rightColor_},
-                    {"ShortCutKey", &shortCutKey_},
-                    {"UseSound", &UseSound},
-                    {"SoundMethod", &SoundMethod},
-                    {"CoolGlowColor", &coolGlowColor_},
-                    {"CoolUseGlow", &coolUseGlow_},
-                    {"AllowMultiLine", &AllowMultiLine},
-                    {"AdjustTop", &AdjustTop}});
-
+    ReadFromRows(*this, host_, bag);
     faces_.WorkOutPresence();
-    ApplyShortCutKey(host_, shortCutKey_);
+    ApplyShortCutKey();
     Redraw();
     ApplyPictureMode();
 }
 
 void NuvelHCommand::WriteProperties(PropertyBag& bag) {
-    WriteSavedRows(*this, bag, {"Enabled"});
-    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteSavedRows(
-        *this, bag,
-        {"FontBold",      "FontItalic",    "FontName",        "FontSize",      "FontStrikethru",
-         "FontUnderline", "ForeColor",     "MouseIcon",       "MousePointer",  "NuvelStyle",
-         "Caption",       "ShowFocus",     "FocusStyle",      "PictureNormal", "PictureOver",
-         "PictureOver2",  "PicturePushed", "PictureDisabled", "FocusColor",    "PictureMode",
-         "UseAnimation",  "ShineMode",     "UseOnTop",        "ShortCutKey",   "LeftCaption",
-         "RightCaption",  "LeftColor",     "RightColor",      "UseSound",      "SoundMethod",
-         "CoolGlowColor", "CoolUseGlow",   "AllowMultiLine",  "AdjustTop"});
+    WriteFromRows(*this, host_, bag);
     faces_.WorkOutPresence();
     Redraw();
 }
@@ -300,11 +229,10 @@ void NuvelHCommand::DrawShineGlow(double sw, double sh) {
 
 // ---- Helpers ----
 
-void NuvelHCommand::StorePicture(std::string_view name, Picture& field, bool& present,
-                                 const Picture& value) {
+void NuvelHCommand::StorePicture(Picture& field, bool& present, const Picture& value, Where where) {
     field = value;
     present = IsPresent(field);
-    Changed(name);
+    Changed(SetterMember(where));
 }
 
 } // namespace nk

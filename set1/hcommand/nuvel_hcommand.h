@@ -13,6 +13,7 @@
 #include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
+#include "framework/shared_members.h"
 #include "framework/sound.h"
 #include "framework/state_pictures.h"
 
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nk {
 
@@ -77,7 +79,12 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 // The interface table of the NuvelHCommand class (library nuvset1).
 const InterfaceTable& NuvelHCommandInterface();
 
-class NuvelHCommand final : public Control, public FontParts<NuvelHCommand> {
+class NuvelHCommand final
+    : public Control,
+      public ShortCutKeyPart<MousePointerPart<
+          MouseIconPart<EnabledPart<FontParts<MemberSteps<NuvelHCommand>>, Steps::RedrawThenNotify>,
+                        Steps::NotifyThenRedraw>,
+          Steps::NotifyThenRedraw>> {
 public:
     // The events of the class's event interface, by number. MouseMove and MouseDown are
     // numbered the other way round from the other push buttons of the set.
@@ -109,69 +116,51 @@ public:
     void AboutMe() { nk::AboutMe(host_); }
 
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value); }
-    const std::string& ShortCutKey() const { return shortCutKey_; }
-    void SetShortCutKey(const std::string& value);
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled", kRedrawFirst);
-    }
-    // The font members come from FontParts.
+    void SetUseAnimation(VBool value) { Store(useAnimation_, value); }
+    // ShortCutKey, Enabled, the font members, MouseIcon and MousePointer come from the shared
+    // parts.
     std::int32_t ShineMode() const { return shineMode_; }
-    void SetShineMode(std::int32_t value) { Store("ShineMode", shineMode_, value); }
+    void SetShineMode(std::int32_t value) { Store(shineMode_, value); }
     OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor value) { Store("ForeColor", foreColor_, value); }
+    void SetForeColor(OleColor value) { Store(foreColor_, value); }
     OleColor LeftColor() const { return leftColor_; }
-    void SetLeftColor(OleColor value) { Store("LeftColor", leftColor_, value); }
+    void SetLeftColor(OleColor value) { Store(leftColor_, value); }
     OleColor RightColor() const { return rightColor_; }
-    void SetRightColor(OleColor value) { Store("RightColor", rightColor_, value); }
-    Picture MouseIcon() const { return host_.MouseIcon(); }
-    void SetMouseIcon(const Picture& value) {
-        host_.SetMouseIcon(value);
-        Changed("MouseIcon");
-    }
-    std::int16_t MousePointer() const { return host_.MousePointer(); }
-    void SetMousePointer(std::int16_t value) {
-        host_.SetMousePointer(value);
-        Changed("MousePointer");
-    }
+    void SetRightColor(OleColor value) { Store(rightColor_, value); }
     std::int32_t NuvelStyle() const { return nuvelStyle_; }
-    void SetNuvelStyle(std::int32_t value) { Store("NuvelStyle", nuvelStyle_, value); }
+    void SetNuvelStyle(std::int32_t value) { Store(nuvelStyle_, value); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value); }
+    void SetUseOnTop(VBool value) { Store(useOnTop_, value); }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     const std::string& LeftCaption() const { return leftCaption_; }
-    void SetLeftCaption(const std::string& value) { Store("LeftCaption", leftCaption_, value); }
+    void SetLeftCaption(const std::string& value) { Store(leftCaption_, value); }
     // Kept and saved for the container's sake; nothing here draws with it.
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
+    void SetCoolGlowColor(OleColor value) { Store(coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
+    void SetCoolUseGlow(VBool value) { Store(coolUseGlow_, value); }
     const std::string& RightCaption() const { return rightCaption_; }
-    void SetRightCaption(const std::string& value) { Store("RightCaption", rightCaption_, value); }
+    void SetRightCaption(const std::string& value) { Store(rightCaption_, value); }
     std::int32_t FocusStyle() const { return focusStyle_; }
-    void SetFocusStyle(std::int32_t value) { Store("FocusStyle", focusStyle_, value); }
+    void SetFocusStyle(std::int32_t value) { Store(focusStyle_, value); }
     const Picture& PicturePushed() const { return faces_.pushed; }
     void SetPicturePushed(const Picture& value) {
-        StorePicture("PicturePushed", faces_.pushed, faces_.hasPushed, value);
+        StorePicture(faces_.pushed, faces_.hasPushed, value);
     }
     const Picture& PictureOver() const { return faces_.over; }
-    void SetPictureOver(const Picture& value) {
-        StorePicture("PictureOver", faces_.over, faces_.hasOver, value);
-    }
+    void SetPictureOver(const Picture& value) { StorePicture(faces_.over, faces_.hasOver, value); }
     const Picture& PictureNormal() const { return faces_.normal; }
     void SetPictureNormal(const Picture& value) {
-        StorePicture("PictureNormal", faces_.normal, faces_.hasNormal, value);
+        StorePicture(faces_.normal, faces_.hasNormal, value);
     }
     const Picture& PictureDisabled() const { return faces_.disabled; }
     void SetPictureDisabled(const Picture& value) {
-        StorePicture("PictureDisabled", faces_.disabled, faces_.hasDisabled, value);
+        StorePicture(faces_.disabled, faces_.hasDisabled, value);
     }
     const Picture& PictureOver2() const { return faces_.over2; }
     void SetPictureOver2(const Picture& value) {
-        StorePicture("PictureOver2", faces_.over2, faces_.hasOver2, value);
+        StorePicture(faces_.over2, faces_.hasOver2, value);
     }
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
@@ -193,11 +182,14 @@ public:
 
 private:
     friend MemberSteps<NuvelHCommand>;
+    friend const InterfaceTable& NuvelHCommandInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
+
     Host& host_;
 
     // Stored properties.
     VBool useAnimation_ = kFalse;
-    std::string shortCutKey_;
     std::int32_t shineMode_ = 0;
     OleColor foreColor_ = 0;
     OleColor leftColor_ = 0;
@@ -261,7 +253,8 @@ private:
 
     // Helpers.
     // Stores a state picture and whether it holds a picture object, then notifies and repaints.
-    void StorePicture(std::string_view name, Picture& field, bool& present, const Picture& value);
+    void StorePicture(Picture& field, bool& present, const Picture& value,
+                      Where where = Where::current());
 };
 
 } // namespace nk

@@ -14,57 +14,77 @@
 
 namespace nk {
 
-namespace {
-
-// Setters receive values already converted to the member's type.
-
-std::vector<PropertyInfo> Properties() {
+// Setters receive values already converted to the member's type. Each row gives its place
+// in InitProperties (Init), and in ReadProperties and WriteProperties (Kept). The separate
+// font keys are read straight onto the surface, after "Font".
+std::vector<PropertyInfo> NuvelHCommand::Rows() {
+    using C = NuvelHCommand;
+    using S = SharedRows<C>;
+    using F = StatePictures;
+    constexpr Via kSetter = Via::Setter;
     return {
-        SharedRows<NuvelHCommand>::ShowFocus(),
-        NK_FIELD_ROW(NuvelHCommand, Color, FocusColor).Saved(Variant::Double(0xFF00)),
-        SharedRows<NuvelHCommand>::UseSound(),
-        SharedRows<NuvelHCommand>::SoundMethod(),
-        NK_FIELD_ROW(NuvelHCommand, Boolean, AllowMultiLine)
+        S::ShowFocus().Init(4).Kept(14, 14),
+        NK_FIELD_ROW(C, Color, FocusColor).Saved(Variant::Double(0xFF00)).Init(10).Kept(21, 21),
+        S::UseSound().Kept(31, 31),
+        S::SoundMethod().Kept(32, 32),
+        // Read as "AllowMultiline"; the bag matches keys whatever their letter case.
+        NK_FIELD_ROW(C, Boolean, AllowMultiLine)
             .ReadAs("AllowMultiline")
-            .Saved(Variant::Boolean(kFalse)),
-        NK_FIELD_ROW(NuvelHCommand, Long, AdjustTop).Saved(Variant::Long(0)),
-        NK_OWN_ROW(NuvelHCommand, Boolean, UseAnimation)
-            .Saved(Variant::Boolean(kTrue), Variant::Boolean(kFalse)),
-        SharedRows<NuvelHCommand>::ShortCutKey(),
-        SharedRows<NuvelHCommand>::Enabled(),
-        SharedRows<NuvelHCommand>::Font(),
-        SharedRows<NuvelHCommand>::FontBold(),
-        SharedRows<NuvelHCommand>::FontItalic(),
-        SharedRows<NuvelHCommand>::FontStrikethru(),
-        SharedRows<NuvelHCommand>::FontUnderline(),
-        NK_SURFACE_ROW(NuvelHCommand, String, FontName).Saved(Variant::String("")),
-        NK_SURFACE_ROW(NuvelHCommand, Single, FontSize).Saved(Variant::Single(0)),
-        NK_OWN_ROW(NuvelHCommand, Long, ShineMode).Takes(kHShineModesEnum).Saved(Variant::Long(0)),
-        NK_OWN_ROW(NuvelHCommand, Color, ForeColor).Saved(Variant::Double(kButtonText)),
-        NK_OWN_ROW(NuvelHCommand, Color, LeftColor).Saved(Variant::Double(0)),
-        NK_OWN_ROW(NuvelHCommand, Color, RightColor).Saved(Variant::Double(0)),
-        SharedRows<NuvelHCommand>::MouseIcon(),
-        SharedRows<NuvelHCommand>::MousePointer(),
-        NK_OWN_ROW(NuvelHCommand, Long, NuvelStyle)
+            .Saved(Variant::Boolean(kFalse))
+            .Kept(35, 35),
+        NK_FIELD_ROW(C, Long, AdjustTop).Saved(Variant::Long(0)).Kept(36, 36),
+        // Read against True but written against False: a saved False comes back True.
+        NK_OWN_ROW(C, Boolean, UseAnimation, useAnimation_)
+            .Saved(Variant::Boolean(kTrue), Variant::Boolean(kFalse))
+            .Kept(22, 23),
+        S::ShortCutKey<&C::shortCutKey_>().Kept(30, 26),
+        S::Enabled().Kept(1, 1),
+        S::Font().Init(1, Initial::AmbientFont, kSetter).Kept(2, 2, kSetter),
+        S::FontBold().Kept(3, 3),
+        S::FontItalic().Kept(4, 4),
+        S::FontStrikethru().Kept(7, 7),
+        S::FontUnderline().Kept(8, 8),
+        NK_SURFACE_ROW(C, String, FontName).Saved(Variant::String("")).Kept(5, 5),
+        NK_SURFACE_ROW(C, Single, FontSize).Saved(Variant::Single(0)).Kept(6, 6),
+        NK_OWN_ROW(C, Long, ShineMode, shineMode_)
+            .Takes(kHShineModesEnum)
+            .Saved(Variant::Long(0))
+            .Kept(24, 24),
+        NK_OWN_ROW(C, Color, ForeColor, foreColor_).Saved(Variant::Double(kButtonText)).Kept(9, 9),
+        NK_OWN_ROW(C, Color, LeftColor, leftColor_).Saved(Variant::Double(0)).Kept(28, 29),
+        NK_OWN_ROW(C, Color, RightColor, rightColor_).Saved(Variant::Double(0)).Kept(29, 30),
+        S::MouseIcon().Kept(10, 10, kSetter),
+        S::MousePointer().Kept(11, 11),
+        NK_OWN_ROW(C, Long, NuvelStyle, nuvelStyle_)
             .Takes(kHCommandTypesEnum)
-            .Saved(Variant::Long(0)),
-        SharedRows<NuvelHCommand>::UseOnTop(),
-        NK_OWN_ROW(NuvelHCommand, String, Caption).Saved(Variant::String("0")),
-        NK_OWN_ROW(NuvelHCommand, String, LeftCaption).Saved(Variant::String("")),
-        SharedRows<NuvelHCommand>::CoolGlowColor(),
-        SharedRows<NuvelHCommand>::CoolUseGlow(),
-        NK_OWN_ROW(NuvelHCommand, String, RightCaption).Saved(Variant::String("")),
-        NK_OWN_ROW(NuvelHCommand, Long, FocusStyle)
+            .Saved(Variant::Long(0))
+            .Init(2)
+            .Kept(12, 12),
+        S::UseOnTop<&C::useOnTop_>().Kept(25, 25),
+        NK_OWN_ROW(C, String, Caption, caption_)
+            .Saved(Variant::String("0"))
+            .Init(3, Initial::AmbientDisplayName)
+            .Kept(13, 13),
+        NK_OWN_ROW(C, String, LeftCaption, leftCaption_).Saved(Variant::String("")).Kept(26, 27),
+        S::CoolGlowColor<&C::coolGlowColor_>().Init(11).Kept(33, 33),
+        S::CoolUseGlow<&C::coolUseGlow_>().Init(12).Kept(34, 34),
+        NK_OWN_ROW(C, String, RightCaption, rightCaption_).Saved(Variant::String("")).Kept(27, 28),
+        NK_OWN_ROW(C, Long, FocusStyle, focusStyle_)
             .Takes(kHCommandFocusStylesEnum)
-            .Saved(Variant::Long(0)),
-        SharedRows<NuvelHCommand>::PicturePushed(),
-        SharedRows<NuvelHCommand>::PictureOver(),
-        SharedRows<NuvelHCommand>::PictureNormal(),
-        SharedRows<NuvelHCommand>::PictureDisabled(),
-        SharedRows<NuvelHCommand>::PictureOver2(),
-        SharedRows<NuvelHCommand>::PictureMode(),
+            .Saved(Variant::Long(0))
+            .Init(5)
+            .Kept(15, 15),
+        // Empty pictures count as assigned; the just-left face stays unassigned.
+        S::PicturePushed<&C::faces_, &F::pushed>().Init(7, Initial::EmptyPicture).Kept(16, 19),
+        S::PictureOver<&C::faces_, &F::over>().Init(8, Initial::EmptyPicture).Kept(17, 17),
+        S::PictureNormal<&C::faces_, &F::normal>().Init(9, Initial::EmptyPicture).Kept(19, 16),
+        S::PictureDisabled<&C::faces_, &F::disabled>().Init(6, Initial::EmptyPicture).Kept(20, 20),
+        S::PictureOver2<&C::faces_, &F::over2>().Kept(18, 18),
+        S::PictureMode<&C::pictureMode_>().Kept(23, 22),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -91,7 +111,7 @@ const InterfaceTable& NuvelHCommandInterface() {
          // The natural size of the pill faces and of the mask.
          .designWidth = 175,
          .designHeight = 32},
-        Properties(), Methods(), Events(),
+        NuvelHCommand::Rows(), Methods(), Events(),
         {
             // The hidden canvas on which the mask is stretched to the control.
             HiddenMaskCanvas(),

@@ -17,20 +17,17 @@ FileError NuvelScreen::LoadScreenDataFile(const std::string& gFilename) {
 // ---- Host notifications -----------------------------------------------------------------
 
 void NuvelScreen::InitProperties() {
-    screenType_ = NKGreenScreen;
+    InitFromRows(*this, host_);
     Redraw();
 }
 
 void NuvelScreen::ReadProperties(const PropertyBag& bag) {
-    if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
-    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
-    if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    ReadStoredRows(*this, bag, {{"ScreenType", &screenType_}});
+    ReadFromRows(*this, host_, bag);
     Redraw();
 }
 
 void NuvelScreen::WriteProperties(PropertyBag& bag) {
-    WriteSavedRows(*this, bag, {"BorderStyle", "MouseIcon", "MousePointer", "ScreenType"});
+    WriteFromRows(*this, host_, bag);
 }
 
 void NuvelScreen::Resize() {

@@ -11,9 +11,11 @@
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
+#include "framework/shared_members.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace nk {
 
@@ -30,7 +32,10 @@ inline constexpr EnumInfo kScreenTypesEnum = {"NKScreenTypes", kScreenTypesMembe
 // The interface table of the NuvelScreen class (library nuvset1).
 const InterfaceTable& NuvelScreenInterface();
 
-class NuvelScreen final : public Control, public MemberSteps<NuvelScreen> {
+class NuvelScreen final
+    : public Control,
+      public MouseIconPart<MousePointerPart<MemberSteps<NuvelScreen>, Steps::NotifyOnly>,
+                           Steps::NotifyOnly> {
 public:
     // The events of the class's event interface, by number: double click and click come
     // first, in that order.
@@ -50,23 +55,14 @@ public:
 
     // Properties, in interface order.
     std::int32_t ScreenType() const { return screenType_; }
-    void SetScreenType(std::int32_t type) { Store("ScreenType", screenType_, type); }
+    void SetScreenType(std::int32_t type) { Store(screenType_, type); }
     std::int16_t BorderStyle() const { return host_.BorderStyle(); }
     void SetBorderStyle(std::int16_t style) {
         host_.SetBorderStyle(style);
-        Changed("BorderStyle");
+        Changed();
     }
-    // The pointer members go to the surface without a repaint.
-    std::int16_t MousePointer() const { return host_.MousePointer(); }
-    void SetMousePointer(std::int16_t pointer) {
-        host_.SetMousePointer(pointer);
-        host_.PropertyChanged("MousePointer");
-    }
-    Picture MouseIcon() const { return host_.MouseIcon(); }
-    void SetMouseIcon(const Picture& icon) {
-        host_.SetMouseIcon(icon);
-        host_.PropertyChanged("MouseIcon");
-    }
+    // MousePointer and MouseIcon come from the shared parts: they go to the surface without
+    // a repaint.
 
     // Methods.
     void AboutMe() { nk::AboutMe(host_); }
@@ -77,6 +73,10 @@ public:
 
 private:
     friend MemberSteps<NuvelScreen>;
+    friend const InterfaceTable& NuvelScreenInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
+
     Host& host_;
     std::int32_t screenType_ = NKGreenScreen;
 

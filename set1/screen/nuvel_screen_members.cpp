@@ -26,19 +26,29 @@ MethodResult FileErrorResult(FileError error) {
     return {75, "Path/File access error", {}};
 }
 
-std::vector<PropertyInfo> Properties() {
+} // namespace
+
+// Each row gives its place in InitProperties (Init), and in ReadProperties and
+// WriteProperties (Kept).
+std::vector<PropertyInfo> NuvelScreen::Rows() {
+    using C = NuvelScreen;
     return {
-        NK_OWN_ROW(NuvelScreen, Long, ScreenType)
+        NK_OWN_ROW(C, Long, ScreenType, screenType_)
             .Help("The frame's colour scheme: green, cyan, blue, or custom (no frame).")
             .Takes(kScreenTypesEnum)
-            .Saved(Variant::Long(NKGreenScreen)),
-        NK_SURFACE_ROW(NuvelScreen, Integer, BorderStyle)
+            .Saved(Variant::Long(NKGreenScreen))
+            .Init(1)
+            .Kept(4, 4),
+        NK_SURFACE_ROW(C, Integer, BorderStyle)
             .Help("0 no border, 1 a single line around the panel.")
-            .Saved(Variant::Integer(0)),
-        SharedRows<NuvelScreen>::MousePointer("The pointer shown over the panel."),
-        SharedRows<NuvelScreen>::MouseIcon("A custom pointer picture."),
+            .Saved(Variant::Integer(0))
+            .Kept(1, 1),
+        SharedRows<C>::MousePointer("The pointer shown over the panel.").Kept(3, 3),
+        SharedRows<C>::MouseIcon("A custom pointer picture.").Kept(2, 2, Via::Setter),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -66,13 +76,13 @@ std::vector<EventInfo> Events() {
 } // namespace
 
 const InterfaceTable& NuvelScreenInterface() {
-    static const InterfaceTable table =
-        MakeInterfaceTable<NuvelScreen>({.className = "NuvelScreen",
-                                         .library = "nuvset1",
-                                         .typeLibrary = "Nuvelkit3",
-                                         .designWidth = 320,
-                                         .designHeight = 256},
-                                        Properties(), Methods(), Events(), {}, Nuvset1Resources());
+    static const InterfaceTable table = MakeInterfaceTable<NuvelScreen>(
+        {.className = "NuvelScreen",
+         .library = "nuvset1",
+         .typeLibrary = "Nuvelkit3",
+         .designWidth = 320,
+         .designHeight = 256},
+        NuvelScreen::Rows(), Methods(), Events(), {}, Nuvset1Resources());
     return table;
 }
 

@@ -7,13 +7,7 @@
 
 namespace nk {
 
-namespace {
-
-constexpr OleColor kDefaultFocusColor = 0xFFFFFF;
-constexpr OleColor kDefaultGlowColor = 0xC00000;
-constexpr std::string_view kDefaultLetter = "0";
-
-} // namespace
+namespace {} // namespace
 
 NuvelSphere::NuvelSphere(Host& host) : host_(host) {}
 
@@ -23,20 +17,14 @@ NuvelSphere::NuvelSphere(Host& host) : host_(host) {}
 void NuvelSphere::SetPictureDisabled(const Picture& value) {
     faces_.disabled = value;
     faces_.hasDisabled = IsPresent(faces_.disabled);
-    Changed("PictureDisabled", kRedrawFirst);
+    Changed(kRedrawFirst);
 }
 
 void NuvelSphere::SetPictureMode(std::int32_t value) {
     pictureMode_ = value;
     Redraw();
     ApplyPictureMode();
-    host_.PropertyChanged("PictureMode");
-}
-
-void NuvelSphere::SetShortCutKey(const std::string& value) {
-    shortCutKey_ = value;
-    host_.PropertyChanged("ShortCutKey");
-    ApplyShortCutKey(host_, shortCutKey_);
+    Notify();
 }
 
 // ---- Methods ----
@@ -52,68 +40,21 @@ void NuvelSphere::TimerInvoke() {
 // ---- Host notifications ----
 
 void NuvelSphere::InitProperties() {
-    sphereType_ = NvlSphereRings;
-    contentType_ = NvlCntNone;
-    contentIcon_ = host_.LoadPicture();
-    contentLetter_ = std::string(kDefaultLetter);
-    host_.SetFont(host_.AmbientFont());
-    iconSize_ = NvlSphrIconUnknown;
-    ShowFocus = kFalse;
-    faces_.over = host_.LoadPicture();
-    faces_.pushed = host_.LoadPicture();
-    faces_.normal = host_.LoadPicture();
-    faces_.disabled = host_.LoadPicture();
-    FocusColor = kDefaultFocusColor;
-    coolGlowColor_ = kDefaultGlowColor;
-    coolUseGlow_ = kTrue;
+    InitFromRows(*this, host_);
     faces_.WorkOutPresence();
     Redraw();
 }
 
 void NuvelSphere::ReadProperties(const PropertyBag& bag) {
-    if (auto v = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*v != kFalse);
-    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
-    if (auto v = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*v);
-    ReadStoredRows(*this, bag,
-                   {{"SphereType", &sphereType_},
-                    {"ContentType", &contentType_},
-                    {"ContentIcon", &contentIcon_},
-                    {"ContentLetter", &contentLetter_}});
-    if (auto v = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*v);
-    if (auto v = ReadColor(bag, "ForeColor", kButtonText)) host_.SetForeColor(*v);
-    ReadStoredRows(*this, bag,
-                   {{"IconSize", &iconSize_},
-                    {"ShowFocus", &ShowFocus},
-                    {"PictureOver", &faces_.over},
-                    {"PictureOver2", &faces_.over2},
-                    {"PictureNormal", &faces_.normal},
-                    {"PicturePushed", &faces_.pushed},
-                    {"PictureDisabled", &faces_.disabled},
-                    {"FocusColor", &FocusColor},
-                    {"PictureMode", &pictureMode_},
-                    {"UseAnimation", &useAnimation_},
-                    {"UseOnTop", &useOnTop_},
-                    {"ShortCutKey", &shortCutKey_},
-                    {"UseSound", &UseSound},
-                    {"SoundMethod", &SoundMethod},
-                    {"CoolGlowColor", &coolGlowColor_},
-                    {"CoolUseGlow", &coolUseGlow_}});
+    ReadFromRows(*this, host_, bag);
     faces_.WorkOutPresence();
-    ApplyShortCutKey(host_, shortCutKey_);
+    ApplyShortCutKey();
     ApplyPictureMode();
     Redraw();
 }
 
 void NuvelSphere::WriteProperties(PropertyBag& bag) {
-    WriteSavedRows(*this, bag,
-                   {"Enabled", "MouseIcon", "MousePointer", "SphereType", "ContentType",
-                    "ContentIcon", "ContentLetter"});
-    WriteFont(bag, "Font", host_.GetFont(), host_.AmbientFont());
-    WriteSavedRows(*this, bag,
-                   {"ForeColor", "IconSize", "ShowFocus", "PictureNormal", "PictureOver",
-                    "PictureOver2", "PicturePushed", "PictureDisabled", "FocusColor", "PictureMode",
-                    "UseAnimation", "UseOnTop", "ShortCutKey", "UseSound", "SoundMethod",
-                    "CoolGlowColor", "CoolUseGlow"});
+    WriteFromRows(*this, host_, bag);
     faces_.WorkOutPresence();
     ApplyPictureMode();
 }
@@ -190,12 +131,11 @@ void NuvelSphere::LostFocus() {
 
 // ---- Helpers of the notifications ----
 
-void NuvelSphere::StoreFace(std::string_view name, Picture& field, bool& present,
-                            const Picture& value) {
+void NuvelSphere::StoreFace(Picture& field, bool& present, const Picture& value, Where where) {
     field = value;
     Redraw();
     present = IsPresent(field);
-    host_.PropertyChanged(name);
+    host_.PropertyChanged(SetterMember(where));
 }
 
 } // namespace nk

@@ -14,12 +14,14 @@
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
 #include "framework/push_events.h"
+#include "framework/shared_members.h"
 #include "framework/sound.h"
 #include "framework/state_pictures.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nk {
 
@@ -64,7 +66,12 @@ inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconS
 // The interface table of the NuvelSphere class (library nuvset1).
 const InterfaceTable& NuvelSphereInterface();
 
-class NuvelSphere final : public Control, public MemberSteps<NuvelSphere> {
+class NuvelSphere final
+    : public Control,
+      public ShortCutKeyPart<MousePointerPart<
+          MouseIconPart<EnabledPart<MemberSteps<NuvelSphere>, Steps::NotifyThenRedraw>,
+                        Steps::NotifyOnly>,
+          Steps::NotifyThenRedraw>> {
 public:
     // The events of the class's event interface, by number: those of the push buttons.
     using Event = PushButtonEvent;
@@ -73,82 +80,54 @@ public:
     const InterfaceTable& Interface() const override { return NuvelSphereInterface(); }
 
     // Properties, in interface order.
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled");
-    }
-    // The mouse icon goes to the surface without a repaint.
-    Picture MouseIcon() const { return host_.MouseIcon(); }
-    void SetMouseIcon(const Picture& value) {
-        host_.SetMouseIcon(value);
-        host_.PropertyChanged("MouseIcon");
-    }
-    std::int16_t MousePointer() const { return host_.MousePointer(); }
-    void SetMousePointer(std::int16_t value) {
-        host_.SetMousePointer(value);
-        Changed("MousePointer");
-    }
+    // Enabled, MouseIcon (which goes to the surface without a repaint) and MousePointer come
+    // from the shared parts.
     std::int32_t SphereType() const { return sphereType_; }
-    void SetSphereType(std::int32_t value) {
-        Store("SphereType", sphereType_, value, kRedrawFirst);
-    }
+    void SetSphereType(std::int32_t value) { Store(sphereType_, value, kRedrawFirst); }
     std::int32_t ContentType() const { return contentType_; }
-    void SetContentType(std::int32_t value) {
-        Store("ContentType", contentType_, value, kRedrawFirst);
-    }
+    void SetContentType(std::int32_t value) { Store(contentType_, value, kRedrawFirst); }
     const Picture& ContentIcon() const { return contentIcon_; }
-    void SetContentIcon(const Picture& value) {
-        Store("ContentIcon", contentIcon_, value, kRedrawFirst);
-    }
+    void SetContentIcon(const Picture& value) { Store(contentIcon_, value, kRedrawFirst); }
     const std::string& ContentLetter() const { return contentLetter_; }
-    void SetContentLetter(const std::string& value) {
-        Store("ContentLetter", contentLetter_, value, kRedrawFirst);
-    }
+    void SetContentLetter(const std::string& value) { Store(contentLetter_, value, kRedrawFirst); }
     Font GetFont() const { return host_.GetFont(); }
     void SetFont(const Font& value) {
         host_.SetFont(value);
-        Changed("Font", kRedrawFirst);
+        Changed(kRedrawFirst);
     }
     OleColor ForeColor() const { return host_.ForeColor(); }
     void SetForeColor(OleColor value) {
         host_.SetForeColor(value);
-        Changed("ForeColor", kRedrawFirst);
+        Changed(kRedrawFirst);
     }
     std::int32_t IconSize() const { return iconSize_; }
-    void SetIconSize(std::int32_t value) { Store("IconSize", iconSize_, value); }
+    void SetIconSize(std::int32_t value) { Store(iconSize_, value); }
     // The state pictures repaint before their presence is worked out, so a picture newly set
     // where none was shows only at the next repaint.
     const Picture& PictureNormal() const { return faces_.normal; }
     void SetPictureNormal(const Picture& value) {
-        StoreFace("PictureNormal", faces_.normal, faces_.hasNormal, value);
+        StoreFace(faces_.normal, faces_.hasNormal, value);
     }
     const Picture& PictureOver() const { return faces_.over; }
-    void SetPictureOver(const Picture& value) {
-        StoreFace("PictureOver", faces_.over, faces_.hasOver, value);
-    }
+    void SetPictureOver(const Picture& value) { StoreFace(faces_.over, faces_.hasOver, value); }
     const Picture& PictureOver2() const { return faces_.over2; }
-    void SetPictureOver2(const Picture& value) {
-        StoreFace("PictureOver2", faces_.over2, faces_.hasOver2, value);
-    }
+    void SetPictureOver2(const Picture& value) { StoreFace(faces_.over2, faces_.hasOver2, value); }
     const Picture& PicturePushed() const { return faces_.pushed; }
     void SetPicturePushed(const Picture& value) {
-        StoreFace("PicturePushed", faces_.pushed, faces_.hasPushed, value);
+        StoreFace(faces_.pushed, faces_.hasPushed, value);
     }
     const Picture& PictureDisabled() const { return faces_.disabled; }
     void SetPictureDisabled(const Picture& value);
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value);
     VBool UseAnimation() const { return useAnimation_; }
-    void SetUseAnimation(VBool value) { Store("UseAnimation", useAnimation_, value, kRedrawFirst); }
+    void SetUseAnimation(VBool value) { Store(useAnimation_, value, kRedrawFirst); }
     VBool UseOnTop() const { return useOnTop_; }
-    void SetUseOnTop(VBool value) { Store("UseOnTop", useOnTop_, value, kRedrawFirst); }
-    const std::string& ShortCutKey() const { return shortCutKey_; }
-    void SetShortCutKey(const std::string& value);
+    void SetUseOnTop(VBool value) { Store(useOnTop_, value, kRedrawFirst); }
     OleColor CoolGlowColor() const { return coolGlowColor_; }
-    void SetCoolGlowColor(OleColor value) { Store("CoolGlowColor", coolGlowColor_, value); }
+    void SetCoolGlowColor(OleColor value) { Store(coolGlowColor_, value); }
     VBool CoolUseGlow() const { return coolUseGlow_; }
-    void SetCoolUseGlow(VBool value) { Store("CoolUseGlow", coolUseGlow_, value); }
+    void SetCoolUseGlow(VBool value) { Store(coolUseGlow_, value); }
 
     // Public fields: written directly by the container; no notification, no repaint.
     OleColor FocusColor = 0;
@@ -166,6 +145,10 @@ public:
 
 private:
     friend MemberSteps<NuvelSphere>;
+    friend const InterfaceTable& NuvelSphereInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
+
     Host& host_;
 
     // Stored properties.
@@ -178,7 +161,6 @@ private:
     std::int32_t pictureMode_ = 0;
     VBool useAnimation_ = kFalse;
     VBool useOnTop_ = kFalse;
-    std::string shortCutKey_;
     OleColor coolGlowColor_ = 0;
     VBool coolUseGlow_ = kFalse;
 
@@ -224,7 +206,8 @@ private:
     // Helpers.
     // Stores a state picture, repaints, works out whether it holds a picture object and
     // notifies.
-    void StoreFace(std::string_view name, Picture& field, bool& present, const Picture& value);
+    void StoreFace(Picture& field, bool& present, const Picture& value,
+                   Where where = Where::current());
 };
 
 } // namespace nk

@@ -12,43 +12,63 @@
 
 namespace nk {
 
-namespace {
-
-std::vector<PropertyInfo> Properties() {
+// Setters receive values already converted to the member's type. Each row gives its place
+// in InitProperties (Init), and in ReadProperties and WriteProperties (Kept).
+std::vector<PropertyInfo> NuvelSphere::Rows() {
+    using C = NuvelSphere;
+    using S = SharedRows<C>;
+    using F = StatePictures;
+    constexpr Via kSetter = Via::Setter;
     return {
-        SharedRows<NuvelSphere>::Enabled(),
-        SharedRows<NuvelSphere>::MouseIcon(),
-        SharedRows<NuvelSphere>::MousePointer(),
-        NK_OWN_ROW(NuvelSphere, Long, SphereType)
+        S::Enabled().Kept(1, 1),
+        S::MouseIcon().Kept(2, 2, kSetter),
+        S::MousePointer().Kept(3, 3),
+        NK_OWN_ROW(C, Long, SphereType, sphereType_)
             .Takes(kSphereTypeEnum)
-            .Saved(Variant::Long(NvlSphereRings)),
-        NK_OWN_ROW(NuvelSphere, Long, ContentType)
+            .Saved(Variant::Long(NvlSphereRings))
+            .Init(1)
+            .Kept(4, 4),
+        NK_OWN_ROW(C, Long, ContentType, contentType_)
             .Takes(kSphereContentTypeEnum)
-            .Saved(Variant::Long(NvlCntNone)),
-        NK_OWN_ROW(NuvelSphere, Picture, ContentIcon).Saved(Variant::OfPicture(nullptr)),
-        NK_OWN_ROW(NuvelSphere, String, ContentLetter).Saved(Variant::String("0")),
-        SharedRows<NuvelSphere>::Font(),
-        NK_SURFACE_ROW(NuvelSphere, Color, ForeColor).Saved(Variant::Double(kButtonText)),
-        NK_OWN_ROW(NuvelSphere, Long, IconSize)
+            .Saved(Variant::Long(NvlCntNone))
+            .Init(2)
+            .Kept(5, 5),
+        NK_OWN_ROW(C, Picture, ContentIcon, contentIcon_)
+            .Saved(Variant::OfPicture(nullptr))
+            .Init(3, Initial::EmptyPicture)
+            .Kept(6, 6),
+        NK_OWN_ROW(C, String, ContentLetter, contentLetter_)
+            .Saved(Variant::String("0"))
+            .Init(4)
+            .Kept(7, 7),
+        S::Font().Init(5, Initial::AmbientFont).Kept(8, 8, kSetter),
+        NK_SURFACE_ROW(C, Color, ForeColor).Saved(Variant::Double(kButtonText)).Kept(9, 9),
+        NK_OWN_ROW(C, Long, IconSize, iconSize_)
             .Takes(kSphereIconSizeEnum)
-            .Saved(Variant::Long(NvlSphrIconUnknown)),
-        SharedRows<NuvelSphere>::PictureNormal(),
-        SharedRows<NuvelSphere>::PictureOver(),
-        SharedRows<NuvelSphere>::PictureOver2(),
-        SharedRows<NuvelSphere>::PicturePushed(),
-        SharedRows<NuvelSphere>::PictureDisabled(),
-        SharedRows<NuvelSphere>::PictureMode(),
-        NK_OWN_ROW(NuvelSphere, Boolean, UseAnimation).Saved(Variant::Boolean(kTrue)),
-        SharedRows<NuvelSphere>::UseOnTop(),
-        SharedRows<NuvelSphere>::ShortCutKey(),
-        SharedRows<NuvelSphere>::CoolGlowColor(),
-        SharedRows<NuvelSphere>::CoolUseGlow(),
-        NK_FIELD_ROW(NuvelSphere, Color, FocusColor).Saved(Variant::Double(0xFFFFFF)),
-        SharedRows<NuvelSphere>::ShowFocus(),
-        SharedRows<NuvelSphere>::UseSound(),
-        SharedRows<NuvelSphere>::SoundMethod(),
+            .Saved(Variant::Long(NvlSphrIconUnknown))
+            .Init(6)
+            .Kept(10, 10),
+        S::PictureNormal<&C::faces_, &F::normal>().Init(10, Initial::EmptyPicture).Kept(14, 12),
+        S::PictureOver<&C::faces_, &F::over>().Init(8, Initial::EmptyPicture).Kept(12, 13),
+        S::PictureOver2<&C::faces_, &F::over2>().Kept(13, 14),
+        S::PicturePushed<&C::faces_, &F::pushed>().Init(9, Initial::EmptyPicture).Kept(15, 15),
+        S::PictureDisabled<&C::faces_, &F::disabled>().Init(11, Initial::EmptyPicture).Kept(16, 16),
+        S::PictureMode<&C::pictureMode_>().Kept(18, 18),
+        NK_OWN_ROW(C, Boolean, UseAnimation, useAnimation_)
+            .Saved(Variant::Boolean(kTrue))
+            .Kept(19, 19),
+        S::UseOnTop<&C::useOnTop_>().Kept(20, 20),
+        S::ShortCutKey<&C::shortCutKey_>().Kept(21, 21),
+        S::CoolGlowColor<&C::coolGlowColor_>().Init(13).Kept(24, 24),
+        S::CoolUseGlow<&C::coolUseGlow_>().Init(14).Kept(25, 25),
+        NK_FIELD_ROW(C, Color, FocusColor).Saved(Variant::Double(0xFFFFFF)).Init(12).Kept(17, 17),
+        S::ShowFocus().Init(7).Kept(11, 11),
+        S::UseSound().Kept(22, 22),
+        S::SoundMethod().Kept(23, 23),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -73,7 +93,7 @@ const InterfaceTable& NuvelSphereInterface() {
          .designHeight = 32,
          .designForeColor = kButtonText,
          .designMask = 705},
-        Properties(), Methods(), Events(),
+        NuvelSphere::Rows(), Methods(), Events(),
         {
             // The hidden canvas on which the mask is stretched to the control.
             HiddenMaskCanvas(),

@@ -41,7 +41,7 @@ OleColor NuvelFill::BackColor() const {
 
 void NuvelFill::SetBackColor(OleColor color) {
     if (PictureBox* box = Inside()) box->SetBackColor(color);
-    Changed("BackColor");
+    Changed();
 }
 
 OleColor NuvelFill::ForeColor() const {
@@ -51,7 +51,7 @@ OleColor NuvelFill::ForeColor() const {
 
 void NuvelFill::SetForeColor(OleColor color) {
     if (PictureBox* box = Inside()) box->SetForeColor(color);
-    Changed("ForeColor");
+    Changed();
 }
 
 Font NuvelFill::GetFont() const {
@@ -61,12 +61,12 @@ Font NuvelFill::GetFont() const {
 
 void NuvelFill::SetFont(const Font& font) {
     if (PictureBox* box = Inside()) box->SetFont(font);
-    Changed("Font");
+    Changed();
 }
 
-void NuvelFill::StorePicture(std::string_view name, KeptPicture& kept, const Picture& value) {
+void NuvelFill::StorePicture(KeptPicture& kept, const Picture& value, Where where) {
     kept.picture = value;
-    host_.PropertyChanged(name);
+    host_.PropertyChanged(SetterMember(where));
     kept.present = IsPresent(kept.picture);
     Redraw();
 }
@@ -79,71 +79,47 @@ void NuvelFill::RecomputePictureFlags() {
 // ---- Life cycle ------------------------------------------------------------------
 
 void NuvelFill::InitProperties() {
-    if (PictureBox* box = Inside()) box->SetFont(host_.AmbientFont());
-    host_.SetEnabled(true);
-    mouseIcon_ = host_.LoadPicture();
-    mousePointer_ = 0;
-    nuvelFill_ = NKGreenFill;
-    value_ = Variant::Integer(0);
-    fillOrientation_ = NKHorizontal;
-    pictureMode_ = DefaultStyle;
-    SetPictureBack(nullptr);
-    SetPictureFill(nullptr);
-    SetPictureLeftEdge(nullptr);
-    SetPictureRightEdge(nullptr);
-    SetPictureDisabled(nullptr);
-    captionStyle_ = CaptionInFront;
+    InitFromRows(*this, host_, {{1, [this] {
+                                     if (PictureBox* box = Inside())
+                                         box->SetFont(host_.AmbientFont());
+                                 }}});
     RecomputePictureFlags();
     // No Layout here: the host's first Resize places Picture1.
     Redraw();
 }
 
+// Values go straight into their stores, without the setters' notifications; the colours and
+// the font go onto Picture1, which draws the caption.
 void NuvelFill::ReadProperties(const PropertyBag& bag) {
-    // Values go straight into their stores, without the setters' notifications.
-    if (PictureBox* box = Inside()) {
-        if (auto c = ReadColor(bag, "BackColor", kBackDefault)) box->SetBackColor(*c);
-        if (auto c = ReadColor(bag, "ForeColor", kForeDefault)) box->SetForeColor(*c);
-    }
-    if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
-    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    // Value is any variant, kept as stored. A bag without CaptionStyle gives no caption at
-    // all, unlike a new bar.
-    ReadStoredRows(
-        *this, bag,
-        {{"MouseIcon", &mouseIcon_}, {"MousePointer", &mousePointer_}, {"NuvelFill", &nuvelFill_}});
-    value_ = ReadProperty(bag, "Value", Variant::Integer(0));
-    ReadStoredRows(*this, bag,
-                   {{"FillOrientation", &fillOrientation_},
-                    {"PictureMode", &pictureMode_},
-                    {"CaptionStyle", &captionStyle_}});
-    if (PictureBox* box = Inside())
-        if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) box->SetFont(*font);
-    ReadStoredRows(*this, bag,
-                   {{"Caption", &caption_},
-                    {"PictureBack", &back_.picture},
-                    {"PictureFill", &fill_.picture},
-                    {"PictureDisabled", &disabled_.picture},
-                    {"PictureLeftEdge", &leftEdge_.picture},
-                    {"PictureRightEdge", &rightEdge_.picture}});
+    PictureBox* box = Inside();
+    ReadFromRows(*this, host_, bag,
+                 {{1,
+                   [&] {
+                       if (!box) return;
+                       if (auto c = ReadColor(bag, "BackColor", kBackDefault))
+                           box->SetBackColor(*c);
+                       if (auto c = ReadColor(bag, "ForeColor", kForeDefault))
+                           box->SetForeColor(*c);
+                   }},
+                  {12, [&] {
+                       if (!box) return;
+                       if (auto font = ReadFont(bag, "Font", host_.AmbientFont()))
+                           box->SetFont(*font);
+                   }}});
     RecomputePictureFlags();
     Layout();
     Redraw();
 }
 
 void NuvelFill::WriteProperties(PropertyBag& bag) {
-    if (PictureBox* box = Inside()) {
-        WriteFont(bag, "Font", box->GetFont(), host_.AmbientFont());
-        WriteColor(bag, "BackColor", box->BackColor(), kBackDefault);
-        WriteColor(bag, "ForeColor", box->ForeColor(), kForeDefault);
-    }
-    // BorderStyle, a Long member, is saved as an Integer.
-    WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0);
-    WriteSavedRows(*this, bag, {"Enabled", "MouseIcon", "MousePointer", "NuvelFill"});
-    WriteProperty(bag, "Value", value_, Variant::Integer(0));
-    WriteSavedRows(*this, bag,
-                   {"FillOrientation", "PictureMode", "PictureFill", "PictureBack",
-                    "PictureDisabled", "PictureLeftEdge", "PictureRightEdge", "CaptionStyle",
-                    "Caption"});
+    WriteFromRows(*this, host_, bag,
+                  {{1, [&] {
+                        if (PictureBox* box = Inside()) {
+                            WriteFont(bag, "Font", box->GetFont(), host_.AmbientFont());
+                            WriteColor(bag, "BackColor", box->BackColor(), kBackDefault);
+                            WriteColor(bag, "ForeColor", box->ForeColor(), kForeDefault);
+                        }
+                    }}});
     RecomputePictureFlags();
     Layout();
     Redraw();

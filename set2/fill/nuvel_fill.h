@@ -11,10 +11,12 @@
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
 #include "framework/passed_input.h"
+#include "framework/shared_members.h"
 #include "framework/values.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace nk {
 
@@ -48,7 +50,8 @@ inline constexpr EnumMember kFillCaptionStyleMembers[] = {
     {"None", 0}, {"CaptionInFront", 1}, {"CaptionInback", 2}};
 inline constexpr EnumInfo kFillCaptionStyleEnum = {"NKFillCaptionStyle", kFillCaptionStyleMembers};
 
-class NuvelFill final : public PassedInput<NuvelFill>, public MemberSteps<NuvelFill> {
+class NuvelFill final : public PassedInput<NuvelFill>,
+                        public EnabledPart<MemberSteps<NuvelFill>, Steps::NotifyThenRedraw> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -72,57 +75,44 @@ public:
     OleColor ForeColor() const;
     void SetForeColor(OleColor color);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& value) { Store("Caption", caption_, value); }
+    void SetCaption(const std::string& value) { Store(caption_, value); }
     std::int32_t CaptionStyle() const { return captionStyle_; }
-    void SetCaptionStyle(std::int32_t value) { Store("CaptionStyle", captionStyle_, value); }
+    void SetCaptionStyle(std::int32_t value) { Store(captionStyle_, value); }
     std::int32_t BorderStyle() const { return host_.BorderStyle(); }
     // The surface keeps its border style in 16 bits; a value that does not fit is not
     // stored, and the rest of the setter goes on.
     void SetBorderStyle(std::int32_t value) {
         if (auto narrow = RoundToInt16(value)) host_.SetBorderStyle(*narrow);
-        Changed("BorderStyle");
+        Changed();
     }
     Font GetFont() const;
     void SetFont(const Font& font);
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled");
-    }
     // The pointer settings are kept and saved only; they change nothing on the screen.
     const Picture& MouseIcon() const { return mouseIcon_; }
-    void SetMouseIcon(const Picture& value) { StoreNotify("MouseIcon", mouseIcon_, value); }
+    void SetMouseIcon(const Picture& value) { StoreNotify(mouseIcon_, value); }
     std::int16_t MousePointer() const { return mousePointer_; }
-    void SetMousePointer(std::int16_t value) { StoreNotify("MousePointer", mousePointer_, value); }
+    void SetMousePointer(std::int16_t value) { StoreNotify(mousePointer_, value); }
     // The member `NuvelFill`, the fill style (the class's own name cannot name a getter).
     std::int32_t GetNuvelFill() const { return nuvelFill_; }
-    void SetNuvelFill(std::int32_t value) { Store("NuvelFill", nuvelFill_, value); }
+    void SetNuvelFill(std::int32_t value) { Store(nuvelFill_, value); }
     const Picture& PictureBack() const { return back_.picture; }
-    void SetPictureBack(const Picture& value) { StorePicture("PictureBack", back_, value); }
+    void SetPictureBack(const Picture& value) { StorePicture(back_, value); }
     const Picture& PictureDisabled() const { return disabled_.picture; }
-    void SetPictureDisabled(const Picture& value) {
-        StorePicture("PictureDisabled", disabled_, value);
-    }
+    void SetPictureDisabled(const Picture& value) { StorePicture(disabled_, value); }
     const Picture& PictureFill() const { return fill_.picture; }
-    void SetPictureFill(const Picture& value) { StorePicture("PictureFill", fill_, value); }
+    void SetPictureFill(const Picture& value) { StorePicture(fill_, value); }
     const Picture& PictureLeftEdge() const { return leftEdge_.picture; }
-    void SetPictureLeftEdge(const Picture& value) {
-        StorePicture("PictureLeftEdge", leftEdge_, value);
-    }
+    void SetPictureLeftEdge(const Picture& value) { StorePicture(leftEdge_, value); }
     const Picture& PictureRightEdge() const { return rightEdge_.picture; }
-    void SetPictureRightEdge(const Picture& value) {
-        StorePicture("PictureRightEdge", rightEdge_, value);
-    }
+    void SetPictureRightEdge(const Picture& value) { StorePicture(rightEdge_, value); }
     // The orientation repaints at once; Picture1 keeps its place until the next Layout.
     std::int32_t FillOrientation() const { return fillOrientation_; }
-    void SetFillOrientation(std::int32_t value) {
-        Store("FillOrientation", fillOrientation_, value);
-    }
+    void SetFillOrientation(std::int32_t value) { Store(fillOrientation_, value); }
     const Variant& Value() const { return value_; }
-    void SetValue(const Variant& value) { Store("Value", value_, value); }
+    void SetValue(const Variant& value) { Store(value_, value); }
     std::int32_t PictureMode() const { return pictureMode_; }
     void SetPictureMode(std::int32_t value) {
-        StoreNotify("PictureMode", pictureMode_, value);
+        StoreNotify(pictureMode_, value);
         Layout();
         Redraw();
     }
@@ -152,6 +142,9 @@ public:
 private:
     friend PassedInput<NuvelFill>;
     friend MemberSteps<NuvelFill>;
+    friend const InterfaceTable& NuvelFillInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
 
     // A picture member and whether it was present when it was last set, loaded or saved.
     struct KeptPicture {
@@ -162,7 +155,7 @@ private:
     // Picture1, the inside of the bar; nullptr when the host has none.
     PictureBox* Inside() const;
     // The picture setters notify, then recompute their picture's flag, then repaint.
-    void StorePicture(std::string_view name, KeptPicture& kept, const Picture& value);
+    void StorePicture(KeptPicture& kept, const Picture& value, Where where = Where::current());
     void RecomputePictureFlags();
     bool IsVertical() const { return fillOrientation_ == NKVertical; }
 

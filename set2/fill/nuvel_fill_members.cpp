@@ -9,49 +9,82 @@
 
 namespace nk {
 
-namespace {
-
-NuvelFill& Self(Control& c) {
-    return static_cast<NuvelFill&>(c);
-}
-
-std::vector<PropertyInfo> Properties() {
+// Each row gives its place in InitProperties (Init), and in ReadProperties and
+// WriteProperties (Kept). The colours and the font are Picture1's, read and written by the
+// control itself; a bag without CaptionStyle gives no caption at all, unlike a new bar.
+std::vector<PropertyInfo> NuvelFill::Rows() {
+    using C = NuvelFill;
+    using K = KeptPicture;
+    constexpr Via kSetter = Via::Setter;
+    const Variant noPicture = Variant::OfPicture(nullptr);
     return {
-        NK_SURFACE_ROW(NuvelFill, Color, BackColor).Saved(Variant::Double(0x000000)),
-        NK_SURFACE_ROW(NuvelFill, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
-        NK_OWN_ROW(NuvelFill, String, Caption).Saved(Variant::String("")),
-        NK_OWN_ROW(NuvelFill, Long, CaptionStyle)
+        NK_SURFACE_ROW(C, Color, BackColor).Saved(Variant::Double(0x000000)),
+        NK_SURFACE_ROW(C, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
+        NK_OWN_ROW(C, String, Caption, caption_).Saved(Variant::String("")).Kept(13, 18),
+        NK_OWN_ROW(C, Long, CaptionStyle, captionStyle_)
             .Takes(kFillCaptionStyleEnum)
-            .Saved(Variant::Long(NoCaption)),
-        NK_SURFACE_ROW(NuvelFill, Long, BorderStyle)
+            .Saved(Variant::Long(NoCaption))
+            .Init(14, Variant::Long(CaptionInFront))
+            .Kept(11, 17),
+        NK_SURFACE_ROW(C, Long, BorderStyle)
             .Takes(kFillBorderStyleEnum)
-            .Saved(Variant::Integer(0)),
-        SharedRows<NuvelFill>::Font(),
-        SharedRows<NuvelFill>::Enabled(),
-        NK_OWN_ROW(NuvelFill, Picture, MouseIcon).Saved(Variant::OfPicture(nullptr)),
-        NK_OWN_ROW(NuvelFill, Integer, MousePointer).Saved(Variant::Integer(0)),
-        AccessorRow<ValueType::Long, MemberKind::Own, &NuvelFill::GetNuvelFill,
-                    &NuvelFill::SetNuvelFill>("NuvelFill")
+            .Saved(Variant::Integer(0))
+            .WrittenAs(ValueType::Integer)
+            .Kept(3, 4),
+        SharedRows<C>::Font(),
+        SharedRows<C>::Enabled().Init(2).Kept(4, 5),
+        NK_OWN_ROW(C, Picture, MouseIcon, mouseIcon_)
+            .Saved(Variant::OfPicture(nullptr))
+            .Init(3, Initial::EmptyPicture)
+            .Kept(5, 6),
+        NK_OWN_ROW(C, Integer, MousePointer, mousePointer_)
+            .Saved(Variant::Integer(0))
+            .Init(4)
+            .Kept(6, 7),
+        StoredIn<ValueType::Long, C, &C::nuvelFill_>(
+            AccessorRow<ValueType::Long, MemberKind::Own, &C::GetNuvelFill, &C::SetNuvelFill>(
+                "NuvelFill"))
             .Takes(kFillTypeEnum)
-            .Saved(Variant::Long(NKGreenFill)),
-        PictureRow<&NuvelFill::PictureBack, &NuvelFill::SetPictureBack>("PictureBack"),
-        PictureRow<&NuvelFill::PictureDisabled, &NuvelFill::SetPictureDisabled>("PictureDisabled"),
-        PictureRow<&NuvelFill::PictureFill, &NuvelFill::SetPictureFill>("PictureFill"),
-        PictureRow<&NuvelFill::PictureLeftEdge, &NuvelFill::SetPictureLeftEdge>("PictureLeftEdge"),
-        PictureRow<&NuvelFill::PictureRightEdge, &NuvelFill::SetPictureRightEdge>(
-            "PictureRightEdge"),
-        NK_OWN_ROW(NuvelFill, Long, FillOrientation)
+            .Saved(Variant::Long(NKGreenFill))
+            .Init(5)
+            .Kept(7, 8),
+        NK_PICTURE_ROW(C, PictureBack, &C::back_, &K::picture)
+            .Init(9, noPicture, kSetter)
+            .Kept(14, 13),
+        NK_PICTURE_ROW(C, PictureDisabled, &C::disabled_, &K::picture)
+            .Init(13, noPicture, kSetter)
+            .Kept(16, 14),
+        NK_PICTURE_ROW(C, PictureFill, &C::fill_, &K::picture)
+            .Init(10, noPicture, kSetter)
+            .Kept(15, 12),
+        NK_PICTURE_ROW(C, PictureLeftEdge, &C::leftEdge_, &K::picture)
+            .Init(11, noPicture, kSetter)
+            .Kept(17, 15),
+        NK_PICTURE_ROW(C, PictureRightEdge, &C::rightEdge_, &K::picture)
+            .Init(12, noPicture, kSetter)
+            .Kept(18, 16),
+        NK_OWN_ROW(C, Long, FillOrientation, fillOrientation_)
             .Takes(kOrientationEnum)
-            .Saved(Variant::Long(NKHorizontal)),
+            .Saved(Variant::Long(NKHorizontal))
+            .Init(7)
+            .Kept(9, 10),
+        // Any variant, kept as stored.
         PropertyInfo{"Value", ValueType::Variant, MemberKind::Own,
-                     [](Control& c) { return Self(c).Value(); },
-                     [](Control& c, const Variant& v) { Self(c).SetValue(v); }}
-            .Saved(Variant::Integer(0)),
-        NK_OWN_ROW(NuvelFill, Long, PictureMode)
+                     [](Control& c) { return static_cast<C&>(c).Value(); },
+                     [](Control& c, const Variant& v) { static_cast<C&>(c).SetValue(v); }}
+            .Saved(Variant::Integer(0))
+            .Init(6)
+            .Kept(8, 9)
+            .StoredBy([](Control& c, const Variant& v) { static_cast<C&>(c).value_ = v; }),
+        NK_OWN_ROW(C, Long, PictureMode, pictureMode_)
             .Takes(kPicStyles2Enum)
-            .Saved(Variant::Long(DefaultStyle)),
+            .Saved(Variant::Long(DefaultStyle))
+            .Init(8)
+            .Kept(10, 11),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -75,7 +108,7 @@ const InterfaceTable& NuvelFillInterface() {
          .designHeight = 42,
          .designBackColor = 0x000000,
          .designForeColor = kButtonText},
-        Properties(), Methods(), Events(),
+        NuvelFill::Rows(), Methods(), Events(),
         // Picture1: the visible inside of the bar, black until painted.
         {{"Picture1", ChildKind::PictureBox, 1, true, 0x000000}}, Nuvset2Resources());
     return table;

@@ -13,10 +13,6 @@ namespace {
 constexpr std::string_view kZones = "Image1";
 
 // The tool tips of a new pad, which are also what the bag gives for an absent key.
-constexpr std::string_view kLeftTip = "Left";
-constexpr std::string_view kRightTip = "Right";
-constexpr std::string_view kUpTip = "Up";
-constexpr std::string_view kDownTip = "Down";
 
 // The keys of each direction: its arrow key, and its letter, whose key code is the
 // capital's and which is typed in either case.
@@ -58,13 +54,13 @@ const InterfaceTable& NuvelPad::Interface() const {
 
 // ---- Properties ------------------------------------------------------------------
 
-void NuvelPad::StoreTip(std::string_view name, std::string& field, const std::string& value) {
-    StoreNotify(name, field, value);
+void NuvelPad::StoreTip(std::string& field, const std::string& value, Where where) {
+    StoreNotify(field, value, where);
     ApplyToolTips();
 }
 
-void NuvelPad::StoreShape(std::string_view name, std::int32_t& field, std::int32_t value) {
-    StoreNotify(name, field, value);
+void NuvelPad::StoreShape(std::int32_t& field, std::int32_t value, Where where) {
+    StoreNotify(field, value, where);
     ApplyPadSize();
     ApplyStyleLayout();
     Redraw();
@@ -73,9 +69,9 @@ void NuvelPad::StoreShape(std::string_view name, std::int32_t& field, std::int32
 // A status light repaints only when its new value differs from the one its setter last
 // acted on. A load stores the value without acting on it, so after loading a lit light
 // (1), setting it to 0 compares with the last acted-on 0 and does not repaint.
-void NuvelPad::StoreLight(std::string_view name, std::int16_t& field, std::int16_t& shown,
-                          std::int16_t value) {
-    StoreNotify(name, field, value);
+void NuvelPad::StoreLight(std::int16_t& field, std::int16_t& shown, std::int16_t value,
+                          Where where) {
+    StoreNotify(field, value, where);
     if (value != shown) {
         shown = value;
         Redraw();
@@ -83,14 +79,14 @@ void NuvelPad::StoreLight(std::string_view name, std::int16_t& field, std::int16
 }
 
 // Assigning the position raises XYRefresh even when the value does not change.
-void NuvelPad::StorePosition(std::string_view name, float& field, float value) {
-    StoreNotify(name, field, value);
+void NuvelPad::StorePosition(float& field, float value, Where where) {
+    StoreNotify(field, value, where);
     RaiseXYRefresh();
     Redraw();
 }
 
 void NuvelPad::SetUseDirectionShortKeys(VBool value) {
-    StoreNotify("UseDirectionShortKeys", useDirectionShortKeys_, value);
+    StoreNotify(useDirectionShortKeys_, value);
     ApplyShortKeys();
     Redraw();
 }
@@ -155,18 +151,7 @@ void NuvelPad::ApplyToolTips() {
 // ---- Life cycle ------------------------------------------------------------------
 
 void NuvelPad::InitProperties() {
-    foreColor_ = 0;
-    SetFont(host_.AmbientFont());
-    nuvelStyle_ = NuvlMilitaryDir;
-    statusLight1_ = 0;
-    statusLight2_ = 0;
-    xValue_ = 0;
-    yValue_ = 0;
-    useDirectionShortKeys_ = kFalse;
-    leftToolTip_ = kLeftTip;
-    rightToolTip_ = kRightTip;
-    upToolTip_ = kUpTip;
-    downToolTip_ = kDownTip;
+    InitFromRows(*this, host_);
     // PictureMode keeps its value and the access keys stay as they are.
     ApplyToolTips();
     ApplyPadSize();
@@ -176,26 +161,7 @@ void NuvelPad::InitProperties() {
 }
 
 void NuvelPad::ReadProperties(const PropertyBag& bag) {
-    // Values are stored directly, except MouseIcon and Font, which go through their own
-    // setters (each notifying and repainting while the rest is still loading).
-    if (auto style = ReadInteger(bag, "BorderStyle", 0)) host_.SetBorderStyle(*style);
-    ReadRowsThroughSetters(*this, bag, {"MouseIcon"});
-    if (auto pointer = ReadInteger(bag, "MousePointer", 0)) host_.SetMousePointer(*pointer);
-    ReadStoredRows(*this, bag, {{"ForeColor", &foreColor_}});
-    if (auto font = ReadFont(bag, "Font", host_.AmbientFont())) SetFont(*font);
-    if (auto enabled = ReadBoolean(bag, "Enabled", kTrue)) host_.SetEnabled(*enabled != kFalse);
-    ReadStoredRows(*this, bag,
-                   {{"NuvelStyle", &nuvelStyle_},
-                    {"StatusLight1", &statusLight1_},
-                    {"StatusLight2", &statusLight2_},
-                    {"XValue", &xValue_},
-                    {"YValue", &yValue_},
-                    {"PictureMode", &pictureMode_},
-                    {"UseDirectionShortKeys", &useDirectionShortKeys_},
-                    {"LeftToolTip", &leftToolTip_},
-                    {"RightToolTip", &rightToolTip_},
-                    {"UpToolTip", &upToolTip_},
-                    {"DownToolTip", &downToolTip_}});
+    ReadFromRows(*this, host_, bag);
     ApplyToolTips();
     ApplyShortKeys();
     ApplyPadSize();
@@ -205,14 +171,7 @@ void NuvelPad::ReadProperties(const PropertyBag& bag) {
 }
 
 void NuvelPad::WriteProperties(PropertyBag& bag) {
-    // BorderStyle, a Long member, is saved as an Integer.
-    WriteInteger(bag, "BorderStyle", host_.BorderStyle(), 0);
-    WriteSavedRows(*this, bag, {"MouseIcon", "MousePointer", "ForeColor"});
-    WriteFont(bag, "Font", GetFont(), host_.AmbientFont());
-    WriteSavedRows(*this, bag,
-                   {"Enabled", "NuvelStyle", "StatusLight1", "StatusLight2", "XValue", "YValue",
-                    "PictureMode", "UseDirectionShortKeys", "LeftToolTip", "RightToolTip",
-                    "UpToolTip", "DownToolTip"});
+    WriteFromRows(*this, host_, bag);
     ApplyToolTips();
     ApplyShortKeys();
     ApplyPadSize();

@@ -13,10 +13,12 @@
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
 #include "framework/passed_input.h"
+#include "framework/shared_members.h"
 #include "framework/values.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace nk {
 
@@ -30,7 +32,12 @@ inline constexpr EnumMember kPadNuvelsMembers[] = {
     {"NuvlMilitaryDir", 0}, {"NuvlAquaishDir", 1}, {"NuvlElectronicDir", 2}};
 inline constexpr EnumInfo kPadNuvelsEnum = {"NuvlDirPadNuvels", kPadNuvelsMembers};
 
-class NuvelPad final : public PassedInput<NuvelPad>, public MemberSteps<NuvelPad> {
+class NuvelPad final
+    : public PassedInput<NuvelPad>,
+      public MousePointerPart<
+          MouseIconPart<EnabledPart<MemberSteps<NuvelPad>, Steps::NotifyThenRedraw>,
+                        Steps::NotifyThenRedraw>,
+          Steps::NotifyThenRedraw> {
 public:
     // The events of the class's event interface, by number.
     enum class Event : int {
@@ -64,57 +71,36 @@ public:
     // The interface `_NuvelPad`, in its order. The tool tips only reach the hot zones;
     // nothing is repainted.
     const std::string& LeftToolTip() const { return leftToolTip_; }
-    void SetLeftToolTip(const std::string& value) { StoreTip("LeftToolTip", leftToolTip_, value); }
+    void SetLeftToolTip(const std::string& value) { StoreTip(leftToolTip_, value); }
     const std::string& RightToolTip() const { return rightToolTip_; }
-    void SetRightToolTip(const std::string& value) {
-        StoreTip("RightToolTip", rightToolTip_, value);
-    }
+    void SetRightToolTip(const std::string& value) { StoreTip(rightToolTip_, value); }
     const std::string& UpToolTip() const { return upToolTip_; }
-    void SetUpToolTip(const std::string& value) { StoreTip("UpToolTip", upToolTip_, value); }
+    void SetUpToolTip(const std::string& value) { StoreTip(upToolTip_, value); }
     const std::string& DownToolTip() const { return downToolTip_; }
-    void SetDownToolTip(const std::string& value) { StoreTip("DownToolTip", downToolTip_, value); }
+    void SetDownToolTip(const std::string& value) { StoreTip(downToolTip_, value); }
     std::int32_t BorderStyle() const { return host_.BorderStyle(); }
     // The surface keeps its border style in 16 bits; a value that does not fit is not
     // stored, and the rest of the setter goes on.
     void SetBorderStyle(std::int32_t value) {
         if (auto narrow = RoundToInt16(value)) host_.SetBorderStyle(*narrow);
-        Changed("BorderStyle");
-    }
-    Picture MouseIcon() const { return host_.MouseIcon(); }
-    void SetMouseIcon(const Picture& value) {
-        host_.SetMouseIcon(value);
-        Changed("MouseIcon");
+        Changed();
     }
     void TimerInvoke();
-    std::int16_t MousePointer() const { return host_.MousePointer(); }
-    void SetMousePointer(std::int16_t value) {
-        host_.SetMousePointer(value);
-        Changed("MousePointer");
-    }
     std::int32_t PictureMode() const { return pictureMode_; }
-    void SetPictureMode(std::int32_t value) { StoreShape("PictureMode", pictureMode_, value); }
+    void SetPictureMode(std::int32_t value) { StoreShape(pictureMode_, value); }
     OleColor ForeColor() const { return foreColor_; }
-    void SetForeColor(OleColor value) { Store("ForeColor", foreColor_, value); }
+    void SetForeColor(OleColor value) { Store(foreColor_, value); }
     Font GetFont() const { return host_.GetFont(); }
     void SetFont(const Font& value) {
         host_.SetFont(value);
-        Changed("Font");
-    }
-    VBool Enabled() const { return ToVBool(host_.Enabled()); }
-    void SetEnabled(VBool value) {
-        host_.SetEnabled(value != kFalse);
-        Changed("Enabled");
+        Changed();
     }
     std::int32_t NuvelStyle() const { return nuvelStyle_; }
-    void SetNuvelStyle(std::int32_t value) { StoreShape("NuvelStyle", nuvelStyle_, value); }
+    void SetNuvelStyle(std::int32_t value) { StoreShape(nuvelStyle_, value); }
     std::int16_t StatusLight1() const { return statusLight1_; }
-    void SetStatusLight1(std::int16_t value) {
-        StoreLight("StatusLight1", statusLight1_, shownLight1_, value);
-    }
+    void SetStatusLight1(std::int16_t value) { StoreLight(statusLight1_, shownLight1_, value); }
     std::int16_t StatusLight2() const { return statusLight2_; }
-    void SetStatusLight2(std::int16_t value) {
-        StoreLight("StatusLight2", statusLight2_, shownLight2_, value);
-    }
+    void SetStatusLight2(std::int16_t value) { StoreLight(statusLight2_, shownLight2_, value); }
     void TweakLeft() { Tweak(kLeft); }
     void TweakRight() { Tweak(kRight); }
     void TweakUp() { Tweak(kUp); }
@@ -125,9 +111,9 @@ public:
     void ForceRight() { Force(kRight); }
     void ForceNeutral();
     float XValue() const { return xValue_; }
-    void SetXValue(float value) { StorePosition("XValue", xValue_, value); }
+    void SetXValue(float value) { StorePosition(xValue_, value); }
     float YValue() const { return yValue_; }
-    void SetYValue(float value) { StorePosition("YValue", yValue_, value); }
+    void SetYValue(float value) { StorePosition(yValue_, value); }
     VBool UseDirectionShortKeys() const { return useDirectionShortKeys_; }
     void SetUseDirectionShortKeys(VBool value);
 
@@ -151,15 +137,18 @@ public:
 private:
     friend PassedInput<NuvelPad>;
     friend MemberSteps<NuvelPad>;
+    friend const InterfaceTable& NuvelPadInterface();
+    // The member table's rows, in interface order, each with its part in the lifecycle.
+    static std::vector<PropertyInfo> Rows();
 
     // The setters' steps beyond storing and notifying: the tool tips reach the hot zones,
     // the skin and picture mode reshape the pad, a status light repaints when it changed,
     // and the position raises XYRefresh.
-    void StoreTip(std::string_view name, std::string& field, const std::string& value);
-    void StoreShape(std::string_view name, std::int32_t& field, std::int32_t value);
-    void StoreLight(std::string_view name, std::int16_t& field, std::int16_t& shown,
-                    std::int16_t value);
-    void StorePosition(std::string_view name, float& field, float value);
+    void StoreTip(std::string& field, const std::string& value, Where where = Where::current());
+    void StoreShape(std::int32_t& field, std::int32_t value, Where where = Where::current());
+    void StoreLight(std::int16_t& field, std::int16_t& shown, std::int16_t value,
+                    Where where = Where::current());
+    void StorePosition(float& field, float value, Where where = Where::current());
 
     // One step: move the point one unit in the direction, then raise its event. Any
     // other direction makes no step.

@@ -9,53 +9,92 @@
 
 namespace nk {
 
-namespace {
-
-std::vector<PropertyInfo> Properties() {
+// Each row gives its place in InitProperties (Init), and in ReadProperties and
+// WriteProperties (Kept). Loaded values are stored directly, except MouseIcon and Font, which
+// go through their own setters (each notifying and repainting while the rest still loads).
+std::vector<PropertyInfo> NuvelPad::Rows() {
+    using C = NuvelPad;
+    using S = SharedRows<C>;
+    constexpr Via kSetter = Via::Setter;
     return {
-        NK_OWN_ROW(NuvelPad, String, LeftToolTip).Saved(Variant::String("Left")),
-        NK_OWN_ROW(NuvelPad, String, RightToolTip).Saved(Variant::String("Right")),
-        NK_OWN_ROW(NuvelPad, String, UpToolTip).Saved(Variant::String("Up")),
-        NK_OWN_ROW(NuvelPad, String, DownToolTip).Saved(Variant::String("Down")),
-        NK_SURFACE_ROW(NuvelPad, Long, BorderStyle)
+        NK_OWN_ROW(C, String, LeftToolTip, leftToolTip_)
+            .Saved(Variant::String("Left"))
+            .Init(9)
+            .Kept(14, 14),
+        NK_OWN_ROW(C, String, RightToolTip, rightToolTip_)
+            .Saved(Variant::String("Right"))
+            .Init(10)
+            .Kept(15, 15),
+        NK_OWN_ROW(C, String, UpToolTip, upToolTip_)
+            .Saved(Variant::String("Up"))
+            .Init(11)
+            .Kept(16, 16),
+        NK_OWN_ROW(C, String, DownToolTip, downToolTip_)
+            .Saved(Variant::String("Down"))
+            .Init(12)
+            .Kept(17, 17),
+        NK_SURFACE_ROW(C, Long, BorderStyle)
             .Help("Returns/sets the border style for an object.")
             .Takes(kFillBorderStyleEnum)
-            .Saved(Variant::Integer(0)),
-        SharedRows<NuvelPad>::MouseIcon("Sets a custom mouse icon."),
-        SharedRows<NuvelPad>::MousePointer(
-            "Returns/sets the type of mouse pointer displayed when over part of an object."),
-        NK_OWN_ROW(NuvelPad, Long, PictureMode)
+            .Saved(Variant::Integer(0))
+            .WrittenAs(ValueType::Integer)
+            .Kept(1, 1),
+        S::MouseIcon("Sets a custom mouse icon.").Kept(2, 2, kSetter),
+        S::MousePointer(
+            "Returns/sets the type of mouse pointer displayed when over part of an object.")
+            .Kept(3, 3),
+        NK_OWN_ROW(C, Long, PictureMode, pictureMode_)
             .Help("Returns/sets the behavior of the pictures.")
             .Takes(kPicStyles2Enum)
-            .Saved(Variant::Long(DefaultStyle)),
-        NK_OWN_ROW(NuvelPad, Color, ForeColor)
+            .Saved(Variant::Long(DefaultStyle))
+            .Kept(12, 12),
+        NK_OWN_ROW(C, Color, ForeColor, foreColor_)
             .Help("Returns/sets the foreground color used to display text and graphics in an "
                   "object.")
-            .Saved(Variant::Double(0)),
-        SharedRows<NuvelPad>::Font("Returns a Font object."),
-        SharedRows<NuvelPad>::Enabled("Returns/sets a value that determines whether an object can "
-                                      "respond to user-generated events."),
-        NK_OWN_ROW(NuvelPad, Long, NuvelStyle)
+            .Saved(Variant::Double(0))
+            .Init(1)
+            .Kept(4, 4),
+        S::Font("Returns a Font object.")
+            .Init(2, Initial::AmbientFont, kSetter)
+            .Kept(5, 5, kSetter),
+        S::Enabled("Returns/sets a value that determines whether an object can "
+                   "respond to user-generated events.")
+            .Kept(6, 6),
+        NK_OWN_ROW(C, Long, NuvelStyle, nuvelStyle_)
             .Help("Returns/sets the style apearance of the control.")
             .Takes(kPadNuvelsEnum)
-            .Saved(Variant::Long(NuvlMilitaryDir)),
-        NK_OWN_ROW(NuvelPad, Integer, StatusLight1)
+            .Saved(Variant::Long(NuvlMilitaryDir))
+            .Init(3)
+            .Kept(7, 7),
+        NK_OWN_ROW(C, Integer, StatusLight1, statusLight1_)
             .Help("Returns/sets the first status light")
-            .Saved(Variant::Integer(0)),
-        NK_OWN_ROW(NuvelPad, Integer, StatusLight2)
+            .Saved(Variant::Integer(0))
+            .Init(4)
+            .Kept(8, 8),
+        NK_OWN_ROW(C, Integer, StatusLight2, statusLight2_)
             .Help("Returns/sets the second status light")
-            .Saved(Variant::Integer(0)),
-        NK_OWN_ROW(NuvelPad, Single, XValue)
+            .Saved(Variant::Integer(0))
+            .Init(5)
+            .Kept(9, 9),
+        NK_OWN_ROW(C, Single, XValue, xValue_)
             .Help("returns/sets the X value in the cartesian plane.")
-            .Saved(Variant::Single(0)),
-        NK_OWN_ROW(NuvelPad, Single, YValue)
+            .Saved(Variant::Single(0))
+            .Init(6)
+            .Kept(10, 10),
+        NK_OWN_ROW(C, Single, YValue, yValue_)
             .Help("Returns/sets the Y value in the cartesian plane.")
-            .Saved(Variant::Single(0)),
-        NK_OWN_ROW(NuvelPad, Boolean, UseDirectionShortKeys)
+            .Saved(Variant::Single(0))
+            .Init(7)
+            .Kept(11, 11),
+        NK_OWN_ROW(C, Boolean, UseDirectionShortKeys, useDirectionShortKeys_)
             .Help("Makes the control use the u, d, l, r shortcut keys for easy access.")
-            .Saved(Variant::Boolean(kFalse)),
+            .Saved(Variant::Boolean(kFalse))
+            .Init(8)
+            .Kept(13, 13),
     };
 }
+
+namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
@@ -106,7 +145,7 @@ const InterfaceTable& NuvelPadInterface() {
                                       // The skin's size.
                                       .designWidth = 150,
                                       .designHeight = 120},
-                                     Properties(), Methods(), Events(),
+                                     NuvelPad::Rows(), Methods(), Events(),
                                      // The arrow hot zones: 0 left, 1 right, 2 up, 3 down.
                                      {{"Image1", ChildKind::ImageZones, 4}}, Nuvset2Resources());
     return table;
