@@ -2,6 +2,7 @@
 #include "framework/about.h"
 #include "host/hosts/headless_host.h"
 #include "set1/screen/nuvel_screen.h"
+#include "tests/fake_container.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,27 @@ namespace nk {
 namespace {
 
 // A headless host that remembers each form it is asked to show and can act while the
-// dialog is up.
+// dialog is up; its container keeps the shell's addresses and the message boxes.
 class WatchingHost : public HeadlessHost {
 public:
-    WatchingHost() : HeadlessHost(NuvelScreenInterface(), 40, 30) {}
+    WatchingHost() : HeadlessHost(NuvelScreenInterface(), 40, 30) { hooks() = container.Hooks(); }
 
     struct Shown {
         const AboutForm* form;
         bool unloadedAtShow;
+        bool unloadedAfter;
     };
+    testing_support::FakeContainer container;
     std::vector<Shown> shown;
     std::function<void(AboutForm&)> whileShown; // runs inside the modal loop
     bool closeWithOk = true;
 
     void ShowModal(AboutForm& form) override {
-        shown.push_back({&form, form.Unloaded()});
+        shown.push_back({&form, form.Unloaded(), false});
+        const std::size_t at = shown.size() - 1;
         if (whileShown) whileShown(form);
         if (closeWithOk) HeadlessHost::ShowModal(form);
+        shown[at].unloadedAfter = form.Unloaded();
     }
 };
 
@@ -41,7 +46,9 @@ TEST(AboutMe, EachCallAfterOkShowsAFreshForm) {
     // A form left over from the first dialog would still be unloaded.
     EXPECT_FALSE(host.shown[0].unloadedAtShow);
     EXPECT_FALSE(host.shown[1].unloadedAtShow);
-    EXPECT_FALSE(host.modalShowing());
+    // The first dialog ended, so the host showed and closed the second one too.
+    EXPECT_TRUE(host.shown[0].unloadedAfter);
+    EXPECT_TRUE(host.shown[1].unloadedAfter);
 }
 
 TEST(AboutMe, AFormClosedWithoutOkIsShownAgain) {
@@ -85,37 +92,37 @@ TEST(AboutMe, TheFormUsesTheHostOfTheLatestCaller) {
     first.closeWithOk = false;
     AboutMe(first);
     WatchingHost second;
-    second.SetShellResult(2);
+    second.container.shellResult = 2;
     second.QueueDialogClicks(std::vector<std::string>{"Label1(7)"});
     AboutMe(second);
-    EXPECT_TRUE(first.shellAddresses().empty());
-    ASSERT_EQ(second.shellAddresses().size(), 1u);
-    EXPECT_EQ(second.messageBoxes().size(), 1u);
+    EXPECT_TRUE(first.container.shellAddresses.empty());
+    ASSERT_EQ(second.container.shellAddresses.size(), 1u);
+    EXPECT_EQ(second.container.messageBoxes.size(), 1u);
 }
 
 TEST(OpenAddress, WithReturnFlagOneTheShellResultComesBackAndNothingIsShown) {
     WatchingHost host;
-    host.SetShellResult(2);
+    host.container.shellResult = 2;
     EXPECT_EQ(OpenAddress(host, "https://a.example/", 1), 2);
-    host.SetShellResult(42);
+    host.container.shellResult = 42;
     EXPECT_EQ(OpenAddress(host, "https://a.example/", 1), 42);
-    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_TRUE(host.container.messageBoxes.empty());
 }
 
 TEST(OpenAddress, OtherwiseItReturnsZeroAndReportsFailuresOnly) {
     WatchingHost host;
-    host.SetShellResult(42);
+    host.container.shellResult = 42;
     EXPECT_EQ(OpenAddress(host, "https://a.example/", 0), 0);
-    EXPECT_TRUE(host.messageBoxes().empty());
-    host.SetShellResult(32);
+    EXPECT_TRUE(host.container.messageBoxes.empty());
+    host.container.shellResult = 32;
     EXPECT_EQ(OpenAddress(host, "https://a.example/", 0), 0);
-    host.SetShellResult(31);
+    host.container.shellResult = 31;
     EXPECT_EQ(OpenAddress(host, "https://a.example/", 2), 0);
-    ASSERT_EQ(host.messageBoxes().size(), 2u);
-    EXPECT_EQ(host.messageBoxes()[0].style, 16);
-    EXPECT_EQ(host.messageBoxes()[0].text,
+    ASSERT_EQ(host.container.messageBoxes.size(), 2u);
+    EXPECT_EQ(host.container.messageBoxes[0].style, 16);
+    EXPECT_EQ(host.container.messageBoxes[0].text,
               "URL Access Failed: A needed program extension was not found.");
-    EXPECT_EQ(host.shellAddresses(),
+    EXPECT_EQ(host.container.shellAddresses,
               (std::vector<std::string>{"https://a.example/", "https://a.example/",
                                         "https://a.example/"}));
 }

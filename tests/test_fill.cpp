@@ -38,7 +38,7 @@ protected:
     }
 
     void Set(std::string_view member, const Variant& v) { ASSERT_TRUE(site.Set(member, v)); }
-    HeadlessPictureBox& Inside() { return *site.host().FindPictureBox("Picture1"); }
+    HeadlessPictureBox& Inside() { return *site.host().PictureBoxChild("Picture1"); }
     std::uint32_t InsideAt(int x, int y) { return Inside().surface().pixels().At(x, y); }
     const Image& Surface() { return site.host().surface().pixels(); }
 

@@ -181,7 +181,7 @@ TEST_F(ShineTest, GlowCoversTopBottomAndBothEnds) {
     // Inside stays the face.
     EXPECT_EQ(ComposedPixel(shown, 87, 16), 0x404040u);
     // The pen is set back to 1 after the glow.
-    EXPECT_EQ(b_.site().host().drawWidth(), 1);
+    EXPECT_EQ(b_.site().host().surface().DrawWidth(), 1);
 }
 
 TEST(ShineColorTest, EachModeMixesTheLevelIntoItsChannels) {

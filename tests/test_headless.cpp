@@ -4,6 +4,7 @@
 #include "host/hosts/compose.h"
 #include "host/hosts/control_site.h"
 #include "host/hosts/recording_host.h"
+#include "tests/fake_container.h"
 #include "tests/probe_control.h"
 
 #include <cmath>
@@ -20,6 +21,7 @@ namespace nk {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::FakeContainer;
 
 constexpr std::uint32_t kFace = 0xFFD4D0C8u; // button face, as a pixel
 
@@ -52,7 +54,7 @@ struct TempDir {
 TEST(HeadlessExtent, SizesRoundToWholePixelsAndOnlyAChangeSendsResize) {
     ControlSite site(probe::ProbeClass());
     HeadlessHost& host = site.host();
-    const HeadlessShape* glow = host.FindShape("Shape1");
+    const HeadlessShape* glow = host.ShapeChild("Shape1");
     ASSERT_NE(glow, nullptr);
     EXPECT_EQ(host.ExtentWidth(), 80);
     EXPECT_EQ(host.Width(), 1200);
@@ -64,7 +66,7 @@ TEST(HeadlessExtent, SizesRoundToWholePixelsAndOnlyAChangeSendsResize) {
     EXPECT_EQ(host.Width(), 1500);
 
     // Same pixel size: no Resize (the shape keeps a marker size set behind its back).
-    site.host().FindShape("Shape1")->Move(0, 0, 1, 1);
+    site.host().ShapeChild("Shape1")->Move(0, 0, 1, 1);
     EXPECT_TRUE(host.SetWidth(1493)); // 99.53 -> 100
     EXPECT_EQ(glow->width(), 1);
     EXPECT_TRUE(host.SetWidth(1492)); // 99.47 -> 99
@@ -139,7 +141,7 @@ TEST(HeadlessResources, ResourcePicturesAreDecodedOnceAndHandedOutFresh) {
     EXPECT_NE(host.lastResourceError().find("res:8"), std::string::npos);
 }
 
-TEST(HeadlessResources, SoundDataAndTheRecordingPlayer) {
+TEST(HeadlessResources, SoundDataGoesToTheContainersPlayer) {
     ControlSite site(probe::ProbeClass());
     HeadlessHost& host = site.host();
     auto press = host.LoadResData(401);
@@ -148,20 +150,17 @@ TEST(HeadlessResources, SoundDataAndTheRecordingPlayer) {
     EXPECT_EQ(host.LoadResData(7), nullptr); // a bitmap is not a sound
     EXPECT_EQ(host.LoadResData(999), nullptr);
 
-    host.PlayWaveImage(press, 401);
-    EXPECT_EQ(host.lastSound(), press);
-    EXPECT_EQ(host.lastSoundId(), 401);
-    std::weak_ptr<const std::vector<std::uint8_t>> first = press;
-    press.reset();
-    host.PlayWaveImage(host.LoadResData(402), 402);
-    EXPECT_TRUE(first.expired()); // the player let go of the stopped sound
-    EXPECT_EQ(host.lastSoundId(), 402);
+    // Without a player nothing is heard and nothing holds on to the image.
+    std::weak_ptr<const std::vector<std::uint8_t>> unheard = press;
+    host.PlayWaveImage(std::move(press), 401);
+    EXPECT_TRUE(unheard.expired());
 
-    int played = 0;
-    host.hooks().player = [&](auto, int id) { played = id; };
-    host.PlayWaveImage(host.LoadResData(401), 401);
-    EXPECT_EQ(played, 401);
-    EXPECT_EQ(host.lastSoundId(), 402);
+    FakeContainer container;
+    host.hooks() = container.Hooks();
+    host.PlayWaveImage(host.LoadResData(402), 402);
+    EXPECT_EQ(container.lastSoundId, 402);
+    ASSERT_NE(container.lastSound, nullptr);
+    EXPECT_EQ(container.lastSound->back(), 2);
 }
 
 TEST(HeadlessFiles, OpenFileForReadMapsFailuresToFileErrors) {
@@ -224,8 +223,7 @@ TEST(HeadlessBoundary, AThrowingControlIsReportedAndTheHostGoesOn) {
     const MethodResult r = site.Call("Throw", {});
     EXPECT_EQ(r.error, -1);
     ASSERT_EQ(faults.size(), 1u);
-    EXPECT_NE(faults[0].find("the probe was told to fail"), std::string::npos);
-    EXPECT_EQ(site.host().nesting(), 0);
+    EXPECT_EQ(faults[0], "the control threw in Throw: the probe was told to fail");
     EXPECT_TRUE(site.InitProperties());
 }
 
@@ -245,8 +243,11 @@ TEST(HeadlessBoundary, RunawayReentrancyStopsAtTheNestingLimit) {
     site.Call("Ping", {});
     EXPECT_EQ(pings, kMaxNesting / 2);
     ASSERT_FALSE(faults.empty());
-    EXPECT_NE(faults[0].find("nested"), std::string::npos);
-    EXPECT_EQ(site.host().nesting(), 0);
+    EXPECT_NE(faults[0].find("nested more than 64 deep"), std::string::npos);
+    // The stopped calls were all counted out again: a second run gets just as deep.
+    pings = 0;
+    site.Call("Ping", {});
+    EXPECT_EQ(pings, kMaxNesting / 2);
 }
 
 TEST(HeadlessMembers, SetGetAndCallConvertThroughTheTable) {
@@ -267,22 +268,49 @@ TEST(HeadlessMembers, SetGetAndCallConvertThroughTheTable) {
 }
 
 TEST(HeadlessDialog, QueuedClicksRunInOrderThenOkClosesTheDialog) {
-    ControlSite site(probe::ProbeClass());
+    FakeContainer container;
+    container.shellResult = 31;
+    ControlSite::Options o;
+    o.hooks = container.Hooks();
+    ControlSite site(probe::ProbeClass(), o);
     HeadlessHost& host = site.host();
-    host.SetShellResult(31);
     const std::string clicks[] = {"Label1(6)", "Image2", "Label1(5)"};
     host.QueueDialogClicks(clicks);
     EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
-    EXPECT_FALSE(host.modalShowing());
-    EXPECT_EQ(host.shellAddresses(),
+    EXPECT_EQ(container.shellAddresses,
               (std::vector<std::string>{"https://www.quillon.example/nuvelkit/",
                                         "mailto:nuvelkit@quillon.example"}));
-    ASSERT_EQ(host.messageBoxes().size(), 2u);
-    EXPECT_EQ(host.messageBoxes()[0].style, 16);
-    EXPECT_EQ(host.messageBoxes()[0].title, "Address Access Error");
+    ASSERT_EQ(container.messageBoxes.size(), 2u);
+    EXPECT_EQ(container.messageBoxes[0].style, 16);
+    EXPECT_EQ(container.messageBoxes[0].title, "Address Access Error");
     // A second dialog with nothing queued closes at once.
     EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
-    EXPECT_EQ(host.shellAddresses().size(), 2u);
+    EXPECT_EQ(container.shellAddresses.size(), 2u);
+    // The dialogs ended: a third one is shown and performs its queue.
+    const std::string web[] = {"Command2"};
+    host.QueueDialogClicks(web);
+    EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
+    EXPECT_EQ(container.shellAddresses.back(), "https://www.quillon.example/");
+}
+
+TEST(HeadlessDialog, ClicksLeftAfterTheDialogClosedGoWithIt) {
+    FakeContainer container;
+    ControlSite::Options o;
+    o.hooks = container.Hooks();
+    ControlSite site(probe::ProbeClass(), o);
+    const std::string clicks[] = {"Command1", "Command2"};
+    site.host().QueueDialogClicks(clicks);
+    EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
+    EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
+    EXPECT_TRUE(container.shellAddresses.empty());
+}
+
+TEST(HeadlessDialog, WithoutAShellHookTheHostAnswersItsShellResult) {
+    ControlSite site(probe::ProbeClass());
+    HeadlessHost& host = site.host();
+    EXPECT_EQ(host.ShellExecute("https://a.example/"), 42);
+    host.SetShellResult(31);
+    EXPECT_EQ(host.ShellExecute("https://a.example/"), 31);
 }
 
 TEST(HeadlessDialog, AContainerCanRunTheDialogTheShellAndMessageBoxesItself) {
@@ -306,8 +334,9 @@ TEST(HeadlessDialog, AContainerCanRunTheDialogTheShellAndMessageBoxesItself) {
     EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
     EXPECT_EQ(seen, (std::vector<std::string>{"dialog", "https://www.quillon.example/",
                                               "16 Address Access Error"}));
-    EXPECT_FALSE(site.host().modalShowing());
-    EXPECT_EQ(site.host().messageBoxes().size(), 1u);
+    // The container's loop ended the dialog: the next one runs it again.
+    EXPECT_EQ(site.Call("AboutMe", {}).error, 0);
+    EXPECT_EQ(seen.size(), 6u);
 }
 
 TEST(HeadlessRecording, AMutedSinkPrintsNothingAndReadsNeverPrint) {
@@ -327,7 +356,7 @@ TEST(HeadlessRecording, AMutedSinkPrintsNothingAndReadsNeverPrint) {
     sink.SetMuted(true);
     h.Refresh();
     EXPECT_EQ(out.str(), "Cls\n");
-    EXPECT_EQ(site.host().FindZone("Image1", 4), nullptr);
+    EXPECT_EQ(site.host().ZoneChild("Image1", 4), nullptr);
     EXPECT_EQ(h.ZoneChild("Image1", 3) != nullptr, true);
     EXPECT_EQ(h.PictureBoxChild("Shape1"), nullptr);
 }

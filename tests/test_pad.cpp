@@ -254,7 +254,7 @@ TEST_F(PadPixels, TheMaskCutsTheTopLeftCornerAndSurvivesAnUnknownStyle) {
     const Picture mask = site.host().maskPicture();
     ASSERT_TRUE(site.Set("NuvelStyle", Variant::Long(3)));
     EXPECT_EQ(site.host().maskPicture(), mask);
-    const HeadlessZone* down = site.host().FindZone("Image1", 3);
+    const HeadlessZone* down = site.host().ZoneChild("Image1", 3);
     ASSERT_NE(down, nullptr);
     EXPECT_EQ(down->top(), 73) << "the electronic pad's down zone stays";
 }

@@ -398,7 +398,7 @@ TEST(WindowInput, ThePadsHotZonesMoveItsPoint) {
     ASSERT_NE(pad, nullptr);
     int lefts = 0;
     pad->On("GoLeft", [&](FormControl&, auto) { ++lefts; });
-    const HeadlessZone* left = pad->host().FindZone("Image1", 0);
+    const HeadlessZone* left = pad->host().ZoneChild("Image1", 0);
     ASSERT_NE(left, nullptr);
     const double x = 20 + left->left() + left->width() / 2;
     const double y = 20 + left->top() + left->height() / 2;

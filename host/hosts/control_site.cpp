@@ -2,8 +2,6 @@
 
 #include "host/hosts/recording_host.h"
 
-#include <exception>
-
 namespace nk {
 
 ControlSite::ControlSite(const InterfaceTable& table) : ControlSite(table, Options{}) {}
@@ -15,16 +13,8 @@ ControlSite::ControlSite(const InterfaceTable& table, const Options& options)
     host_->hooks() = options.hooks;
     if (options.trace) recorder_ = MakeRecordingHost(*host_, *options.trace);
     if (!table.create) return;
-    try {
-        control_ = table.create(controlHost());
-    } catch (const std::exception& e) {
-        if (host_->hooks().onFault)
-            host_->hooks().onFault(std::string("creating ") + std::string(table.className) +
-                                   " threw: " + e.what());
-    } catch (...) {
-        if (host_->hooks().onFault)
-            host_->hooks().onFault("creating " + std::string(table.className) + " threw");
-    }
+    host_->Guarded(CallSide::Creation, table.className,
+                   [&] { control_ = table.create(controlHost()); });
     host_->Attach(control_.get());
 }
 

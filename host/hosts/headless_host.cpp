@@ -16,21 +16,6 @@ namespace nk {
 
 namespace {
 
-// A size in pixels from a double: nearest whole pixel, nothing for a negative, non-finite
-// or too large value.
-std::optional<int> PixelSize(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    const double r = std::floor(v + 0.5);
-    if (r < 0 || r > kMaxExtent) return std::nullopt;
-    return static_cast<int>(r);
-}
-
-// Resizes a surface, keeping the overlap and filling what is added with `fill`.
-bool ResizeSurface(SurfaceCanvas& s, int w, int h, OleColor fill) {
-    if (w == s.width() && h == s.height()) return true;
-    return s.ResizeTo(w, h, fill);
-}
-
 // A requested extent, or the design size when it is negative or too large.
 int ExtentOr(int requested, int design) {
     const int v = requested < 0 || requested > kMaxExtent ? design : requested;
@@ -51,50 +36,6 @@ std::string FolderOf(const std::string& path) {
 }
 
 } // namespace
-
-// ---- children ----
-
-HeadlessPictureBox::HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale)
-    : HeadlessCanvas(0, 0, info.backColor, kButtonText, font, scale), info_(info) {}
-
-bool HeadlessPictureBox::Move(double left, double top, double width, double height) {
-    const auto w = PixelSize(width);
-    const auto h = PixelSize(height);
-    if (!w || !h || !std::isfinite(left) || !std::isfinite(top)) return false;
-    if (!ResizeSurface(surface_, *w, *h, info_.backColor)) return false;
-    left_ = left;
-    top_ = top;
-    return true;
-}
-
-Picture HeadlessPictureBox::Image() {
-    return SurfacePicture(surface_, "image:" + std::to_string(surface_.width()) + "x" +
-                                        std::to_string(surface_.height()));
-}
-
-HeadlessShape::HeadlessShape(const ChildInfo& info) : info_(info), fill_(info.fillColor) {}
-
-bool HeadlessShape::Move(double left, double top, double width, double height) {
-    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
-        return false;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    return true;
-}
-
-bool HeadlessZone::Move(double left, double top, double width, double height) {
-    if (!std::isfinite(left) || !std::isfinite(top) || !PixelSize(width) || !PixelSize(height))
-        return false;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    return true;
-}
-
-// ---- the host ----
 
 HeadlessHost::HeadlessHost(const InterfaceTable& table, int w, int h, double scale)
     : HeadlessCanvas(ExtentOr(w, table.designWidth), ExtentOr(h, table.designHeight),
@@ -132,48 +73,34 @@ void HeadlessHost::QueueDialogClicks(std::span<const std::string> elements) {
     dialogClicks_.insert(dialogClicks_.end(), elements.begin(), elements.end());
 }
 
-HeadlessPictureBox* HeadlessHost::FindPictureBox(std::string_view name) const {
-    for (const auto& b : boxes_)
-        if (b->name() == name) return b.get();
+namespace {
+
+// The child of `children` that `matches`, or nullptr.
+template <class Child, class Match>
+Child* FindChild(const std::vector<std::unique_ptr<Child>>& children, Match matches) {
+    for (const auto& c : children)
+        if (matches(*c)) return c.get();
     return nullptr;
 }
 
-HeadlessShape* HeadlessHost::FindShape(std::string_view name) const {
-    for (const auto& s : shapes_)
-        if (s->name() == name) return s.get();
-    return nullptr;
+} // namespace
+
+HeadlessPictureBox* HeadlessHost::PictureBoxChild(std::string_view name) {
+    return FindChild(boxes_, [&](const HeadlessPictureBox& b) { return b.name() == name; });
 }
 
-HeadlessZone* HeadlessHost::FindZone(std::string_view name, int index) const {
-    for (const auto& z : zones_)
-        if (z->name() == name && z->index() == index) return z.get();
-    return nullptr;
+HeadlessShape* HeadlessHost::ShapeChild(std::string_view name) {
+    return FindChild(shapes_, [&](const HeadlessShape& s) { return s.name() == name; });
 }
 
-void HeadlessHost::Fault(const std::string& message) {
-    if (hooks_.onFault) hooks_.onFault(message);
+HeadlessZone* HeadlessHost::ZoneChild(std::string_view name, int index) {
+    return FindChild(zones_,
+                     [&](const HeadlessZone& z) { return z.name() == name && z.index() == index; });
 }
 
 bool HeadlessHost::Deliver(std::string_view what, const std::function<void(Control&)>& fn) {
     if (!control_) return false;
-    if (nesting_ >= kMaxNesting) {
-        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " +
-              std::string(what) +
-              " (does an event handler call back into the control without end?)");
-        return false;
-    }
-    ++nesting_;
-    bool ok = false;
-    try {
-        fn(*control_);
-        ok = true;
-    } catch (const std::exception& e) {
-        Fault("the control threw in " + std::string(what) + ": " + e.what());
-    } catch (...) {
-        Fault("the control threw in " + std::string(what));
-    }
-    --nesting_;
-    return ok;
+    return guard_.Run(CallSide::Control, what, [&] { fn(*control_); });
 }
 
 bool HeadlessHost::ApplyExtent(int w, int h) {
@@ -182,7 +109,7 @@ bool HeadlessHost::ApplyExtent(int w, int h) {
     const int sw = w > border ? w - border : 0;
     const int sh = h > border ? h - border : 0;
     const bool changed = sw != surface_.width() || sh != surface_.height();
-    if (changed && !ResizeSurface(surface_, sw, sh, table_.designBackColor)) return false;
+    if (changed && !ResizeSurface(sw, sh, table_.designBackColor)) return false;
     extentW_ = w;
     extentH_ = h;
     if (changed) Deliver("Resize", [](Control& c) { c.Resize(); });
@@ -210,35 +137,17 @@ void HeadlessHost::SetBorderStyle(std::int16_t style) {
     ApplyExtent(extentW_, extentH_);
 }
 
-// Runs a container's handler for the control, with the nesting limit and every exception
-// caught: the control goes on either way.
-void HeadlessHost::CallContainer(const std::string& what, const std::function<void()>& fn) {
-    if (nesting_ >= kMaxNesting) {
-        Fault("calls nested more than " + std::to_string(kMaxNesting) + " deep at " + what +
-              " (does an event handler call back into the control without end?)");
-        return;
-    }
-    ++nesting_;
-    try {
-        fn();
-    } catch (const std::exception& e) {
-        Fault("the container's handler of " + what + " threw: " + e.what());
-    } catch (...) {
-        Fault("the container's handler of " + what + " threw");
-    }
-    --nesting_;
-}
-
 void HeadlessHost::PropertyChanged(std::string_view property) {
     if (!hooks_.onPropertyChanged) return;
-    CallContainer("the change of " + std::string(property),
-                  [&] { hooks_.onPropertyChanged(property); });
+    guard_.Run(CallSide::Container, "the change of " + std::string(property),
+               [&] { hooks_.onPropertyChanged(property); });
 }
 
 void HeadlessHost::RaiseEvent(int number, std::span<const EventArg> args) {
     if (!hooks_.onEvent) return;
     const EventInfo* info = table_.FindEvent(number);
-    CallContainer("event " + std::to_string(number), [&] { hooks_.onEvent(info, number, args); });
+    guard_.Run(CallSide::Container, "event " + std::to_string(number),
+               [&] { hooks_.onEvent(info, number, args); });
 }
 
 bool HeadlessHost::SetCapture() {
@@ -322,13 +231,7 @@ std::shared_ptr<const std::vector<std::uint8_t>> HeadlessHost::LoadResData(int i
 }
 
 void HeadlessHost::PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
-    if (hooks_.player) {
-        hooks_.player(image, id);
-        return;
-    }
-    // The recording player: the new image replaces (and so stops) the previous one.
-    sound_ = std::move(image);
-    soundId_ = id;
+    if (hooks_.player) hooks_.player(std::move(image), id);
 }
 
 void HeadlessHost::ShowModal(AboutForm& form) {
@@ -356,12 +259,10 @@ void HeadlessHost::CloseModal(AboutForm& form) {
 }
 
 int HeadlessHost::ShellExecute(const std::string& address) {
-    shellAddresses_.push_back(address);
     return hooks_.shell ? hooks_.shell(address) : shellResult_;
 }
 
 void HeadlessHost::MessageBox(int style, const std::string& title, const std::string& text) {
-    messageBoxes_.push_back({style, title, text});
     if (hooks_.messageBox) hooks_.messageBox(style, title, text);
 }
 

@@ -1,6 +1,7 @@
 // The headless host: runs one control of a class without a window. It keeps the control's
 // surface, its children, its extent and the container's side of the contract (ambient
-// properties, events, the player, the shell, message boxes and the modal about dialog).
+// properties, events, the player, the shell, message boxes and the modal about dialog),
+// reaching the container through its hooks.
 //
 // A container normally uses ControlSite, which creates the host and the control together,
 // optionally behind the recording host, and delivers notifications to the control with
@@ -15,177 +16,25 @@
 #include "framework/control.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
-#include "host/surface/forwarding_canvas.h"
-#include "host/surface/surface_canvas.h"
+#include "host/hosts/call_guard.h"
+#include "host/hosts/container_hooks.h"
+#include "host/hosts/headless_canvas.h"
+#include "host/hosts/headless_picture_box.h"
+#include "host/hosts/headless_shape.h"
+#include "host/hosts/headless_zone.h"
+#include "host/hosts/pixel_extent.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <iosfwd>
 #include <map>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nk {
-
-inline constexpr int kMaxExtent = 16384;
-// The most nested calls into the control that a host lets through (a handler that raises
-// its own event again and again is stopped here instead of overflowing the stack).
-inline constexpr int kMaxNesting = 64;
-
-// A drawing surface of the headless host (the control's own or a child picture box's): its
-// pixels, and the print position, which Cls puts back at the top-left corner and Print
-// moves to the start of the next row.
-template <class Base> class HeadlessCanvas : public ForwardingCanvas<Base, SurfaceCanvas> {
-public:
-    SurfaceCanvas& surface() { return surface_; }
-    const SurfaceCanvas& surface() const { return surface_; }
-    double CurrentX() const { return currentX_; }
-    double CurrentY() const { return currentY_; }
-
-    bool Cls() override {
-        currentX_ = currentY_ = 0;
-        return surface_.Cls();
-    }
-    void SetCurrentX(double x) override {
-        currentX_ = x;
-        surface_.SetCurrentX(x);
-    }
-    void SetCurrentY(double y) override {
-        currentY_ = y;
-        surface_.SetCurrentY(y);
-    }
-    bool Print(std::string_view text) override {
-        const bool ok = surface_.Print(text);
-        // The row's height: the text's own, one line for an empty text.
-        currentY_ += surface_.TextHeight(text.empty() ? std::string_view(" ") : text);
-        currentX_ = 0;
-        return ok;
-    }
-
-protected:
-    HeadlessCanvas(int w, int h, OleColor back, OleColor fore, const Font& font, double scale = 1.0)
-        : ForwardingCanvas<Base, SurfaceCanvas>(surface_), surface_(w, h, back, fore, font, scale) {
-    }
-
-    SurfaceCanvas surface_;
-
-private:
-    double currentX_ = 0;
-    double currentY_ = 0;
-};
-
-// A child picture box: its own surface, 0 x 0 until moved.
-class HeadlessPictureBox : public HeadlessCanvas<PictureBox> {
-public:
-    // `scale`: the device scale of the box's surface.
-    HeadlessPictureBox(const ChildInfo& info, const Font& font, double scale = 1.0);
-    void SetDeviceScale(double scale) { surface_.SetScale(scale); }
-
-    const ChildInfo& info() const { return info_; }
-    std::string_view name() const { return info_.name; }
-    bool visible() const { return info_.visible; }
-    double left() const { return left_; }
-    double top() const { return top_; }
-    bool autoRedraw() const { return autoRedraw_; }
-
-    bool Move(double left, double top, double width, double height) override;
-    void SetAutoRedraw(bool on) override { autoRedraw_ = on; }
-    Picture Image() override;
-
-private:
-    const ChildInfo& info_;
-    double left_ = 0;
-    double top_ = 0;
-    bool autoRedraw_ = false;
-};
-
-// A child rectangle shape: hidden at first, composed over the control by merge-not-pen.
-class HeadlessShape : public Shape {
-public:
-    explicit HeadlessShape(const ChildInfo& info);
-    std::string_view name() const { return info_.name; }
-    OleColor fillColor() const { return fill_; }
-    double left() const { return left_; }
-    double top() const { return top_; }
-    double width() const { return width_; }
-    double height() const { return height_; }
-
-    bool Move(double left, double top, double width, double height) override;
-    void SetVisible(bool visible) override { visible_ = visible; }
-    bool Visible() const override { return visible_; }
-    void SetFillColor(OleColor c) override { fill_ = c; }
-
-private:
-    const ChildInfo& info_;
-    bool visible_ = false;
-    OleColor fill_;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-};
-
-// A windowless image hot zone: a rectangle and a tool tip; it draws nothing.
-class HeadlessZone : public ImageZone {
-public:
-    HeadlessZone(const ChildInfo& info, int index) : info_(info), index_(index) {}
-    std::string_view name() const { return info_.name; }
-    int index() const { return index_; }
-    const std::string& toolTipText() const { return toolTip_; }
-    double left() const { return left_; }
-    double top() const { return top_; }
-    double width() const { return width_; }
-    double height() const { return height_; }
-
-    bool Move(double left, double top, double width, double height) override;
-    void SetToolTipText(const std::string& text) override { toolTip_ = text; }
-
-private:
-    const ChildInfo& info_;
-    int index_;
-    std::string toolTip_;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-};
-
-// A message box the control showed, kept by the headless host.
-struct MessageBoxRecord {
-    int style = 0;
-    std::string title;
-    std::string text;
-};
-
-// The container's event handler: the event's table entry (nullptr for a number the table
-// does not declare), its number and the by-reference arguments.
-using EventHandler =
-    std::function<void(const EventInfo* info, int number, std::span<const EventArg> args)>;
-// A sound player: starts the wave image of resource `id`, stopping any sound playing.
-using SoundPlayer =
-    std::function<void(std::shared_ptr<const std::vector<std::uint8_t>> image, int id)>;
-
-// What the container provides. Every hook may be left empty.
-struct ContainerHooks {
-    EventHandler onEvent = {};
-    // Told when the control reports a change of one of its properties (PropertyChanged).
-    std::function<void(std::string_view property)> onPropertyChanged = {};
-    // Without a player the host keeps the last image it was handed.
-    SoundPlayer player = {};
-    // Told when a call into the control threw or nested too deeply; the control goes on.
-    std::function<void(const std::string& message)> onFault = {};
-    // Runs a modal about dialog until it is closed (a windowed host's loop); without one
-    // the host performs the queued dialog clicks and then clicks OK.
-    std::function<void(AboutForm& form)> runDialog = {};
-    // Opens an address and gives the shell's result; without one the host answers with
-    // the shell result it was given (42 unless set).
-    std::function<int(const std::string& address)> shell = {};
-    // Shows a message box; the host records every message box either way.
-    std::function<void(int style, const std::string& title, const std::string& text)> messageBox =
-        {};
-    // Told when the control takes (true) or releases (false) the mouse capture, so that a
-    // container with a real pointer can grab it.
-    std::function<void(bool captured)> onCapture = {};
-};
 
 class HeadlessHost : public HeadlessCanvas<Host> {
 public:
@@ -205,11 +54,10 @@ public:
     ContainerHooks& hooks() { return hooks_; }
     void SetAmbientDisplayName(std::string name) { displayName_ = std::move(name); }
     void SetAmbientFont(const Font& f) { ambientFont_ = f; }
+    // The shell's result for addresses opened without a shell hook.
     void SetShellResult(int result) { shellResult_ = result; }
-    int shellResult() const { return shellResult_; }
     // Clicks for the next modal dialogs ("Command1", "Label1(7)", ...), performed in order.
     void QueueDialogClicks(std::span<const std::string> elements);
-    void ClearDialogClicks() { dialogClicks_.clear(); }
 
     // The container gives the control an outer size in pixels; when that changes the
     // drawing surface's size, Resize is sent. A negative size or more than 16384 pixels a
@@ -221,28 +69,22 @@ public:
     // logical sizes and what they show, resampled until the control paints them again.
     void SetDeviceScale(double scale);
 
-    // Runs fn on the attached control, catching anything it throws and refusing to nest
-    // deeper than kMaxNesting; false when the call did not complete.
+    // Runs fn on the attached control at the boundary; false when there is no control or
+    // the call did not complete.
     bool Deliver(std::string_view what, const std::function<void(Control&)>& fn);
-    int nesting() const { return nesting_; }
+    // Runs fn at the boundary that every call into the control or the container crosses
+    // (see CallGuard); false when it did not complete.
+    bool Guarded(CallSide side, std::string_view what, const std::function<void()>& fn) {
+        return guard_.Run(side, what, fn);
+    }
 
     // State the compositor and the container read.
     const Picture& maskPicture() const { return mask_; }
     const std::string& accessKeys() const { return accessKeys_; }
     bool captured() const { return captured_; }
-    int drawWidth() const { return surface_.DrawWidth(); }
     const std::vector<std::unique_ptr<HeadlessPictureBox>>& pictureBoxes() const { return boxes_; }
     const std::vector<std::unique_ptr<HeadlessShape>>& shapes() const { return shapes_; }
     const std::vector<std::unique_ptr<HeadlessZone>>& zones() const { return zones_; }
-    HeadlessPictureBox* FindPictureBox(std::string_view name) const;
-    HeadlessShape* FindShape(std::string_view name) const;
-    HeadlessZone* FindZone(std::string_view name, int index) const;
-    const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
-    const std::vector<std::string>& shellAddresses() const { return shellAddresses_; }
-    // The image last handed to the built-in player and its resource number (0: none).
-    const std::shared_ptr<const std::vector<std::uint8_t>>& lastSound() const { return sound_; }
-    int lastSoundId() const { return soundId_; }
-    bool modalShowing() const { return modal_ != nullptr; }
     // The problem of the last resource bitmap, or variant of one, that could not be decoded.
     const std::string& lastResourceError() const { return resourceError_; }
 
@@ -275,16 +117,12 @@ public:
     int ShellExecute(const std::string& address) override;
     void MessageBox(int style, const std::string& title, const std::string& text) override;
     FileError OpenFileForRead(const std::string& name) override;
-    PictureBox* PictureBoxChild(std::string_view name) override { return FindPictureBox(name); }
-    Shape* ShapeChild(std::string_view name) override { return FindShape(name); }
-    ImageZone* ZoneChild(std::string_view name, int index) override {
-        return FindZone(name, index);
-    }
+    HeadlessPictureBox* PictureBoxChild(std::string_view name) override;
+    HeadlessShape* ShapeChild(std::string_view name) override;
+    HeadlessZone* ZoneChild(std::string_view name, int index) override;
 
 private:
     bool ApplyExtent(int w, int h);
-    void Fault(const std::string& message);
-    void CallContainer(const std::string& what, const std::function<void()>& fn);
 
     const InterfaceTable& table_;
     Control* control_ = nullptr;
@@ -303,10 +141,6 @@ private:
     int shellResult_ = 42;
     std::deque<std::string> dialogClicks_;
     AboutForm* modal_ = nullptr;
-    std::vector<MessageBoxRecord> messageBoxes_;
-    std::vector<std::string> shellAddresses_;
-    std::shared_ptr<const std::vector<std::uint8_t>> sound_;
-    int soundId_ = 0;
     // A numbered bitmap decoded once, with its finer variants.
     struct ResourceImages {
         std::shared_ptr<const Image> image;
@@ -317,7 +151,9 @@ private:
     std::vector<std::unique_ptr<HeadlessPictureBox>> boxes_;
     std::vector<std::unique_ptr<HeadlessShape>> shapes_;
     std::vector<std::unique_ptr<HeadlessZone>> zones_;
-    int nesting_ = 0;
+    CallGuard guard_{[this](const std::string& message) {
+        if (hooks_.onFault) hooks_.onFault(message);
+    }};
 };
 
 } // namespace nk

@@ -131,11 +131,11 @@ InputTarget Follow(const InputTarget& pressed, double x, double y) {
     double ox = c.left(), oy = c.top();
     if (!pressed.child.empty()) {
         if (pressed.index >= 0) {
-            if (auto* z = c.host().FindZone(pressed.child, pressed.index)) {
+            if (auto* z = c.host().ZoneChild(pressed.child, pressed.index)) {
                 ox += z->left();
                 oy += z->top();
             }
-        } else if (auto* b = c.host().FindPictureBox(pressed.child)) {
+        } else if (auto* b = c.host().PictureBoxChild(pressed.child)) {
             ox += b->left();
             oy += b->top();
         }

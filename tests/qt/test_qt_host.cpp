@@ -234,14 +234,14 @@ TEST(QtHost, HoverEntryAndExitShowTheGlowAndHoldTheMouseGrab) {
     MoveTo(*w, QPoint(125, 50));
     EXPECT_TRUE(host.captured());
     EXPECT_EQ(QWidget::mouseGrabber(), w);
-    ASSERT_NE(host.FindShape("Shape2"), nullptr);
-    EXPECT_TRUE(host.FindShape("Shape2")->Visible());
+    ASSERT_NE(host.ShapeChild("Shape2"), nullptr);
+    EXPECT_TRUE(host.ShapeChild("Shape2")->Visible());
     EXPECT_NE(w->composed().pixels, rest.pixels);
 
     MoveTo(*form, QPoint(20, 20)); // outside: the grab brings the move here
     EXPECT_FALSE(host.captured());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_FALSE(host.FindShape("Shape2")->Visible());
+    EXPECT_FALSE(host.ShapeChild("Shape2")->Visible());
     EXPECT_GE(std::count(w->events.begin(), w->events.end(), "MouseMove"), 2);
 }
 
