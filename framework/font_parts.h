@@ -7,7 +7,6 @@
 #include "framework/member_steps.h"
 #include "framework/values.h"
 
-#include <source_location>
 #include <string>
 #include <utility>
 
@@ -31,14 +30,12 @@ public:
     void SetFont(const Font& value) { ApplyFont(value); }
 
 private:
-    template <typename T>
-    void Change(T Font::*part, T value,
-                std::source_location where = std::source_location::current()) {
+    template <typename T> void Change(T Font::*part, T value, Caller where = __builtin_FUNCTION()) {
         Font font = GetFont();
         font.*part = std::move(value);
         ApplyFont(font, where);
     }
-    void ApplyFont(const Font& font, std::source_location where = std::source_location::current()) {
+    void ApplyFont(const Font& font, Caller where = __builtin_FUNCTION()) {
         this->Site().SetFont(font);
         this->Changed(SetterMember(where));
     }

@@ -9,7 +9,6 @@
 
 #include "framework/host.h"
 
-#include <source_location>
 #include <string_view>
 #include <utility>
 
@@ -37,35 +36,43 @@ constexpr std::string_view SetterMember(std::string_view function) {
     return function.substr(kSet.size());
 }
 
-inline std::string_view SetterMember(const std::source_location& where) {
-    return SetterMember(where.function_name());
+// The function that calls, as the compiler names it in a default argument
+// (`Caller where = __builtin_FUNCTION()`), so that a setter's helpers know whose member
+// they store without the setter naming it again.
+struct Caller {
+    constexpr Caller(const char* function) : name(function) {}
+    const char* name;
+};
+
+inline std::string_view SetterMember(const Caller& where) {
+    return SetterMember(std::string_view(where.name));
 }
 
 template <typename Self> class MemberSteps {
 protected:
-    using Where = std::source_location;
+    using Where = Caller;
     static constexpr Steps kRedrawFirst = Steps::RedrawThenNotify;
 
     // Stores `value` in `field`, then tells the container and repaints.
     template <typename T, typename V>
     void Store(T& field, V&& value, Steps steps = Steps::NotifyThenRedraw,
-               Where where = Where::current()) {
+               Where where = __builtin_FUNCTION()) {
         field = std::forward<V>(value);
         Changed(SetterMember(where), steps);
     }
 
     // Stores `value` in `field` and tells the container; the look follows at the next repaint.
     template <typename T, typename V>
-    void StoreNotify(T& field, V&& value, Where where = Where::current()) {
+    void StoreNotify(T& field, V&& value, Where where = __builtin_FUNCTION()) {
         field = std::forward<V>(value);
         Site().PropertyChanged(SetterMember(where));
     }
 
     // Tells the container that the setter's member changed, with no repaint.
-    void Notify(Where where = Where::current()) { Site().PropertyChanged(SetterMember(where)); }
+    void Notify(Where where = __builtin_FUNCTION()) { Site().PropertyChanged(SetterMember(where)); }
 
     // Tells the container that the setter's member changed and repaints, in the order given.
-    void Changed(Steps steps = Steps::NotifyThenRedraw, Where where = Where::current()) {
+    void Changed(Steps steps = Steps::NotifyThenRedraw, Where where = __builtin_FUNCTION()) {
         Changed(SetterMember(where), steps);
     }
 

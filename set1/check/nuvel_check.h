@@ -169,7 +169,7 @@ private:
 
     // Stores a picture, works out whether it is present, repaints and tells the container.
     void StorePicture(Picture& field, bool& present, const Picture& value,
-                      Where where = Where::current()) {
+                      Where where = __builtin_FUNCTION()) {
         field = value;
         present = IsPresent(field);
         Changed(SetterMember(where), kRedrawFirst);

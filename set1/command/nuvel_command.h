@@ -191,7 +191,8 @@ private:
 
     // Stores a member that the gradient picture is made from, or BackPicture, which chooses
     // it; tells the container, regenerates the picture when it is shown and repaints.
-    template <typename T> void StoreGradient(T& field, T value, Where where = Where::current()) {
+    template <typename T>
+    void StoreGradient(T& field, T value, Where where = __builtin_FUNCTION()) {
         field = value;
         host_.PropertyChanged(SetterMember(where));
         RegenerateGradientIfShown();

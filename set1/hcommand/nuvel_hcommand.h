@@ -254,7 +254,7 @@ private:
     // Helpers.
     // Stores a state picture and whether it holds a picture object, then notifies and repaints.
     void StorePicture(Picture& field, bool& present, const Picture& value,
-                      Where where = Where::current());
+                      Where where = __builtin_FUNCTION());
 };
 
 } // namespace nk

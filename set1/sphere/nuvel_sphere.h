@@ -207,7 +207,7 @@ private:
     // Stores a state picture, repaints, works out whether it holds a picture object and
     // notifies.
     void StoreFace(Picture& field, bool& present, const Picture& value,
-                   Where where = Where::current());
+                   Where where = __builtin_FUNCTION());
 };
 
 } // namespace nk

@@ -155,7 +155,7 @@ private:
     // Picture1, the inside of the bar; nullptr when the host has none.
     PictureBox* Inside() const;
     // The picture setters notify, then recompute their picture's flag, then repaint.
-    void StorePicture(KeptPicture& kept, const Picture& value, Where where = Where::current());
+    void StorePicture(KeptPicture& kept, const Picture& value, Where where = __builtin_FUNCTION());
     void RecomputePictureFlags();
     bool IsVertical() const { return fillOrientation_ == NKVertical; }
 

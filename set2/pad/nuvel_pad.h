@@ -144,11 +144,11 @@ private:
     // The setters' steps beyond storing and notifying: the tool tips reach the hot zones,
     // the skin and picture mode reshape the pad, a status light repaints when it changed,
     // and the position raises XYRefresh.
-    void StoreTip(std::string& field, const std::string& value, Where where = Where::current());
-    void StoreShape(std::int32_t& field, std::int32_t value, Where where = Where::current());
+    void StoreTip(std::string& field, const std::string& value, Where where = __builtin_FUNCTION());
+    void StoreShape(std::int32_t& field, std::int32_t value, Where where = __builtin_FUNCTION());
     void StoreLight(std::int16_t& field, std::int16_t& shown, std::int16_t value,
-                    Where where = Where::current());
-    void StorePosition(float& field, float value, Where where = Where::current());
+                    Where where = __builtin_FUNCTION());
+    void StorePosition(float& field, float value, Where where = __builtin_FUNCTION());
 
     // One step: move the point one unit in the direction, then raise its event. Any
     // other direction makes no step.
