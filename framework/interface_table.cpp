@@ -82,10 +82,7 @@ PropertyInfo PropertyInfo::Init(int at, Via by) const {
 }
 
 PropertyInfo PropertyInfo::Init(int at, Variant value, Via by) const {
-    PropertyInfo row = *this;
-    row.life.initAt = at;
-    row.life.initBy = by;
-    row.life.initFrom = Initial::Value;
+    PropertyInfo row = Init(at, Initial::Value, by);
     row.life.initValue = std::move(value);
     return row;
 }

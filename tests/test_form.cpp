@@ -2,6 +2,7 @@
 #include "host/forms/form.h"
 #include "host/hosts/compose.h"
 #include "kit/classes.h"
+#include "tests/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,7 @@ std::string ReadAll(const fs::path& p) {
 
 class FormFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("nk_form_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { dir_ = FreshTestFolder("nk_form_"); }
     void TearDown() override { fs::remove_all(dir_); }
 
     std::unique_ptr<Form> Load(const std::string& text, std::string& error) {

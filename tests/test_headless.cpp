@@ -6,6 +6,7 @@
 #include "host/hosts/recording_host.h"
 #include "tests/fake_container.h"
 #include "tests/probe_control.h"
+#include "tests/test_folder.h"
 
 #include <cmath>
 #include <cstdio>
@@ -35,13 +36,7 @@ ControlSite::Options Sized(int w, int h) {
 // A fresh empty folder for file tests, removed afterwards.
 struct TempDir {
     fs::path path;
-    TempDir() {
-        path = fs::temp_directory_path() /
-               ("nk_headless_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
+    TempDir() { path = FreshTestFolder("nk_headless_"); }
     ~TempDir() {
         std::error_code ec;
         fs::permissions(path / "locked", fs::perms::owner_all, ec);

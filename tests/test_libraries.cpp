@@ -7,6 +7,7 @@
 #include "host/hosts/headless_host.h"
 #include "host/loading/library_loader.h"
 #include "registry/registry.h"
+#include "tests/test_folder.h"
 
 #include <array>
 #include <cstdio>
@@ -51,11 +52,7 @@ std::string Capture(const std::string& command) {
 class PrivateRegistry {
 public:
     PrivateRegistry() {
-        dir_ = fs::temp_directory_path() /
-               ("nk_registry_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir_ = FreshTestFolder("nk_registry_");
         if (const char* old = std::getenv("XDG_DATA_HOME")) old_ = old;
         ::setenv("XDG_DATA_HOME", dir_.c_str(), 1);
     }

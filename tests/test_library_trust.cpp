@@ -3,6 +3,7 @@
 // program folder guessed from the current folder.
 #include "host/loading/library_loader.h"
 #include "tests/env_var.h"
+#include "tests/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,7 @@ namespace fs = std::filesystem;
 class LibraryTrust : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("nk_trust_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
+        dir_ = FreshTestFolder("nk_trust_");
         fs::create_directories(dir_ / "lib");
         ::chmod(dir_.c_str(), 0755);
         ::chmod((dir_ / "lib").c_str(), 0755);

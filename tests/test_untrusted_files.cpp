@@ -10,6 +10,7 @@
 #include "registry/registry.h"
 #include "support/file_io.h"
 #include "support/json_text.h"
+#include "tests/test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,7 @@ namespace fs = std::filesystem;
 
 class UntrustedFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("nk_untrusted_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
+    void SetUp() override { dir_ = FreshTestFolder("nk_untrusted_"); }
     void TearDown() override {
         std::error_code ec;
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
