@@ -29,6 +29,22 @@ Picture MakePicture(Image image, std::string label) {
                                            std::move(label));
 }
 
+bool WithinPictureLimits(std::int64_t w, std::int64_t h) {
+    return w >= 0 && h >= 0 && w <= kMaxPictureSide && h <= kMaxPictureSide &&
+           static_cast<std::uint64_t>(w) * static_cast<std::uint64_t>(h) <= kMaxPicturePixels;
+}
+
+bool WithinPictureLimits(const Picture& p) {
+    if (!HasImage(p)) return true;
+    const auto within = [](const Image* i) {
+        return !i || WithinPictureLimits(i->width, i->height);
+    };
+    if (!within(p->image())) return false;
+    for (const ScaledImage& v : p->variants())
+        if (!within(v.image.get())) return false;
+    return true;
+}
+
 std::string PictureName(const Picture& p) {
     if (!p) return "nothing";
     if (!p->HasImage()) return "empty";

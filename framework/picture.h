@@ -79,6 +79,10 @@ inline bool HasImage(const Picture& p) {
 }
 Picture MakeEmptyPicture();
 Picture MakePicture(Image image, std::string label);
+// Whether an image of w x h pixels, or every image of a picture (its finer ones included),
+// lies within the limits above; nothing and an empty picture do.
+bool WithinPictureLimits(std::int64_t w, std::int64_t h);
+bool WithinPictureLimits(const Picture& p);
 // A label for a picture: "nothing", "empty", or the picture's own label.
 std::string PictureName(const Picture& p);
 

@@ -94,9 +94,12 @@ ControlWidget::ControlWidget(const QString& className, QWidget* parent) : QWidge
 
 ControlWidget::~ControlWidget() {
     if (QWidget::mouseGrabber() == this) releaseMouse();
-    // The control goes before the widget's parts it may call back into.
-    input_.reset();
-    form_.reset();
+    if (!kit_) return;
+    // From now on the control reaches no part of the widget. The control goes now, or, when
+    // this widget was deleted from a slot of one of its own signals, once the call into the
+    // control that raised the signal has returned.
+    kit_->widget = nullptr;
+    kit_.reset();
 }
 
 QString ControlWidget::controlClass() const {
@@ -116,20 +119,30 @@ Image ControlWidget::composed() {
 }
 
 ContainerHooks ControlWidget::Hooks() {
+    // The hooks belong to the kit's side, which may outlive the widget for the rest of a call:
+    // each one asks it for the widget.
+    KitSide* side = kit_.get();
     ContainerHooks h;
     h.player = [](std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
         playSound(std::move(image), id);
     };
     h.shell = [](const std::string& address) { return openAddress(address); };
-    h.messageBox = [this](int style, const std::string& title, const std::string& text) {
-        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, window());
+    h.messageBox = [side](int style, const std::string& title, const std::string& text) {
+        if (!side->widget) return;
+        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok,
+                        side->widget->window());
         box.exec();
     };
-    h.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
-    h.onFault = [this](const std::string& message) {
-        qWarning("%s: %s", qPrintable(controlClass()), message.c_str());
+    h.runDialog = [side](AboutForm& about) {
+        if (side->widget) side->widget->RunAboutDialog(about);
     };
-    h.onCapture = [this](bool on) { Capture(on); };
+    const QString className = controlClass();
+    h.onFault = [className](const std::string& message) {
+        qWarning("%s: %s", qPrintable(className), message.c_str());
+    };
+    h.onCapture = [side](bool on) {
+        if (side->widget) side->widget->Capture(on);
+    };
     return h;
 }
 
@@ -139,36 +152,49 @@ FormControl* ControlWidget::Ensure() {
     FormSettings settings;
     settings.font = fontFromQt(font());
     settings.timerInterval = 0;
-    form_ = std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
+    kit_ = std::make_shared<KitSide>();
+    kit_->widget = this;
+    kit_->form =
+        std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
+    form_ = kit_->form.get();
     form_->SetScale(NearestDeviceScale(devicePixelRatioF()));
     form_->SetHooks(Hooks());
+    KitSide* side = kit_.get();
     form_->SetObserver(
-        [this](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
-            controlEvent(info, number, args);
+        [side](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
+            if (side->widget) side->widget->controlEvent(info, number, args);
         });
     const std::string name =
         objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
     const bool sized = testAttribute(Qt::WA_Resized);
     std::string why;
-    control_ = form_->Add(table_->className, name, 0, 0, sized ? width() : -1,
-                          sized ? height() : -1, &why);
+    const Holding hold = Hold();
+    FormControl* made = form_->Add(table_->className, name, 0, 0, sized ? width() : -1,
+                                   sized ? height() : -1, &why);
+    if (hold.widgetGone()) return nullptr;
     creating_ = false;
-    if (!control_) {
+    if (!made) {
         error_ = QString::fromStdString(why);
-        form_.reset();
+        kit_.reset();
+        form_ = nullptr;
         return nullptr;
     }
-    input_ = std::make_unique<FormInput>(*form_);
+    control_ = made;
+    kit_->input = std::make_unique<FormInput>(*form_);
+    input_ = kit_->input.get();
     for (const PropertyInfo& p : table_->properties) {
         const std::string_view name = p.name;
-        control_->OnChanged(name, [this, name](FormControl&) {
-            if (IsFontMember(name)) fontChanged_ = true;
-            controlPropertyChanged(name);
+        control_->OnChanged(name, [side, name](FormControl&) {
+            ControlWidget* w = side->widget;
+            if (!w) return;
+            if (IsFontMember(name)) w->fontChanged_ = true;
+            w->controlPropertyChanged(name);
         });
     }
     kitEnabled_ = control_->host().Enabled();
     if (!isEnabled()) { // made inside a disabled form
         control_->Set("Enabled", Variant::Boolean(kFalse));
+        if (hold.widgetGone()) return nullptr;
         kitEnabled_ = false;
     }
     ++syncing_;
@@ -181,7 +207,9 @@ FormControl* ControlWidget::Ensure() {
 
 bool ControlWidget::setMember(std::string_view name, const Variant& value) {
     if (!Ensure()) return false;
+    const Holding hold = Hold();
     const bool ok = control_->Set(name, value);
+    if (hold.widgetGone()) return false;
     // The limits were the control's answers to the last settings; new ones may free it.
     if (ok && limited_) ClearLimits();
     Sync();
@@ -190,14 +218,18 @@ bool ControlWidget::setMember(std::string_view name, const Variant& value) {
 
 std::optional<Variant> ControlWidget::member(std::string_view name) {
     if (!Ensure()) return std::nullopt;
+    const Holding hold = Hold();
     std::optional<Variant> v = control_->Get(name);
+    if (hold.widgetGone()) return v;
     Sync();
     return v;
 }
 
 MethodResult ControlWidget::call(std::string_view method, std::span<const Variant> args) {
     if (!Ensure()) return {-1, "no control", {}};
+    const Holding hold = Hold();
     MethodResult r = control_->Call(method, args);
+    if (hold.widgetGone()) return r;
     Sync();
     return r;
 }
@@ -331,10 +363,13 @@ void ControlWidget::Capture(bool on) {
 
 void ControlWidget::AccessKey(int keyAscii) {
     if (designMode_ || !Ensure() || !isEnabled() || !control_->host().Enabled()) return;
+    const Holding hold = Hold();
     setFocus(Qt::ShortcutFocusReason);
-    input_->Focus(control_);
-    control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
-    Sync();
+    if (hold.widgetGone()) return;
+    Reach([&] {
+        input_->Focus(control_);
+        control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
+    });
 }
 
 void ControlWidget::RunAboutDialog(AboutForm& about) {
@@ -381,9 +416,11 @@ bool ControlWidget::event(QEvent* e) {
     if (e->type() == QEvent::Polish || e->type() == QEvent::Show) Ensure();
     // The window went to another screen (Qt tells every widget in it), or the widget went
     // into another window: its ratio may differ.
-    if ((e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::ParentChange) &&
-        FollowDeviceRatio())
-        Sync();
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::ParentChange) {
+        const Holding hold = Hold();
+        if (FollowDeviceRatio() && !hold.widgetGone()) Sync();
+        if (hold.widgetGone()) return true;
+    }
     // Unhandled, so that the form designer above the widget sees the input.
     if (designMode_ && isInputEvent(e->type())) {
         e->ignore();
@@ -456,7 +493,9 @@ void ControlWidget::paintEvent(QPaintEvent* e) {
     // A ratio that changed unannounced (the screen's own ratio changed): the control draws
     // again before it is shown, and the mask and the rest follow after this paint; the next
     // paint finds the scale in place.
-    if (FollowDeviceRatio()) QTimer::singleShot(0, this, [this] { Sync(); });
+    const Holding hold = Hold();
+    if (FollowDeviceRatio() && !hold.widgetGone()) QTimer::singleShot(0, this, [this] { Sync(); });
+    if (hold.widgetGone()) return;
     const HeadlessHost& host = control_->host();
     if (host.surface().scale() != 1.0) {
         QPainter p(this);
@@ -491,8 +530,7 @@ void ControlWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!control_ || syncing_) return;
     const QSize asked = size();
-    control_->SetSize(asked.width(), asked.height());
-    Sync();
+    Reach([&] { control_->SetSize(asked.width(), asked.height()); });
 }
 
 void ControlWidget::MouseMove(int buttons, int shift, QPointF at) {
@@ -502,18 +540,17 @@ void ControlWidget::MouseMove(int buttons, int shift, QPointF at) {
     lastMove_ = at;
     lastMoveButtons_ = buttons;
     lastMoveShift_ = shift;
-    input_->MouseMove(buttons, shift, at.x(), at.y());
-    Sync();
+    Reach([&] { input_->MouseMove(buttons, shift, at.x(), at.y()); });
 }
 
 void ControlWidget::clickAt(QPointF at) {
     if (designMode_ || !Ensure() || !isEnabled()) return;
+    const Holding hold = Hold();
     if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+    if (hold.widgetGone()) return;
     lastMove_.reset();
-    input_->MouseDown(kLeftButton, 0, at.x(), at.y(), 1);
-    Sync();
-    input_->MouseUp(kLeftButton, 0, at.x(), at.y());
-    Sync();
+    if (!Reach([&] { input_->MouseDown(kLeftButton, 0, at.x(), at.y(), 1); })) return;
+    Reach([&] { input_->MouseUp(kLeftButton, 0, at.x(), at.y()); });
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* e) {
@@ -522,8 +559,10 @@ void ControlWidget::mousePressEvent(QMouseEvent* e) {
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
     pressedAt_ = e->position();
-    input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 1);
-    Sync();
+    Reach([&] {
+        input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(),
+                          1);
+    });
 }
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -532,8 +571,10 @@ void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
     pressedAt_ = e->position();
-    input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(), 2);
-    Sync();
+    Reach([&] {
+        input_->MouseDown(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y(),
+                          2);
+    });
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
@@ -547,8 +588,9 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (e->buttons() == Qt::NoButton) pressedAt_.reset();
     const int button = buttonsFromQt(e->button());
     if (button == 0) return;
-    input_->MouseUp(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y());
-    Sync();
+    Reach([&] {
+        input_->MouseUp(button, shiftFromQt(e->modifiers()), e->position().x(), e->position().y());
+    });
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* e) {
@@ -558,8 +600,7 @@ void ControlWidget::keyPressEvent(QKeyEvent* e) {
         QWidget::keyPressEvent(e);
         return;
     }
-    input_->KeyDown(code, shiftFromQt(e->modifiers()));
-    Sync();
+    Reach([&] { input_->KeyDown(code, shiftFromQt(e->modifiers())); });
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
@@ -568,28 +609,33 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
         QWidget::keyReleaseEvent(e);
         return;
     }
-    input_->KeyUp(code, shiftFromQt(e->modifiers()));
-    Sync();
+    Reach([&] { input_->KeyUp(code, shiftFromQt(e->modifiers())); });
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     if (!Ensure()) return;
-    input_->Focus(control_);
-    Sync();
+    Reach([&] { input_->Focus(control_); });
 }
 
 void ControlWidget::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
     if (!control_) return;
-    input_->Focus(nullptr);
-    Sync();
+    Reach([&] { input_->Focus(nullptr); });
 }
 
 void ControlWidget::enterEvent(QEnterEvent* e) {
     QWidget::enterEvent(e);
     if (!Ensure()) return;
-    MouseMove(buttonsFromQt(e->buttons()), shiftFromQt(e->modifiers()), e->position());
+    // The move that the entry brings reaches the control once Qt has finished the entry:
+    // Qt goes on with the widget after its entry, and a slot of the control's MouseMove may
+    // delete it. A move that Qt sends with the entry reaches the control first, at the same
+    // place, and this one is then no move at all.
+    const int buttons = buttonsFromQt(e->buttons()), shift = shiftFromQt(e->modifiers());
+    const QPointF at = e->position();
+    QTimer::singleShot(0, this, [this, buttons, shift, at] {
+        if (underMouse()) MouseMove(buttons, shift, at);
+    });
 }
 
 void ControlWidget::leaveEvent(QEvent* e) {
@@ -609,11 +655,13 @@ void ControlWidget::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) {
         const bool on = isEnabled();
         if (control_->host().Enabled() != on) {
+            const Holding hold = Hold();
             ++syncing_;
             if (table_->FindProperty("Enabled"))
                 control_->Set("Enabled", Variant::Boolean(on ? kTrue : kFalse));
             else
                 control_->host().SetEnabled(on);
+            if (hold.widgetGone()) return;
             --syncing_;
             kitEnabled_ = control_->host().Enabled();
             Sync();
@@ -622,8 +670,10 @@ void ControlWidget::changeEvent(QEvent* e) {
         const Font f = fontFromQt(font());
         control_->host().SetAmbientFont(f);
         if (table_->FindProperty("Font")) {
+            const Holding hold = Hold();
             ++syncing_;
             control_->Set("Font", Variant::OfFont(f));
+            if (hold.widgetGone()) return;
             --syncing_;
             fontChanged_ = false;
             Sync();

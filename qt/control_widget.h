@@ -46,6 +46,8 @@ public:
     QString error() const { return error_; }
 
     // The public members through the class's table (see ControlSite::Set, Get, Call).
+    // setMember is also false when a slot deleted the widget during the assignment (from a
+    // change the control reported): the caller must not touch the widget then.
     bool setMember(std::string_view name, const Variant& value);
     // The same for a value that may have been refused on its way from Qt (nothing): a refused
     // value is not assigned.
@@ -108,6 +110,36 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // The kit's side of the widget: the form holding the control and the input rules. Every
+    // call into the control holds it (see Holding), so that a slot deleting the widget from a
+    // signal the control raised leaves the control in place until its own call has returned;
+    // the widget's destructor clears `widget`, and nothing reaches the widget after that.
+    struct KitSide {
+        ControlWidget* widget = nullptr;
+        std::unique_ptr<Form> form;
+        std::unique_ptr<FormInput> input;
+    };
+    // Held across a call into the control: it keeps the kit's side alive and says afterwards
+    // whether the widget is still there. Nothing after a call touches the widget unless it is.
+    class Holding {
+    public:
+        explicit Holding(std::shared_ptr<KitSide> side) : side_(std::move(side)) {}
+        bool widgetGone() const { return side_ && !side_->widget; }
+
+    private:
+        std::shared_ptr<KitSide> side_;
+    };
+    Holding Hold() const { return Holding(kit_); }
+    // Runs `call` (into the control), then brings the widget up to date (Sync) unless a slot
+    // deleted it meanwhile; whether the widget is still there.
+    template <class Call> bool Reach(Call&& call) {
+        const Holding hold = Hold();
+        call();
+        if (hold.widgetGone()) return false;
+        Sync();
+        return true;
+    }
+
     FormControl* Ensure();
     // Draws the control again at the device scale of the widget's ratio when that changed;
     // whether it did.
@@ -132,8 +164,10 @@ private:
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
-    std::unique_ptr<Form> form_;
-    std::unique_ptr<FormInput> input_;
+    std::shared_ptr<KitSide> kit_;
+    // Parts of kit_, which owns them.
+    Form* form_ = nullptr;
+    FormInput* input_ = nullptr;
     FormControl* control_ = nullptr;
     bool creating_ = false;
     int syncing_ = 0;

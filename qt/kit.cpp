@@ -192,10 +192,7 @@ QPixmap pictureToQt(const Picture& picture) {
 }
 
 bool pictureWithinLimits(const QPixmap& pixmap) {
-    if (pixmap.isNull()) return true;
-    const std::uint64_t w = static_cast<std::uint64_t>(pixmap.width());
-    const std::uint64_t h = static_cast<std::uint64_t>(pixmap.height());
-    return w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
+    return pixmap.isNull() || WithinPictureLimits(pixmap.width(), pixmap.height());
 }
 
 Picture pictureFromQt(const QPixmap& pixmap) {

@@ -22,6 +22,15 @@ std::string ReadAll(const fs::path& p) {
     return s.str();
 }
 
+// `count` NuvelScreen entries of one pixel, for a form's "controls" list.
+std::string ManyControls(std::size_t count) {
+    std::string list;
+    for (std::size_t i = 0; i < count; ++i)
+        list += std::string(i ? "," : "") + R"({"class": "NuvelScreen", "name": "S)" +
+                std::to_string(i) + R"(", "left": 0, "top": 0, "width": 15, "height": 15})";
+    return list;
+}
+
 class FormFileTest : public ::testing::Test {
 protected:
     void SetUp() override { dir_ = FreshTestFolder("nk_form_"); }
@@ -181,6 +190,13 @@ TEST_F(FormFileTest, DamagedFilesAreRefusedWithTheFileThePlaceAndTheProblem) {
         {head + R"("pictures": [{"id": "p", "png": ""}, {"id": "p", "png": ""}]})", "/pictures/",
          ""},
         {head + R"("form": {"timerInterval": "fast"}})", "/form/timerInterval", "whole number"},
+        // Beyond what a form may draw: refused before any control is placed.
+        {head + R"("controls": [{"class": "NuvelScreen", "name": "A", "left": 0, "top": 0,
+             "width": 245760, "height": 245760},{"class": "NuvelScreen", "name": "B",
+             "left": 0, "top": 0, "width": 245760, "height": 245760}]})",
+         "/controls:", "device pixels at scale 1"},
+        {head + R"("controls": [)" + ManyControls(kMaxFormControls + 1) + "]}",
+         "/controls:", "at most 1024 controls"},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -213,6 +229,19 @@ TEST_F(FormFileTest, AMinimalFileTakesTheDefaultsAndLoadsBagsThroughReadProperti
     EXPECT_EQ(c->height(), 40);
     // Bag keys match without regard to case; the later one replaced the earlier.
     EXPECT_EQ(c->Get("Caption")->text(), "Later spelling");
+}
+
+TEST(FormModel, AControlBeyondWhatTheFormMayDrawIsRefusedBeforeItDraws) {
+    const auto classes = AllClasses();
+    Form form(classes, FormSettings{.width = 16384, .height = 16384});
+    EXPECT_NE(form.Add("NuvelCommand", "Command1", 0, 0, 160, 50), nullptr);
+    form.SetScale(2); // the form's own picture alone is 1 Gi device pixels now
+    std::string error;
+    EXPECT_EQ(form.Add("NuvelCommand", "Command2", 0, 0, 160, 50, &error), nullptr);
+    EXPECT_NE(error.find("cannot place Command2: the form's picture of 16384 x 16384"),
+              std::string::npos)
+        << error;
+    EXPECT_EQ(form.controls().size(), 1u);
 }
 
 TEST(FormModel, HandlersAttachByNameAndSeeByReferenceArguments) {

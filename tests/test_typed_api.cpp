@@ -226,6 +226,12 @@ TEST_F(TypedForm, LookupsAndPlacementFailClearly) {
         {[&] { form_.Get<NuvelCommand>("Nobody"); }, "there is no control named Nobody"},
         {[&] { form_.Add<NuvelFill>("hello", 0, 0); }, "there is already a control named hello"},
         {[&] { form_.Add<NuvelPad>("", 0, 0); }, "a control needs a name"},
+        {[&] {
+             form_.Get<NuvelCommand>("Hello").SetSideIcon(
+                 MakePicture(Image(kMaxPictureSide + 1, 1), "wide"));
+         },
+         "Hello.SideIcon: a picture of 16385 x 1 pixels is beyond the 16384 pixels a side and "
+         "67108864 pixels a picture may hold"},
     };
     for (const Case& c : cases) {
         try {
@@ -236,6 +242,11 @@ TEST_F(TypedForm, LookupsAndPlacementFailClearly) {
         }
     }
     EXPECT_EQ(form_.Get<NuvelCommand>("HELLO").name(), "Hello");
+    // The refused picture was not kept; one within the limits is.
+    auto hello = form_.Get<NuvelCommand>("Hello");
+    EXPECT_FALSE(HasImage(hello.SideIcon()));
+    hello.SetSideIcon(MakePicture(Image(kMaxPictureSide, 1), "widest"));
+    EXPECT_EQ(hello.SideIcon()->Width(), kMaxPictureSide);
 }
 
 TEST_F(TypedForm, MethodsReportTheErrorTheyLetThrough) {

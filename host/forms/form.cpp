@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 
 namespace nk {
 
@@ -19,6 +20,28 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+std::uint64_t DevicePixels(int w, int h, double scale) {
+    const auto side = [scale](int n) {
+        return static_cast<std::uint64_t>(std::lround(std::max(n, 0) * scale));
+    };
+    return side(w) * side(h);
+}
+
+std::string FormBudgetProblem(int formW, int formH, double scale, std::size_t controls,
+                              std::uint64_t surfacePixels) {
+    if (controls > kMaxFormControls)
+        return "a form may hold at most " + std::to_string(kMaxFormControls) + " controls, not " +
+               std::to_string(controls);
+    const std::uint64_t pixels = DevicePixels(formW, formH, scale) + surfacePixels;
+    if (pixels <= kMaxFormDevicePixels) return {};
+    char scaleText[16];
+    std::snprintf(scaleText, sizeof scaleText, "%g", scale);
+    return "the form's picture of " + std::to_string(formW) + " x " + std::to_string(formH) +
+           " pixels and its controls' surfaces would take " + std::to_string(pixels) +
+           " device pixels at scale " + scaleText + ", more than the " +
+           std::to_string(kMaxFormDevicePixels) + " a form may draw";
+}
 
 // ---------------------------------------------------------------------------------------
 // FormControl
@@ -124,6 +147,15 @@ FormControl* Form::Place(const InterfaceTable& table, std::string name, int left
     if (w > kMaxExtent || h > kMaxExtent)
         return fail("the size " + std::to_string(w) + " x " + std::to_string(h) + " of " + name +
                     " is beyond " + std::to_string(kMaxExtent) + " pixels");
+    // Checked before the control draws anything: what the form draws with it.
+    std::uint64_t surfaces =
+        DevicePixels(w < 0 ? table.designWidth : w, h < 0 ? table.designHeight : h, scale_);
+    for (const auto& c : controls_)
+        surfaces += DevicePixels(c->width(), c->height(), scale_);
+    if (std::string problem = FormBudgetProblem(settings_.width, settings_.height, scale_,
+                                                controls_.size() + 1, surfaces);
+        !problem.empty())
+        return fail("cannot place " + name + ": " + problem);
     auto control =
         std::make_unique<FormControl>(*this, table, std::move(name), left, top, w, h, tabIndex);
     if (!control->site().control())

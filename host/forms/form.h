@@ -20,6 +20,8 @@
 #include "framework/picture.h"
 #include "host/hosts/control_site.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +36,20 @@ namespace nk {
 inline constexpr std::string_view kFormFormat = "nuvelkit-form";
 inline constexpr int kFormVersion = 1;
 inline constexpr int kDefaultTimerInterval = 50; // milliseconds
+
+// What one form may draw: at most this many controls, and at its device scale at most this
+// many device pixels in the controls' surfaces and the form's own composed picture together
+// (2 GiB of 32-bit pixels). A form beyond them is refused before anything is drawn.
+inline constexpr std::size_t kMaxFormControls = 1024;
+inline constexpr std::uint64_t kMaxFormDevicePixels = std::uint64_t{512} << 20;
+
+// The device pixels of a surface of w x h pixels at a scale.
+std::uint64_t DevicePixels(int w, int h, double scale);
+// Why a form of `formW` x `formH` pixels holding `controls` controls whose surfaces take
+// `surfacePixels` device pixels at `scale` is beyond what a form may draw; empty when it is
+// within.
+std::string FormBudgetProblem(int formW, int formH, double scale, std::size_t controls,
+                              std::uint64_t surfacePixels);
 
 struct FormSettings {
     std::string caption = "Form1";

@@ -396,6 +396,28 @@ void ReadSettings(const Json& root, FormSettings& s, bool pixels) {
             static_cast<int>(IntegerAt(f["timerInterval"], "/form/timerInterval", 0, 3600000));
 }
 
+// Checked before any control is placed: how many controls the file holds and what the form
+// would draw with them at its scale. A size that does not read is left to the control's own
+// reading, which says what is wrong with it.
+void CheckBudget(const Json& root, const FormSettings& s, double scale, bool pixels) {
+    const Json* list =
+        root.contains("controls") && root["controls"].is_array() ? &root["controls"] : nullptr;
+    std::uint64_t surfaces = 0;
+    for (size_t i = 0; list && i < list->size(); ++i) {
+        const Json& e = (*list)[i];
+        if (!e.is_object()) continue;
+        try {
+            surfaces += DevicePixels(PixelsAt(e, "", "width", true, pixels),
+                                     PixelsAt(e, "", "height", true, pixels), scale);
+        } catch (const FormFileError&) {
+        }
+    }
+    const std::size_t count = list ? list->size() : 0;
+    if (std::string problem = FormBudgetProblem(s.width, s.height, scale, count, surfaces);
+        !problem.empty())
+        Fail(count ? "/controls" : "/form", problem);
+}
+
 void ReadControl(Form& form, const Json& e, const std::string& path, const PictureIds& pictures,
                  FormReading& reading) {
     if (!e.is_object()) Fail(path, "expected an object, found " + TypeName(e));
@@ -506,6 +528,7 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
         form->SetScale(options.scale);
         const bool pixels = UnitsArePixels(root);
         ReadSettings(root, form->settings_, pixels);
+        CheckBudget(root, form->settings_, options.scale, pixels);
         const PictureIds pictures = ReadPictures(root, source);
         if (root.contains("controls")) {
             const Json& list = root["controls"];

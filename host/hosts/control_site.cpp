@@ -117,6 +117,9 @@ bool ControlSite::Set(std::string_view member, const Variant& value) {
     if (!p || !p->set) return false;
     const auto converted = ConvertTo(p->type, value);
     if (!converted) return false;
+    // A picture past the limits that picture files obey is refused from every entrance.
+    if (converted->kind() == VariantKind::Picture && !WithinPictureLimits(converted->picture()))
+        return false;
     return Deliver(p->name, [&](Control& c) { p->set(c, *converted); });
 }
 

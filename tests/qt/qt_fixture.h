@@ -6,6 +6,7 @@
 #include "host/input/form_input.h"
 #include "qt/control_widget.h"
 #include "qt/kit.h"
+#include "qt/widgets.h"
 
 #include <QCursor>
 #include <QImage>
@@ -44,6 +45,21 @@ protected:
         if (handler) handler(name, args);
     }
 };
+
+// Makes the class's generated widget with an object name (its display name).
+inline ControlWidget* Make(const char* className, QWidget* form) {
+    const QString c = QLatin1String(className);
+    ControlWidget* w = nullptr;
+    if (c == "NuvelCommand") w = new NuvelCommand(form);
+    if (c == "NuvelHCommand") w = new NuvelHCommand(form);
+    if (c == "NuvelSphere") w = new NuvelSphere(form);
+    if (c == "NuvelCheck") w = new NuvelCheck(form);
+    if (c == "NuvelScreen") w = new NuvelScreen(form);
+    if (c == "NuvelFill") w = new NuvelFill(form);
+    if (c == "NuvelPad") w = new NuvelPad(form);
+    if (w) w->setObjectName(c + "1");
+    return w;
+}
 
 // A top-level window, shown and active, at a fixed place.
 inline std::unique_ptr<QWidget> ShownForm(int w = 640, int h = 480) {

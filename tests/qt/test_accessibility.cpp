@@ -39,21 +39,6 @@ struct Expected {
     const char* shortcut; // the accelerator after the access key is set, nullptr: none set
 };
 
-// Makes the class's generated widget with an object name (its display name).
-ControlWidget* Make(const char* className, QWidget* form) {
-    const QString c = QLatin1String(className);
-    ControlWidget* w = nullptr;
-    if (c == "NuvelCommand") w = new NuvelCommand(form);
-    if (c == "NuvelHCommand") w = new NuvelHCommand(form);
-    if (c == "NuvelSphere") w = new NuvelSphere(form);
-    if (c == "NuvelCheck") w = new NuvelCheck(form);
-    if (c == "NuvelScreen") w = new NuvelScreen(form);
-    if (c == "NuvelFill") w = new NuvelFill(form);
-    if (c == "NuvelPad") w = new NuvelPad(form);
-    if (w) w->setObjectName(c + "1");
-    return w;
-}
-
 TEST(Accessibility, EachClassHasItsRoleNameStatesAndActions) {
     const Expected table[] = {
         {"NuvelCommand", QAccessible::Button, "&Start", "Start", "Press", "Alt+S"},

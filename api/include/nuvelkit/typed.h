@@ -126,7 +126,14 @@ protected:
         return v ? Value<T>::Unwrap(*v) : typename Value<T>::Get{};
     }
     template <ValueType T> void SetAs(std::string_view member, typename Value<T>::Param v) const {
-        control_->Set(member, Value<T>::Wrap(v));
+        const bool taken = control_->Set(member, Value<T>::Wrap(v));
+        if constexpr (T == ValueType::Picture)
+            if (!taken && !WithinPictureLimits(v))
+                throw FormError(name() + "." + std::string(member) + ": a picture of " +
+                                std::to_string(v->Width()) + " x " + std::to_string(v->Height()) +
+                                " pixels is beyond the " + std::to_string(kMaxPictureSide) +
+                                " pixels a side and " + std::to_string(kMaxPicturePixels) +
+                                " pixels a picture may hold");
     }
     template <class E, ValueType T> E GetEnum(std::string_view member) const {
         return static_cast<E>(GetAs<T>(member));
