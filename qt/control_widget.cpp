@@ -1,11 +1,10 @@
 #include "qt/control_widget.h"
 
-#include "framework/about.h"
 #include "host/hosts/compose.h"
 #include "host/surface/surface_canvas.h"
-#include "qt/about_dialog.h"
 #include "qt/accessibility.h"
 #include "qt/kit.h"
+#include "qt/modal_dialog.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -125,7 +124,7 @@ ContainerHooks ControlWidget::Hooks() {
         QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, window());
         box.exec();
     };
-    h.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
+    h.runDialog = [this](ModalForm& form) { RunModalDialog(window(), form); };
     h.onFault = [this](const std::string& message) {
         qWarning("%s: %s", qPrintable(controlClass()), message.c_str());
     };
@@ -335,13 +334,6 @@ void ControlWidget::AccessKey(int keyAscii) {
     input_->Focus(control_);
     control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
     Sync();
-}
-
-void ControlWidget::RunAboutDialog(AboutForm& about) {
-    const Picture logo = control_ ? control_->host().LoadResPicture(kAboutLogoResource) : nullptr;
-    const Picture pointer =
-        control_ ? control_->host().LoadResPicture(kAboutPointerResource) : nullptr;
-    RunAboutDialogModal(window(), about, logo, pointer);
 }
 
 namespace {
