@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/font.h"
+#include "framework/modal_form.h"
 #include "framework/picture.h"
 #include "framework/values.h"
 
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace nk {
-
-class AboutForm;
 
 enum class LineKind { Plain, Box, FilledBox };
 
@@ -146,7 +145,7 @@ public:
 };
 
 // What the container provides besides drawing and the site: the resources of the control's
-// own library, the sound player, the modal about dialog, the shell, message boxes and files.
+// own library, the sound player, modal forms, the shell, message boxes and files.
 class HostServices {
 public:
     virtual ~HostServices() = default;
@@ -160,9 +159,11 @@ public:
     // The image stays alive until the player lets go of it. `id` names the resource.
     virtual void PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) = 0;
 
-    // The about dialog and the shell.
-    virtual void ShowModal(AboutForm& form) = 0;
-    virtual void CloseModal(AboutForm& form) = 0;
+    // Modal forms: ShowModal shows the form and returns when it is closed; a form that is
+    // closing tells its host with CloseModal.
+    virtual void ShowModal(ModalForm& form) = 0;
+    virtual void CloseModal(ModalForm& form) = 0;
+    // The shell.
     virtual int ShellExecute(const std::string& address) = 0;
     virtual void MessageBox(int style, const std::string& title, const std::string& text) = 0;
 

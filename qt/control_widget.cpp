@@ -1,11 +1,10 @@
 #include "qt/control_widget.h"
 
-#include "framework/about.h"
 #include "host/hosts/compose.h"
 #include "host/surface/surface_canvas.h"
-#include "qt/about_dialog.h"
 #include "qt/accessibility.h"
 #include "qt/kit.h"
+#include "qt/modal_dialog.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -133,8 +132,8 @@ ContainerHooks ControlWidget::Hooks() {
                         side->widget->window());
         box.exec();
     };
-    h.runDialog = [side](AboutForm& about) {
-        if (side->widget) side->widget->RunAboutDialog(about);
+    h.runDialog = [side](ModalForm& form) {
+        if (side->widget) RunModalDialog(side->widget->window(), form);
     };
     const QString className = controlClass();
     h.onFault = [className](const std::string& message) {
@@ -370,13 +369,6 @@ void ControlWidget::AccessKey(int keyAscii) {
         input_->Focus(control_);
         control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
     });
-}
-
-void ControlWidget::RunAboutDialog(AboutForm& about) {
-    const Picture logo = control_ ? control_->host().LoadResPicture(kAboutLogoResource) : nullptr;
-    const Picture pointer =
-        control_ ? control_->host().LoadResPicture(kAboutPointerResource) : nullptr;
-    RunAboutDialogModal(window(), about, logo, pointer);
 }
 
 namespace {

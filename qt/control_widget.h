@@ -156,7 +156,6 @@ private:
     void Capture(bool on);
     void AccessKey(int keyAscii);
     void MouseMove(int buttons, int shift, QPointF at);
-    void RunAboutDialog(AboutForm& about);
     // Composes the part `asked` of the control into scratch_ (at its top-left corner).
     void ComposeArea(QRect asked, int inset);
     // At a device scale: the whole control composed in device pixels, drawn at the ratio.

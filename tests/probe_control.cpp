@@ -1,12 +1,12 @@
 #include "tests/probe_control.h"
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/host.h"
 #include "framework/pic_styles.h"
 #include "framework/property_bag.h"
 #include "framework/sound.h"
 #include "host/codec/codec.h"
+#include "set1/about/about.h"
 
 #include <cmath>
 #include <memory>

@@ -1,6 +1,6 @@
 // AboutMe's one form per thread, made anew after OK, and OpenAddress with its return flag.
-#include "framework/about.h"
 #include "host/hosts/headless_host.h"
+#include "set1/about/about.h"
 #include "set1/screen/nuvel_screen.h"
 #include "tests/fake_container.h"
 
@@ -20,21 +20,21 @@ public:
     WatchingHost() : HeadlessHost(NuvelScreenInterface(), 40, 30) { hooks() = container.Hooks(); }
 
     struct Shown {
-        const AboutForm* form;
+        const ModalForm* form;
         bool unloadedAtShow;
         bool unloadedAfter;
     };
     testing_support::FakeContainer container;
     std::vector<Shown> shown;
-    std::function<void(AboutForm&)> whileShown; // runs inside the modal loop
+    std::function<void(ModalForm&)> whileShown; // runs inside the modal loop
     bool closeWithOk = true;
 
-    void ShowModal(AboutForm& form) override {
-        shown.push_back({&form, form.Unloaded(), false});
+    void ShowModal(ModalForm& form) override {
+        shown.push_back({&form, form.Closed(), false});
         const std::size_t at = shown.size() - 1;
         if (whileShown) whileShown(form);
         if (closeWithOk) HeadlessHost::ShowModal(form);
-        shown[at].unloadedAfter = form.Unloaded();
+        shown[at].unloadedAfter = form.Closed();
     }
 };
 
@@ -66,7 +66,7 @@ TEST(AboutMe, AFormClosedWithoutOkIsShownAgain) {
 
 TEST(AboutMe, ACallWhileTheDialogIsShownDoesNothing) {
     WatchingHost host;
-    host.whileShown = [&host](AboutForm&) { AboutMe(host); };
+    host.whileShown = [&host](ModalForm&) { AboutMe(host); };
     AboutMe(host);
     EXPECT_EQ(host.shown.size(), 1u);
     host.whileShown = nullptr;

@@ -1,7 +1,7 @@
 // The about form's look: the elements the dialog's clicks name, their texts and looks, and
 // the hit test that turns a point of the form into the element clicked.
-#include "framework/about.h"
-#include "framework/about_layout.h"
+#include "set1/about/about.h"
+#include "set1/about/about_layout.h"
 #include "host/surface/surface_canvas.h"
 
 #include <gtest/gtest.h>

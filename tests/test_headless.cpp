@@ -1,9 +1,9 @@
 // The headless host and the compositor through the probe control: extent rules,
 // resources, the player, file errors, the modal dialog, the boundary and composition.
-#include "framework/about.h"
 #include "host/hosts/compose.h"
 #include "host/hosts/control_site.h"
 #include "host/hosts/recording_host.h"
+#include "set1/about/about.h"
 #include "tests/fake_container.h"
 #include "tests/probe_control.h"
 #include "tests/test_folder.h"
@@ -311,7 +311,7 @@ TEST(HeadlessDialog, WithoutAShellHookTheHostAnswersItsShellResult) {
 TEST(HeadlessDialog, AContainerCanRunTheDialogTheShellAndMessageBoxesItself) {
     std::vector<std::string> seen;
     ControlSite::Options o;
-    o.hooks.runDialog = [&](AboutForm& form) {
+    o.hooks.runDialog = [&](ModalForm& form) {
         seen.push_back("dialog");
         form.Click("Command2");
         form.Click("Command1");

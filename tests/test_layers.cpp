@@ -1,7 +1,8 @@
 // The layers of the source tree: each folder may include the headers of the folders below
-// it and of none above. framework/ sees only itself; the controls see only framework/ (and
-// the declaration of their embedded resource tables); the registry sits beside the
-// framework; host/ and the programs sit above. The check reads every #include line.
+// it and of none above. framework/ sees only itself; the controls (and nuvset1's about dialog
+// in set1/about/) see only framework/ (and the declaration of their embedded resource tables); the
+// registry sits beside the framework; host/ and the programs sit above. The check reads every
+// #include line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -263,6 +264,17 @@ TEST_F(LayerTree, ReportsIncludesAboveTheLayerWithFileAndLine) {
         {"set1/command/x.cpp", "#include \"framework/host.h\"\n#include \"set2/classes.h\"\n",
          "set1/command/x.cpp:2: includes \"set2/classes.h\"; set1/ sees only framework/, set1/, "
          "resources/resource_tables.h"},
+        {"set1/about/about.cpp",
+         "#include \"framework/modal_form.h\"\n#include \"set1/about/about_layout.h\"\n", ""},
+        {"framework/host.h", "#include \"set1/about/about.h\"\n",
+         "framework/host.h:1: includes \"set1/about/about.h\"; framework/ sees only framework/"},
+        {"host/hosts/headless_host.cpp", "#include \"set1/about/about.h\"\n",
+         "host/hosts/headless_host.cpp:1: includes \"set1/about/about.h\"; host/hosts/ sees only "
+         "framework/, support/, host/surface/, host/codec/, host/hosts/"},
+        {"host/window/window_host.cpp", "#include \"set1/about/about_layout.h\"\n",
+         "host/window/window_host.cpp:1: includes \"set1/about/about_layout.h\"; host/window/ "
+         "sees only framework/, support/, host/surface/, host/codec/, host/sound/, "
+         "host/desktop/, host/hosts/, host/forms/, host/input/, host/window/"},
         {"set2/y.cpp", "#include \"resources/resource_tables.h\"\n", ""},
         {"set2/z.cpp", "#include \"resources/paint.h\"\n",
          "set2/z.cpp:1: includes \"resources/paint.h\"; set2/ sees only framework/, set2/, "

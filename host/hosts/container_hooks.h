@@ -31,9 +31,9 @@ struct ContainerHooks {
     SoundPlayer player = {};
     // Told when a call into the control threw or nested too deeply; the control goes on.
     std::function<void(const std::string& message)> onFault = {};
-    // Runs a modal about dialog until it is closed (a windowed host's loop); without one
-    // the host performs the queued dialog clicks and then clicks OK.
-    std::function<void(AboutForm& form)> runDialog = {};
+    // Runs a modal form until it is closed (a windowed host's loop); without one the host
+    // performs the queued clicks and then closes the form.
+    std::function<void(ModalForm& form)> runDialog = {};
     // Opens an address and gives the shell's result; without one the host answers with
     // the shell result it was given (42 unless set).
     std::function<int(const std::string& address)> shell = {};

@@ -1,6 +1,5 @@
 #include "host/hosts/headless_host.h"
 
-#include "framework/about.h"
 #include "host/codec/codec.h"
 #include "support/file_io.h"
 
@@ -234,27 +233,28 @@ void HeadlessHost::PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>
     if (hooks_.player) hooks_.player(std::move(image), id);
 }
 
-void HeadlessHost::ShowModal(AboutForm& form) {
-    if (modal_) return; // one modal dialog at a time
+void HeadlessHost::ShowModal(ModalForm& form) {
+    if (modal_) return; // one modal form at a time
     modal_ = &form;
     if (hooks_.runDialog) {
         hooks_.runDialog(form);
         modal_ = nullptr;
         return;
     }
-    // Perform the queued clicks in order; when they run out, OK closes the dialog.
-    while (!form.Unloaded() && !dialogClicks_.empty()) {
+    // Perform the queued clicks in order; when they run out, the form is closed as its
+    // window's close button would.
+    while (!form.Closed() && !dialogClicks_.empty()) {
         const std::string element = dialogClicks_.front();
         dialogClicks_.pop_front();
         form.Click(element);
     }
-    if (!form.Unloaded()) form.Click("Command1");
-    // Clicks left after the dialog closed were meant for it: they go with it.
+    if (!form.Closed()) form.Close();
+    // Clicks left after the form closed were meant for it: they go with it.
     dialogClicks_.clear();
     modal_ = nullptr;
 }
 
-void HeadlessHost::CloseModal(AboutForm& form) {
+void HeadlessHost::CloseModal(ModalForm& form) {
     if (modal_ == &form) modal_ = nullptr;
 }
 

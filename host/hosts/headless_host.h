@@ -1,6 +1,6 @@
 // The headless host: runs one control of a class without a window. It keeps the control's
 // surface, its children, its extent and the container's side of the contract (ambient
-// properties, events, the player, the shell, message boxes and the modal about dialog),
+// properties, events, the player, the shell, message boxes and modal forms),
 // reaching the container through its hooks.
 //
 // A container normally uses ControlSite, which creates the host and the control together,
@@ -56,7 +56,8 @@ public:
     void SetAmbientFont(const Font& f) { ambientFont_ = f; }
     // The shell's result for addresses opened without a shell hook.
     void SetShellResult(int result) { shellResult_ = result; }
-    // Clicks for the next modal dialogs ("Command1", "Label1(7)", ...), performed in order.
+    // Clicks for the next modal forms, by element name ("Command1", "Label1(7)", ...),
+    // performed in order.
     void QueueDialogClicks(std::span<const std::string> elements);
 
     // The container gives the control an outer size in pixels; when that changes the
@@ -112,8 +113,8 @@ public:
     Picture LoadResPicture(int id) override;
     std::shared_ptr<const std::vector<std::uint8_t>> LoadResData(int id) override;
     void PlayWaveImage(std::shared_ptr<const std::vector<std::uint8_t>> image, int id) override;
-    void ShowModal(AboutForm& form) override;
-    void CloseModal(AboutForm& form) override;
+    void ShowModal(ModalForm& form) override;
+    void CloseModal(ModalForm& form) override;
     int ShellExecute(const std::string& address) override;
     void MessageBox(int style, const std::string& title, const std::string& text) override;
     FileError OpenFileForRead(const std::string& name) override;
@@ -140,7 +141,7 @@ private:
     Font ambientFont_;
     int shellResult_ = 42;
     std::deque<std::string> dialogClicks_;
-    AboutForm* modal_ = nullptr;
+    ModalForm* modal_ = nullptr;
     // A numbered bitmap decoded once, with its finer variants.
     struct ResourceImages {
         std::shared_ptr<const Image> image;

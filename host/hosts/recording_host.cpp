@@ -239,11 +239,11 @@ public:
         Out("Sound " + std::to_string(id));
         inner_.PlayWaveImage(std::move(image), id);
     }
-    void ShowModal(AboutForm& form) override {
+    void ShowModal(ModalForm& form) override {
         Out("About show");
         inner_.ShowModal(form);
     }
-    void CloseModal(AboutForm& form) override {
+    void CloseModal(ModalForm& form) override {
         Out("About close");
         inner_.CloseModal(form);
     }

@@ -1,9 +1,7 @@
 // The windowed host's SDL side: the form's window, its frame loop and timer, the player,
-// the modal about dialog and message boxes.
+// modal forms and message boxes.
 #include "host/window/window_host.h"
 
-#include "framework/about.h"
-#include "framework/about_layout.h"
 #include "host/desktop/shell.h"
 #include "host/hosts/compose.h"
 #include "host/surface/surface_canvas.h"
@@ -103,11 +101,6 @@ void ShowAll(SDL_Window* window, const Image& image, std::uint32_t fill) {
 bool VideoDriverAsked() {
     const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     return asked && *asked;
-}
-
-// Return and Escape answer the about dialog as its OK button does.
-bool IsDialogOkKey(SDL_Keycode key) {
-    return key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_ESCAPE;
 }
 
 int ButtonFromSdl(std::uint8_t button) {
@@ -216,7 +209,7 @@ WindowHost::WindowHost(Form& form, Options options)
         // Style 16 is the critical-error icon with an OK button.
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
     };
-    hooks.runDialog = [this](AboutForm& about) { RunAboutDialog(about); };
+    hooks.runDialog = [this](ModalForm& modal) { RunModalForm(modal); };
     form_.SetHooks(hooks);
     if (options_.scale > 0) options_.scale = NearestDeviceScale(options_.scale);
 
@@ -510,57 +503,44 @@ int WindowHost::Run() {
     return frames;
 }
 
-Picture WindowHost::AboutLogo() {
-    for (const auto& c : form_.controls())
-        if (c->table().library == "nuvset1") return c->host().LoadResPicture(900);
-    return nullptr;
-}
-
-// The about dialog as a modal window of its own: the main window takes no input while it is
-// shown. Closing it counts as OK.
-void WindowHost::RunAboutDialog(AboutForm& about) {
-    SDL_Window* dialog =
-        SDL_CreateWindow(std::string(kAboutTitle).c_str(), SDL_WINDOWPOS_CENTERED,
-                         SDL_WINDOWPOS_CENTERED, kAboutFormWidth, kAboutFormHeight, 0);
+// A modal form as a window of its own: the main window takes no input while it is shown.
+// Closing the window closes the form.
+void WindowHost::RunModalForm(ModalForm& modal) {
+    SDL_Window* dialog = SDL_CreateWindow(modal.Caption().c_str(), SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, modal.Width(), modal.Height(), 0);
     if (!dialog) {
-        about.Click("Command1");
+        modal.Close();
         return;
     }
     const std::uint32_t id = SDL_GetWindowID(dialog);
-    const Picture logo = AboutLogo();
-    std::string pressed;
     bool quit = false;
     auto draw = [&] {
-        SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});
-        DrawAboutForm(canvas, logo, pressed);
+        SurfaceCanvas canvas(modal.Width(), modal.Height(), kButtonFace, kButtonText, Font{});
+        modal.Draw(canvas);
         ShowAll(dialog, canvas.pixels(), ResolveColor(kButtonFace));
     };
     draw();
-    while (!about.Unloaded()) {
+    while (!modal.Closed()) {
         SDL_Event e;
         if (!SDL_WaitEventTimeout(&e, 100)) continue;
         if (e.type == SDL_QUIT) {
             quit = true;
-            about.Click("Command1");
+            modal.Close();
         } else if (e.type == SDL_WINDOWEVENT && e.window.windowID == id) {
-            if (e.window.event == SDL_WINDOWEVENT_CLOSE) about.Click("Command1");
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) modal.Close();
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
-        } else if (e.type == SDL_KEYDOWN && IsDialogOkKey(e.key.keysym.sym)) {
-            // The dialog is modal: every key while it is shown is the dialog's.
-            about.Click("Command1");
+        } else if (e.type == SDL_KEYDOWN) {
+            // The form is modal: every key while it is shown is the form's.
+            if (const int key = VkFromSdl(e.key.keysym.sym)) modal.KeyDown(key);
         } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.windowID == id &&
                    e.button.button == SDL_BUTTON_LEFT) {
-            const AboutElement* el = AboutElementAt(e.button.x, e.button.y);
-            pressed = el ? std::string(el->name) : std::string();
+            modal.MouseDown(e.button.x, e.button.y);
             draw();
         } else if (e.type == SDL_MOUSEBUTTONUP && e.button.windowID == id &&
                    e.button.button == SDL_BUTTON_LEFT) {
-            const AboutElement* el = AboutElementAt(e.button.x, e.button.y);
-            const std::string released = el ? std::string(el->name) : std::string();
-            const bool click = !pressed.empty() && released == pressed;
-            pressed.clear();
+            const std::string clicked = modal.MouseUp(e.button.x, e.button.y);
             draw();
-            if (click) about.Click(released);
+            if (!clicked.empty()) modal.Click(clicked);
         }
     }
     SDL_DestroyWindow(dialog);

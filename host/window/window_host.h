@@ -1,6 +1,6 @@
 // The windowed host: a form in a real SDL2 window. WindowHost owns the window, the frame
-// loop, the form's timer, the SDL audio player, the modal about dialog and real message
-// boxes, and hands the window's input to FormInput (host/input), which applies the kit's
+// loop, the form's timer, the SDL audio player, modal forms in windows of their own and real
+// message boxes, and hands the window's input to FormInput (host/input), which applies the kit's
 // input rules. The window draws the form at its screen's device scale (see DrawableScale)
 // and takes the pointer in points, which are the form's pixels.
 #pragma once
@@ -130,8 +130,8 @@ private:
     // Follows the window's drawable scale (or the scale asked for): the form draws again at
     // a new scale, and all of the window is presented again.
     void UpdateScale();
-    void RunAboutDialog(AboutForm& form);
-    Picture AboutLogo();
+    // Shows a modal form in a window of its own until the form is closed.
+    void RunModalForm(ModalForm& form);
 
     Form& form_;
     Options options_;

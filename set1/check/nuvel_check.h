@@ -5,7 +5,6 @@
 // raised edge and the host composes the glow overlay Shape1 above it.
 #pragma once
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -15,6 +14,7 @@
 #include "framework/push_events.h"
 #include "framework/shared_members.h"
 #include "framework/sound.h"
+#include "set1/about/about.h"
 
 #include <cstdint>
 #include <string>

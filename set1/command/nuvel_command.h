@@ -4,7 +4,6 @@
 // focus frame and, while hovered, the glow overlay that the host composes above the surface.
 #pragma once
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -14,6 +13,7 @@
 #include "framework/push_events.h"
 #include "framework/shared_members.h"
 #include "framework/sound.h"
+#include "set1/about/about.h"
 
 #include <cstdint>
 #include <optional>

@@ -6,7 +6,6 @@
 // both advance one step each time the container calls TimerInvoke.
 #pragma once
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -16,6 +15,7 @@
 #include "framework/shared_members.h"
 #include "framework/sound.h"
 #include "framework/state_pictures.h"
+#include "set1/about/about.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,7 +4,6 @@
 // passes the host's mouse and keyboard input on to the application as events.
 #pragma once
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -12,6 +11,7 @@
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
 #include "framework/shared_members.h"
+#include "set1/about/about.h"
 
 #include <cstdint>
 #include <string>

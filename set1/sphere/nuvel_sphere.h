@@ -6,7 +6,6 @@
 // calls TimerInvoke.
 #pragma once
 
-#include "framework/about.h"
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
@@ -17,6 +16,7 @@
 #include "framework/shared_members.h"
 #include "framework/sound.h"
 #include "framework/state_pictures.h"
+#include "set1/about/about.h"
 
 #include <cstdint>
 #include <string>

@@ -1,12 +1,13 @@
 // The generated widget classes: properties in Qt's types with their change signals, the
 // events as signals whose by-reference arguments a slot may change, the methods as
 // invokables, the form timer and the about dialog.
-#include "framework/about_layout.h"
 #include "host/surface/surface_canvas.h"
-#include "qt/about_dialog.h"
 #include "qt/form_timer.h"
+#include "qt/modal_dialog.h"
 #include "qt/widgets.h"
 #include "qt_fixture.h"
+#include "set1/about/about.h"
+#include "set1/about/about_layout.h"
 
 #include <QMessageBox>
 #include <QMetaProperty>
@@ -179,7 +180,7 @@ TEST(QtWidgets, TheAboutDialogShowsTheKitsFormAndExplainsAFailedOpen) {
     std::string title, text;
     bool drawn = false;
     WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<AboutDialog*>(modal);
+        auto* dialog = qobject_cast<ModalDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle().toStdString(), kAboutTitle);
         SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});

@@ -1,6 +1,7 @@
 // The look of the about form: every element with its place, text, font and colours, the
-// procedure that draws the whole form onto a canvas, and the hit test a windowed host uses
-// to turn a mouse click into the element name that AboutForm::Click takes.
+// procedure that draws the whole form onto a canvas, the hit test that turns a point of the
+// form into the element name AboutForm::Click takes, and the addresses its links show and
+// open.
 #pragma once
 
 #include "framework/font.h"
@@ -12,6 +13,12 @@
 #include <string_view>
 
 namespace nk {
+
+// The addresses the dialog opens. The mail label shows the address without "mailto:".
+inline constexpr std::string_view kMakerWebSite = "https://www.quillon.example/";
+inline constexpr std::string_view kProductPage = "https://www.quillon.example/nuvelkit/";
+inline constexpr std::string_view kMakerMailTo = "mailto:nuvelkit@quillon.example";
+inline constexpr std::string_view kMakerMailAddress = "nuvelkit@quillon.example";
 
 inline constexpr std::string_view kAboutTitle = "About Nuvelkit 2001";
 // The form's inner (client) size in pixels.

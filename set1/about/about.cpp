@@ -1,4 +1,6 @@
-#include "framework/about.h"
+#include "set1/about/about.h"
+
+#include "framework/events.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,9 +30,67 @@ struct ShowingScope {
     ShowingScope& operator=(const ShowingScope&) = delete;
 };
 
+constexpr int kEscapeKey = 27;
+
 } // namespace
 
 AboutForm::AboutForm(HostServices& host) : host_(&host) {}
+
+void AboutForm::Attach(HostServices& host) {
+    host_ = &host;
+    // The pictures are loaded again through the new host when next needed; a press the last
+    // host left unfinished is forgotten.
+    logo_.reset();
+    linkPointer_.reset();
+    pressed_.clear();
+}
+
+std::string AboutForm::Caption() const {
+    return std::string(kAboutTitle);
+}
+
+int AboutForm::Width() const {
+    return kAboutFormWidth;
+}
+
+int AboutForm::Height() const {
+    return kAboutFormHeight;
+}
+
+void AboutForm::Draw(Canvas& canvas) {
+    if (!logo_) logo_ = host_->LoadResPicture(kAboutLogoResource);
+    DrawAboutForm(canvas, *logo_, pressed_);
+}
+
+std::string AboutForm::ElementAt(double x, double y) const {
+    const AboutElement* e = AboutElementAt(x, y);
+    return e ? std::string(e->name) : std::string();
+}
+
+FormPointer AboutForm::PointerAt(double x, double y) const {
+    const AboutElement* e = AboutElementAt(x, y);
+    return e && e->linkPointer ? FormPointer::Link : FormPointer::Arrow;
+}
+
+Picture AboutForm::LinkPointer() {
+    if (!linkPointer_) linkPointer_ = host_->LoadResPicture(kAboutPointerResource);
+    return *linkPointer_;
+}
+
+void AboutForm::MouseDown(double x, double y) {
+    pressed_ = ElementAt(x, y);
+}
+
+std::string AboutForm::MouseUp(double x, double y) {
+    const std::string released = ElementAt(x, y);
+    const bool click = !pressed_.empty() && released == pressed_;
+    pressed_.clear();
+    return click ? released : std::string();
+}
+
+void AboutForm::KeyDown(int key) {
+    if (key == kEnterKey || key == kEscapeKey) Click("Command1");
+}
 
 void AboutForm::Click(std::string_view element) {
     if (SameName(element, "Command1")) {
@@ -46,6 +106,10 @@ void AboutForm::Click(std::string_view element) {
     // Every other label, the logo and the title do nothing.
 }
 
+void AboutForm::Close() {
+    Click("Command1");
+}
+
 void AboutMe(HostServices& host) {
     if (aboutShowing) return;
     if (!aboutForm) aboutForm = std::make_unique<AboutForm>(host);
@@ -55,7 +119,7 @@ void AboutMe(HostServices& host) {
         host.ShowModal(*aboutForm);
     }
     // OK unloaded the form: the next AboutMe makes a new one.
-    if (aboutForm && aboutForm->Unloaded()) aboutForm.reset();
+    if (aboutForm && aboutForm->Closed()) aboutForm.reset();
 }
 
 std::int32_t OpenAddress(HostServices& host, const std::string& address, std::int32_t returnFlag) {

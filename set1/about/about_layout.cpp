@@ -1,6 +1,5 @@
-#include "framework/about_layout.h"
+#include "set1/about/about_layout.h"
 
-#include "framework/about.h"
 #include "framework/frames.h"
 
 #include <algorithm>
