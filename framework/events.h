@@ -16,6 +16,10 @@ class Host;
 
 inline constexpr std::int16_t kEnterKey = 13;
 inline constexpr std::int16_t kSpaceKey = 32;
+inline constexpr std::int16_t kLeftKey = 37;
+inline constexpr std::int16_t kUpKey = 38;
+inline constexpr std::int16_t kRightKey = 39;
+inline constexpr std::int16_t kDownKey = 40;
 
 // KeyDown and KeyUp: KeyCode, Shift.
 std::vector<EventArgInfo> KeyArgs();

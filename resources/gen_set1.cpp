@@ -22,35 +22,37 @@ struct Adder {
 
 void GenerateSet1Bitmaps(std::vector<GeneratedBitmap>& out, float scale) {
     using namespace set1;
+    using namespace nuvset1;
     const Adder Add{out, scale};
     for (int i = 0; i < kBackgroundCount; ++i)
-        Add(101 + i, i == 3 ? 24 : 8, Background(i, scale));
-    Add(601, 8, Background(kBackgroundCount, scale));
+        Add(kFirstBackground + i, i == 3 ? 24 : 8, Background(i, scale));
+    Add(kDisabledBackground, 8, Background(kBackgroundCount, scale));
 
+    const int glyphs[] = {kUncheckedGlyph, kCheckedGlyph, kPressedGlyph, kDisabledGlyph};
     for (int state = 0; state < 4; ++state)
-        Add(201 + state, 8, CheckGlyph(state, scale));
+        Add(glyphs[state], 8, CheckGlyph(state, scale));
 
     for (int i = 0; i < kSphereCount; ++i) {
-        Add(300 + i, 8, Sphere(i, false, scale));
-        Add(400 + i, i == 7 ? 24 : 8, Sphere(i, true, scale));
+        Add(kFirstSphere + i, 8, Sphere(i, false, scale));
+        Add(kFirstPressedSphere + i, i == 7 ? 24 : 8, Sphere(i, true, scale));
     }
-    Add(600, 8, Sphere(kSphereCount, false, scale));
-    Add(705, 1, DiscMask(32, scale));
-    Add(706, 1, DiscMask(16, scale));
-    Add(707, 1, DiscMask(64, scale));
+    Add(kDisabledSphere, 8, Sphere(kSphereCount, false, scale));
+    Add(kSphereMasks.natural, 1, DiscMask(32, scale));
+    Add(kSphereMasks.half, 1, DiscMask(16, scale));
+    Add(kSphereMasks.twice, 1, DiscMask(64, scale));
 
     for (int i = 0; i < kPillCount; ++i) {
         const int depth = (i == 2 || i == 3 || i == 7) ? 24 : 8;
-        Add(550 + i, depth, Pill(i, false, scale));
-        Add(560 + i, depth, Pill(i, true, scale));
+        Add(kFirstPill + i, depth, Pill(i, false, scale));
+        Add(kFirstPressedPill + i, depth, Pill(i, true, scale));
     }
-    Add(602, 8, Pill(kPillCount, false, scale));
-    Add(700, 1, PillMask(175, 32, scale));
-    Add(701, 1, PillMask(88, 16, scale));
-    Add(702, 1, PillMask(350, 64, scale));
+    Add(kDisabledPill, 8, Pill(kPillCount, false, scale));
+    Add(kPillMasks.natural, 1, PillMask(175, 32, scale));
+    Add(kPillMasks.half, 1, PillMask(88, 16, scale));
+    Add(kPillMasks.twice, 1, PillMask(350, 64, scale));
 
-    Add(900, 8, Logo(scale));
-    Add(901, 8, LinkPointer(scale));
+    Add(kAboutLogo, 8, Logo(scale));
+    Add(kAboutPointer, 8, LinkPointer(scale));
 }
 
 } // namespace nk::resgen

@@ -2,15 +2,16 @@
 #pragma once
 
 #include "framework/picture.h"
+#include "set1/resource_ids.h"
 
 namespace nk::resgen::set1 {
 
 // Every drawing takes `scale`, the device pixels per logical pixel it is painted at; the
 // sizes below are logical.
 
-inline constexpr int kBackgroundCount = 8;
-inline constexpr int kSphereCount = 10;
-inline constexpr int kPillCount = 8;
+using nuvset1::kBackgroundCount;
+using nuvset1::kPillCount;
+using nuvset1::kSphereCount;
 
 // Backgrounds, 250 x 100: 0 SpiralRainbow, 1 CyanWater, 2 BlueBubblyWater, 3 AuroraZone,
 // 4 GreenWater, 5 TriColorTemple, 6 UnderwaterClouds, 7 LollipopLand; kBackgroundCount gives

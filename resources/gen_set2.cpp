@@ -6,6 +6,7 @@
 // stretches to any length without a visible smear. The caps are chrome end pieces that close
 // the tube.
 #include "resources/gen_set2_parts.h"
+#include "set2/resource_ids.h"
 
 #include <algorithm>
 #include <cmath>
@@ -250,10 +251,10 @@ paint::Layer PadToolboxImage(float scale) {
 } // namespace
 
 void GenerateSet2Bitmaps(std::vector<GeneratedBitmap>& out, float scale) {
-    AddBitmap(out, 101, 8, CapPicture(true, true, scale));
-    AddBitmap(out, 102, 8, CapPicture(true, false, scale));
-    AddBitmap(out, 103, 8, CapPicture(false, true, scale));
-    AddBitmap(out, 104, 8, CapPicture(false, false, scale));
+    AddBitmap(out, nuvset2::kLeftCap, 8, CapPicture(true, true, scale));
+    AddBitmap(out, nuvset2::kRightCap, 8, CapPicture(true, false, scale));
+    AddBitmap(out, nuvset2::kTopCap, 8, CapPicture(false, true, scale));
+    AddBitmap(out, nuvset2::kBottomCap, 8, CapPicture(false, false, scale));
 
     // NKGreenFill, NKYellowFill, NKPurpleFill, NKRedFill, NKCyanFill, NKBlueFill,
     // NKRainbowFill (the spectrum along the bar), NKRainbow2Fill (the spectrum across it),
@@ -271,15 +272,20 @@ void GenerateSet2Bitmaps(std::vector<GeneratedBitmap>& out, float scale) {
         },
         Solid(0x9A9EA4),
     };
-    for (std::size_t k = 0; k < fills.size(); ++k) {
-        AddBitmap(out, 110 + static_cast<int>(k), 8, FillPicture(fills[k], true, scale));
-        AddBitmap(out, 120 + static_cast<int>(k), 8, FillPicture(fills[k], false, scale));
+    for (int k = 0; k <= nuvset2::kFillCount; ++k) {
+        const bool disabled = k == nuvset2::kFillCount;
+        const FillColour& colour = fills[static_cast<std::size_t>(k)];
+        AddBitmap(out,
+                  disabled ? nuvset2::kHorizontalDisabledFill : nuvset2::kFirstHorizontalFill + k,
+                  8, FillPicture(colour, true, scale));
+        AddBitmap(out, disabled ? nuvset2::kVerticalDisabledFill : nuvset2::kFirstVerticalFill + k,
+                  8, FillPicture(colour, false, scale));
     }
 
     set2::GeneratePadBitmaps(out, scale);
 
-    AddBitmap(out, 30000, 24, FillToolboxImage(scale));
-    AddBitmap(out, 30001, 24, PadToolboxImage(scale));
+    AddBitmap(out, nuvset2::kFillToolboxImage, 24, FillToolboxImage(scale));
+    AddBitmap(out, nuvset2::kPadToolboxImage, 24, PadToolboxImage(scale));
 }
 
 } // namespace nk::resgen

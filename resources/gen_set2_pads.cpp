@@ -7,6 +7,7 @@
 // of a pad share one picture, the panel under them looks the same all the way down, so the
 // one picture fits at both places.
 #include "resources/gen_set2_parts.h"
+#include "set2/resource_ids.h"
 
 #include <algorithm>
 #include <array>
@@ -79,12 +80,9 @@ struct Pad {
     const char* name;
     PadSurface surface;
     std::function<float(Vec2)> outline; // the skin's shape; outside it the mask is white
-    int skinId;
-    std::array<int, 4> arrowIds; // left, right, up, down
-    std::array<Rect, 4> arrowRects;
-    int light1Dark, light1Lit, light2Dark, light2Lit;
+    nuvset2::PadIds ids;
+    std::array<Rect, 4> arrowRects; // left, right, up, down
     Rect light1Rect, light2Rect;
-    int maskId;
 };
 
 void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out, float scale) {
@@ -98,11 +96,13 @@ void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out, float scale)
     auto rest = [&](const Rect& r) {
         return scale == 1.0f ? Crop(skin, r.x, r.y, r.w, r.h) : render({}, r);
     };
-    AddBitmap(out, pad.skinId, 8, skin);
+    AddBitmap(out, pad.ids.skin, 8, skin);
+    const std::array<int, 4> arrowIds = {pad.ids.leftArrow, pad.ids.rightArrow, pad.ids.upArrow,
+                                         pad.ids.downArrow};
     for (int k = 0; k < 4; ++k) {
         const Rect& r = pad.arrowRects[static_cast<std::size_t>(k)];
         const paint::Layer held = render({k + 1, false, false}, r);
-        AddBitmap(out, pad.arrowIds[static_cast<std::size_t>(k)], 8, Inset(rest(r), held, 2.0f));
+        AddBitmap(out, arrowIds[static_cast<std::size_t>(k)], 8, Inset(rest(r), held, 2.0f));
     }
     auto light = [&](int darkId, int litId, const Rect& r, bool first) {
         const paint::Layer dark = rest(r);
@@ -110,13 +110,13 @@ void GeneratePad(const Pad& pad, std::vector<GeneratedBitmap>& out, float scale)
         const paint::Layer lit = render({0, first, !first}, r);
         AddBitmap(out, litId, 8, Inset(dark, lit, 2.0f));
     };
-    light(pad.light1Dark, pad.light1Lit, pad.light1Rect, true);
-    if (pad.light2Dark != pad.light1Dark)
-        light(pad.light2Dark, pad.light2Lit, pad.light2Rect, false);
+    light(pad.ids.firstDark, pad.ids.firstLit, pad.light1Rect, true);
+    if (pad.ids.secondDark != pad.ids.firstDark)
+        light(pad.ids.secondDark, pad.ids.secondLit, pad.light2Rect, false);
 
     Image mask = paint::MaskImage(kWidth, kHeight, pad.outline, scale);
     mask.bitsPerPixel = 1;
-    out.push_back({"nuvset2", pad.maskId, 1, std::move(mask), scale});
+    out.push_back({"nuvset2", pad.ids.mask, 1, std::move(mask), scale});
 }
 
 // A lamp in a ring bezel: the lens's height and colour at distance r from its centre.
@@ -247,16 +247,10 @@ Pad Military() {
         "military",
         f,
         plate,
-        130,
-        {131, 132, 133, 134},
+        nuvset2::kMilitaryPad,
         {Rect{31, 44, 15, 31}, Rect{87, 46, 14, 28}, Rect{52, 26, 31, 14}, Rect{51, 81, 28, 14}},
-        135,
-        136,
-        135,
-        136,
         {123, 41, 25, 25},
-        {123, 70, 25, 25},
-        137};
+        {123, 70, 25, 25}};
 }
 
 // ---- NuvlAquaishDir: a glossy aqua jelly plate with a rounded corner and rising bubbles,
@@ -347,16 +341,10 @@ Pad Aquaish() {
         "aquaish",
         f,
         plate,
-        140,
-        {141, 142, 143, 144},
+        nuvset2::kAquaishPad,
         {Rect{13, 43, 17, 31}, Rect{90, 43, 17, 31}, Rect{45, 13, 32, 16}, Rect{45, 87, 31, 17}},
-        145,
-        146,
-        147,
-        148,
         {113, 15, 24, 20},
-        {113, 44, 24, 20},
-        149};
+        {113, 44, 24, 20}};
 }
 
 // ---- NuvlElectronicDir: a circuit board with gold traces and vias, a round black pad with
@@ -471,16 +459,10 @@ Pad Electronic() {
         "electronic",
         f,
         plate,
-        150,
-        {151, 152, 153, 154},
+        nuvset2::kElectronicPad,
         {Rect{20, 35, 35, 51}, Rect{60, 35, 35, 51}, Rect{32, 22, 51, 37}, Rect{32, 63, 51, 36}},
-        155,
-        156,
-        155,
-        156,
         {113, 14, 37, 36},
-        {113, 50, 37, 36},
-        157};
+        {113, 50, 37, 36}};
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // contact), one or two damped resonances (the key cap and the housing ringing), and a low
 // damped sine (the thump of the key landing). The press is bright and quick; the release is
 // darker, lower, softer and rings a little longer.
+#include "framework/sound.h"
 #include "host/sound/wave.h"
 #include "resources/generator.h"
 #include "resources/paint.h"
@@ -137,8 +138,8 @@ std::vector<std::int16_t> ReleaseClick() {
 void GenerateSounds(std::vector<GeneratedSound>& out) {
     const auto press = PressClick();
     const auto release = ReleaseClick();
-    out.push_back({401, EncodeMsAdpcmWave(press, {44100, 1024})});
-    out.push_back({402, EncodeMsAdpcmWave(release, {44100, 1024})});
+    out.push_back({kPressSound, EncodeMsAdpcmWave(press, {44100, 1024})});
+    out.push_back({kReleaseSound, EncodeMsAdpcmWave(release, {44100, 1024})});
 }
 
 } // namespace nk::resgen

@@ -119,7 +119,10 @@ TEST(HeadlessExtent, BorderStyleOneDrawsABlackLineOutsideTheSurface) {
 }
 
 TEST(HeadlessResources, ResourcePicturesAreDecodedOnceAndHandedOutFresh) {
-    ControlSite site(probe::ProbeClass());
+    std::vector<std::string> faults;
+    ControlSite::Options o;
+    o.hooks.onFault = [&](const std::string& m) { faults.push_back(m); };
+    ControlSite site(probe::ProbeClass(), o);
     HeadlessHost& host = site.host();
     const Picture a = host.LoadResPicture(7);
     const Picture b = host.LoadResPicture(7);
@@ -131,9 +134,11 @@ TEST(HeadlessResources, ResourcePicturesAreDecodedOnceAndHandedOutFresh) {
     EXPECT_NE(a, b);                                 // a fresh picture object per load
     EXPECT_EQ(a->shared_image(), b->shared_image()); // the decoded image is cached
     EXPECT_EQ(host.LoadResPicture(1234), nullptr);
-    EXPECT_EQ(host.LoadResPicture(401), nullptr); // a sound is not a bitmap
-    EXPECT_EQ(host.LoadResPicture(8), nullptr);   // a damaged bitmap gives no picture
-    EXPECT_NE(host.lastResourceError().find("res:8"), std::string::npos);
+    EXPECT_EQ(host.LoadResPicture(401), nullptr);  // a sound is not a bitmap
+    EXPECT_EQ(faults, std::vector<std::string>{}); // neither is a fault
+    EXPECT_EQ(host.LoadResPicture(8), nullptr);    // a damaged bitmap gives no picture
+    ASSERT_EQ(faults.size(), 1u);                  // and tells the container why
+    EXPECT_NE(faults[0].find("res:8"), std::string::npos) << faults[0];
 }
 
 TEST(HeadlessResources, SoundDataGoesToTheContainersPlayer) {

@@ -54,7 +54,10 @@ const std::vector<Layer>& Layers() {
         {"host/window",
          {"framework/", "support/", "host/surface/", "host/codec/", "host/sound/", "host/desktop/",
           "host/hosts/", "host/forms/", "host/input/", "host/window/"}},
-        {"resources", {"framework/", "support/", "host/codec/", "host/sound/", "resources/"}},
+        // The generator draws the controls' resources under the numbers the controls name.
+        {"resources",
+         {"framework/", "support/", "host/codec/", "host/sound/", "resources/",
+          "set1/resource_ids.h", "set2/resource_ids.h"}},
         {"api", {"framework/", "support/", "registry/", "host/", "set1/", "set2/", "kit/", "api/"}},
         // The Qt widgets take no SDL window: the input rules, hosts and forms, and no more.
         {"qt",

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -228,6 +229,49 @@ TEST_P(Walk, EventNumbersAreDistinctAndTheOnesTheControlRaises) {
         }
     }
     EXPECT_GT(matched, 0) << "no input raised its own event";
+}
+
+// The places in InitProperties, ReadProperties and WriteProperties that a control's own
+// steps take, between its rows; by class and list.
+struct OwnPlaces {
+    std::string_view className;
+    std::string_view list;
+    std::vector<int> places;
+};
+const std::vector<OwnPlaces>& OwnStepPlaces() {
+    static const std::vector<OwnPlaces> own = {
+        {"NuvelFill", "init", {1}},     // Picture1 takes the container's font
+        {"NuvelFill", "read", {1, 11}}, // Picture1's colours, then its font
+        {"NuvelFill", "write", {1}},    // Picture1's font and colours
+    };
+    return own;
+}
+
+// In each of the three lists every place is taken once, by a row or by one of the control's
+// own steps, and the places run 1, 2, 3 ... without a gap: a row given a place that another
+// already has, or one past the end, fails here.
+TEST_P(Walk, PlacesOfEachListAreDistinctAndDense) {
+    const std::pair<std::string_view, int Lifecycle::*> lists[] = {
+        {"init", &Lifecycle::initAt}, {"read", &Lifecycle::readAt}, {"write", &Lifecycle::writeAt}};
+    for (const auto& [list, place] : lists) {
+        SCOPED_TRACE(std::string(list));
+        std::map<int, std::string> taken;
+        auto take = [&](int at, const std::string& by) {
+            const auto [it, fresh] = taken.emplace(at, by);
+            EXPECT_TRUE(fresh) << "place " << at << " taken by " << it->second << " and " << by;
+        };
+        for (const PropertyInfo& p : GetParam()->properties)
+            if (const int at = p.life.*place; at != 0) take(at, std::string(p.name));
+        for (const OwnPlaces& o : OwnStepPlaces())
+            if (o.className == GetParam()->className && o.list == list)
+                for (int at : o.places)
+                    take(at, "an own step");
+        int expected = 1;
+        for (const auto& [at, by] : taken) {
+            EXPECT_EQ(at, expected) << by << " leaves a gap or stands before the first place";
+            expected = at + 1;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, Walk, ::testing::ValuesIn(AllClasses()), ClassName);

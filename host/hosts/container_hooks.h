@@ -29,7 +29,8 @@ struct ContainerHooks {
     std::function<void(std::string_view property)> onPropertyChanged = {};
     // Without a player nothing is heard.
     SoundPlayer player = {};
-    // Told when a call into the control threw or nested too deeply; the control goes on.
+    // Told when a call into the control threw or nested too deeply, or when a resource bitmap
+    // (or a finer variant of one) could not be decoded; the control goes on.
     std::function<void(const std::string& message)> onFault = {};
     // Runs a modal form until it is closed (a windowed host's loop); without one the host
     // performs the queued clicks and then closes the form.

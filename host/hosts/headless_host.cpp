@@ -166,7 +166,8 @@ namespace {
 // variant that does not decode, or is not the base's size times its scale, is left out and
 // named in `error`. A variant of a mask is a mask too.
 std::vector<ScaledImage> DecodeVariants(const ResourceLibrary& library, int id, const Image& base,
-                                        const std::string& label, std::string& error) {
+                                        const std::string& label,
+                                        std::vector<std::string>& errors) {
     std::vector<ScaledImage> out;
     for (const ResourceVariant& v : library.variants) {
         if (v.id != id) continue;
@@ -174,19 +175,19 @@ std::vector<ScaledImage> DecodeVariants(const ResourceLibrary& library, int id, 
         std::snprintf(scale, sizeof scale, "%g", v.scale);
         const std::string source = label + "@" + scale + "x";
         if (!(v.scale > 1.0) || v.scale > 16.0) {
-            error = source + ": a variant needs a scale above 1";
+            errors.push_back(source + ": a variant needs a scale above 1");
             continue;
         }
         DecodeResult decoded = DecodePng(v.bytes, source);
         if (!decoded.ok()) {
-            error = decoded.error;
+            errors.push_back(decoded.error);
             continue;
         }
         const long w = std::lround(base.width * v.scale), h = std::lround(base.height * v.scale);
         if (decoded.image.width != w || decoded.image.height != h) {
-            error = source + ": " + std::to_string(decoded.image.width) + "x" +
-                    std::to_string(decoded.image.height) + " pixels, expected " +
-                    std::to_string(w) + "x" + std::to_string(h);
+            errors.push_back(source + ": " + std::to_string(decoded.image.width) + "x" +
+                             std::to_string(decoded.image.height) + " pixels, expected " +
+                             std::to_string(w) + "x" + std::to_string(h));
             continue;
         }
         if (base.IsMonochrome()) decoded.image.bitsPerPixel = 1;
@@ -206,14 +207,22 @@ Picture HeadlessHost::LoadResPicture(int id) {
         const ResourceEntry* entry =
             table_.resources ? table_.resources->Find(id, ResourceKind::Bitmap) : nullptr;
         if (!entry) return nullptr;
+        // A bitmap or a variant that cannot be decoded is told to the container's fault hook;
+        // the bitmap gives no picture, the variant is left out.
+        std::vector<std::string> errors;
+        auto report = [&] {
+            for (const std::string& e : errors)
+                if (hooks_.onFault) hooks_.onFault(e);
+        };
         DecodeResult decoded = DecodeBmp(entry->bytes, label);
         if (!decoded.ok()) {
-            resourceError_ = decoded.error;
+            errors.push_back(decoded.error);
+            report();
             return nullptr;
         }
         ResourceImages images{std::make_shared<const Image>(std::move(decoded.image)), {}};
-        images.variants =
-            DecodeVariants(*table_.resources, id, *images.image, label, resourceError_);
+        images.variants = DecodeVariants(*table_.resources, id, *images.image, label, errors);
+        report();
         cached = resourceImages_.emplace(id, std::move(images)).first;
     }
     // A fresh picture object per load, sharing the decoded images.

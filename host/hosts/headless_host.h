@@ -86,8 +86,6 @@ public:
     const std::vector<std::unique_ptr<HeadlessPictureBox>>& pictureBoxes() const { return boxes_; }
     const std::vector<std::unique_ptr<HeadlessShape>>& shapes() const { return shapes_; }
     const std::vector<std::unique_ptr<HeadlessZone>>& zones() const { return zones_; }
-    // The problem of the last resource bitmap, or variant of one, that could not be decoded.
-    const std::string& lastResourceError() const { return resourceError_; }
 
     // The site, the services and the children; the canvas is the control's own surface.
     bool Enabled() const override { return enabled_; }
@@ -148,7 +146,6 @@ private:
         std::vector<ScaledImage> variants;
     };
     std::map<int, ResourceImages> resourceImages_;
-    std::string resourceError_;
     std::vector<std::unique_ptr<HeadlessPictureBox>> boxes_;
     std::vector<std::unique_ptr<HeadlessShape>> shapes_;
     std::vector<std::unique_ptr<HeadlessZone>> zones_;

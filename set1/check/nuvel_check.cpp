@@ -109,24 +109,6 @@ void NuvelCheck::KeyPress(std::int16_t keyAscii) {
     RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
-void NuvelCheck::EnterFocus() {
-    GotFocus();
-}
-
-void NuvelCheck::GotFocus() {
-    hasFocus_ = true;
-    Redraw();
-}
-
-void NuvelCheck::ExitFocus() {
-    LostFocus();
-}
-
-void NuvelCheck::LostFocus() {
-    hasFocus_ = false;
-    Redraw();
-}
-
 void NuvelCheck::Resize() {
     if (Shape* glow = host_.ShapeChild(kGlowShape))
         glow->Move(0, 0, host_.ScaleWidth(), host_.ScaleHeight());

@@ -8,6 +8,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/focus_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
@@ -34,7 +35,7 @@ enum NKBiState : std::int32_t { NKUnChecked = 0, NKChecked = 1 };
 inline constexpr EnumMember kBiStateMembers[] = {{"NKUnChecked", 0}, {"NKChecked", 1}};
 inline constexpr EnumInfo kBiStateEnum = {"NKBiState", kBiStateMembers};
 
-class NuvelCheck final : public Control,
+class NuvelCheck final : public FocusPart<NuvelCheck>,
                          public EnabledPart<MemberSteps<NuvelCheck>, Steps::RedrawThenNotify> {
 public:
     // The events of the class's event interface, by number.
@@ -109,6 +110,7 @@ public:
 
 private:
     friend MemberSteps<NuvelCheck>;
+    friend FocusPart<NuvelCheck>;
     friend const InterfaceTable& NuvelCheckInterface();
     // The member table's rows, in interface order, each with its part in the lifecycle.
     static std::vector<PropertyInfo> Rows();
@@ -137,7 +139,6 @@ private:
 
     // Interaction state, never saved.
     bool pressed_ = false;
-    bool hasFocus_ = false;
     bool hovering_ = false;
 
 public:
@@ -154,10 +155,6 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
-    void EnterFocus() override;
-    void GotFocus() override;
-    void ExitFocus() override;
-    void LostFocus() override;
     void Resize() override;
     void Paint() override;
 

@@ -1,16 +1,12 @@
 #include "set1/check/nuvel_check.h"
 
 #include "framework/frames.h"
+#include "set1/resource_ids.h"
 
 namespace nk {
 
 namespace {
 
-// The built-in glyphs of the classic look, 24 x 24 pixels each.
-constexpr int kUncheckedGlyph = 201;
-constexpr int kCheckedGlyph = 202;
-constexpr int kPressedGlyph = 203;
-constexpr int kDisabledGlyph = 204;
 constexpr double kGlyphHalf = 12;
 
 // The caption starts right of the glyph and stops short of the right edge.
@@ -70,11 +66,12 @@ Picture NuvelCheck::ChooseGlyph() {
     if (!host_.Enabled()) {
         // Either look: the user's disabled picture when there is one, else the built-in one.
         if (hasPictureDisabled_) return pictureDisabled_;
-        return host_.LoadResPicture(kDisabledGlyph);
+        return host_.LoadResPicture(nuvset1::kDisabledGlyph);
     }
     if (nuvelCheckType_ == NKClassic) {
-        if (pressed_) return host_.LoadResPicture(kPressedGlyph);
-        return host_.LoadResPicture(value_ == NKUnChecked ? kUncheckedGlyph : kCheckedGlyph);
+        if (pressed_) return host_.LoadResPicture(nuvset1::kPressedGlyph);
+        return host_.LoadResPicture(value_ == NKUnChecked ? nuvset1::kUncheckedGlyph
+                                                          : nuvset1::kCheckedGlyph);
     }
     if (nuvelCheckType_ == NKCustom) {
         if (pressed_) {

@@ -61,24 +61,6 @@ void NuvelCommand::DblClick() {
     host_.RaiseEvent(Number(Event::DblClick), {});
 }
 
-void NuvelCommand::GotFocus() {
-    hasFocus_ = true;
-    if (ShowFocus != kFalse) Redraw();
-}
-
-void NuvelCommand::EnterFocus() {
-    GotFocus();
-}
-
-void NuvelCommand::LostFocus() {
-    hasFocus_ = false;
-    if (ShowFocus != kFalse) Redraw();
-}
-
-void NuvelCommand::ExitFocus() {
-    LostFocus();
-}
-
 void NuvelCommand::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     // The key test uses the code as delivered, before the container's handler may change it.
     if (IsKeyThatPresses(keyCode))

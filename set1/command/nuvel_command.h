@@ -7,6 +7,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/focus_parts.h"
 #include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
@@ -46,7 +47,7 @@ inline constexpr EnumMember kBackPicsMembers[] = {
 inline constexpr EnumInfo kBackPicsEnum = {"NKBackPics", kBackPicsMembers};
 
 class NuvelCommand final
-    : public Control,
+    : public FocusPart<NuvelCommand, FocusRepaint::WhileShowFocus>,
       public ShortCutKeyPart<
           EnabledPart<FontParts<MemberSteps<NuvelCommand>>, Steps::RedrawThenNotify>> {
 public:
@@ -121,6 +122,7 @@ public:
 
 private:
     friend MemberSteps<NuvelCommand>;
+    friend FocusPart<NuvelCommand, FocusRepaint::WhileShowFocus>;
     friend const InterfaceTable& NuvelCommandInterface();
     // The member table's rows, in interface order, each with its part in the lifecycle.
     static std::vector<PropertyInfo> Rows();
@@ -151,7 +153,6 @@ private:
 
     // Interaction and layout state.
     bool pressed_ = false;
-    bool hasFocus_ = false;
     bool hovering_ = false;
     bool narrowLayout_ = false;
     Picture gradientPicture_;
@@ -165,10 +166,6 @@ public:
     void Paint() override;
     void Click() override;
     void DblClick() override;
-    void GotFocus() override;
-    void EnterFocus() override;
-    void LostFocus() override;
-    void ExitFocus() override;
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;

@@ -2,6 +2,7 @@
 
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
+#include "set1/resource_ids.h"
 
 #include <limits>
 #include <optional>
@@ -11,11 +12,10 @@ namespace nk {
 namespace {
 
 // Caption layouts: centred and word-wrapped from the top, or one line centred both ways.
-constexpr unsigned kMultiLineFlags = 0x91;
-constexpr unsigned kSingleLineFlags = 0xB5;
-
-constexpr int kFirstBackgroundBitmap = 101;
-constexpr int kDisabledBitmap = 601;
+constexpr unsigned kMultiLineFlags = dt::kCenter | dt::kWordBreak | dt::kTabStop;
+constexpr unsigned kSingleLineFlags =
+    dt::kCenter | dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
+static_assert(kMultiLineFlags == 0x91 && kSingleLineFlags == 0xB5);
 
 // A 32-bit sum that fails instead of wrapping, so the assignment it feeds is skipped.
 std::optional<std::int32_t> AddLong(std::int32_t a, std::int32_t b) {
@@ -70,7 +70,7 @@ void NuvelCommand::DrawDisabledLook() {
             pictureMode_ == RescaleWhenNeeded)
             PaintPlaced(host_, pictureDisabled_, pictureMode_, 0);
     } else {
-        PaintPlaced(host_, host_.LoadResPicture(kDisabledBitmap), pictureMode_, 0);
+        PaintPlaced(host_, host_.LoadResPicture(nuvset1::kDisabledBackground), pictureMode_, 0);
     }
     DrawCaption(0, 0, AdjustTop);
     DrawRaisedFrame(host_, 0, 0, host_.ScaleWidth() - 1, host_.ScaleHeight() - 1);
@@ -85,7 +85,7 @@ void NuvelCommand::DrawBackground(double shift) {
     } else if (backPicture_ == NKCustomPicture) {
         PaintPlaced(host_, pictureNormal_, pictureMode_, shift);
     } else {
-        PaintPlaced(host_, host_.LoadResPicture(kFirstBackgroundBitmap + backPicture_),
+        PaintPlaced(host_, host_.LoadResPicture(nuvset1::kFirstBackground + backPicture_),
                     pictureMode_, shift);
     }
 }

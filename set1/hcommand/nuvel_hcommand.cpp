@@ -181,26 +181,6 @@ void NuvelHCommand::KeyPress(std::int16_t keyAscii) {
     Redraw();
 }
 
-void NuvelHCommand::GotFocus() {
-    hasFocus_ = true;
-    Redraw();
-}
-
-void NuvelHCommand::EnterFocus() {
-    hasFocus_ = true;
-    Redraw();
-}
-
-void NuvelHCommand::LostFocus() {
-    hasFocus_ = false;
-    Redraw();
-}
-
-void NuvelHCommand::ExitFocus() {
-    hasFocus_ = false;
-    Redraw();
-}
-
 // ---- Animation ----
 
 // One step of the hover sequence. A pointer move sets hoverPhase_ to 2 and comes here; each

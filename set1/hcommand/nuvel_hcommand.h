@@ -9,6 +9,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/focus_parts.h"
 #include "framework/font_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
@@ -80,7 +81,7 @@ OleColor ShineColor(std::int32_t shineMode, std::int16_t level);
 const InterfaceTable& NuvelHCommandInterface();
 
 class NuvelHCommand final
-    : public Control,
+    : public FocusPart<NuvelHCommand>,
       public ShortCutKeyPart<MousePointerPart<
           MouseIconPart<EnabledPart<FontParts<MemberSteps<NuvelHCommand>>, Steps::RedrawThenNotify>,
                         Steps::NotifyThenRedraw>,
@@ -182,6 +183,7 @@ public:
 
 private:
     friend MemberSteps<NuvelHCommand>;
+    friend FocusPart<NuvelHCommand>;
     friend const InterfaceTable& NuvelHCommandInterface();
     // The member table's rows, in interface order, each with its part in the lifecycle.
     static std::vector<PropertyInfo> Rows();
@@ -207,7 +209,6 @@ private:
 
     // Interaction and animation state.
     bool pressed_ = false;
-    bool hasFocus_ = false;
     std::int16_t hoverPhase_ = 0; // -1 idle, up to 5
     std::int16_t hoverState_ = 0; // 0, 1 or 2
     std::int16_t shinePhase_ = 0; // 0 idle, 1 rising, 2 falling, 32 finishing
@@ -230,10 +231,6 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
-    void GotFocus() override;
-    void EnterFocus() override;
-    void LostFocus() override;
-    void ExitFocus() override;
 
 private:
     // Animation.

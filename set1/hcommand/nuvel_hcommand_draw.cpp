@@ -5,6 +5,7 @@
 #include "framework/frames.h"
 #include "framework/pic_styles.h"
 #include "framework/picture_masks.h"
+#include "set1/resource_ids.h"
 
 #include <optional>
 
@@ -12,24 +13,20 @@ namespace nk {
 
 namespace {
 
-constexpr int kFirstFaceBitmap = 550;
-constexpr int kFirstPressedFaceBitmap = 560;
-constexpr int kDisabledFaceBitmap = 602;
-// The pill masks of the natural, the half and the double size.
-constexpr MaskBitmaps kMasks = {.natural = 700, .half = 701, .twice = 702};
-
 constexpr std::int32_t kLastBuiltInStyle = static_cast<std::int32_t>(NKHCommandTypes::NKSpectrum);
 constexpr std::int32_t kCustomStyle = static_cast<std::int32_t>(NKHCommandTypes::NKCustom);
 
 // Caption layouts: the centre caption word-wrapped from its top, or on one line centred both
 // ways; the side captions on one line, centred vertically, at the left and at the right.
-constexpr unsigned kMultiLineFlags = dt::kCenter | dt::kWordBreak | dt::kTabStop; // 145
+constexpr unsigned kMultiLineFlags = dt::kCenter | dt::kWordBreak | dt::kTabStop;
 constexpr unsigned kSingleLineFlags =
-    dt::kCenter | dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop; // 181
+    dt::kCenter | dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
 constexpr unsigned kLeftCaptionFlags =
-    dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop; // 180
+    dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
 constexpr unsigned kRightCaptionFlags =
-    dt::kRight | dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop; // 182
+    dt::kRight | dt::kVCenter | dt::kWordBreak | dt::kSingleLine | dt::kTabStop;
+static_assert(kMultiLineFlags == 145 && kSingleLineFlags == 181 && kLeftCaptionFlags == 180 &&
+              kRightCaptionFlags == 182);
 
 // The arcs of the pill's ends, counter-clockwise from start to end: the left end runs from
 // a little right of the top, round the left, to a little right of the bottom; the right end
@@ -96,10 +93,10 @@ void NuvelHCommand::DrawFace(bool enabled, double sw, double sh) {
     if (!enabled) {
         // The disabled face serves every style.
         host_.PaintPicture(faces_.hasDisabled ? faces_.disabled
-                                              : host_.LoadResPicture(kDisabledFaceBitmap),
+                                              : host_.LoadResPicture(nuvset1::kDisabledPill),
                            0, 0, sw, sh);
     } else if (nuvelStyle_ >= 0 && nuvelStyle_ <= kLastBuiltInStyle) {
-        const int first = pressed_ ? kFirstPressedFaceBitmap : kFirstFaceBitmap;
+        const int first = pressed_ ? nuvset1::kFirstPressedPill : nuvset1::kFirstPill;
         host_.PaintPicture(host_.LoadResPicture(first + nuvelStyle_), 0, 0, sw, sh);
     } else if (nuvelStyle_ == kCustomStyle) {
         if (const std::optional<Picture> face = CustomFace())
@@ -238,7 +235,7 @@ void NuvelHCommand::RightArc(double x, double y, double r, OleColor c) {
 // Gives the control the pill shape of its PictureMode, then its size. The guard keeps the
 // Resize that this causes in the rescaling modes from coming back here.
 void NuvelHCommand::ApplyPictureMode() {
-    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, kMasks, [this] { Resize(); });
+    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, nuvset1::kPillMasks, [this] { Resize(); });
 }
 
 } // namespace nk

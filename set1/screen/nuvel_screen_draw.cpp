@@ -1,3 +1,4 @@
+#include "set1/resource_ids.h"
 #include "set1/screen/nuvel_screen.h"
 
 #include <array>
@@ -26,6 +27,10 @@ struct ScreenFrame {
     std::array<Edge, 4> edges;    // top, bottom, left, right
 };
 
+using nuvset1::kBlueScreen;
+using nuvset1::kCyanScreen;
+using nuvset1::kGreenScreen;
+
 // The frame of a scheme; nothing for the custom type and every unlisted value. The left
 // edges start one pixel left of the control, so their first column is cut off. The cyan
 // top-right corner, 51 pixels high, is stretched to 52.
@@ -33,34 +38,34 @@ std::optional<ScreenFrame> FrameFor(std::int32_t type, double w, double h) {
     switch (type) {
     case NKGreenScreen:
         return ScreenFrame{0x008900,
-                           {{{500, 0, 0, 189, 197},
-                             {501, 0, h - 49, 54, 49},
-                             {502, w - 66, 0, 66, 50},
-                             {503, w - 37, h - 38, 37, 38}}},
-                           {{{{504, 189, 0, w - 255, 35}, w >= 255},
-                             {{505, 54, h - 34, w - 91, 34}, w >= 91},
-                             {{506, -1, 197, 37, h - 246}, h >= 246},
-                             {{507, w - 38, 50, 38, h - 88}, h >= 88}}}};
+                           {{{kGreenScreen.topLeft, 0, 0, 189, 197},
+                             {kGreenScreen.bottomLeft, 0, h - 49, 54, 49},
+                             {kGreenScreen.topRight, w - 66, 0, 66, 50},
+                             {kGreenScreen.bottomRight, w - 37, h - 38, 37, 38}}},
+                           {{{{kGreenScreen.topEdge, 189, 0, w - 255, 35}, w >= 255},
+                             {{kGreenScreen.bottomEdge, 54, h - 34, w - 91, 34}, w >= 91},
+                             {{kGreenScreen.leftEdge, -1, 197, 37, h - 246}, h >= 246},
+                             {{kGreenScreen.rightEdge, w - 38, 50, 38, h - 88}, h >= 88}}}};
     case NKCyanScreen:
         return ScreenFrame{0x808A00,
-                           {{{510, 0, 0, 189, 175},
-                             {511, 0, h - 52, 55, 52},
-                             {512, w - 65, 0, 65, 52},
-                             {513, w - 133, h - 114, 133, 114}}},
-                           {{{{514, 189, 0, w - 254, 40}, w >= 255},
-                             {{515, 55, h - 34, w - 188, 34}, w >= 188},
-                             {{516, -1, 175, 36, h - 227}, h >= 227},
-                             {{517, w - 34, 51, 34, h - 165}, h >= 165}}}};
+                           {{{kCyanScreen.topLeft, 0, 0, 189, 175},
+                             {kCyanScreen.bottomLeft, 0, h - 52, 55, 52},
+                             {kCyanScreen.topRight, w - 65, 0, 65, 52},
+                             {kCyanScreen.bottomRight, w - 133, h - 114, 133, 114}}},
+                           {{{{kCyanScreen.topEdge, 189, 0, w - 254, 40}, w >= 255},
+                             {{kCyanScreen.bottomEdge, 55, h - 34, w - 188, 34}, w >= 188},
+                             {{kCyanScreen.leftEdge, -1, 175, 36, h - 227}, h >= 227},
+                             {{kCyanScreen.rightEdge, w - 34, 51, 34, h - 165}, h >= 165}}}};
     case NKBlueScreen:
         return ScreenFrame{0x850000,
-                           {{{520, 0, 0, 249, 197},
-                             {521, 0, h - 47, 50, 47},
-                             {522, w - 61, 0, 61, 47},
-                             {523, w - 46, h - 42, 46, 42}}},
-                           {{{{524, 249, 0, w - 310, 36}, w >= 310},
-                             {{525, 50, h - 33, w - 96, 33}, w >= 96},
-                             {{526, -1, 197, 37, h - 244}, h >= 244},
-                             {{527, w - 36, 47, 36, h - 89}, h >= 89}}}};
+                           {{{kBlueScreen.topLeft, 0, 0, 249, 197},
+                             {kBlueScreen.bottomLeft, 0, h - 47, 50, 47},
+                             {kBlueScreen.topRight, w - 61, 0, 61, 47},
+                             {kBlueScreen.bottomRight, w - 46, h - 42, 46, 42}}},
+                           {{{{kBlueScreen.topEdge, 249, 0, w - 310, 36}, w >= 310},
+                             {{kBlueScreen.bottomEdge, 50, h - 33, w - 96, 33}, w >= 96},
+                             {{kBlueScreen.leftEdge, -1, 197, 37, h - 244}, h >= 244},
+                             {{kBlueScreen.rightEdge, w - 36, 47, 36, h - 89}, h >= 89}}}};
     default:
         return std::nullopt;
     }

@@ -109,26 +109,6 @@ void NuvelSphere::KeyPress(std::int16_t keyAscii) {
     RaiseKeyPressEvent(host_, Event::KeyPress, keyAscii);
 }
 
-void NuvelSphere::EnterFocus() {
-    hasFocus_ = true;
-    Redraw();
-}
-
-void NuvelSphere::GotFocus() {
-    hasFocus_ = true;
-    Redraw();
-}
-
-void NuvelSphere::ExitFocus() {
-    hasFocus_ = false;
-    Redraw();
-}
-
-void NuvelSphere::LostFocus() {
-    hasFocus_ = false;
-    Redraw();
-}
-
 // ---- Helpers of the notifications ----
 
 void NuvelSphere::StoreFace(Picture& field, bool& present, const Picture& value, Where where) {

@@ -9,6 +9,7 @@
 #include "framework/control.h"
 #include "framework/enumerations.h"
 #include "framework/events.h"
+#include "framework/focus_parts.h"
 #include "framework/host.h"
 #include "framework/interface_table.h"
 #include "framework/member_steps.h"
@@ -67,7 +68,7 @@ inline constexpr EnumInfo kSphereIconSizeEnum = {"NvlSphrIconSize", kSphereIconS
 const InterfaceTable& NuvelSphereInterface();
 
 class NuvelSphere final
-    : public Control,
+    : public FocusPart<NuvelSphere>,
       public ShortCutKeyPart<MousePointerPart<
           MouseIconPart<EnabledPart<MemberSteps<NuvelSphere>, Steps::NotifyThenRedraw>,
                         Steps::NotifyOnly>,
@@ -145,6 +146,7 @@ public:
 
 private:
     friend MemberSteps<NuvelSphere>;
+    friend FocusPart<NuvelSphere>;
     friend const InterfaceTable& NuvelSphereInterface();
     // The member table's rows, in interface order, each with its part in the lifecycle.
     static std::vector<PropertyInfo> Rows();
@@ -166,7 +168,6 @@ private:
 
     // Interaction and roll-over state.
     bool pressed_ = false;
-    bool hasFocus_ = false;
     std::int16_t hoverPhase_ = 0;
     std::int16_t hoverState_ = 0;
     bool pictureModeBusy_ = false;
@@ -185,10 +186,6 @@ public:
     void KeyDown(std::int16_t keyCode, std::int16_t shift) override;
     void KeyUp(std::int16_t keyCode, std::int16_t shift) override;
     void KeyPress(std::int16_t keyAscii) override;
-    void EnterFocus() override;
-    void GotFocus() override;
-    void ExitFocus() override;
-    void LostFocus() override;
     void Resize() override;
     void Paint() override;
 

@@ -5,17 +5,11 @@
 #include "framework/pic_styles.h"
 #include "framework/picture_masks.h"
 #include "framework/push.h"
+#include "set1/resource_ids.h"
 
 namespace nk {
 
 namespace {
-
-// Built-in bitmaps.
-constexpr int kFaceBase = 300;
-constexpr int kPressedFaceBase = 400;
-constexpr int kDisabledFace = 600;
-// The round masks of 32 x 32, 16 x 16 and 64 x 64.
-constexpr MaskBitmaps kMasks = {.natural = 705, .half = 706, .twice = 707};
 
 // Sizes the size rule forces, in twips.
 constexpr double kNormalTwips = 480;
@@ -69,7 +63,7 @@ void NuvelSphere::Redraw() {
     if (!host_.Enabled()) {
         // The disabled look is the disabled face alone: no content, no focus ring.
         const Picture face =
-            faces_.hasDisabled ? faces_.disabled : host_.LoadResPicture(kDisabledFace);
+            faces_.hasDisabled ? faces_.disabled : host_.LoadResPicture(nuvset1::kDisabledSphere);
         host_.PaintPicture(face, 0, 0, w, h);
         return;
     }
@@ -83,7 +77,7 @@ void NuvelSphere::DrawFace(double w, double h) {
         // Only the ten built-in types have skins; other numbers paint no face (and never
         // reach an unrelated bitmap of the library).
         if (!IsBuiltInType(sphereType_)) return;
-        const int base = pressed_ ? kPressedFaceBase : kFaceBase;
+        const int base = pressed_ ? nuvset1::kFirstPressedSphere : nuvset1::kFirstSphere;
         host_.PaintPicture(host_.LoadResPicture(base + sphereType_), 0, 0, w, h);
         return;
     }
@@ -161,7 +155,8 @@ void NuvelSphere::HoverStep() {
 // Gives the sphere its round shape for the picture mode (rescaled, an ellipse filling the
 // control), then applies the size rule.
 void NuvelSphere::ApplyPictureMode() {
-    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, kMasks, [this] { Resize(); });
+    ApplyModeMask(host_, pictureModeBusy_, pictureMode_, nuvset1::kSphereMasks,
+                  [this] { Resize(); });
 }
 
 } // namespace nk

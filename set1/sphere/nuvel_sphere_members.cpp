@@ -8,6 +8,7 @@
 #include "framework/shared_rows.h"
 #include "framework/sound.h"
 #include "resources/resource_tables.h"
+#include "set1/resource_ids.h"
 #include "set1/sphere/nuvel_sphere.h"
 
 namespace nk {
@@ -92,7 +93,7 @@ const InterfaceTable& NuvelSphereInterface() {
          .designWidth = 32,
          .designHeight = 32,
          .designForeColor = kButtonText,
-         .designMask = 705},
+         .designMask = nuvset1::kSphereMasks.natural},
         NuvelSphere::Rows(), Methods(), Events(),
         {
             // The hidden canvas on which the mask is stretched to the control.

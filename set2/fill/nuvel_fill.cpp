@@ -101,7 +101,7 @@ void NuvelFill::ReadProperties(const PropertyBag& bag) {
                        if (auto c = ReadColor(bag, "ForeColor", kForeDefault))
                            box->SetForeColor(*c);
                    }},
-                  {12, [&] {
+                  {11, [&] {
                        if (!box) return;
                        if (auto font = ReadFont(bag, "Font", host_.AmbientFont()))
                            box->SetFont(*font);

@@ -3,6 +3,7 @@
 // DrawEdges paints the two caps on the control's own surface, Redraw does both.
 #include "framework/pic_styles.h"
 #include "set2/fill/nuvel_fill.h"
+#include "set2/resource_ids.h"
 
 #include <cmath>
 #include <optional>
@@ -10,16 +11,6 @@
 namespace nk {
 
 namespace {
-
-// Built-in bitmaps.
-constexpr int kLeftCap = 101;  // 17 x 42, horizontal bar
-constexpr int kRightCap = 102; // 17 x 42
-constexpr int kTopCap = 103;   // 42 x 17, vertical bar
-constexpr int kBottomCap = 104;
-constexpr int kHorizontalFills = 110; // + fill style, 10 x 42
-constexpr int kHorizontalDisabled = 118;
-constexpr int kVerticalFills = 120; // + fill style, 42 x 10
-constexpr int kVerticalDisabled = 128;
 
 // The bar is never shorter than 1200 twips (80 pixels).
 constexpr double kMinimumLength = 1200;
@@ -159,12 +150,16 @@ void NuvelFill::PaintFilledPart(PictureBox& box, double x, double y, double w, d
         if (nuvelFill_ == NKCustomPicture)
             box.PaintPicture(fill_.picture, x, y, w, h);
         else
-            PaintBitmap(box, (vertical ? kVerticalFills : kHorizontalFills) + nuvelFill_, x, y, w,
-                        h);
+            PaintBitmap(box,
+                        (vertical ? nuvset2::kFirstVerticalFill : nuvset2::kFirstHorizontalFill) +
+                            nuvelFill_,
+                        x, y, w, h);
     } else if (disabled_.present) {
         box.PaintPicture(disabled_.picture, x, y, w, h);
     } else {
-        PaintBitmap(box, vertical ? kVerticalDisabled : kHorizontalDisabled, x, y, w, h);
+        PaintBitmap(box,
+                    vertical ? nuvset2::kVerticalDisabledFill : nuvset2::kHorizontalDisabledFill, x,
+                    y, w, h);
     }
 }
 
@@ -190,11 +185,11 @@ void NuvelFill::DrawEdges() {
     const double t = sizes->thickness;
     const double l = sizes->capLength;
     if (vertical) {
-        PaintBitmap(host_, kTopCap, 0, 0, t, l);
-        PaintBitmap(host_, kBottomCap, 0, sh - sizes->capOffset, t, l);
+        PaintBitmap(host_, nuvset2::kTopCap, 0, 0, t, l);
+        PaintBitmap(host_, nuvset2::kBottomCap, 0, sh - sizes->capOffset, t, l);
     } else {
-        PaintBitmap(host_, kLeftCap, 0, 0, l, t);
-        PaintBitmap(host_, kRightCap, sw - sizes->capOffset, 0, l, t);
+        PaintBitmap(host_, nuvset2::kLeftCap, 0, 0, l, t);
+        PaintBitmap(host_, nuvset2::kRightCap, sw - sizes->capOffset, 0, l, t);
     }
 }
 

@@ -20,67 +20,67 @@ std::vector<PropertyInfo> NuvelFill::Rows() {
     return {
         NK_SURFACE_ROW(C, Color, BackColor).Saved(Variant::Double(0x000000)),
         NK_SURFACE_ROW(C, Color, ForeColor).Saved(Variant::Double(0xFFFFFF)),
-        NK_OWN_ROW(C, String, Caption, caption_).Saved(Variant::String("")).Kept(13, 18),
+        NK_OWN_ROW(C, String, Caption, caption_).Saved(Variant::String("")).Kept(12, 16),
         NK_OWN_ROW(C, Long, CaptionStyle, captionStyle_)
             .Takes(kFillCaptionStyleEnum)
             .Saved(Variant::Long(NoCaption))
             .Init(14, Variant::Long(CaptionInFront))
-            .Kept(11, 17),
+            .Kept(10, 15),
         NK_SURFACE_ROW(C, Long, BorderStyle)
             .Takes(kFillBorderStyleEnum)
             .Saved(Variant::Integer(0))
             .WrittenAs(ValueType::Integer)
-            .Kept(3, 4),
+            .Kept(2, 2),
         SharedRows<C>::Font(),
-        SharedRows<C>::Enabled().Init(2).Kept(4, 5),
+        SharedRows<C>::Enabled().Init(2).Kept(3, 3),
         NK_OWN_ROW(C, Picture, MouseIcon, mouseIcon_)
             .Saved(Variant::OfPicture(nullptr))
             .Init(3, Initial::EmptyPicture)
-            .Kept(5, 6),
+            .Kept(4, 4),
         NK_OWN_ROW(C, Integer, MousePointer, mousePointer_)
             .Saved(Variant::Integer(0))
             .Init(4)
-            .Kept(6, 7),
+            .Kept(5, 5),
         StoredIn<ValueType::Long, C, &C::nuvelFill_>(
             AccessorRow<ValueType::Long, MemberKind::Own, &C::GetNuvelFill, &C::SetNuvelFill>(
                 "NuvelFill"))
             .Takes(kFillTypeEnum)
             .Saved(Variant::Long(NKGreenFill))
             .Init(5)
-            .Kept(7, 8),
+            .Kept(6, 6),
         NK_PICTURE_ROW(C, PictureBack, &C::back_, &K::picture)
             .Init(9, noPicture, kSetter)
-            .Kept(14, 13),
+            .Kept(13, 11),
         NK_PICTURE_ROW(C, PictureDisabled, &C::disabled_, &K::picture)
             .Init(13, noPicture, kSetter)
-            .Kept(16, 14),
+            .Kept(15, 12),
         NK_PICTURE_ROW(C, PictureFill, &C::fill_, &K::picture)
             .Init(10, noPicture, kSetter)
-            .Kept(15, 12),
+            .Kept(14, 10),
         NK_PICTURE_ROW(C, PictureLeftEdge, &C::leftEdge_, &K::picture)
             .Init(11, noPicture, kSetter)
-            .Kept(17, 15),
+            .Kept(16, 13),
         NK_PICTURE_ROW(C, PictureRightEdge, &C::rightEdge_, &K::picture)
             .Init(12, noPicture, kSetter)
-            .Kept(18, 16),
+            .Kept(17, 14),
         NK_OWN_ROW(C, Long, FillOrientation, fillOrientation_)
             .Takes(kOrientationEnum)
             .Saved(Variant::Long(NKHorizontal))
             .Init(7)
-            .Kept(9, 10),
+            .Kept(8, 8),
         // Any variant, kept as stored.
         PropertyInfo{"Value", ValueType::Variant, MemberKind::Own,
                      [](Control& c) { return static_cast<C&>(c).Value(); },
                      [](Control& c, const Variant& v) { static_cast<C&>(c).SetValue(v); }}
             .Saved(Variant::Integer(0))
             .Init(6)
-            .Kept(8, 9)
+            .Kept(7, 7)
             .StoredBy([](Control& c, const Variant& v) { static_cast<C&>(c).value_ = v; }),
         NK_OWN_ROW(C, Long, PictureMode, pictureMode_)
             .Takes(kPicStyles2Enum)
             .Saved(Variant::Long(DefaultStyle))
             .Init(8)
-            .Kept(10, 11),
+            .Kept(9, 9),
     };
 }
 

@@ -21,10 +21,10 @@ struct DirectionKeys {
     std::int16_t arrow;
     char letter;
 };
-constexpr DirectionKeys kDirectionKeys[] = {{NuvelPad::kLeft, 37, 'L'},
-                                            {NuvelPad::kRight, 39, 'R'},
-                                            {NuvelPad::kUp, 38, 'U'},
-                                            {NuvelPad::kDown, 40, 'D'}};
+constexpr DirectionKeys kDirectionKeys[] = {{NuvelPad::kLeft, kLeftKey, 'L'},
+                                            {NuvelPad::kRight, kRightKey, 'R'},
+                                            {NuvelPad::kUp, kUpKey, 'U'},
+                                            {NuvelPad::kDown, kDownKey, 'D'}};
 
 std::int16_t DirectionOfKey(std::int16_t keyCode) {
     for (const DirectionKeys& keys : kDirectionKeys)

@@ -2,6 +2,7 @@
 // at its own size: nothing is scaled, and every place below is a constant in pixels.
 #include "framework/pic_styles.h"
 #include "set2/pad/nuvel_pad.h"
+#include "set2/resource_ids.h"
 
 #include <array>
 #include <optional>
@@ -38,24 +39,37 @@ struct PadLook {
     std::array<Zone, 4> zones; // Image1(0) left, (1) right, (2) up, (3) down
 };
 
+using nuvset2::kAquaishPad;
+using nuvset2::kElectronicPad;
+using nuvset2::kMilitaryPad;
+
 constexpr std::array<PadLook, 3> kLooks = {{
-    {130,
-     {135, 136, 123, 41},
-     {135, 136, 123, 70},
-     {{{131, 31, 44}, {132, 87, 46}, {133, 52, 26}, {134, 51, 81}}},
-     137,
+    {kMilitaryPad.skin,
+     {kMilitaryPad.firstDark, kMilitaryPad.firstLit, 123, 41},
+     {kMilitaryPad.secondDark, kMilitaryPad.secondLit, 123, 70},
+     {{{kMilitaryPad.leftArrow, 31, 44},
+       {kMilitaryPad.rightArrow, 87, 46},
+       {kMilitaryPad.upArrow, 52, 26},
+       {kMilitaryPad.downArrow, 51, 81}}},
+     kMilitaryPad.mask,
      {{{21, 44, 28, 33}, {84, 44, 27, 33}, {50, 16, 35, 26}, {50, 78, 35, 27}}}},
-    {140,
-     {145, 146, 113, 15},
-     {147, 148, 113, 44},
-     {{{141, 13, 43}, {142, 90, 43}, {143, 45, 13}, {144, 45, 87}}},
-     149,
+    {kAquaishPad.skin,
+     {kAquaishPad.firstDark, kAquaishPad.firstLit, 113, 15},
+     {kAquaishPad.secondDark, kAquaishPad.secondLit, 113, 44},
+     {{{kAquaishPad.leftArrow, 13, 43},
+       {kAquaishPad.rightArrow, 90, 43},
+       {kAquaishPad.upArrow, 45, 13},
+       {kAquaishPad.downArrow, 45, 87}}},
+     kAquaishPad.mask,
      {{{13, 43, 27, 31}, {80, 43, 27, 31}, {45, 13, 32, 27}, {45, 77, 31, 27}}}},
-    {150,
-     {155, 156, 113, 14},
-     {155, 156, 113, 50},
-     {{{151, 20, 35}, {152, 60, 35}, {153, 32, 22}, {154, 32, 63}}},
-     157,
+    {kElectronicPad.skin,
+     {kElectronicPad.firstDark, kElectronicPad.firstLit, 113, 14},
+     {kElectronicPad.secondDark, kElectronicPad.secondLit, 113, 50},
+     {{{kElectronicPad.leftArrow, 20, 35},
+       {kElectronicPad.rightArrow, 60, 35},
+       {kElectronicPad.upArrow, 32, 22},
+       {kElectronicPad.downArrow, 32, 63}}},
+     kElectronicPad.mask,
      {{{20, 45, 25, 31}, {70, 45, 25, 31}, {42, 22, 31, 27}, {42, 73, 31, 26}}}},
 }};
 
