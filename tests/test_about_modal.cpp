@@ -84,7 +84,7 @@ TEST(AboutModal, TheLinkPointerShowsOverTheLinksOnly) {
 TEST(AboutModal, AHeldButtonIsDrawnPushedInUntilTheRelease) {
     AboutHost host;
     AboutForm form(host);
-    const Picture logo = host.LoadResPicture(kAboutLogoResource);
+    const Picture logo = host.LoadResPicture(nuvset1::kAboutLogo);
     ASSERT_TRUE(HasImage(logo));
     auto drawn = [&](std::string_view pressed) {
         SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});

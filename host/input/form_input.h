@@ -13,6 +13,7 @@
 // go to the focused control as VK codes with the Shift state bits 1 Shift, 2 Ctrl, 4 Alt.
 #pragma once
 
+#include "framework/events.h"
 #include "host/forms/form.h"
 
 #include <optional>
@@ -20,20 +21,21 @@
 
 namespace nk {
 
-// VK codes of the keys the dispatcher itself looks at.
+// VK codes of the keys the dispatcher itself looks at; those the controls look at too are
+// the controls' own names.
 namespace vk {
 inline constexpr int kBack = 8;
 inline constexpr int kTab = 9;
-inline constexpr int kReturn = 13;
+inline constexpr int kReturn = kEnterKey;
 inline constexpr int kShift = 16;
 inline constexpr int kControl = 17;
 inline constexpr int kMenu = 18; // Alt
 inline constexpr int kEscape = 27;
-inline constexpr int kSpace = 32;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
+inline constexpr int kSpace = kSpaceKey;
+inline constexpr int kLeft = kLeftKey;
+inline constexpr int kUp = kUpKey;
+inline constexpr int kRight = kRightKey;
+inline constexpr int kDown = kDownKey;
 } // namespace vk
 
 // Shift state bits of key and mouse notifications; mouse buttons.

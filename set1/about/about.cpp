@@ -58,7 +58,7 @@ int AboutForm::Height() const {
 }
 
 void AboutForm::Draw(Canvas& canvas) {
-    if (!logo_) logo_ = host_->LoadResPicture(kAboutLogoResource);
+    if (!logo_) logo_ = host_->LoadResPicture(nuvset1::kAboutLogo);
     DrawAboutForm(canvas, *logo_, pressed_);
 }
 
@@ -73,7 +73,7 @@ FormPointer AboutForm::PointerAt(double x, double y) const {
 }
 
 Picture AboutForm::LinkPointer() {
-    if (!linkPointer_) linkPointer_ = host_->LoadResPicture(kAboutPointerResource);
+    if (!linkPointer_) linkPointer_ = host_->LoadResPicture(nuvset1::kAboutPointer);
     return *linkPointer_;
 }
 

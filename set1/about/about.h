@@ -7,6 +7,7 @@
 #include "framework/modal_form.h"
 #include "framework/picture.h"
 #include "set1/about/about_layout.h"
+#include "set1/resource_ids.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,10 +15,6 @@
 #include <string_view>
 
 namespace nk {
-
-// Resource numbers of the dialog's own pictures in nuvset1.
-inline constexpr int kAboutLogoResource = 900;    // 400 x 120, 8 bits
-inline constexpr int kAboutPointerResource = 901; // 32 x 32 link pointer
 
 // The message box style of a failed open: the critical-error icon with an OK button.
 inline constexpr int kCriticalMessage = 16;

@@ -184,7 +184,7 @@ TEST(QtWidgets, TheAboutDialogShowsTheKitsFormAndExplainsAFailedOpen) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle().toStdString(), kAboutTitle);
         SurfaceCanvas canvas(kAboutFormWidth, kAboutFormHeight, kButtonFace, kButtonText, Font{});
-        DrawAboutForm(canvas, sphere->formControl()->host().LoadResPicture(kAboutLogoResource));
+        DrawAboutForm(canvas, sphere->formControl()->host().LoadResPicture(nuvset1::kAboutLogo));
         const QImage shown = dialog->formImage();
         drawn = shown.pixel(200, 60) == canvas.pixels().At(200, 60) &&
                 shown.pixel(10, 330) == canvas.pixels().At(10, 330);
