@@ -120,6 +120,7 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
             // Read as it comes, so that commands typed at a terminal run as they are typed.
             BoundedInput bounded(*std::cin.rdbuf());
             std::istream in(&bounded);
+            options.name = "standard input";
             status = RunScript(in, std::cout, std::cerr, classes, options);
             if (bounded.cut()) Fail(kExitUsage, TooLong("standard input"));
         } else {
@@ -129,6 +130,7 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
             if (!script.ok()) Fail(kExitUsage, script.error);
             std::istringstream in(std::string(script.bytes.begin(), script.bytes.end()));
             options.baseDir = std::filesystem::path(*file).parent_path().string();
+            options.name = *file;
             status = RunScript(in, std::cout, std::cerr, classes, options);
         }
         std::cout.flush();
