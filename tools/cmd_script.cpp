@@ -48,6 +48,7 @@ Commands:
   pixel <x> <y> | extent           print a composed pixel / the size in pixels
   png <string>                     write the control as shown to a PNG file
   echo <anything>                  print the rest of the line
+  quiet <command>                  run a command without printing the control's requests
 
 Values: -12 3.5 0xC00000 &H80000014 True False "text\n" Nothing Empty
         Font("Arial", 8.25, bold) and the names of pictures.
