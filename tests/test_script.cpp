@@ -421,20 +421,6 @@ TEST(ScriptBounds, PicturesAreBoundedInNumberAndPixels) {
                         "than the 67108864 pixels a picture may hold\n");
 }
 
-TEST(ScriptBounds, TheErrorNamesTheScriptItWasGiven) {
-    std::string many;
-    for (size_t i = 0; i <= script::kMaxScriptPictures; ++i)
-        many += "picture P" + std::to_string(i) + " 1 1\n";
-    std::istringstream in(many);
-    std::ostringstream out, err;
-    const InterfaceTable* classes[] = {&probe::ProbeClass()};
-    ScriptOptions options;
-    options.name = "gallery.nks";
-    EXPECT_EQ(RunScript(in, out, err, classes, options), kScriptError);
-    EXPECT_EQ(err.str().rfind("error: line 1025: gallery.nks already holds 1024 pictures", 0), 0u)
-        << err.str();
-}
-
 TEST(ScriptBounds, MessagesQuoteOnlyAnExcerptOfAHugeWord) {
     const std::string huge(4 << 20, 'w');
     const std::string excerpt = "\"" + std::string(80, 'w') + "\u2026\"";
@@ -468,7 +454,7 @@ TEST(ScriptBounds, MessagesQuoteOnlyAnExcerptOfAHugeWord) {
         EXPECT_EQ(r.status, kScriptError) << c.message.substr(0, 60);
         EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << r.err.substr(0, 300);
         EXPECT_LT(r.err.size(), 400u);
-        // The echo of the line is cut too; a line of ordinary length echoes whole.
+        // The echo of the huge line is cut too.
         EXPECT_LT(r.out.size(), 4096u + 200u);
     }
     const Outcome echoed = RunText("echo " + huge + "\n");
