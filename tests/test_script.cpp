@@ -374,6 +374,14 @@ TEST(ScriptQuiet, MutesTheControlsRequestsAndKeepsWhatTheCommandPrints) {
         {"a handler's unknown quiet command", probe + "on Click do quiet fly\n",
          made + "> on Click do quiet fly\n", "error: line 2: unknown command fly"},
     });
+    // A line of many prefixes runs its command once, without nesting a call for each.
+    std::string prefixes;
+    for (int i = 0; i < 200000; ++i)
+        prefixes += "quiet ";
+    const Outcome r = RunText(probe + prefixes + "send Click\nsend Click\n");
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_EQ(r.out.substr(r.out.rfind("> send Click\n")), "> send Click\nRaiseEvent 1 Click()\n");
+    EXPECT_EQ(r.out.find("RaiseEvent"), r.out.rfind("RaiseEvent")) << "one loud Click";
 }
 
 TEST(ScriptBounds, PicturesAreBoundedInNumberAndPixels) {

@@ -22,9 +22,17 @@ void RunNew(Session& s, Lexer& lx, bool inHandler) {
 
 // `quiet <command>`: the command runs with the control's requests unprinted; what the command
 // prints itself (an echo, a value, a bag) still prints, and its errors stop the run as ever.
+// Repeated prefixes count as one, taken off in a loop: a line of a million of them must not
+// nest a million calls.
 void RunQuiet(Session& s, Lexer& lx, bool inHandler) {
-    const std::string command(lx.Rest());
-    if (command.empty()) Fail("missing command after quiet");
+    std::string_view command = lx.Rest();
+    for (;;) {
+        Lexer under(command);
+        const auto word = under.Next();
+        if (!word) Fail("missing command after quiet");
+        if (!SameName(*word, "quiet")) break;
+        command = under.Rest();
+    }
     const Printer::Quiet quiet(s.printer);
     RunCommand(s, command, inHandler);
 }
