@@ -185,3 +185,46 @@ TEST(Cli, FormFileWarningsAndStrict) {
 
 } // namespace
 } // namespace nk
+
+namespace nk {
+namespace {
+
+using testing_program::RunProgram;
+using testing_program::TempName;
+
+TEST(Cli, ScriptsThatAskTooMuchStopWithTheirFileLineAndAShortMessage) {
+    std::string pictures;
+    for (int i = 0; i <= 1024; ++i)
+        pictures += "picture P" + std::to_string(i) + " 1 1\n";
+    const std::string huge(4 << 20, 'w');
+    const std::string cut = "\"" + std::string(80, 'w') + "\u2026\"";
+    struct Case {
+        std::string script;
+        bool fromStandardInput;
+        std::string printed; // a part of what the program must print; "@" stands for the file
+    };
+    const std::vector<Case> cases = {
+        {pictures, false, "error: line 1025: @ already holds 1024 pictures"},
+        {pictures, true, "error: line 1025: standard input already holds 1024 pictures"},
+        {"new NuvelCommand\nset " + huge + " 1\n", false,
+         "error: line 2: NuvelCommand has no property or field " + cut},
+    };
+    for (const Case& c : cases) {
+        const std::string file = TempName(".nks");
+        std::ofstream(file, std::ios::binary) << c.script;
+        std::string printed;
+        const std::string args = "script " + std::string(c.fromStandardInput ? "< " : "") + file;
+        EXPECT_EQ(RunProgram(args, printed), 2) << printed.substr(0, 300);
+        std::string expected = c.printed;
+        if (const auto at = expected.find('@'); at != std::string::npos)
+            expected.replace(at, 1, file);
+        EXPECT_NE(printed.find(expected), std::string::npos)
+            << printed.substr(printed.size() > 300 ? printed.size() - 300 : 0);
+        // The echo of the huge line and the message quote excerpts only.
+        EXPECT_LT(printed.size(), 64u << 10);
+        std::remove(file.c_str());
+    }
+}
+
+} // namespace
+} // namespace nk

@@ -3,6 +3,7 @@
 #include "host/hosts/format.h"
 #include "host/script/script.h"
 #include "host/script/script_parse.h"
+#include "host/script/script_pictures.h"
 #include "tests/probe_control.h"
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <limits>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 namespace nk {
 
@@ -25,12 +27,14 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunText(const std::string& text, const std::string& baseDir = "") {
+Outcome RunText(const std::string& text, const std::string& baseDir = "",
+                std::uint64_t picturePixels = ScriptOptions{}.picturePixels) {
     std::istringstream in(text);
     std::ostringstream out, err;
     const InterfaceTable* classes[] = {&probe::ProbeClass()};
     ScriptOptions options;
     options.baseDir = baseDir;
+    options.picturePixels = picturePixels;
     const int status = RunScript(in, out, err, classes, options);
     return {status, out.str(), err.str()};
 }
@@ -296,6 +300,178 @@ TEST(ScriptRun, ResourcePicturesCanBeNamedInValuesAndBags) {
     EXPECT_EQ(r.status, kScriptDone) << r.err;
     EXPECT_NE(r.out.find("> get Mask\n= res:7\n> read"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"Mask\":{\"picture\":\"res:7\"}"), std::string::npos) << r.out;
+}
+
+} // namespace nk
+
+namespace nk {
+
+namespace {
+
+struct RunCase {
+    const char* what;
+    std::string script;
+    std::string out; // all of standard output
+    std::string err; // the start of the error line ("" for none)
+};
+
+void ExpectRuns(const std::vector<RunCase>& cases) {
+    for (const RunCase& c : cases) {
+        const Outcome r = RunText(c.script);
+        EXPECT_EQ(r.out, c.out) << c.what;
+        if (c.err.empty()) {
+            EXPECT_EQ(r.status, kScriptDone) << c.what << ": " << r.err;
+        } else {
+            EXPECT_EQ(r.status, kScriptError) << c.what;
+            EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << c.what << "\n -> " << r.err;
+        }
+    }
+}
+
+} // namespace
+
+TEST(ScriptQuiet, MutesTheControlsRequestsAndKeepsWhatTheCommandPrints) {
+    const std::string probe = "new NuvelProbe\n";
+    const std::string made = "> new NuvelProbe\n";
+    ExpectRuns({
+        {"requests and raised events are muted",
+         probe + "quiet set Caption \"x\"\nquiet send Click\n",
+         made + "> quiet set Caption \"x\"\n> quiet send Click\n", ""},
+        {"the next command prints again", probe + "quiet send Click\nsend Click\n",
+         made + "> quiet send Click\n> send Click\nRaiseEvent 1 Click()\n", ""},
+        {"echo, values and bags still print",
+         probe + "quiet echo set up\nquiet set Value 2\nquiet get Value\nquiet write\n",
+         made + "> quiet echo set up\nset up\n> quiet set Value 2\n> quiet get Value\n= 2\n"
+                "> quiet write\nbag {\"Caption\":\"\",\"Value\":2}\n",
+         ""},
+        {"a method's error and result still print",
+         probe + "quiet call OpenData \"no-such-file.dat\"\nquiet call Twice 4\n",
+         made + "> quiet call OpenData \"no-such-file.dat\"\n! Error 53 \"File not found\"\n"
+                "> quiet call Twice 4\n= 8\n",
+         ""},
+        {"a handler's own prints show, its requests do not",
+         probe + "on Click do echo clicked\non Click do set Caption \"y\"\nquiet send Click\n",
+         made + "> on Click do echo clicked\n> on Click do set Caption \"y\"\n> quiet send Click\n"
+                "clicked\n",
+         ""},
+        {"a quiet handler mutes only what it runs",
+         probe + "on Click do quiet set Caption \"y\"\nsend Click\nget Caption\n",
+         made + "> on Click do quiet set Caption \"y\"\n> send Click\nRaiseEvent 1 Click()\n"
+                "> get Caption\n= \"y\"\n",
+         ""},
+        {"quiet nests", probe + "quiet quiet send Click\nsend DblClick\n",
+         made + "> quiet quiet send Click\n> send DblClick\nRaiseEvent 2 DblClick()\n", ""},
+        {"letter case", probe + "QUIET send Click\n", made + "> QUIET send Click\n", ""},
+        {"errors still stop the run", probe + "quiet set Nope 1\necho after\n",
+         made + "> quiet set Nope 1\n", "error: line 2: NuvelProbe has no property or field Nope"},
+        {"a command is needed", probe + "quiet\n", made + "> quiet\n",
+         "error: line 2: missing command after quiet"},
+        {"a handler's quiet needs a command", probe + "on Click do quiet quiet\n",
+         made + "> on Click do quiet quiet\n", "error: line 2: missing command after quiet"},
+        {"a handler's quiet command is checked", probe + "on Click do quiet new NuvelProbe\n",
+         made + "> on Click do quiet new NuvelProbe\n",
+         "error: line 2: new cannot run in an event handler"},
+        {"a handler's unknown quiet command", probe + "on Click do quiet fly\n",
+         made + "> on Click do quiet fly\n", "error: line 2: unknown command fly"},
+    });
+    // A line of many prefixes runs its command once, without nesting a call for each.
+    std::string prefixes;
+    for (int i = 0; i < 200000; ++i)
+        prefixes += "quiet ";
+    const Outcome r = RunText(probe + prefixes + "send Click\nsend Click\n");
+    EXPECT_EQ(r.status, kScriptDone) << r.err;
+    EXPECT_EQ(r.out.substr(r.out.rfind("> send Click\n")), "> send Click\nRaiseEvent 1 Click()\n");
+    EXPECT_EQ(r.out.find("RaiseEvent"), r.out.rfind("RaiseEvent")) << "one loud Click";
+}
+
+TEST(ScriptBounds, PicturesAreBoundedInNumberAndPixels) {
+    std::string many;
+    for (size_t i = 0; i <= script::kMaxScriptPictures; ++i)
+        many += "picture P" + std::to_string(i) + " 1 1\n";
+    // Giving a name again replaces its picture: no bound is reached.
+    std::string again;
+    for (size_t i = 0; i <= script::kMaxScriptPictures; ++i)
+        again += "picture P 2 2\n";
+    // Four pictures of 25 pixels fill a budget of 100.
+    const std::string full = "picture A 5 5\npicture B 5 5\npicture C 5 5\npicture D 25 1\n";
+    struct Case {
+        std::string script;
+        std::uint64_t budget;
+        std::string message; // "" when the run ends well
+    };
+    const Case cases[] = {
+        {many, 1 << 20,
+         "error: line 1025: the script already holds 1024 pictures, the most a script may hold; "
+         "picture P1024 would be one more"},
+        {again, 1 << 20, ""},
+        {full, 100, ""},
+        {full + "picture E 1 1\n", 100,
+         "error: line 5: picture E would bring the pictures of the script to 101 pixels; they "
+         "may hold 100 together"},
+        // A picture given again gives back the pixels of the one it replaces.
+        {full + "picture A 1 1\npicture E 4 6\n", 100, ""},
+        {full + "picture A 5 6\n", 100,
+         "error: line 5: picture A would bring the pictures of the script to 105 pixels; they "
+         "may hold 100 together"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = RunText(c.script, "", c.budget);
+        if (c.message.empty()) {
+            EXPECT_EQ(r.status, kScriptDone) << r.err;
+        } else {
+            EXPECT_EQ(r.status, kScriptError);
+            EXPECT_EQ(r.err, c.message + "\n");
+        }
+    }
+    // One picture may not pass the largest picture any entrance takes, whatever the budget.
+    const Outcome huge = RunText("picture P 16384 16384\n");
+    EXPECT_EQ(huge.err, "error: line 1: picture P: size 16384 x 16384 is 268435456 pixels, more "
+                        "than the 67108864 pixels a picture may hold\n");
+}
+
+TEST(ScriptBounds, MessagesQuoteOnlyAnExcerptOfAHugeWord) {
+    const std::string huge(4 << 20, 'w');
+    const std::string excerpt = "\"" + std::string(80, 'w') + "\u2026\"";
+    struct Case {
+        std::string script;
+        std::string message;
+    };
+    const Case cases[] = {
+        {huge, "error: line 1: unknown command " + excerpt},
+        {"new NuvelProbe\nset " + huge + " 1",
+         "error: line 2: NuvelProbe has no property or field " + excerpt},
+        {"new NuvelProbe\nget Caption " + huge, "error: line 2: unexpected " + excerpt},
+        {"new NuvelProbe\nset Value " + huge,
+         "error: line 2: cannot understand the value " + excerpt},
+        {"new NuvelProbe\ncall " + huge, "error: line 2: NuvelProbe has no method " + excerpt},
+        {"new NuvelProbe\non " + huge + " clear",
+         "error: line 2: NuvelProbe has no event " + excerpt},
+        {"new NuvelProbe\nsend " + huge + ".Paint",
+         "error: line 2: NuvelProbe has no child " + excerpt},
+        {"new NuvelProbe\nsend " + huge, "error: line 2: unknown notification " + excerpt},
+        {"new " + huge, "error: line 1: unknown class " + excerpt},
+        {"picture " + huge + " 1 1", "error: line 1: bad picture name " + excerpt},
+        {"picture P file \"" + huge + "\"", "error: line 1: the file name " + excerpt},
+        {"new NuvelProbe\nset Font Font(\"Arial\", " + huge + ")",
+         "error: line 2: bad font size " + excerpt},
+        // A short word with a terminal escape in it is quoted, the escape written out.
+        {"\x1b[2Jwipe", "error: line 1: unknown command \"\\u001b[2Jwipe\""},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = RunText(c.script);
+        EXPECT_EQ(r.status, kScriptError) << c.message.substr(0, 60);
+        EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << r.err.substr(0, 300);
+        EXPECT_LT(r.err.size(), 400u);
+        // The echo of the huge line is cut too.
+        EXPECT_LT(r.out.size(), 4096u + 200u);
+    }
+    const Outcome echoed = RunText("echo " + huge + "\n");
+    EXPECT_EQ(echoed.status, kScriptDone);
+    const std::string echoLine = echoed.out.substr(0, echoed.out.find('\n'));
+    EXPECT_EQ(echoLine, "> echo " + std::string(4096 - 5, 'w') + "\u2026 (" +
+                            std::to_string(huge.size() + 5) + " bytes in all)");
+    // echo itself prints what it was asked to.
+    EXPECT_EQ(echoed.out.substr(echoLine.size() + 1), huge + "\n");
 }
 
 } // namespace nk

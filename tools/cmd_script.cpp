@@ -48,6 +48,7 @@ Commands:
   pixel <x> <y> | extent           print a composed pixel / the size in pixels
   png <string>                     write the control as shown to a PNG file
   echo <anything>                  print the rest of the line
+  quiet <command>                  run a command without printing the control's requests
 
 Values: -12 3.5 0xC00000 &H80000014 True False "text\n" Nothing Empty
         Font("Arial", 8.25, bold) and the names of pictures.
@@ -120,6 +121,7 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
             // Read as it comes, so that commands typed at a terminal run as they are typed.
             BoundedInput bounded(*std::cin.rdbuf());
             std::istream in(&bounded);
+            options.name = "standard input";
             status = RunScript(in, std::cout, std::cerr, classes, options);
             if (bounded.cut()) Fail(kExitUsage, TooLong("standard input"));
         } else {
@@ -129,6 +131,7 @@ void RegisterScript(CLI::App& app, const CommonOptions&) {
             if (!script.ok()) Fail(kExitUsage, script.error);
             std::istringstream in(std::string(script.bytes.begin(), script.bytes.end()));
             options.baseDir = std::filesystem::path(*file).parent_path().string();
+            options.name = *file;
             status = RunScript(in, std::cout, std::cerr, classes, options);
         }
         std::cout.flush();

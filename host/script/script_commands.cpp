@@ -20,6 +20,23 @@ void RunNew(Session& s, Lexer& lx, bool inHandler) {
     New(s, lx, [&s](const std::string& command) { RunCommand(s, command, true); });
 }
 
+// `quiet <command>`: the command runs with the control's requests unprinted; what the command
+// prints itself (an echo, a value, a bag) still prints, and its errors stop the run as ever.
+// Repeated prefixes count as one, taken off in a loop: a line of a million of them must not
+// nest a million calls.
+void RunQuiet(Session& s, Lexer& lx, bool inHandler) {
+    std::string_view command = lx.Rest();
+    for (;;) {
+        Lexer under(command);
+        const auto word = under.Next();
+        if (!word) Fail("missing command after quiet");
+        if (!SameName(*word, "quiet")) break;
+        command = under.Rest();
+    }
+    const Printer::Quiet quiet(s.printer);
+    RunCommand(s, command, inHandler);
+}
+
 struct Command {
     std::string_view name;
     Carry carry;
@@ -44,6 +61,7 @@ const Command kCommands[] = {
     {"extent", [](Session& s, Lexer& lx, bool) { Extent(s, lx); }},
     {"png", [](Session& s, Lexer& lx, bool) { Png(s, lx); }},
     {"echo", [](Session& s, Lexer& lx, bool) { Echo(s, lx); }},
+    {"quiet", RunQuiet},
 };
 
 const Command* Find(std::string_view word) {
@@ -58,7 +76,7 @@ void RunCommand(Session& s, std::string_view text, bool inHandler) {
     Lexer lx(text);
     const std::string word = Need(lx, "command");
     const Command* command = Find(word);
-    if (!command) Fail("unknown command " + word);
+    if (!command) Fail("unknown command " + Shown(word));
     command->carry(s, lx, inHandler);
 }
 

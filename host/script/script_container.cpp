@@ -37,13 +37,14 @@ void Ambient(Session& s, Lexer& lx) {
         if (s.site) s.site->host().SetAmbientFont(s.ambientFont);
         return;
     }
-    Fail("unknown ambient property " + what + " (DisplayName, Font)");
+    Fail("unknown ambient property " + Shown(what) + " (DisplayName, Font)");
 }
 
 void DefinePicture(Session& s, Lexer& lx) {
     const std::string name = Need(lx, "picture name");
     if (!Pictures::ValidName(name))
-        Fail("bad picture name " + name + " (letters, digits and _, not a keyword)");
+        Fail("bad picture name " + Shown(name) + " (letters, digits and _, at most " +
+             std::to_string(Pictures::kMaxPictureNameChars) + ", not a keyword)");
     const std::string first = Need(lx, "size or file");
     if (SameName(first, "file")) {
         const std::string path = Unquote(Need(lx, "file name"));
@@ -71,7 +72,7 @@ void Dialog(Session& s, Lexer& lx) {
     std::vector<std::string> clicks;
     while (auto t = lx.Next()) {
         if (!IsDialogElement(*t))
-            Fail("unknown dialog element " + *t +
+            Fail("unknown dialog element " + Shown(*t) +
                  " (Command1, Command2, Label1(0) to Label1(10), Image2)");
         clicks.push_back(*t);
     }

@@ -28,7 +28,7 @@ PictureResolver Resolver(Session& s) {
 const PropertyInfo& Member(Session& s, std::string_view name) {
     const InterfaceTable& table = s.Site().table();
     const PropertyInfo* p = table.FindProperty(name);
-    if (!p) Fail(std::string(table.className) + " has no property or field " + std::string(name));
+    if (!p) Fail(std::string(table.className) + " has no property or field " + Shown(name));
     return *p;
 }
 
@@ -37,7 +37,7 @@ const PropertyInfo& Member(Session& s, std::string_view name) {
 void New(Session& s, Lexer& lx, std::function<void(const std::string&)> runHandler) {
     const std::string cls = Need(lx, "class name");
     const InterfaceTable* table = FindClass(s, cls);
-    if (!table) Fail("unknown class " + cls);
+    if (!table) Fail("unknown class " + Shown(cls));
     std::vector<std::string> rest;
     while (auto t = lx.Next())
         rest.push_back(*t);
@@ -130,7 +130,7 @@ void Call(Session& s, Lexer& lx) {
     ControlSite& site = s.Site();
     const std::string name = Need(lx, "method");
     const MethodInfo* m = site.table().FindMethod(name);
-    if (!m) Fail(std::string(site.table().className) + " has no method " + name);
+    if (!m) Fail(std::string(site.table().className) + " has no method " + Shown(name));
     std::vector<std::string> tokens;
     while (auto t = lx.Next())
         tokens.push_back(*t);

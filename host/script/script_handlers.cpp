@@ -46,14 +46,15 @@ void OnSet(Session& s, Lexer& lx, Handler h) {
     const auto& eventArgs = h.event->args;
     const auto it = std::find_if(eventArgs.begin(), eventArgs.end(),
                                  [&](const EventArgInfo& a) { return SameName(a.name, argName); });
-    if (it == eventArgs.end()) Fail(std::string(h.event->name) + " has no argument " + argName);
+    if (it == eventArgs.end())
+        Fail(std::string(h.event->name) + " has no argument " + Shown(argName));
     const std::string token = Need(lx, "value");
     End(lx);
     h.assigns = true;
     h.arg = static_cast<size_t>(it - eventArgs.begin());
     h.value = s.Value(token);
     if (!ConvertLiteral(it->type, h.value))
-        Fail("bad value " + token + " for " + std::string(it->name) + " (" +
+        Fail("bad value " + Shown(token) + " for " + std::string(it->name) + " (" +
              std::string(TypeName(it->type)) + ")");
     s.handlers.push_back(std::move(h));
 }
@@ -62,9 +63,14 @@ void OnDo(Session& s, Lexer& lx, Handler h,
           const std::function<bool(std::string_view)>& isCommand) {
     h.command = std::string(lx.Rest());
     Lexer check(h.command);
-    const auto word = check.Next();
+    auto word = check.Next();
     if (!word) Fail("missing command after do");
-    if (!isCommand(*word)) Fail("unknown command " + *word);
+    // A handler's command may be quiet; the command under the prefix is the one checked.
+    while (SameName(*word, "quiet")) {
+        word = check.Next();
+        if (!word) Fail("missing command after quiet");
+    }
+    if (!isCommand(*word)) Fail("unknown command " + Shown(*word));
     if (SameName(*word, "new")) Fail("new cannot run in an event handler");
     s.handlers.push_back(std::move(h));
 }
@@ -75,7 +81,7 @@ void On(Session& s, Lexer& lx, const std::function<bool(std::string_view)>& isCo
     const InterfaceTable& table = s.Site().table();
     const std::string eventName = Need(lx, "event");
     const EventInfo* event = table.FindEvent(eventName);
-    if (!event) Fail(std::string(table.className) + " has no event " + eventName);
+    if (!event) Fail(std::string(table.className) + " has no event " + Shown(eventName));
     const std::string action = Need(lx, "set, do or clear");
     Handler h;
     h.event = event;
@@ -87,7 +93,7 @@ void On(Session& s, Lexer& lx, const std::function<bool(std::string_view)>& isCo
     }
     if (SameName(action, "set")) return OnSet(s, lx, std::move(h));
     if (SameName(action, "do")) return OnDo(s, lx, std::move(h), isCommand);
-    Fail("expected set, do or clear after the event, got " + action);
+    Fail("expected set, do or clear after the event, got " + Shown(action));
 }
 
 void Raise(Session& s, const EventInfo* event, std::span<const EventArg> args,

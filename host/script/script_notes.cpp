@@ -105,15 +105,15 @@ ChildRef Child(Session& s, std::string_view written) {
     std::string_view name = written;
     int index = -1;
     if (const auto open = written.find('('); open != std::string_view::npos) {
-        if (written.back() != ')') Fail("bad child " + std::string(written));
+        if (written.back() != ')') Fail("bad child " + Shown(written));
         name = written.substr(0, open);
         const auto n = ParseNumber(written.substr(open + 1, written.size() - open - 2));
         const auto i = n && !n->hex ? n->value.ToLong() : std::nullopt;
-        if (!i) Fail("bad index in " + std::string(written));
+        if (!i) Fail("bad index in " + Shown(written));
         index = *i;
     }
     const ChildInfo* info = table.FindChild(name);
-    if (!info) Fail(std::string(table.className) + " has no child " + std::string(name));
+    if (!info) Fail(std::string(table.className) + " has no child " + Shown(name));
     if (info->kind == ChildKind::ImageZones) {
         if (index < 0 || index >= info->count)
             Fail(std::string(info->name) + " needs an index 0 to " +
@@ -136,7 +136,7 @@ void Send(Session& s, Lexer& lx) {
         noteName = std::string_view(designation).substr(dot + 1);
     }
     const Notification* note = Find(noteName);
-    if (!note) Fail("unknown notification " + std::string(noteName));
+    if (!note) Fail("unknown notification " + Shown(noteName));
     if (child && !note->child) Fail("a child does not deliver " + std::string(note->name));
     std::vector<std::string> tokens;
     while (auto t = lx.Next())

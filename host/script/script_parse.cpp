@@ -1,5 +1,7 @@
 #include "host/script/script_parse.h"
 
+#include "support/json_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -47,6 +49,14 @@ bool SameName(std::string_view a, std::string_view b) {
            });
 }
 
+std::string Shown(std::string_view token) {
+    const bool plain =
+        token.size() <= kMaxQuotedChars && std::none_of(token.begin(), token.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+    return plain ? std::string(token) : QuoteCut(token);
+}
+
 void Lexer::SkipBlanks() {
     while (pos_ < s_.size() && IsBlank(s_[pos_]))
         ++pos_;
@@ -66,7 +76,7 @@ std::optional<std::string> Lexer::Next() {
         pos_ = end;
         if (pos_ < s_.size() && !IsBlank(s_[pos_]))
             throw SyntaxError("a blank must follow the string " +
-                              std::string(s_.substr(start, end - start)));
+                              Shown(s_.substr(start, end - start)));
         return std::string(s_.substr(start, end - start));
     }
     if (StartsWithNoCase(s_.substr(pos_), "Font(")) {
@@ -91,7 +101,7 @@ std::optional<std::string> Lexer::Next() {
 
 std::string Unquote(std::string_view token) {
     if (token.size() < 2 || token.front() != '"' || token.back() != '"')
-        throw SyntaxError("expected a string in double quotes, got " + std::string(token));
+        throw SyntaxError("expected a string in double quotes, got " + Shown(token));
     std::string out;
     for (size_t i = 1; i + 1 < token.size(); ++i) {
         char c = token[i];
@@ -152,7 +162,7 @@ std::optional<Literal> ParseNumber(std::string_view token) {
 }
 
 Font ParseFont(std::string_view token) {
-    const std::string text(token);
+    const std::string text = Shown(token);
     if (!StartsWithNoCase(token, "Font(") || token.back() != ')')
         throw SyntaxError("expected Font(\"<name>\", <size>), got " + text);
     std::string_view inner = token.substr(5, token.size() - 6);
@@ -177,7 +187,7 @@ Font ParseFont(std::string_view token) {
     auto size = ParseNumber(parts[1]);
     auto points = size ? size->value.ToDouble() : std::nullopt;
     if (!points || !std::isfinite(*points) || *points <= 0)
-        throw SyntaxError("bad font size " + std::string(parts[1]) + " in " + text);
+        throw SyntaxError("bad font size " + Shown(parts[1]) + " in " + text);
     f.size = *points;
     for (size_t i = 2; i < parts.size(); ++i) {
         if (SameName(parts[i], "bold"))
@@ -189,7 +199,7 @@ Font ParseFont(std::string_view token) {
         else if (SameName(parts[i], "strikethru"))
             f.strikethru = true;
         else
-            throw SyntaxError("unknown font style " + std::string(parts[i]) +
+            throw SyntaxError("unknown font style " + Shown(parts[i]) +
                               " (bold, italic, underline, strikethru)");
     }
     return f;

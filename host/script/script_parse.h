@@ -40,6 +40,11 @@ private:
 // Whether two names are the same without regard to letter case.
 bool SameName(std::string_view a, std::string_view b);
 
+// A token of the script as a message shows it: as written when it is short and holds no
+// control character, else in quotes and cut to an excerpt, so that a word of megabytes or a
+// terminal escape sequence never reaches the terminal whole.
+std::string Shown(std::string_view token);
+
 // The text of a quoted string token, escapes resolved (\" \\ \n \r \t).
 std::string Unquote(std::string_view token);
 

@@ -13,7 +13,7 @@ std::string Need(Lexer& lx, std::string_view what) {
 }
 
 void End(Lexer& lx) {
-    if (!lx.AtEnd()) Fail("unexpected " + std::string(lx.Rest()));
+    if (!lx.AtEnd()) Fail("unexpected " + Shown(lx.Rest()));
 }
 
 ControlSite& Session::Site() {
@@ -26,17 +26,17 @@ Literal Session::Value(std::string_view token) {
     if (Picture p = pictures.Find(std::string(token), site.get()))
         return {Variant::OfPicture(p), false};
     if (token.rfind("res:", 0) == 0) {
-        if (!site) Fail("no control yet to hold the resource " + std::string(token));
-        if (!ParseNumber(token.substr(4))) Fail("bad resource number in " + std::string(token));
-        Fail("the control's library holds no bitmap resource " + std::string(token.substr(4)));
+        if (!site) Fail("no control yet to hold the resource " + Shown(token));
+        if (!ParseNumber(token.substr(4))) Fail("bad resource number in " + Shown(token));
+        Fail("the control's library holds no bitmap resource " + Shown(token.substr(4)));
     }
-    Fail("cannot understand the value " + std::string(token));
+    Fail("cannot understand the value " + Shown(token));
 }
 
 Variant Session::Convert(ValueType type, std::string_view token, std::string_view what) {
     auto v = ConvertLiteral(type, Value(token));
     if (!v)
-        Fail("bad value " + std::string(token) + " for " + std::string(what) + " (" +
+        Fail("bad value " + Shown(token) + " for " + std::string(what) + " (" +
              std::string(TypeName(type)) + ")");
     return *v;
 }

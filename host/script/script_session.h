@@ -44,7 +44,8 @@ class Session {
 public:
     Session(std::ostream& out, std::span<const InterfaceTable* const> classes,
             const ScriptOptions& options)
-        : printer(out), classes(classes), options(options) {}
+        : printer(out), classes(classes), options(options),
+          pictures(options.name.empty() ? "the script" : options.name, options.picturePixels) {}
     // The control goes first: its last requests may still reach the handlers and the printer.
     ~Session() { site.reset(); }
     Session(const Session&) = delete;
