@@ -10,10 +10,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The program's own set-up of its command line: the sub-command check, `help` and the path
@@ -39,19 +41,27 @@ std::vector<std::string> Words(std::string_view input) {
     return words;
 }
 
+// A sub-command's work is a callback that also owns the variables its switches write to, so
+// it is moved aside, kept alive, rather than dropped. CLI11 keeps it in a protected member;
+// a pointer to that member, taken in a derived class, reaches it in any App.
+struct CallbackOf : CLI::App {
+    static constexpr std::function<void()> CLI::App::*kFinal = &CallbackOf::final_callback_;
+};
+using Shelf = std::vector<std::function<void()>>;
+
 // Every sub-command's work replaced by nothing, at every depth; `help` keeps its own.
-void MakeInert(CLI::App& app) {
+void MakeInert(CLI::App& app, Shelf& shelf) {
     for (CLI::App* sub : Subcommands(app)) {
         if (sub->get_name() != "help") {
-            sub->final_callback([] {});
+            shelf.push_back(std::exchange(sub->*CallbackOf::kFinal, [] {}));
             sub->parse_complete_callback({});
         }
-        MakeInert(*sub);
+        MakeInert(*sub, shelf);
     }
 }
 
 // The program's command line as main builds it.
-void Register(CLI::App& app, nk::tools::CommonOptions& common) {
+void Register(CLI::App& app, nk::tools::CommonOptions& common, Shelf& shelf) {
     app.set_version_flag("--version", std::string(kProgram) + " " + NK_VERSION);
     app.add_flag("-q,--quiet", common.quiet, "Do not say where files were written");
     app.fallthrough();
@@ -64,7 +74,7 @@ void Register(CLI::App& app, nk::tools::CommonOptions& common) {
     nk::tools::RegisterRender(app, common);
     nk::tools::RegisterRun(app, common);
     RegisterHelp(app);
-    MakeInert(app);
+    MakeInert(app, shelf);
 }
 
 // The numeric switches and the values their checks allow.
@@ -119,9 +129,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
 
+    Shelf shelf; // outlives the app, whose switches write into what it keeps
     CLI::App app{"nuvelkit", kProgram};
     nk::tools::CommonOptions common;
-    Register(app, common);
+    Register(app, common, shelf);
     if (CheckSubcommand(app, argc, argv.data()) != 0) return 0;
     try {
         app.parse(argc, argv.data());
