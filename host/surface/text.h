@@ -199,6 +199,18 @@ struct DeviceText {
 void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r, unsigned flags,
                     const DeviceText& device);
 
+// The most characters of a caption that are laid out and drawn, so that a caption of any
+// length costs bounded work: far more than a control shows, well short of what makes
+// shaping slow. Every character counts, line ends and access-key prefixes included.
+inline constexpr std::size_t kCaptionLimit = 4096;
+
+// The part of a caption that is laid out: the whole of it up to kCaptionLimit characters,
+// else its first kCaptionLimit characters. The cut falls between two characters, never
+// inside a UTF-8 sequence, and before the cluster the cut would split (a letter and the
+// combining marks, joiners and selectors that follow it) unless that cluster is longer
+// than any real one.
+std::string_view CaptionCut(std::string_view text);
+
 // Decodes the UTF-8 character at text[i] and moves i past it; a malformed sequence gives
 // U+FFFD and moves past one byte.
 char32_t NextChar(std::string_view text, std::size_t& i);

@@ -275,6 +275,7 @@ DrawTextFlags ParseDrawTextFlags(unsigned flags) {
 }
 
 Extent MeasureText(SizedFont& font, std::string_view text) {
+    text = CaptionCut(text);
     Options o;
     o.expandTabs = true;
     Cells cells(text.size());
@@ -294,6 +295,7 @@ Extent MeasureText(SizedFont& font, std::string_view text) {
 
 int PrintText(SizedFont& font, const Pen& pen, std::string_view text, std::int64_t x,
               std::int64_t y, std::int64_t nextLineX) {
+    text = CaptionCut(text);
     Options o;
     o.expandTabs = true;
     Cells cells(text.size());
@@ -331,6 +333,7 @@ Options OptionsOf(const DrawTextFlags& f) {
 
 void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r,
                     unsigned flags) {
+    text = CaptionCut(text);
     const DrawTextFlags f = ParseDrawTextFlags(flags);
     const Options o = OptionsOf(f);
     if (f.clip) pen.clip = raster::Intersect(pen.clip, {r.left, r.top, r.right, r.bottom});
@@ -369,6 +372,7 @@ void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect&
 
 void DrawTextInRect(SizedFont& font, Pen pen, std::string_view text, const Rect& r, unsigned flags,
                     const DeviceText& device) {
+    text = CaptionCut(text);
     const DrawTextFlags f = ParseDrawTextFlags(flags);
     const Options o = OptionsOf(f);
     const double s = device.scale;

@@ -4,6 +4,7 @@
 #include "host/surface/text_cells.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include <fribidi/fribidi.h>
@@ -53,6 +54,12 @@ bool Combining(hb_unicode_funcs_t* u, char32_t c) {
     default:
         return false;
     }
+}
+
+// Whether `c` belongs to the cluster of the character before it, `previous`: combining
+// marks, joiners and selectors do, and so does whatever a zero-width joiner joins on.
+bool ContinuesCluster(hb_unicode_funcs_t* u, char32_t c, char32_t previous) {
+    return previous == 0x200D || Combining(u, c);
 }
 
 // No character below U+0300 needs shaping or runs right to left.
@@ -392,3 +399,42 @@ void DisplayOrder(const Cells& cells, std::size_t begin, std::size_t end,
 }
 
 } // namespace nk::text::detail
+
+namespace nk::text {
+
+namespace {
+
+// The longest cluster the cut keeps whole; longer ones are cut between characters.
+constexpr std::size_t kLongestCluster = 32;
+
+} // namespace
+
+std::string_view CaptionCut(std::string_view text) {
+    if (text.size() <= kCaptionLimit) return text; // each character takes a byte at least
+    struct Seen {
+        std::size_t at = 0; // where the character begins
+        char32_t c = 0;
+    };
+    std::array<Seen, kLongestCluster + 1> recent; // the last characters kept, by count
+    std::size_t end = 0, count = 0;
+    while (end < text.size() && count < kCaptionLimit) {
+        Seen& s = recent[count++ % recent.size()];
+        s.at = end;
+        s.c = NextChar(text, end);
+    }
+    if (end >= text.size()) return text;
+    std::size_t after = end;
+    char32_t dropped = NextChar(text, after);
+    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    // Back over the cluster the first dropped character continues, to where it begins.
+    std::size_t cut = end;
+    for (std::size_t k = 1; k <= kLongestCluster; ++k) {
+        const Seen& before = recent[(count - k) % recent.size()];
+        if (!detail::ContinuesCluster(unicode, dropped, before.c)) return text.substr(0, cut);
+        cut = before.at;
+        dropped = before.c;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace nk::text
