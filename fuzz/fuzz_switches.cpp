@@ -62,18 +62,7 @@ void MakeInert(CLI::App& app, Shelf& shelf) {
 
 // The program's command line as main builds it.
 void Register(CLI::App& app, nk::tools::CommonOptions& common, Shelf& shelf) {
-    app.set_version_flag("--version", std::string(kProgram) + " " + NK_VERSION);
-    app.add_flag("-q,--quiet", common.quiet, "Do not say where files were written");
-    app.fallthrough();
-    app.require_subcommand(1);
-    nk::tools::RegisterGallery(app, common);
-    nk::tools::RegisterDemo(app, common);
-    nk::tools::RegisterScript(app, common);
-    nk::tools::RegisterResources(app, common);
-    nk::tools::RegisterRegistration(app, common);
-    nk::tools::RegisterRender(app, common);
-    nk::tools::RegisterRun(app, common);
-    RegisterHelp(app);
+    RegisterProgram(app, common);
     MakeInert(app, shelf);
 }
 

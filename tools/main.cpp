@@ -76,13 +76,9 @@ std::string ReachedPath(CLI::App& app) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    CLI::App app{"nuvelkit: glossy, skinned user-interface controls, and the tools to see them",
-                 kProgram};
+// The program's switches and sub-commands.
+void RegisterProgram(CLI::App& app, nk::tools::CommonOptions& common) {
     app.set_version_flag("--version", std::string(kProgram) + " " + NK_VERSION);
-    nk::tools::CommonOptions common;
     app.add_flag("-q,--quiet", common.quiet, "Do not say where files were written");
     app.fallthrough();
     app.require_subcommand(1);
@@ -94,6 +90,15 @@ int main(int argc, char** argv) {
     nk::tools::RegisterRender(app, common);
     nk::tools::RegisterRun(app, common);
     RegisterHelp(app);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"nuvelkit: glossy, skinned user-interface controls, and the tools to see them",
+                 kProgram};
+    nk::tools::CommonOptions common;
+    RegisterProgram(app, common);
     const std::string exitHelp(nk::tools::kExitStatusHelp);
     app.footer(exitHelp);
     for (CLI::App* sub : Subcommands(app)) {
