@@ -73,6 +73,19 @@ TEST(FormCheck, UnknownMembersAndWrongTypesAreWarningsOrStrictErrors) {
     }
 }
 
+TEST(FormCheck, AStrictReadingRefusesWithEveryProblemOfTheFileAtOnce) {
+    const auto classes = AllClasses();
+    const std::string text =
+        OneControl("NuvelCommand", R"({"Captoin":"A","Caption":5,"HasShadow":true})");
+    std::vector<std::string> warnings;
+    std::string error;
+    ASSERT_TRUE(Form::FromJson(text, "f.nkform", classes, error, {.warnings = &warnings}));
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_FALSE(Form::FromJson(text, "f.nkform", classes, error, {.strict = true}));
+    // The same lines as the warnings, in the file's order, one refusal.
+    EXPECT_EQ(error, warnings[0] + "\n" + warnings[1]);
+}
+
 TEST(FormCheck, ColoursAsTextOrNumbers) {
     struct Case {
         std::string text;

@@ -360,15 +360,26 @@ struct FormReading {
     FormReadOptions options;
     std::string source;
     bool pixels = false; // positions and sizes in pixels rather than twips
+    // When strict: every member problem of the file, one line each, for one refusal at the end.
+    std::vector<std::string> refusals = {};
 };
 
 void Report(FormReading& reading, const std::vector<FormIssue>& issues) {
     for (const FormIssue& issue : issues) {
-        if (reading.options.strict) Fail(issue.path, issue.problem);
-        if (reading.options.warnings)
-            reading.options.warnings->push_back(reading.source + ": " + issue.path + ": " +
-                                                issue.problem);
+        std::string line = reading.source + ": " + issue.path + ": " + issue.problem;
+        if (reading.options.strict)
+            reading.refusals.push_back(std::move(line));
+        else if (reading.options.warnings)
+            reading.options.warnings->push_back(std::move(line));
     }
+}
+
+// Every refusal of a strict reading, one line each; empty when there is none.
+std::string Refusals(const std::vector<std::string>& refusals) {
+    std::string text;
+    for (const std::string& line : refusals)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 // A colour: an OLE colour number, "#RRGGBB" or a system colour's name.
@@ -536,6 +547,10 @@ std::unique_ptr<Form> Form::FromJson(const std::string& text, const std::string&
             FormReading reading{FormChecker{}, options, source, pixels};
             for (size_t i = 0; i < list.size(); ++i)
                 ReadControl(*form, list[i], "/controls/" + std::to_string(i), pictures, reading);
+            if (!reading.refusals.empty()) {
+                error = Refusals(reading.refusals);
+                return nullptr;
+            }
         }
         return form;
     } catch (const FormFileError& e) {
