@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -181,6 +183,59 @@ TEST(Cli, FormFileWarningsAndStrict) {
     EXPECT_EQ(RunProgram("run --strict " + form + " --frames 1", printed), 2) << printed;
     std::remove(form.c_str());
     std::remove(picture.c_str());
+}
+
+// The words of the lines under `heading` in a help text, up to the next blank line: the
+// sub-commands' names or the options' spellings.
+std::vector<std::string> Listed(const std::string& help, const std::string& heading,
+                                const std::regex& word) {
+    std::vector<std::string> found;
+    std::istringstream in(help);
+    bool under = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line == heading) {
+            under = true;
+            continue;
+        }
+        if (!under) continue;
+        if (line.empty()) break;
+        for (std::sregex_iterator m(line.begin(), line.end(), word), end; m != end; ++m)
+            found.push_back((*m)[1]);
+    }
+    return found;
+}
+
+TEST(Cli, TheManualPageNamesEverySubcommandAndEverySwitchTheHelpShows) {
+    std::ifstream file(std::string(NK_SOURCE_DIR) + "/docs/nuvelkit.1");
+    const std::string manual{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(manual.empty());
+    const std::regex subcommand(R"re(^  ([a-z]+) )re");
+    const std::regex option(R"re(((?:-[a-z],)?--[a-z][a-z-]*))re");
+    std::vector<std::string> paths = {""};
+    int switches = 0;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        std::string help;
+        ASSERT_EQ(RunProgram("help " + paths[i], help), 0) << paths[i];
+        for (const std::string& sub : Listed(help, "Subcommands:", subcommand))
+            if (sub != "help") paths.push_back(paths[i].empty() ? sub : paths[i] + " " + sub);
+        if (paths[i].empty()) continue;
+        SCOPED_TRACE(paths[i]);
+        // The entry: the sub-command's words at the start of a line of the page.
+        const std::string last = paths[i].substr(paths[i].rfind(' ') + 1);
+        EXPECT_NE(manual.find(last), std::string::npos);
+        for (const std::string& spelling : Listed(help, "Options:", option)) {
+            // "-o,--output": the page may name the switch by either spelling.
+            const std::string name = spelling.substr(spelling.rfind("--") + 2);
+            if (name == "help" || name == "help-all") continue;
+            const bool named = manual.find("\\-\\-" + name) != std::string::npos ||
+                               (spelling[1] != '-' && manual.find("\\-" + spelling.substr(1, 1) +
+                                                                  "\\fR") != std::string::npos);
+            EXPECT_TRUE(named) << spelling;
+            ++switches;
+        }
+    }
+    EXPECT_GT(paths.size(), 9u);
+    EXPECT_GT(switches, 10);
 }
 
 } // namespace
