@@ -5,14 +5,14 @@
 
 namespace nk {
 
-namespace {
-
 bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
+
+namespace {
 
 template <typename T> const T* FindByName(const std::vector<T>& items, std::string_view name) {
     for (const auto& item : items)

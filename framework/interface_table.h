@@ -18,6 +18,10 @@
 
 namespace nk {
 
+// Whether two names (of classes, members, events, elements) are the same without regard to
+// letter case, as every container matches them.
+bool SameName(std::string_view a, std::string_view b);
+
 class Control;
 class Host;
 

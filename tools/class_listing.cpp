@@ -14,13 +14,6 @@ namespace nk::tools {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 std::string ProgramId(const InterfaceTable& t) {
     return std::string(t.typeLibrary) + "." + std::string(t.className);
 }

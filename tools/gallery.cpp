@@ -1,5 +1,6 @@
 #include "tools/gallery.h"
 
+#include "framework/interface_table.h"
 #include "host/hosts/compose.h"
 #include "host/surface/surface_canvas.h"
 
@@ -49,13 +50,6 @@ struct Entry {
 std::vector<Entry>& Registry() {
     static std::vector<Entry> entries;
     return entries;
-}
-
-bool SameTitle(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::uint32_t Opaque(OleColor c) {
@@ -298,7 +292,7 @@ Sheet BuildSheet(const std::vector<std::string>& only, double scale) {
     if (!only.empty())
         std::erase_if(entries, [&only](const Entry& e) {
             return std::none_of(only.begin(), only.end(),
-                                [&e](const std::string& t) { return SameTitle(t, e.title); });
+                                [&e](const std::string& t) { return SameName(t, e.title); });
         });
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         return std::tie(a.order, a.title) < std::tie(b.order, b.title);

@@ -10,17 +10,6 @@
 
 namespace nk {
 
-namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-} // namespace
-
 std::uint64_t DevicePixels(int w, int h, double scale) {
     const auto side = [scale](int n) {
         return static_cast<std::uint64_t>(std::lround(std::max(n, 0) * scale));

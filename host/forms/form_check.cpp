@@ -12,13 +12,6 @@ namespace nk {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The classic scheme's system colours by index.
 constexpr std::string_view kSystemColorNames[] = {
     "Scrollbar",       "Background",     "ActiveCaption", "InactiveCaption", "Menu",

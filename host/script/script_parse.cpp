@@ -42,13 +42,6 @@ std::string_view Trim(std::string_view s) {
 
 } // namespace
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 std::string Shown(std::string_view token) {
     const bool plain =
         token.size() <= kMaxQuotedChars && std::none_of(token.begin(), token.end(), [](char c) {

@@ -37,9 +37,6 @@ private:
     size_t pos_ = 0;
 };
 
-// Whether two names are the same without regard to letter case.
-bool SameName(std::string_view a, std::string_view b);
-
 // A token of the script as a message shows it: as written when it is short and holds no
 // control character, else in quotes and cut to an excerpt, so that a word of megabytes or a
 // terminal escape sequence never reaches the terminal whole.

@@ -10,14 +10,6 @@ namespace nk {
 
 namespace {
 
-// Element names follow the container's rules: letter case does not matter.
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // This thread's about form, and whether it is being shown right now.
 thread_local std::unique_ptr<AboutForm> aboutForm;
 thread_local bool aboutShowing = false;

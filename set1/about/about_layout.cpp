@@ -1,6 +1,7 @@
 #include "set1/about/about_layout.h"
 
 #include "framework/frames.h"
+#include "framework/interface_table.h"
 
 #include <algorithm>
 #include <cctype>
@@ -125,13 +126,6 @@ std::vector<AboutElement> MakeElements() {
         Button("Command2", 12, " Web Site "),
         Button("Command1", 316, "OK"),
     };
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 Rect BoxOf(const AboutElement& e) {
