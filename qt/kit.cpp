@@ -292,4 +292,18 @@ std::optional<Variant> variantFromQt(const QVariant& v) {
     }
 }
 
+std::optional<Variant> numberFromQt(double v, std::string_view member) {
+    if (std::isfinite(v)) return Variant::Double(v);
+    qWarning("Nuvelkit: %.*s: %g is not a number the member takes; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
+}
+
+std::optional<Variant> percentFromQt(double v, std::string_view member) {
+    if (std::isfinite(v) && v >= 0 && v <= 100) return Variant::Double(v);
+    qWarning("Nuvelkit: %.*s: %g is outside 0 to 100; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
+}
+
 } // namespace nk::qt
