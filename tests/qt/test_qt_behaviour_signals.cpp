@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -332,6 +333,53 @@ TEST(QtBehaviourSignals, ACheckBoxOnAWindowShowsTheWindowsBackground) {
     const QImage shown = check->grab().toImage();
     // The far corner, right of the caption, is the control's cleared background.
     EXPECT_EQ(QColor(shown.pixel(shown.width() - 2, shown.height() - 2)), QColor(190, 190, 190));
+}
+
+TEST(QtBehaviourSignals, TheFillBarsPercentageIsDrawnInTheTextColourOverTheBase) {
+    auto form = ShownForm(300, 200);
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Base, QColor(240, 240, 240));
+    palette.setColor(QPalette::Text, QColor(0, 0, 90));
+    form->setPalette(palette);
+    auto* fill = new NuvelFill(form.get());
+    fill->setValue(0); // all of the bar is the empty part
+    ASSERT_TRUE(Show(*form));
+    const QImage shown = fill->grab().toImage();
+    // Between the caps: the base, and the "0%" in (smoothed) text colour on it.
+    int base = 0, text = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = shown.width() / 4; x < shown.width() * 3 / 4; ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            base += c == QColor(240, 240, 240);
+            text += c.red() < 120 && c.green() < 120 && c.blue() >= 60;
+        }
+    EXPECT_GT(base, shown.width() * shown.height() / 4);
+    EXPECT_GT(text, 10);
+}
+
+// A check box that tells how many slots listen to one of its signals.
+class ListenedCheck : public NuvelCheck {
+public:
+    using NuvelCheck::NuvelCheck;
+    int listeners(const QByteArray& signal) const { return receivers(signal.constData()); }
+};
+
+TEST(QtBehaviourSignals, TheAccessibleInterfaceListensToTheChangeSignalsWithValues) {
+    auto form = ShownForm(300, 200);
+    auto* check = new ListenedCheck(form.get());
+    ASSERT_TRUE(Show(*form));
+    ASSERT_NE(QAccessible::queryAccessibleInterface(check), nullptr);
+    for (const char* name : {"captionChanged", "valueChanged"}) {
+        SCOPED_TRACE(name);
+        const QMetaObject* meta = check->metaObject();
+        int index = -1;
+        for (int i = 0; i < meta->methodCount(); ++i)
+            if (meta->method(i).name() == name) index = i;
+        ASSERT_GE(index, 0);
+        const QMetaMethod signal = meta->method(index);
+        EXPECT_EQ(signal.parameterCount(), 1); // the new value
+        EXPECT_GE(check->listeners(QByteArray("2") + signal.methodSignature()), 1);
+    }
 }
 
 } // namespace
