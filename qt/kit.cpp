@@ -186,9 +186,12 @@ QString fromUtf8(std::string_view text) {
 QPixmap pictureToQt(const Picture& picture) {
     if (!HasImage(picture)) return {};
     const Image& image = *picture->image();
+    // A copy of the pixels: the pixmap may be kept (a change signal keeps the last value) after
+    // the picture it came from is gone.
     return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels.data()),
                                      image.width, image.height, image.width * 4,
-                                     QImage::Format_ARGB32));
+                                     QImage::Format_ARGB32)
+                                  .copy());
 }
 
 bool pictureWithinLimits(const QPixmap& pixmap) {

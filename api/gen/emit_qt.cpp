@@ -1,7 +1,8 @@
 // The Qt widget classes: one QWidget class per control (nk::qt::NuvelCommand, ...) built on
 // the Qt host (qt/control_widget.h), with a Q_PROPERTY per property in Qt's types, the
 // enumerations as Q_ENUMs, a signal per event with its by-reference arguments, a
-// Q_INVOKABLE per method and a change signal per property.
+// Q_INVOKABLE per method and a change signal per property, which carries the new value and is
+// emitted only when the value changed.
 #include "api/gen/cpp_names.h"
 #include "api/gen/emitter.h"
 
