@@ -5,11 +5,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QWindow>
 
 #include <array>
 #include <cctype>
+#include <optional>
 
 namespace nk::qt {
 
@@ -51,6 +53,20 @@ QString Shortcut(char key) {
     if (!std::isalnum(static_cast<unsigned char>(key))) return {};
     return QStringLiteral("Alt+") +
            QChar(static_cast<char>(std::toupper(static_cast<unsigned char>(key))));
+}
+
+// The key a caption's access mark gives ("&Start": 'S', "Op&tions": 't', written as Qt's own
+// buttons write it), or nothing; "&&" is no mark.
+std::optional<QChar> MnemonicOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        if (caption[i + 1].isLetterOrNumber()) return caption[i + 1];
+    }
+    return std::nullopt;
 }
 
 const HeadlessHost* HostOf(ControlWidget* w) {
@@ -163,8 +179,8 @@ class ChangeNotifier : public QObject {
     Q_OBJECT
 public:
     ChangeNotifier(ControlWidget* w, Kind kind) : QObject(w), widget_(w), kind_(kind) {
-        Watch("captionChanged()", SLOT(CaptionChanged()));
-        Watch("valueChanged()", SLOT(ValueChanged()));
+        Watch("captionChanged", SLOT(CaptionChanged()));
+        Watch("valueChanged", SLOT(ValueChanged()));
     }
 
 private slots:
@@ -185,9 +201,15 @@ private slots:
     }
 
 private:
+    // Connects the widget's change signal of that name, whatever value it carries.
     void Watch(const char* signal, const char* slot) {
-        if (widget_->metaObject()->indexOfSignal(signal) < 0) return;
-        connect(widget_, QByteArray("2") + signal, this, slot);
+        const QMetaObject* meta = widget_->metaObject();
+        const int receiver = metaObject()->indexOfSlot(QMetaObject::normalizedSignature(slot + 1));
+        for (int i = 0; i < meta->methodCount() && receiver >= 0; ++i) {
+            const QMetaMethod m = meta->method(i);
+            if (m.methodType() == QMetaMethod::Signal && m.name() == signal)
+                connect(widget_, m, this, metaObject()->method(receiver));
+        }
     }
 
     ControlWidget* widget_;
@@ -212,17 +234,14 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
-            return withoutAccessMarks(Member("Caption"));
+            return Name();
         case QAccessible::Description:
             if (!widget()->accessibleDescription().isEmpty())
                 return widget()->accessibleDescription();
             return widget()->toolTip();
         case QAccessible::Accelerator: {
-            const HeadlessHost* host = HostOf(control());
-            return kind_ != Kind::Pad && host && !host->accessKeys().empty()
-                       ? Shortcut(host->accessKeys().front())
-                       : QString();
+            const QStringList keys = KeyBindings();
+            return keys.isEmpty() ? QString() : keys.front();
         }
         case QAccessible::Value:
             return kind_ == Kind::Progress ? QString::number(Value()) : QString();
@@ -234,6 +253,8 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.pressed = kind_ != Kind::Pad && control()->pressedAt().has_value();
+        // A progress bar is read, never edited, as a QProgressBar.
+        if (kind_ == Kind::Progress) s.readOnly = true;
         if (kind_ == Kind::Check) {
             s.checkable = true;
             s.checked = intToQt(control()->member("Value")) != 0;
@@ -291,10 +312,9 @@ public:
             QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString& action) const override {
-        const QString key = text(QAccessible::Accelerator);
-        const bool click = action == pressAction() || action == toggleAction();
-        return click && !key.isEmpty() ? QStringList{key}
-                                       : QAccessibleWidget::keyBindingsForAction(action);
+        const bool click = (kind_ == Kind::Button && action == pressAction()) ||
+                           (kind_ == Kind::Check && action == toggleAction());
+        return click ? KeyBindings() : QAccessibleWidget::keyBindingsForAction(action);
     }
 
     // The fill bar's value, 0 to 100; assistive technology reads it but does not set it.
@@ -305,12 +325,38 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
+    bool HasMember(std::string_view name) const {
+        return control()->formControl() && control()->formControl()->table().FindProperty(name);
+    }
     QString Member(std::string_view name) const {
-        return control()->formControl() && control()->formControl()->table().FindProperty(name)
-                   ? stringToQt(control()->member(name))
-                   : QString();
+        return HasMember(name) ? stringToQt(control()->member(name)) : QString();
     }
     double Value() const { return doubleToQt(control()->member("Value")); }
+
+    // The accessible name; else the caption without its marks; for a class without a caption
+    // that is acted on (the sphere, the pad), the tool tip, else the object name.
+    QString Name() const {
+        if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+        if (HasMember("Caption")) return withoutAccessMarks(Member("Caption"));
+        if (kind_ != Kind::Button && kind_ != Kind::Pad) return {};
+        return widget()->toolTip().isEmpty() ? widget()->objectName() : widget()->toolTip();
+    }
+
+    // The keys that press the control, as a QPushButton reports its own: the caption's access
+    // mark first, then the control's access keys (ShortCutKey), each with Alt. The pad's keys
+    // belong to its directions.
+    QStringList KeyBindings() const {
+        QStringList keys;
+        if (kind_ == Kind::Pad) return keys;
+        if (const std::optional<QChar> mark = MnemonicOf(Member("Caption")))
+            keys << QStringLiteral("Alt+") + *mark;
+        if (const HeadlessHost* host = HostOf(control()))
+            for (char k : host->accessKeys()) {
+                const QString key = Shortcut(k);
+                if (!key.isEmpty() && !keys.contains(key, Qt::CaseInsensitive)) keys << key;
+            }
+        return keys;
+    }
 
     Kind kind_;
     mutable std::array<QAccessible::Id, 4> directions_{};

@@ -9,10 +9,12 @@
 //   NuvelPad                                   grouping of four push buttons (left, right,
 //                                              up, down), each with the action "Press"
 //
-// The name is the caption without its access-key marks (the widget's accessibleName when set),
-// the shortcut the control's first access key with Alt; the description is the widget's tool
-// tip, or a pad direction's own tool tip. Every action does what a click does, through the
-// control's input path, so the events it raises are the control's own.
+// The name is the caption without its access-key marks (the widget's accessibleName when set;
+// for the sphere and the pad, without a caption, the tool tip, else the object name); the
+// shortcut is the caption's access mark with Alt, then the control's access keys; the fill bar
+// is read-only. The description is the widget's tool tip, or a pad direction's own tool tip. Every
+// action does what a click does, through the control's input path, so the events it raises are the
+// control's own.
 #pragma once
 
 #include <QString>

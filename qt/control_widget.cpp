@@ -201,6 +201,7 @@ FormControl* ControlWidget::Ensure() {
     --syncing_;
     fontChanged_ = true;
     Sync();
+    controlMade();
     return control_;
 }
 

@@ -93,6 +93,8 @@ protected:
     virtual void controlEvent(const EventInfo* info, int number, std::span<const EventArg> args);
     // The control reported that a property changed.
     virtual void controlPropertyChanged(std::string_view name);
+    // The control was made (once, before any change of it is reported to Qt).
+    virtual void controlMade() {}
 
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

@@ -186,9 +186,12 @@ QString fromUtf8(std::string_view text) {
 QPixmap pictureToQt(const Picture& picture) {
     if (!HasImage(picture)) return {};
     const Image& image = *picture->image();
+    // A copy of the pixels: the pixmap may be kept (a change signal keeps the last value) after
+    // the picture it came from is gone.
     return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels.data()),
                                      image.width, image.height, image.width * 4,
-                                     QImage::Format_ARGB32));
+                                     QImage::Format_ARGB32)
+                                  .copy());
 }
 
 bool pictureWithinLimits(const QPixmap& pixmap) {
@@ -290,6 +293,20 @@ std::optional<Variant> variantFromQt(const QVariant& v) {
     default:
         return v.canConvert<double>() ? Variant::Double(v.toDouble()) : Variant();
     }
+}
+
+std::optional<Variant> numberFromQt(double v, std::string_view member) {
+    if (std::isfinite(v)) return Variant::Double(v);
+    qWarning("Nuvelkit: %.*s: %g is not a number the member takes; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
+}
+
+std::optional<Variant> percentFromQt(double v, std::string_view member) {
+    if (std::isfinite(v) && v >= 0 && v <= 100) return Variant::Double(v);
+    qWarning("Nuvelkit: %.*s: %g is outside 0 to 100; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
 }
 
 } // namespace nk::qt

@@ -10,13 +10,17 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <Qt>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace nk::qt {
@@ -76,5 +80,33 @@ Variant stringFromQt(const QString& v);
 Variant colorValueFromQt(const QColor& v);
 std::optional<Variant> pictureValueFromQt(const QPixmap& v);
 std::optional<Variant> variantFromQt(const QVariant& v);
+
+// A number from Qt for a member that takes any value: a finite number is the member's double;
+// anything else is refused with a warning naming `member` ("NuvelFill.value").
+std::optional<Variant> numberFromQt(double v, std::string_view member);
+// The same for a percentage, which Qt takes from 0 to 100 as a QProgressBar takes its value.
+std::optional<Variant> percentFromQt(double v, std::string_view member);
+
+// Whether two values of a property's Qt type are the same value: pixmaps by their pixels.
+template <class T> bool sameInQt(const T& a, const T& b) {
+    return a == b;
+}
+inline bool sameInQt(const QPixmap& a, const QPixmap& b) {
+    if (a.isNull() || b.isNull()) return a.isNull() == b.isNull();
+    return a.toImage().convertToFormat(QImage::Format_ARGB32) ==
+           b.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A change signal as Qt's own: emitted with `now` when it differs from `shown`, the value the
+// signal last carried (nothing before the control is made: its first values are no change).
+// Whether the widget is still there after the slots have run.
+template <class Widget, class T, class Signal>
+bool reportChange(Widget* widget, std::optional<T>& shown, const T& now, Signal signal) {
+    if (!shown || sameInQt(*shown, now)) return true;
+    shown = now;
+    const QPointer<Widget> alive(widget);
+    (widget->*signal)(now);
+    return !alive.isNull();
+}
 
 } // namespace nk::qt

@@ -1,11 +1,13 @@
 // The Qt widget classes: one QWidget class per control (nk::qt::NuvelCommand, ...) built on
 // the Qt host (qt/control_widget.h), with a Q_PROPERTY per property in Qt's types, the
 // enumerations as Q_ENUMs, a signal per event with its by-reference arguments, a
-// Q_INVOKABLE per method and a change signal per property.
+// Q_INVOKABLE per method and a change signal per property, which carries the new value and is
+// emitted only when the value changed.
 #include "api/gen/cpp_names.h"
 #include "api/gen/emitter.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
@@ -63,7 +65,28 @@ struct QtType {
     std::string set;   // how it becomes a Variant (with `value`)
 };
 
-QtType TypeOf(const PropertyModel& p) {
+// A value of any kind whose initial value is a number is a number in Qt: a double, which
+// holds every integer the member's 16- and 32-bit values hold as well as fractions.
+bool NumberInQt(const PropertyModel& p) {
+    if (p.type != ValueType::Variant || p.initial.empty()) return false;
+    char* end = nullptr;
+    (void)std::strtod(p.initial.c_str(), &end);
+    return end && *end == '\0';
+}
+
+// The members Qt takes as a percentage, as a QProgressBar takes its value: 0 to 100, a value
+// outside refused. The kit's own API keeps every value the control accepts.
+bool PercentInQt(const ClassModel& c, const PropertyModel& p) {
+    return c.name == "NuvelFill" && p.name == "Value" && NumberInQt(p);
+}
+
+QtType TypeOf(const ClassModel& c, const PropertyModel& p) {
+    if (PercentInQt(c, p))
+        return {"double", "double", "doubleToQt(member(NAME))",
+                "percentFromQt(value, \"" + c.name + "." + LowerCamel(p.name) + "\")"};
+    if (NumberInQt(p))
+        return {"double", "double", "doubleToQt(member(NAME))",
+                "numberFromQt(value, \"" + c.name + "." + LowerCamel(p.name) + "\")"};
     if (!p.enumeration.empty())
         return {p.enumeration, p.enumeration,
                 "static_cast<" + p.enumeration + ">(intToQt(member(NAME)))",
@@ -93,6 +116,15 @@ QtType TypeOf(const PropertyModel& p) {
         return {"QVariant", "const QVariant&", "variantToQt(member(NAME))", "variantFromQt(value)"};
     }
     return {"QVariant", "const QVariant&", "variantToQt(member(NAME))", "variantFromQt(value)"};
+}
+
+// The members that are parts of the font (FontName, FontSize, ...): a new font may change each.
+bool FontMember(const PropertyModel& p) {
+    return p.name.size() > 4 && p.name.rfind("Font", 0) == 0 && !WidgetOwned(p);
+}
+
+std::string ShownName(const PropertyModel& p) {
+    return "shown" + Capitalised(LowerCamel(p.name)) + "_";
 }
 
 std::string Replace(std::string text, std::string_view what, std::string_view with) {
@@ -135,7 +167,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
-        const QtType t = TypeOf(p);
+        const QtType t = TypeOf(c, p);
         out << "    Q_PROPERTY(" << t.type << " " << n << " READ " << n;
         if (p.writable) out << " WRITE set" << Capitalised(n);
         if (SystemColorDefault(p)) out << " RESET reset" << Capitalised(n);
@@ -155,7 +187,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
-        const QtType t = TypeOf(p);
+        const QtType t = TypeOf(c, p);
         if (!p.help.empty()) out << "    // " << p.help << "\n";
         out << "    " << t.type << " " << n << "() const;\n";
         if (p.writable) out << "    void set" << Capitalised(n) << "(" << t.param << " value);\n";
@@ -179,7 +211,9 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     }
     out << "\nsignals:\n";
     for (const PropertyModel& p : c.properties)
-        if (!WidgetOwned(p)) out << "    void " << LowerCamel(p.name) << "Changed();\n";
+        if (!WidgetOwned(p))
+            out << "    void " << LowerCamel(p.name) << "Changed(" << TypeOf(c, p).param << " "
+                << LowerCamel(p.name) << ");\n";
     for (const EventModel& e : c.events) {
         std::string params;
         for (const EventArgModel& a : e.args) {
@@ -192,17 +226,27 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     out << "\nprotected:\n"
         << "    void controlEvent(const EventInfo* info, int number,\n"
         << "                      std::span<const EventArg> args) override;\n"
-        << "    void controlPropertyChanged(std::string_view name) override;\n};\n";
+        << "    void controlPropertyChanged(std::string_view name) override;\n"
+        << "    void controlMade() override;\n\nprivate:\n"
+        << "    // Emits the member's change signal when its value differs from the one the "
+           "signal\n"
+        << "    // last carried (\"Font\": each part of the font); whether the widget is still "
+           "there.\n"
+        << "    bool report(std::string_view name);\n";
+    for (const PropertyModel& p : c.properties)
+        if (!WidgetOwned(p))
+            out << "    std::optional<" << TypeOf(c, p).type << "> " << ShownName(p) << ";\n";
+    out << "};\n";
 }
 
 void ClassDefinition(std::ostream& out, const ClassModel& c) {
     out << "\n"
         << c.name << "::" << c.name << "(QWidget* parent) : ControlWidget(" << Literal(c.name)
-        << ", parent) {}\n";
+        << ", parent) {\n    setFocusPolicy(focusPolicyOf(kClassName));\n}\n";
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
-        const QtType t = TypeOf(p);
+        const QtType t = TypeOf(c, p);
         const std::string name = Literal(p.name);
         // A class's own enumeration is named through the class outside its body.
         const std::string returned = p.enumeration.empty() ? t.type : c.name + "::" + t.type;
@@ -211,15 +255,13 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
             << Replace(t.get, "NAME", name) << ";\n}\n";
         if (p.writable) {
             out << "\nvoid " << c.name << "::set" << Capitalised(n) << "(" << t.param
-                << " value) {\n    if (setMember(" << name << ", " << t.set << "))";
-            // A plain field reports no change of its own: the widget reports it.
-            out << (p.notifies ? " {}\n" : " emit " + n + "Changed();\n") << "}\n";
+                << " value) {\n    if (setMember(" << name << ", " << t.set << ")) report(" << name
+                << ");\n}\n";
         }
         if (const unsigned long system = SystemColorDefault(p))
             out << "\nvoid " << c.name << "::reset" << Capitalised(n) << "() {\n    if (setMember("
                 << name << ", Variant::Long(static_cast<std::int32_t>(0x" << std::hex << system
-                << std::dec << "u))))" << (p.notifies ? " {}\n" : " emit " + n + "Changed();\n")
-                << "}\n";
+                << std::dec << "u)))) report(" << name << ");\n}\n";
     }
     for (const MethodModel& m : c.methods) {
         std::string params, args;
@@ -264,11 +306,23 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
         out << "        return;\n    }\n";
     }
     out << "    default:\n        return;\n    }\n}\n";
-    out << "\nvoid " << c.name << "::controlPropertyChanged(std::string_view name) {\n";
+    out << "\nvoid " << c.name << "::controlPropertyChanged(std::string_view name) {\n"
+        << "    report(name);\n}\n";
+    out << "\nbool " << c.name << "::report(std::string_view name) {\n";
+    std::string fontParts;
+    for (const PropertyModel& p : c.properties) {
+        if (WidgetOwned(p)) continue;
+        const std::string n = LowerCamel(p.name);
+        out << "    if (name == " << Literal(p.name) << ")\n        return reportChange(this, "
+            << ShownName(p) << ", " << n << "(), &" << c.name << "::" << n << "Changed);\n";
+        if (FontMember(p)) fontParts += " && report(" + Literal(p.name) + ")";
+    }
+    if (!fontParts.empty()) out << "    if (name == \"Font\") return true" << fontParts << ";\n";
+    out << "    return true;\n}\n";
+    out << "\nvoid " << c.name << "::controlMade() {\n    applyQtDefaults(*this);\n";
     for (const PropertyModel& p : c.properties)
-        if (!WidgetOwned(p) && p.notifies)
-            out << "    if (name == " << Literal(p.name) << ") emit " << LowerCamel(p.name)
-                << "Changed();\n";
+        if (!WidgetOwned(p))
+            out << "    " << ShownName(p) << " = " << LowerCamel(p.name) << "();\n";
     out << "}\n";
 }
 
@@ -282,7 +336,7 @@ std::string Header(const ApiModel& model) {
         << "//             [](short&, short&, float& x, float&) { x = -1; }); // never hovers\n"
         << "#pragma once\n\n#include \"qt/control_widget.h\"\n\n#include <QColor>\n"
         << "#include <QPixmap>\n#include <QString>\n#include <QVariant>\n\n#include "
-           "<string_view>\n\n"
+           "<optional>\n#include <string_view>\n\n"
         << "namespace nk::qt {\n";
     for (const ClassModel& c : model.classes)
         ClassDeclaration(out, model, c);
@@ -292,7 +346,9 @@ std::string Header(const ApiModel& model) {
 
 std::string Source(const ApiModel& model) {
     std::ostringstream out;
-    out << kBanner << "#include \"qt/widgets.h\"\n\n#include \"qt/kit.h\"\n\n#include <cstdint>\n"
+    out << kBanner
+        << "#include \"qt/widgets.h\"\n\n#include \"qt/kit.h\"\n#include "
+           "\"qt/qt_defaults.h\"\n\n#include <cstdint>\n"
         << "#include <variant>\n\nnamespace nk::qt {\n";
     for (const ClassModel& c : model.classes)
         ClassDefinition(out, c);

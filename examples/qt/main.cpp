@@ -59,13 +59,12 @@ int main(int argc, char** argv) {
 
     // The check box enables the fill button.
     fill->setEnabled(false);
-    QObject::connect(enable, &NuvelCheck::valueChanged, fill, [=] {
-        fill->setEnabled(enable->value() == NuvelCheck::NKBiState::NKChecked);
+    QObject::connect(enable, &NuvelCheck::valueChanged, fill, [=](NuvelCheck::NKBiState value) {
+        fill->setEnabled(value == NuvelCheck::NKBiState::NKChecked);
     });
-    // The button fills the bar by ten.
-    QObject::connect(fill, &NuvelCommand::clicked, bar, [=] {
-        bar->setProperty("value", (bar->property("value").toInt() + 10) % 110);
-    });
+    // The button fills the bar by ten, from 0 to 100 and round again.
+    QObject::connect(fill, &NuvelCommand::clicked, bar,
+                     [=] { bar->setValue((static_cast<int>(bar->value()) + 10) % 110); });
     // The pad's point, shown in a caption.
     auto showPoint = [=] {
         point->setText(QString("x %1, y %2").arg(pad->xValue()).arg(pad->yValue()));
@@ -86,7 +85,7 @@ int main(int argc, char** argv) {
         enable->setValue(NuvelCheck::NKBiState::NKChecked);
         const bool enabled = fill->isEnabled();
         QMetaObject::invokeMethod(fill, "clicked");
-        const bool filled = bar->property("value").toInt() == 10;
+        const bool filled = bar->value() == 10;
         pad->tweakRight();
         const bool moved = point->text() != "x 0, y 0";
         timer.step();

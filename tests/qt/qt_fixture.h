@@ -6,6 +6,7 @@
 #include "host/input/form_input.h"
 #include "qt/control_widget.h"
 #include "qt/kit.h"
+#include "qt/qt_defaults.h"
 #include "qt/widgets.h"
 
 #include <QCursor>
@@ -143,6 +144,11 @@ struct Reference {
         : table(&w.formControl()->table()),
           form(std::span<const InterfaceTable* const>(&table, 1), Settings(w)),
           control(Place(form, w)), input(form) {
+        // A widget class starts with colours of its palette in a Qt window; the base class,
+        // which hosts any class by name, with the control's own.
+        if (w.metaObject() != &ControlWidget::staticMetaObject)
+            for (const auto& [member, value] : paletteDefaults(table->className, w.palette()))
+                control->Set(member, value);
         // Qt gives the focus to the first widget of a window that is activated.
         if (w.controlHasFocus()) input.Focus(control);
     }

@@ -111,6 +111,8 @@ void Drive(const QPointer<ControlWidget>& w) {
     step([&] {
         QTest::mouseDClick(w->window()->windowHandle(), Qt::LeftButton, {}, InWindow(*w, mid));
     });
+    // The program gives the focus to a widget that a click does not focus (the fill bar).
+    step([&] { w->setFocus(); });
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
                         Qt::Key_Down, Qt::Key_A}) {
         step([&] { QTest::keyPress(w.data(), key); });

@@ -81,7 +81,7 @@ TEST(QtWidgets, SettingAPropertyReachesTheControlAndSignalsTheChangeOnce) {
 
 TEST(QtWidgets, AResetBringsBackTheSystemColourTheControlStartsWith) {
     QWidget form;
-    auto* w = Placed<NuvelFill>(form);
+    auto* w = Placed<NuvelSphere>(form);
     const std::optional<OleColor> initial = w->member("ForeColor")->ToColor();
     ASSERT_TRUE(initial && (*initial & kSystemColorBit));
     const QMetaProperty p =
