@@ -274,6 +274,40 @@ TEST_P(Walk, PlacesOfEachListAreDistinctAndDense) {
     }
 }
 
+// Every property, method and event carries its help string: one sentence that ends with a
+// full stop and fits a tool tip. A member added without one, or with a clipped or run-on
+// sentence, fails here with the member's name.
+TEST_P(Walk, EveryMemberHasAOneSentenceHelpString) {
+    constexpr std::size_t kLongest = 200;
+    struct Member {
+        std::string kind;
+        std::string_view name;
+        std::string_view help;
+    };
+    std::vector<Member> members;
+    for (const PropertyInfo& p : GetParam()->properties)
+        members.push_back({"property", p.name, p.help});
+    for (const MethodInfo& m : GetParam()->methods)
+        members.push_back({"method", m.name, m.help});
+    for (const EventInfo& e : GetParam()->events)
+        members.push_back({"event", e.name, e.help});
+    ASSERT_FALSE(members.empty());
+    const struct {
+        std::string_view fault;
+        std::function<bool(std::string_view)> holds;
+    } checks[] = {
+        {"has no help string", [](std::string_view h) { return !h.empty(); }},
+        {"does not end with a full stop", [](std::string_view h) { return h.ends_with('.'); }},
+        {"is longer than a tool tip", [](std::string_view h) { return h.size() <= kLongest; }},
+        {"has blanks at an end",
+         [](std::string_view h) { return h.empty() || (h.front() != ' ' && h.back() != ' '); }},
+    };
+    for (const Member& m : members)
+        for (const auto& check : checks)
+            EXPECT_TRUE(check.holds(m.help))
+                << m.kind << " " << m.name << "'s help " << check.fault << ": \"" << m.help << "\"";
+}
+
 INSTANTIATE_TEST_SUITE_P(Classes, Walk, ::testing::ValuesIn(AllClasses()), ClassName);
 
 } // namespace
