@@ -302,9 +302,18 @@ TEST_P(Walk, EveryMemberHasAOneSentenceHelpString) {
         {"has blanks at an end",
          [](std::string_view h) { return h.empty() || (h.front() != ' ' && h.back() != ' '); }},
     };
+    // NuvelPad's published interface fixes these help strings word for word, without the full
+    // stop; only the exact text passes, so an edit to one of them still fails.
+    const std::set<std::pair<std::string_view, std::string_view>> kept = {
+        {"StatusLight1", "Returns/sets the first status light"},
+        {"StatusLight2", "Returns/sets the second status light"},
+        {"TweakRight", "Makes the control tweak rightward once"},
+    };
+    const bool padClass = GetParam()->className == "NuvelPad";
     for (const Member& m : members)
         for (const auto& check : checks)
-            EXPECT_TRUE(check.holds(m.help))
+            EXPECT_TRUE(check.holds(m.help) || (padClass && check.fault == checks[1].fault &&
+                                                kept.contains({m.name, m.help})))
                 << m.kind << " " << m.name << "'s help " << check.fault << ": \"" << m.help << "\"";
 }
 
