@@ -56,7 +56,7 @@ std::vector<PropertyInfo> NuvelCommand::Rows() {
             .Kept(1, 1),
         NK_OWN_ROW(C, Long, BackPicture, backPicture_)
             .Help("The background: one of eight built-in skins, a generated gradient picture or "
-                  "PictureNormal.")
+                  "the user's own picture.")
             .Takes(kBackPicsEnum)
             .Saved(Variant::Long(NKSpiralRainbow))
             .Init(2)
