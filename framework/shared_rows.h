@@ -11,6 +11,7 @@
 
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace nk {
@@ -156,27 +157,51 @@ inline ChildInfo HiddenMaskCanvas() {
         .name = "Picture1", .kind = ChildKind::PictureBox, .visible = false, .backColor = 0xFFFFFF};
 }
 
+// The help string of a key, mouse or click event that every control raises alike; empty for
+// any other name.
+inline std::string_view StandardEventHelp(std::string_view name) {
+    constexpr std::pair<std::string_view, std::string_view> kHelp[] = {
+        {"Click", "Occurs when the user presses and releases a mouse button over the control."},
+        {"DblClick", "Occurs when the user double-clicks the control."},
+        {"KeyDown", "Occurs when the user presses a key while the control has the focus."},
+        {"KeyPress", "Occurs when the user types a character while the control has the focus."},
+        {"KeyUp", "Occurs when the user releases a key while the control has the focus."},
+        {"MouseDown", "Occurs when the user presses a mouse button over the control."},
+        {"MouseMove", "Occurs when the user moves the mouse over the control."},
+        {"MouseUp", "Occurs when the user releases a mouse button over the control."},
+        {"PlaySound", "Occurs instead of a built-in press or release sound when SoundMethod is "
+                      "not 0."},
+    };
+    for (const auto& [event, help] : kHelp)
+        if (event == name) return help;
+    return {};
+}
+
 // Click, DblClick, KeyDown, KeyPress, KeyUp, MouseDown, MouseMove and MouseUp, in that
 // order, numbered by the control's event enumeration `E`; `mouse` names the position
 // arguments as the class's event interface does.
 template <typename E> std::vector<EventInfo> KeyMouseEvents(std::vector<EventArgInfo> mouse) {
     const auto key = KeyArgs();
+    auto event = [](int number, std::string_view name, std::vector<EventArgInfo> args) {
+        return EventInfo{number, name, std::move(args), StandardEventHelp(name)};
+    };
     return {
-        {Number(E::Click), "Click", {}},
-        {Number(E::DblClick), "DblClick", {}},
-        {Number(E::KeyDown), "KeyDown", key},
-        {Number(E::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(E::KeyUp), "KeyUp", key},
-        {Number(E::MouseDown), "MouseDown", mouse},
-        {Number(E::MouseMove), "MouseMove", mouse},
-        {Number(E::MouseUp), "MouseUp", mouse},
+        event(Number(E::Click), "Click", {}),
+        event(Number(E::DblClick), "DblClick", {}),
+        event(Number(E::KeyDown), "KeyDown", key),
+        event(Number(E::KeyPress), "KeyPress", KeyPressArgs()),
+        event(Number(E::KeyUp), "KeyUp", key),
+        event(Number(E::MouseDown), "MouseDown", mouse),
+        event(Number(E::MouseMove), "MouseMove", mouse),
+        event(Number(E::MouseUp), "MouseUp", mouse),
     };
 }
 
 // The push buttons' events: the key and mouse events, then PlaySound.
 template <typename E> std::vector<EventInfo> PushButtonEvents(std::vector<EventArgInfo> mouse) {
     auto events = KeyMouseEvents<E>(std::move(mouse));
-    events.push_back({Number(E::PlaySound), "PlaySound", SoundArgs()});
+    events.push_back(
+        {Number(E::PlaySound), "PlaySound", SoundArgs(), StandardEventHelp("PlaySound")});
     return events;
 }
 

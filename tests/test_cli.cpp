@@ -67,7 +67,9 @@ TEST(Cli, UsageErrorsAndFailuresGiveTheSameStatusInEverySubcommand) {
         {"resources export", 2, "DIR is required"},
         {"resources export /proc/no-such", 1, "cannot create the folder"},
         {"classes NuvelCommand", 0, "String = \"NuvelCommand1\""},
-        {"classes nuvelkit3.nuvelcommand", 0, "   1 Click()\n   2 DblClick()"},
+        {"classes nuvelkit3.nuvelcommand", 0,
+         "   1 Click()  Occurs when the user presses and releases a mouse button over the "
+         "control.\n   2 DblClick()"},
         {"classes NuvelPad", 0, "MouseMove(Button As Integer, Shift As Integer, X As Single"},
         {"classes NuvelComand", 2, "unknown class NuvelComand; did you mean NuvelCommand?"},
         {"classes Zzz", 2, "unknown class Zzz (the classes are NuvelCommand, "},

@@ -35,7 +35,7 @@ std::vector<PropertyInfo> NuvelCheck::Rows() {
             .Init(4)
             .Kept(6, 7),
         NK_FIELD_ROW(C, Boolean, UseSound)
-            .Help("Press and release sounds.")
+            .Help("Plays a sound when the control is pressed and another when it is released.")
             .Saved(Variant::Boolean(kFalse))
             .Kept(15, 15),
         NK_FIELD_ROW(C, Long, SoundMethod)
@@ -96,7 +96,7 @@ std::vector<PropertyInfo> NuvelCheck::Rows() {
             .Init(9)
             .Kept(12, 12),
         NK_OWN_ROW(C, Long, FocusType, focusType_)
-            .Help("0 NKChkNormalCircle, 1 NKChkNormalSquare.")
+            .Help("The shape of the focus mark: 0 a circle, 1 a square.")
             .Takes(kCheckFocusTypeEnum)
             .Saved(Variant::Long(NKChkNormalCircle))
             .Kept(14, 14),

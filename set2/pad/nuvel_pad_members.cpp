@@ -18,18 +18,22 @@ std::vector<PropertyInfo> NuvelPad::Rows() {
     constexpr Via kSetter = Via::Setter;
     return {
         NK_OWN_ROW(C, String, LeftToolTip, leftToolTip_)
+            .Help("The tool tip of the left arrow.")
             .Saved(Variant::String("Left"))
             .Init(9)
             .Kept(14, 14),
         NK_OWN_ROW(C, String, RightToolTip, rightToolTip_)
+            .Help("The tool tip of the right arrow.")
             .Saved(Variant::String("Right"))
             .Init(10)
             .Kept(15, 15),
         NK_OWN_ROW(C, String, UpToolTip, upToolTip_)
+            .Help("The tool tip of the up arrow.")
             .Saved(Variant::String("Up"))
             .Init(11)
             .Kept(16, 16),
         NK_OWN_ROW(C, String, DownToolTip, downToolTip_)
+            .Help("The tool tip of the down arrow.")
             .Saved(Variant::String("Down"))
             .Init(12)
             .Kept(17, 17),
@@ -116,14 +120,14 @@ std::vector<EventInfo> Events() {
     const auto mouse = MouseArgs();
     const auto key = KeyArgs();
     return {
-        {Number(E::MouseMove), "MouseMove", mouse},
-        {Number(E::MouseUp), "MouseUp", mouse},
-        {Number(E::MouseDown), "MouseDown", mouse},
-        {Number(E::KeyDown), "KeyDown", key},
-        {Number(E::KeyPress), "KeyPress", KeyPressArgs()},
-        {Number(E::KeyUp), "KeyUp", key},
-        {Number(E::DblClick), "DblClick", {}},
-        {Number(E::Click), "Click", {}},
+        {Number(E::MouseMove), "MouseMove", mouse, StandardEventHelp("MouseMove")},
+        {Number(E::MouseUp), "MouseUp", mouse, StandardEventHelp("MouseUp")},
+        {Number(E::MouseDown), "MouseDown", mouse, StandardEventHelp("MouseDown")},
+        {Number(E::KeyDown), "KeyDown", key, StandardEventHelp("KeyDown")},
+        {Number(E::KeyPress), "KeyPress", KeyPressArgs(), StandardEventHelp("KeyPress")},
+        {Number(E::KeyUp), "KeyUp", key, StandardEventHelp("KeyUp")},
+        {Number(E::DblClick), "DblClick", {}, StandardEventHelp("DblClick")},
+        {Number(E::Click), "Click", {}, StandardEventHelp("Click")},
         {Number(E::GoLeft), "GoLeft", {}, "Occurs when the control goes leftward."},
         {Number(E::GoRight), "GoRight", {}, "Occurs when the control goes rightward."},
         {Number(E::GoUp), "GoUp", {}, "Returns/sets when the control goes upward."},

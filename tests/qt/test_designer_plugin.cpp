@@ -301,6 +301,7 @@ TEST(DesignerPlugin, DomXmlGivesThePlacedWidgetsCaptionAndTheMembersHelp) {
             const PropertyInfo* member = memberOf(placed->formControl()->table(), name);
             ASSERT_NE(member, nullptr) << name.toStdString();
             EXPECT_EQ(given.value(name), fromUtf8(member->help)) << name.toStdString();
+            EXPECT_FALSE(given.value(name).isEmpty()) << name.toStdString() << " has no tool tip";
         }
         tips += given.size();
     }
