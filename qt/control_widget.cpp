@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -74,6 +75,52 @@ QRegion MaskRegion(const Image& mask, int w, int h) {
 
 bool IsFontMember(std::string_view name) {
     return name.size() >= 4 && name.substr(0, 4) == "Font";
+}
+
+// What a caption's "&" letter does as an access key, as in the Qt widget of the same role.
+enum class Mnemonic { None, Presses, Toggles };
+
+// How a class's widget meets the keyboard. The keys the control acts on stay with the widget
+// (a push button's Space and Return, a check box's Space, the pad's arrows and direction
+// letters); any other key goes on to the parent once the control has heard it, so that
+// Escape reaches a dialog and Return its default button, as from a QCheckBox or a
+// QProgressBar.
+struct KeyManners {
+    std::string_view className;
+    std::array<int, 8> uses; // VK codes; 0 ends the list
+    Mnemonic mnemonic;
+};
+
+constexpr KeyManners kKeyManners[] = {
+    {"NuvelCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
+    {"NuvelHCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
+    {"NuvelSphere", {vk::kSpace, vk::kReturn}, Mnemonic::None},
+    {"NuvelCheck", {vk::kSpace}, Mnemonic::Toggles},
+    {"NuvelPad", {vk::kLeft, vk::kUp, vk::kRight, vk::kDown, 'U', 'D', 'L', 'R'}, Mnemonic::None},
+    {"NuvelFill", {}, Mnemonic::None},
+    {"NuvelScreen", {}, Mnemonic::None},
+};
+
+// A class not in the table uses no key and has no mnemonic.
+const KeyManners& MannersOf(std::string_view className) {
+    static constexpr KeyManners kNone{"", {}, Mnemonic::None};
+    for (const KeyManners& m : kKeyManners)
+        if (m.className == className) return m;
+    return kNone;
+}
+
+// The letter or digit a caption marks with "&" ("&Start": 's'), in lower case; 0 for none.
+// "&&" draws an ampersand and marks nothing; the first mark counts.
+char MnemonicOf(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        const char next = caption[++i];
+        if (next == '&') continue;
+        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(next)));
+        const bool ascii = (lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9');
+        return ascii ? lower : 0;
+    }
+    return 0;
 }
 
 } // namespace
@@ -310,18 +357,38 @@ void ControlWidget::SyncMask() {
     setAttribute(Qt::WA_OpaquePaintEvent, now == nullptr);
 }
 
+char ControlWidget::CaptionMnemonic() {
+    if (MannersOf(table_->className).mnemonic == Mnemonic::None) return 0;
+    const std::optional<Variant> caption = control_->Get("Caption");
+    return caption ? MnemonicOf(VariantToString(*caption)) : 0;
+}
+
+bool ControlWidget::UsesKey(int keyCode) const {
+    if (!table_) return false;
+    const auto& uses = MannersOf(table_->className).uses;
+    return std::find(uses.begin(), uses.end(), keyCode) != uses.end() && keyCode != 0;
+}
+
 void ControlWidget::SyncAccessKeys() {
+    // The control's own access keys, and the caption's mnemonic as a Qt button has it; the
+    // control stores and raises nothing for the mnemonic beyond what its access key does.
     const std::string& keys = control_->host().accessKeys();
-    if (keys == accessKeys_) return;
+    const char mark = CaptionMnemonic();
+    if (keys == accessKeys_ && mark == mnemonic_) return;
     accessKeys_ = keys;
+    mnemonic_ = mark;
     shortcuts_.clear();
+    const bool toggles = MannersOf(table_->className).mnemonic == Mnemonic::Toggles;
     std::string seen;
-    for (char k : keys) {
+    std::string all = keys;
+    if (mark) all += mark;
+    for (char k : all) {
         const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(k)));
         const bool letter = lower >= 'a' && lower <= 'z';
         const bool digit = lower >= '0' && lower <= '9';
         if ((!letter && !digit) || seen.find(lower) != std::string::npos) continue;
         seen += lower;
+        const bool toggle = toggles && lower == mark;
         const int key = letter ? Qt::Key_A + (lower - 'a') : Qt::Key_0 + (lower - '0');
         // Alt+letter types the lower-case letter, Alt+Shift+letter the capital.
         for (bool shifted : {false, true}) {
@@ -332,9 +399,10 @@ void ControlWidget::SyncAccessKeys() {
                                 static_cast<Qt::Key>(key)));
             auto s = std::make_unique<QShortcut>(sequence, this);
             s->setContext(Qt::WindowShortcut);
-            connect(s.get(), &QShortcut::activated, this, [this, ascii] { AccessKey(ascii); });
+            connect(s.get(), &QShortcut::activated, this,
+                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
             connect(s.get(), &QShortcut::activatedAmbiguously, this,
-                    [this, ascii] { AccessKey(ascii); });
+                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
             shortcuts_.push_back(std::move(s));
         }
     }
@@ -360,15 +428,22 @@ void ControlWidget::Capture(bool on) {
     }
 }
 
-void ControlWidget::AccessKey(int keyAscii) {
+void ControlWidget::AccessKey(int keyAscii, bool toggle) {
     if (designMode_ || !Ensure() || !isEnabled() || !control_->host().Enabled()) return;
     const Holding hold = Hold();
     setFocus(Qt::ShortcutFocusReason);
     if (hold.widgetGone()) return;
-    Reach([&] {
-        input_->Focus(control_);
-        control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
-    });
+    FormControl* control = control_;
+    FormInput* input = input_;
+    if (!Reach([&] { input->Focus(control); })) return;
+    // A check box's mnemonic toggles it before its click, as a mouse click does.
+    if (toggle && !Reach([&] {
+            const std::optional<Variant> value = control->Get("Value");
+            const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
+            control->Set("Value", Variant::Long(unchecked ? 1 : 0));
+        }))
+        return;
+    Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii)); });
 }
 
 namespace {
@@ -588,20 +663,32 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
 void ControlWidget::keyPressEvent(QKeyEvent* e) {
     const int code = vkFromQt(e->key());
     // Tab belongs to Qt's focus chain; keys the kit does not name go to the parent.
-    if (!Ensure() || code == 0 || code == 9) {
+    if (!Ensure() || code == 0 || code == vk::kTab) {
         QWidget::keyPressEvent(e);
         return;
     }
-    Reach([&] { input_->KeyDown(code, shiftFromQt(e->modifiers())); });
+    // Each press of a held key, the auto-repeated ones too, is one more KeyDown (and
+    // KeyPress): the controls' key stream repeats only the key going down.
+    FormInput* input = input_;
+    const int shift = shiftFromQt(e->modifiers());
+    if (!Reach([&] { input->KeyDown(code, shift); })) return;
+    if (!UsesKey(code)) e->ignore();
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
     const int code = vkFromQt(e->key());
-    if (!Ensure() || code == 0 || code == 9 || e->isAutoRepeat()) {
+    if (!Ensure() || code == 0 || code == vk::kTab) {
         QWidget::keyReleaseEvent(e);
         return;
     }
-    Reach([&] { input_->KeyUp(code, shiftFromQt(e->modifiers())); });
+    // Qt reports a held key as release and press pairs; only the last release, the one
+    // that is no repeat, lets the key go up.
+    if (!e->isAutoRepeat()) {
+        FormInput* input = input_;
+        const int shift = shiftFromQt(e->modifiers());
+        if (!Reach([&] { input->KeyUp(code, shift); })) return;
+    }
+    if (!UsesKey(code)) e->ignore();
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* e) {

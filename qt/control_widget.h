@@ -154,7 +154,13 @@ private:
     void SyncAccessKeys();
     void SyncEnabled();
     void Capture(bool on);
-    void AccessKey(int keyAscii);
+    // The caption's "&" letter where the class has one (lower case), else 0.
+    char CaptionMnemonic();
+    // Whether the control acts on the key (VK code), so that Qt must not pass it on.
+    bool UsesKey(int keyCode) const;
+    // An access key: focus, then the control's AccessKeyPress; `toggle` first flips a check
+    // box's Value, as a Qt check box's mnemonic does.
+    void AccessKey(int keyAscii, bool toggle);
     void MouseMove(int buttons, int shift, QPointF at);
     // Composes the part `asked` of the control into scratch_ (at its top-left corner).
     void ComposeArea(QRect asked, int inset);
@@ -179,6 +185,7 @@ private:
     bool designMode_ = false;
     QImage scratch_;
     std::string accessKeys_;
+    char mnemonic_ = 0;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;
     std::optional<QPointF> pressedAt_;
