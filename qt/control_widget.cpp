@@ -7,6 +7,7 @@
 #include "qt/modal_dialog.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -100,6 +101,50 @@ constexpr KeyManners kKeyManners[] = {
     {"NuvelFill", {}, Mnemonic::None},
     {"NuvelScreen", {}, Mnemonic::None},
 };
+
+// What a class's artwork needs to draw whole beyond its control's own size rules: a push
+// button's caption line between round caps, a check box's glyph beside a caption line.
+enum class Artwork { None, Pill, CheckBox };
+
+Artwork ArtworkOf(std::string_view className) {
+    if (className == "NuvelCommand" || className == "NuvelHCommand") return Artwork::Pill;
+    if (className == "NuvelCheck") return Artwork::CheckBox;
+    return Artwork::None;
+}
+
+// The push button's focus frame: 3 pixels in at the top and left, 4 at the bottom and right.
+constexpr int kFocusFrame = 7;
+// The check box's glyph is 24 pixels square at the left; its caption starts at 30 and stops
+// 2 short of the right edge.
+constexpr int kCheckGlyph = 24;
+constexpr int kCheckCaptionLeft = 30;
+constexpr int kCheckCaptionMargin = 2;
+
+// The text a caption draws: "&" marks and "&&" is one ampersand.
+QString Visible(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == '&')
+            continue;
+        shown += caption[i];
+    }
+    return fromUtf8(shown);
+}
+
+// Size policies as the Qt widget of the same role has them: a push button grows in width, a
+// check box takes what it is given across, a sphere and a pad keep their size, a bar grows
+// along its length, a screen anywhere.
+QSizePolicy PolicyOf(std::string_view className, bool vertical) {
+    using P = QSizePolicy;
+    if (className == "NuvelCommand" || className == "NuvelHCommand") return {P::Minimum, P::Fixed};
+    if (className == "NuvelCheck") return {P::Preferred, P::Fixed};
+    if (className == "NuvelSphere" || className == "NuvelPad") return {P::Fixed, P::Fixed};
+    if (className == "NuvelFill")
+        return vertical ? P(P::Fixed, P::Expanding) : P(P::Expanding, P::Fixed);
+    return {P::Preferred, P::Preferred};
+}
 
 // A class not in the table uses no key and has no mnemonic.
 const KeyManners& MannersOf(std::string_view className) {
@@ -246,6 +291,8 @@ FormControl* ControlWidget::Ensure() {
     ++syncing_;
     resize(control_->width(), control_->height());
     --syncing_;
+    ProbeRules();
+    if (!ApplyRules()) return nullptr;
     fontChanged_ = true;
     Sync();
     return control_;
@@ -257,7 +304,7 @@ bool ControlWidget::setMember(std::string_view name, const Variant& value) {
     const bool ok = control_->Set(name, value);
     if (hold.widgetGone()) return false;
     // The limits were the control's answers to the last settings; new ones may free it.
-    if (ok && limited_) ClearLimits();
+    if (ok && !ClearLimits()) return false;
     Sync();
     return ok;
 }
@@ -285,18 +332,112 @@ void ControlWidget::controlEvent(const EventInfo*, int, std::span<const EventArg
 void ControlWidget::controlPropertyChanged(std::string_view) {}
 
 QSize ControlWidget::sizeHint() const {
-    if (control_) return {control_->width(), control_->height()};
-    return table_ ? QSize(table_->designWidth, table_->designHeight) : QSize(0, 0);
+    if (!table_) return {0, 0};
+    // The class's design size, along a vertical bar's length for a vertical one; within what
+    // the control has shown it holds (a picture mode's fixed or least size).
+    QSize design(table_->designWidth, table_->designHeight);
+    if (Vertical()) design.transpose();
+    return design.expandedTo(minimumSizeHint()).expandedTo(minimumSize()).boundedTo(maximumSize());
 }
 
 QSize ControlWidget::minimumSizeHint() const {
-    return {0, 0};
+    if (!table_) return {0, 0};
+    QSize least = least_.expandedTo(QSize(1, 1));
+    const Artwork art = ArtworkOf(table_->className);
+    if (art == Artwork::None) return least;
+    const std::optional<Variant> caption = control_ ? control_->Get("Caption") : std::nullopt;
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const int text = caption ? metrics.horizontalAdvance(Visible(VariantToString(*caption))) : 0;
+    if (art == Artwork::Pill) {
+        // A line of caption inside the focus frame, between the two round caps.
+        const int h = line + kFocusFrame;
+        return least.expandedTo(QSize(text + h, h));
+    }
+    // The check box's glyph and a line of its caption beside it.
+    return least.expandedTo(
+        QSize(kCheckCaptionLeft + text + kCheckCaptionMargin, std::max(kCheckGlyph, line)));
+}
+
+bool ControlWidget::Vertical() const {
+    if (!control_ || !table_->FindProperty("FillOrientation")) return false;
+    const std::optional<Variant> o = control_->Get("FillOrientation");
+    return o && o->ToLong() == std::optional<std::int32_t>(1);
+}
+
+namespace {
+
+// The members that decide a control's size rules: its picture mode, and a bar's orientation.
+constexpr std::string_view kSizeMembers[] = {"PictureMode", "FillOrientation"};
+
+} // namespace
+
+bool ControlWidget::ProbeRules() {
+    std::vector<std::pair<std::string_view, Variant>> settings;
+    for (std::string_view name : kSizeMembers) {
+        if (!table_->FindProperty(name)) continue;
+        if (std::optional<Variant> v = control_->Get(name)) settings.emplace_back(name, *v);
+    }
+    const auto same = [](const auto& a, const auto& b) {
+        return a.first == b.first && a.second.SameValue(b.second);
+    };
+    if (probed_ &&
+        std::equal(settings.begin(), settings.end(), probedWith_.begin(), probedWith_.end(), same))
+        return false;
+    probed_ = true;
+    probedWith_ = settings;
+    // A control of the class with those settings, apart in a form of its own, shows the size
+    // rules without telling the widget's control anything: asked for one pixel square it
+    // keeps its least size; asked for a pixel more, a fixed side stays.
+    FormSettings form;
+    form.font = fontFromQt(font());
+    form.timerInterval = 0;
+    Form probe(std::span<const InterfaceTable* const>(&table_, 1), form);
+    FormControl* c = probe.Add(table_->className, "Probe1", 0, 0, 1, 1);
+    least_ = QSize(1, 1);
+    fixedWidth_ = fixedHeight_ = false;
+    if (!c) return true;
+    for (const auto& [name, value] : settings)
+        c->Set(name, value);
+    c->SetSize(1, 1);
+    least_ = QSize(c->width(), c->height()).expandedTo(QSize(1, 1));
+    if (!c->SetSize(least_.width() + 1, least_.height() + 1)) return true;
+    fixedWidth_ = least_.width() > 1 && c->width() == least_.width();
+    fixedHeight_ = least_.height() > 1 && c->height() == least_.height();
+    return true;
+}
+
+bool ControlWidget::ApplyRules() {
+    QSize most(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (fixedWidth_) most.setWidth(least_.width());
+    if (fixedHeight_) most.setHeight(least_.height());
+    ++syncing_;
+    setMinimumSize(least_);
+    setMaximumSize(most);
+    SyncPolicy();
+    --syncing_;
+    updateGeometry();
+    // Within its new limits the widget may have changed its size: the control takes it.
+    const QSize now = size();
+    if (now == QSize(control_->width(), control_->height())) return true;
+    const Holding hold = Hold();
+    control_->SetSize(now.width(), now.height());
+    return !hold.widgetGone();
+}
+
+void ControlWidget::SyncPolicy() {
+    QSizePolicy policy = PolicyOf(table_->className, Vertical());
+    // A side the control holds fixed is fixed for the layout too.
+    if (minimumWidth() == maximumWidth()) policy.setHorizontalPolicy(QSizePolicy::Fixed);
+    if (minimumHeight() == maximumHeight()) policy.setVerticalPolicy(QSizePolicy::Fixed);
+    if (policy != sizePolicy()) setSizePolicy(policy);
 }
 
 void ControlWidget::Sync() {
     if (!control_) return;
     ++syncing_;
     SyncSize();
+    SyncPolicy();
     SyncMask();
     SyncAccessKeys();
     SyncEnabled();
@@ -325,21 +466,18 @@ void ControlWidget::SyncSize() {
     learn(extent.height(), height(), least.rheight(), most.rheight());
     setMinimumSize(least);
     setMaximumSize(most);
-    setSizePolicy(least.width() == most.width() ? QSizePolicy::Fixed : QSizePolicy::Preferred,
-                  least.height() == most.height() ? QSizePolicy::Fixed : QSizePolicy::Preferred);
     limited_ = true;
+    SyncPolicy();
     resize(extent);
     updateGeometry();
 }
 
-void ControlWidget::ClearLimits() {
-    ++syncing_;
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    --syncing_;
+bool ControlWidget::ClearLimits() {
+    // The limits were the control's answers to the last settings; new ones may free it or
+    // hold it otherwise. The size rules of the settings are the limits now.
+    if (!ProbeRules() && !limited_) return true;
     limited_ = false;
-    updateGeometry();
+    return ApplyRules();
 }
 
 void ControlWidget::SyncMask() {
