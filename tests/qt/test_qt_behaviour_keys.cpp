@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -195,6 +196,104 @@ TEST(QtBehaviourKeys, ANewCaptionMovesTheMnemonic) {
     EXPECT_EQ(Count(d.widget->events, "Click"), 0);
     QTest::keyClick(d.ok, Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(Count(d.widget->events, "Click"), 1);
+}
+
+} // namespace
+} // namespace nk::qt::testing
+
+namespace nk::qt::testing {
+namespace {
+
+using P = QSizePolicy;
+
+struct SizeRow {
+    const char* className;
+    QSize hint;  // the design size
+    QSize least; // at least this small a minimum; a fixed side equals the hint
+    P::Policy horizontal, vertical;
+};
+
+const SizeRow kSizeRows[] = {
+    {"NuvelCommand", {250, 100}, {1, 1}, P::Minimum, P::Fixed},
+    {"NuvelHCommand", {175, 32}, {175, 32}, P::Fixed, P::Fixed}, // the face's own size
+    {"NuvelSphere", {32, 32}, {32, 32}, P::Fixed, P::Fixed},
+    {"NuvelCheck", {120, 30}, {1, 24}, P::Preferred, P::Fixed}, // the glyph's height
+    {"NuvelScreen", {320, 256}, {1, 1}, P::Preferred, P::Preferred},
+    {"NuvelFill", {200, 42}, {80, 42}, P::Expanding, P::Fixed}, // least length, fixed bar
+    {"NuvelPad", {150, 120}, {1, 1}, P::Fixed, P::Fixed},
+};
+
+TEST(QtBehaviourSizes, HintsArePerClassAndStayWhateverSizeTheWidgetHad) {
+    for (const SizeRow& row : kSizeRows) {
+        SCOPED_TRACE(row.className);
+        auto form = ShownForm();
+        ControlWidget* w = Make(row.className, form.get());
+        ASSERT_TRUE(Show(*form));
+        EXPECT_EQ(w->sizeHint(), row.hint);
+        const QSize least = w->minimumSizeHint();
+        EXPECT_GE(least.width(), row.least.width());
+        EXPECT_GE(least.height(), row.least.height());
+        EXPECT_LE(least.width(), row.hint.width());
+        EXPECT_LE(least.height(), row.hint.height());
+        EXPECT_EQ(w->sizePolicy().horizontalPolicy(), row.horizontal);
+        EXPECT_EQ(w->sizePolicy().verticalPolicy(), row.vertical);
+        for (QSize asked : {QSize(400, 300), QSize(10, 10), QSize(260, 110)}) {
+            w->resize(asked);
+            EXPECT_EQ(w->sizeHint(), row.hint) << asked.width() << "x" << asked.height();
+            EXPECT_EQ(w->minimumSizeHint(), least);
+        }
+    }
+}
+
+TEST(QtBehaviourSizes, AVerticalBarHintsAlongItsLength) {
+    auto form = ShownForm();
+    ControlWidget* w = Make("NuvelFill", form.get());
+    ASSERT_TRUE(Show(*form));
+    ASSERT_TRUE(w->setMember("FillOrientation", Variant::Long(1)));
+    EXPECT_EQ(w->sizeHint(), QSize(42, 200));
+    EXPECT_EQ(w->sizePolicy().horizontalPolicy(), P::Fixed);
+    EXPECT_EQ(w->sizePolicy().verticalPolicy(), P::Expanding);
+    EXPECT_GE(w->minimumSizeHint().height(), 80);
+}
+
+TEST(QtBehaviourSizes, ACaptionWidensThePushButtonsLeastSize) {
+    auto form = ShownForm();
+    ControlWidget* w = Make("NuvelCommand", form.get());
+    ASSERT_TRUE(Show(*form));
+    w->setMember("Caption", Variant::String("OK"));
+    const int shortCaption = w->minimumSizeHint().width();
+    w->setMember("Caption", Variant::String("A much longer caption"));
+    EXPECT_GT(w->minimumSizeHint().width(), shortCaption);
+    // The mark is not drawn: "&OK" needs what "OK" needs.
+    w->setMember("Caption", Variant::String("&OK"));
+    EXPECT_EQ(w->minimumSizeHint().width(), shortCaption);
+}
+
+TEST(QtBehaviourSizes, ASqueezedGridCollapsesNoWidget) {
+    QCursor::setPos(0, 0);
+    QDialog dialog;
+    auto* grid = new QGridLayout(&dialog);
+    std::vector<ControlWidget*> widgets;
+    int i = 0;
+    for (const SizeRow& row : kSizeRows) {
+        widgets.push_back(Make(row.className, &dialog));
+        grid->addWidget(widgets.back(), i / 3, i % 3);
+        ++i;
+    }
+    ASSERT_TRUE(Show(dialog));
+    for (QSize squeezed : {QSize(300, 250), QSize(100, 100)}) {
+        dialog.resize(squeezed);
+        grid->activate();
+        for (ControlWidget* w : widgets) {
+            SCOPED_TRACE(w->controlClass().toStdString());
+            EXPECT_GE(w->width(), w->minimumSizeHint().width());
+            EXPECT_GE(w->height(), w->minimumSizeHint().height());
+            EXPECT_GT(w->width(), 0);
+            EXPECT_GT(w->height(), 0);
+            // The control has the widget's size: what it draws covers the widget.
+            EXPECT_EQ(w->size(), QSize(w->formControl()->width(), w->formControl()->height()));
+        }
+    }
 }
 
 } // namespace
