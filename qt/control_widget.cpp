@@ -7,6 +7,7 @@
 #include "qt/modal_dialog.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -74,6 +76,96 @@ QRegion MaskRegion(const Image& mask, int w, int h) {
 
 bool IsFontMember(std::string_view name) {
     return name.size() >= 4 && name.substr(0, 4) == "Font";
+}
+
+// What a caption's "&" letter does as an access key, as in the Qt widget of the same role.
+enum class Mnemonic { None, Presses, Toggles };
+
+// How a class's widget meets the keyboard. The keys the control acts on stay with the widget
+// (a push button's Space and Return, a check box's Space, the pad's arrows and direction
+// letters); any other key goes on to the parent once the control has heard it, so that
+// Escape reaches a dialog and Return its default button, as from a QCheckBox or a
+// QProgressBar.
+struct KeyManners {
+    std::string_view className;
+    std::array<int, 8> uses; // VK codes; 0 ends the list
+    Mnemonic mnemonic;
+};
+
+constexpr KeyManners kKeyManners[] = {
+    {"NuvelCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
+    {"NuvelHCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
+    {"NuvelSphere", {vk::kSpace, vk::kReturn}, Mnemonic::None},
+    {"NuvelCheck", {vk::kSpace}, Mnemonic::Toggles},
+    {"NuvelPad", {vk::kLeft, vk::kUp, vk::kRight, vk::kDown, 'U', 'D', 'L', 'R'}, Mnemonic::None},
+    {"NuvelFill", {}, Mnemonic::None},
+    {"NuvelScreen", {}, Mnemonic::None},
+};
+
+// What a class's artwork needs to draw whole beyond its control's own size rules: a push
+// button's caption line between round caps, a check box's glyph beside a caption line.
+enum class Artwork { None, Pill, CheckBox };
+
+Artwork ArtworkOf(std::string_view className) {
+    if (className == "NuvelCommand" || className == "NuvelHCommand") return Artwork::Pill;
+    if (className == "NuvelCheck") return Artwork::CheckBox;
+    return Artwork::None;
+}
+
+// The push button's focus frame: 3 pixels in at the top and left, 4 at the bottom and right.
+constexpr int kFocusFrame = 7;
+// The check box's glyph is 24 pixels square at the left; its caption starts at 30 and stops
+// 2 short of the right edge.
+constexpr int kCheckGlyph = 24;
+constexpr int kCheckCaptionLeft = 30;
+constexpr int kCheckCaptionMargin = 2;
+
+// The text a caption draws: "&" marks and "&&" is one ampersand.
+QString Visible(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == '&')
+            continue;
+        shown += caption[i];
+    }
+    return fromUtf8(shown);
+}
+
+// Size policies as the Qt widget of the same role has them: a push button grows in width, a
+// check box takes what it is given across, a sphere and a pad keep their size, a bar grows
+// along its length, a screen anywhere.
+QSizePolicy PolicyOf(std::string_view className, bool vertical) {
+    using P = QSizePolicy;
+    if (className == "NuvelCommand" || className == "NuvelHCommand") return {P::Minimum, P::Fixed};
+    if (className == "NuvelCheck") return {P::Preferred, P::Fixed};
+    if (className == "NuvelSphere" || className == "NuvelPad") return {P::Fixed, P::Fixed};
+    if (className == "NuvelFill")
+        return vertical ? P(P::Fixed, P::Expanding) : P(P::Expanding, P::Fixed);
+    return {P::Preferred, P::Preferred};
+}
+
+// A class not in the table uses no key and has no mnemonic.
+const KeyManners& MannersOf(std::string_view className) {
+    static constexpr KeyManners kNone{"", {}, Mnemonic::None};
+    for (const KeyManners& m : kKeyManners)
+        if (m.className == className) return m;
+    return kNone;
+}
+
+// The letter or digit a caption marks with "&" ("&Start": 's'), in lower case; 0 for none.
+// "&&" draws an ampersand and marks nothing; the first mark counts.
+char MnemonicOf(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        const char next = caption[++i];
+        if (next == '&') continue;
+        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(next)));
+        const bool ascii = (lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9');
+        return ascii ? lower : 0;
+    }
+    return 0;
 }
 
 } // namespace
@@ -199,6 +291,8 @@ FormControl* ControlWidget::Ensure() {
     ++syncing_;
     resize(control_->width(), control_->height());
     --syncing_;
+    ProbeRules();
+    if (!ApplyRules()) return nullptr;
     fontChanged_ = true;
     Sync();
     controlMade();
@@ -211,7 +305,7 @@ bool ControlWidget::setMember(std::string_view name, const Variant& value) {
     const bool ok = control_->Set(name, value);
     if (hold.widgetGone()) return false;
     // The limits were the control's answers to the last settings; new ones may free it.
-    if (ok && limited_) ClearLimits();
+    if (ok && !ClearLimits()) return false;
     Sync();
     return ok;
 }
@@ -239,18 +333,112 @@ void ControlWidget::controlEvent(const EventInfo*, int, std::span<const EventArg
 void ControlWidget::controlPropertyChanged(std::string_view) {}
 
 QSize ControlWidget::sizeHint() const {
-    if (control_) return {control_->width(), control_->height()};
-    return table_ ? QSize(table_->designWidth, table_->designHeight) : QSize(0, 0);
+    if (!table_) return {0, 0};
+    // The class's design size, along a vertical bar's length for a vertical one; within what
+    // the control has shown it holds (a picture mode's fixed or least size).
+    QSize design(table_->designWidth, table_->designHeight);
+    if (Vertical()) design.transpose();
+    return design.expandedTo(minimumSizeHint()).expandedTo(minimumSize()).boundedTo(maximumSize());
 }
 
 QSize ControlWidget::minimumSizeHint() const {
-    return {0, 0};
+    if (!table_) return {0, 0};
+    QSize least = least_.expandedTo(QSize(1, 1));
+    const Artwork art = ArtworkOf(table_->className);
+    if (art == Artwork::None) return least;
+    const std::optional<Variant> caption = control_ ? control_->Get("Caption") : std::nullopt;
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const int text = caption ? metrics.horizontalAdvance(Visible(VariantToString(*caption))) : 0;
+    if (art == Artwork::Pill) {
+        // A line of caption inside the focus frame, between the two round caps.
+        const int h = line + kFocusFrame;
+        return least.expandedTo(QSize(text + h, h));
+    }
+    // The check box's glyph and a line of its caption beside it.
+    return least.expandedTo(
+        QSize(kCheckCaptionLeft + text + kCheckCaptionMargin, std::max(kCheckGlyph, line)));
+}
+
+bool ControlWidget::Vertical() const {
+    if (!control_ || !table_->FindProperty("FillOrientation")) return false;
+    const std::optional<Variant> o = control_->Get("FillOrientation");
+    return o && o->ToLong() == std::optional<std::int32_t>(1);
+}
+
+namespace {
+
+// The members that decide a control's size rules: its picture mode, and a bar's orientation.
+constexpr std::string_view kSizeMembers[] = {"PictureMode", "FillOrientation"};
+
+} // namespace
+
+bool ControlWidget::ProbeRules() {
+    std::vector<std::pair<std::string_view, Variant>> settings;
+    for (std::string_view name : kSizeMembers) {
+        if (!table_->FindProperty(name)) continue;
+        if (std::optional<Variant> v = control_->Get(name)) settings.emplace_back(name, *v);
+    }
+    const auto same = [](const auto& a, const auto& b) {
+        return a.first == b.first && a.second.SameValue(b.second);
+    };
+    if (probed_ &&
+        std::equal(settings.begin(), settings.end(), probedWith_.begin(), probedWith_.end(), same))
+        return false;
+    probed_ = true;
+    probedWith_ = settings;
+    // A control of the class with those settings, apart in a form of its own, shows the size
+    // rules without telling the widget's control anything: asked for one pixel square it
+    // keeps its least size; asked for a pixel more, a fixed side stays.
+    FormSettings form;
+    form.font = fontFromQt(font());
+    form.timerInterval = 0;
+    Form probe(std::span<const InterfaceTable* const>(&table_, 1), form);
+    FormControl* c = probe.Add(table_->className, "Probe1", 0, 0, 1, 1);
+    least_ = QSize(1, 1);
+    fixedWidth_ = fixedHeight_ = false;
+    if (!c) return true;
+    for (const auto& [name, value] : settings)
+        c->Set(name, value);
+    c->SetSize(1, 1);
+    least_ = QSize(c->width(), c->height()).expandedTo(QSize(1, 1));
+    if (!c->SetSize(least_.width() + 1, least_.height() + 1)) return true;
+    fixedWidth_ = least_.width() > 1 && c->width() == least_.width();
+    fixedHeight_ = least_.height() > 1 && c->height() == least_.height();
+    return true;
+}
+
+bool ControlWidget::ApplyRules() {
+    QSize most(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (fixedWidth_) most.setWidth(least_.width());
+    if (fixedHeight_) most.setHeight(least_.height());
+    ++syncing_;
+    setMinimumSize(least_);
+    setMaximumSize(most);
+    SyncPolicy();
+    --syncing_;
+    updateGeometry();
+    // Within its new limits the widget may have changed its size: the control takes it.
+    const QSize now = size();
+    if (now == QSize(control_->width(), control_->height())) return true;
+    const Holding hold = Hold();
+    control_->SetSize(now.width(), now.height());
+    return !hold.widgetGone();
+}
+
+void ControlWidget::SyncPolicy() {
+    QSizePolicy policy = PolicyOf(table_->className, Vertical());
+    // A side the control holds fixed is fixed for the layout too.
+    if (minimumWidth() == maximumWidth()) policy.setHorizontalPolicy(QSizePolicy::Fixed);
+    if (minimumHeight() == maximumHeight()) policy.setVerticalPolicy(QSizePolicy::Fixed);
+    if (policy != sizePolicy()) setSizePolicy(policy);
 }
 
 void ControlWidget::Sync() {
     if (!control_) return;
     ++syncing_;
     SyncSize();
+    SyncPolicy();
     SyncMask();
     SyncAccessKeys();
     SyncEnabled();
@@ -279,21 +467,18 @@ void ControlWidget::SyncSize() {
     learn(extent.height(), height(), least.rheight(), most.rheight());
     setMinimumSize(least);
     setMaximumSize(most);
-    setSizePolicy(least.width() == most.width() ? QSizePolicy::Fixed : QSizePolicy::Preferred,
-                  least.height() == most.height() ? QSizePolicy::Fixed : QSizePolicy::Preferred);
     limited_ = true;
+    SyncPolicy();
     resize(extent);
     updateGeometry();
 }
 
-void ControlWidget::ClearLimits() {
-    ++syncing_;
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    --syncing_;
+bool ControlWidget::ClearLimits() {
+    // The limits were the control's answers to the last settings; new ones may free it or
+    // hold it otherwise. The size rules of the settings are the limits now.
+    if (!ProbeRules() && !limited_) return true;
     limited_ = false;
-    updateGeometry();
+    return ApplyRules();
 }
 
 void ControlWidget::SyncMask() {
@@ -311,18 +496,38 @@ void ControlWidget::SyncMask() {
     setAttribute(Qt::WA_OpaquePaintEvent, now == nullptr);
 }
 
+char ControlWidget::CaptionMnemonic() {
+    if (MannersOf(table_->className).mnemonic == Mnemonic::None) return 0;
+    const std::optional<Variant> caption = control_->Get("Caption");
+    return caption ? MnemonicOf(VariantToString(*caption)) : 0;
+}
+
+bool ControlWidget::UsesKey(int keyCode) const {
+    if (!table_) return false;
+    const auto& uses = MannersOf(table_->className).uses;
+    return std::find(uses.begin(), uses.end(), keyCode) != uses.end() && keyCode != 0;
+}
+
 void ControlWidget::SyncAccessKeys() {
+    // The control's own access keys, and the caption's mnemonic as a Qt button has it; the
+    // control stores and raises nothing for the mnemonic beyond what its access key does.
     const std::string& keys = control_->host().accessKeys();
-    if (keys == accessKeys_) return;
+    const char mark = CaptionMnemonic();
+    if (keys == accessKeys_ && mark == mnemonic_) return;
     accessKeys_ = keys;
+    mnemonic_ = mark;
     shortcuts_.clear();
+    const bool toggles = MannersOf(table_->className).mnemonic == Mnemonic::Toggles;
     std::string seen;
-    for (char k : keys) {
+    std::string all = keys;
+    if (mark) all += mark;
+    for (char k : all) {
         const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(k)));
         const bool letter = lower >= 'a' && lower <= 'z';
         const bool digit = lower >= '0' && lower <= '9';
         if ((!letter && !digit) || seen.find(lower) != std::string::npos) continue;
         seen += lower;
+        const bool toggle = toggles && lower == mark;
         const int key = letter ? Qt::Key_A + (lower - 'a') : Qt::Key_0 + (lower - '0');
         // Alt+letter types the lower-case letter, Alt+Shift+letter the capital.
         for (bool shifted : {false, true}) {
@@ -333,9 +538,10 @@ void ControlWidget::SyncAccessKeys() {
                                 static_cast<Qt::Key>(key)));
             auto s = std::make_unique<QShortcut>(sequence, this);
             s->setContext(Qt::WindowShortcut);
-            connect(s.get(), &QShortcut::activated, this, [this, ascii] { AccessKey(ascii); });
+            connect(s.get(), &QShortcut::activated, this,
+                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
             connect(s.get(), &QShortcut::activatedAmbiguously, this,
-                    [this, ascii] { AccessKey(ascii); });
+                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
             shortcuts_.push_back(std::move(s));
         }
     }
@@ -361,15 +567,22 @@ void ControlWidget::Capture(bool on) {
     }
 }
 
-void ControlWidget::AccessKey(int keyAscii) {
+void ControlWidget::AccessKey(int keyAscii, bool toggle) {
     if (designMode_ || !Ensure() || !isEnabled() || !control_->host().Enabled()) return;
     const Holding hold = Hold();
     setFocus(Qt::ShortcutFocusReason);
     if (hold.widgetGone()) return;
-    Reach([&] {
-        input_->Focus(control_);
-        control_->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii));
-    });
+    FormControl* control = control_;
+    FormInput* input = input_;
+    if (!Reach([&] { input->Focus(control); })) return;
+    // A check box's mnemonic toggles it before its click, as a mouse click does.
+    if (toggle && !Reach([&] {
+            const std::optional<Variant> value = control->Get("Value");
+            const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
+            control->Set("Value", Variant::Long(unchecked ? 1 : 0));
+        }))
+        return;
+    Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii)); });
 }
 
 namespace {
@@ -589,20 +802,32 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
 void ControlWidget::keyPressEvent(QKeyEvent* e) {
     const int code = vkFromQt(e->key());
     // Tab belongs to Qt's focus chain; keys the kit does not name go to the parent.
-    if (!Ensure() || code == 0 || code == 9) {
+    if (!Ensure() || code == 0 || code == vk::kTab) {
         QWidget::keyPressEvent(e);
         return;
     }
-    Reach([&] { input_->KeyDown(code, shiftFromQt(e->modifiers())); });
+    // Each press of a held key, the auto-repeated ones too, is one more KeyDown (and
+    // KeyPress): the controls' key stream repeats only the key going down.
+    FormInput* input = input_;
+    const int shift = shiftFromQt(e->modifiers());
+    if (!Reach([&] { input->KeyDown(code, shift); })) return;
+    if (!UsesKey(code)) e->ignore();
 }
 
 void ControlWidget::keyReleaseEvent(QKeyEvent* e) {
     const int code = vkFromQt(e->key());
-    if (!Ensure() || code == 0 || code == 9 || e->isAutoRepeat()) {
+    if (!Ensure() || code == 0 || code == vk::kTab) {
         QWidget::keyReleaseEvent(e);
         return;
     }
-    Reach([&] { input_->KeyUp(code, shiftFromQt(e->modifiers())); });
+    // Qt reports a held key as release and press pairs; only the last release, the one
+    // that is no repeat, lets the key go up.
+    if (!e->isAutoRepeat()) {
+        FormInput* input = input_;
+        const int shift = shiftFromQt(e->modifiers());
+        if (!Reach([&] { input->KeyUp(code, shift); })) return;
+    }
+    if (!UsesKey(code)) e->ignore();
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* e) {

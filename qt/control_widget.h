@@ -151,12 +151,28 @@ private:
     // keys, enabled state, and a repaint.
     void Sync();
     void SyncSize();
-    void ClearLimits();
+    // The size policy of the class, fixed on a side the control holds fixed.
+    void SyncPolicy();
+    // Whether the control is a bar laid out vertically.
+    bool Vertical() const;
+    // Finds the control's size rules for its present settings (least_, fixed sides) when
+    // they changed since the last look; whether it looked again.
+    bool ProbeRules();
+    // The size rules as the widget's minimum and maximum size and its size policy; whether
+    // the widget is still there (the control may be told a new size).
+    bool ApplyRules();
+    bool ClearLimits();
     void SyncMask();
     void SyncAccessKeys();
     void SyncEnabled();
     void Capture(bool on);
-    void AccessKey(int keyAscii);
+    // The caption's "&" letter where the class has one (lower case), else 0.
+    char CaptionMnemonic();
+    // Whether the control acts on the key (VK code), so that Qt must not pass it on.
+    bool UsesKey(int keyCode) const;
+    // An access key: focus, then the control's AccessKeyPress; `toggle` first flips a check
+    // box's Value, as a Qt check box's mnemonic does.
+    void AccessKey(int keyAscii, bool toggle);
     void MouseMove(int buttons, int shift, QPointF at);
     // Composes the part `asked` of the control into scratch_ (at its top-left corner).
     void ComposeArea(QRect asked, int inset);
@@ -176,11 +192,19 @@ private:
     QSize maskSize_;
     // Whether the widget's minimum or maximum size holds what the control refused.
     bool limited_ = false;
+    // The control's size rules: its least size, the sides it holds fixed, and the settings
+    // they were found for.
+    QSize least_;
+    bool fixedWidth_ = false;
+    bool fixedHeight_ = false;
+    bool probed_ = false;
+    std::vector<std::pair<std::string_view, Variant>> probedWith_;
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;
     QImage scratch_;
     std::string accessKeys_;
+    char mnemonic_ = 0;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;
     std::optional<QPointF> lastMove_;
     std::optional<QPointF> pressedAt_;
