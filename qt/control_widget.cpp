@@ -409,12 +409,21 @@ bool ControlWidget::ProbeRules() {
 }
 
 bool ControlWidget::ApplyRules() {
-    QSize most(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (fixedWidth_) most.setWidth(least_.width());
-    if (fixedHeight_) most.setHeight(least_.height());
+    AdoptUserLimits();
+    // Within the user's limits, never below the control's least size; a side the control
+    // holds fixed is fixed whatever the user asked.
+    QSize least = userLeast_.expandedTo(least_);
+    QSize most = userMost_.expandedTo(least);
+    if (fixedWidth_) {
+        least.setWidth(least_.width());
+        most.setWidth(least_.width());
+    }
+    if (fixedHeight_) {
+        least.setHeight(least_.height());
+        most.setHeight(least_.height());
+    }
     ++syncing_;
-    setMinimumSize(least_);
-    setMaximumSize(most);
+    SetLimits(least, most);
     SyncPolicy();
     --syncing_;
     updateGeometry();
@@ -422,8 +431,18 @@ bool ControlWidget::ApplyRules() {
     const QSize now = size();
     if (now == QSize(control_->width(), control_->height())) return true;
     const Holding hold = Hold();
-    control_->SetSize(now.width(), now.height());
+    ResizeControl(now);
     return !hold.widgetGone();
+}
+
+void ControlWidget::ResizeControl(QSize to) {
+    const QSize before(control_->width(), control_->height());
+    const Holding hold = Hold();
+    control_->SetSize(to.width(), to.height());
+    if (hold.widgetGone() || QSize(control_->width(), control_->height()) == before) return;
+    // A surface of a new size starts blank: the control draws it whole, as a window shown anew
+    // at that size (the control's own Resize handler need not repaint).
+    control_->site().PaintWhole();
 }
 
 void ControlWidget::SyncPolicy() {
@@ -463,14 +482,29 @@ void ControlWidget::SyncSize() {
         if (now > asked) min = now;
         if (now < asked) min = max = now;
     };
+    AdoptUserLimits();
     learn(extent.width(), width(), least.rwidth(), most.rwidth());
     learn(extent.height(), height(), least.rheight(), most.rheight());
-    setMinimumSize(least);
-    setMaximumSize(most);
+    SetLimits(least, most);
     limited_ = true;
     SyncPolicy();
     resize(extent);
     updateGeometry();
+}
+
+void ControlWidget::SetLimits(QSize least, QSize most) {
+    setMinimumSize(least);
+    setMaximumSize(most);
+    shownLeast_ = minimumSize();
+    shownMost_ = maximumSize();
+}
+
+void ControlWidget::AdoptUserLimits() {
+    const QSize least = minimumSize(), most = maximumSize();
+    if (least.width() != shownLeast_.width()) userLeast_.setWidth(least.width());
+    if (least.height() != shownLeast_.height()) userLeast_.setHeight(least.height());
+    if (most.width() != shownMost_.width()) userMost_.setWidth(most.width());
+    if (most.height() != shownMost_.height()) userMost_.setHeight(most.height());
 }
 
 bool ControlWidget::ClearLimits() {
@@ -736,7 +770,7 @@ void ControlWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!control_ || syncing_) return;
     const QSize asked = size();
-    Reach([&] { control_->SetSize(asked.width(), asked.height()); });
+    Reach([&] { ResizeControl(asked); });
 }
 
 void ControlWidget::MouseMove(int buttons, int shift, QPointF at) {

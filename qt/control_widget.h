@@ -161,7 +161,14 @@ private:
     // The size rules as the widget's minimum and maximum size and its size policy; whether
     // the widget is still there (the control may be told a new size).
     bool ApplyRules();
+    // Gives the control the size `to`, and has it draw its new surface whole.
+    void ResizeControl(QSize to);
     bool ClearLimits();
+    // The widget's minimum and maximum size, as the size rules leave them (kept in shown_).
+    void SetLimits(QSize least, QSize most);
+    // Takes limits the widget did not set itself as its user's (a program's setMinimumSize,
+    // a form's maximumSize), so that the size rules narrow them rather than replace them.
+    void AdoptUserLimits();
     void SyncMask();
     void SyncAccessKeys();
     void SyncEnabled();
@@ -197,6 +204,11 @@ private:
     QSize least_;
     bool fixedWidth_ = false;
     bool fixedHeight_ = false;
+    // The limits the widget's user asked for, and the limits the widget set last.
+    QSize userLeast_{0, 0};
+    QSize userMost_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    QSize shownLeast_{0, 0};
+    QSize shownMost_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     bool probed_ = false;
     std::vector<std::pair<std::string_view, Variant>> probedWith_;
     bool fontChanged_ = false;

@@ -231,10 +231,7 @@ void Form::SetScale(double scale) {
         site.host().SetDeviceScale(scale);
         // The surface holds other device pixels now: drawn again as when it changed size.
         site.Resize();
-        site.Paint();
-        const auto& boxes = site.host().pictureBoxes();
-        for (size_t b = 0; b < boxes.size(); ++b)
-            site.ChildPaint(ChildRef{boxes[b]->name()});
+        site.PaintWhole();
     }
 }
 

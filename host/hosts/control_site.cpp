@@ -84,6 +84,14 @@ bool ControlSite::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
 bool ControlSite::ChildPaint(ChildRef child) {
     return Deliver("Paint", [&](Control& c) { c.ChildPaint(child); });
 }
+bool ControlSite::PaintWhole() {
+    bool ok = Paint();
+    // Index loop: a paint handler may add picture boxes.
+    const auto& boxes = host_->pictureBoxes();
+    for (size_t b = 0; b < boxes.size(); ++b)
+        ok = ChildPaint(ChildRef{boxes[b]->name()}) && ok;
+    return ok;
+}
 bool ControlSite::ChildClick(ChildRef child) {
     return Deliver("Click", [&](Control& c) { c.ChildClick(child); });
 }

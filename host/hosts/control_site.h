@@ -67,6 +67,9 @@ public:
     // A child's notification: Paint, Click, DblClick, KeyDown, KeyUp, KeyPress, MouseDown,
     // MouseMove, MouseUp. The child must be declared in the class's table.
     bool ChildPaint(ChildRef child);
+    // The whole control drawn again, as a window newly uncovered: Paint, then Paint of each
+    // picture box (after a new size or device scale, whose surfaces start blank).
+    bool PaintWhole();
     bool ChildClick(ChildRef child);
     bool ChildDblClick(ChildRef child);
     bool ChildKeyDown(ChildRef child, std::int16_t keyCode, std::int16_t shift);

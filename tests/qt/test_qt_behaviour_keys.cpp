@@ -1,5 +1,6 @@
 // The widgets among Qt widgets: the keys a control does not use reach the dialog, a held key
 // repeats as the controls' key stream does, and a caption's "&" letter is an access key.
+#include "host/hosts/compose.h"
 #include "qt_fixture.h"
 
 #include <QApplication>
@@ -267,6 +268,69 @@ TEST(QtBehaviourSizes, ACaptionWidensThePushButtonsLeastSize) {
     // The mark is not drawn: "&OK" needs what "OK" needs.
     w->setMember("Caption", Variant::String("&OK"));
     EXPECT_EQ(w->minimumSizeHint().width(), shortCaption);
+}
+
+TEST(QtBehaviourSizes, AResizedWidgetShowsWhatTheKitDrawsAtThatSize) {
+    // Larger than the artwork (the rest is what the control draws there, as in a form of that
+    // size), smaller, and a little larger: the widget is always the control drawn whole.
+    for (const SizeRow& row : kSizeRows) {
+        for (QSize asked : {QSize(400, 200), QSize(90, 40), QSize(260, 110)}) {
+            SCOPED_TRACE(std::string(row.className) + " at " + std::to_string(asked.width()) + "x" +
+                         std::to_string(asked.height()));
+            QCursor::setPos(0, 0);
+            auto form = ShownForm();
+            ControlWidget* w = Make(row.className, form.get());
+            ASSERT_TRUE(Show(*form));
+            // The kit's own form takes the same sizes in the same order: placed at the design
+            // size, then resized and drawn whole.
+            Reference ref(*w);
+            ASSERT_NE(ref.control, nullptr);
+            w->resize(asked);
+            ref.control->SetSize(w->width(), w->height());
+            ref.control->site().PaintWhole();
+            std::string where;
+            EXPECT_EQ(Differences(*w, Compose(ref.control->host()), &where), 0) << where;
+        }
+    }
+}
+
+struct LimitRow {
+    const char* className;
+    QSize userLeast, userMost; // what the program asks for
+    QSize least, most;         // what the widget keeps
+};
+
+constexpr int kNone = QWIDGETSIZE_MAX;
+const LimitRow kLimitRows[] = {
+    // The user's limits within the control's rules are kept as asked.
+    {"NuvelCommand", {300, 0}, {kNone, kNone}, {300, 1}, {kNone, kNone}},
+    {"NuvelCommand", {0, 0}, {200, 120}, {1, 1}, {200, 120}},
+    // A least size below the control's is raised to it.
+    {"NuvelFill", {10, 10}, {kNone, kNone}, {80, 42}, {kNone, 42}},
+    // A side the control holds fixed stays fixed whatever the user asked.
+    {"NuvelHCommand", {300, 0}, {kNone, 10}, {175, 32}, {175, 32}},
+};
+
+TEST(QtBehaviourSizes, TheUsersLimitsAreNarrowedByTheControlsRulesNotReplaced) {
+    for (const LimitRow& row : kLimitRows) {
+        SCOPED_TRACE(row.className);
+        auto form = ShownForm();
+        ControlWidget* w = Make(row.className, form.get());
+        w->setMinimumSize(row.userLeast);
+        w->setMaximumSize(row.userMost);
+        ASSERT_TRUE(Show(*form));
+        auto expectKept = [&](const char* when) {
+            SCOPED_TRACE(when);
+            EXPECT_EQ(w->minimumSize(), row.least);
+            EXPECT_EQ(w->maximumSize(), row.most);
+        };
+        expectKept("shown");
+        // New size rules (another picture mode and back) start from the user's limits again.
+        ASSERT_TRUE(w->setMember("PictureMode", Variant::Long(1)) ||
+                    !w->formControl()->table().FindProperty("PictureMode"));
+        w->setMember("PictureMode", Variant::Long(0));
+        expectKept("after the picture mode changed");
+    }
 }
 
 TEST(QtBehaviourSizes, ASqueezedGridCollapsesNoWidget) {
