@@ -363,8 +363,7 @@ bool ControlWidget::controlHasFocus() const {
     return control_ && input_->focused() == control_;
 }
 
-MethodResult ControlWidget::call(std::string_view method, const Variant* args,
-                                 std::size_t count) {
+MethodResult ControlWidget::call(std::string_view method, const Variant* args, std::size_t count) {
     if (!Ensure()) return {-1, "no control", {}};
     const Holding hold = Hold();
     MethodResult r = control_->Call(method, std::span<const Variant>(args, count));
@@ -427,9 +426,8 @@ bool ControlWidget::ProbeRules() {
     const auto same = [](const auto& a, const auto& b) {
         return a.first == b.first && a.second.SameValue(b.second);
     };
-    if (probed_ &&
-        std::equal(settings.begin(), settings.end(), kit_->probedWith.begin(),
-                   kit_->probedWith.end(), same))
+    if (probed_ && std::equal(settings.begin(), settings.end(), kit_->probedWith.begin(),
+                              kit_->probedWith.end(), same))
         return false;
     probed_ = true;
     kit_->probedWith = settings;

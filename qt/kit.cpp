@@ -2,8 +2,8 @@
 
 #include "qt/sound_player.h"
 
-#include "framework/identity.h"
 #include "framework/font.h"
+#include "framework/identity.h"
 #include "framework/interface_table.h"
 #include "framework/picture.h"
 #include "framework/values.h"

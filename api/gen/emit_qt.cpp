@@ -279,8 +279,7 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
             << m.params.size() << ");\n"
             << (m.reportsErrors ? "    return r.error;\n" : "    (void)r;\n") << "}\n";
     }
-    out << "\nvoid " << c.name
-        << "::controlEvent(const EventInfo*, int number, EventArgs args) {\n"
+    out << "\nvoid " << c.name << "::controlEvent(const EventInfo*, int number, EventArgs args) {\n"
         << "    switch (number) {\n";
     for (const EventModel& e : c.events) {
         out << "    case " << e.number << ": {\n";
@@ -346,8 +345,7 @@ std::string Header(const ApiModel& model) {
 
 std::string Source(const ApiModel& model) {
     std::ostringstream out;
-    out << kBanner
-        << "#include \"qt/widgets.h\"\n\n#include \"framework/font.h\"\n"
+    out << kBanner << "#include \"qt/widgets.h\"\n\n#include \"framework/font.h\"\n"
         << "#include \"framework/interface_table.h\"\n#include \"framework/variant.h\"\n"
         << "#include \"qt/kit.h\"\n#include "
            "\"qt/qt_defaults.h\"\n\n#include <cstdint>\n"
