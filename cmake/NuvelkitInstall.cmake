@@ -14,6 +14,7 @@ endforeach()
 # its handles call into the application library.
 set_target_properties(nk_api PROPERTIES EXPORT_NAME api)
 target_include_directories(nk_api INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+target_compile_features(nk_api INTERFACE cxx_std_20)
 
 install(TARGETS nuvelkit_app nk_api EXPORT NuvelkitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
@@ -47,7 +48,7 @@ install(FILES ${PROJECT_BINARY_DIR}/nuvelkit.pc DESTINATION ${CMAKE_INSTALL_LIBD
 # Nuvelkit::Qt), so that containers without Qt need no Qt to find the kit.
 if(NK_QT)
   install(TARGETS nuvelkit_qt EXPORT NuvelkitQtTargets
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(FILES ${NK_QT_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/nuvelkit/qt)
   install(EXPORT NuvelkitQtTargets NAMESPACE Nuvelkit:: DESTINATION ${NK_CMAKE_DIR})
   configure_file(${PROJECT_SOURCE_DIR}/cmake/nuvelkit-qt.pc.in

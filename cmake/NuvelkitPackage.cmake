@@ -29,6 +29,8 @@ set_target_properties(nuvelkit_app PROPERTIES OUTPUT_NAME nuvelkit EXPORT_NAME n
   VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
   LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/nuvelkit.map)
 add_library(Nuvelkit::nuvelkit ALIAS nuvelkit_app)
+# Its headers are C++20: a program that includes them is built as C++20.
+target_compile_features(nuvelkit_app INTERFACE cxx_std_20)
 # An application gets the kit's classes from the control libraries next to this one.
 add_dependencies(nuvelkit_app nuvset1 nuvset2)
 

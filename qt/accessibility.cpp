@@ -1,5 +1,8 @@
 #include "qt/accessibility.h"
 
+#include "framework/interface_table.h"
+#include "framework/variant.h"
+#include "host/forms/form.h"
 #include "qt/control_widget.h"
 #include "qt/kit.h"
 

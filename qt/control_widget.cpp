@@ -1,6 +1,9 @@
 #include "qt/control_widget.h"
 
+#include "framework/variant.h"
+#include "host/forms/form.h"
 #include "host/hosts/compose.h"
+#include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
 #include "qt/kit.h"
@@ -25,6 +28,34 @@
 #include <cstring>
 
 namespace nk::qt {
+
+struct ControlWidget::KitSide {
+    ControlWidget* widget = nullptr;
+    std::unique_ptr<Form> form;
+    std::unique_ptr<FormInput> input;
+    std::vector<std::pair<std::string_view, Variant>> probedWith;
+};
+
+class ControlWidget::Holding {
+public:
+    explicit Holding(std::shared_ptr<KitSide> side) : side_(std::move(side)) {}
+    bool widgetGone() const { return side_ && !side_->widget; }
+
+private:
+    std::shared_ptr<KitSide> side_;
+};
+
+ControlWidget::Holding ControlWidget::Hold() const {
+    return Holding(kit_);
+}
+
+template <class Call> bool ControlWidget::Reach(Call&& call) {
+    const Holding hold = Hold();
+    call();
+    if (hold.widgetGone()) return false;
+    Sync();
+    return true;
+}
 
 namespace {
 
@@ -253,7 +284,8 @@ FormControl* ControlWidget::Ensure() {
     KitSide* side = kit_.get();
     form_->SetObserver(
         [side](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
-            if (side->widget) side->widget->controlEvent(info, number, args);
+            if (side->widget)
+                side->widget->controlEvent(info, number, EventArgs(args.data(), args.size()));
         });
     const std::string name =
         objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
@@ -319,16 +351,28 @@ std::optional<Variant> ControlWidget::member(std::string_view name) {
     return v;
 }
 
-MethodResult ControlWidget::call(std::string_view method, std::span<const Variant> args) {
+bool ControlWidget::setMember(std::string_view name, const std::optional<Variant>& value) {
+    return value && setMember(name, *value);
+}
+
+std::optional<Variant> ControlWidget::member(std::string_view name) const {
+    return const_cast<ControlWidget*>(this)->member(name);
+}
+
+bool ControlWidget::controlHasFocus() const {
+    return control_ && input_->focused() == control_;
+}
+
+MethodResult ControlWidget::call(std::string_view method, const Variant* args, std::size_t count) {
     if (!Ensure()) return {-1, "no control", {}};
     const Holding hold = Hold();
-    MethodResult r = control_->Call(method, args);
+    MethodResult r = control_->Call(method, std::span<const Variant>(args, count));
     if (hold.widgetGone()) return r;
     Sync();
     return r;
 }
 
-void ControlWidget::controlEvent(const EventInfo*, int, std::span<const EventArg>) {}
+void ControlWidget::controlEvent(const EventInfo*, int, EventArgs) {}
 
 void ControlWidget::controlPropertyChanged(std::string_view) {}
 
@@ -382,11 +426,11 @@ bool ControlWidget::ProbeRules() {
     const auto same = [](const auto& a, const auto& b) {
         return a.first == b.first && a.second.SameValue(b.second);
     };
-    if (probed_ &&
-        std::equal(settings.begin(), settings.end(), probedWith_.begin(), probedWith_.end(), same))
+    if (probed_ && std::equal(settings.begin(), settings.end(), kit_->probedWith.begin(),
+                              kit_->probedWith.end(), same))
         return false;
     probed_ = true;
-    probedWith_ = settings;
+    kit_->probedWith = settings;
     // A control of the class with those settings, apart in a form of its own, shows the size
     // rules without telling the widget's control anything: asked for one pixel square it
     // keeps its least size; asked for a pixel more, a fixed side stays.

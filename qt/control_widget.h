@@ -15,23 +15,38 @@
 // the object name given after construction is the display name its first placement sees.
 #pragma once
 
-#include "framework/variant.h"
-#include "host/forms/form.h"
-#include "host/input/form_input.h"
+#include "qt/kit_types.h"
 
 #include <QImage>
+#include <QShortcut>
 #include <QWidget>
 
+#include <cstddef>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <QShortcut>
-
 namespace nk::qt {
+
+// The by-reference arguments of an event the control raised, in the event's order: a view of
+// the control's own, so that a handler changing one changes what the control sees.
+class EventArgs {
+public:
+    EventArgs() = default;
+    EventArgs(const EventArg* data, std::size_t size) : data_(data), size_(size) {}
+    const EventArg* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const EventArg& operator[](std::size_t i) const { return data_[i]; }
+    const EventArg* begin() const { return data_; }
+    const EventArg* end() const { return data_ + size_; }
+
+private:
+    const EventArg* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 class ControlWidget : public QWidget {
     Q_OBJECT
@@ -51,23 +66,21 @@ public:
     bool setMember(std::string_view name, const Variant& value);
     // The same for a value that may have been refused on its way from Qt (nothing): a refused
     // value is not assigned.
-    bool setMember(std::string_view name, const std::optional<Variant>& value) {
-        return value && setMember(name, *value);
-    }
+    bool setMember(std::string_view name, const std::optional<Variant>& value);
     std::optional<Variant> member(std::string_view name);
     // The same for the widget classes' const getters: reading a member changes nothing the
     // widget shows.
-    std::optional<Variant> member(std::string_view name) const {
-        return const_cast<ControlWidget*>(this)->member(name);
-    }
-    MethodResult call(std::string_view method, std::span<const Variant> args = {});
+    std::optional<Variant> member(std::string_view name) const;
+    // A method with `count` arguments from `args`.
+    MethodResult call(std::string_view method, const Variant* args = nullptr,
+                      std::size_t count = 0);
 
     // The kit's side of the control, for containers and tests; nullptr without a control.
     FormControl* formControl();
     // The control as the kit's compositor composes it (pixels 0xAARRGGBB).
     Image composed();
     // Whether the control was last told that it has the focus (GotFocus without LostFocus).
-    bool controlHasFocus() const { return control_ && input_->focused() == control_; }
+    bool controlHasFocus() const;
 
     // In design mode (a form designer hosts the widget) the control draws as placed but is
     // told nothing of the mouse, the keyboard, the focus or the pointer's entry and exit, so
@@ -90,7 +103,7 @@ public:
 protected:
     // An event the control raised, with its by-reference arguments; a handler that changes
     // them changes what the control does next.
-    virtual void controlEvent(const EventInfo* info, int number, std::span<const EventArg> args);
+    virtual void controlEvent(const EventInfo* info, int number, EventArgs args);
     // The control reported that a property changed.
     virtual void controlPropertyChanged(std::string_view name);
     // The control was made (once, before any change of it is reported to Qt).
@@ -116,31 +129,15 @@ private:
     // call into the control holds it (see Holding), so that a slot deleting the widget from a
     // signal the control raised leaves the control in place until its own call has returned;
     // the widget's destructor clears `widget`, and nothing reaches the widget after that.
-    struct KitSide {
-        ControlWidget* widget = nullptr;
-        std::unique_ptr<Form> form;
-        std::unique_ptr<FormInput> input;
-    };
+    // It also keeps the settings the control's size rules were found for.
+    struct KitSide;
     // Held across a call into the control: it keeps the kit's side alive and says afterwards
     // whether the widget is still there. Nothing after a call touches the widget unless it is.
-    class Holding {
-    public:
-        explicit Holding(std::shared_ptr<KitSide> side) : side_(std::move(side)) {}
-        bool widgetGone() const { return side_ && !side_->widget; }
-
-    private:
-        std::shared_ptr<KitSide> side_;
-    };
-    Holding Hold() const { return Holding(kit_); }
+    class Holding;
+    Holding Hold() const;
     // Runs `call` (into the control), then brings the widget up to date (Sync) unless a slot
     // deleted it meanwhile; whether the widget is still there.
-    template <class Call> bool Reach(Call&& call) {
-        const Holding hold = Hold();
-        call();
-        if (hold.widgetGone()) return false;
-        Sync();
-        return true;
-    }
+    template <class Call> bool Reach(Call&& call);
 
     FormControl* Ensure();
     // Draws the control again at the device scale of the widget's ratio when that changed;
@@ -210,7 +207,6 @@ private:
     QSize shownLeast_{0, 0};
     QSize shownMost_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     bool probed_ = false;
-    std::vector<std::pair<std::string_view, Variant>> probedWith_;
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;

@@ -1,5 +1,8 @@
 #include "qt/form_timer.h"
 
+#include "framework/interface_table.h"
+#include "framework/variant.h"
+#include "host/forms/form.h"
 #include "qt/control_widget.h"
 
 namespace nk::qt {

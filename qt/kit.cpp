@@ -2,7 +2,12 @@
 
 #include "qt/sound_player.h"
 
+#include "framework/font.h"
 #include "framework/identity.h"
+#include "framework/interface_table.h"
+#include "framework/picture.h"
+#include "framework/values.h"
+#include "framework/variant.h"
 #include "host/desktop/shell.h"
 #include "host/loading/library_loader.h"
 

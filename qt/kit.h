@@ -3,10 +3,7 @@
 // and colours and the kit's.
 #pragma once
 
-#include "framework/font.h"
-#include "framework/interface_table.h"
-#include "framework/values.h"
-#include "framework/variant.h"
+#include "qt/kit_types.h"
 
 #include <QColor>
 #include <QFont>

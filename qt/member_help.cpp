@@ -1,5 +1,6 @@
 #include "qt/member_help.h"
 
+#include "framework/interface_table.h"
 #include "qt/kit.h"
 
 namespace nk::qt {

@@ -2,7 +2,7 @@
 // browser shows beside a property, and what docs/qt.md lists.
 #pragma once
 
-#include "framework/interface_table.h"
+#include "qt/kit_types.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "qt/modal_dialog.h"
 
+#include "framework/modal_form.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/kit.h"
 

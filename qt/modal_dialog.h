@@ -2,7 +2,7 @@
 // the mouse, turning a press and release on one of its elements into the form's click.
 #pragma once
 
-#include "framework/modal_form.h"
+#include "qt/kit_types.h"
 
 #include <QCursor>
 #include <QDialog>

@@ -1,5 +1,7 @@
 #include "qt/qt_defaults.h"
 
+#include "framework/values.h"
+#include "framework/variant.h"
 #include "qt/control_widget.h"
 #include "qt/kit.h"
 

@@ -6,7 +6,7 @@
 // kit's own hosts and forms, and a value set later (by code, or saved by Designer) wins.
 #pragma once
 
-#include "framework/variant.h"
+#include "qt/kit_types.h"
 
 #include <QPalette>
 #include <Qt>

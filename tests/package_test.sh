@@ -82,4 +82,66 @@ fi
 for f in share/man/man1/nuvelkit.1 share/doc/Nuvelkit/README.md share/doc/Nuvelkit/forms.md; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
+# The Qt widgets, when the kit was built with them: one versioned shared library that offers
+# the kit's namespace only and none of the application library's symbols again, headers a
+# C++17 Qt project builds with, and a Designer plugin that finds the library from its own place.
+qtlib=$prefix/lib/libnuvelkit-qt.so.1
+if [ -e "$qtlib" ]; then
+  soname=$(readelf -d "$qtlib" | sed -n 's/.*SONAME.*\[\(.*\)\]/\1/p')
+  [ "$soname" = "libnuvelkit-qt.so.1" ] || fail "libnuvelkit-qt.so.1 has the SONAME '$soname'"
+  [ -L "$prefix/lib/libnuvelkit-qt.so" ] || fail "the widgets' link name libnuvelkit-qt.so is not installed"
+  [ ! -e "$prefix/lib/libnuvelkit-qt.a" ] || fail "a static libnuvelkit-qt.a is installed"
+  strong() { nm -D --defined-only "$1" | awk '$2 ~ /^[TDBR]$/ {print $3}' | sort -u; }
+  twice=$(comm -12 <(strong "$qtlib") <(strong "$prefix/lib/libnuvelkit.so.1") | c++filt | head -3)
+  [ -z "$twice" ] || fail "libnuvelkit-qt.so.1 defines again what libnuvelkit.so.1 does: $twice"
+  foreign=$(nm -D --defined-only "$qtlib" | awk '{print $3}' | c++filt | grep -v 'nk::' | head -3 || true)
+  [ -z "$foreign" ] || fail "libnuvelkit-qt.so.1 exports names outside the kit's namespace: $foreign"
+  # Each library reached with no LD_LIBRARY_PATH resolves to the package's own.
+  resolves() { # OBJECT LIBRARY: fails unless OBJECT finds LIBRARY in the package's lib folder
+    local found
+    found=$(env -u LD_LIBRARY_PATH ldd "$1" | awk -v lib="$2" '$1 == lib {print $3}')
+    [ -n "$found" ] && [ "$(realpath "$found")" = "$(realpath "$prefix/lib/$2")" ] ||
+      fail "$1 finds $2 at '${found:-nothing}', not in $prefix/lib"
+  }
+  resolves "$qtlib" libnuvelkit.so.1
+  plugins=$prefix/lib/qt6/plugins/designer
+  [ ! -e "$plugins/libnuvelkit-designer.so" ] || resolves "$plugins/libnuvelkit-designer.so" libnuvelkit-qt.so.1
+
+  qtflags=$(pkg-config --cflags nuvelkit-qt)
+  for header in "$prefix"/include/nuvelkit/qt/*.h; do
+    echo "#include \"qt/$(basename "$header")\"" |
+      c++ -std=c++17 -fPIC -fsyntax-only -x c++ - $qtflags 2>"$work/header.log" || {
+      cat "$work/header.log" >&2
+      fail "$header does not compile as C++17"
+    }
+  done
+  reached=$(c++ -std=c++17 -fPIC -M "$source/tests/package/qt/headers.cpp" $qtflags |
+    grep -Eo "[^ ]*/include/nuvelkit/(framework|host|registry|support|api)/[^ ]*" | head -3 || true)
+  [ -z "$reached" ] || fail "the widget headers include the kit's C++20 headers: $reached"
+  c++ -std=c++17 -O1 -fPIC "$source/tests/package/qt/headers.cpp" -o "$work/qt17-pc" \
+    -DNK_CONTROL_DIR="\"$prefix/lib\"" $(pkg-config --cflags --libs nuvelkit-qt) \
+    -Wl,-rpath,"$prefix/lib" 2>"$work/qt17-pc.log" || {
+    cat "$work/qt17-pc.log" >&2
+    fail "the C++17 widget program does not build with pkg-config"
+  }
+  QT_QPA_PLATFORM=offscreen "$work/qt17-pc" || fail "the C++17 widget program built with pkg-config fails"
+
+  cmake -S "$source/tests/package/qt" -B "$work/qt" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_PREFIX_PATH="$prefix" >"$work/qt-configure" 2>&1 || {
+    cat "$work/qt-configure" >&2
+    fail "find_package(Nuvelkit COMPONENTS Qt) fails in a C++17 project"
+  }
+  cmake --build "$work/qt" -v >"$work/qt-build" 2>&1 || { cat "$work/qt-build" >&2; fail "the C++17 Qt project does not build"; }
+  if grep -Eq -- "-std=(c|gnu)\+\+(2a|20)" "$work/qt-build"; then
+    fail "Nuvelkit::Qt makes a C++17 project build as C++20"
+  fi
+  QT_QPA_PLATFORM=offscreen "$work/qt/qt17" || fail "the C++17 widget program built with CMake fails"
+  if [ -e "$plugins/libnuvelkit-designer.so" ]; then
+    env -u LD_LIBRARY_PATH -u QT_PLUGIN_PATH QT_QPA_PLATFORM=offscreen "$work/qt/designer_form" \
+      "$source/examples/qt-designer/form.ui" "$plugins" >"$work/designer-form" 2>&1 || {
+      cat "$work/designer-form" >&2
+      fail "the form loaded through the installed Designer plugin"
+    }
+  fi
+fi
 echo "package: pkg-config and find_package builds link and run with only the package"

@@ -225,7 +225,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     }
     out << "\nprotected:\n"
         << "    void controlEvent(const EventInfo* info, int number,\n"
-        << "                      std::span<const EventArg> args) override;\n"
+        << "                      EventArgs args) override;\n"
         << "    void controlPropertyChanged(std::string_view name) override;\n"
         << "    void controlMade() override;\n\nprivate:\n"
         << "    // Emits the member's change signal when its value differs from the one the "
@@ -275,12 +275,11 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
         out << "\n"
             << (m.reportsErrors ? "int " : "void ") << c.name << "::" << LowerCamel(m.name) << "("
             << params << ") {\n    const Variant args[] = {" << (args.empty() ? "Variant()" : args)
-            << "};\n    const MethodResult r = call(" << Literal(m.name) << ", std::span(args, "
-            << m.params.size() << "));\n"
+            << "};\n    const MethodResult r = call(" << Literal(m.name) << ", args, "
+            << m.params.size() << ");\n"
             << (m.reportsErrors ? "    return r.error;\n" : "    (void)r;\n") << "}\n";
     }
-    out << "\nvoid " << c.name
-        << "::controlEvent(const EventInfo*, int number, std::span<const EventArg> args) {\n"
+    out << "\nvoid " << c.name << "::controlEvent(const EventInfo*, int number, EventArgs args) {\n"
         << "    switch (number) {\n";
     for (const EventModel& e : c.events) {
         out << "    case " << e.number << ": {\n";
@@ -346,8 +345,9 @@ std::string Header(const ApiModel& model) {
 
 std::string Source(const ApiModel& model) {
     std::ostringstream out;
-    out << kBanner
-        << "#include \"qt/widgets.h\"\n\n#include \"qt/kit.h\"\n#include "
+    out << kBanner << "#include \"qt/widgets.h\"\n\n#include \"framework/font.h\"\n"
+        << "#include \"framework/interface_table.h\"\n#include \"framework/variant.h\"\n"
+        << "#include \"qt/kit.h\"\n#include "
            "\"qt/qt_defaults.h\"\n\n#include <cstdint>\n"
         << "#include <variant>\n\nnamespace nk::qt {\n";
     for (const ClassModel& c : model.classes)

@@ -6,6 +6,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/nk_bench_qt
 #include "bench/bench_timing.h"
+#include "framework/variant.h"
+#include "host/forms/form.h"
 #include "qt/control_widget.h"
 
 #include <QApplication>

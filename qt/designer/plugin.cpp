@@ -1,5 +1,8 @@
 // The Qt Designer plugin of the kit: one custom-widget interface per widget class, gathered in
 // one collection. Widgets made here are in design mode: they draw as placed and take no input.
+#include "framework/interface_table.h"
+#include "framework/variant.h"
+#include "host/forms/form.h"
 #include "qt/kit.h"
 #include "qt/member_help.h"
 #include "qt/widgets.h"

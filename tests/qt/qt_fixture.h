@@ -40,7 +40,7 @@ public:
     }
 
 protected:
-    void controlEvent(const EventInfo* info, int, std::span<const EventArg> args) override {
+    void controlEvent(const EventInfo* info, int, EventArgs args) override {
         const std::string name = info ? std::string(info->name) : "?";
         events.push_back(name);
         if (handler) handler(name, args);
