@@ -10,8 +10,10 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 namespace nk::qt {
@@ -305,6 +307,24 @@ std::optional<Variant> numberFromQt(double v, std::string_view member) {
 std::optional<Variant> percentFromQt(double v, std::string_view member) {
     if (std::isfinite(v) && v >= 0 && v <= 100) return Variant::Double(v);
     qWarning("Nuvelkit: %.*s: %g is outside 0 to 100; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
+}
+
+double singleToQt(const std::optional<Variant>& v) {
+    const double d = doubleToQt(v);
+    if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) return d;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<float>(d));
+    double shortest = d;
+    std::from_chars(text, written.ptr, shortest);
+    return shortest;
+}
+
+std::optional<Variant> singleFromQt(double v, std::string_view member) {
+    if (!std::isfinite(v) || std::fabs(v) <= std::numeric_limits<float>::max())
+        return Variant::Single(static_cast<float>(v));
+    qWarning("Nuvelkit: %.*s: %g is beyond what the member holds; the value stays",
              static_cast<int>(member.size()), member.data(), v);
     return std::nullopt;
 }
