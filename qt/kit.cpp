@@ -322,8 +322,13 @@ double singleToQt(const std::optional<Variant>& v) {
 }
 
 std::optional<Variant> singleFromQt(double v, std::string_view member) {
-    if (!std::isfinite(v) || std::fabs(v) <= std::numeric_limits<float>::max())
-        return Variant::Single(static_cast<float>(v));
+    // Below half a step past the largest single a number rounds to the largest single (as the
+    // largest single's own shortest form, 3.4028235e+38, does); from there on it is beyond.
+    constexpr double most = std::numeric_limits<float>::max();
+    const double beyond = most + std::ldexp(1.0, 103);
+    if (!std::isfinite(v)) return Variant::Single(static_cast<float>(v));
+    if (std::fabs(v) < beyond)
+        return Variant::Single(static_cast<float>(std::clamp(v, -most, most)));
     qWarning("Nuvelkit: %.*s: %g is beyond what the member holds; the value stays",
              static_cast<int>(member.size()), member.data(), v);
     return std::nullopt;

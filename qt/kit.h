@@ -91,9 +91,9 @@ std::optional<Variant> percentFromQt(double v, std::string_view member);
 // A single as Qt's double: the double its shortest decimal form reads as (0.1f gives 0.1, not
 // 0.100000001490116), so that a value a form gives comes back as written; nothing gives 0.
 double singleToQt(const std::optional<Variant>& v);
-// A double from Qt for a single member: what a single holds (rounded to the nearest single)
-// is the member's single; a finite number beyond the single's range is refused with a warning
-// naming `member` ("NuvelPad.xValue").
+// A double from Qt for a single member: what rounds to a single (the nearest) is the member's
+// single, the infinities and NaN included; a finite number beyond the single's range is
+// refused with a warning naming `member` ("NuvelPad.xValue").
 std::optional<Variant> singleFromQt(double v, std::string_view member);
 
 // A name that values of several enumerations of one class share (NuvelFill's "None" of its
@@ -101,8 +101,7 @@ std::optional<Variant> singleFromQt(double v, std::string_view member);
 // `NuvelFill::None` sets either property. Each enumeration appears once among `Values`.
 template <auto... Values> struct EnumKey {
     template <class E>
-        requires(std::is_same_v<E, decltype(Values)> || ...)
-    constexpr operator E() const {
+    requires(std::is_same_v<E, decltype(Values)> || ...) constexpr operator E() const {
         E found{};
         ((std::is_same_v<E, decltype(Values)> ? (void)(found = static_cast<E>(Values)) : void()),
          ...);

@@ -367,7 +367,8 @@ std::string Header(const ApiModel& model) {
         << "// whose by-reference arguments a directly connected slot may change:\n//\n"
         << "//     connect(button, &nk::qt::NuvelCommand::mouseMove, button,\n"
         << "//             [](short&, short&, float& x, float&) { x = -1; }); // never hovers\n"
-        << "#pragma once\n\n#include \"qt/control_widget.h\"\n#include \"qt/kit.h\"\n\n#include <QColor>\n"
+        << "#pragma once\n\n#include \"qt/control_widget.h\"\n#include \"qt/kit.h\"\n\n#include "
+           "<QColor>\n"
         << "#include <QPixmap>\n#include <QString>\n#include <QVariant>\n\n#include "
            "<optional>\n#include <string_view>\n\n"
         << "namespace nk::qt {\n";

@@ -160,7 +160,8 @@ QVariant ReadValue(QXmlStreamReader& reader) {
     if (kind == "double") return text.toDouble();
     if (kind == "string") return text;
     if (kind == "enum")
-        return QVariant::fromValue(FormEnumKey{text.mid(text.lastIndexOf(QLatin1String("::")) + 2)});
+        return QVariant::fromValue(
+            FormEnumKey{text.mid(text.lastIndexOf(QLatin1String("::")) + 2)});
     return {};
 }
 
