@@ -15,8 +15,10 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 namespace nk::qt {
@@ -310,6 +312,29 @@ std::optional<Variant> numberFromQt(double v, std::string_view member) {
 std::optional<Variant> percentFromQt(double v, std::string_view member) {
     if (std::isfinite(v) && v >= 0 && v <= 100) return Variant::Double(v);
     qWarning("Nuvelkit: %.*s: %g is outside 0 to 100; the value stays",
+             static_cast<int>(member.size()), member.data(), v);
+    return std::nullopt;
+}
+
+double singleToQt(const std::optional<Variant>& v) {
+    const double d = doubleToQt(v);
+    if (!std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) return d;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<float>(d));
+    double shortest = d;
+    std::from_chars(text, written.ptr, shortest);
+    return shortest;
+}
+
+std::optional<Variant> singleFromQt(double v, std::string_view member) {
+    // Below half a step past the largest single a number rounds to the largest single (as the
+    // largest single's own shortest form, 3.4028235e+38, does); from there on it is beyond.
+    constexpr double most = std::numeric_limits<float>::max();
+    const double beyond = most + std::ldexp(1.0, 103);
+    if (!std::isfinite(v)) return Variant::Single(static_cast<float>(v));
+    if (std::fabs(v) < beyond)
+        return Variant::Single(static_cast<float>(std::clamp(v, -most, most)));
+    qWarning("Nuvelkit: %.*s: %g is beyond what the member holds; the value stays",
              static_cast<int>(member.size()), member.data(), v);
     return std::nullopt;
 }

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace nk::qt {
@@ -83,6 +84,27 @@ std::optional<Variant> variantFromQt(const QVariant& v);
 std::optional<Variant> numberFromQt(double v, std::string_view member);
 // The same for a percentage, which Qt takes from 0 to 100 as a QProgressBar takes its value.
 std::optional<Variant> percentFromQt(double v, std::string_view member);
+
+// A single as Qt's double: the double its shortest decimal form reads as (0.1f gives 0.1, not
+// 0.100000001490116), so that a value a form gives comes back as written; nothing gives 0.
+double singleToQt(const std::optional<Variant>& v);
+// A double from Qt for a single member: what rounds to a single (the nearest) is the member's
+// single, the infinities and NaN included; a finite number beyond the single's range is
+// refused with a warning naming `member` ("NuvelPad.xValue").
+std::optional<Variant> singleFromQt(double v, std::string_view member);
+
+// A name that values of several enumerations of one class share (NuvelFill's "None" of its
+// caption and border styles): it converts to the value of each of them, so that
+// `NuvelFill::None` sets either property. Each enumeration appears once among `Values`.
+template <auto... Values> struct EnumKey {
+    template <class E>
+    requires(std::is_same_v<E, decltype(Values)> || ...) constexpr operator E() const {
+        E found{};
+        ((std::is_same_v<E, decltype(Values)> ? (void)(found = static_cast<E>(Values)) : void()),
+         ...);
+        return found;
+    }
+};
 
 // Whether two values of a property's Qt type are the same value: pixmaps by their pixels.
 template <class T> bool sameInQt(const T& a, const T& b) {

@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -98,8 +99,10 @@ QtType TypeOf(const ClassModel& c, const PropertyModel& p) {
     case ValueType::Long:
         return {"int", "int", "intToQt(member(NAME))", "Variant::Long(value)"};
     case ValueType::Single:
-        return {"float", "float", "static_cast<float>(doubleToQt(member(NAME)))",
-                "Variant::Single(value)"};
+        // A double in Qt, which form designers edit and save as they do any number; the
+        // control keeps its single.
+        return {"double", "double", "singleToQt(member(NAME))",
+                "singleFromQt(value, \"" + c.name + "." + LowerCamel(p.name) + "\")"};
     case ValueType::Double:
         return {"double", "double", "doubleToQt(member(NAME))", "Variant::Double(value)"};
     case ValueType::String:
@@ -160,6 +163,35 @@ std::set<std::string> EnumsOf(const ClassModel& c) {
     return names;
 }
 
+// Each value of a class's enumerations named through the class as well ("NuvelCommand::
+// NKCyanWater" beside "NuvelCommand::NKBackPics::NKCyanWater"), as form compilers write an
+// enumeration value. A name that values of two enumerations of the class share is an EnumKey,
+// which converts to the value of each; a name a member function of the class has is left out.
+void EnumValueNames(std::ostream& out, const ApiModel& model, const ClassModel& c) {
+    std::map<std::string, std::vector<std::string>> owners; // name -> "Enum::Name", ...
+    for (const std::string& e : EnumsOf(c))
+        if (const EnumModel* em = model.FindEnum(e))
+            for (const EnumModel::Member& m : em->members)
+                owners[CppIdentifier(m.name)].push_back(e + "::" + CppIdentifier(m.name));
+    std::set<std::string> functions;
+    for (const PropertyModel& p : c.properties)
+        functions.insert(LowerCamel(p.name));
+    for (const MethodModel& m : c.methods)
+        functions.insert(LowerCamel(m.name));
+    for (const auto& [name, values] : owners) {
+        if (functions.count(name)) continue;
+        if (values.size() == 1) {
+            out << "    static constexpr " << values[0].substr(0, values[0].find(':')) << " "
+                << name << " = " << values[0] << ";\n";
+            continue;
+        }
+        out << "    static constexpr EnumKey<";
+        for (size_t i = 0; i < values.size(); ++i)
+            out << (i ? ", " : "") << values[i];
+        out << "> " << name << "{};\n";
+    }
+}
+
 void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel& c) {
     out << "\n// " << c.name << " (" << c.typeLibrary << "." << c.name << ", library " << c.library
         << "), " << c.designWidth << " x " << c.designHeight << " pixels at design time.\n"
@@ -182,6 +214,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
             out << "        " << CppIdentifier(m.name) << " = " << m.value << ",\n";
         out << "    };\n    Q_ENUM(" << e << ")\n";
     }
+    EnumValueNames(out, model, c);
     out << "    static constexpr std::string_view kClassName = " << Literal(c.name) << ";\n"
         << "    explicit " << c.name << "(QWidget* parent = nullptr);\n\n";
     for (const PropertyModel& p : c.properties) {
@@ -333,7 +366,8 @@ std::string Header(const ApiModel& model) {
         << "// whose by-reference arguments a directly connected slot may change:\n//\n"
         << "//     connect(button, &nk::qt::NuvelCommand::mouseMove, button,\n"
         << "//             [](short&, short&, float& x, float&) { x = -1; }); // never hovers\n"
-        << "#pragma once\n\n#include \"qt/control_widget.h\"\n\n#include <QColor>\n"
+        << "#pragma once\n\n#include \"qt/control_widget.h\"\n#include \"qt/kit.h\"\n\n#include "
+           "<QColor>\n"
         << "#include <QPixmap>\n#include <QString>\n#include <QVariant>\n\n#include "
            "<optional>\n#include <string_view>\n\n"
         << "namespace nk::qt {\n";

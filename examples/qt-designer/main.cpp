@@ -41,6 +41,11 @@ int Check(QWidget& window, Ui::NuvelkitForm& ui) {
     }
     expect(ui.nuvelCommand->caption() == QLatin1String("&Start"), "the command's caption");
     expect(ui.nuvelCommand->gradientInverted(), "the command's inverted gradient");
+    expect(ui.nuvelCommand->backPicture() == nk::qt::NuvelCommand::NKCyanWater,
+           "the command's background");
+    expect(ui.nuvelCommand->sideIconHeight() == 24, "the command's side icon height");
+    expect(ui.nuvelPad->borderStyle() == nk::qt::NuvelPad::NKFillBorderStyle::FixedSingle,
+           "the pad's border");
     expect(ui.nuvelCheck->showFocus(), "the check box shows its focus");
     expect(ui.nuvelScreen->borderStyle() == 1, "the screen's border");
     expect(ui.nuvelPad->useDirectionShortKeys(), "the pad's direction keys");

@@ -138,7 +138,12 @@ struct FormProperty {
     QVariant value;
 };
 
-// The value of a property element (<bool>, <number>, <double>, <string>, <color>, <rect>),
+// An enumeration value a form names, by its key ("NKCyanWater").
+struct FormEnumKey {
+    QString key;
+};
+
+// The value of a property element (<bool>, <enum>, <number>, <double>, <string>, <color>, <rect>),
 // the reader on its first child.
 QVariant ReadValue(QXmlStreamReader& reader) {
     const QString kind = reader.name().toString();
@@ -154,6 +159,9 @@ QVariant ReadValue(QXmlStreamReader& reader) {
     if (kind == "number") return text.toInt();
     if (kind == "double") return text.toDouble();
     if (kind == "string") return text;
+    if (kind == "enum")
+        return QVariant::fromValue(
+            FormEnumKey{text.mid(text.lastIndexOf(QLatin1String("::")) + 2)});
     return {};
 }
 
@@ -200,6 +208,9 @@ std::unique_ptr<QWidget> LoadForm(const QString& path, QString* error) {
 }
 
 bool SameValue(const QVariant& saved, const QVariant& live) {
+    if (saved.metaType() == QMetaType::fromType<FormEnumKey>())
+        return (live.metaType().flags() & QMetaType::IsEnumeration) &&
+               live.toString() == saved.value<FormEnumKey>().key;
     if (saved.typeId() == QMetaType::Double)
         return std::abs(saved.toDouble() - live.toDouble()) < 1e-6;
     if (saved.typeId() == QMetaType::QColor) return saved.value<QColor>() == live.value<QColor>();

@@ -43,7 +43,7 @@ TEST(QtBehaviourSignals, AChangeSignalFiresOncePerChangeWithTheNewValue) {
         {"NuvelCheck", "value", QVariant::fromValue(NuvelCheck::NKBiState::NKChecked),
          QVariant::fromValue(NuvelCheck::NKBiState::NKUnChecked)},
         {"NuvelFill", "value", 40.0, 60.5},
-        {"NuvelPad", "xValue", 3.5f, -2.0f},
+        {"NuvelPad", "xValue", 3.5, -2.0}, // a single, as a double
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.className) + "." + c.property);

@@ -1,9 +1,13 @@
 // What Qt hands the widgets obeys the limits files obey: a pixmap beyond the picture limits
-// is refused (the member keeps its picture) with a warning, whichever property takes it.
+// is refused (the member keeps its picture) with a warning, whichever property takes it; a
+// double beyond what a single member holds is refused the same way.
 #include "qt/widgets.h"
 #include "qt_fixture.h"
 
 #include <QPixmap>
+
+#include <cmath>
+#include <limits>
 
 namespace nk::qt::testing {
 namespace {
@@ -37,6 +41,40 @@ TEST(QtLimits, APixmapBeyondThePictureLimitsIsRefusedAndThePictureKept) {
         EXPECT_EQ(command.pictureNormal().size(),
                   c.taken ? QSize(c.width, c.height) : QSize(20, 10))
             << c.width << " x " << c.height;
+    }
+}
+
+TEST(QtLimits, ADoubleASingleCannotHoldIsRefusedAndTheValueKept) {
+    const double most = std::numeric_limits<float>::max();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double given;
+        double kept; // what the member reads afterwards, from 1.5
+    };
+    const Case cases[] = {
+        {1e39, 1.5},
+        {-1e39, 1.5},
+        {most * 1.0000001, 1.5},
+        {most, 3.4028235e38}, // read as its shortest form, which is taken back
+        {3.4028235e38, 3.4028235e38},
+        {-3.4028235e38, -3.4028235e38},
+        {1e30, 1e30},         // rounded to the nearest single, read as written
+        {0.3, 0.3},           // the same
+        {16777217, 16777216}, // the nearest single
+        {inf, inf},           // a single holds the infinities
+        {-inf, -inf},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        for (bool generic : {false, true}) {
+            NuvelPad pad;
+            pad.setXValue(1.5);
+            if (generic)
+                pad.setProperty("xValue", c.given);
+            else
+                pad.setXValue(c.given);
+            EXPECT_EQ(pad.xValue(), c.kept);
+        }
     }
 }
 
