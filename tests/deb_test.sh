@@ -14,8 +14,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/nk_deb.XXXXXX")
 installed=no
 cleanup() {
   if [ "$installed" = yes ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
-      dpkg -r nuvelkit-dev nuvelkit >/dev/null 2>&1 || true
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
+      dpkg -P nuvelkit-dev nuvelkit >/dev/null 2>&1 || true
   fi
   rm -rf "$work"
 }
@@ -50,7 +50,7 @@ runtime must ^/usr/share/man/man1/nuvelkit\.1 the manual page
 runtime must ^/usr/share/doc/[^/]+/README\.md$ the README
 runtime never ^/usr/include/ a header
 runtime never \.pc$ a pkg-config file
-runtime never /lib[^/]*\.so$ a link name
+runtime never ^/$lib/lib[^/]*\.so$ a link name
 runtime never /cmake/ a CMake package file
 runtime never ^/usr/local/ a file outside /usr
 dev must ^/usr/include/nuvelkit/nuvelkit\.h$ the typed API's header
@@ -81,26 +81,31 @@ done
 # The runtime's Depends name the package of every library its programs, libraries and plugin
 # need that it does not carry itself.
 depends=$(dpkg-deb -f "$runtime" Depends)
+depends_names=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')
 dpkg-deb -x "$runtime" "$work/root"
 own=$(find "$work/root" -name 'lib*.so*' -printf '%f\n')
+ldconfig -p >"$work/ldconfig"
 find "$work/root" -type f \( -name '*.so*' -o -path '*/bin/*' \) -print0 |
   xargs -0 readelf -d 2>/dev/null | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort -u |
   while read -r needed; do
-    echo "$own" | grep -qxF "$needed" && continue
-    path=$(ldconfig -p | awk -v n="$needed" '$1 == n && /x86-64/ {print $NF; exit}')
+    grep -qxF "$needed" <<<"$own" && continue
+    path=$(awk -v n="$needed" '$1 == n && /x86-64/ {print $NF; exit}' "$work/ldconfig")
     [ -n "$path" ] || fail "nothing on this machine provides $needed, which the runtime needs"
-    owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1)
-    [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1)
+    # dpkg records a file under the name its package gave it, with or without the /usr merge.
+    owner=
+    for name in "$path" "$(readlink -f "$path")" "${path#/usr}"; do
+      [ -n "$owner" ] || owner=$( (dpkg -S "$name" 2>/dev/null || true) | head -1 | cut -d: -f1)
+    done
     [ -n "$owner" ] || fail "no Debian package owns $path ($needed)"
-    echo "$depends" | grep -Eq "(^|, )$owner( |,|$)" ||
+    grep -qxF "$owner" <<<"$depends_names" ||
       fail "the runtime needs $needed from $owner, but depends on: $depends"
   done
-[ "$has_qt" = no ] || echo "$depends" | grep -q 'libqt6widgets6' ||
+[ "$has_qt" = no ] || grep -q 'libqt6widgets6' <<<"$depends" ||
   fail "the runtime does not depend on Qt's widgets: $depends"
 dev_depends=$(dpkg-deb -f "$dev" Depends)
-echo "$dev_depends" | grep -Eq "(^|, )nuvelkit \(= $version\)" ||
+grep -Eq "(^|, )nuvelkit \(= $version\)" <<<"$dev_depends" ||
   fail "nuvelkit-dev does not depend on nuvelkit (= $version): $dev_depends"
-[ "$has_qt" = no ] || echo "$dev_depends" | grep -q 'qt6-base-dev' ||
+[ "$has_qt" = no ] || grep -q 'qt6-base-dev' <<<"$dev_depends" ||
   fail "nuvelkit-dev does not depend on qt6-base-dev: $dev_depends"
 echo "deb: $(basename "$runtime") and $(basename "$dev") carry and depend on what they should"
 
@@ -124,13 +129,17 @@ fi
 clean=(env -u QT_PLUGIN_PATH -u PKG_CONFIG_PATH -u CMAKE_PREFIX_PATH -u LD_LIBRARY_PATH
   HOME="$work/home" QT_QPA_PLATFORM=offscreen)
 mkdir -p "$work/home"
-"${clean[@]}" nuvelkit classes >"$work/classes" 2>&1 || { cat "$work/classes" >&2; fail "the installed program cannot list the classes"; }
-grep -q NuvelCommand "$work/classes" || fail "the installed program lists no NuvelCommand: $(head -3 "$work/classes")"
+# The program finds the control libraries in the package's library folder.
+"${clean[@]}" nuvelkit register >"$work/register" 2>&1 || { cat "$work/register" >&2; fail "the installed program cannot register the control libraries"; }
+for set in nuvset1 nuvset2; do
+  grep -q "registered /$lib/lib$set.so.1 " "$work/register" ||
+    fail "the installed program did not find lib$set.so.1 in /$lib: $(head -2 "$work/register")"
+done
 
 # build NAME COMMAND...: runs a build step, showing its log when it fails.
 build_step() {
-  local name=$1; shift
-  "${clean[@]}" "$@" >"$work/$name.log" 2>&1 || { cat "$work/$name.log" >&2; fail "$name fails"; }
+  local name=$1 log=$work/step.log; shift
+  "${clean[@]}" "$@" >"$log" 2>&1 || { cat "$log" >&2; fail "$name fails"; }
 }
 build_step "find_package(Nuvelkit) of examples/consumer" \
   cmake -S "$source/examples/consumer" -B "$work/consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -161,8 +170,9 @@ if [ "$has_qt" = yes ]; then
 fi
 
 installed=no
-DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
-  dpkg -r nuvelkit-dev nuvelkit >/dev/null
-[ ! -e /usr/bin/nuvelkit ] && [ ! -e "/$lib/libnuvelkit.so.1" ] ||
-  fail "removing the packages left their files behind"
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
+  dpkg -P nuvelkit-dev nuvelkit >/dev/null
+[ ! -e /usr/bin/nuvelkit ] && [ ! -e "/$lib/libnuvelkit.so.1" ] &&
+  ! dpkg-query -W nuvelkit nuvelkit-dev >/dev/null 2>&1 ||
+  fail "removing the packages left them or their files behind"
 echo "deb: installed, built against with find_package and pkg-config, ran, and removed"
