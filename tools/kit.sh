@@ -3,6 +3,7 @@
 #   bash tools/kit.sh gallery   the kit's main job: render the gallery sheet
 #   bash tools/kit.sh test      every test: unit and script tests, the sanitizer build, fuzzing
 #   bash tools/kit.sh fuzz [MINUTES]   every fuzz target for MINUTES each (default 10)
+#   bash tools/kit.sh package   the Debian packages nuvelkit and nuvelkit-dev, in build/packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -12,7 +13,7 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libfreetype-dev libfontconfig-dev libharfbuzz-dev libfribidi-dev
   fonts-liberation2 fonts-dejavu-core fonts-droid-fallback fonts-lohit-deva
   libpng-dev libjpeg-dev libgif-dev nlohmann-json3-dev libsdl2-dev libcli11-dev
-  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev)
+  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev dpkg-dev)
 
 install_packages() {
   local missing=()
@@ -111,6 +112,8 @@ case "$cmd" in
       build build/designer-example
       QT_QPA_PLATFORM=offscreen build/designer-example/nuvelkit-designer-example --check
     fi
+    echo "== Debian packages: contents, dependencies, installed and built against"
+    bash tests/deb_test.sh build "$ROOT"
     echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DNK_SANITIZE=ON -DNK_BENCH=OFF -DNK_QT=OFF \
       "$DRAWN_RESOURCES"
@@ -123,13 +126,18 @@ case "$cmd" in
   fuzz)
     fuzz_all $(( ${1:-10} * 60 )) -DNK_RESOURCES_FROM=
     ;;
+  package)
+    configure build -DCMAKE_BUILD_TYPE=Release
+    build build
+    bash tools/make_debs.sh build
+    ;;
   bench)
     configure build -DCMAKE_BUILD_TYPE=Release
     build build
     build/bin/nk_bench "$@"
     ;;
   *)
-    echo "usage: bash tools/kit.sh gallery|test|bench|fuzz [MINUTES]" >&2
+    echo "usage: bash tools/kit.sh gallery|test|package|bench|fuzz [MINUTES]" >&2
     exit 2
     ;;
 esac

@@ -163,11 +163,17 @@ std::optional<std::filesystem::path> FindLibraryFile(std::string_view name, std:
     const std::vector<std::string> names = LibraryFileNames(name);
     // The kit's own library folder (where this code was loaded from: the installed
     // libnuvelkit, or a program that carries the kit), then the program's ../lib folder, as
-    // in the build tree and an installed tree.
+    // in the build tree and an installed tree, and the architecture's folder below it, as in
+    // a Debian package.
     const std::filesystem::path bin = ProgramFolder();
+#ifdef NK_LIBRARY_ARCHITECTURE
+    const std::filesystem::path archLib = bin / "../lib" / NK_LIBRARY_ARCHITECTURE;
+#else
+    const std::filesystem::path archLib;
+#endif
     std::vector<std::filesystem::path> folders;
     for (const std::filesystem::path& dir :
-         {KitLibraryFolder(), bin / "../lib", bin / "../lib64"}) {
+         {KitLibraryFolder(), bin / "../lib", archLib, bin / "../lib64"}) {
         if (dir.empty()) continue;
         const std::filesystem::path normal = dir.lexically_normal();
         if (std::find(folders.begin(), folders.end(), normal) == folders.end())
