@@ -97,8 +97,8 @@ std::optional<Variant> singleFromQt(double v, std::string_view member);
 // caption and border styles): it converts to the value of each of them, so that
 // `NuvelFill::None` sets either property. Each enumeration appears once among `Values`.
 template <auto... Values> struct EnumKey {
-    template <class E>
-    requires(std::is_same_v<E, decltype(Values)> || ...) constexpr operator E() const {
+    template <class E, std::enable_if_t<(std::is_same_v<E, decltype(Values)> || ...), int> = 0>
+    constexpr operator E() const {
         E found{};
         ((std::is_same_v<E, decltype(Values)> ? (void)(found = static_cast<E>(Values)) : void()),
          ...);
