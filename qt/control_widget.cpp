@@ -484,8 +484,10 @@ void ControlWidget::ResizeControl(QSize to) {
     const Holding hold = Hold();
     control_->SetSize(to.width(), to.height());
     if (hold.widgetGone() || QSize(control_->width(), control_->height()) == before) return;
-    // A surface of a new size starts blank: the control draws it whole, as a window shown anew
-    // at that size (the control's own Resize handler need not repaint).
+    // As a window shown anew at that size: erased to its back colour, then drawn whole (the
+    // control's own Resize handler need not repaint, and its drawing does not always cover the
+    // surface, which would otherwise keep a picture of the old size).
+    control_->host().Cls();
     control_->site().PaintWhole();
 }
 

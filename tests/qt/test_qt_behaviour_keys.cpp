@@ -281,12 +281,12 @@ TEST(QtBehaviourSizes, AResizedWidgetShowsWhatTheKitDrawsAtThatSize) {
             auto form = ShownForm();
             ControlWidget* w = Make(row.className, form.get());
             ASSERT_TRUE(Show(*form));
-            // The kit's own form takes the same sizes in the same order: placed at the design
-            // size, then resized and drawn whole.
+            // The kit's own form with the control placed at the size the widget took, erased to
+            // its back colour and drawn again: nothing of the drawing at the old size shows.
+            w->resize(asked);
             Reference ref(*w);
             ASSERT_NE(ref.control, nullptr);
-            w->resize(asked);
-            ref.control->SetSize(w->width(), w->height());
+            ref.control->host().Cls();
             ref.control->site().PaintWhole();
             std::string where;
             EXPECT_EQ(Differences(*w, Compose(ref.control->host()), &where), 0) << where;
