@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -32,9 +34,32 @@ inline constexpr std::uint64_t kMaxPicturePixels = std::uint64_t{64} << 20;
 // The same picture painted finer for a device scale above 1: a built-in resource painted
 // again at 1.5, 2 or 3 times its size, or a larger image the application gives beside its
 // own (a "name@2x.png" file). The picture's logical size stays that of its 1x image.
-struct ScaledImage {
-    double scale = 1.0;
-    std::shared_ptr<const Image> image;
+//
+// A finer image may be made when it is first asked for (a built-in picture's is decoded the
+// first time something draws it at its scale); it is made once, whichever thread asks first,
+// and then shared by every copy. Its size is known before it is made.
+class ScaledImage {
+public:
+    using Maker = std::function<std::shared_ptr<const Image>()>;
+    ScaledImage(double scale, std::shared_ptr<const Image> image);
+    ScaledImage(double scale, int width, int height, Maker make);
+
+    double scale() const { return scale_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The image, made on the first call; nothing when it could not be made.
+    std::shared_ptr<const Image> image() const;
+
+private:
+    struct Slot {
+        std::once_flag once;
+        Maker make;
+        std::shared_ptr<const Image> image;
+    };
+    double scale_;
+    int width_;
+    int height_;
+    std::shared_ptr<Slot> slot_;
 };
 
 class PictureObject {
@@ -56,12 +81,13 @@ public:
     // "image:<w>x<h>" for a picture a control made itself, "" for an empty picture.
     const std::string& label() const { return label_; }
 
-    // The finer images, in increasing scale; empty for a picture that has none.
+    // The finer images, in increasing scale; empty for a picture that has none. Asking one
+    // for its image makes it.
     const std::vector<ScaledImage>& variants() const { return variants_; }
-    // The image painted for exactly `scale` (the 1x image for scale 1), or nullptr.
-    const Image* VariantAt(double scale) const;
+    // The image painted for exactly `scale` (the 1x image for scale 1), or nothing.
+    std::shared_ptr<const Image> VariantAt(double scale) const;
     // The image with the most pixels per logical pixel: the source for smooth stretching.
-    const Image* Finest() const;
+    std::shared_ptr<const Image> Finest() const;
 
 private:
     std::shared_ptr<const Image> image_;

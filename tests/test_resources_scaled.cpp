@@ -200,16 +200,20 @@ TEST(ScaledResources, LoadResPictureHandsOutTheVariantsOfBothLibraries) {
         const double scales[] = {1.5, 2.0, 3.0};
         for (size_t i = 0; i < 3; ++i) {
             const ScaledImage& v = p->variants()[i];
-            EXPECT_EQ(v.scale, scales[i]);
-            ASSERT_NE(v.image, nullptr);
-            EXPECT_EQ(v.image->width, std::lround(p->Width() * v.scale));
-            EXPECT_EQ(v.image->height, std::lround(p->Height() * v.scale));
-            EXPECT_EQ(v.image->IsMonochrome(), p->image()->IsMonochrome());
+            EXPECT_EQ(v.scale(), scales[i]);
+            const std::shared_ptr<const Image> image = v.image();
+            ASSERT_NE(image, nullptr);
+            EXPECT_EQ(image->width, std::lround(p->Width() * v.scale()));
+            EXPECT_EQ(image->height, std::lround(p->Height() * v.scale()));
+            EXPECT_EQ(v.width(), image->width);
+            EXPECT_EQ(v.height(), image->height);
+            EXPECT_EQ(image->IsMonochrome(), p->image()->IsMonochrome());
         }
-        EXPECT_EQ(p->Finest(), p->variants().back().image.get());
-        EXPECT_EQ(p->VariantAt(2.0), p->variants()[1].image.get());
+        EXPECT_EQ(p->Finest(), p->variants().back().image());
+        EXPECT_EQ(p->VariantAt(2.0), p->variants()[1].image());
         // A second load shares the decoded variants.
-        EXPECT_EQ(site.host().LoadResPicture(c.id)->variants()[2].image, p->variants()[2].image);
+        EXPECT_EQ(site.host().LoadResPicture(c.id)->variants()[2].image(),
+                  p->variants()[2].image());
     }
 }
 
@@ -263,7 +267,7 @@ TEST(ScaledResources, BadVariantsAreLeftOutAndNamed) {
     const Picture p = old.host().LoadResPicture(7);
     ASSERT_TRUE(HasImage(p));
     EXPECT_TRUE(p->variants().empty());
-    EXPECT_EQ(p->Finest(), p->image());
+    EXPECT_EQ(p->Finest(), p->shared_image());
 }
 
 } // namespace nk

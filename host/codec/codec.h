@@ -35,6 +35,15 @@ DecodeResult DecodeBmp(std::span<const std::uint8_t> data, const std::string& so
 DecodeResult DecodePng(std::span<const std::uint8_t> data, const std::string& source);
 DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const std::string& source);
 DecodeResult DecodeGif(std::span<const std::uint8_t> data, const std::string& source);
+// The size decoding a PNG will give, found without decoding it: DecodePng's checks of the
+// header, and every chunk up to the end one whole and matching its checksum.
+struct PngShape {
+    int width = 0;
+    int height = 0;
+    std::string error; // empty when the data passed
+    bool ok() const { return error.empty(); }
+};
+PngShape CheckPng(std::span<const std::uint8_t> data, const std::string& source);
 // Chooses the decoder by the data's signature.
 DecodeResult DecodePicture(std::span<const std::uint8_t> data, const std::string& source);
 // Reads a file and decodes it. Only a regular file of at most kMaxPictureFileBytes is

@@ -3,6 +3,7 @@
 #include "host/codec/codec.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -55,7 +56,71 @@ struct ImageGuard {
     ~ImageGuard() { png_image_free(image); }
 };
 
+// What is wrong with the data as a PNG before its pixels are read: its header, a size beyond
+// the limits, too few bytes for the rows it claims, or no end chunk. Empty when nothing is.
+std::string HeaderProblem(std::span<const std::uint8_t> data) {
+    // Signature (8) + IHDR length and type (8) + IHDR body (13) + CRC (4).
+    if (data.size() < 33)
+        return "truncated PNG header: needs 33 bytes, file has " + std::to_string(data.size());
+    if (std::memcmp(data.data(), kSignature, 8) != 0) return "not a PNG file (bad signature)";
+    if (std::memcmp(data.data() + 12, "IHDR", 4) != 0) return "PNG file does not start with IHDR";
+    const std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
+    if (std::string problem = PictureSizeProblem(std::min<std::uint32_t>(w, 0x7FFFFFFFu),
+                                                 std::min<std::uint32_t>(h, 0x7FFFFFFFu));
+        !problem.empty())
+        return problem;
+    // Deflate expands at most about 1032 to 1: a file too small to hold the rows it
+    // claims, at the bits a pixel its header gives, is refused before any pixel memory
+    // is taken.
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(w) * PixelBits(data) + 7) / 8;
+    const std::uint64_t rawRows = static_cast<std::uint64_t>(h) * (1 + rowBytes);
+    if (static_cast<std::uint64_t>(data.size()) * 1032 < rawRows)
+        return "truncated pixel data: " + std::to_string(data.size()) + " bytes cannot hold " +
+               std::to_string(w) + " x " + std::to_string(h) + " pixels";
+
+    // The reader stops at the last pixel row; a file cut after that still lacks its end
+    // chunk, and a cut file is not taken for a whole one.
+    static constexpr std::uint8_t kEnd[8] = {0, 0, 0, 0, 'I', 'E', 'N', 'D'};
+    const auto end = std::search(data.begin() + 33, data.end(), std::begin(kEnd), std::end(kEnd));
+    if (data.end() - end < 12) return "truncated PNG data: the file ends before its IEND chunk";
+    return {};
+}
+
 } // namespace
+
+PngShape CheckPng(std::span<const std::uint8_t> data, const std::string& source) {
+    PngShape shape;
+    if (std::string problem = HeaderProblem(data); !problem.empty()) {
+        shape.error = source + ": " + problem;
+        return shape;
+    }
+    // Every chunk whole, with the checksum its bytes call for, up to the end chunk.
+    for (std::size_t at = 8;;) {
+        if (data.size() - at < 12) {
+            shape.error = source + ": truncated PNG data: a chunk at byte " + std::to_string(at) +
+                          " is cut short";
+            return shape;
+        }
+        const std::uint32_t length = BigEndian32(data, at);
+        if (length > data.size() - at - 12) {
+            shape.error = source + ": truncated PNG data: the chunk at byte " + std::to_string(at) +
+                          " claims " + std::to_string(length) + " bytes";
+            return shape;
+        }
+        const std::uint8_t* type = data.data() + at + 4;
+        const auto crc = static_cast<std::uint32_t>(::crc32(0, type, length + 4));
+        if (crc != BigEndian32(data, at + 8 + length)) {
+            shape.error = source + ": damaged PNG data: the chunk at byte " + std::to_string(at) +
+                          " fails its checksum";
+            return shape;
+        }
+        if (std::memcmp(type, "IEND", 4) == 0) break;
+        at += 12 + length;
+    }
+    shape.width = static_cast<int>(BigEndian32(data, 16));
+    shape.height = static_cast<int>(BigEndian32(data, 20));
+    return shape;
+}
 
 DecodeResult DecodePng(std::span<const std::uint8_t> data, const std::string& source) {
     DecodeResult result;
@@ -63,33 +128,7 @@ DecodeResult DecodePng(std::span<const std::uint8_t> data, const std::string& so
         result.error = source + ": " + what;
         return result;
     };
-    // Signature (8) + IHDR length and type (8) + IHDR body (13) + CRC (4).
-    if (data.size() < 33)
-        return fail("truncated PNG header: needs 33 bytes, file has " +
-                    std::to_string(data.size()));
-    if (std::memcmp(data.data(), kSignature, 8) != 0) return fail("not a PNG file (bad signature)");
-    if (std::memcmp(data.data() + 12, "IHDR", 4) != 0)
-        return fail("PNG file does not start with IHDR");
-    const std::uint32_t w = BigEndian32(data, 16), h = BigEndian32(data, 20);
-    if (std::string problem = PictureSizeProblem(std::min<std::uint32_t>(w, 0x7FFFFFFFu),
-                                                 std::min<std::uint32_t>(h, 0x7FFFFFFFu));
-        !problem.empty())
-        return fail(problem);
-    // Deflate expands at most about 1032 to 1: a file too small to hold the rows it
-    // claims, at the bits a pixel its header gives, is refused before any pixel memory
-    // is taken.
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(w) * PixelBits(data) + 7) / 8;
-    const std::uint64_t rawRows = static_cast<std::uint64_t>(h) * (1 + rowBytes);
-    if (static_cast<std::uint64_t>(data.size()) * 1032 < rawRows)
-        return fail("truncated pixel data: " + std::to_string(data.size()) + " bytes cannot hold " +
-                    std::to_string(w) + " x " + std::to_string(h) + " pixels");
-
-    // The reader stops at the last pixel row; a file cut after that still lacks its end
-    // chunk, and a cut file is not taken for a whole one.
-    static constexpr std::uint8_t kEnd[8] = {0, 0, 0, 0, 'I', 'E', 'N', 'D'};
-    const auto end = std::search(data.begin() + 33, data.end(), std::begin(kEnd), std::end(kEnd));
-    if (data.end() - end < 12)
-        return fail("truncated PNG data: the file ends before its IEND chunk");
+    if (std::string problem = HeaderProblem(data); !problem.empty()) return fail(problem);
 
     png_image image;
     std::memset(&image, 0, sizeof image);

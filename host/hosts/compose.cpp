@@ -18,7 +18,7 @@ int Px(double v) {
 class MaskSampler {
 public:
     MaskSampler(const PictureObject& mask, double scale) : scale_(scale) {
-        const Image* fine = mask.VariantAt(scale);
+        const Image* fine = mask.VariantAt(scale).get(); // the mask keeps it
         if (fine && fine->width == DevicePixels(mask.Width(), scale) &&
             fine->height == DevicePixels(mask.Height(), scale)) {
             image_ = fine;

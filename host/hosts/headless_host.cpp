@@ -1,6 +1,7 @@
 #include "host/hosts/headless_host.h"
 
 #include "host/codec/codec.h"
+#include "host/codec/picture_cache.h"
 #include "support/file_io.h"
 
 #include <algorithm>
@@ -160,74 +161,24 @@ void HeadlessHost::ReleaseCapture() {
     if (hooks_.onCapture) hooks_.onCapture(false);
 }
 
-namespace {
-
-// The variants a library carries for bitmap `id` (an image `base`), in increasing scale. A
-// variant that does not decode, or is not the base's size times its scale, is left out and
-// named in `error`. A variant of a mask is a mask too.
-std::vector<ScaledImage> DecodeVariants(const ResourceLibrary& library, int id, const Image& base,
-                                        const std::string& label,
-                                        std::vector<std::string>& errors) {
-    std::vector<ScaledImage> out;
-    for (const ResourceVariant& v : library.variants) {
-        if (v.id != id) continue;
-        char scale[16];
-        std::snprintf(scale, sizeof scale, "%g", v.scale);
-        const std::string source = label + "@" + scale + "x";
-        if (!(v.scale > 1.0) || v.scale > 16.0) {
-            errors.push_back(source + ": a variant needs a scale above 1");
-            continue;
-        }
-        DecodeResult decoded = DecodePng(v.bytes, source);
-        if (!decoded.ok()) {
-            errors.push_back(decoded.error);
-            continue;
-        }
-        const long w = std::lround(base.width * v.scale), h = std::lround(base.height * v.scale);
-        if (decoded.image.width != w || decoded.image.height != h) {
-            errors.push_back(source + ": " + std::to_string(decoded.image.width) + "x" +
-                             std::to_string(decoded.image.height) + " pixels, expected " +
-                             std::to_string(w) + "x" + std::to_string(h));
-            continue;
-        }
-        if (base.IsMonochrome()) decoded.image.bitsPerPixel = 1;
-        out.push_back({v.scale, std::make_shared<const Image>(std::move(decoded.image))});
-    }
-    std::stable_sort(out.begin(), out.end(),
-                     [](const ScaledImage& a, const ScaledImage& b) { return a.scale < b.scale; });
-    return out;
-}
-
-} // namespace
-
 Picture HeadlessHost::LoadResPicture(int id) {
-    const std::string label = "res:" + std::to_string(id);
-    auto cached = resourceImages_.find(id);
-    if (cached == resourceImages_.end()) {
-        const ResourceEntry* entry =
-            table_.resources ? table_.resources->Find(id, ResourceKind::Bitmap) : nullptr;
-        if (!entry) return nullptr;
-        // A bitmap or a variant that cannot be decoded is told to the container's fault hook;
-        // the bitmap gives no picture, the variant is left out.
-        std::vector<std::string> errors;
-        auto report = [&] {
-            for (const std::string& e : errors)
-                if (hooks_.onFault) hooks_.onFault(e);
-        };
-        DecodeResult decoded = DecodeBmp(entry->bytes, label);
-        if (!decoded.ok()) {
-            errors.push_back(decoded.error);
-            report();
-            return nullptr;
-        }
-        ResourceImages images{std::make_shared<const Image>(std::move(decoded.image)), {}};
-        images.variants = DecodeVariants(*table_.resources, id, *images.image, label, errors);
-        report();
-        cached = resourceImages_.emplace(id, std::move(images)).first;
+    auto known = resourceImages_.find(id);
+    if (known == resourceImages_.end()) {
+        if (!table_.resources) return nullptr;
+        // The process decodes each bitmap once; this host tells its container what was wrong
+        // with it (a bitmap that gives no picture, a variant left out) the first time it
+        // loads it.
+        std::string error;
+        std::shared_ptr<const BuiltInPicture> loaded =
+            PictureCache::Shared().BuiltIn(*table_.resources, id, error);
+        std::vector<std::string> faults = loaded ? loaded->errors : std::vector{error};
+        for (const std::string& fault : faults)
+            if (hooks_.onFault && !fault.empty()) hooks_.onFault(fault);
+        if (!loaded) return nullptr;
+        known = resourceImages_.emplace(id, std::move(loaded)).first;
     }
     // A fresh picture object per load, sharing the decoded images.
-    return std::make_shared<const PictureObject>(cached->second.image, label,
-                                                 cached->second.variants);
+    return PictureCache::PictureOf(known->second, id);
 }
 
 std::shared_ptr<const std::vector<std::uint8_t>> HeadlessHost::LoadResData(int id) {

@@ -36,6 +36,8 @@
 
 namespace nk {
 
+struct BuiltInPicture;
+
 class HeadlessHost : public HeadlessCanvas<Host> {
 public:
     // A surface of w x h pixels (the class's design size when w or h is negative), filled
@@ -140,12 +142,8 @@ private:
     int shellResult_ = 42;
     std::deque<std::string> dialogClicks_;
     ModalForm* modal_ = nullptr;
-    // A numbered bitmap decoded once, with its finer variants.
-    struct ResourceImages {
-        std::shared_ptr<const Image> image;
-        std::vector<ScaledImage> variants;
-    };
-    std::map<int, ResourceImages> resourceImages_;
+    // The numbered bitmaps this host has loaded, as the process's picture cache holds them.
+    std::map<int, std::shared_ptr<const BuiltInPicture>> resourceImages_;
     std::vector<std::unique_ptr<HeadlessPictureBox>> boxes_;
     std::vector<std::unique_ptr<HeadlessShape>> shapes_;
     std::vector<std::unique_ptr<HeadlessZone>> zones_;

@@ -1,6 +1,7 @@
 #include "host/script/script_pictures.h"
 
 #include "host/codec/codec.h"
+#include "host/codec/picture_cache.h"
 #include "host/hosts/control_site.h"
 #include "host/script/script_parse.h"
 
@@ -18,7 +19,7 @@ std::uint64_t PixelsOf(const Picture& p) {
     };
     std::uint64_t n = area(p->image());
     for (const ScaledImage& v : p->variants())
-        n += area(v.image.get());
+        n += static_cast<std::uint64_t>(v.width()) * static_cast<std::uint64_t>(v.height());
     return n;
 }
 
@@ -85,7 +86,7 @@ void Pictures::Load(const std::string& name, std::string path, const std::string
     CheckRoom(name, 0); // refused before the file is read when no name is left
     if (!path.empty() && path.front() != '/' && !baseDir.empty()) path = baseDir + "/" + path;
     std::string error;
-    Picture picture = LoadScaledPictureFile(path, name, error);
+    Picture picture = PictureCache::Shared().File(path, name, error);
     if (!picture) throw SyntaxError(error);
     CheckRoom(name, PixelsOf(picture));
     Keep(name, std::move(picture));

@@ -456,18 +456,15 @@ bool SurfaceCanvas::ScaledPicture(const Picture& p, std::int64_t x, std::int64_t
     Touch(dst.x0, dst.y0, dst.x1, dst.y1);
     // The image painted for this scale when the picture goes at its own size, else the
     // finest image it has, stretched.
+    // Only the image that is drawn is asked for, so a finer image is made only at a scale in
+    // use.
     std::shared_ptr<const Image> chosen;
     if (w == p->Width() && h == p->Height())
         for (const ScaledImage& variant : p->variants())
-            if (variant.scale == scale_ && variant.image &&
-                variant.image->width == dst.x1 - dst.x0 && variant.image->height == dst.y1 - dst.y0)
-                chosen = variant.image;
-    if (!chosen) {
-        chosen = p->shared_image();
-        double best = 1.0;
-        for (const ScaledImage& variant : p->variants())
-            if (variant.image && variant.scale > best) chosen = variant.image, best = variant.scale;
-    }
+            if (variant.scale() == scale_ && variant.width() == dst.x1 - dst.x0 &&
+                variant.height() == dst.y1 - dst.y0)
+                chosen = variant.image();
+    if (!chosen) chosen = p->Finest();
     if (const auto memo = Stretched(chosen, dst.x1 - dst.x0, dst.y1 - dst.y0)) chosen = memo;
     const Image& im = *chosen;
     if (im.width <= 0 || im.height <= 0 ||
