@@ -8,6 +8,7 @@
 #include "qt/accessibility.h"
 #include "qt/kit.h"
 #include "qt/modal_dialog.h"
+#include "qt/size_rules.h"
 
 #include <QCursor>
 #include <QFontMetrics>
@@ -33,7 +34,7 @@ struct ControlWidget::KitSide {
     ControlWidget* widget = nullptr;
     std::unique_ptr<Form> form;
     std::unique_ptr<FormInput> input;
-    std::vector<std::pair<std::string_view, Variant>> probedWith;
+    SizeSettings probedWith;
 };
 
 class ControlWidget::Holding {
@@ -410,45 +411,16 @@ bool ControlWidget::Vertical() const {
     return o && o->ToLong() == std::optional<std::int32_t>(1);
 }
 
-namespace {
-
-// The members that decide a control's size rules: its picture mode, and a bar's orientation.
-constexpr std::string_view kSizeMembers[] = {"PictureMode", "FillOrientation"};
-
-} // namespace
-
 bool ControlWidget::ProbeRules() {
-    std::vector<std::pair<std::string_view, Variant>> settings;
-    for (std::string_view name : kSizeMembers) {
-        if (!table_->FindProperty(name)) continue;
-        if (std::optional<Variant> v = control_->Get(name)) settings.emplace_back(name, *v);
-    }
-    const auto same = [](const auto& a, const auto& b) {
-        return a.first == b.first && a.second.SameValue(b.second);
-    };
-    if (probed_ && std::equal(settings.begin(), settings.end(), kit_->probedWith.begin(),
-                              kit_->probedWith.end(), same))
-        return false;
+    SizeSettings settings =
+        SizeSettingsOf(*table_, [this](std::string_view name) { return control_->Get(name); });
+    if (probed_ && SameSettings(settings, kit_->probedWith)) return false;
     probed_ = true;
-    kit_->probedWith = settings;
-    // A control of the class with those settings, apart in a form of its own, shows the size
-    // rules without telling the widget's control anything: asked for one pixel square it
-    // keeps its least size; asked for a pixel more, a fixed side stays.
-    FormSettings form;
-    form.font = fontFromQt(font());
-    form.timerInterval = 0;
-    Form probe(std::span<const InterfaceTable* const>(&table_, 1), form);
-    FormControl* c = probe.Add(table_->className, "Probe1", 0, 0, 1, 1);
-    least_ = QSize(1, 1);
-    fixedWidth_ = fixedHeight_ = false;
-    if (!c) return true;
-    for (const auto& [name, value] : settings)
-        c->Set(name, value);
-    c->SetSize(1, 1);
-    least_ = QSize(c->width(), c->height()).expandedTo(QSize(1, 1));
-    if (!c->SetSize(least_.width() + 1, least_.height() + 1)) return true;
-    fixedWidth_ = least_.width() > 1 && c->width() == least_.width();
-    fixedHeight_ = least_.height() > 1 && c->height() == least_.height();
+    const SizeRules rules = FindSizeRules(*table_, settings, fontFromQt(font()));
+    kit_->probedWith = std::move(settings);
+    least_ = rules.least;
+    fixedWidth_ = rules.fixedWidth;
+    fixedHeight_ = rules.fixedHeight;
     return true;
 }
 
