@@ -20,6 +20,8 @@
 #include <filesystem>
 #include <limits>
 #include <map>
+#include <memory>
+#include <mutex>
 
 namespace nk::qt {
 
@@ -205,8 +207,34 @@ bool pictureWithinLimits(const QPixmap& pixmap) {
     return pixmap.isNull() || WithinPictureLimits(pixmap.width(), pixmap.height());
 }
 
-Picture pictureFromQt(const QPixmap& pixmap) {
-    if (pixmap.isNull() || !pictureWithinLimits(pixmap)) return nullptr;
+namespace {
+
+// The pictures made from pixmaps still in use, by the pixmap's cache key (which Qt changes
+// whenever a pixmap's pixels change): one pixmap given to many widgets is one picture.
+class PixmapPictures {
+public:
+    Picture Find(qint64 key) {
+        const std::lock_guard hold(lock_);
+        const auto known = made_.find(key);
+        return known == made_.end() ? nullptr : known->second.lock();
+    }
+    void Keep(qint64 key, const Picture& picture) {
+        const std::lock_guard hold(lock_);
+        std::erase_if(made_, [](const auto& e) { return e.second.expired(); });
+        made_[key] = picture;
+    }
+
+private:
+    std::mutex lock_;
+    std::map<qint64, std::weak_ptr<const PictureObject>> made_;
+};
+
+PixmapPictures& MadeFromPixmaps() {
+    static PixmapPictures made;
+    return made;
+}
+
+Picture ConvertPixmap(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     Image out(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
@@ -216,6 +244,16 @@ Picture pictureFromQt(const QPixmap& pixmap) {
     const std::string label =
         "pixmap:" + std::to_string(out.width) + "x" + std::to_string(out.height);
     return MakePicture(std::move(out), label);
+}
+
+} // namespace
+
+Picture pictureFromQt(const QPixmap& pixmap) {
+    if (pixmap.isNull() || !pictureWithinLimits(pixmap)) return nullptr;
+    if (Picture known = MadeFromPixmaps().Find(pixmap.cacheKey())) return known;
+    Picture made = ConvertPixmap(pixmap);
+    MadeFromPixmaps().Keep(pixmap.cacheKey(), made);
+    return made;
 }
 
 bool boolToQt(const std::optional<Variant>& v) {
