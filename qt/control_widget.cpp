@@ -108,6 +108,19 @@ QRegion MaskRegion(const Image& mask, int w, int h) {
     return region;
 }
 
+// The box `b` grown to the nearest logical pixels that are whole device pixels at `scale`
+// (even ones at 1.5), so that a part repainted or composed from there lands on the device
+// pixels of the whole and Qt's clip to it loses no device pixel.
+QRect Aligned(QRect b, double scale) {
+    int step = 1;
+    while (step < 4 && step * scale != std::floor(step * scale))
+        ++step;
+    const auto down = [step](int v) { return v - v % step; };
+    const auto up = [step](int v) { return (v + step - 1) / step * step; };
+    const int left = down(std::max(b.left(), 0)), top = down(std::max(b.top(), 0));
+    return QRect(QPoint(left, top), QPoint(up(b.right() + 1) - 1, up(b.bottom() + 1) - 1));
+}
+
 bool IsFontMember(std::string_view name) {
     return name.size() >= 4 && name.substr(0, 4) == "Font";
 }
@@ -528,7 +541,9 @@ void ControlWidget::RepaintChanged() {
     kit_->damage.Collect(*control_, changed);
     QRegion region;
     for (const PixelBox& b : MergeBoxes(changed, {0, 0, width(), height()}))
-        region += QRect(b.left, b.top, b.Width(), b.Height());
+        region += Aligned(QRect(b.left, b.top, b.Width(), b.Height()), form_->scale()) & rect();
+    // Qt paints nothing outside the mask.
+    if (maskShown_) region &= mask();
     if (region.isEmpty()) return;
     pending_ += region;
     update(region);
@@ -735,15 +750,6 @@ bool ControlWidget::event(QEvent* e) {
 
 namespace {
 
-// The fewest logical pixels that are a whole number of device pixels at `scale` (2 at 1.5),
-// so that a part composed from there on lands on the device pixels of the whole.
-int AlignStep(double scale) {
-    int step = 1;
-    while (step < 4 && step * scale != std::floor(step * scale))
-        ++step;
-    return step;
-}
-
 // Whether the control shows its surface alone: no border line, no visible picture box or
 // glow overlay (a mask is the widget's own, which Qt applies).
 bool SurfaceAlone(const HeadlessHost& host) {
@@ -759,14 +765,12 @@ bool SurfaceAlone(const HeadlessHost& host) {
 void ControlWidget::PaintComposed(QPainter& p, QRect asked) {
     const HeadlessHost& host = control_->host();
     const double scale = host.surface().scale();
-    const int step = AlignStep(scale);
-    const auto down = [step](int v) { return v - v % step; };
-    const auto up = [step](int v) { return (v + step - 1) / step * step; };
-    const int left = down(std::max(asked.left(), 0)), top = down(std::max(asked.top(), 0));
-    const PixelBox area = Intersect({DevicePixels(left, scale), DevicePixels(top, scale),
-                                     DevicePixels(up(asked.right() + 1), scale),
-                                     DevicePixels(up(asked.bottom() + 1), scale)},
-                                    DeviceExtent(host));
+    const QRect part = Aligned(asked, scale);
+    const int left = part.left(), top = part.top();
+    const PixelBox area =
+        Intersect({DevicePixels(left, scale), DevicePixels(top, scale),
+                   DevicePixels(part.right() + 1, scale), DevicePixels(part.bottom() + 1, scale)},
+                  DeviceExtent(host));
     if (area.Empty()) return;
     std::vector<std::uint32_t>& scratch = kit_->scratch;
     const std::size_t count = static_cast<std::size_t>(area.Width()) * area.Height();
@@ -788,7 +792,7 @@ void ControlWidget::paintEvent(QPaintEvent* e) {
     const Holding hold = Hold();
     if (FollowDeviceRatio() && !hold.widgetGone()) QTimer::singleShot(0, this, [this] { Sync(); });
     if (hold.widgetGone()) return;
-    pending_ -= e->region();
+    if (!pending_.isEmpty()) pending_ -= e->region();
     const HeadlessHost& host = control_->host();
     QPainter p(this);
     // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.
@@ -934,9 +938,12 @@ void ControlWidget::enterEvent(QEnterEvent* e) {
     // place, and this one is then no move at all.
     const int buttons = buttonsFromQt(e->buttons()), shift = shiftFromQt(e->modifiers());
     const QPointF at = e->position();
-    QTimer::singleShot(0, this, [this, buttons, shift, at] {
-        if (underMouse()) MouseMove(buttons, shift, at);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, buttons, shift, at] {
+            if (underMouse()) MouseMove(buttons, shift, at);
+        },
+        Qt::QueuedConnection);
 }
 
 void ControlWidget::leaveEvent(QEvent* e) {

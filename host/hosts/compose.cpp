@@ -110,9 +110,12 @@ public:
         }
         for (const Overlay& o : overlays_) {
             if (y < o.box.top || y >= o.box.bottom) continue;
+            // Locals, so that the loop does not reload them through the row's stores.
             std::uint32_t* to = row + (o.box.left - area_.left);
-            for (int x = 0; x < o.box.Width(); ++x)
-                to[x] |= o.notFill;
+            const std::uint32_t notFill = o.notFill;
+            const int n = o.box.Width();
+            for (int x = 0; x < n; ++x)
+                to[x] |= notFill;
         }
     }
 
