@@ -2,6 +2,7 @@
 
 #include "framework/variant.h"
 #include "host/forms/form.h"
+#include "host/forms/form_damage.h"
 #include "host/hosts/compose.h"
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
@@ -27,6 +28,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <span>
 
 namespace nk::qt {
 
@@ -35,6 +37,11 @@ struct ControlWidget::KitSide {
     std::unique_ptr<Form> form;
     std::unique_ptr<FormInput> input;
     SizeSettings probedWith;
+    // What the control changed since its last frame, and the storage it is measured in.
+    ControlDamage damage;
+    std::vector<PixelBox> changed;
+    // The composed pixels of the part being painted.
+    std::vector<std::uint32_t> scratch;
 };
 
 class ControlWidget::Holding {
@@ -75,10 +82,6 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
-int Px(double v) {
-    return static_cast<int>(std::lround(v));
-}
-
 // The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy.
 QImage Wrap(const Image& image) {
     return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
@@ -104,6 +107,19 @@ QRegion MaskRegion(const Image& mask, int w, int h) {
     QRegion region;
     if (!runs.empty()) region.setRects(runs.data(), static_cast<int>(runs.size()));
     return region;
+}
+
+// The box `b` grown to the nearest logical pixels that are whole device pixels at `scale`
+// (even ones at 1.5), so that a part repainted or composed from there lands on the device
+// pixels of the whole and Qt's clip to it loses no device pixel.
+QRect Aligned(QRect b, double scale) {
+    int step = 1;
+    while (step < 4 && step * scale != std::floor(step * scale))
+        ++step;
+    const auto down = [step](int v) { return v - v % step; };
+    const auto up = [step](int v) { return (v + step - 1) / step * step; };
+    const int left = down(std::max(b.left(), 0)), top = down(std::max(b.top(), 0));
+    return QRect(QPoint(left, top), QPoint(up(b.right() + 1) - 1, up(b.bottom() + 1) - 1));
 }
 
 bool IsFontMember(std::string_view name) {
@@ -485,7 +501,24 @@ void ControlWidget::Sync() {
             setFont(fontToQt(f->font()));
     }
     --syncing_;
-    update();
+    RepaintChanged();
+}
+
+void ControlWidget::RepaintChanged() {
+    // Only what the control drew or moved since the last frame: its surfaces' drawing records,
+    // its glow overlay's change, or its whole place when its size, border, mask, picture boxes
+    // or device scale changed (Qt would not repaint for most of these on its own).
+    std::vector<PixelBox>& changed = kit_->changed;
+    changed.clear();
+    kit_->damage.Collect(*control_, changed);
+    QRegion region;
+    for (const PixelBox& b : MergeBoxes(changed, {0, 0, width(), height()}))
+        region += Aligned(QRect(b.left, b.top, b.Width(), b.Height()), form_->scale()) & rect();
+    // Qt paints nothing outside the mask.
+    if (maskShown_) region &= mask();
+    if (region.isEmpty()) return;
+    pending_ += region;
+    update(region);
 }
 
 void ControlWidget::SyncSize() {
@@ -689,61 +722,38 @@ bool ControlWidget::event(QEvent* e) {
 
 namespace {
 
-// Copies the part `area` of `src` (placed at `at` in widget pixels) into the scratch image
-// whose top-left is `origin`.
-void CopyInto(QImage& into, QPoint origin, const Image& src, QPoint at, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* dst = reinterpret_cast<std::uint32_t*>(into.scanLine(y - origin.y())) +
-                    (area.left() - origin.x());
-        const std::uint32_t* from =
-            &src.pixels[static_cast<size_t>(y - at.y()) * src.width + (area.left() - at.x())];
-        std::memcpy(dst, from, static_cast<size_t>(area.width()) * 4);
-    }
+// Whether the control shows its surface alone: no border line, no visible picture box or
+// glow overlay (a mask is the widget's own, which Qt applies).
+bool SurfaceAlone(const HeadlessHost& host) {
+    return host.BorderStyle() != 1 &&
+           std::none_of(host.shapes().begin(), host.shapes().end(),
+                        [](const auto& s) { return s->Visible(); }) &&
+           std::none_of(host.pictureBoxes().begin(), host.pictureBoxes().end(),
+                        [](const auto& b) { return b->visible(); });
 }
 
 } // namespace
 
-void ControlWidget::ComposeArea(QRect asked, int inset) {
+void ControlWidget::PaintComposed(QPainter& p, QRect asked) {
     const HeadlessHost& host = control_->host();
-    const Image& surface = host.surface().pixels();
-    const QRect surfaceBox = QRect(inset, inset, surface.width, surface.height) & rect();
-    if (scratch_.width() < asked.width() || scratch_.height() < asked.height())
-        scratch_ = QImage(std::max(asked.width(), scratch_.width()),
-                          std::max(asked.height(), scratch_.height()), QImage::Format_RGB32);
-    const QPoint origin = asked.topLeft();
-    if (inset) scratch_.fill(Qt::black); // the border line
-    const QRect area = asked & surfaceBox;
-    if (area.isEmpty()) return;
-    CopyInto(scratch_, origin, surface, QPoint(inset, inset), area);
-    for (const auto& box : host.pictureBoxes()) {
-        if (!box->visible()) continue;
-        const Image& b = box->surface().pixels();
-        const QPoint at(inset + Px(box->left()), inset + Px(box->top()));
-        const QRect boxArea = QRect(at, QSize(b.width, b.height)) & area;
-        if (!boxArea.isEmpty()) CopyInto(scratch_, origin, b, at, boxArea);
-    }
-    // The glow overlay: every pixel beneath is OR-ed with NOT the fill colour.
-    for (const auto& shape : host.shapes()) {
-        if (!shape->Visible()) continue;
-        const QRect r = QRect(inset + Px(shape->left()), inset + Px(shape->top()),
-                              Px(shape->width()), Px(shape->height())) &
-                        area;
-        const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(scratch_.scanLine(y - origin.y()));
-            for (int x = r.left(); x <= r.right(); ++x)
-                row[x - origin.x()] |= notFill;
-        }
-    }
-}
-
-void ControlWidget::PaintScaled(QPainter& p) {
-    const HeadlessHost& host = control_->host();
-    const Image shown = Compose(host);
-    QImage image(reinterpret_cast<const uchar*>(shown.pixels.data()), shown.width, shown.height,
-                 shown.width * 4, QImage::Format_ARGB32);
-    image.setDevicePixelRatio(host.surface().scale());
-    p.drawImage(QPointF(0, 0), image);
+    const double scale = host.surface().scale();
+    const QRect part = Aligned(asked, scale);
+    const int left = part.left(), top = part.top();
+    const PixelBox area =
+        Intersect({DevicePixels(left, scale), DevicePixels(top, scale),
+                   DevicePixels(part.right() + 1, scale), DevicePixels(part.bottom() + 1, scale)},
+                  DeviceExtent(host));
+    if (area.Empty()) return;
+    std::vector<std::uint32_t>& scratch = kit_->scratch;
+    const std::size_t count = static_cast<std::size_t>(area.Width()) * area.Height();
+    if (scratch.size() < count) scratch.resize(count);
+    ComposeInto(host, {scratch.data(), area.Width(), area});
+    // Where a mask leaves pixels out they are see-through (0): premultiplied, they draw nothing.
+    QImage image(reinterpret_cast<const uchar*>(scratch.data()), area.Width(), area.Height(),
+                 area.Width() * 4,
+                 maskShown_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    p.drawImage(QPoint(left, top), image);
 }
 
 void ControlWidget::paintEvent(QPaintEvent* e) {
@@ -754,33 +764,30 @@ void ControlWidget::paintEvent(QPaintEvent* e) {
     const Holding hold = Hold();
     if (FollowDeviceRatio() && !hold.widgetGone()) QTimer::singleShot(0, this, [this] { Sync(); });
     if (hold.widgetGone()) return;
+    if (!pending_.isEmpty()) pending_ -= e->region();
     const HeadlessHost& host = control_->host();
-    if (host.surface().scale() != 1.0) {
-        QPainter p(this);
-        if (maskShown_) p.setClipRegion(mask());
-        PaintScaled(p);
-        return;
-    }
-    const int inset = host.BorderStyle() == 1 ? 1 : 0;
-    const bool plain = inset == 0 &&
-                       std::none_of(host.shapes().begin(), host.shapes().end(),
-                                    [](const auto& s) { return s->Visible(); }) &&
-                       std::none_of(host.pictureBoxes().begin(), host.pictureBoxes().end(),
-                                    [](const auto& b) { return b->visible(); });
     QPainter p(this);
     // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.
     if (maskShown_) p.setClipRegion(mask());
+    // Qt clips the painting to the region: a region of many small parts (a masked control's)
+    // is painted as its bounding box at once.
+    constexpr int kFewParts = 4;
+    const QRegion& region = e->region();
+    const QRect bounds = region.boundingRect();
+    const std::span<const QRect> parts = region.rectCount() <= kFewParts
+                                             ? std::span<const QRect>(region.begin(), region.end())
+                                             : std::span<const QRect>(&bounds, 1);
+    if (host.surface().scale() != 1.0 || !SurfaceAlone(host)) {
+        for (const QRect& asked : parts)
+            PaintComposed(p, asked);
+        return;
+    }
+    // The surface alone: straight from the control's pixels.
     const Image& surface = host.surface().pixels();
     const QImage pixels = Wrap(surface);
-    for (const QRect& asked : e->region()) {
-        if (plain) {
-            // The surface alone: straight from the control's pixels.
-            const QRect area = asked & QRect(0, 0, surface.width, surface.height);
-            if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area);
-            continue;
-        }
-        ComposeArea(asked, inset);
-        p.drawImage(asked.topLeft(), scratch_, QRect(QPoint(0, 0), asked.size()));
+    for (const QRect& asked : parts) {
+        const QRect area = asked & QRect(0, 0, surface.width, surface.height);
+        if (!area.isEmpty()) p.drawImage(area.topLeft(), pixels, area);
     }
 }
 
@@ -903,9 +910,12 @@ void ControlWidget::enterEvent(QEnterEvent* e) {
     // place, and this one is then no move at all.
     const int buttons = buttonsFromQt(e->buttons()), shift = shiftFromQt(e->modifiers());
     const QPointF at = e->position();
-    QTimer::singleShot(0, this, [this, buttons, shift, at] {
-        if (underMouse()) MouseMove(buttons, shift, at);
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, buttons, shift, at] {
+            if (underMouse()) MouseMove(buttons, shift, at);
+        },
+        Qt::QueuedConnection);
 }
 
 void ControlWidget::leaveEvent(QEvent* e) {

@@ -18,6 +18,7 @@
 #include "qt/kit_types.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QShortcut>
 #include <QWidget>
 
@@ -96,6 +97,10 @@ public:
     void clickAt(QPointF at);
     // Where a mouse button went down on the widget, while it is held.
     std::optional<QPointF> pressedAt() const { return pressedAt_; }
+
+    // The parts of the widget waiting to be painted again (widget pixels): what the control
+    // changed since they were last painted, no more. A paint of any part takes that part.
+    QRegion pendingRepaint() const { return pending_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -178,10 +183,11 @@ private:
     // box's Value, as a Qt check box's mnemonic does.
     void AccessKey(int keyAscii, bool toggle);
     void MouseMove(int buttons, int shift, QPointF at);
-    // Composes the part `asked` of the control into scratch_ (at its top-left corner).
-    void ComposeArea(QRect asked, int inset);
-    // At a device scale: the whole control composed in device pixels, drawn at the ratio.
-    void PaintScaled(QPainter& p);
+    // Asks Qt to repaint what the control changed since the last frame.
+    void RepaintChanged();
+    // Paints the part `asked` (widget pixels) of what the kit composes, in device pixels at
+    // the widget's ratio.
+    void PaintComposed(QPainter& p, QRect asked);
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
@@ -210,7 +216,7 @@ private:
     bool fontChanged_ = false;
     bool kitEnabled_ = true;
     bool designMode_ = false;
-    QImage scratch_;
+    QRegion pending_;
     std::string accessKeys_;
     char mnemonic_ = 0;
     std::vector<std::unique_ptr<QShortcut>> shortcuts_;

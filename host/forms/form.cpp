@@ -262,14 +262,10 @@ void ComposeFormArea(const Form& form, Image& frame, PixelBox area) {
                              top + DevicePixels(c->height(), scale)};
         const PixelBox part = Intersect(place, area);
         if (part.Empty()) continue;
-        const Image shown = ComposeArea(c->host(), Offset(part, -left, -top));
-        for (int y = 0; y < shown.height; ++y) {
-            const std::uint32_t* from = &shown.pixels[static_cast<size_t>(y) * shown.width];
-            std::uint32_t* to =
-                &frame.pixels[static_cast<size_t>(part.top + y) * frame.width + part.left];
-            for (int x = 0; x < shown.width; ++x)
-                if ((from[x] >> 24) != 0) to[x] = from[x];
-        }
+        // Straight into the frame; what the mask leaves out shows the form behind.
+        ComposeInto(c->host(),
+                    {&frame.pixels[static_cast<size_t>(part.top) * frame.width + part.left],
+                     frame.width, Offset(part, -left, -top), ComposeTarget::SeeThrough::Keep});
     }
 }
 

@@ -85,7 +85,7 @@ std::vector<PixelBox> MergeBoxes(std::vector<PixelBox> boxes, const PixelBox& bo
     return merged;
 }
 
-void FormDamage::LayoutOf(const FormControl& c, Layout& l) {
+void ControlDamage::LayoutOf(const FormControl& c, Layout& l) {
     const HeadlessHost& host = c.host();
     l.control = &c;
     l.place = {c.left(), c.top(), c.left() + c.width(), c.top() + c.height()};
@@ -94,6 +94,7 @@ void FormDamage::LayoutOf(const FormControl& c, Layout& l) {
                            l.place.left + inset + host.surface().width(),
                            l.place.top + inset + host.surface().height()},
                           l.place);
+    l.scale = host.surface().scale();
     l.mask = HasImage(host.maskPicture()) ? host.maskPicture()->image() : nullptr;
     l.boxes.clear();
     l.shapes.clear();
@@ -106,15 +107,16 @@ void FormDamage::LayoutOf(const FormControl& c, Layout& l) {
             {s->Visible(), s->left(), s->top(), s->width(), s->height(), s->fillColor()});
 }
 
-PixelBox FormDamage::PlaceOf(const ChildPlace& child, const PixelBox& surface) {
+PixelBox ControlDamage::PlaceOf(const ChildPlace& child, const PixelBox& surface) {
     const int x = surface.left + Px(child.left), y = surface.top + Px(child.top);
     return Intersect({x, y, x + Px(child.width), y + Px(child.height)}, surface);
 }
 
-void FormDamage::Changes(FormControl& c, const Layout& was, const Layout& now,
-                         std::vector<PixelBox>& out) {
+void ControlDamage::Changes(FormControl& c, std::vector<PixelBox>& out) const {
+    const Layout& was = was_;
+    const Layout& now = now_;
     const bool moved = was.place != now.place || was.surface != now.surface ||
-                       was.mask != now.mask || was.boxes != now.boxes ||
+                       was.scale != now.scale || was.mask != now.mask || was.boxes != now.boxes ||
                        was.shapes.size() != now.shapes.size();
     if (moved) {
         ForgetDrawing(c);
@@ -132,36 +134,46 @@ void FormDamage::Changes(FormControl& c, const Layout& was, const Layout& now,
     }
 }
 
+void ControlDamage::Settle(FormControl& c) {
+    LayoutOf(c, was_);
+    ForgetDrawing(c);
+    known_ = true;
+}
+
+void ControlDamage::Collect(FormControl& c, std::vector<PixelBox>& out) {
+    if (!known_ || was_.control != &c) {
+        Settle(c);
+        out.push_back(was_.place);
+        return;
+    }
+    LayoutOf(c, now_);
+    Changes(c, out);
+    std::swap(was_, now_);
+}
+
 std::vector<PixelBox> FormDamage::Collect(Form& form) {
     const FormSettings& s = form.settings();
     const PixelBox all{0, 0, std::max(s.width, 0), std::max(s.height, 0)};
     const auto& controls = form.controls();
-    // The layouts are measured into the storage of the frame before last, so that a frame
-    // allocates nothing once the form has settled.
-    std::vector<Layout>& now = next_;
-    now.resize(controls.size());
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        LayoutOf(*controls[i], now[i]);
-
     bool full = !known_ || all.right != width_ || all.bottom != height_ || s.backColor != back_ ||
-                now.size() != layouts_.size();
-    for (std::size_t i = 0; !full && i < now.size(); ++i)
-        full = now[i].control != layouts_[i].control;
+                controls.size() != controls_.size();
+    for (std::size_t i = 0; !full && i < controls.size(); ++i)
+        full = controls_[i].control() != controls[i].get();
 
     std::vector<PixelBox> out;
     if (full) {
-        for (const auto& c : controls)
-            ForgetDrawing(*c);
+        controls_.resize(controls.size());
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            controls_[i].Settle(*controls[i]);
         out.push_back(all);
     } else {
-        for (std::size_t i = 0; i < now.size(); ++i)
-            Changes(*controls[i], layouts_[i], now[i], out);
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            controls_[i].Collect(*controls[i], out);
     }
     known_ = true;
     width_ = all.right;
     height_ = all.bottom;
     back_ = s.backColor;
-    std::swap(layouts_, next_);
     return MergeBoxes(std::move(out), all);
 }
 

@@ -19,15 +19,24 @@ class FormControl;
 std::vector<PixelBox> MergeBoxes(std::vector<PixelBox> boxes, const PixelBox& bounds,
                                  std::size_t most = 16);
 
-class FormDamage {
+// What of one control must be shown again since its last frame: the areas its surface and
+// its visible picture boxes drew on, the old and new places of a glow overlay shown, hidden,
+// moved or recoloured, or the control's old and new places whole when its composition changed
+// otherwise (moved, resized, a border, a mask, a device scale, a picture box shown, hidden,
+// moved or resized, a glow overlay added or removed). A form keeps one for each control; a
+// Qt widget keeps one for its control.
+class ControlDamage {
 public:
-    // The areas of the form (form pixels, logical at every device scale: a touched device
-    // pixel counts with all of its logical pixel) changed since the last call, and the drawing
-    // records of every surface are taken. The first call, and any after the form's size,
-    // back colour or list of controls changed, gives the whole form.
-    std::vector<PixelBox> Collect(Form& form);
-    // The next Collect gives the whole form (the window lost what it showed).
+    // Adds those areas (form pixels, logical at every device scale: a touched device pixel
+    // counts with all of its logical pixel) to `out` and takes the drawing records of the
+    // control's surfaces. The first call, and the first after Reset, adds the whole place.
+    void Collect(FormControl& c, std::vector<PixelBox>& out);
+    // Takes the control as shown, adding nothing: its layout, and its drawing records.
+    void Settle(FormControl& c);
+    // The next Collect gives the whole place (what was shown is lost).
     void Reset() { known_ = false; }
+    // The control last collected or settled.
+    const FormControl* control() const { return was_.control; }
 
 private:
     // A child picture box or shape as its host keeps it (relative to the surface).
@@ -41,6 +50,7 @@ private:
         const FormControl* control = nullptr;
         PixelBox place;   // the control's extent, form pixels
         PixelBox surface; // its drawing surface, form pixels
+        double scale = 1.0;
         const void* mask = nullptr;
         std::vector<ChildPlace> boxes;
         std::vector<ChildPlace> shapes;
@@ -50,15 +60,30 @@ private:
     static PixelBox PlaceOf(const ChildPlace& child, const PixelBox& surface);
     // Adds the surfaces' drawing, or the control's whole old and new places when its layout
     // changed, or the changed parts of its glow overlay.
-    static void Changes(FormControl& c, const Layout& was, const Layout& now,
-                        std::vector<PixelBox>& out);
+    void Changes(FormControl& c, std::vector<PixelBox>& out) const;
 
+    bool known_ = false;
+    Layout was_;
+    // The layout measured now, in the storage of the frame before last, so that a frame
+    // allocates nothing once the control has settled.
+    Layout now_;
+};
+
+class FormDamage {
+public:
+    // The areas of the form (form pixels, logical at every device scale) changed since the
+    // last call, and the drawing records of every surface are taken. The first call, and any
+    // after the form's size, back colour or list of controls changed, gives the whole form.
+    std::vector<PixelBox> Collect(Form& form);
+    // The next Collect gives the whole form (the window lost what it showed).
+    void Reset() { known_ = false; }
+
+private:
     bool known_ = false;
     int width_ = 0;
     int height_ = 0;
     OleColor back_ = 0;
-    std::vector<Layout> layouts_;
-    std::vector<Layout> next_;
+    std::vector<ControlDamage> controls_;
 };
 
 } // namespace nk

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace nk {
 
@@ -40,22 +42,89 @@ private:
     double scale_;
 };
 
-PixelBox BoundsOf(const Image& image) {
-    return {0, 0, image.width, image.height};
-}
+// A layer of pixels (the surface, a child picture box) with its top-left at (x, y) of the
+// control, shown inside `box` (control pixels).
+struct Pixels {
+    const Image* image = nullptr;
+    int x = 0;
+    int y = 0;
+    PixelBox box;
+};
 
-// Copies `src`, placed with its top-left at (x, y) of the control, into `dst`, which holds
-// the control's pixels from (origin.left, origin.top) on, inside `clip` (control pixels).
-void Blit(Image& dst, const PixelBox& origin, const Image& src, int x, int y, PixelBox clip) {
-    const PixelBox area = Intersect(Intersect({x, y, x + src.width, y + src.height}, clip),
-                                    Offset(BoundsOf(dst), origin.left, origin.top));
-    for (int cy = area.top; cy < area.bottom; ++cy) {
-        const std::uint32_t* from = &src.pixels[static_cast<size_t>(cy - y) * src.width];
-        std::uint32_t* to = &dst.pixels[static_cast<size_t>(cy - origin.top) * dst.width];
-        for (int cx = area.left; cx < area.right; ++cx)
-            to[cx - origin.left] = from[cx - x] | kOpaque;
+// A glow overlay: inside `box` every pixel is OR-ed with `notFill`.
+struct Overlay {
+    PixelBox box;
+    std::uint32_t notFill = 0;
+};
+
+// The layers of a control that fall in an area, measured once and laid down row by row.
+class Layers {
+public:
+    Layers(const HeadlessHost& host, const PixelBox& area) : area_(area) {
+        const double scale = host.surface().scale();
+        const auto dev = [scale](int v) { return DevicePixels(v, scale); };
+        const int inset = host.BorderStyle() == 1 ? dev(1) : 0;
+        const Image& surface = host.surface().pixels();
+        surface_ = Intersect({inset, inset, inset + surface.width, inset + surface.height}, area);
+        pixels_.push_back({&surface, inset, inset, surface_});
+        for (const auto& box : host.pictureBoxes()) {
+            if (!box->visible()) continue;
+            // Read through the const box: the mutable view counts as drawing.
+            const HeadlessPictureBox& child = *box;
+            const Image& image = child.surface().pixels();
+            const int x = inset + dev(Px(box->left())), y = inset + dev(Px(box->top()));
+            const PixelBox at = Intersect({x, y, x + image.width, y + image.height}, surface_);
+            if (!at.Empty()) pixels_.push_back({&image, x, y, at});
+        }
+        for (const auto& shape : host.shapes()) {
+            if (!shape->Visible()) continue;
+            const int left = Px(shape->left()), top = Px(shape->top());
+            const PixelBox at = Intersect({inset + dev(left), inset + dev(top),
+                                           inset + dev(left + Px(shape->width())),
+                                           inset + dev(top + Px(shape->height()))},
+                                          surface_);
+            if (!at.Empty())
+                overlays_.push_back({at, ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu});
+        }
     }
-}
+
+    // Writes the row y of the area to `row` (the area's width of pixels): the border line
+    // (black) round the surface, the surface and the picture boxes copied, the overlays.
+    void Row(int y, std::uint32_t* row) const {
+        const int width = area_.Width();
+        if (y < surface_.top || y >= surface_.bottom || surface_.Empty()) {
+            std::fill_n(row, width, kOpaque);
+            return;
+        }
+        std::fill(row, row + (surface_.left - area_.left), kOpaque);
+        std::fill(row + (surface_.right - area_.left), row + width, kOpaque);
+        for (const Pixels& p : pixels_) {
+            if (y < p.box.top || y >= p.box.bottom) continue;
+            // Surfaces hold opaque pixels (every drawing operation writes them so): a straight
+            // copy of the row.
+            const std::uint32_t* from =
+                &p.image
+                     ->pixels[static_cast<size_t>(y - p.y) * p.image->width + (p.box.left - p.x)];
+            std::memcpy(row + (p.box.left - area_.left), from,
+                        static_cast<size_t>(p.box.Width()) * sizeof(std::uint32_t));
+        }
+        for (const Overlay& o : overlays_) {
+            if (y < o.box.top || y >= o.box.bottom) continue;
+            // Locals, so that the loop does not reload them through the row's stores.
+            std::uint32_t* to = row + (o.box.left - area_.left);
+            const std::uint32_t notFill = o.notFill;
+            const int n = o.box.Width();
+            for (int x = 0; x < n; ++x)
+                to[x] |= notFill;
+        }
+    }
+
+private:
+    PixelBox area_;
+    PixelBox surface_;
+    std::vector<Pixels> pixels_;
+    std::vector<Overlay> overlays_;
+};
 
 } // namespace
 
@@ -84,56 +153,61 @@ std::optional<OleColor> ComposedPixelAt(const HeadlessHost& host, int x, int y) 
         x = static_cast<int>(std::floor((x + 0.5) * scale));
         y = static_cast<int>(std::floor((y + 0.5) * scale));
     }
-    const Image one = ComposeArea(host, {x, y, x + 1, y + 1});
-    return ComposedPixel(one, 0, 0);
+    const PixelBox extent = DeviceExtent(host);
+    if (x < 0 || y < 0 || x >= extent.right || y >= extent.bottom) return std::nullopt;
+    std::uint32_t one = 0;
+    ComposeInto(host, {&one, 1, {x, y, x + 1, y + 1}});
+    if ((one >> 24) == 0) return std::nullopt;
+    return PixelToOleColor(one);
+}
+
+PixelBox DeviceExtent(const HeadlessHost& host) {
+    const double scale = host.surface().scale();
+    return {0, 0, DevicePixels(host.ExtentWidth(), scale),
+            DevicePixels(host.ExtentHeight(), scale)};
 }
 
 Image Compose(const HeadlessHost& host) {
-    const double scale = host.surface().scale();
-    return ComposeArea(host, {0, 0, DevicePixels(host.ExtentWidth(), scale),
-                              DevicePixels(host.ExtentHeight(), scale)});
+    return ComposeArea(host, DeviceExtent(host));
 }
 
 Image ComposeArea(const HeadlessHost& host, PixelBox area) {
-    const double scale = host.surface().scale();
-    const auto dev = [scale](int v) { return DevicePixels(v, scale); };
-    area = Intersect(area, {0, 0, dev(host.ExtentWidth()), dev(host.ExtentHeight())});
+    area = Intersect(area, DeviceExtent(host));
     if (area.Empty()) return {};
-    Image out(area.Width(), area.Height(), kOpaque); // the border line is black
-    const int inset = host.BorderStyle() == 1 ? dev(1) : 0;
-    const Image& surface = host.surface().pixels();
-    const PixelBox surfaceBox =
-        Intersect({inset, inset, inset + surface.width, inset + surface.height}, area);
-    Blit(out, area, surface, inset, inset, surfaceBox);
-
-    for (const auto& box : host.pictureBoxes()) {
-        if (!box->visible()) continue;
-        const HeadlessPictureBox& child = *box;
-        Blit(out, area, child.surface().pixels(), inset + dev(Px(box->left())),
-             inset + dev(Px(box->top())), surfaceBox);
-    }
-
-    for (const auto& shape : host.shapes()) {
-        if (!shape->Visible()) continue;
-        const int left = Px(shape->left()), top = Px(shape->top());
-        const int l = inset + dev(left), t = inset + dev(top);
-        const PixelBox glow = Intersect(
-            {l, t, inset + dev(left + Px(shape->width())), inset + dev(top + Px(shape->height()))},
-            surfaceBox);
-        const std::uint32_t notFill = ~ResolveColor(shape->fillColor()) & 0x00FFFFFFu;
-        for (int y = glow.top; y < glow.bottom; ++y)
-            for (int x = glow.left; x < glow.right; ++x)
-                out.At(x - area.left, y - area.top) |= notFill;
-    }
-
-    const Picture& mask = host.maskPicture();
-    if (HasImage(mask)) {
-        const MaskSampler sampler(*mask, scale);
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (!sampler.Keeps(x, y)) out.At(x - area.left, y - area.top) = 0;
-    }
+    Image out(area.Width(), area.Height());
+    ComposeInto(host, {out.pixels.data(), out.width, area});
     return out;
+}
+
+void ComposeInto(const HeadlessHost& host, const ComposeTarget& into) {
+    const PixelBox area = Intersect(into.area, DeviceExtent(host));
+    if (area.Empty()) return;
+    const Layers layers(host, area);
+    const auto rowOf = [&into, &area](int y) {
+        return into.pixels + (y - into.area.top) * into.stride + (area.left - into.area.left);
+    };
+    const Picture& mask = host.maskPicture();
+    if (!HasImage(mask)) {
+        for (int y = area.top; y < area.bottom; ++y)
+            layers.Row(y, rowOf(y));
+        return;
+    }
+    // A pixel the mask leaves out is cleared after the row is laid down, or, where the buffer
+    // keeps what it holds, the row goes through a scratch row and only kept pixels land.
+    const MaskSampler sampler(*mask, host.surface().scale());
+    const bool keep = into.seeThrough == ComposeTarget::SeeThrough::Keep;
+    std::vector<std::uint32_t> scratch(keep ? static_cast<size_t>(area.Width()) : 0);
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::uint32_t* to = rowOf(y);
+        const std::uint32_t* from = keep ? scratch.data() : to;
+        layers.Row(y, keep ? scratch.data() : to);
+        for (int x = area.left; x < area.right; ++x) {
+            const bool kept = sampler.Keeps(x, y);
+            std::uint32_t& px = to[x - area.left];
+            if (!kept && !keep) px = 0;
+            if (kept && keep) px = from[x - area.left];
+        }
+    }
 }
 
 } // namespace nk

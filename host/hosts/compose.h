@@ -13,10 +13,33 @@
 #include "host/hosts/headless_host.h"
 #include "host/surface/surface_canvas.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
 namespace nk {
+
+// Where a composition goes: a buffer of the caller's (an image, a window's surface, a Qt
+// widget's backing image) holding the part `area` of the control (control pixels, device
+// pixels at a device scale), its pixel (area.left, area.top) at `pixels`, its rows `stride`
+// pixels apart. Pixels are 0xAARRGGBB.
+struct ComposeTarget {
+    // What becomes of a pixel the mask leaves out: cleared to 0 (see-through), or kept as the
+    // buffer holds it (a form behind the control shows there).
+    enum class SeeThrough { Clear, Keep };
+
+    std::uint32_t* pixels = nullptr;
+    std::ptrdiff_t stride = 0;
+    PixelBox area;
+    SeeThrough seeThrough = SeeThrough::Clear;
+};
+
+// The control's extent in the pixels it composes to (device pixels at a device scale).
+PixelBox DeviceExtent(const HeadlessHost& host);
+
+// Composes the control into the target's area, clipped to the control's extent: the pixels of
+// the area outside the extent stay as they are.
+void ComposeInto(const HeadlessHost& host, const ComposeTarget& into);
 
 // The composed control, extent-sized, pixels 0xAARRGGBB. A host drawing at a device scale
 // gives device pixels: the extent times the scale, the border, the children, the glow
