@@ -50,6 +50,7 @@ public:
     sipRes = sipCpp->callable();
     Py_XINCREF(sipRes);
 %End
+    static int disconnectRelays(QObject* sender, const QByteArray& signature, SIP_PYOBJECT slot);
 private:
     EventRelay(const nk::python::EventRelay&);
 };
@@ -180,7 +181,10 @@ void ClassSpec(std::ostream& out, const ApiModel& model, const ClassModel& c) {
     for (const PropertyModel& p : c.properties)
         if (!WidgetOwned(p))
             out << "    void " << LowerCamel(p.name) << "Changed(" << TypeOf(c, p).param << " "
-                << LowerCamel(p.name) << ");\n";
+                << LowerCamel(p.name)
+                // The C++ signal names a class's own enumeration without its scopes
+                // (nk::qt::NuvelCommand::): so must the signature Python connects to.
+                << (p.enumeration.empty() ? "" : " /ScopesStripped=3/") << ");\n";
     // An event with by-reference arguments is no Python signal: the package's event
     // descriptors connect Python callables to it through an EventRelay.
     for (const EventModel& e : c.events)

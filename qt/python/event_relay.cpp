@@ -72,8 +72,27 @@ EventRelay::~EventRelay() {
 }
 
 void EventRelay::disconnectRelay() {
+    if (!connected_) return;
+    connected_ = false;
     QObject::disconnect(connection_);
     deleteLater();
+}
+
+int EventRelay::disconnectRelays(QObject* sender, const QByteArray& signature, PyObject* slot) {
+    const QByteArray wanted = QMetaObject::normalizedSignature(signature.constData());
+    int ended = 0;
+    for (QObject* child : sender->children()) {
+        auto* relay = dynamic_cast<EventRelay*>(child);
+        if (!relay || !relay->connected_ || relay->signature() != wanted) continue;
+        if (slot != Py_None) {
+            const int same = PyObject_RichCompareBool(relay->callable_, slot, Py_EQ);
+            if (same < 0) PyErr_Clear();
+            if (same <= 0) continue;
+        }
+        relay->disconnectRelay();
+        ++ended;
+    }
+    return ended;
 }
 
 int EventRelay::qt_metacall(QMetaObject::Call call, int id, void** args) {
@@ -118,7 +137,8 @@ bool EventRelay::WriteBack(PyObject* changes, void** args) {
     PyObject* value = nullptr;
     Py_ssize_t at = 0;
     while (PyDict_Next(changes, &at, &key, &value)) {
-        const QByteArray name = PyUnicode_Check(key) ? QByteArray(PyUnicode_AsUTF8(key)) : QByteArray();
+        const QByteArray name =
+            PyUnicode_Check(key) ? QByteArray(PyUnicode_AsUTF8(key)) : QByteArray();
         const int i = names.indexOf(name);
         if (i < 0) {
             PyErr_Format(PyExc_KeyError, "%s has no argument %R", signature().constData(), key);

@@ -26,6 +26,9 @@ public:
 
     // Ends the connection; the relay is deleted once control is back in the event loop.
     void disconnectRelay();
+    // Ends the connections of `sender`'s signal `signature` whose callable equals `slot`
+    // (every one for None); how many it ended.
+    static int disconnectRelays(QObject* sender, const QByteArray& signature, PyObject* slot);
     QByteArray signature() const { return signal_.methodSignature(); }
     PyObject* callable() const { return callable_; }
 
@@ -43,6 +46,7 @@ private:
     QList<Kind> kinds_;
     PyObject* callable_;
     QMetaObject::Connection connection_;
+    bool connected_ = true;
 };
 
 } // namespace nk::python

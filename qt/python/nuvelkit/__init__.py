@@ -10,6 +10,7 @@ accessibility factory and lets PyQt6.uic load forms that hold the widgets.
 """
 
 import enum as _enum
+import keyword as _keyword
 import os as _os
 import types as _types
 
@@ -43,19 +44,15 @@ class BoundEvent:
             raise TypeError("%s.connect: %r is not callable" % (self._signature, slot))
         return _nk.python.connectEvent(self._widget, self._signature.encode(), slot)
 
-    def _relays(self):
-        return [r for r in self._widget.findChildren(EventRelay)
-                if bytes(r.signature()).decode() == self._signature]
-
     def disconnect(self, slot=None):
         """Disconnects `slot` (a callable or the connection connect() returned), or every
         callable when none is named; a slot that was not connected raises TypeError."""
-        relays = [r for r in self._relays()
-                  if slot is None or r is slot or r.callable() == slot]
-        if slot is not None and not relays:
+        if isinstance(slot, EventRelay):
+            slot.disconnectRelay()
+            return
+        ended = EventRelay.disconnectRelays(self._widget, self._signature.encode(), slot)
+        if slot is not None and not ended:
             raise TypeError("%s.disconnect: %r is not connected" % (self._signature, slot))
-        for r in relays:
-            r.disconnectRelay()
 
 
 class EventSignal:
@@ -84,6 +81,18 @@ def _by_reference_signals(cls):
             yield bytes(method.name()).decode(), signature
 
 
+def _kit_names(python_enum):
+    """Python spells a member whose kit name is a Python keyword with an underscore after it
+    (NKFillBorderStyle.None_); the kit's own name reaches it too (getattr(e, "None"),
+    e["None"]), as forms name it."""
+    for member in list(python_enum):
+        name = member.name
+        if name.endswith("_") and _keyword.iskeyword(name[:-1]) and \
+                name[:-1] not in python_enum.__members__:
+            setattr(python_enum, name[:-1], member)
+            python_enum._member_map_[name[:-1]] = member
+
+
 def _enum_values_on_class(cls):
     """Names every enumeration value through the class too (NuvelCommand.NKCyanWater), as
     form designers write them. A name that values of two enumerations share (NuvelFill's None)
@@ -91,8 +100,9 @@ def _enum_values_on_class(cls):
     owners = {}
     for value in vars(cls).values():
         if isinstance(value, type) and issubclass(value, _enum.Enum):
-            for member in value:
-                owners.setdefault(member.name, []).append(member)
+            _kit_names(value)
+            for name, member in value.__members__.items():
+                owners.setdefault(name, []).append(member)
     for name, members in owners.items():
         if len(members) == 1 and not hasattr(cls, name):
             setattr(cls, name, members[0])
