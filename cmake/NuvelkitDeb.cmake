@@ -61,11 +61,12 @@ if(NK_PYTHON)
  The Nuvelkit widgets for PyQt6 (import nuvelkit): every control class with its
  properties, enumerations, methods and signals, and the plugin with which
  PyQt6.uic and pyuic6 load forms that hold them.")
-  # The module links the Qt widgets' library (the runtime, found by dpkg-shlibdeps from its
-  # shlibs) and Qt; it is built for this Python and PyQt6's sip ABI.
-  set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS ON)
+  # The module links the Qt widgets' library, which another package of this build carries, so
+  # dpkg-shlibdeps cannot find it here: the dependencies are named instead. It is built for
+  # this Python's minor version and PyQt6's sip ABI.
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS OFF)
   set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
-    "nuvelkit (= ${CPACK_PACKAGE_VERSION}), python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${nk_next_minor}), python3-pyqt6, python3-pyqt6.sip")
+    "nuvelkit (= ${CPACK_PACKAGE_VERSION}), libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${nk_next_minor}), python3-pyqt6, python3-pyqt6.sip, libc6, libstdc++6")
 endif()
 
 include(CPack)

@@ -110,12 +110,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     }
     out << "\n";
     for (const MethodModel& m : c.methods) {
-        std::string params;
-        for (const ParamModel& p : m.params) {
-            if (!params.empty()) params += ", ";
-            params += (p.type == ValueType::String ? "const QString&" : "double") +
-                      std::string(" ") + CppParamName(p.name);
-        }
+        const std::string params = MethodParams(m);
         if (!m.help.empty()) out << "    // " << m.help << "\n";
         out << "    Q_INVOKABLE " << (m.reportsErrors ? "int " : "void ") << LowerCamel(m.name)
             << "(" << params << ");"
@@ -127,11 +122,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
             out << "    void " << LowerCamel(p.name) << "Changed(" << TypeOf(c, p).param << " "
                 << LowerCamel(p.name) << ");\n";
     for (const EventModel& e : c.events) {
-        std::string params;
-        for (const EventArgModel& a : e.args) {
-            if (!params.empty()) params += ", ";
-            params += ArgType(a) + " " + CppParamName(a.name);
-        }
+        const std::string params = EventParams(e);
         out << "    // Event " << e.number << (e.help.empty() ? "" : ": " + e.help) << "\n"
             << "    void " << SignalName(e.name) << "(" << params << ");\n";
     }

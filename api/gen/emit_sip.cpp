@@ -119,30 +119,10 @@ void SubClassCode(std::ostream& out, const ApiModel& model) {
     out << "    }\n";
 }
 
-// A method's parameters in Qt, as the Qt classes take them.
-std::string MethodParams(const MethodModel& m) {
-    std::string params;
-    for (const ParamModel& p : m.params) {
-        if (!params.empty()) params += ", ";
-        params +=
-            (p.type == ValueType::String ? "const QString& " : "double ") + CppParamName(p.name);
-    }
-    return params;
-}
-
 bool ByReference(const EventModel& e) {
     for (const EventArgModel& a : e.args)
         if (a.byRef) return true;
     return false;
-}
-
-std::string EventParams(const EventModel& e) {
-    std::string params;
-    for (const EventArgModel& a : e.args) {
-        if (!params.empty()) params += ", ";
-        params += ArgType(a) + " " + CppParamName(a.name);
-    }
-    return params;
 }
 
 void Enumerations(std::ostream& out, const ApiModel& model, const ClassModel& c) {

@@ -35,10 +35,8 @@ struct NamedEmitter {
 };
 
 constexpr NamedEmitter kEmitters[] = {
-    {"cpp", nk::apigen::MakeTypedApiEmitter},
-    {"docs", nk::apigen::MakeDocsEmitter},
-    {"checks", nk::apigen::MakeChecksEmitter},
-    {"qt", nk::apigen::MakeQtEmitter},
+    {"cpp", nk::apigen::MakeTypedApiEmitter},  {"docs", nk::apigen::MakeDocsEmitter},
+    {"checks", nk::apigen::MakeChecksEmitter}, {"qt", nk::apigen::MakeQtEmitter},
     {"sip", nk::apigen::MakeSipEmitter},
 };
 

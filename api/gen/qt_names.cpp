@@ -1,6 +1,8 @@
 // The Qt spelling of the model's members (qt_names.h).
 #include "api/gen/qt_names.h"
 
+#include "api/gen/cpp_names.h"
+
 #include <cctype>
 #include <cstdlib>
 
@@ -127,6 +129,25 @@ std::set<std::string> EnumsOf(const ClassModel& c) {
     for (const PropertyModel& p : c.properties)
         if (!p.enumeration.empty() && !WidgetOwned(p)) names.insert(p.enumeration);
     return names;
+}
+
+std::string MethodParams(const MethodModel& m) {
+    std::string params;
+    for (const ParamModel& p : m.params) {
+        if (!params.empty()) params += ", ";
+        params +=
+            (p.type == ValueType::String ? "const QString& " : "double ") + CppParamName(p.name);
+    }
+    return params;
+}
+
+std::string EventParams(const EventModel& e) {
+    std::string params;
+    for (const EventArgModel& a : e.args) {
+        if (!params.empty()) params += ", ";
+        params += ArgType(a) + " " + CppParamName(a.name);
+    }
+    return params;
 }
 
 } // namespace nk::apigen

@@ -33,6 +33,10 @@ QtType TypeOf(const ClassModel& c, const PropertyModel& p);
 unsigned long SystemColorDefault(const PropertyModel& p);
 // An event argument in Qt: "short&", "int&", "float&" by reference.
 std::string ArgType(const EventArgModel& a);
+// A method's parameters as the Qt classes declare them: "const QString& gFilename, double x".
+std::string MethodParams(const MethodModel& m);
+// A signal's parameters: "short& button, short& shift, float& x, float& y".
+std::string EventParams(const EventModel& e);
 // The enumerations a class's own properties take.
 std::set<std::string> EnumsOf(const ClassModel& c);
 
