@@ -24,12 +24,14 @@ constexpr std::string_view kModuleHead =
 %Import QtWidgets/QtWidgetsmod.sip
 
 %ModuleHeaderCode
-#include "qt/accessibility.h"
-#include "qt/form_timer.h"
-#include "qt/kit.h"
-#include "qt/python/event_relay.h"
-#include "qt/widgets.h"
-%End
+)";
+
+// What the module's code includes: the widgets, the form timer, the kit's functions, the
+// accessibility factory and the event relay.
+constexpr std::string_view kModuleHeaders[] = {"qt/accessibility.h", "qt/form_timer.h", "qt/kit.h",
+                                               "qt/python/event_relay.h", "qt/widgets.h"};
+
+constexpr std::string_view kModuleBody = R"(%End
 
 %PostInitialisationCode
 nk::qt::installAccessibility();
@@ -176,6 +178,9 @@ void ClassSpec(std::ostream& out, const ApiModel& model, const ClassModel& c) {
 std::string Spec(const ApiModel& model) {
     std::ostringstream out;
     out << kBanner << "\n" << kModuleHead;
+    for (std::string_view header : kModuleHeaders)
+        out << "#include \"" << header << "\"\n";
+    out << kModuleBody;
     SubClassCode(out, model);
     out << kControlWidgetTail;
     for (const ClassModel& c : model.classes)
