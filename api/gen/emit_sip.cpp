@@ -1,4 +1,4 @@
-// The Python bindings' specification: a SIP module (nuvelkit._nuvelkit) over the Qt widget
+// The Python bindings' SIP file: a SIP module (nuvelkit._nuvelkit) over the Qt widget
 // classes, declaring for every class what the Qt emitter gives it (qt_names.h spells both):
 // the enumerations as Python enums with the kit's member names, the getters, setters and
 // resets, the invokable methods, the change signals and a signal per event. Beside it, the
@@ -149,7 +149,7 @@ void Properties(std::ostream& out, const ClassModel& c) {
     }
 }
 
-void ClassSpec(std::ostream& out, const ApiModel& model, const ClassModel& c) {
+void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel& c) {
     out << "\n// " << c.name << ", " << c.designWidth << " x " << c.designHeight
         << " pixels at design time.\nclass " << c.name << " : nk::qt::ControlWidget\n{\n"
         << "public:\n";
@@ -175,7 +175,7 @@ void ClassSpec(std::ostream& out, const ApiModel& model, const ClassModel& c) {
     out << "};\n";
 }
 
-std::string Spec(const ApiModel& model) {
+std::string SipFile(const ApiModel& model) {
     std::ostringstream out;
     out << kBanner << "\n" << kModuleHead;
     for (std::string_view header : kModuleHeaders)
@@ -184,7 +184,7 @@ std::string Spec(const ApiModel& model) {
     SubClassCode(out, model);
     out << kControlWidgetTail;
     for (const ClassModel& c : model.classes)
-        ClassSpec(out, model, c);
+        ClassDeclaration(out, model, c);
     out << "\n};\n};\n";
     return out.str();
 }
@@ -260,7 +260,7 @@ std::string Members(const ApiModel& model) {
 class SipEmitter : public Emitter {
 public:
     std::vector<OutputFile> Emit(const ApiModel& model) const override {
-        return {{"python/nuvelkit.sip", Spec(model)}, {"python/members.json", Members(model)}};
+        return {{"python/nuvelkit.sip", SipFile(model)}, {"python/members.json", Members(model)}};
     }
 };
 

@@ -16,7 +16,6 @@ import types as _types
 
 from PyQt6 import QtCore as _QtCore
 
-from . import _nuvelkit
 from ._nuvelkit import nk as _nk
 
 ControlWidget = _nk.qt.ControlWidget
