@@ -3,7 +3,9 @@
 #   nuvelkit      the install component "runtime": the program, the shared libraries, the
 #                 Designer plugin, the manual page and the documents;
 #   nuvelkit-dev  the install component "dev": the headers, the CMake package, the pkg-config
-#                 files and the link names.
+#                 files and the link names;
+#   python3-nuvelkit  the install component "python", when the PyQt6 bindings are built: the
+#                 package nuvelkit in Debian's dist-packages and its uic plugin in PyQt6's.
 # The packages install where the tree was configured to install (CMAKE_INSTALL_PREFIX), so the
 # library folder GNUInstallDirs chose for that prefix is the one the packages carry.
 set(CPACK_GENERATOR DEB)
@@ -49,5 +51,22 @@ if(NK_QT)
   endif()
 endif()
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS ${NK_DEV_DEPENDS})
+
+if(NK_PYTHON)
+  math(EXPR nk_next_minor "${Python3_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-nuvelkit)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION
+    "Glossy, skinned UI controls: Python bindings
+ The Nuvelkit widgets for PyQt6 (import nuvelkit): every control class with its
+ properties, enumerations, methods and signals, and the plugin with which
+ PyQt6.uic and pyuic6 load forms that hold them.")
+  # The module links the Qt widgets' library, which another package of this build carries, so
+  # dpkg-shlibdeps cannot find it here: the dependencies are named instead. It is built for
+  # this Python's minor version and PyQt6's sip ABI.
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS OFF)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "nuvelkit (= ${CPACK_PACKAGE_VERSION}), libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${nk_next_minor}), python3-pyqt6, python3-pyqt6.sip, libc6, libstdc++6")
+endif()
 
 include(CPack)

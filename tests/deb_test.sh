@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The Debian packages: makes nuvelkit and nuvelkit-dev from the built tree, checks what each
+# The Debian packages: makes nuvelkit, nuvelkit-dev (and python3-nuvelkit when the tree builds
+# the Python bindings) from the built tree, checks what each
 # carries and what each depends on; run as root, installs them, builds and runs the examples
 # against /usr with find_package and with pkg-config (no prefix path, no search variables),
-# checks that Qt's form loader finds the Designer plugin with no QT_PLUGIN_PATH, and removes
+# checks that Qt's form loader finds the Designer plugin with no QT_PLUGIN_PATH, that Python
+# imports nuvelkit and loads and compiles a form with no search variables, and removes
 # the packages again. Usage: deb_test.sh BUILD SOURCE
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -14,8 +16,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/nk_deb.XXXXXX")
 installed=no
 cleanup() {
   if [ "$installed" = yes ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
-      dpkg -P nuvelkit-dev nuvelkit >/dev/null 2>&1 || true
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq python3-nuvelkit nuvelkit-dev nuvelkit \
+      >/dev/null 2>&1 || dpkg -P python3-nuvelkit nuvelkit-dev nuvelkit >/dev/null 2>&1 || true
   fi
   rm -rf "$work"
 }
@@ -26,11 +28,19 @@ shopt -s nullglob
 debs=("$build"/packages/*.deb)
 runtime=("$build"/packages/nuvelkit_*.deb)
 dev=("$build"/packages/nuvelkit-dev_*.deb)
-[ ${#runtime[@]} -eq 1 ] && [ ${#dev[@]} -eq 1 ] && [ ${#debs[@]} -eq 2 ] ||
-  fail "expected nuvelkit and nuvelkit-dev in $build/packages, found: ${debs[*]##*/}" \
-    "(a file installed with no component makes a package of its own)"
+python=("$build"/packages/python3-nuvelkit_*.deb)
+has_python=no
+grep -q '^NK_PYTHON:BOOL=ON' "$build/CMakeCache.txt" && has_python=yes
+expected=2 expected_python=0
+[ "$has_python" = no ] || expected=3 expected_python=1
+[ ${#runtime[@]} -eq 1 ] && [ ${#dev[@]} -eq 1 ] && [ ${#python[@]} -eq $expected_python ] &&
+  [ ${#debs[@]} -eq $expected ] ||
+  fail "expected nuvelkit, nuvelkit-dev$([ "$has_python" = no ] || echo ' and python3-nuvelkit')" \
+    "in $build/packages, found: ${debs[*]##*/} (a file installed with no component makes a" \
+    "package of its own)"
 runtime=${runtime[0]}
 dev=${dev[0]}
+python=${python[0]:-}
 version=$(dpkg-deb -f "$runtime" Version)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 lib=usr/lib/$multiarch
@@ -40,6 +50,7 @@ grep -q '^NK_QT:BOOL=ON' "$build/CMakeCache.txt" && has_qt=yes
 # The file lists: "PACKAGE must|never REGEX WHAT" a line; the regex matches a listed path.
 dpkg-deb -c "$runtime" | awk '{print $6}' | sed 's|^\./|/|' >"$work/runtime.files"
 dpkg-deb -c "$dev" | awk '{print $6}' | sed 's|^\./|/|' >"$work/dev.files"
+[ -z "$python" ] || dpkg-deb -c "$python" | awk '{print $6}' | sed 's|^\./|/|' >"$work/python.files"
 {
   cat <<EOF
 runtime must ^/usr/bin/nuvelkit$ the program
@@ -70,6 +81,16 @@ dev must ^/$lib/libnuvelkit-qt\.so$ the Qt widgets' link name
 dev must ^/usr/include/nuvelkit/qt/widgets\.h$ the Qt widgets' header
 dev must ^/$lib/pkgconfig/nuvelkit-qt\.pc$ the Qt widgets' pkg-config file
 dev never /plugins/ a plugin
+EOF
+  fi
+  if [ "$has_python" = yes ]; then
+    cat <<EOF
+python must ^/usr/lib/python3/dist-packages/nuvelkit/__init__\.py$ the package
+python must ^/usr/lib/python3/dist-packages/nuvelkit/_nuvelkit\.[^/]*\.so$ the extension module
+python must ^/usr/lib/python3/dist-packages/PyQt6/uic/widget-plugins/nuvelkit_widgets\.py$ the uic plugin in PyQt6's plugin folder
+python never ^/$lib/ a library of the runtime
+python never ^/usr/include/ a header
+runtime never /dist-packages/ a Python file
 EOF
   fi
 } | while read -r pkg rule regex what; do
@@ -109,7 +130,15 @@ grep -Eq "(^|, )nuvelkit \(= $version\)" <<<"$dev_depends" ||
   fail "nuvelkit-dev does not depend on nuvelkit (= $version): $dev_depends"
 [ "$has_qt" = no ] || grep -q 'qt6-base-dev' <<<"$dev_depends" ||
   fail "nuvelkit-dev does not depend on qt6-base-dev: $dev_depends"
-echo "deb: $(basename "$runtime") and $(basename "$dev") carry and depend on what they should"
+if [ -n "$python" ]; then
+  python_depends=$(dpkg-deb -f "$python" Depends)
+  for needed in "nuvelkit (= $version)" python3-pyqt6 python3-pyqt6.sip libqt6widgets6; do
+    grep -qF "$needed" <<<"$python_depends" ||
+      fail "python3-nuvelkit does not depend on $needed: $python_depends"
+  done
+fi
+echo "deb: $(basename "$runtime") and $(basename "$dev")${python:+ and $(basename "$python")}" \
+  "carry and depend on what they should"
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "deb: not root; the packages are not installed"
@@ -121,15 +150,15 @@ if dpkg-query -W -f='${Status}' nuvelkit 2>/dev/null | grep -q "install ok insta
 fi
 installed=yes
 if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-download "$runtime" "$dev" \
-  >"$work/apt.log" 2>&1; then
-  dpkg -i "$runtime" "$dev" >"$work/dpkg.log" 2>&1 || { cat "$work/apt.log" "$work/dpkg.log" >&2; fail "the packages do not install"; }
+  ${python:+"$python"} >"$work/apt.log" 2>&1; then
+  dpkg -i "$runtime" "$dev" ${python:+"$python"} >"$work/dpkg.log" 2>&1 || { cat "$work/apt.log" "$work/dpkg.log" >&2; fail "the packages do not install"; }
   apt-get check >"$work/check.log" 2>&1 || { cat "$work/check.log" >&2; fail "the installed packages' dependencies are not met"; }
 fi
 [ -z "$(dpkg --audit)" ] || fail "dpkg --audit: $(dpkg --audit)"
 
 # Everything from here sees /usr only: no search variables, no home of the user's.
 clean=(env -u QT_PLUGIN_PATH -u PKG_CONFIG_PATH -u CMAKE_PREFIX_PATH -u LD_LIBRARY_PATH
-  HOME="$work/home" QT_QPA_PLATFORM=offscreen)
+  -u PYTHONPATH -u PYTHONHOME HOME="$work/home" QT_QPA_PLATFORM=offscreen)
 mkdir -p "$work/home"
 # The program finds the control libraries in the package's library folder.
 "${clean[@]}" nuvelkit register >"$work/register" 2>&1 || { cat "$work/register" >&2; fail "the installed program cannot register the control libraries"; }
@@ -171,10 +200,28 @@ if [ "$has_qt" = yes ]; then
   done
 fi
 
+if [ -n "$python" ]; then
+  # The machine's Python, run from a folder of its own: it finds the installed package only.
+  (cd "$work" && "${clean[@]}" /usr/bin/python3 -c 'import nuvelkit') >"$work/import.txt" 2>&1 ||
+    { cat "$work/import.txt" >&2; fail "python3 -c 'import nuvelkit' fails after the install"; }
+  (cd "$work" && "${clean[@]}" /usr/bin/python3 "$source/tests/deb/python_form.py" \
+    "$source/examples/qt-designer/form.ui") >"$work/form.txt" 2>&1 ||
+    { cat "$work/form.txt" >&2; fail "the installed package does not load the example form"; }
+  grep -qx "nuvelkit from /usr/lib/python3/dist-packages/nuvelkit/__init__.py" "$work/form.txt" ||
+    fail "Python imported nuvelkit from elsewhere than the package: $(head -1 "$work/form.txt")"
+  # pyuic6 itself, which reads PyQt6's own plugin folder only.
+  build_step "pyuic6 of the example form" pyuic6 "$source/examples/qt-designer/form.ui" \
+    -o "$work/form_ui.py"
+  grep -q "nuvelkit.NuvelCommand(" "$work/form_ui.py" ||
+    fail "pyuic6 did not make the form's NuvelCommand: the uic plugin is not in PyQt6's folder"
+fi
+
 installed=no
-DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq nuvelkit-dev nuvelkit >/dev/null 2>&1 ||
-  dpkg -P nuvelkit-dev nuvelkit >/dev/null
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq python3-nuvelkit nuvelkit-dev nuvelkit \
+  >/dev/null 2>&1 || dpkg -P python3-nuvelkit nuvelkit-dev nuvelkit >/dev/null
 [ ! -e /usr/bin/nuvelkit ] && [ ! -e "/$lib/libnuvelkit.so.1" ] &&
-  ! dpkg-query -W nuvelkit nuvelkit-dev >/dev/null 2>&1 ||
+  [ ! -e /usr/lib/python3/dist-packages/nuvelkit ] &&
+  ! dpkg-query -W nuvelkit nuvelkit-dev python3-nuvelkit >/dev/null 2>&1 ||
   fail "removing the packages left them or their files behind"
-echo "deb: installed, built against with find_package and pkg-config, ran, and removed"
+echo "deb: installed, built against with find_package and pkg-config, ran," \
+  "${python:+imported by Python, }and removed"

@@ -13,7 +13,8 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libfreetype-dev libfontconfig-dev libharfbuzz-dev libfribidi-dev
   fonts-liberation2 fonts-dejavu-core fonts-droid-fallback fonts-lohit-deva
   libpng-dev libjpeg-dev libgif-dev nlohmann-json3-dev libsdl2-dev libcli11-dev
-  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev dpkg-dev)
+  googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev dpkg-dev
+  python3-dev sip-tools python3-pyqtbuild pyqt6-dev python3-pyqt6 pyqt6-dev-tools)
 
 install_packages() {
   local missing=()
@@ -111,6 +112,12 @@ case "$cmd" in
         -DCMAKE_PREFIX_PATH="$ROOT/build/install" >/dev/null
       build build/designer-example
       QT_QPA_PLATFORM=offscreen build/designer-example/nuvelkit-designer-example --check
+      if grep -q '^NK_PYTHON:BOOL=ON' build/CMakeCache.txt; then
+        echo "== installed package: the Python bindings load the Designer form"
+        (cd build && QT_QPA_PLATFORM=offscreen \
+          PYTHONPATH="$(echo "$ROOT"/build/install/lib/python3*/*-packages)" \
+          /usr/bin/python3 "$ROOT/tests/deb/python_form.py" "$ROOT/examples/qt-designer/form.ui")
+      fi
     fi
     echo "== Debian packages: contents, dependencies, installed and built against"
     bash tests/deb_test.sh build "$ROOT"

@@ -29,5 +29,7 @@ std::unique_ptr<Emitter> MakeDocsEmitter();
 std::unique_ptr<Emitter> MakeChecksEmitter();
 // qt/widgets.h and qt/widgets.cpp: a Qt widget class per control on the Qt host.
 std::unique_ptr<Emitter> MakeQtEmitter();
+// python/nuvelkit.sip and python/members.json: the PyQt6 bindings of the Qt classes.
+std::unique_ptr<Emitter> MakeSipEmitter();
 
 } // namespace nk::apigen

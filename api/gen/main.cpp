@@ -2,7 +2,7 @@
 // interface tables. It runs as a build step, linked with the control libraries, so what it
 // writes cannot drift from the tables.
 //
-//     nk_apigen OUTDIR [EMITTER...]      (emitters: cpp docs checks qt; all when none is named)
+//     nk_apigen OUTDIR [EMITTER...]      (emitters: cpp docs checks qt sip; all when none is named)
 //
 // How it is built, for whoever adds an output:
 // - The model (model.h) is the only thing emitters see: ApiModel holds ClassModel per class
@@ -35,10 +35,9 @@ struct NamedEmitter {
 };
 
 constexpr NamedEmitter kEmitters[] = {
-    {"cpp", nk::apigen::MakeTypedApiEmitter},
-    {"docs", nk::apigen::MakeDocsEmitter},
-    {"checks", nk::apigen::MakeChecksEmitter},
-    {"qt", nk::apigen::MakeQtEmitter},
+    {"cpp", nk::apigen::MakeTypedApiEmitter},  {"docs", nk::apigen::MakeDocsEmitter},
+    {"checks", nk::apigen::MakeChecksEmitter}, {"qt", nk::apigen::MakeQtEmitter},
+    {"sip", nk::apigen::MakeSipEmitter},
 };
 
 bool Selected(std::string_view name, int argc, char** argv) {
@@ -73,7 +72,7 @@ std::string WriteIfChanged(const std::filesystem::path& path, const std::string&
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: nk_apigen OUTDIR [cpp] [docs] [checks] [qt]\n";
+        std::cerr << "usage: nk_apigen OUTDIR [cpp] [docs] [checks] [qt] [sip]\n";
         return 2;
     }
     for (int i = 2; i < argc; ++i) {
