@@ -61,6 +61,8 @@ template <class Call> bool ControlWidget::Reach(Call&& call) {
     const Holding hold = Hold();
     call();
     if (hold.widgetGone()) return false;
+    ReportQuietChanges();
+    if (hold.widgetGone()) return false;
     Sync();
     return true;
 }
@@ -193,6 +195,15 @@ QSizePolicy PolicyOf(std::string_view className, bool vertical) {
         return vertical ? P(P::Fixed, P::Expanding) : P(P::Expanding, P::Fixed);
     return {P::Preferred, P::Preferred};
 }
+
+// Members a control changes by itself without reporting the change (a pad's step moves its
+// values): the widget looks at them after every delivery, so that their change signals come as
+// for any other change.
+struct QuietMembers {
+    std::string_view className;
+    std::array<std::string_view, 2> members;
+};
+constexpr QuietMembers kQuietMembers[] = {{"NuvelPad", {"XValue", "YValue"}}};
 
 // A class not in the table uses no key and has no mnemonic.
 const KeyManners& MannersOf(std::string_view className) {
@@ -385,6 +396,8 @@ MethodResult ControlWidget::call(std::string_view method, const Variant* args, s
     const Holding hold = Hold();
     MethodResult r = control_->Call(method, std::span<const Variant>(args, count));
     if (hold.widgetGone()) return r;
+    ReportQuietChanges();
+    if (hold.widgetGone()) return r;
     Sync();
     return r;
 }
@@ -502,6 +515,13 @@ void ControlWidget::Sync() {
     }
     --syncing_;
     RepaintChanged();
+}
+
+void ControlWidget::ReportQuietChanges() {
+    for (const QuietMembers& quiet : kQuietMembers)
+        if (quiet.className == table_->className)
+            for (std::string_view name : quiet.members)
+                controlPropertyChanged(name);
 }
 
 void ControlWidget::RepaintChanged() {

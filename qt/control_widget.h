@@ -152,6 +152,9 @@ private:
     // Brings the widget up to date after anything reached the control: size, mask, access
     // keys, enabled state, and a repaint.
     void Sync();
+    // Reports the members the control changes without a report of its own (their change
+    // signals); the widget may be gone afterwards.
+    void ReportQuietChanges();
     void SyncSize();
     // The size policy of the class, fixed on a side the control holds fixed.
     void SyncPolicy();

@@ -384,3 +384,70 @@ TEST(QtBehaviourSignals, TheAccessibleInterfaceListensToTheChangeSignalsWithValu
 
 } // namespace
 } // namespace nk::qt::testing
+
+namespace nk::qt::testing {
+namespace {
+
+// Two values of a property as Qt gives them: pixmaps by their pixels (each read is a new pixmap).
+bool SameValue(const QVariant& a, const QVariant& b) {
+    if (a.metaType() == QMetaType::fromType<QPixmap>() && b.metaType() == a.metaType())
+        return a.value<QPixmap>().toImage() == b.value<QPixmap>().toImage();
+    return a == b;
+}
+
+// Whatever input or method changes a member's value, its change signal tells of it with the
+// new value: a change the control makes without reporting it (a pad's step) included.
+TEST(QtBehaviourSignals, EveryChangeAnInputOrAMethodMakesIsSignalled) {
+    auto form = ShownForm();
+    struct Case {
+        const char* className;
+        std::vector<const char*> methods; // invoked with no arguments, after the input
+    };
+    const Case cases[] = {
+        {"NuvelCommand", {"timerInvoke"}}, {"NuvelHCommand", {"timerInvoke", "shineEdges"}},
+        {"NuvelSphere", {"timerInvoke"}},  {"NuvelCheck", {"timerInvoke"}},
+        {"NuvelFill", {"timerInvoke"}},    {"NuvelPad", {"tweakRight", "tweakDown", "timerInvoke"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.className);
+        ControlWidget* w = Make(c.className, form.get());
+        ASSERT_TRUE(w && w->hasControl());
+        w->move(20, 20);
+        ASSERT_TRUE(Show(*form));
+        const QMetaObject* meta = w->metaObject();
+        std::vector<QMetaProperty> watched;
+        std::vector<QVariant> before;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = ControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount();
+             ++i) {
+            const QMetaProperty p = meta->property(i);
+            if (!p.hasNotifySignal()) continue;
+            watched.push_back(p);
+            before.push_back(p.read(w));
+            spies.push_back(std::make_unique<QSignalSpy>(w, p.notifySignal()));
+        }
+        const QPoint centre(w->width() / 2, w->height() / 2);
+        Click(*w, centre);
+        w->setFocus();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Down})
+            QTest::keyClick(w, key);
+        for (const char* m : c.methods)
+            ASSERT_TRUE(QMetaObject::invokeMethod(w, m)) << m;
+        int changed = 0;
+        for (std::size_t i = 0; i < watched.size(); ++i) {
+            SCOPED_TRACE(watched[i].name());
+            const QVariant now = watched[i].read(w);
+            if (SameValue(now, before[i])) continue;
+            ++changed;
+            ASSERT_GT(spies[i]->count(), 0) << "changed without its signal";
+            EXPECT_TRUE(SameValue(spies[i]->back().at(0), now));
+        }
+        if (std::string_view(c.className) == "NuvelPad") {
+            EXPECT_GE(changed, 2) << "the pad's steps move both values";
+        }
+        delete w;
+    }
+}
+
+} // namespace
+} // namespace nk::qt::testing
