@@ -518,10 +518,15 @@ void ControlWidget::Sync() {
 }
 
 void ControlWidget::ReportQuietChanges() {
-    for (const QuietMembers& quiet : kQuietMembers)
-        if (quiet.className == table_->className)
-            for (std::string_view name : quiet.members)
-                controlPropertyChanged(name);
+    // A slot may end the widget at any signal: nothing of it is touched after that.
+    const Holding hold = Hold();
+    for (const QuietMembers& quiet : kQuietMembers) {
+        if (quiet.className != table_->className) continue;
+        for (std::string_view name : quiet.members) {
+            controlPropertyChanged(name);
+            if (hold.widgetGone()) return;
+        }
+    }
 }
 
 void ControlWidget::RepaintChanged() {
