@@ -107,9 +107,12 @@ TEST(QtRepaint, APartialRepaintShowsWhatAWholeOneDoesAndNoMoreIsAskedFor) {
         ASSERT_FALSE(asked.isEmpty()) << "the change is repainted";
         // All of the widget is what its mask keeps, where it has one.
         const QRegion all = w.mask().isEmpty() ? QRegion(w.rect()) : w.mask();
-        if (c.extent == Extent::Whole) EXPECT_EQ(asked, all);
-        if (c.extent == Extent::Part && w.devicePixelRatioF() == 1.0)
+        if (c.extent == Extent::Whole) {
+            EXPECT_EQ(asked, all);
+        }
+        if (c.extent == Extent::Part && w.devicePixelRatioF() == 1.0) {
             EXPECT_NE(asked, QRegion(w.rect()));
+        }
         // At a device scale the box grows to whole device pixels: a logical pixel at most.
         const int grown = w.devicePixelRatioF() == 1.0 ? 0 : 1;
         if (c.extent == Extent::Within) {
