@@ -143,6 +143,10 @@ struct MethodInfo {
     std::vector<ParamInfo> params;
     MethodResult (*call)(Control&, std::span<const Variant> args);
     std::string_view help = {};
+    // The method does nothing in this class (a member of the common interface, such as
+    // TimerInvoke of a control with nothing to animate): a container that calls it on a
+    // schedule may leave the call out.
+    bool inert = false;
 };
 
 struct EventArgInfo {

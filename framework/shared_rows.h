@@ -149,6 +149,12 @@ template <typename C> struct SharedRows {
     static MethodInfo TimerInvoke(std::string_view help = {}) {
         return MethodRow<C, &C::TimerInvoke>("TimerInvoke", help);
     }
+    // TimerInvoke of a class with nothing to animate, which does nothing.
+    static MethodInfo InertTimerInvoke(std::string_view help = {}) {
+        MethodInfo row = TimerInvoke(help);
+        row.inert = true;
+        return row;
+    }
 };
 
 // The hidden white picture box on which a control stretches its mask to its own size.

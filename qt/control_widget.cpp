@@ -33,41 +33,6 @@
 
 namespace nk::qt {
 
-struct ControlWidget::KitSide {
-    ControlWidget* widget = nullptr;
-    std::unique_ptr<Form> form;
-    std::unique_ptr<FormInput> input;
-    SizeSettings probedWith;
-    // What the control changed since its last frame, and the storage it is measured in.
-    ControlDamage damage;
-    std::vector<PixelBox> changed;
-    // The composed pixels of the part being painted.
-    std::vector<std::uint32_t> scratch;
-};
-
-class ControlWidget::Holding {
-public:
-    explicit Holding(std::shared_ptr<KitSide> side) : side_(std::move(side)) {}
-    bool widgetGone() const { return side_ && !side_->widget; }
-
-private:
-    std::shared_ptr<KitSide> side_;
-};
-
-ControlWidget::Holding ControlWidget::Hold() const {
-    return Holding(kit_);
-}
-
-template <class Call> bool ControlWidget::Reach(Call&& call) {
-    const Holding hold = Hold();
-    call();
-    if (hold.widgetGone()) return false;
-    ReportQuietChanges();
-    if (hold.widgetGone()) return false;
-    Sync();
-    return true;
-}
-
 namespace {
 
 QMessageBox::Icon IconOf(int style) {
@@ -214,6 +179,12 @@ const KeyManners& MannersOf(std::string_view className) {
     return kNone;
 }
 
+const QuietMembers* QuietMembersOf(std::string_view className) {
+    for (const QuietMembers& quiet : kQuietMembers)
+        if (quiet.className == className) return &quiet;
+    return nullptr;
+}
+
 // The letter or digit a caption marks with "&" ("&Start": 's'), in lower case; 0 for none.
 // "&&" draws an ampersand and marks nothing; the first mark counts.
 char MnemonicOf(std::string_view caption) {
@@ -229,6 +200,45 @@ char MnemonicOf(std::string_view caption) {
 }
 
 } // namespace
+
+struct ControlWidget::KitSide {
+    ControlWidget* widget = nullptr;
+    std::unique_ptr<Form> form;
+    std::unique_ptr<FormInput> input;
+    SizeSettings probedWith;
+    // What the control changed since its last frame, and the storage it is measured in.
+    ControlDamage damage;
+    std::vector<PixelBox> changed;
+    // The composed pixels of the part being painted.
+    std::vector<std::uint32_t> scratch;
+    // What the widget asks of its class after every delivery, looked up once.
+    const KeyManners* manners = nullptr;
+    const QuietMembers* quiet = nullptr;
+    bool orientable = false;
+};
+
+class ControlWidget::Holding {
+public:
+    explicit Holding(std::shared_ptr<KitSide> side) : side_(std::move(side)) {}
+    bool widgetGone() const { return side_ && !side_->widget; }
+
+private:
+    std::shared_ptr<KitSide> side_;
+};
+
+ControlWidget::Holding ControlWidget::Hold() const {
+    return Holding(kit_);
+}
+
+template <class Call> bool ControlWidget::Reach(Call&& call) {
+    const Holding hold = Hold();
+    call();
+    if (hold.widgetGone()) return false;
+    ReportQuietChanges();
+    if (hold.widgetGone()) return false;
+    Sync();
+    return true;
+}
 
 ControlWidget::ControlWidget(const QString& className, QWidget* parent) : QWidget(parent) {
     installAccessibility();
@@ -305,6 +315,9 @@ FormControl* ControlWidget::Ensure() {
     settings.timerInterval = 0;
     kit_ = std::make_shared<KitSide>();
     kit_->widget = this;
+    kit_->manners = &MannersOf(table_->className);
+    kit_->quiet = QuietMembersOf(table_->className);
+    kit_->orientable = table_->FindProperty("FillOrientation") != nullptr;
     kit_->form =
         std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
     form_ = kit_->form.get();
@@ -436,7 +449,7 @@ QSize ControlWidget::minimumSizeHint() const {
 }
 
 bool ControlWidget::Vertical() const {
-    if (!control_ || !table_->FindProperty("FillOrientation")) return false;
+    if (!control_ || !kit_->orientable) return false;
     const std::optional<Variant> o = control_->Get("FillOrientation");
     return o && o->ToLong() == std::optional<std::int32_t>(1);
 }
@@ -520,13 +533,11 @@ void ControlWidget::Sync() {
 
 void ControlWidget::ReportQuietChanges() {
     // A slot may end the widget at any signal: nothing of it is touched after that.
+    if (!kit_->quiet) return;
     const Holding hold = Hold();
-    for (const QuietMembers& quiet : kQuietMembers) {
-        if (quiet.className != table_->className) continue;
-        for (std::string_view name : quiet.members) {
-            controlPropertyChanged(name);
-            if (hold.widgetGone()) return;
-        }
+    for (std::string_view name : kit_->quiet->members) {
+        controlPropertyChanged(name);
+        if (hold.widgetGone()) return;
     }
 }
 
@@ -608,7 +619,7 @@ void ControlWidget::SyncMask() {
 }
 
 char ControlWidget::CaptionMnemonic() {
-    if (MannersOf(table_->className).mnemonic == Mnemonic::None) return 0;
+    if (kit_->manners->mnemonic == Mnemonic::None) return 0;
     const std::optional<Variant> caption = control_->Get("Caption");
     return caption ? MnemonicOf(VariantToString(*caption)) : 0;
 }
@@ -628,7 +639,7 @@ void ControlWidget::SyncAccessKeys() {
     accessKeys_ = keys;
     mnemonic_ = mark;
     shortcuts_.clear();
-    const bool toggles = MannersOf(table_->className).mnemonic == Mnemonic::Toggles;
+    const bool toggles = kit_->manners->mnemonic == Mnemonic::Toggles;
     std::string seen;
     std::string all = keys;
     if (mark) all += mark;
@@ -836,7 +847,8 @@ void ControlWidget::paintEvent(QPaintEvent* e) {
     const Holding hold = Hold();
     if (FollowDeviceRatio() && !hold.widgetGone()) QTimer::singleShot(0, this, [this] { Sync(); });
     if (hold.widgetGone()) return;
-    if (!pending_.isEmpty()) pending_ -= e->region();
+    // What waits outside the widget (it was larger when the part was asked for) is gone.
+    if (!pending_.isEmpty()) pending_ = (pending_ - e->region()) & rect();
     const HeadlessHost& host = control_->host();
     QPainter p(this);
     // Qt keeps what lies outside the mask off the screen, but not off a grab or a render.

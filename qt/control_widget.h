@@ -130,6 +130,10 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // The form timer reads which widgets have a control, and of which class, without
+    // running any of the controls' code.
+    friend class FormTimer;
+
     // The kit's side of the widget: the form holding the control and the input rules. Every
     // call into the control holds it (see Holding), so that a slot deleting the widget from a
     // signal the control raised leaves the control in place until its own call has returned;

@@ -6,10 +6,15 @@
 //     timer.start();
 #pragma once
 
+#include "qt/kit_types.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace nk::qt {
 
@@ -28,12 +33,19 @@ public slots:
     void start() { timer_.start(); }
     void stop() { timer_.stop(); }
     // One step: TimerInvoke of every Nuvelkit widget under the form that has it, in the
-    // order the form holds them. Returns how many were stepped.
+    // order the form holds them. Returns how many were stepped; a widget whose class does
+    // nothing on TimerInvoke counts without the call.
     int step();
 
 private:
+    // What a step does with a widget of a class: nothing (no TimerInvoke), nothing but
+    // counting it (its TimerInvoke does nothing), or the call. Looked up once a class.
+    enum class Step { None, Inert, Call };
+    Step StepOf(const InterfaceTable& table);
+
     QPointer<QWidget> form_;
     QTimer timer_;
+    std::vector<std::pair<const InterfaceTable*, Step>> steps_;
 };
 
 } // namespace nk::qt

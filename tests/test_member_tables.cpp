@@ -356,6 +356,46 @@ TEST_P(Walk, HelpStringsNameOnlyTheClasssOwnMembers) {
     }
 }
 
+// A method the table calls inert may be left out by a container that calls it on a schedule:
+// at rest, and with every switch on, the pointer over the control and the class's other
+// methods without arguments called (which start what a class animates), it asks nothing of the host
+// (so nothing is drawn, raised or reported) and no member reads differently after it.
+TEST_P(Walk, AnInertMethodAsksNothingOfItsHostAndChangesNoMember) {
+    ASSERT_TRUE(site.InitProperties());
+    const auto members = [this] {
+        std::vector<std::optional<Variant>> values;
+        for (const PropertyInfo& p : GetParam()->properties)
+            if (p.get) values.push_back(site.Get(p.name));
+        return values;
+    };
+    for (const MethodInfo& m : GetParam()->methods) {
+        if (!m.inert) continue;
+        ASSERT_TRUE(m.params.empty()) << m.name;
+        for (const bool hovered : {false, true}) {
+            SCOPED_TRACE(std::string(m.name) + (hovered ? ", hovered" : ", at rest"));
+            if (hovered) {
+                for (const PropertyInfo& p : GetParam()->properties)
+                    if (p.set && p.type == ValueType::Boolean)
+                        site.Set(p.name, Variant::Boolean(kTrue));
+                site.MouseMove(0, 0, 5, 5);
+                for (const MethodInfo& other : GetParam()->methods)
+                    if (!other.inert && other.params.empty() && other.name != "AboutMe")
+                        site.Call(other.name, {});
+            }
+            const auto before = members();
+            lines.str("");
+            for (int i = 0; i < 3; ++i)
+                site.Call(m.name, {});
+            EXPECT_EQ(lines.str(), "");
+            const auto after = members();
+            ASSERT_EQ(after.size(), before.size());
+            for (std::size_t i = 0; i < before.size(); ++i)
+                EXPECT_TRUE(before[i].has_value() == after[i].has_value() &&
+                            (!before[i] || after[i]->SameValue(*before[i])));
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Classes, Walk, ::testing::ValuesIn(AllClasses()), ClassName);
 
 } // namespace

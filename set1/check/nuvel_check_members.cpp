@@ -119,7 +119,7 @@ namespace {
 std::vector<MethodInfo> Methods() {
     return {
         SharedRows<NuvelCheck>::AboutMe("Shows the about dialog."),
-        SharedRows<NuvelCheck>::TimerInvoke(
+        SharedRows<NuvelCheck>::InertTimerInvoke(
             "The kit's timer entry point; the check box has nothing to animate."),
     };
 }

@@ -179,7 +179,7 @@ namespace {
 std::vector<MethodInfo> Methods() {
     return {
         SharedRows<NuvelCommand>::AboutMe("Shows the about dialog."),
-        SharedRows<NuvelCommand>::TimerInvoke(
+        SharedRows<NuvelCommand>::InertTimerInvoke(
             "The kit's timer entry point; the button does nothing on it."),
     };
 }

@@ -53,7 +53,7 @@ namespace {
 std::vector<MethodInfo> Methods() {
     return {
         SharedRows<NuvelScreen>::AboutMe("Shows the about dialog."),
-        SharedRows<NuvelScreen>::TimerInvoke(
+        SharedRows<NuvelScreen>::InertTimerInvoke(
             "The kit's timer entry point; the panel has nothing to animate."),
         {"LoadScreenDataFile",
          {{"GFilename", ValueType::String}},

@@ -110,7 +110,7 @@ namespace {
 
 std::vector<MethodInfo> Methods() {
     return {
-        SharedRows<NuvelFill>::TimerInvoke(
+        SharedRows<NuvelFill>::InertTimerInvoke(
             "The kit's timer entry point; the bar has nothing to animate."),
     };
 }

@@ -133,13 +133,17 @@ TEST(QtRepaint, APartialRepaintShowsWhatAWholeOneDoesAndNoMoreIsAskedFor) {
 // wrong place shows), at rest, hovered with its glow and pressed.
 TEST(QtRepaint, AShownWindowHoldsTheComposedControlAfterEachChange) {
     auto form = ShownForm(300, 160);
-    auto* w = new NuvelCommand(form.get());
-    w->setObjectName("Command1");
-    w->setGeometry(13, 7, 250, 100);
-    w->setMember("CoolButton", kOn);
-    w->setMember("CoolUseGlow", kOn);
+    // Made on its own, at its design size, then placed narrower in the window: nothing of the
+    // wider control waits to be painted once the window is shown.
+    auto widget = std::make_unique<NuvelCommand>();
+    widget->setObjectName("Command1");
+    widget->setMember("CoolButton", kOn);
+    widget->setMember("CoolUseGlow", kOn);
+    NuvelCommand* w = widget.release();
+    w->setParent(form.get());
+    w->setGeometry(13, 7, 230, 100);
     ASSERT_TRUE(Show(*form));
-    const QPoint centre(125, 50);
+    const QPoint centre(115, 50);
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"at rest", [] {}},
         {"hovered", [&] { MoveTo(*w, centre); }},
