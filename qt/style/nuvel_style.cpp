@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QProgressBar>
@@ -282,6 +283,27 @@ void NuvelStyle::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
     // Buttons repaint as the pointer enters and leaves them: their hover look.
     if (qobject_cast<QAbstractButton*>(widget)) widget->setAttribute(Qt::WA_Hover);
+    widget->installEventFilter(this);
+}
+
+void NuvelStyle::unpolish(QWidget* widget) {
+    widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool NuvelStyle::eventFilter(QObject* object, QEvent* event) {
+    // A widget given a new look is drawn and sized again, as after a change of style (which
+    // also drops a button's remembered size hint).
+    if (event->type() == QEvent::DynamicPropertyChange &&
+        static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kLookProperty) {
+        if (auto* w = qobject_cast<QWidget*>(object)) {
+            QEvent changed(QEvent::StyleChange);
+            QCoreApplication::sendEvent(w, &changed);
+            w->updateGeometry();
+            w->update();
+        }
+    }
+    return QProxyStyle::eventFilter(object, event);
 }
 
 } // namespace nk::qt::style

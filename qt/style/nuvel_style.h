@@ -34,7 +34,10 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget = nullptr) const override;
     void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
     using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
     // The look a widget of `kind` has (the widget may be null: the settings alone).
     const Look& LookOf(Kind kind, const QWidget* widget) const;

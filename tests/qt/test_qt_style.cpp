@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QToolButton>
 
 #include <functional>
 
@@ -136,12 +137,47 @@ TEST(QtStyle, AProgressBarIsANuvelFillInEitherOrientation) {
         const SizeRules rules =
             FindSizeRules(*fill, {{"FillOrientation", Variant::Long(o == Qt::Vertical ? 1 : 0)}},
                           fontFromQt(bar->font()));
-        if (o == Qt::Horizontal && rules.fixedHeight)
-            EXPECT_EQ(bar->sizeHint().height(), rules.least.height());
-        if (o == Qt::Vertical && rules.fixedWidth)
-            EXPECT_EQ(bar->sizeHint().width(), rules.least.width());
-        EXPECT_TRUE(rules.fixedHeight || rules.fixedWidth);
+        const bool horizontal = o == Qt::Horizontal;
+        EXPECT_TRUE(horizontal ? rules.fixedHeight : rules.fixedWidth);
+        EXPECT_EQ(horizontal ? bar->sizeHint().height() : bar->sizeHint().width(),
+                  horizontal ? rules.least.height() : rules.least.width());
     }
+}
+
+TEST(QtStyle, AToolButtonIsACommandAndAFrameThatAsksIsAScreen) {
+    Styled ui;
+    auto* tool = ui.Add(new QToolButton(ui.form.get()), {90, 30});
+    tool->setText("Tool");
+    auto* frame = ui.Add(new QFrame(ui.form.get()), {120, 80});
+    frame->move(20, 80);
+    frame->setFrameShape(QFrame::Box);
+    frame->setProperty(style::kLookProperty, "ScreenType=1");
+    auto* plain = ui.Add(new QFrame(ui.form.get()), {60, 60});
+    plain->move(200, 80);
+    plain->setFrameShape(QFrame::Box);
+    ASSERT_TRUE(Show(*ui.form));
+    tool->clearFocus();
+    std::string where;
+    EXPECT_EQ(Differences(*tool,
+                          Headless("NuvelCommand", *tool,
+                                   {{"ShowFocus", Variant::Boolean(kTrue)},
+                                    {"CoolButton", Variant::Boolean(kTrue)},
+                                    {"Caption", Text("Tool")}},
+                                   kStates[0]),
+                          &where),
+              0)
+        << where;
+    EXPECT_EQ(
+        Differences(*frame,
+                    Headless("NuvelScreen", *frame, {{"ScreenType", Variant::Long(1)}}, kStates[0]),
+                    &where),
+        0)
+        << where;
+    // A frame that does not ask stays Fusion's.
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    const QImage ours = plain->grab().toImage();
+    plain->setStyle(fusion.get());
+    EXPECT_EQ(ours, plain->grab().toImage());
 }
 
 TEST(QtStyle, SizeHintsFitTheArtwork) {
@@ -155,11 +191,11 @@ TEST(QtStyle, SizeHintsFitTheArtwork) {
     EXPECT_GE(pushHint.height(), metrics.height() + 7);
     EXPECT_GE(checkHint.width(), 30 + metrics.horizontalAdvance(check->text()) + 2);
     EXPECT_GE(checkHint.height(), 24);
-    // A pill keeps its own height.
-    push->setProperty(style::kLookProperty, "Class=NuvelHCommand; PictureMode=1");
-    const SizeRules pill = FindSizeRules(
-        *findClass("NuvelHCommand"), {{"PictureMode", Variant::Long(1)}}, fontFromQt(push->font()));
-    if (pill.fixedHeight) EXPECT_EQ(push->sizeHint().height(), pill.least.height());
+    // A pill keeps its own size.
+    push->setProperty(style::kLookProperty, "Class=NuvelHCommand");
+    const SizeRules pill = FindSizeRules(*findClass("NuvelHCommand"), {}, fontFromQt(push->font()));
+    EXPECT_TRUE(pill.fixedWidth && pill.fixedHeight);
+    EXPECT_EQ(push->sizeHint(), pill.least);
 }
 
 TEST(QtStyle, TheLookPropertyChoosesTheControlAndItsMembers) {
