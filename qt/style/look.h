@@ -3,7 +3,7 @@
 // `Class` picks the control (a push button may be a NuvelCommand or a NuvelHCommand) and
 // every other key is a member of that control's class:
 //
-//     Class=NuvelHCommand; NuvelStyle=NKBlue
+//     Class=NuvelHCommand; NuvelStyle=NKBlueWater
 //     BackPicture=NKCyanWater; CoolButton=True
 //
 // A value is one of the member's enumeration names, a colour (#RRGGBB), a number or text.

@@ -115,6 +115,12 @@ Members BarMembers(const QStyleOptionProgressBar& bar) {
     return m;
 }
 
+// A tool bar's flat button (auto-raise) stays Fusion's unless the widget asks for a look.
+bool ToolBarButton(const QStyleOption& option, const QWidget* widget) {
+    return (option.state & QStyle::State_AutoRaise) &&
+           !(widget && widget->property(kLookProperty).isValid());
+}
+
 } // namespace
 
 NuvelStyle::NuvelStyle() : NuvelStyle(FileSettings()) {}
@@ -192,7 +198,7 @@ void NuvelStyle::drawControl(ControlElement element, const QStyleOption* option,
 
 void NuvelStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                     QPainter* painter, const QWidget* widget) const {
-    if (control == CC_ToolButton) {
+    if (control == CC_ToolButton && !ToolBarButton(*option, widget)) {
         if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option)) {
             // The control draws the caption of a button without an icon; an icon and its text
             // are Fusion's label over the control's face.
@@ -262,6 +268,7 @@ QSize NuvelStyle::sizeFromContents(ContentsType type, const QStyleOption* option
         return button ? ButtonSize(Kind::PushButton, *option, fusion, button->text, widget)
                       : fusion;
     case CT_ToolButton:
+        if (ToolBarButton(*option, widget)) return fusion;
         if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option))
             return ButtonSize(Kind::ToolButton, *option, fusion,
                               tool->icon.isNull() ? tool->text : QString(), widget);

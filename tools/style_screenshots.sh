@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Makes the README's pictures of the nuvelkit style: the stock-widget dialog of
+# examples/qt-style run with `-style nuvelkit`, and Qt Designer under the style with the same
+# form in its preview (Form > Preview, Ctrl+R).
+#   bash tools/style_screenshots.sh [BUILD_DIR] [DIALOG_PNG] [DESIGNER_PNG]
+# Needs a build with the style plugin and the example (BUILD_DIR/plugins/styles,
+# BUILD_DIR/bin/nuvelkit-style-example), and Xvfb, designer-qt6, xdotool and ImageMagick's
+# import (Debian: xvfb designer-qt6 xdotool imagemagick).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${1:-build}
+DIALOG_OUT=${2:-docs/style-dialog.png}
+DESIGNER_OUT=${3:-docs/style-designer.png}
+DESIGNER=${DESIGNER:-/usr/lib/qt6/bin/designer}
+EXAMPLE="$BUILD/bin/nuvelkit-style-example"
+
+for tool in Xvfb xdotool import "$DESIGNER"; do
+  command -v "$tool" >/dev/null || { echo "style_screenshots: $tool is not installed" >&2; exit 1; }
+done
+[ -x "$EXAMPLE" ] || { echo "style_screenshots: no $EXAMPLE (build nuvelkit-style-example)" >&2; exit 1; }
+
+display=""
+for n in $(seq 90 120); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
+done
+[ -n "$display" ] || { echo "style_screenshots: no free X display" >&2; exit 1; }
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+xvfb_pid="" app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1280x800x24 >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display HOME=$scratch XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config
+export QT_PLUGIN_PATH="$PWD/$BUILD/plugins"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The dialog, as the application shows it.
+"$EXAMPLE" -style nuvelkit >"$scratch/example.log" 2>&1 &
+app_pid=$!
+window=$(xdotool search --sync --onlyvisible --name "Settings" | head -1)
+sleep 1
+import -window "$window" "$DIALOG_OUT"
+kill "$app_pid"
+app_pid=""
+echo "style_screenshots: wrote $DIALOG_OUT"
+
+# Designer under the style, the form open and its preview in front.
+"$DESIGNER" -style nuvelkit "$PWD/examples/qt-style/dialog.ui" >"$scratch/designer.log" 2>&1 &
+app_pid=$!
+window=$(xdotool search --sync --onlyvisible --name "Qt Designer" | head -1)
+xdotool windowmove "$window" 0 0 windowsize "$window" 1280 800
+sleep 2
+# A click on the form's dialog gives Designer the keyboard; Ctrl+R opens the preview.
+xdotool mousemove 450 200 click 1
+sleep 0.5
+xdotool key ctrl+r
+sleep 2
+import -window root "$DESIGNER_OUT"
+echo "style_screenshots: wrote $DESIGNER_OUT"
