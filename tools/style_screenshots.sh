@@ -14,31 +14,11 @@ DESIGNER_OUT=${3:-docs/style-designer.png}
 DESIGNER=${DESIGNER:-/usr/lib/qt6/bin/designer}
 EXAMPLE="$BUILD/bin/nuvelkit-style-example"
 
-for tool in Xvfb xdotool import "$DESIGNER"; do
-  command -v "$tool" >/dev/null || { echo "style_screenshots: $tool is not installed" >&2; exit 1; }
-done
+source tools/xvfb_session.sh
 [ -x "$EXAMPLE" ] || { echo "style_screenshots: no $EXAMPLE (build nuvelkit-style-example)" >&2; exit 1; }
-
-display=""
-for n in $(seq 90 120); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
-done
-[ -n "$display" ] || { echo "style_screenshots: no free X display" >&2; exit 1; }
-scratch=$(mktemp -d)
-chmod 700 "$scratch"
-xvfb_pid="" app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 1280x800x24 >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display HOME=$scratch XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config
+xvfb_session style_screenshots 1280x800 "$DESIGNER"
+export HOME=$scratch XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config
 export QT_PLUGIN_PATH="$PWD/$BUILD/plugins"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The dialog, as the application shows it.
 "$EXAMPLE" -style nuvelkit >"$scratch/example.log" 2>&1 &

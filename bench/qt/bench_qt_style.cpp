@@ -45,38 +45,45 @@ struct Pair {
     }
 };
 
+// One case: a button pair, what its ratio is called, and the time each side took in all.
+struct Case {
+    const char* ratio;
+    Pair pair;
+    double ours = 0;
+    double fusion = 0;
+};
+
 void BM_QtStyleTargets(benchmark::State& state) {
     nk::qt::style::NuvelStyle style{nk::qt::style::Settings{}};
     std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    Pair small(&style, fusion.get(), {100, 32}, false);
-    Pair large(&style, fusion.get(), {250, 100}, false);
-    Pair hovered(&style, fusion.get(), {100, 32}, true);
-    for (Pair* p : {&small, &large, &hovered})
-        p->Ours(), p->Fusion(); // the pictures drawn once, into the cache
+    Case cases[] = {
+        {"style/fusion_100x32(<=1.5)", {&style, fusion.get(), {100, 32}, false}},
+        {"style/fusion_250x100(<=1.5)", {&style, fusion.get(), {250, 100}, false}},
+        {"style/fusion_hovered(<=1.5)", {&style, fusion.get(), {100, 32}, true}},
+    };
+    for (Case& c : cases)
+        c.pair.Ours(), c.pair.Fusion(); // the pictures drawn once, into the cache
     QPushButton fresh("Command1");
     fresh.setStyle(&style);
     QImage freshImage(400, 100, QImage::Format_ARGB32_Premultiplied);
 
-    double s = 0, sf = 0, l = 0, lf = 0, h = 0, hf = 0, miss = 0;
+    double miss = 0;
     int width = 100;
     for (auto _ : state) {
-        s += small.Ours();
-        sf += small.Fusion();
-        l += large.Ours();
-        lf += large.Fusion();
-        h += hovered.Ours();
-        hf += hovered.Fusion();
+        for (Case& c : cases) {
+            c.ours += c.pair.Ours();
+            c.fusion += c.pair.Fusion();
+        }
         fresh.resize(++width % 300 + 60, 32); // a size the cache has not seen
         const double start = ThreadNanoseconds();
         fresh.render(&freshImage);
         miss += ThreadNanoseconds() - start;
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["style_100x32_ns"] = s / n;
-    state.counters["fusion_100x32_ns"] = sf / n;
-    state.counters["style/fusion_100x32(<=1.5)"] = s / sf;
-    state.counters["style/fusion_250x100(<=1.5)"] = l / lf;
-    state.counters["style/fusion_hovered(<=1.5)"] = h / hf;
+    state.counters["style_100x32_ns"] = cases[0].ours / n;
+    state.counters["fusion_100x32_ns"] = cases[0].fusion / n;
+    for (const Case& c : cases)
+        state.counters[c.ratio] = c.ours / c.fusion;
     state.counters["uncached_draw_ns"] = miss / n;
 }
 BENCHMARK(BM_QtStyleTargets)->Iterations(200)->Unit(benchmark::kMicrosecond);
