@@ -8,10 +8,12 @@
 #include "qt/style/nuvel_style.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 #include <QToolButton>
 
 #include <functional>
@@ -42,21 +44,24 @@ const StateCase kStates[] = {
 
 // The kit's own drawing of a control of `className` with `members`, in the case's state.
 Image Headless(const char* className, const QWidget& w,
-               const std::vector<std::pair<std::string, Variant>>& members, const StateCase& s) {
+               const std::vector<std::pair<std::string, Variant>>& members, const StateCase& s,
+               QSize size = {}) {
+    if (size.isEmpty()) size = w.size();
     const InterfaceTable* table = findClass(QLatin1String(className));
     FormSettings settings;
     settings.font = fontFromQt(w.font());
     Form form(std::span<const InterfaceTable* const>(&table, 1), settings);
     form.SetScale(NearestDeviceScale(w.devicePixelRatioF()));
-    FormControl* c = form.Add(className, std::string(className) + "1", 0, 0, w.width(), w.height());
+    FormControl* c =
+        form.Add(className, std::string(className) + "1", 0, 0, size.width(), size.height());
     for (const auto& [m, v] : members)
         c->Set(m, v);
-    c->SetSize(w.width(), w.height()); // as the orientation allows
+    c->SetSize(size.width(), size.height()); // as the orientation allows
     // A push button that is on shows pressed; a check box shows its check.
     const bool isCheck = std::string_view(className) == "NuvelCheck";
     if (s.checked && isCheck) c->Set("Value", Variant::Long(1));
     FormInput input(form);
-    const double x = w.width() / 2.0, y = w.height() / 2.0;
+    const double x = size.width() / 2.0, y = size.height() / 2.0;
     if (s.disabled) c->Set("Enabled", Variant::Boolean(kFalse));
     if (s.focus) input.Focus(c);
     if (s.hover || s.press || (s.checked && !isCheck)) input.MouseMove(0, 0, x, y);
@@ -144,7 +149,7 @@ TEST(QtStyle, AProgressBarIsANuvelFillInEitherOrientation) {
     }
 }
 
-TEST(QtStyle, AToolButtonIsACommandAndAFrameThatAsksIsAScreen) {
+TEST(QtStyle, AToolButtonIsACommandAndFramesThatAskAreScreens) {
     Styled ui;
     auto* tool = ui.Add(new QToolButton(ui.form.get()), {90, 30});
     tool->setText("Tool");
@@ -173,6 +178,31 @@ TEST(QtStyle, AToolButtonIsACommandAndAFrameThatAsksIsAScreen) {
                     &where),
         0)
         << where;
+    // A group box that asks: the screen in its frame, below the title Fusion draws.
+    auto* group = ui.Add(new QGroupBox("Group", ui.form.get()), {120, 90});
+    group->move(160, 0);
+    group->setProperty(style::kLookProperty, "ScreenType=NKBlueScreen");
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect box =
+        ui.style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
+    const int below =
+        ui.style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group)
+            .bottom() +
+        1;
+    const Image screen =
+        Headless("NuvelScreen", *group, {{"ScreenType", Variant::Long(2)}}, kStates[0], box.size());
+    const QImage shown = group->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const double ratio = shown.devicePixelRatio();
+    int differ = 0;
+    for (int y = static_cast<int>((below - box.top()) * ratio); y < screen.height; ++y)
+        for (int x = 0; x < screen.width; ++x)
+            differ += shown.pixel(static_cast<int>(box.left() * ratio) + x,
+                                  static_cast<int>(box.top() * ratio) + y) != screen.At(x, y);
+    EXPECT_EQ(differ, 0);
+    EXPECT_LT(below - box.top(), box.height() / 2); // most of the screen is compared
     // A frame that does not ask stays Fusion's.
     std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
     const QImage ours = plain->grab().toImage();
