@@ -8,14 +8,17 @@
 #include "qt/style/nuvel_style.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace nk::qt::testing {
@@ -297,6 +300,19 @@ TEST(QtStyle, LooksAndSettingsNameWhatIsWrong) {
     EXPECT_TRUE(s.problems[0].startsWith("style.conf:5: \"QSlider\" is no widget"));
     EXPECT_TRUE(s.problems[1].startsWith("style.conf:6: expected"));
     EXPECT_TRUE(s.problems[2].startsWith("style.conf:7: ScreenType=Purple"));
+    // The style made by name reads the file $NUVELKIT_STYLE_SETTINGS names.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("style.conf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QPushButton = BackPicture=NKAuroraZone\n");
+    file.close();
+    qputenv("NUVELKIT_STYLE_SETTINGS", file.fileName().toUtf8());
+    const NuvelStyle fromFile;
+    qunsetenv("NUVELKIT_STYLE_SETTINGS");
+    const style::Members& members = fromFile.LookOf(style::Kind::PushButton, nullptr).members;
+    EXPECT_TRUE(std::any_of(members.begin(), members.end(), [](const auto& m) {
+        return m.first == "BackPicture" && m.second.ToLong() == std::optional<std::int32_t>(3);
+    }));
     EXPECT_TRUE(style::LoadSettings("/nonexistent/style.conf", "demo")
                     .problems.at(0)
                     .startsWith("/nonexistent/style.conf: cannot be read"));
