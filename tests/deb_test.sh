@@ -3,7 +3,8 @@
 # the Python bindings) from the built tree, checks what each
 # carries and what each depends on; run as root, installs them, builds and runs the examples
 # against /usr with find_package and with pkg-config (no prefix path, no search variables),
-# checks that Qt's form loader finds the Designer plugin with no QT_PLUGIN_PATH, that Python
+# checks that Qt's form loader finds the Designer plugin and QStyleFactory the style plugin
+# with no QT_PLUGIN_PATH, that Python
 # imports nuvelkit and loads and compiles a form with no search variables, and removes
 # the packages again. Usage: deb_test.sh BUILD SOURCE
 set -euo pipefail
@@ -76,6 +77,7 @@ EOF
   if [ "$has_qt" = yes ]; then
     cat <<EOF
 runtime must ^/$lib/qt6/plugins/designer/libnuvelkit-designer\.so$ the Designer plugin in Qt's plugin folder
+runtime must ^/$lib/qt6/plugins/styles/libnuvelkit-style\.so$ the style plugin in Qt's plugin folder
 runtime must ^/$lib/libnuvelkit-qt\.so\.1$ the Qt widgets' library
 dev must ^/$lib/libnuvelkit-qt\.so$ the Qt widgets' link name
 dev must ^/usr/include/nuvelkit/qt/widgets\.h$ the Qt widgets' header
@@ -198,6 +200,11 @@ if [ "$has_qt" = yes ]; then
     grep -qx "nk::qt::$class" "$work/widgets.txt" ||
       fail "Qt's form loader does not offer nk::qt::$class: the Designer plugin is not found in Qt's plugin folder"
   done
+  build_step "the style lister" sh -c \
+    "c++ -std=c++20 -O1 -fPIC '$source/tests/deb/style_keys.cpp' -o '$work/styles' \$(pkg-config --cflags --libs Qt6Widgets)"
+  "${clean[@]}" "$work/styles" >"$work/styles.txt" 2>&1 || { cat "$work/styles.txt" >&2; fail "the installed style plugin does not draw"; }
+  grep -qx "nuvelkit" "$work/styles.txt" ||
+    fail "QStyleFactory::keys() has no nuvelkit: the style plugin is not found in Qt's plugin folder ($(tr '\n' ' ' <"$work/styles.txt"))"
 fi
 
 if [ -n "$python" ]; then

@@ -143,5 +143,13 @@ if [ -e "$qtlib" ]; then
       fail "the form loaded through the installed Designer plugin"
     }
   fi
+  # QStyleFactory finds the installed style plugin, which finds the kit's libraries beside it.
+  if [ -e "$prefix/lib/qt6/plugins/styles/libnuvelkit-style.so" ]; then
+    c++ -std=c++20 -O1 -fPIC "$source/tests/deb/style_keys.cpp" -o "$work/styles" \
+      $(pkg-config --cflags --libs Qt6Widgets) 2>"$work/styles.log" || { cat "$work/styles.log" >&2; fail "the style lister does not build"; }
+    env -u LD_LIBRARY_PATH QT_PLUGIN_PATH="$prefix/lib/qt6/plugins" QT_QPA_PLATFORM=offscreen \
+      "$work/styles" >"$work/styles.txt" 2>&1 || { cat "$work/styles.txt" >&2; fail "the installed style plugin does not draw"; }
+    grep -qx nuvelkit "$work/styles.txt" || fail "QStyleFactory::keys() has no nuvelkit from $prefix"
+  fi
 fi
 echo "package: pkg-config and find_package builds link and run with only the package"
