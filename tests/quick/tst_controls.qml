@@ -1,0 +1,157 @@
+import QtQuick
+import QtTest
+import Nuvelkit
+
+// The seven item types on the offscreen platform: their members, signals, keys, focus and the
+// mouse through the mask.
+Item {
+    id: root
+    width: 400
+    height: 400
+
+    Component { id: commandType; NuvelCommand {} }
+    Component { id: hcommandType; NuvelHCommand {} }
+    Component { id: sphereType; NuvelSphere {} }
+    Component { id: checkType; NuvelCheck {} }
+    Component { id: screenType; NuvelScreen {} }
+    Component { id: fillType; NuvelFill {} }
+    Component { id: padType; NuvelPad {} }
+
+    MouseArea {
+        id: beneath
+        anchors.fill: parent
+        property int clicks: 0
+        onClicked: clicks++
+    }
+
+    SignalSpy { id: spy }
+
+    // The spy counts `signal` of `item` from now on.
+    function watch(item, signal) {
+        spy.target = null
+        spy.signalName = signal
+        spy.target = item
+        spy.clear()
+    }
+
+    TestCase {
+        name: "Items"
+        when: windowShown
+
+        function make(type) {
+            const item = createTemporaryObject(type, root)
+            verify(item, "the type is made")
+            waitForRendering(item)
+            return item
+        }
+
+        function test_sizes_and_frames_data() {
+            return [
+                { tag: "NuvelCommand", type: commandType, tab: true },
+                { tag: "NuvelHCommand", type: hcommandType, tab: true },
+                { tag: "NuvelSphere", type: sphereType, tab: true },
+                { tag: "NuvelCheck", type: checkType, tab: true },
+                { tag: "NuvelScreen", type: screenType, tab: true },
+                { tag: "NuvelFill", type: fillType, tab: false },
+                { tag: "NuvelPad", type: padType, tab: true },
+            ]
+        }
+        // Every type has the control's implicit size, draws a frame, and is in the Tab chain
+        // as the widget of the same role.
+        function test_sizes_and_frames(data) {
+            const item = make(data.type)
+            verify(item.implicitWidth > 0 && item.implicitHeight > 0)
+            compare(item.width, item.implicitWidth)
+            verify(item.framesDrawn() >= 1)
+            compare(item.activeFocusOnTab, data.tab)
+        }
+
+        function test_properties() {
+            const c = make(commandType)
+            watch(c, "captionChanged")
+            c.caption = "Start"
+            compare(c.caption, "Start")
+            compare(spy.count, 1)
+            c.caption = "Start"
+            compare(spy.count, 1, "no signal without a change")
+            c.backPicture = NuvelCommand.NKCyanWater
+            compare(c.backPicture, NuvelCommand.NKCyanWater)
+            const longer = make(commandType)
+            longer.caption = "A much longer caption than the design width holds"
+            verify(longer.implicitWidth > c.implicitWidth, "the caption widens the implicit size")
+        }
+
+        // A new caption is drawn in a new frame; reading a member draws nothing.
+        function test_frames_only_when_drawn() {
+            const c = make(commandType)
+            const before = c.framesDrawn()
+            void c.caption
+            wait(50)
+            compare(c.framesDrawn(), before)
+            c.caption = "Other"
+            waitForRendering(c)
+            verify(c.framesDrawn() > before)
+        }
+
+        function test_mouse_click() {
+            const c = make(commandType)
+            watch(c, "clicked")
+            mouseClick(c)
+            compare(spy.count, 1)
+            verify(c.activeFocus, "a click takes the focus")
+            verify(c.controlHasFocus())
+        }
+
+        function test_keys_data() {
+            return [
+                { tag: "command Space", type: commandType, key: Qt.Key_Space, signal: "clicked", count: 1 },
+                { tag: "command Return", type: commandType, key: Qt.Key_Return, signal: "clicked", count: 1 },
+                { tag: "command A", type: commandType, key: Qt.Key_A, signal: "clicked", count: 0 },
+                { tag: "check Space", type: checkType, key: Qt.Key_Space, signal: "valueChanged", count: 1 },
+                { tag: "command keyDown", type: commandType, key: Qt.Key_A, signal: "keyDown", count: 1 },
+            ]
+        }
+        function test_keys(data) {
+            const item = make(data.type)
+            item.forceActiveFocus()
+            watch(item, data.signal)
+            keyClick(data.key)
+            compare(spy.count, data.count)
+        }
+
+        function test_access_key() {
+            const c = make(commandType)
+            c.caption = "&Go"
+            watch(c, "clicked")
+            keyClick(Qt.Key_G, Qt.AltModifier)
+            compare(spy.count, 1)
+            verify(c.activeFocus)
+        }
+
+        function test_tab_chain() {
+            const a = make(commandType)
+            const fill = make(fillType)
+            const b = make(checkType)
+            fill.y = 100
+            b.y = 200
+            a.forceActiveFocus()
+            keyClick(Qt.Key_Tab)
+            verify(b.activeFocus, "Tab passes the fill bar by")
+            verify(!a.controlHasFocus() && b.controlHasFocus())
+        }
+
+        // Outside the sphere's round mask the click reaches the mouse area beneath.
+        function test_mask_lets_clicks_through() {
+            const s = make(sphereType)
+            watch(s, "clicked")
+            beneath.clicks = 0
+            verify(!s.contains(Qt.point(0, 0)), "a corner is outside the mask")
+            mouseClick(root, 1, 1)
+            compare(beneath.clicks, 1)
+            compare(spy.count, 0)
+            mouseClick(s)
+            compare(spy.count, 1)
+            compare(beneath.clicks, 1)
+        }
+    }
+}
