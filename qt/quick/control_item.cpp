@@ -5,6 +5,7 @@
 #include "host/forms/form_damage.h"
 #include "host/hosts/compose.h"
 #include "host/input/form_input.h"
+#include "qt/accessibility.h"
 #include "qt/control_manners.h"
 #include "qt/kit.h"
 #include "qt/modal_dialog.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QQmlContext>
+#include <QQmlProperty>
 #include <QQuickWindow>
 #include <QSGSimpleTextureNode>
 #include <QSGTexture>
@@ -103,6 +106,8 @@ QString ControlItem::controlClass() const {
 }
 
 template <class Call> bool ControlItem::Reach(Call&& call) {
+    // The kit's side stays until the call has returned, even when a slot deletes the item.
+    const std::shared_ptr<KitSide> hold = kit_;
     const QPointer<ControlItem> alive(this);
     call();
     if (!alive) return false;
@@ -118,7 +123,6 @@ double ControlItem::DeviceRatio() const {
 }
 
 ContainerHooks ControlItem::Hooks() {
-    KitSide* side = kit_.get();
     ContainerHooks h;
     h.player = [](std::shared_ptr<const std::vector<std::uint8_t>> image, int id) {
         playSound(std::move(image), id);
@@ -142,7 +146,8 @@ ContainerHooks ControlItem::Hooks() {
     h.onFault = [className](const std::string& message) {
         qWarning("%s: %s", qPrintable(className), message.c_str());
     };
-    h.onCapture = [side](bool) { (void)side; }; // hover events follow the pointer out
+    // Hover events follow the pointer out of the item: the capture needs nothing of Qt Quick.
+    h.onCapture = [](bool) {};
     return h;
 }
 
@@ -152,7 +157,7 @@ FormControl* ControlItem::Ensure() {
     FormSettings settings;
     settings.font = fontFromQt(QGuiApplication::font());
     settings.timerInterval = 0;
-    kit_ = std::make_unique<KitSide>();
+    kit_ = std::make_shared<KitSide>();
     kit_->item = this;
     kit_->form =
         std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
@@ -189,7 +194,52 @@ FormControl* ControlItem::Ensure() {
     if (!isEnabled()) control_->Set("Enabled", Variant::Boolean(kFalse));
     Sync();
     controlMade();
+    WatchAccessible();
     return control_;
+}
+
+void ControlItem::WatchAccessible() {
+    // QML's Accessible attached object, where the item's context knows it (the module imports
+    // QtQuick): the role and actions of the widget of the same class, the name and checked
+    // state kept up by Sync.
+    const QQmlProperty role(this, QStringLiteral("Accessible.role"), qmlContext(this));
+    accessible_ = role.isValid() ? role.object() : nullptr;
+    if (!accessible_) return;
+    role.write(int(accessibleRole(controlClass())));
+    const bool check = mnemonicOf(table_->className) == Mnemonic::Toggles;
+    accessible_->setProperty("checkable", check);
+    // Every action does what a click does, through the control's input path.
+    const char* action = check ? SIGNAL(toggleAction()) : SIGNAL(pressAction());
+    if (accessibleRole(controlClass()) == QAccessible::Button || check)
+        connect(accessible_, action, this, SLOT(accessibleAction()));
+    SyncAccessible();
+}
+
+void ControlItem::SyncAccessible() {
+    if (!accessible_) return;
+    const std::optional<Variant> caption =
+        table_->FindProperty("Caption") ? control_->Get("Caption") : std::nullopt;
+    const QString name =
+        caption ? withoutAccessMarks(fromUtf8(VariantToString(*caption))) : objectName();
+    if (accessible_->property("name").toString() != name) accessible_->setProperty("name", name);
+    if (mnemonicOf(table_->className) == Mnemonic::Toggles) {
+        const std::optional<Variant> value = control_->Get("Value");
+        accessible_->setProperty("checked",
+                                 value && value->ToLong() != std::optional<std::int32_t>(0));
+    }
+}
+
+void ControlItem::accessibleAction() {
+    clickAt(QPointF(width() / 2, height() / 2));
+}
+
+void ControlItem::clickAt(QPointF at) {
+    if (!Ensure() || !isEnabled()) return;
+    const QPointer<ControlItem> alive(this);
+    PressAt(kLeftButton, 0, at, 1);
+    if (!alive) return;
+    FormInput* input = kit_->input.get();
+    Reach([&] { input->MouseUp(kLeftButton, 0, at.x(), at.y()); });
 }
 
 void ControlItem::applyPaletteDefaults() {
@@ -242,6 +292,7 @@ void ControlItem::Sync() {
     SyncSize();
     SyncAccessKeys();
     SyncEnabled();
+    SyncAccessible();
     --syncing_;
     // Only what the control drew or moved makes a new frame.
     kit_->changed.clear();

@@ -56,6 +56,11 @@ public:
     // How many frames the item has drawn into its texture: one per change the control drew.
     Q_INVOKABLE int framesDrawn() const { return frames_; }
 
+    // A left click at `at` (item pixels) through the control's input path: the focus, the
+    // press, the release and the click that follows. Assistive technology's press and toggle
+    // actions come here.
+    void clickAt(QPointF at);
+
     bool contains(const QPointF& point) const override;
 
 protected:
@@ -82,6 +87,9 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
+private slots:
+    void accessibleAction();
+
 private:
     struct KitSide;
 
@@ -99,11 +107,15 @@ private:
     void PressAt(int button, int shift, QPointF at, int clicks);
     void AccessKey(int ascii, bool toggle);
     void WatchWindow(QQuickWindow* window);
+    void WatchAccessible();
+    void SyncAccessible();
     double DeviceRatio() const;
 
     const InterfaceTable* table_ = nullptr;
     QString error_;
-    std::unique_ptr<KitSide> kit_;
+    std::shared_ptr<KitSide> kit_;
+    // QML's Accessible attached object of the item, when its context has one.
+    QPointer<QObject> accessible_;
     FormControl* control_ = nullptr;
     bool creating_ = false;
     int syncing_ = 0;

@@ -140,6 +140,42 @@ Item {
             verify(!a.controlHasFocus() && b.controlHasFocus())
         }
 
+        function test_accessible_data() {
+            return [
+                { tag: "NuvelCommand", type: commandType, role: Accessible.Button, action: "pressAction" },
+                { tag: "NuvelHCommand", type: hcommandType, role: Accessible.Button, action: "pressAction" },
+                { tag: "NuvelSphere", type: sphereType, role: Accessible.Button, action: "pressAction" },
+                { tag: "NuvelCheck", type: checkType, role: Accessible.CheckBox, action: "toggleAction" },
+                { tag: "NuvelFill", type: fillType, role: Accessible.ProgressBar },
+                { tag: "NuvelScreen", type: screenType, role: Accessible.Pane },
+                { tag: "NuvelPad", type: padType, role: Accessible.Grouping },
+            ]
+        }
+        // The widgets' roles; the caption without its marks as the name; the press and toggle
+        // actions click through the control's input path.
+        function test_accessible(data) {
+            const item = make(data.type)
+            compare(item.Accessible.role, data.role)
+            if (item.caption !== undefined) {
+                item.caption = "&Save && go"
+                compare(item.Accessible.name, "Save & go")
+            }
+            if (!data.action)
+                return
+            watch(item, "clicked")
+            item.Accessible[data.action]()
+            compare(spy.count, 1)
+        }
+
+        function test_accessible_checked() {
+            const check = make(checkType)
+            verify(check.Accessible.checkable)
+            compare(check.Accessible.checked, false)
+            check.Accessible.toggleAction()
+            compare(check.value, 1)
+            compare(check.Accessible.checked, true)
+        }
+
         // Outside the sphere's round mask the click reaches the mouse area beneath.
         function test_mask_lets_clicks_through() {
             const s = make(sphereType)
