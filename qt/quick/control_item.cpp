@@ -379,15 +379,19 @@ QSGNode* ControlItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     if (drawn_ || !node->texture()) {
         drawn_ = false;
         ++frames_;
-        const Image image = Compose(control_->host());
-        const bool masked = HasImage(control_->host().maskPicture());
+        // The frame is composed into the item's own pixels, which the texture is made from
+        // without a copy in between.
+        const HeadlessHost& host = control_->host();
+        const PixelBox extent = DeviceExtent(host);
+        frame_.resize(static_cast<std::size_t>(extent.Width()) * extent.Height());
+        ComposeInto(host, {frame_.data(), extent.Width(), extent});
         // Where a mask leaves pixels out they are see-through (0): premultiplied, they draw
         // nothing.
-        frame_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                        image.height, image.width * 4,
-                        masked ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
-                     .copy();
-        node->setTexture(window()->createTextureFromImage(frame_));
+        const QImage image(reinterpret_cast<const uchar*>(frame_.data()), extent.Width(),
+                           extent.Height(), extent.Width() * 4,
+                           HasImage(host.maskPicture()) ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_RGB32);
+        node->setTexture(window()->createTextureFromImage(image));
     }
     node->setRect(QRectF(0, 0, control_->width(), control_->height()));
     node->setFiltering(QSGTexture::Nearest);

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -122,7 +123,7 @@ private:
     // The composed picture waits for the next frame when the control drew since the last one.
     bool drawn_ = true;
     int frames_ = 0;
-    QImage frame_;
+    std::vector<std::uint32_t> frame_;
     QPointer<QQuickWindow> watched_;
     std::optional<QPointF> lastMove_;
 };
