@@ -1,6 +1,7 @@
 #include "qt/control_manners.h"
 
 #include "framework/variant.h"
+#include "host/forms/form.h"
 #include "host/input/form_input.h"
 #include "qt/kit.h"
 
@@ -127,6 +128,12 @@ std::vector<AccessKeyBinding> accessKeyBindings(const std::string& keys, char ma
         }
     }
     return out;
+}
+
+void toggleCheck(FormControl& control) {
+    const std::optional<Variant> value = control.Get("Value");
+    const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
+    control.Set("Value", Variant::Long(unchecked ? 1 : 0));
 }
 
 QSize artworkLeast(std::string_view className, QSize least, const std::optional<Variant>& caption,

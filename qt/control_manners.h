@@ -42,6 +42,9 @@ struct AccessKeyBinding {
 // each letter or digit once; `toggles` when the class's mnemonic toggles.
 std::vector<AccessKeyBinding> accessKeyBindings(const std::string& keys, char mark, bool toggles);
 
+// Flips a check box's Value (0 and 1), as its mnemonic does before its click.
+void toggleCheck(FormControl& control);
+
 // The least size the class's artwork needs to draw whole at `font` beyond the control's own
 // `least` size: a push button's caption line between round caps, a check box's glyph beside
 // a caption line.

@@ -16,7 +16,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -69,21 +68,6 @@ template <class Call> bool ControlWidget::Reach(Call&& call) {
 }
 
 namespace {
-
-QMessageBox::Icon IconOf(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
 
 // The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy.
 QImage Wrap(const Image& image) {
@@ -180,10 +164,7 @@ ContainerHooks ControlWidget::Hooks() {
     };
     h.shell = [](const std::string& address) { return openAddress(address); };
     h.messageBox = [side](int style, const std::string& title, const std::string& text) {
-        if (!side->widget) return;
-        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok,
-                        side->widget->window());
-        box.exec();
+        if (side->widget) RunMessageBox(side->widget->window(), style, title, text);
     };
     h.runDialog = [side](ModalForm& form) {
         if (side->widget) RunModalDialog(side->widget->window(), form);
@@ -558,12 +539,7 @@ void ControlWidget::AccessKey(int keyAscii, bool toggle) {
     FormInput* input = input_;
     if (!Reach([&] { input->Focus(control); })) return;
     // A check box's mnemonic toggles it before its click, as a mouse click does.
-    if (toggle && !Reach([&] {
-            const std::optional<Variant> value = control->Get("Value");
-            const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
-            control->Set("Value", Variant::Long(unchecked ? 1 : 0));
-        }))
-        return;
+    if (toggle && !Reach([&] { toggleCheck(*control); })) return;
     Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii)); });
 }
 

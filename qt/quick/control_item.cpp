@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QQmlContext>
 #include <QQmlProperty>
 #include <QQuickWindow>
@@ -49,21 +48,6 @@ void EnsureWindowTimer(QQuickWindow* window) {
     timer->setInterval(kStepMs);
     QObject::connect(timer, &QTimer::timeout, window, [window] { StepWindow(window); });
     timer->start();
-}
-
-QMessageBox::Icon IconOf(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
 }
 
 // Dialogs are Qt widgets' where the application has them (a QApplication); a Qt Quick
@@ -134,8 +118,7 @@ ContainerHooks ControlItem::Hooks() {
             qInfo("%s: %s: %s", qPrintable(className), title.c_str(), text.c_str());
             return;
         }
-        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok);
-        box.exec();
+        RunMessageBox(nullptr, style, title, text);
     };
     h.runDialog = [className](ModalForm& form) {
         if (WidgetsThere())
@@ -451,12 +434,7 @@ void ControlItem::AccessKey(int ascii, bool toggle) {
     FormInput* input = kit_->input.get();
     if (!Reach([&] { input->Focus(control); })) return;
     // A check box's mnemonic toggles it before its click, as a mouse click does.
-    if (toggle && !Reach([&] {
-            const std::optional<Variant> value = control->Get("Value");
-            const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
-            control->Set("Value", Variant::Long(unchecked ? 1 : 0));
-        }))
-        return;
+    if (toggle && !Reach([&] { toggleCheck(*control); })) return;
     Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(ascii)); });
 }
 
