@@ -66,14 +66,31 @@ Item {
             compare(item.activeFocusOnTab, data.tab)
         }
 
-        function test_properties() {
-            const c = make(commandType)
-            watch(c, "captionChanged")
-            c.caption = "Start"
-            compare(c.caption, "Start")
+        function test_members_data() {
+            return [
+                { tag: "NuvelCommand", type: commandType, member: "caption", value: "Start" },
+                { tag: "NuvelHCommand", type: hcommandType, member: "rightCaption", value: "Right" },
+                { tag: "NuvelSphere", type: sphereType, member: "contentLetter", value: "Z" },
+                { tag: "NuvelCheck", type: checkType, member: "value", value: 1 },
+                { tag: "NuvelScreen", type: screenType, member: "borderStyle", value: 1 },
+                { tag: "NuvelFill", type: fillType, member: "value", value: 55 },
+                { tag: "NuvelPad", type: padType, member: "xValue", value: 3 },
+            ]
+        }
+        // A member takes its value and signals the change once, with the value it took.
+        function test_members(data) {
+            const item = make(data.type)
+            watch(item, data.member + "Changed")
+            item[data.member] = data.value
+            compare(item[data.member], data.value)
             compare(spy.count, 1)
-            c.caption = "Start"
+            compare(spy.signalArguments[0][0], data.value)
+            item[data.member] = data.value
             compare(spy.count, 1, "no signal without a change")
+        }
+
+        function test_enumerations_and_sizes() {
+            const c = make(commandType)
             c.backPicture = NuvelCommand.NKCyanWater
             compare(c.backPicture, NuvelCommand.NKCyanWater)
             const longer = make(commandType)
@@ -93,13 +110,19 @@ Item {
             verify(c.framesDrawn() > before)
         }
 
-        function test_mouse_click() {
-            const c = make(commandType)
-            watch(c, "clicked")
-            mouseClick(c)
+        // A click on each type raises its Click and takes the focus where the type is in the
+        // Tab chain.
+        function test_mouse_click(data) {
+            const item = make(data.type)
+            watch(item, "clicked")
+            mouseClick(item)
             compare(spy.count, 1)
-            verify(c.activeFocus, "a click takes the focus")
-            verify(c.controlHasFocus())
+            compare(item.activeFocus, data.tab)
+            if (data.tab)
+                verify(item.controlHasFocus(), "the control is told it has the focus")
+        }
+        function test_mouse_click_data() {
+            return test_sizes_and_frames_data()
         }
 
         function test_keys_data() {
