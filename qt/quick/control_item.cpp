@@ -79,6 +79,9 @@ ControlItem::ControlItem(const QString& className, QQuickItem* parent) : QQuickI
     setAcceptedMouseButtons(Qt::AllButtons);
     setAcceptHoverEvents(true);
     if (table_) setImplicitSize(table_->designWidth, table_->designHeight);
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        if (control_) control_->host().SetAmbientDisplayName(name.toStdString());
+    });
 }
 
 ControlItem::~ControlItem() {
@@ -174,7 +177,8 @@ FormControl* ControlItem::Ensure() {
             if (side->item) side->item->controlPropertyChanged(member);
         });
     }
-    if (!isEnabled()) control_->Set("Enabled", Variant::Boolean(kFalse));
+    if (!isEnabled()) control_->Set("Enabled", Variant::Boolean(kFalse)); // in a disabled parent
+    kitEnabled_ = control_->host().Enabled();
     Sync();
     controlMade();
     WatchAccessible();
@@ -188,7 +192,8 @@ void ControlItem::WatchAccessible() {
     const QQmlProperty role(this, QStringLiteral("Accessible.role"), qmlContext(this));
     accessible_ = role.isValid() ? role.object() : nullptr;
     if (!accessible_) return;
-    role.write(int(accessibleRole(controlClass())));
+    // A role the QML file gave the item stays.
+    if (role.read().toInt() == QAccessible::NoRole) role.write(int(accessibleRole(controlClass())));
     const bool check = mnemonicOf(table_->className) == Mnemonic::Toggles;
     accessible_->setProperty("checkable", check);
     // Every action does what a click does, through the control's input path.
@@ -204,7 +209,12 @@ void ControlItem::SyncAccessible() {
         table_->FindProperty("Caption") ? control_->Get("Caption") : std::nullopt;
     const QString name =
         caption ? withoutAccessMarks(fromUtf8(VariantToString(*caption))) : objectName();
-    if (accessible_->property("name").toString() != name) accessible_->setProperty("name", name);
+    // A name the QML file gave the item stays; the caption's name follows the caption.
+    const QString shown = accessible_->property("name").toString();
+    if (shown != name && (shown.isEmpty() || shown == accessibleName_)) {
+        accessibleName_ = name;
+        accessible_->setProperty("name", name);
+    }
     if (mnemonicOf(table_->className) == Mnemonic::Toggles) {
         const std::optional<Variant> value = control_->Get("Value");
         accessible_->setProperty("checked",
@@ -321,8 +331,12 @@ void ControlItem::SyncAccessKeys() {
 }
 
 void ControlItem::SyncEnabled() {
+    // Only a change the control made itself goes to Qt Quick; Qt Quick's own changes reach the
+    // control in itemChange.
     const bool kit = control_->host().Enabled();
-    if (!kit && isEnabled()) setEnabled(false);
+    if (kit == kitEnabled_) return;
+    kitEnabled_ = kit;
+    setEnabled(kit);
 }
 
 void ControlItem::ResizeControl(QSizeF to) {
@@ -389,7 +403,11 @@ void ControlItem::geometryChange(const QRectF& now, const QRectF& before) {
 
 void ControlItem::itemChange(ItemChange change, const ItemChangeData& data) {
     QQuickItem::itemChange(change, data);
-    if (change == ItemSceneChange) WatchWindow(data.window);
+    if (change == ItemSceneChange) {
+        WatchWindow(data.window);
+        // An item made in C++ is complete at once: its control is made when it is shown.
+        if (data.window && isComponentComplete()) Ensure();
+    }
     if (change == ItemDevicePixelRatioHasChanged) FollowDeviceRatio();
     if (change == ItemEnabledHasChanged && control_ && !syncing_ &&
         control_->host().Enabled() != isEnabled()) {
@@ -399,6 +417,7 @@ void ControlItem::itemChange(ItemChange change, const ItemChangeData& data) {
                 control_->Set("Enabled", Variant::Boolean(on ? kTrue : kFalse));
             else
                 control_->host().SetEnabled(on);
+            kitEnabled_ = control_->host().Enabled();
         });
     }
 }
@@ -421,21 +440,21 @@ bool ControlItem::eventFilter(QObject* watched, QEvent* e) {
     const bool shifted = mods & Qt::ShiftModifier;
     for (const AccessKeyBinding& b : kit_->bindings) {
         if (b.key != key->key() || b.shifted != shifted) continue;
-        AccessKey(b.ascii, b.toggle);
-        return true;
+        return AccessKey(b.ascii, b.toggle);
     }
     return false;
 }
 
-void ControlItem::AccessKey(int ascii, bool toggle) {
-    if (!isEnabled() || !isVisible() || !control_->host().Enabled()) return;
+bool ControlItem::AccessKey(int ascii, bool toggle) {
+    if (!isEnabled() || !isVisible() || !control_->host().Enabled()) return false;
     forceActiveFocus(Qt::ShortcutFocusReason);
     FormControl* control = control_;
     FormInput* input = kit_->input.get();
-    if (!Reach([&] { input->Focus(control); })) return;
+    if (!Reach([&] { input->Focus(control); })) return true;
     // A check box's mnemonic toggles it before its click, as a mouse click does.
-    if (toggle && !Reach([&] { toggleCheck(*control); })) return;
+    if (toggle && !Reach([&] { toggleCheck(*control); })) return true;
     Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(ascii)); });
+    return true;
 }
 
 void ControlItem::MouseMove(int buttons, int shift, QPointF at) {

@@ -106,7 +106,8 @@ private:
     void FollowDeviceRatio();
     void MouseMove(int buttons, int shift, QPointF at);
     void PressAt(int button, int shift, QPointF at, int clicks);
-    void AccessKey(int ascii, bool toggle);
+    // Whether the item took the access key.
+    bool AccessKey(int ascii, bool toggle);
     void WatchWindow(QQuickWindow* window);
     void WatchAccessible();
     void SyncAccessible();
@@ -117,6 +118,10 @@ private:
     std::shared_ptr<KitSide> kit_;
     // QML's Accessible attached object of the item, when its context has one.
     QPointer<QObject> accessible_;
+    // The name the item gave the attached object last.
+    QString accessibleName_;
+    // Whether the control was last seen enabled.
+    bool kitEnabled_ = true;
     FormControl* control_ = nullptr;
     bool creating_ = false;
     int syncing_ = 0;

@@ -16,6 +16,14 @@ Item {
     Component { id: screenType; NuvelScreen {} }
     Component { id: fillType; NuvelFill {} }
     Component { id: padType; NuvelPad {} }
+    Component {
+        id: givenAccessible
+        NuvelCommand {
+            caption: "OK"
+            Accessible.role: Accessible.Link
+            Accessible.name: "Given"
+        }
+    }
 
     MouseArea {
         id: beneath
@@ -187,6 +195,27 @@ Item {
                 return
             watch(item, "clicked")
             item.Accessible[data.action]()
+            compare(spy.count, 1)
+        }
+
+        // What the QML file gives Accessible stays.
+        function test_accessible_given() {
+            const c = createTemporaryObject(givenAccessible, root)
+            waitForRendering(c)
+            compare(c.Accessible.role, Accessible.Link)
+            compare(c.Accessible.name, "Given")
+        }
+
+        // A disabled item's control is disabled: it raises nothing for a click or a key.
+        function test_disabled() {
+            const c = make(commandType)
+            c.enabled = false
+            watch(c, "clicked")
+            mouseClick(c)
+            keyClick(Qt.Key_Space)
+            compare(spy.count, 0)
+            c.enabled = true
+            mouseClick(c)
             compare(spy.count, 1)
         }
 
