@@ -20,6 +20,8 @@
 #include <QSGSimpleTextureNode>
 #include <QSGTexture>
 
+#include <cmath>
+#include <limits>
 #include <span>
 
 namespace nk::quick {
@@ -64,7 +66,7 @@ struct ControlItem::KitSide {
     std::unique_ptr<FormInput> input;
     ControlDamage damage;
     std::vector<PixelBox> changed;
-    QSize least{1, 1};
+    SizeRules rules;
     SizeSettings probedWith;
     bool probed = false;
     std::string accessKeys;
@@ -182,6 +184,7 @@ FormControl* ControlItem::Ensure() {
     Sync();
     controlMade();
     WatchAccessible();
+    WatchLayout();
     return control_;
 }
 
@@ -201,6 +204,30 @@ void ControlItem::WatchAccessible() {
     if (accessibleRole(controlClass()) == QAccessible::Button || check)
         connect(accessible_, action, this, SLOT(accessibleAction()));
     SyncAccessible();
+}
+
+void ControlItem::WatchLayout() {
+    // The layouts' attached object, where the item's context has QtQuick.Layouts.
+    const QQmlProperty most(this, QStringLiteral("Layout.maximumWidth"), qmlContext(this));
+    layout_ = most.isValid() ? most.object() : nullptr;
+    SyncLayout();
+}
+
+void ControlItem::SyncLayout() {
+    if (!layout_) return;
+    // A side the control holds fixed is fixed for the layout too, unless the QML file gave the
+    // layout limits of its own.
+    const QSize fixed = kit_->rules.least;
+    const auto hold = [this](const char* least, const char* most, bool on, int size, int& shown) {
+        const double now = layout_->property(most).toDouble();
+        const bool ours = std::isinf(now) || now == shown;
+        if (!ours) return;
+        shown = on ? size : -1;
+        layout_->setProperty(least, on ? size : 0);
+        layout_->setProperty(most, on ? double(size) : std::numeric_limits<double>::infinity());
+    };
+    hold("minimumWidth", "maximumWidth", kit_->rules.fixedWidth, fixed.width(), layoutWidth_);
+    hold("minimumHeight", "maximumHeight", kit_->rules.fixedHeight, fixed.height(), layoutHeight_);
 }
 
 void ControlItem::SyncAccessible() {
@@ -301,7 +328,7 @@ void ControlItem::SyncSize() {
     SizeSettings settings =
         SizeSettingsOf(*table_, [this](std::string_view name) { return control_->Get(name); });
     if (!kit_->probed || !SameSettings(settings, kit_->probedWith)) {
-        kit_->least = FindSizeRules(*table_, settings, fontFromQt(QGuiApplication::font())).least;
+        kit_->rules = FindSizeRules(*table_, settings, fontFromQt(QGuiApplication::font()));
         kit_->probedWith = std::move(settings);
         kit_->probed = true;
     }
@@ -309,10 +336,11 @@ void ControlItem::SyncSize() {
     if (const std::optional<Variant> o = control_->Get("FillOrientation");
         o && o->ToLong() == std::optional<std::int32_t>(1))
         design.transpose();
-    const QSize least = artworkLeast(table_->className, kit_->least, control_->Get("Caption"),
+    const QSize least = artworkLeast(table_->className, kit_->rules.least, control_->Get("Caption"),
                                      QGuiApplication::font());
     const QSize hint = design.expandedTo(least);
     setImplicitSize(hint.width(), hint.height());
+    SyncLayout();
     // A size the control would not take is the item's.
     const QSizeF extent(control_->width(), control_->height());
     if (width() > 0 && height() > 0 && extent != size()) setSize(extent);

@@ -111,6 +111,8 @@ private:
     void WatchWindow(QQuickWindow* window);
     void WatchAccessible();
     void SyncAccessible();
+    void WatchLayout();
+    void SyncLayout();
     double DeviceRatio() const;
 
     const InterfaceTable* table_ = nullptr;
@@ -118,6 +120,10 @@ private:
     std::shared_ptr<KitSide> kit_;
     // QML's Accessible attached object of the item, when its context has one.
     QPointer<QObject> accessible_;
+    // The layouts' attached object of the item, and the fixed sides it was given (-1: none).
+    QPointer<QObject> layout_;
+    int layoutWidth_ = -1;
+    int layoutHeight_ = -1;
     // The name the item gave the attached object last.
     QString accessibleName_;
     // Whether the control was last seen enabled.

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Layouts
 import QtTest
 import Nuvelkit
 
@@ -16,6 +17,18 @@ Item {
     Component { id: screenType; NuvelScreen {} }
     Component { id: fillType; NuvelFill {} }
     Component { id: padType; NuvelPad {} }
+    Component {
+        id: rowType
+        RowLayout {
+            width: 600
+            property alias command: command
+            property alias fill: fill
+            property alias sphere: sphere
+            NuvelCommand { id: command; caption: "OK" }
+            NuvelFill { id: fill; Layout.fillWidth: true }
+            NuvelSphere { id: sphere; Layout.fillWidth: true }
+        }
+    }
     Component {
         id: givenAccessible
         NuvelCommand {
@@ -196,6 +209,18 @@ Item {
             watch(item, "clicked")
             item.Accessible[data.action]()
             compare(spy.count, 1)
+        }
+
+        // In a layout each item has its implicit size; a bar told to fill the width takes the
+        // rest, and a sphere, whose control keeps its size, keeps it.
+        function test_layout() {
+            const row = createTemporaryObject(rowType, root)
+            waitForRendering(row)
+            compare(row.command.width, row.command.implicitWidth)
+            compare(row.command.height, row.command.implicitHeight)
+            compare(row.sphere.width, row.sphere.implicitWidth)
+            verify(row.fill.width > row.fill.implicitWidth)
+            compare(row.command.width + row.fill.width + row.sphere.width + 2 * row.spacing, 600)
         }
 
         // What the QML file gives Accessible stays.
