@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -605,6 +606,47 @@ bool SurfaceAlone(const HeadlessHost& host) {
                         [](const auto& b) { return b->visible(); });
 }
 
+// The places of the painter's own raster image that the control's `area` (device pixels)
+// covers and Qt lets this paint reach, as composition targets: the composition lands there
+// straight, with no image of its own to draw. Nothing when the painter does more than copy
+// pixels there (another engine, a transform other than the device scale and whole-pixel
+// shifts, opacity, a composition mode, a clip of its own such as the mask's), so that the
+// caller draws through the painter.
+std::vector<ComposeTarget> DirectTargets(QPainter& p, const PixelBox& area, double scale) {
+    QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return {};
+    auto& image = *static_cast<QImage*>(engine->paintDevice());
+    const QImage::Format format = image.format();
+    if (image.isNull() || (format != QImage::Format_ARGB32_Premultiplied &&
+                           format != QImage::Format_RGB32 && format != QImage::Format_ARGB32))
+        return {};
+    const QTransform t = p.deviceTransform();
+    if (t.type() > QTransform::TxScale || t.m11() != scale || t.m22() != scale ||
+        t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()) || p.opacity() != 1.0 ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver || p.hasClipping())
+        return {};
+    const int dx = static_cast<int>(t.dx()), dy = static_cast<int>(t.dy());
+    const QRect covered = QRect(area.left + dx, area.top + dy, area.Width(), area.Height()) &
+                          QRect(QPoint(0, 0), image.size());
+    // No system clip is the whole device.
+    const QRegion reach = engine->systemClip().isEmpty()
+                              ? QRegion(covered)
+                              : engine->systemClip().intersected(covered);
+    // The buffer the engine draws into: written as the engine writes it (a non-const bits()
+    // could detach the image from the engine's buffer).
+    auto* bits = reinterpret_cast<std::uint32_t*>(const_cast<uchar*>(image.constBits()));
+    const std::ptrdiff_t stride = image.bytesPerLine() / 4;
+    std::vector<ComposeTarget> targets;
+    for (const QRect& r : reach)
+        targets.push_back({bits + r.top() * stride + r.left(),
+                           stride,
+                           {r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy},
+                           ComposeTarget::SeeThrough::Keep});
+    return targets;
+}
+
 } // namespace
 
 void ControlWidget::PaintComposed(QPainter& p, QRect asked) {
@@ -617,6 +659,11 @@ void ControlWidget::PaintComposed(QPainter& p, QRect asked) {
                    DevicePixels(part.right() + 1, scale), DevicePixels(part.bottom() + 1, scale)},
                   DeviceExtent(host));
     if (area.Empty()) return;
+    if (const std::vector<ComposeTarget> direct = DirectTargets(p, area, scale); !direct.empty()) {
+        for (const ComposeTarget& target : direct)
+            ComposeInto(host, target);
+        return;
+    }
     std::vector<std::uint32_t>& scratch = kit_->scratch;
     const std::size_t count = static_cast<std::size_t>(area.Width()) * area.Height();
     if (scratch.size() < count) scratch.resize(count);

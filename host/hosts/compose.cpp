@@ -98,6 +98,10 @@ public:
         }
         std::fill(row, row + (surface_.left - area_.left), kOpaque);
         std::fill(row + (surface_.right - area_.left), row + width, kOpaque);
+        if (pixels_.size() == 1 && overlays_.size() == 1) {
+            SurfaceUnderOverlay(y, row);
+            return;
+        }
         for (const Pixels& p : pixels_) {
             if (y < p.box.top || y >= p.box.bottom) continue;
             // Surfaces hold opaque pixels (every drawing operation writes them so): a straight
@@ -120,6 +124,33 @@ public:
     }
 
 private:
+    // The surface's row with one overlay on it (a glow over a control without children), in
+    // one pass: what the overlay covers is copied and OR-ed together.
+    void SurfaceUnderOverlay(int y, std::uint32_t* row) const {
+        const Pixels& p = pixels_.front();
+        const Overlay& o = overlays_.front();
+        const std::uint32_t* from =
+            &p.image->pixels[static_cast<size_t>(y - p.y) * p.image->width + (p.box.left - p.x)];
+        std::uint32_t* to = row + (p.box.left - area_.left);
+        const auto copy = [&](int from_x, int to_x) {
+            if (to_x > from_x)
+                std::memcpy(to + (from_x - p.box.left), from + (from_x - p.box.left),
+                            static_cast<size_t>(to_x - from_x) * sizeof(std::uint32_t));
+        };
+        if (y < o.box.top || y >= o.box.bottom) {
+            copy(p.box.left, p.box.right);
+            return;
+        }
+        copy(p.box.left, o.box.left);
+        const std::uint32_t notFill = o.notFill;
+        const std::uint32_t* in = from + (o.box.left - p.box.left);
+        std::uint32_t* out = to + (o.box.left - p.box.left);
+        const int n = o.box.Width();
+        for (int x = 0; x < n; ++x)
+            out[x] = in[x] | notFill;
+        copy(o.box.right, p.box.right);
+    }
+
     PixelBox area_;
     PixelBox surface_;
     std::vector<Pixels> pixels_;

@@ -3,6 +3,7 @@
 // more than the control's own change.
 #include "qt_fixture.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
 
 #include <cmath>
@@ -124,6 +125,49 @@ TEST(QtRepaint, APartialRepaintShowsWhatAWholeOneDoesAndNoMoreIsAskedFor) {
         const QImage whole = Rendered(w);
         EXPECT_EQ(partly, whole) << "a part the control changed was not asked for";
         EXPECT_NE(shown, whole) << "the change shows";
+    }
+}
+
+// What a shown window holds of the widget after Qt's own paint events: the control composed,
+// at the widget's place in the window (off the window's corner, so that a paint landing at the
+// wrong place shows), at rest, hovered with its glow and pressed.
+TEST(QtRepaint, AShownWindowHoldsTheComposedControlAfterEachChange) {
+    auto form = ShownForm(300, 160);
+    auto* w = new NuvelCommand(form.get());
+    w->setObjectName("Command1");
+    w->setGeometry(13, 7, 250, 100);
+    w->setMember("CoolButton", kOn);
+    w->setMember("CoolUseGlow", kOn);
+    ASSERT_TRUE(Show(*form));
+    const QPoint centre(125, 50);
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"at rest", [] {}},
+        {"hovered", [&] { MoveTo(*w, centre); }},
+        {"pressed", [&] { Press(*w, centre); }},
+        {"released", [&] { Release(*w, centre); }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        step();
+        QApplication::processEvents();
+        EXPECT_TRUE(w->pendingRepaint().isEmpty()) << "Qt painted what the control asked for";
+        // The window's backing store: what Qt's paint events left there, in device pixels.
+        QPaintDevice* store = form->backingStore()->paintDevice();
+        ASSERT_TRUE(store && store->devType() == QInternal::Image);
+        const QImage& window = *static_cast<QImage*>(store);
+        const qreal ratio = window.devicePixelRatio();
+        const QImage shown =
+            window
+                .copy(QRectF(QPointF(w->geometry().topLeft()) * ratio, QSizeF(w->size()) * ratio)
+                          .toRect())
+                .convertToFormat(QImage::Format_ARGB32);
+        const Image expected = w->composed();
+        ASSERT_EQ(shown.size(), QSize(expected.width, expected.height));
+        int differ = 0;
+        for (int y = 0; y < expected.height; ++y)
+            for (int x = 0; x < expected.width; ++x)
+                differ += shown.pixel(x, y) != expected.At(x, y);
+        EXPECT_EQ(differ, 0);
     }
 }
 
