@@ -5,6 +5,7 @@
 #include "host/forms/form_damage.h"
 #include "host/hosts/compose.h"
 #include "host/input/form_input.h"
+#include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
 #include "qt/control_manners.h"
 #include "qt/kit.h"
@@ -66,6 +67,8 @@ struct ControlItem::KitSide {
     std::unique_ptr<FormInput> input;
     ControlDamage damage;
     std::vector<PixelBox> changed;
+    // What the control changed since the last frame (item pixels), for the frame to compose.
+    QRect dirty;
     SizeRules rules;
     SizeSettings probedWith;
     bool probed = false;
@@ -318,6 +321,8 @@ void ControlItem::Sync() {
     kit_->changed.clear();
     kit_->damage.Collect(*control_, kit_->changed);
     if (kit_->changed.empty()) return;
+    for (const PixelBox& b : kit_->changed)
+        kit_->dirty |= QRect(b.left, b.top, b.Width(), b.Height());
     drawn_ = true;
     update();
 }
@@ -405,11 +410,27 @@ QSGNode* ControlItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
         drawn_ = false;
         ++frames_;
         // The frame is composed into the item's own pixels, which the texture is made from
-        // without a copy in between.
+        // without a copy in between: only what the control changed, unless its size did.
         const HeadlessHost& host = control_->host();
         const PixelBox extent = DeviceExtent(host);
-        frame_.resize(static_cast<std::size_t>(extent.Width()) * extent.Height());
-        ComposeInto(host, {frame_.data(), extent.Width(), extent});
+        const std::size_t count = static_cast<std::size_t>(extent.Width()) * extent.Height();
+        PixelBox area = extent;
+        if (frame_.size() == count && frameWidth_ == extent.Width()) {
+            const double scale = host.surface().scale();
+            const QRect part = alignedToDevice(kit_->dirty, scale);
+            area = Intersect({DevicePixels(part.left(), scale), DevicePixels(part.top(), scale),
+                              DevicePixels(part.right() + 1, scale),
+                              DevicePixels(part.bottom() + 1, scale)},
+                             extent);
+        }
+        frame_.resize(count);
+        frameWidth_ = extent.Width();
+        kit_->dirty = QRect();
+        if (!area.Empty())
+            ComposeInto(
+                host,
+                {frame_.data() + static_cast<std::ptrdiff_t>(area.top) * extent.Width() + area.left,
+                 extent.Width(), area});
         // Where a mask leaves pixels out they are see-through (0): premultiplied, they draw
         // nothing.
         const QImage image(reinterpret_cast<const uchar*>(frame_.data()), extent.Width(),

@@ -135,6 +135,7 @@ private:
     bool drawn_ = true;
     int frames_ = 0;
     std::vector<std::uint32_t> frame_;
+    int frameWidth_ = 0;
     QPointer<QQuickWindow> watched_;
     std::optional<QPointF> lastMove_;
 };

@@ -30,6 +30,7 @@ struct Case {
     const char* qmlMembers; // in the QML type
     const char* caption;    // the same for the widget, or nullptr
     bool focused;
+    const char* later = nullptr; // a caption given once shown: a frame of what changed
 };
 
 constexpr Case kCases[] = {
@@ -38,6 +39,8 @@ constexpr Case kCases[] = {
     {"NuvelHCommand", Make<nk::qt::NuvelHCommand>, "", nullptr, false},
     {"NuvelSphere", Make<nk::qt::NuvelSphere>, "", nullptr, false},
     {"NuvelCheck", Make<nk::qt::NuvelCheck>, "caption: \"Check\"", "Check", false},
+    {"NuvelCheck", Make<nk::qt::NuvelCheck>, "caption: \"Check\"", "Check", false, "Checked"},
+    {"NuvelFill", Make<nk::qt::NuvelFill>, "caption: \"Fill\"", "Fill", false, "Filled up"},
     {"NuvelScreen", Make<nk::qt::NuvelScreen>, "", nullptr, false},
     {"NuvelFill", Make<nk::qt::NuvelFill>, "", nullptr, false},
     {"NuvelPad", Make<nk::qt::NuvelPad>, "", nullptr, false},
@@ -74,6 +77,10 @@ TEST(QuickPixels, EveryItemShowsWhatTheKitComposesAtTheWindowsRatio) {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         if (c.focused) item->forceActiveFocus();
+        if (c.later) {
+            QTest::qWait(20);
+            item->setProperty("caption", QString::fromUtf8(c.later));
+        }
 
         // The widget host's control of the same class, size and members.
         const Widget madeWidget = c.widget();
@@ -86,6 +93,7 @@ TEST(QuickPixels, EveryItemShowsWhatTheKitComposesAtTheWindowsRatio) {
             widget.setFocus();
             ASSERT_TRUE(QTest::qWaitFor([&] { return widget.controlHasFocus(); }));
         }
+        if (c.later) widget.setMember("Caption", nk::qt::stringFromQt(c.later));
         QTest::qWait(20);
         const nk::Image kit = widget.composed();
         const QImage grab = window.grabWindow();
