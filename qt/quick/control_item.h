@@ -13,7 +13,6 @@
 #include "qt/kit.h"
 #include "qt/kit_types.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QQuickItem>
 #include <QTimer>
@@ -65,8 +64,11 @@ public:
     bool contains(const QPointF& point) const override;
 
 protected:
+    // An event the control raised, with its by-reference arguments.
     virtual void controlEvent(const EventInfo* info, int number, EventArgs args);
+    // The control reported that a property changed.
     virtual void controlPropertyChanged(std::string_view name);
+    // The control was made (once, before any change of it is reported to Qt).
     virtual void controlMade() {}
     // Gives a control just made the palette's colours where it starts with system colours.
     void applyPaletteDefaults();

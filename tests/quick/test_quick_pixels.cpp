@@ -1,6 +1,7 @@
 // Each Qt Quick item, rendered by the scene graph on the offscreen platform, shows the pixels
 // the kit composes for the same control in the same state (the widget host's composition of
-// a control of the same class, size and members), in device pixels at the window's ratio.
+// a control of the same class, size and members), in device pixels at the window's ratio; and
+// the items of a window step on one timer.
 #include "framework/picture.h"
 #include "framework/variant.h"
 #include "qt/widgets.h"
@@ -11,6 +12,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -102,6 +104,27 @@ TEST(QuickPixels, EveryItemShowsWhatTheKitComposesAtTheWindowsRatio) {
         ASSERT_GE(grab.width(), kit.width);
         ASSERT_GE(grab.height(), kit.height);
         EXPECT_EQ(Differing(grab, kit), 0);
+    }
+}
+
+// The items' animations step on one timer of their window, whatever the number of items.
+TEST(QuickTimer, TheItemsOfAWindowShareOneTimer) {
+    QQmlEngine engine;
+    engine.addImportPath(NK_QML_DIR);
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQuick\nimport Nuvelkit\nItem { NuvelHCommand {} NuvelSphere { x: 200 } }",
+        QUrl());
+    std::unique_ptr<QObject> made(component.create());
+    ASSERT_TRUE(made) << component.errorString().toStdString();
+    for (int windows = 1; windows <= 2; ++windows) {
+        QQuickWindow window;
+        qobject_cast<QQuickItem*>(made.get())->setParentItem(window.contentItem());
+        const QList<QTimer*> timers =
+            window.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(timers.size(), 1);
+        EXPECT_TRUE(timers.front()->isActive());
+        qobject_cast<QQuickItem*>(made.get())->setParentItem(nullptr);
     }
 }
 
