@@ -4,6 +4,7 @@
 #include "host/forms/form.h"
 #include "host/forms/form_damage.h"
 #include "host/hosts/compose.h"
+#include "host/hosts/pixel_extent.h"
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
@@ -51,6 +52,14 @@ void EnsureWindowTimer(QQuickWindow* window) {
     timer->setInterval(kStepMs);
     QObject::connect(timer, &QTimer::timeout, window, [window] { StepWindow(window); });
     timer->start();
+}
+
+// The item's size as a control's, nothing for a size no control takes (negative, not finite,
+// beyond the kit's largest extent).
+std::optional<QSize> ControlSize(QSizeF size) {
+    const std::optional<int> w = PixelSize(size.width()), h = PixelSize(size.height());
+    if (!w || !h) return std::nullopt;
+    return QSize(*w, *h);
 }
 
 // Dialogs are Qt widgets' where the application has them (a QApplication); a Qt Quick
@@ -163,10 +172,11 @@ FormControl* ControlItem::Ensure() {
         });
     const std::string name =
         objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
-    const bool sized = width() > 0 && height() > 0;
+    const std::optional<QSize> given = ControlSize(size());
+    const bool sized = given && !given->isEmpty();
     std::string why;
-    FormControl* made = form.Add(table_->className, name, 0, 0, sized ? int(width()) : -1,
-                                 sized ? int(height()) : -1, &why);
+    FormControl* made = form.Add(table_->className, name, 0, 0, sized ? given->width() : -1,
+                                 sized ? given->height() : -1, &why);
     creating_ = false;
     if (!made) {
         error_ = QString::fromStdString(why);
@@ -348,7 +358,7 @@ void ControlItem::SyncSize() {
     SyncLayout();
     // A size the control would not take is the item's.
     const QSizeF extent(control_->width(), control_->height());
-    if (width() > 0 && height() > 0 && extent != size()) setSize(extent);
+    if (extent != size()) setSize(extent);
 }
 
 void ControlItem::SyncAccessKeys() {
@@ -373,9 +383,10 @@ void ControlItem::SyncEnabled() {
 }
 
 void ControlItem::ResizeControl(QSizeF to) {
-    const QSize asked = to.toSize();
-    if (asked.isEmpty() || asked == QSize(control_->width(), control_->height())) return;
-    control_->SetSize(asked.width(), asked.height());
+    const std::optional<QSize> asked = ControlSize(to);
+    if (!asked || asked->isEmpty() || *asked == QSize(control_->width(), control_->height()))
+        return;
+    control_->SetSize(asked->width(), asked->height());
     // As the widget host: erased to its back colour, then drawn whole at the new size.
     control_->host().Cls();
     control_->site().PaintWhole();

@@ -223,6 +223,24 @@ Item {
             compare(row.command.width + row.fill.width + row.sphere.width + 2 * row.spacing, 600)
         }
 
+        function test_refused_sizes_data() {
+            return [
+                { tag: "negative", width: -5 },
+                { tag: "beyond any control", width: 1e12 },
+                { tag: "infinite", width: Infinity },
+                { tag: "not a number", width: NaN },
+            ]
+        }
+        // A size no control takes is taken back: the item keeps its control's size.
+        function test_refused_sizes(data) {
+            const fill = make(fillType)
+            const before = fill.width
+            fill.width = data.width
+            compare(fill.width, before)
+            fill.width = before + 40
+            compare(fill.width, before + 40, "a size it takes")
+        }
+
         // What the QML file gives Accessible stays.
         function test_accessible_given() {
             const c = createTemporaryObject(givenAccessible, root)
