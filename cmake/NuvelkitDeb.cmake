@@ -28,7 +28,7 @@ set(CPACK_COMPONENT_RUNTIME_DESCRIPTION
   "Glossy, skinned UI controls: the program and the libraries
  The nuvelkit program (forms, scripts, the gallery), the application library
  libnuvelkit.so.1 with the control libraries it loads, the Qt widgets and their
- Designer plugin.")
+ Designer plugin, and the QML module Nuvelkit.")
 # The runtime's dependencies are those of the files it carries, as dpkg-shlibdeps finds them;
 # the package's own libraries get a shlibs file, so that the plugin's link to them resolves.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)

@@ -386,6 +386,11 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
     return kind ? new ControlAccessible(w, *kind) : nullptr;
 }
 
+QAccessible::Role accessibleRole(const QString& className) {
+    const std::optional<Kind> kind = KindOf(className);
+    return kind ? RoleOf(*kind) : QAccessible::Client;
+}
+
 void installAccessibility() {
     static const bool installed = (QAccessible::installFactory(&accessibleFactory), true);
     (void)installed;

@@ -17,6 +17,7 @@
 // control's own.
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 
 class QAccessibleInterface;
@@ -26,6 +27,10 @@ namespace nk::qt {
 
 // The factory's function: an interface for a Nuvelkit widget, nullptr for anything else.
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object);
+
+// The role of a control class's interface (QAccessible::Client for a class it does not know),
+// for the hosts that tell assistive technology the role themselves.
+QAccessible::Role accessibleRole(const QString& className);
 
 // Installs the factory with Qt, once per process.
 void installAccessibility();

@@ -7,6 +7,7 @@
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
+#include "qt/control_manners.h"
 #include "qt/kit.h"
 #include "qt/modal_dialog.h"
 #include "qt/size_rules.h"
@@ -15,7 +16,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPaintEvent>
@@ -34,21 +34,6 @@
 namespace nk::qt {
 
 namespace {
-
-QMessageBox::Icon IconOf(int style) {
-    switch (style & 0x70) {
-    case 16:
-        return QMessageBox::Critical;
-    case 32:
-        return QMessageBox::Question;
-    case 48:
-        return QMessageBox::Warning;
-    case 64:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
 
 // The surface's pixels (0xFFRRGGBB) as a Qt image, without a copy.
 QImage Wrap(const Image& image) {
@@ -77,76 +62,8 @@ QRegion MaskRegion(const Image& mask, int w, int h) {
     return region;
 }
 
-// The box `b` grown to the nearest logical pixels that are whole device pixels at `scale`
-// (even ones at 1.5), so that a part repainted or composed from there lands on the device
-// pixels of the whole and Qt's clip to it loses no device pixel.
-QRect Aligned(QRect b, double scale) {
-    int step = 1;
-    while (step < 4 && step * scale != std::floor(step * scale))
-        ++step;
-    const auto down = [step](int v) { return v - v % step; };
-    const auto up = [step](int v) { return (v + step - 1) / step * step; };
-    const int left = down(std::max(b.left(), 0)), top = down(std::max(b.top(), 0));
-    return QRect(QPoint(left, top), QPoint(up(b.right() + 1) - 1, up(b.bottom() + 1) - 1));
-}
-
 bool IsFontMember(std::string_view name) {
     return name.size() >= 4 && name.substr(0, 4) == "Font";
-}
-
-// What a caption's "&" letter does as an access key, as in the Qt widget of the same role.
-enum class Mnemonic { None, Presses, Toggles };
-
-// How a class's widget meets the keyboard. The keys the control acts on stay with the widget
-// (a push button's Space and Return, a check box's Space, the pad's arrows and direction
-// letters); any other key goes on to the parent once the control has heard it, so that
-// Escape reaches a dialog and Return its default button, as from a QCheckBox or a
-// QProgressBar.
-struct KeyManners {
-    std::string_view className;
-    std::array<int, 8> uses; // VK codes; 0 ends the list
-    Mnemonic mnemonic;
-};
-
-constexpr KeyManners kKeyManners[] = {
-    {"NuvelCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
-    {"NuvelHCommand", {vk::kSpace, vk::kReturn}, Mnemonic::Presses},
-    {"NuvelSphere", {vk::kSpace, vk::kReturn}, Mnemonic::None},
-    {"NuvelCheck", {vk::kSpace}, Mnemonic::Toggles},
-    {"NuvelPad", {vk::kLeft, vk::kUp, vk::kRight, vk::kDown, 'U', 'D', 'L', 'R'}, Mnemonic::None},
-    {"NuvelFill", {}, Mnemonic::None},
-    {"NuvelScreen", {}, Mnemonic::None},
-};
-
-// What a class's artwork needs to draw whole beyond its control's own size rules: a push
-// button's caption line between round caps, a check box's glyph beside a caption line.
-enum class Artwork { None, Pill, CheckBox };
-
-Artwork ArtworkOf(std::string_view className) {
-    if (className == "NuvelCommand" || className == "NuvelHCommand") return Artwork::Pill;
-    if (className == "NuvelCheck") return Artwork::CheckBox;
-    return Artwork::None;
-}
-
-// The push button's focus frame: 3 pixels in at the top and left, 4 at the bottom and right.
-constexpr int kFocusFrame = 7;
-// The check box's glyph is 24 pixels square at the left; its caption starts at 30 and stops
-// 2 short of the right edge.
-constexpr int kCheckGlyph = 24;
-constexpr int kCheckCaptionLeft = 30;
-constexpr int kCheckCaptionMargin = 2;
-
-// The text a caption draws: "&" marks and "&&" is one ampersand.
-QString Visible(const std::string& caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == '&')
-            continue;
-        shown += caption[i];
-    }
-    return fromUtf8(shown);
 }
 
 // Size policies as the Qt widget of the same role has them: a push button grows in width, a
@@ -162,43 +79,6 @@ QSizePolicy PolicyOf(std::string_view className, bool vertical) {
     return {P::Preferred, P::Preferred};
 }
 
-// Members a control changes by itself without reporting the change (a pad's step moves its
-// values): the widget looks at them after every delivery, so that their change signals come as
-// for any other change.
-struct QuietMembers {
-    std::string_view className;
-    std::array<std::string_view, 2> members;
-};
-constexpr QuietMembers kQuietMembers[] = {{"NuvelPad", {"XValue", "YValue"}}};
-
-// A class not in the table uses no key and has no mnemonic.
-const KeyManners& MannersOf(std::string_view className) {
-    static constexpr KeyManners kNone{"", {}, Mnemonic::None};
-    for (const KeyManners& m : kKeyManners)
-        if (m.className == className) return m;
-    return kNone;
-}
-
-const QuietMembers* QuietMembersOf(std::string_view className) {
-    for (const QuietMembers& quiet : kQuietMembers)
-        if (quiet.className == className) return &quiet;
-    return nullptr;
-}
-
-// The letter or digit a caption marks with "&" ("&Start": 's'), in lower case; 0 for none.
-// "&&" draws an ampersand and marks nothing; the first mark counts.
-char MnemonicOf(std::string_view caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        const char next = caption[++i];
-        if (next == '&') continue;
-        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(next)));
-        const bool ascii = (lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9');
-        return ascii ? lower : 0;
-    }
-    return 0;
-}
-
 } // namespace
 
 struct ControlWidget::KitSide {
@@ -212,8 +92,8 @@ struct ControlWidget::KitSide {
     // The composed pixels of the part being painted.
     std::vector<std::uint32_t> scratch;
     // What the widget asks of its class after every delivery, looked up once.
-    const KeyManners* manners = nullptr;
-    const QuietMembers* quiet = nullptr;
+    Mnemonic mnemonic = Mnemonic::None;
+    std::span<const std::string_view> quiet;
     bool orientable = false;
 };
 
@@ -289,10 +169,7 @@ ContainerHooks ControlWidget::Hooks() {
     };
     h.shell = [](const std::string& address) { return openAddress(address); };
     h.messageBox = [side](int style, const std::string& title, const std::string& text) {
-        if (!side->widget) return;
-        QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok,
-                        side->widget->window());
-        box.exec();
+        if (side->widget) RunMessageBox(side->widget->window(), style, title, text);
     };
     h.runDialog = [side](ModalForm& form) {
         if (side->widget) RunModalDialog(side->widget->window(), form);
@@ -315,8 +192,8 @@ FormControl* ControlWidget::Ensure() {
     settings.timerInterval = 0;
     kit_ = std::make_shared<KitSide>();
     kit_->widget = this;
-    kit_->manners = &MannersOf(table_->className);
-    kit_->quiet = QuietMembersOf(table_->className);
+    kit_->mnemonic = mnemonicOf(table_->className);
+    kit_->quiet = quietMembers(table_->className);
     kit_->orientable = table_->FindProperty("FillOrientation") != nullptr;
     kit_->form =
         std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
@@ -431,21 +308,8 @@ QSize ControlWidget::sizeHint() const {
 
 QSize ControlWidget::minimumSizeHint() const {
     if (!table_) return {0, 0};
-    QSize least = least_.expandedTo(QSize(1, 1));
-    const Artwork art = ArtworkOf(table_->className);
-    if (art == Artwork::None) return least;
-    const std::optional<Variant> caption = control_ ? control_->Get("Caption") : std::nullopt;
-    const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    const int text = caption ? metrics.horizontalAdvance(Visible(VariantToString(*caption))) : 0;
-    if (art == Artwork::Pill) {
-        // A line of caption inside the focus frame, between the two round caps.
-        const int h = line + kFocusFrame;
-        return least.expandedTo(QSize(text + h, h));
-    }
-    // The check box's glyph and a line of its caption beside it.
-    return least.expandedTo(
-        QSize(kCheckCaptionLeft + text + kCheckCaptionMargin, std::max(kCheckGlyph, line)));
+    return artworkLeast(table_->className, least_,
+                        control_ ? control_->Get("Caption") : std::nullopt, font());
 }
 
 bool ControlWidget::Vertical() const {
@@ -533,9 +397,9 @@ void ControlWidget::Sync() {
 
 void ControlWidget::ReportQuietChanges() {
     // A slot may end the widget at any signal: nothing of it is touched after that.
-    if (!kit_->quiet) return;
+    if (kit_->quiet.empty()) return;
     const Holding hold = Hold();
-    for (std::string_view name : kit_->quiet->members) {
+    for (std::string_view name : kit_->quiet) {
         controlPropertyChanged(name);
         if (hold.widgetGone()) return;
     }
@@ -550,7 +414,8 @@ void ControlWidget::RepaintChanged() {
     kit_->damage.Collect(*control_, changed);
     QRegion region;
     for (const PixelBox& b : MergeBoxes(changed, {0, 0, width(), height()}))
-        region += Aligned(QRect(b.left, b.top, b.Width(), b.Height()), form_->scale()) & rect();
+        region +=
+            alignedToDevice(QRect(b.left, b.top, b.Width(), b.Height()), form_->scale()) & rect();
     // Qt paints nothing outside the mask.
     if (maskShown_) region &= mask();
     if (region.isEmpty()) return;
@@ -619,15 +484,14 @@ void ControlWidget::SyncMask() {
 }
 
 char ControlWidget::CaptionMnemonic() {
-    if (kit_->manners->mnemonic == Mnemonic::None) return 0;
+    if (kit_->mnemonic == Mnemonic::None) return 0;
     const std::optional<Variant> caption = control_->Get("Caption");
-    return caption ? MnemonicOf(VariantToString(*caption)) : 0;
+    return caption ? captionMnemonic(VariantToString(*caption)) : 0;
 }
 
 bool ControlWidget::UsesKey(int keyCode) const {
     if (!table_) return false;
-    const auto& uses = MannersOf(table_->className).uses;
-    return std::find(uses.begin(), uses.end(), keyCode) != uses.end() && keyCode != 0;
+    return classUsesKey(table_->className, keyCode);
 }
 
 void ControlWidget::SyncAccessKeys() {
@@ -639,33 +503,19 @@ void ControlWidget::SyncAccessKeys() {
     accessKeys_ = keys;
     mnemonic_ = mark;
     shortcuts_.clear();
-    const bool toggles = kit_->manners->mnemonic == Mnemonic::Toggles;
-    std::string seen;
-    std::string all = keys;
-    if (mark) all += mark;
-    for (char k : all) {
-        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(k)));
-        const bool letter = lower >= 'a' && lower <= 'z';
-        const bool digit = lower >= '0' && lower <= '9';
-        if ((!letter && !digit) || seen.find(lower) != std::string::npos) continue;
-        seen += lower;
-        const bool toggle = toggles && lower == mark;
-        const int key = letter ? Qt::Key_A + (lower - 'a') : Qt::Key_0 + (lower - '0');
-        // Alt+letter types the lower-case letter, Alt+Shift+letter the capital.
-        for (bool shifted : {false, true}) {
-            if (shifted && !letter) continue;
-            const int ascii = shifted ? lower - 32 : lower;
-            const QKeySequence sequence(
-                QKeyCombination(shifted ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier,
-                                static_cast<Qt::Key>(key)));
-            auto s = std::make_unique<QShortcut>(sequence, this);
-            s->setContext(Qt::WindowShortcut);
-            connect(s.get(), &QShortcut::activated, this,
-                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
-            connect(s.get(), &QShortcut::activatedAmbiguously, this,
-                    [this, ascii, toggle] { AccessKey(ascii, toggle); });
-            shortcuts_.push_back(std::move(s));
-        }
+    const bool toggles = kit_->mnemonic == Mnemonic::Toggles;
+    for (const AccessKeyBinding& b : accessKeyBindings(keys, mark, toggles)) {
+        const QKeySequence sequence(QKeyCombination(
+            b.shifted ? Qt::AltModifier | Qt::ShiftModifier : Qt::AltModifier, b.key));
+        auto s = std::make_unique<QShortcut>(sequence, this);
+        s->setContext(Qt::WindowShortcut);
+        const int ascii = b.ascii;
+        const bool toggle = b.toggle;
+        connect(s.get(), &QShortcut::activated, this,
+                [this, ascii, toggle] { AccessKey(ascii, toggle); });
+        connect(s.get(), &QShortcut::activatedAmbiguously, this,
+                [this, ascii, toggle] { AccessKey(ascii, toggle); });
+        shortcuts_.push_back(std::move(s));
     }
 }
 
@@ -698,12 +548,7 @@ void ControlWidget::AccessKey(int keyAscii, bool toggle) {
     FormInput* input = input_;
     if (!Reach([&] { input->Focus(control); })) return;
     // A check box's mnemonic toggles it before its click, as a mouse click does.
-    if (toggle && !Reach([&] {
-            const std::optional<Variant> value = control->Get("Value");
-            const bool unchecked = value && value->ToLong() == std::optional<std::int32_t>(0);
-            control->Set("Value", Variant::Long(unchecked ? 1 : 0));
-        }))
-        return;
+    if (toggle && !Reach([&] { toggleCheck(*control); })) return;
     Reach([&] { control->site().AccessKeyPress(static_cast<std::int16_t>(keyAscii)); });
 }
 
@@ -815,7 +660,7 @@ std::vector<ComposeTarget> DirectTargets(QPainter& p, const PixelBox& area, doub
 void ControlWidget::PaintComposed(QPainter& p, QRect asked) {
     const HeadlessHost& host = control_->host();
     const double scale = host.surface().scale();
-    const QRect part = Aligned(asked, scale);
+    const QRect part = alignedToDevice(asked, scale);
     const int left = part.left(), top = part.top();
     const PixelBox area =
         Intersect({DevicePixels(left, scale), DevicePixels(top, scale),

@@ -4,6 +4,7 @@
 #include "host/surface/surface_canvas.h"
 #include "qt/kit.h"
 
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -13,6 +14,21 @@
 namespace nk::qt {
 
 namespace {
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
 
 // A picture's image as a Qt image of its own (the picture may go before the image).
 QImage ToQImage(const Image& image) {
@@ -92,6 +108,11 @@ void RunModalDialog(QWidget* parent, ModalForm& form) {
     ModalDialog dialog(form, parent);
     dialog.exec();
     if (!form.Closed()) form.Close();
+}
+
+void RunMessageBox(QWidget* parent, int style, const std::string& title, const std::string& text) {
+    QMessageBox box(IconOf(style), fromUtf8(title), fromUtf8(text), QMessageBox::Ok, parent);
+    box.exec();
 }
 
 } // namespace nk::qt

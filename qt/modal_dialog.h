@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <string>
+
 namespace nk::qt {
 
 class ModalDialog : public QDialog {
@@ -37,5 +39,9 @@ private:
 
 // Shows the form modally over `parent` until it is closed.
 void RunModalDialog(QWidget* parent, ModalForm& form);
+
+// Shows a control's message box modally over `parent` (none: a window of its own): `style`'s
+// icon bits as the kit's message boxes have them, one OK button.
+void RunMessageBox(QWidget* parent, int style, const std::string& title, const std::string& text);
 
 } // namespace nk::qt

@@ -47,6 +47,8 @@ multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-mul
 lib=usr/lib/$multiarch
 has_qt=no
 grep -q '^NK_QT:BOOL=ON' "$build/CMakeCache.txt" && has_qt=yes
+has_quick=no
+grep -q '^NK_QML_DIR:INTERNAL=' "$build/CMakeCache.txt" && has_quick=yes
 
 # The file lists: "PACKAGE must|never REGEX WHAT" a line; the regex matches a listed path.
 dpkg-deb -c "$runtime" | awk '{print $6}' | sed 's|^\./|/|' >"$work/runtime.files"
@@ -83,6 +85,14 @@ dev must ^/$lib/libnuvelkit-qt\.so$ the Qt widgets' link name
 dev must ^/usr/include/nuvelkit/qt/widgets\.h$ the Qt widgets' header
 dev must ^/$lib/pkgconfig/nuvelkit-qt\.pc$ the Qt widgets' pkg-config file
 dev never /plugins/ a plugin
+EOF
+  fi
+  if [ "$has_quick" = yes ]; then
+    cat <<EOF
+runtime must ^/$lib/qt6/qml/Nuvelkit/qmldir$ the QML module's qmldir in Qt's QML folder
+runtime must ^/$lib/qt6/qml/Nuvelkit/libnuvelkit_quick\.so$ the QML module's plugin
+runtime must ^/$lib/qt6/qml/Nuvelkit/nuvelkit_quick\.qmltypes$ the QML module's type description
+dev never /qml/ a QML module file
 EOF
   fi
   if [ "$has_python" = yes ]; then

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace nk::apigen {
 namespace {
@@ -126,6 +129,38 @@ TEST(ApiModel, ReadsInitialValuesFromAFreshControl) {
                                       [](const PropertyModel& p) { return p.name == "Caption"; });
     ASSERT_NE(caption, command.properties.end());
     EXPECT_EQ(caption->initial, "\"NuvelCommand1\"");
+}
+
+// The lines of `text` that contain `what`.
+std::vector<std::string> LinesWith(const std::string& text, std::string_view what) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.find(what) != std::string::npos) out.push_back(line);
+    return out;
+}
+
+std::string HeaderOf(const Emitter& e, const ApiModel& model) {
+    for (const OutputFile& f : e.Emit(model))
+        if (f.path.size() > 2 && f.path.substr(f.path.size() - 2) == ".h") return f.text;
+    return {};
+}
+
+// The Qt Quick items are the widget classes' members: the same properties, and the events'
+// signals with their arguments by value (QML takes no references), one QML type per class.
+TEST(ApiEmitters, TheItemsHaveTheWidgetsMembersWithEventsByValue) {
+    std::string error;
+    const auto model = BuildModel(Nuvset1Classes(), error);
+    ASSERT_TRUE(model) << error;
+    const std::string widgets = HeaderOf(*MakeQtEmitter(), *model);
+    const std::string items = HeaderOf(*MakeQuickEmitter(), *model);
+    EXPECT_EQ(LinesWith(widgets, "Q_PROPERTY("), LinesWith(items, "Q_PROPERTY("));
+    EXPECT_EQ(LinesWith(items, "QML_ELEMENT").size(), model->classes.size());
+    const std::vector<std::string> byReference = LinesWith(widgets, "    void mouseDown(short& ");
+    ASSERT_EQ(byReference.size(), LinesWith(items, "    void mouseDown(short ").size());
+    EXPECT_FALSE(byReference.empty());
+    for (std::string_view reference : {"short&", "int&", "float&"})
+        EXPECT_TRUE(LinesWith(items, reference).empty()) << reference;
 }
 
 } // namespace

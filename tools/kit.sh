@@ -14,7 +14,10 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   fonts-liberation2 fonts-dejavu-core fonts-droid-fallback fonts-lohit-deva
   libpng-dev libjpeg-dev libgif-dev nlohmann-json3-dev libsdl2-dev libcli11-dev
   googletest libgtest-dev libbenchmark-dev libcairo2-dev libpixman-1-dev qt6-base-dev qt6-tools-dev qt6-multimedia-dev dpkg-dev
-  python3-dev sip-tools python3-pyqtbuild pyqt6-dev python3-pyqt6 pyqt6-dev-tools)
+  python3-dev sip-tools python3-pyqtbuild pyqt6-dev python3-pyqt6 pyqt6-dev-tools
+  qt6-declarative-dev qt6-declarative-dev-tools qml6-module-qttest qml6-module-qtquick-controls
+  qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtqml-workerscript
+  qml6-module-qtquick-window python3-pyqt6.qtqml python3-pyqt6.qtquick)
 
 install_packages() {
   local missing=()

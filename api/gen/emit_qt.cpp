@@ -1,8 +1,10 @@
-// The Qt widget classes: one QWidget class per control (nk::qt::NuvelCommand, ...) built on
-// the Qt host (qt/control_widget.h), with a Q_PROPERTY per property in Qt's types, the
-// enumerations as Q_ENUMs, a signal per event with its by-reference arguments, a
-// Q_INVOKABLE per method and a change signal per property, which carries the new value and is
-// emitted only when the value changed.
+// The Qt classes of the controls: one class per control on a Qt host, with a Q_PROPERTY per
+// property in Qt's types, the enumerations as Q_ENUMs, a signal per event, a Q_INVOKABLE per
+// method and a change signal per property, which carries the new value and is emitted only
+// when the value changed. The widget classes (nk::qt::NuvelCommand, ..., on qt/control_widget.h)
+// are one flavour of them; the Qt Quick items (emit_quick.cpp) another.
+#include "api/gen/qt_classes.h"
+
 #include "api/gen/cpp_names.h"
 #include "api/gen/emitter.h"
 #include "api/gen/qt_names.h"
@@ -71,10 +73,12 @@ void EnumValueNames(std::ostream& out, const ApiModel& model, const ClassModel& 
     }
 }
 
-void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel& c) {
+void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel& c,
+                      const QtFlavour& f) {
     out << "\n// " << c.name << " (" << c.typeLibrary << "." << c.name << ", library " << c.library
         << "), " << c.designWidth << " x " << c.designHeight << " pixels at design time.\n"
-        << "class " << c.name << " : public ControlWidget {\n    Q_OBJECT\n";
+        << "class " << c.name << " : public " << f.base << " {\n    Q_OBJECT\n"
+        << f.classLines;
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
@@ -95,7 +99,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     }
     EnumValueNames(out, model, c);
     out << "    static constexpr std::string_view kClassName = " << Literal(c.name) << ";\n"
-        << "    explicit " << c.name << "(QWidget* parent = nullptr);\n\n";
+        << "    explicit " << c.name << "(" << f.parentType << "* parent = nullptr);\n\n";
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
@@ -122,7 +126,7 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
             out << "    void " << LowerCamel(p.name) << "Changed(" << TypeOf(c, p).param << " "
                 << LowerCamel(p.name) << ");\n";
     for (const EventModel& e : c.events) {
-        const std::string params = EventParams(e);
+        const std::string params = EventSignalParams(e, f);
         out << "    // Event " << e.number << (e.help.empty() ? "" : ": " + e.help) << "\n"
             << "    void " << SignalName(e.name) << "(" << params << ");\n";
     }
@@ -142,10 +146,10 @@ void ClassDeclaration(std::ostream& out, const ApiModel& model, const ClassModel
     out << "};\n";
 }
 
-void ClassDefinition(std::ostream& out, const ClassModel& c) {
+void ClassDefinition(std::ostream& out, const ClassModel& c, const QtFlavour& f) {
     out << "\n"
-        << c.name << "::" << c.name << "(QWidget* parent) : ControlWidget(" << Literal(c.name)
-        << ", parent) {\n    setFocusPolicy(focusPolicyOf(kClassName));\n}\n";
+        << c.name << "::" << c.name << "(" << f.parentType << "* parent) : " << f.base << "("
+        << Literal(c.name) << ", parent) {\n    " << f.construct << "\n}\n";
     for (const PropertyModel& p : c.properties) {
         if (WidgetOwned(p)) continue;
         const std::string n = LowerCamel(p.name);
@@ -221,49 +225,71 @@ void ClassDefinition(std::ostream& out, const ClassModel& c) {
     }
     if (!fontParts.empty()) out << "    if (name == \"Font\") return true" << fontParts << ";\n";
     out << "    return true;\n}\n";
-    out << "\nvoid " << c.name << "::controlMade() {\n    applyQtDefaults(*this);\n";
+    out << "\nvoid " << c.name << "::controlMade() {\n    " << f.made << "\n";
     for (const PropertyModel& p : c.properties)
         if (!WidgetOwned(p))
             out << "    " << ShownName(p) << " = " << LowerCamel(p.name) << "();\n";
     out << "}\n";
 }
 
-std::string Header(const ApiModel& model) {
+} // namespace
+
+std::string QtClassesHeader(const ApiModel& model, const QtFlavour& f) {
     std::ostringstream out;
-    out << kBanner
-        << "// The kit's controls as Qt widgets: one class per control on the Qt host. Properties\n"
-        << "// are Q_PROPERTYs in Qt's types (the font is the widget's font), events are signals\n"
-        << "// whose by-reference arguments a directly connected slot may change:\n//\n"
-        << "//     connect(button, &nk::qt::NuvelCommand::mouseMove, button,\n"
-        << "//             [](short&, short&, float& x, float&) { x = -1; }); // never hovers\n"
-        << "#pragma once\n\n#include \"qt/control_widget.h\"\n#include \"qt/kit.h\"\n\n#include "
-           "<QColor>\n"
+    out << kBanner << f.about << "#pragma once\n\n#include \"" << f.hostHeader
+        << "\"\n#include \"qt/kit.h\"\n\n#include <QColor>\n"
         << "#include <QPixmap>\n#include <QString>\n#include <QVariant>\n\n#include "
            "<optional>\n#include <string_view>\n\n"
-        << "namespace nk::qt {\n";
+        << "namespace " << f.space << " {\n";
     for (const ClassModel& c : model.classes)
-        ClassDeclaration(out, model, c);
-    out << "\n} // namespace nk::qt\n";
+        ClassDeclaration(out, model, c, f);
+    out << "\n} // namespace " << f.space << "\n";
     return out.str();
 }
 
-std::string Source(const ApiModel& model) {
+std::string QtClassesSource(const ApiModel& model, const QtFlavour& f) {
     std::ostringstream out;
-    out << kBanner << "#include \"qt/widgets.h\"\n\n#include \"framework/font.h\"\n"
+    out << kBanner << "#include \"" << f.files << ".h\"\n\n#include \"framework/font.h\"\n"
         << "#include \"framework/interface_table.h\"\n#include \"framework/variant.h\"\n"
         << "#include \"qt/kit.h\"\n#include "
            "\"qt/qt_defaults.h\"\n\n#include <cstdint>\n"
-        << "#include <variant>\n\nnamespace nk::qt {\n";
+        << "#include <variant>\n\nnamespace " << f.space << " {\n";
+    if (f.space != "nk::qt") out << "\nusing namespace nk::qt;\n";
     for (const ClassModel& c : model.classes)
-        ClassDefinition(out, c);
-    out << "\n} // namespace nk::qt\n";
+        ClassDefinition(out, c, f);
+    out << "\n} // namespace " << f.space << "\n";
     return out.str();
 }
+
+std::string EventSignalParams(const EventModel& e, const QtFlavour& f) {
+    std::string params = EventParams(e);
+    if (f.eventsByValue) params = Replace(params, "&", "");
+    return params;
+}
+
+namespace {
+
+const QtFlavour kWidgets{
+    "ControlWidget",
+    "QWidget",
+    "qt/control_widget.h",
+    "qt/widgets",
+    "nk::qt",
+    "// The kit's controls as Qt widgets: one class per control on the Qt host. Properties\n"
+    "// are Q_PROPERTYs in Qt's types (the font is the widget's font), events are signals\n"
+    "// whose by-reference arguments a directly connected slot may change:\n//\n"
+    "//     connect(button, &nk::qt::NuvelCommand::mouseMove, button,\n"
+    "//             [](short&, short&, float& x, float&) { x = -1; }); // never hovers\n",
+    "",
+    "setFocusPolicy(focusPolicyOf(kClassName));",
+    "applyQtDefaults(*this);",
+    false};
 
 class QtEmitter : public Emitter {
 public:
     std::vector<OutputFile> Emit(const ApiModel& model) const override {
-        return {{"qt/widgets.h", Header(model)}, {"qt/widgets.cpp", Source(model)}};
+        return {{"qt/widgets.h", QtClassesHeader(model, kWidgets)},
+                {"qt/widgets.cpp", QtClassesSource(model, kWidgets)}};
     }
 };
 

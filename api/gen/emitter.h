@@ -31,5 +31,7 @@ std::unique_ptr<Emitter> MakeChecksEmitter();
 std::unique_ptr<Emitter> MakeQtEmitter();
 // python/nuvelkit.sip and python/members.json: the PyQt6 bindings of the Qt classes.
 std::unique_ptr<Emitter> MakeSipEmitter();
+// quick/items.h and quick/items.cpp: a Qt Quick item class per control on the item host.
+std::unique_ptr<Emitter> MakeQuickEmitter();
 
 } // namespace nk::apigen

@@ -37,7 +37,7 @@ struct NamedEmitter {
 constexpr NamedEmitter kEmitters[] = {
     {"cpp", nk::apigen::MakeTypedApiEmitter},  {"docs", nk::apigen::MakeDocsEmitter},
     {"checks", nk::apigen::MakeChecksEmitter}, {"qt", nk::apigen::MakeQtEmitter},
-    {"sip", nk::apigen::MakeSipEmitter},
+    {"sip", nk::apigen::MakeSipEmitter},       {"quick", nk::apigen::MakeQuickEmitter},
 };
 
 bool Selected(std::string_view name, int argc, char** argv) {
@@ -72,7 +72,7 @@ std::string WriteIfChanged(const std::filesystem::path& path, const std::string&
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: nk_apigen OUTDIR [cpp] [docs] [checks] [qt] [sip]\n";
+        std::cerr << "usage: nk_apigen OUTDIR [cpp] [docs] [checks] [qt] [sip] [quick]\n";
         return 2;
     }
     for (int i = 2; i < argc; ++i) {
