@@ -4,6 +4,7 @@
 #include "host/forms/form.h"
 #include "host/forms/form_damage.h"
 #include "host/hosts/compose.h"
+#include "host/hosts/pixel_extent.h"
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
@@ -208,7 +209,10 @@ FormControl* ControlWidget::Ensure() {
         });
     const std::string name =
         objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
-    const bool sized = testAttribute(Qt::WA_Resized);
+    // A size beyond what a control may take (a damaged form's geometry) is refused: the
+    // control starts at its design size, which the widget then takes.
+    const bool sized =
+        testAttribute(Qt::WA_Resized) && width() <= kMaxExtent && height() <= kMaxExtent;
     std::string why;
     const Holding hold = Hold();
     FormControl* made = form_->Add(table_->className, name, 0, 0, sized ? width() : -1,
