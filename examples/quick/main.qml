@@ -10,12 +10,13 @@ Window {
     objectName: "window"
     title: "Nuvelkit in Qt Quick"
     visible: true
-    width: 520
-    height: 420
+    width: grid.implicitWidth + 24
+    height: grid.implicitHeight + 24
 
     property int clicks: 0
 
     GridLayout {
+        id: grid
         anchors.fill: parent
         anchors.margins: 12
         columns: 2
@@ -26,7 +27,10 @@ Window {
             backPicture: NuvelCommand.NKCyanWater
             onClicked: window.clicks++
         }
-        NuvelHCommand { objectName: "hcommand" }
+        NuvelHCommand {
+            objectName: "hcommand"
+            caption: "&Details"
+        }
         NuvelSphere { objectName: "sphere" }
         NuvelCheck {
             objectName: "check"
@@ -40,7 +44,11 @@ Window {
                 value: 40 + window.clicks * 10
             }
             RowLayout {
-                NuvelScreen { objectName: "screen" }
+                NuvelScreen {
+                    objectName: "screen"
+                    Layout.preferredWidth: 240
+                    Layout.preferredHeight: 150
+                }
             }
         }
     }
