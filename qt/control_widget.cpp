@@ -8,6 +8,7 @@
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
+#include "qt/control_form.h"
 #include "qt/control_manners.h"
 #include "qt/kit.h"
 #include "qt/modal_dialog.h"
@@ -188,27 +189,20 @@ ContainerHooks ControlWidget::Hooks() {
 FormControl* ControlWidget::Ensure() {
     if (control_ || !table_ || creating_) return control_;
     creating_ = true;
-    FormSettings settings;
-    settings.font = fontFromQt(font());
-    settings.timerInterval = 0;
     kit_ = std::make_shared<KitSide>();
     kit_->widget = this;
     kit_->mnemonic = mnemonicOf(table_->className);
     kit_->quiet = quietMembers(table_->className);
     kit_->orientable = table_->FindProperty("FillOrientation") != nullptr;
-    kit_->form =
-        std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
-    form_ = kit_->form.get();
-    form_->SetScale(NearestDeviceScale(devicePixelRatioF()));
-    form_->SetHooks(Hooks());
     KitSide* side = kit_.get();
-    form_->SetObserver(
+    kit_->form = makeControlForm(
+        table_, font(), devicePixelRatioF(), Hooks(),
         [side](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
             if (side->widget)
                 side->widget->controlEvent(info, number, EventArgs(args.data(), args.size()));
         });
-    const std::string name =
-        objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
+    form_ = kit_->form.get();
+    const std::string name = displayNameOf(objectName(), table_->className);
     // A size beyond what a control may take (a damaged form's geometry) is refused: the
     // control starts at its design size, which the widget then takes.
     const bool sized =

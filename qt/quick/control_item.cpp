@@ -8,6 +8,7 @@
 #include "host/input/form_input.h"
 #include "host/surface/surface_canvas.h"
 #include "qt/accessibility.h"
+#include "qt/control_form.h"
 #include "qt/control_manners.h"
 #include "qt/kit.h"
 #include "qt/modal_dialog.h"
@@ -154,24 +155,17 @@ ContainerHooks ControlItem::Hooks() {
 FormControl* ControlItem::Ensure() {
     if (control_ || !table_ || creating_) return control_;
     creating_ = true;
-    FormSettings settings;
-    settings.font = fontFromQt(QGuiApplication::font());
-    settings.timerInterval = 0;
     kit_ = std::make_shared<KitSide>();
     kit_->item = this;
-    kit_->form =
-        std::make_unique<Form>(std::span<const InterfaceTable* const>(&table_, 1), settings);
-    Form& form = *kit_->form;
-    form.SetScale(NearestDeviceScale(DeviceRatio()));
-    form.SetHooks(Hooks());
     KitSide* side = kit_.get();
-    form.SetObserver(
+    kit_->form = makeControlForm(
+        table_, QGuiApplication::font(), DeviceRatio(), Hooks(),
         [side](FormControl&, const EventInfo* info, int number, std::span<const EventArg> args) {
             if (side->item)
                 side->item->controlEvent(info, number, EventArgs(args.data(), args.size()));
         });
-    const std::string name =
-        objectName().isEmpty() ? std::string(table_->className) + "1" : objectName().toStdString();
+    Form& form = *kit_->form;
+    const std::string name = displayNameOf(objectName(), table_->className);
     const std::optional<QSize> given = ControlSize(size());
     const bool sized = given && !given->isEmpty();
     std::string why;

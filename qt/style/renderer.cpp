@@ -3,12 +3,12 @@
 #include "host/forms/form.h"
 #include "host/hosts/compose.h"
 #include "host/input/form_input.h"
+#include "qt/control_form.h"
 #include "qt/kit.h"
 
 #include <algorithm>
 #include <list>
 #include <mutex>
-#include <span>
 #include <unordered_map>
 #include <utility>
 
@@ -19,20 +19,16 @@ namespace {
 // The control of the request, made in a form of its own and driven into the request's state
 // through the kit's input rules, composed.
 QImage Draw(const Request& r) {
-    FormSettings settings;
-    settings.font = fontFromQt(r.font);
-    settings.timerInterval = 0;
-    Form form(std::span<const InterfaceTable* const>(&r.table, 1), settings);
-    form.SetScale(r.scale);
-    const std::string name = std::string(r.table->className) + "1";
-    FormControl* c = form.Add(r.table->className, name, 0, 0, r.size.width(), r.size.height());
+    const std::unique_ptr<Form> form = makeControlForm(r.table, r.font, r.scale, {}, {});
+    FormControl* c = form->Add(r.table->className, displayNameOf({}, r.table->className), 0, 0,
+                               r.size.width(), r.size.height());
     if (!c) return {};
     for (const auto& [member, value] : r.members)
         c->Set(member, value);
     if (Has(r.states, State::Checked)) c->Set("Value", Variant::Long(1));
     // A picture mode may have changed the size the control keeps: it is asked again.
     c->SetSize(r.size.width(), r.size.height());
-    FormInput input(form);
+    FormInput input(*form);
     const double x = c->width() / 2.0, y = c->height() / 2.0;
     if (Has(r.states, State::Disabled)) {
         c->Set("Enabled", Variant::Boolean(kFalse));
