@@ -1,5 +1,6 @@
 #include "qt/control_manners.h"
 
+#include "framework/interface_table.h"
 #include "framework/variant.h"
 #include "host/forms/form.h"
 #include "host/input/form_input.h"
@@ -170,6 +171,11 @@ QRect alignedToDevice(QRect b, double scale) {
     const auto up = [step](int v) { return (v + step - 1) / step * step; };
     const int left = down(std::max(b.left(), 0)), top = down(std::max(b.top(), 0));
     return QRect(QPoint(left, top), QPoint(up(b.right() + 1) - 1, up(b.bottom() + 1) - 1));
+}
+
+bool animatedOnTimer(const InterfaceTable& table) {
+    const MethodInfo* method = table.FindMethod("TimerInvoke");
+    return method && !method->inert;
 }
 
 } // namespace nk::qt

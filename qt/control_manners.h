@@ -51,6 +51,9 @@ void toggleCheck(FormControl& control);
 QSize artworkLeast(std::string_view className, QSize least, const std::optional<Variant>& caption,
                    const QFont& font);
 
+// Whether a window's form timer has to call the class's TimerInvoke: the class has one, and it
+// is not one that does nothing.
+bool animatedOnTimer(const InterfaceTable& table);
 // The members the class's control changes by itself without reporting the change.
 std::span<const std::string_view> quietMembers(std::string_view className);
 

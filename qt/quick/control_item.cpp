@@ -34,7 +34,8 @@ using namespace nk::qt;
 namespace {
 
 // The form timer's role on Qt Quick: one timer per window, a child of the window, steps every
-// control item in it that has TimerInvoke, in the order the window holds them.
+// control item in it whose TimerInvoke does something, in the order the window holds them; a
+// window without such an item has no timer.
 constexpr int kStepMs = 50;
 constexpr const char* kTimerName = "nuvelkitFormTimer";
 
@@ -42,7 +43,7 @@ void StepWindow(QQuickWindow* window) {
     const QList<ControlItem*> items = window->contentItem()->findChildren<ControlItem*>();
     QList<QPointer<ControlItem>> guarded(items.begin(), items.end());
     for (const QPointer<ControlItem>& item : guarded)
-        if (item && item->formControl() && item->formControl()->table().FindMethod("TimerInvoke"))
+        if (item && item->formControl() && animatedOnTimer(item->formControl()->table()))
             item->call("TimerInvoke");
 }
 
@@ -481,7 +482,7 @@ void ControlItem::WatchWindow(QQuickWindow* window) {
     watched_ = window;
     if (!window) return;
     window->installEventFilter(this);
-    if (table_ && table_->FindMethod("TimerInvoke")) EnsureWindowTimer(window);
+    if (table_ && animatedOnTimer(*table_)) EnsureWindowTimer(window);
     FollowDeviceRatio();
 }
 
