@@ -119,6 +119,14 @@ Item {
             verify(longer.implicitWidth > c.implicitWidth, "the caption widens the implicit size")
         }
 
+        // The window's timer goes on moving a pad pushed right, with no timer of the test's.
+        function test_the_window_timer_steps_a_pad() {
+            const pad = make(padType)
+            pad.forceRight()
+            const pushed = pad.xValue
+            tryVerify(function() { return pad.xValue > pushed }, 1000, "the pad goes on moving")
+        }
+
         // A new caption is drawn in a new frame; reading a member draws nothing.
         function test_frames_only_when_drawn() {
             const c = make(commandType)
