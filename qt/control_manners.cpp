@@ -54,27 +54,6 @@ Artwork ArtworkOf(std::string_view className) {
     return Artwork::None;
 }
 
-// The push button's focus frame: 3 pixels in at the top and left, 4 at the bottom and right.
-constexpr int kFocusFrame = 7;
-// The check box's glyph is 24 pixels square at the left; its caption starts at 30 and stops
-// 2 short of the right edge.
-constexpr int kCheckGlyph = 24;
-constexpr int kCheckCaptionLeft = 30;
-constexpr int kCheckCaptionMargin = 2;
-
-// The text a caption draws: "&" marks and "&&" is one ampersand.
-QString Visible(const std::string& caption) {
-    std::string shown;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == '&')
-            continue;
-        shown += caption[i];
-    }
-    return fromUtf8(shown);
-}
-
 // Members a control changes by itself without reporting the change (a pad's step moves its
 // values): the host looks at them after every delivery, so that their change signals come as
 // for any other change.
@@ -144,7 +123,8 @@ QSize artworkLeast(std::string_view className, QSize least, const std::optional<
     if (art == Artwork::None) return least;
     const QFontMetrics metrics(font);
     const int line = metrics.height();
-    const int text = caption ? metrics.horizontalAdvance(Visible(VariantToString(*caption))) : 0;
+    const int text =
+        caption ? metrics.horizontalAdvance(visibleCaption(VariantToString(*caption))) : 0;
     if (art == Artwork::Pill) {
         // A line of caption inside the focus frame, between the two round caps.
         const int h = line + kFocusFrame;
@@ -176,6 +156,18 @@ QRect alignedToDevice(QRect b, double scale) {
 bool animatedOnTimer(const InterfaceTable& table) {
     const MethodInfo* method = table.FindMethod("TimerInvoke");
     return method && !method->inert;
+}
+
+QString visibleCaption(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == '&')
+            continue;
+        shown += caption[i];
+    }
+    return fromUtf8(shown);
 }
 
 } // namespace nk::qt

@@ -45,6 +45,15 @@ std::vector<AccessKeyBinding> accessKeyBindings(const std::string& keys, char ma
 // Flips a check box's Value (0 and 1), as its mnemonic does before its click.
 void toggleCheck(FormControl& control);
 
+// The artwork's measures (pixels): a push button's focus frame is 3 pixels in at the top and
+// left and 4 at the bottom and right; a check box's glyph is 24 pixels square at the left, its
+// caption starts at 30 and stops 2 short of the right edge.
+inline constexpr int kFocusFrame = 7;
+inline constexpr int kCheckGlyph = 24;
+inline constexpr int kCheckCaptionLeft = 30;
+inline constexpr int kCheckCaptionMargin = 2;
+// The text a caption draws: "&" marks the next letter, "&&" is one ampersand.
+QString visibleCaption(const std::string& caption);
 // The least size the class's artwork needs to draw whole at `font` beyond the control's own
 // `least` size: a push button's caption line between round caps, a check box's glyph beside
 // a caption line.

@@ -1,6 +1,7 @@
 #include "qt/style/nuvel_style.h"
 
 #include "host/surface/surface_canvas.h"
+#include "qt/control_manners.h"
 #include "qt/kit.h"
 #include "qt/qt_defaults.h"
 #include "qt/size_rules.h"
@@ -72,20 +73,6 @@ std::optional<Variant> MemberOf(const Members& members, std::string_view name) {
         if (SameName(member, name)) return value;
     return std::nullopt;
 }
-
-// A caption's text as drawn: "&" marks the next letter, "&&" is one ampersand.
-QString Shown(QString text) {
-    return text.replace(QLatin1String("&&"), QLatin1String("\x01"))
-        .remove('&')
-        .replace('\x01', '&');
-}
-
-// The push button's focus frame takes 7 pixels across each way; the check box's glyph is
-// 24 pixels square, its caption starts at 30 and stops 2 short of the right edge.
-constexpr int kFocusFrame = 7;
-constexpr int kCheckGlyph = 24;
-constexpr int kCheckCaptionLeft = 30;
-constexpr int kCheckCaptionMargin = 2;
 
 SizeRules RulesOf(const Look& look, const Members& extra, const QFont& font) {
     const SizeSettings settings = SizeSettingsOf(*look.table, [&](std::string_view name) {
@@ -240,12 +227,14 @@ QSize NuvelStyle::ButtonSize(Kind kind, const QStyleOption& option, QSize fusion
     // The caption's line inside the focus frame, between round caps as wide as the button
     // is high.
     const int high = std::max(fusion.height(), line + kFocusFrame);
-    const QSize art(option.fontMetrics.horizontalAdvance(Shown(text)) + high + kFocusFrame, high);
+    const QSize art(option.fontMetrics.horizontalAdvance(visibleCaption(text.toStdString())) +
+                        high + kFocusFrame,
+                    high);
     return Within(fusion.expandedTo(art), RulesOf(look, {}, FontOf(widget)));
 }
 
 QSize NuvelStyle::CheckSize(const QStyleOption& option, QSize fusion, const QString& text) const {
-    const int textWidth = option.fontMetrics.horizontalAdvance(Shown(text));
+    const int textWidth = option.fontMetrics.horizontalAdvance(visibleCaption(text.toStdString()));
     const QSize art(kCheckCaptionLeft + textWidth + kCheckCaptionMargin,
                     std::max(kCheckGlyph, option.fontMetrics.height()));
     return fusion.expandedTo(art);
